@@ -1,0 +1,35 @@
+# Debian and Ubuntu packages that building, running and testing Quotabar need.
+# Sourced by scripts/run and scripts/test.
+
+QUOTABAR_PACKAGES=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libicu-dev
+    dbus dbus-x11 xvfb xauth fonts-dejavu-core adwaita-icon-theme
+)
+
+# Installs whatever of the list is missing, without asking.
+quotabar_install_packages() {
+    local missing=()
+    local package
+    for package in "${QUOTABAR_PACKAGES[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    if [ ${#missing[@]} -eq 0 ]; then
+        return 0
+    fi
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo=(sudo)
+    fi
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# Configures and builds into ./build.
+quotabar_build() {
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE="${CMAKE_BUILD_TYPE:-RelWithDebInfo}"
+    cmake --build build
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "app/DisplayFormat.h"
+
+#include <QObject>
+
+#include <functional>
+
+class DefaultsStore;
+
+// The user's settings, read once from the defaults store and written through on every assignment.
+class AppSettings final : public QObject
+{
+    Q_OBJECT
+public:
+    using LaunchAtLoginApplier = std::function<void(bool enabled)>;
+
+    // Reads the seven settings; registers nothing with the system.
+    AppSettings(DefaultsStore &defaults, LaunchAtLoginApplier applyLaunchAtLogin, QObject *parent = nullptr);
+
+    // The instance of the running application.
+    static AppSettings &shared();
+
+    DefaultsStore &defaults() const { return m_defaults; }
+
+    double refreshInterval() const { return m_refreshInterval; }
+    bool launchAtLogin() const { return m_launchAtLogin; }
+    DisplayFormat displayFormat() const { return m_displayFormat; }
+    bool showClaude() const { return m_showClaude; }
+    bool showOpenAI() const { return m_showOpenAI; }
+    bool claudeSessionExpired() const { return m_claudeSessionExpired; }
+    bool openAISessionExpired() const { return m_openAISessionExpired; }
+
+    // Every setter stores the value even when it is unchanged, then emits changed().
+    void setRefreshInterval(double seconds);
+    void setLaunchAtLogin(bool enabled); // also asks the system to (un)register the login item
+    void setDisplayFormat(DisplayFormat format);
+    void setShowClaude(bool show);
+    void setShowOpenAI(bool show);
+    void setClaudeSessionExpired(bool expired);
+    void setOpenAISessionExpired(bool expired);
+
+signals:
+    void changed();
+
+private:
+    DefaultsStore &m_defaults;
+    LaunchAtLoginApplier m_applyLaunchAtLogin;
+
+    double m_refreshInterval;
+    bool m_launchAtLogin;
+    DisplayFormat m_displayFormat;
+    bool m_showClaude;
+    bool m_showOpenAI;
+    bool m_claudeSessionExpired;
+    bool m_openAISessionExpired;
+};

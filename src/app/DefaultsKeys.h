@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// Every key the application keeps in the defaults store.
+namespace DefaultsKeys {
+inline const QString refreshInterval = QStringLiteral("refreshInterval");
+inline const QString launchAtLogin = QStringLiteral("launchAtLogin");
+inline const QString displayFormat = QStringLiteral("displayFormat");
+inline const QString showClaude = QStringLiteral("showClaude");
+inline const QString showOpenAI = QStringLiteral("showOpenAI");
+inline const QString claudeSessionExpired = QStringLiteral("claudeSessionExpired");
+inline const QString openAISessionExpired = QStringLiteral("openAISessionExpired");
+inline const QString sessionKey = QStringLiteral("sessionKey");
+inline const QString openAISessionKey = QStringLiteral("openAISessionKey");
+inline const QString onboardingCompleted = QStringLiteral("onboardingCompleted");
+}

@@ -1,0 +1,18 @@
+#include "LaunchAtLoginHelper.h"
+
+#include "platform/LoginItems.h"
+
+#include <cstdio>
+
+namespace LaunchAtLoginHelper {
+
+void setEnabled(LoginItems &loginItems, bool enabled)
+{
+    const std::optional<QString> error = enabled ? loginItems.registerApplication() : loginItems.unregisterApplication();
+    if (error) {
+        std::fputs(qPrintable(QStringLiteral("LaunchAtLogin error: %1\n").arg(*error)), stdout);
+        std::fflush(stdout);
+    }
+}
+
+}

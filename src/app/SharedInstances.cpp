@@ -1,0 +1,101 @@
+// The one place where the shared instances of the running application are created.
+
+#include "SharedInstances.h"
+
+#include "app/AppSettings.h"
+#include "app/LaunchAtLoginHelper.h"
+#include "app/Notifications.h"
+#include "platform/qt/NetworkTransport.h"
+#include "platform/qt/QtScheduler.h"
+#include "platform/qt/SettingsDefaultsStore.h"
+#include "platform/qt/SystemClock.h"
+#include "platform/qt/XdgAutostart.h"
+#include "usage/HTTPClient.h"
+#include "usage/OpenAIUsageFetcher.h"
+#include "usage/UsageFetcher.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+// Qt objects are children of the application object and end with it; the rest end at exit.
+struct Platform
+{
+    SettingsDefaultsStore defaults{SettingsDefaultsStore::defaultFilePath()};
+    SystemClock clock;
+    QtScheduler *scheduler = new QtScheduler(QCoreApplication::instance());
+    NotificationCenter *notifications = new NotificationCenter(QCoreApplication::instance());
+    NetworkTransport *transport = new NetworkTransport(HttpLimits{}, QCoreApplication::instance());
+    XdgAutostart loginItems{QCoreApplication::applicationFilePath()};
+};
+
+Platform &platform()
+{
+    static Platform instance;
+    return instance;
+}
+
+FetcherServices fetcherServices()
+{
+    return {SharedInstances::defaults(), HTTPClient::session(), SharedInstances::scheduler(), SharedInstances::clock()};
+}
+
+} // namespace
+
+namespace SharedInstances {
+
+DefaultsStore &defaults()
+{
+    return platform().defaults;
+}
+
+Clock &clock()
+{
+    return platform().clock;
+}
+
+Scheduler &scheduler()
+{
+    return *platform().scheduler;
+}
+
+NotificationCenter &notifications()
+{
+    return *platform().notifications;
+}
+
+LoginItems &loginItems()
+{
+    return platform().loginItems;
+}
+
+}
+
+AppSettings &AppSettings::shared()
+{
+    static auto *instance = new AppSettings(
+        SharedInstances::defaults(),
+        [](bool enabled) { LaunchAtLoginHelper::setEnabled(SharedInstances::loginItems(), enabled); },
+        QCoreApplication::instance());
+    return *instance;
+}
+
+HTTPClient &HTTPClient::session()
+{
+    static HTTPClient instance(*platform().transport);
+    return instance;
+}
+
+UsageFetcher &UsageFetcher::shared()
+{
+    static auto *instance = new UsageFetcher(QStringLiteral("https://claude.ai"), fetcherServices(),
+                                           QCoreApplication::instance());
+    return *instance;
+}
+
+OpenAIUsageFetcher &OpenAIUsageFetcher::shared()
+{
+    static auto *instance = new OpenAIUsageFetcher(QStringLiteral("https://chatgpt.com"), fetcherServices(),
+                                           QCoreApplication::instance());
+    return *instance;
+}

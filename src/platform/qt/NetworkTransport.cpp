@@ -1,0 +1,116 @@
+#include "NetworkTransport.h"
+
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QTimer>
+
+namespace {
+
+const QString timedOutText = QStringLiteral("The request timed out.");
+const QString tooLargeText = QStringLiteral("Response too large");
+
+// Errors below HTTP: the answer, if any, is incomplete and must not be read as a response.
+bool isTransportFailure(QNetworkReply::NetworkError error)
+{
+    return (error > QNetworkReply::NoError && error < QNetworkReply::ContentAccessDenied)
+        && error != QNetworkReply::InsecureRedirectError;
+}
+
+// Watches one reply: enforces the time-outs and the size limit, then reports exactly once.
+class ReplyWatch final : public QObject
+{
+public:
+    ReplyWatch(QNetworkReply *reply, const HttpLimits &limits, std::function<void(HttpResponse)> completion)
+        : QObject(reply)
+        , m_reply(reply)
+        , m_limits(limits)
+        , m_completion(std::move(completion))
+    {
+        m_idle.setSingleShot(true);
+        m_idle.setInterval(limits.idleTimeout);
+        m_total.setSingleShot(true);
+        m_total.setInterval(limits.requestTimeout);
+        connect(&m_idle, &QTimer::timeout, this, [this] { abortWith(timedOutText); });
+        connect(&m_total, &QTimer::timeout, this, [this] { abortWith(timedOutText); });
+        connect(reply, &QNetworkReply::metaDataChanged, this, &ReplyWatch::onMetaData);
+        connect(reply, &QNetworkReply::downloadProgress, this, &ReplyWatch::onProgress);
+        connect(reply, &QNetworkReply::finished, this, &ReplyWatch::onFinished);
+        m_idle.start();
+        m_total.start();
+    }
+
+private:
+    void onMetaData()
+    {
+        m_idle.start();
+        const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
+        if (length.isValid() && length.toLongLong() > m_limits.maxBodyBytes)
+            abortWith(tooLargeText);
+    }
+
+    void onProgress(qint64 received, qint64 total)
+    {
+        m_idle.start();
+        if (received > m_limits.maxBodyBytes || total > m_limits.maxBodyBytes)
+            abortWith(tooLargeText);
+    }
+
+    void abortWith(const QString &reason)
+    {
+        if (m_abortReason)
+            return;
+        m_abortReason = reason;
+        m_reply->abort();
+    }
+
+    void onFinished()
+    {
+        m_idle.stop();
+        m_total.stop();
+        HttpResponse response;
+        const QVariant status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+        if (m_abortReason) {
+            response.transportError = m_abortReason;
+        } else if (isTransportFailure(m_reply->error()) || (!status.isValid() && m_reply->error() != QNetworkReply::NoError)) {
+            response.transportError = m_reply->errorString();
+        } else if (status.isValid()) {
+            response.status = status.toInt();
+            for (const auto &[name, value] : m_reply->rawHeaderPairs())
+                response.headers.append({name, value});
+            response.body = m_reply->readAll();
+        }
+        m_reply->deleteLater();
+        auto completion = std::move(m_completion);
+        completion(std::move(response));
+    }
+
+    QNetworkReply *m_reply;
+    HttpLimits m_limits;
+    std::function<void(HttpResponse)> m_completion;
+    std::optional<QString> m_abortReason;
+    QTimer m_idle;
+    QTimer m_total;
+};
+
+} // namespace
+
+NetworkTransport::NetworkTransport(HttpLimits limits, QObject *parent)
+    : QObject(parent)
+    , m_limits(limits)
+{
+    m_manager.setCache(nullptr);
+    m_manager.setRedirectPolicy(QNetworkRequest::SameOriginRedirectPolicy);
+}
+
+void NetworkTransport::get(const HttpRequest &request, std::function<void(HttpResponse)> completion)
+{
+    QNetworkRequest networkRequest(request.url);
+    networkRequest.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
+    networkRequest.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
+    networkRequest.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::SameOriginRedirectPolicy);
+    networkRequest.setTransferTimeout(0); // the watch below owns both time-outs
+    for (const auto &[name, value] : request.headers)
+        networkRequest.setRawHeader(name, value);
+    QNetworkReply *reply = m_manager.get(networkRequest);
+    new ReplyWatch(reply, m_limits, std::move(completion));
+}

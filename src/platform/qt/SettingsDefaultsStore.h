@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/DefaultsStore.h"
+
+#include <QSettings>
+
+// The defaults store as a JSON file behind QSettings: value types survive a reload, every
+// write is flushed at once through an atomic replace, and the file stays private to its owner.
+class SettingsDefaultsStore final : public DefaultsStore
+{
+public:
+    explicit SettingsDefaultsStore(const QString &filePath);
+
+    // ~/.config/Quotabar/Quotabar.json (or below $XDG_CONFIG_HOME).
+    static QString defaultFilePath();
+
+    QVariant object(const QString &key) const override;
+    void setObject(const QString &key, const QVariant &value) override;
+    void remove(const QString &key) override;
+
+private:
+    void flush();
+
+    QString m_filePath;
+    mutable QSettings m_settings;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "usage/ResetLabel.h"
+#include "usage/UsageData.h"
+
+#include <QByteArray>
+
+// Readers of the Claude account and usage bodies.
+namespace ClaudeResponses {
+
+inline const QString orgNotFoundMessage = QStringLiteral("Could not find org UUID in /api/account");
+inline const QString unexpectedUsageMessage = QStringLiteral("Unexpected usage response format");
+
+// The first membership's organisation uuid, or absent.
+std::optional<QString> organisationID(const QByteArray &accountBody);
+
+// The usage record for a body: a success record, or the "unexpected format" error record.
+UsageData usageRecord(const QByteArray &usageBody, const QDateTime &now, const ResetLabelMaker &label);
+
+}

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/DefaultsStore.h"
+#include "platform/Scheduler.h"
+#include "usage/HTTPClient.h"
+#include "usage/RelativeTimeFormatter.h"
+#include "usage/ResetLabel.h"
+
+#include <QLocale>
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+
+// What a fetcher needs from the outside world.
+struct FetcherServices
+{
+    DefaultsStore &defaults;
+    HTTPClient &http;
+    Scheduler &scheduler;
+    Clock &clock;
+    QString localeName = QLocale::system().name(); // of the reset phrases
+};
+
+// The delivery half both fetchers share: callbacks run later on the main thread, each read at
+// the moment of delivery, and never once the fetcher is gone.
+template<typename Record>
+class FetcherBase : public QObject
+{
+public:
+    std::function<void(const Record &)> onUsageData;
+    std::function<void()> onNeedsLogin;
+    const QString base;
+
+protected:
+    FetcherBase(const QString &base, const FetcherServices &services, QObject *parent)
+        : QObject(parent)
+        , base(base)
+        , m_services(services)
+    {
+    }
+
+    void deliver(const Record &record)
+    {
+        m_services.scheduler.post([self = QPointer(this), record] {
+            if (self && self->onUsageData)
+                self->onUsageData(record);
+        });
+    }
+
+    void deliverError(const QString &message) { deliver(Record::failure(message, m_services.clock.now())); }
+
+    void deliverNeedsLogin()
+    {
+        m_services.scheduler.post([self = QPointer(this)] {
+            if (self && self->onNeedsLogin)
+                self->onNeedsLogin();
+        });
+    }
+
+    // A refused credential asks for a login; every other failure becomes an error record.
+    void deliverFailure(const FetchError &error)
+    {
+        if (error.isUnauthorized())
+            deliverNeedsLogin();
+        else
+            deliverError(error.message);
+    }
+
+    ResetLabelMaker resetLabelMaker()
+    {
+        return [this](const QDateTime &resetAt, const QString &prefix) {
+            if (!m_relFmt)
+                m_relFmt = std::make_unique<RelativeTimeFormatter>(m_services.localeName);
+            return prefix + QLatin1Char(' ') + m_relFmt->phrase(resetAt, m_services.clock.now());
+        };
+    }
+
+    // Runs `step` with the response only while this fetcher still exists.
+    std::function<void(FetchResult)> whileAlive(std::function<void(FetchResult)> step)
+    {
+        return [self = QPointer(this), step = std::move(step)](FetchResult result) {
+            if (self)
+                step(std::move(result));
+        };
+    }
+
+    FetcherServices m_services;
+
+private:
+    std::unique_ptr<RelativeTimeFormatter> m_relFmt;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/HttpTransport.h"
+#include "usage/FetchError.h"
+
+// The one way both fetchers talk to their web services: builds each request by the shared
+// convention and classifies what comes back.
+class HTTPClient
+{
+public:
+    static inline const QByteArray userAgent = QByteArrayLiteral(
+        "Mozilla/5.0 (Macintosh; Intel Mac OS X 10_15_7) AppleWebKit/537.36 (KHTML, like Gecko) "
+        "Chrome/124.0.0.0 Safari/537.36");
+
+    explicit HTTPClient(HttpTransport &transport)
+        : m_transport(transport)
+    {
+    }
+
+    // The session of the running application.
+    static HTTPClient &session();
+
+    // GET `url` with the credential header first, then User-Agent, Accept and Referer (= base).
+    static HttpRequest makeRequest(const QUrl &url, const HeaderField &credential, const QString &base);
+    static FetchResult classify(const HttpResponse &response);
+    // True when the text may stand in a header field value (no line breaks or other control characters).
+    static bool isSafeHeaderValue(const QString &text);
+
+    void fetch(const QUrl &url, const HeaderField &credential, const QString &base,
+               std::function<void(FetchResult)> completion);
+
+private:
+    HttpTransport &m_transport;
+};

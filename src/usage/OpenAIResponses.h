@@ -1,0 +1,19 @@
+#pragma once
+
+#include "usage/ResetLabel.h"
+#include "usage/UsageData.h"
+
+// Readers of the ChatGPT session and usage bodies.
+namespace OpenAIResponses {
+
+inline const QString sessionInvalidMessage = QStringLiteral("Session expired or invalid");
+inline const QString unexpectedUsageMessage = QStringLiteral("Unexpected usage response format");
+
+// The `accessToken` text of a session body, or absent.
+std::optional<QString> accessToken(const QByteArray &sessionBody);
+
+// The usage record for a body: a success record, or the "unexpected format" error record.
+// A window that states its length is placed by it: seven days or more is the weekly one.
+OpenAIUsageData usageRecord(const QByteArray &usageBody, const QDateTime &now, const ResetLabelMaker &label);
+
+}

@@ -1,0 +1,85 @@
+#include "OpenAIUsageFetcher.h"
+
+#include "app/DefaultsKeys.h"
+#include "usage/OpenAIResponses.h"
+
+OpenAIUsageFetcher::OpenAIUsageFetcher(const QString &base, const FetcherServices &services, QObject *parent)
+    : FetcherBase(base, services, parent)
+{
+}
+
+std::optional<QString> OpenAIUsageFetcher::cachedAccessToken() const
+{
+    return m_cachedToken ? std::optional(m_cachedToken->accessToken) : std::nullopt;
+}
+
+void OpenAIUsageFetcher::fetchUsage()
+{
+    runCycle(false);
+}
+
+void OpenAIUsageFetcher::runCycle(bool renewal)
+{
+    const std::optional<QString> sessionToken = m_services.defaults.string(DefaultsKeys::openAISessionKey);
+    if (!sessionToken || sessionToken->isEmpty()) {
+        deliverNeedsLogin();
+        return;
+    }
+    if (!HTTPClient::isSafeHeaderValue(*sessionToken)) {
+        deliverError(QStringLiteral("Session token contains invalid characters"));
+        return;
+    }
+    if (m_cachedToken && m_cachedToken->sessionToken != *sessionToken)
+        m_cachedToken.reset();
+    if (m_cachedToken) {
+        fetchUsageData(m_cachedToken->accessToken, renewal);
+        return;
+    }
+    fetchAccessToken(*sessionToken, [this, renewal](const TokenExchange &exchange) {
+        if (const auto *accessToken = std::get_if<QString>(&exchange))
+            fetchUsageData(*accessToken, renewal);
+        else
+            deliverFailure(std::get<FetchError>(exchange));
+    });
+}
+
+void OpenAIUsageFetcher::fetchAccessToken(const QString &sessionToken, std::function<void(TokenExchange)> completion)
+{
+    const HeaderField cookie{QByteArrayLiteral("Cookie"),
+                             "__Secure-next-auth.session-token=" + sessionToken.toUtf8()};
+    const auto handle = [this, sessionToken, completion = std::move(completion)](const FetchResult &result) {
+        if (const auto *error = std::get_if<FetchError>(&result)) {
+            completion(*error);
+            return;
+        }
+        const std::optional<QString> accessToken = OpenAIResponses::accessToken(std::get<QByteArray>(result));
+        if (!accessToken || !HTTPClient::isSafeHeaderValue(*accessToken)) {
+            completion(FetchError::parse(OpenAIResponses::sessionInvalidMessage));
+            return;
+        }
+        m_cachedToken = CachedToken{sessionToken, *accessToken};
+        completion(*accessToken);
+    };
+    m_services.http.fetch(QUrl(base + QStringLiteral("/api/auth/session")), cookie, base, whileAlive(handle));
+}
+
+void OpenAIUsageFetcher::fetchUsageData(const QString &accessToken, bool renewal)
+{
+    const HeaderField bearer{QByteArrayLiteral("Authorization"), "Bearer " + accessToken.toUtf8()};
+    const auto handle = [this, accessToken, renewal](const FetchResult &result) {
+        const auto *error = std::get_if<FetchError>(&result);
+        if (!error) {
+            deliver(OpenAIResponses::usageRecord(std::get<QByteArray>(result), m_services.clock.now(),
+                                                 resetLabelMaker()));
+        } else if (!error->isUnauthorized()) {
+            deliverError(error->message);
+        } else if (renewal) {
+            deliverError(QStringLiteral("HTTP %1").arg(error->status));
+        } else {
+            if (m_cachedToken && m_cachedToken->accessToken == accessToken)
+                m_cachedToken.reset();
+            runCycle(true);
+        }
+    };
+    m_services.http.fetch(QUrl(base + QStringLiteral("/backend-api/wham/usage")), bearer, base, whileAlive(handle));
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "usage/FetcherBase.h"
+#include "usage/UsageData.h"
+
+// Turns the stored ChatGPT session token into an OpenAIUsageData record: exchanges it for an
+// access token, keeps that, and asks for the rate-limit windows with it.
+class OpenAIUsageFetcher final : public FetcherBase<OpenAIUsageData>
+{
+public:
+    OpenAIUsageFetcher(const QString &base, const FetcherServices &services, QObject *parent = nullptr);
+
+    // The fetcher of the running application, on https://chatgpt.com.
+    static OpenAIUsageFetcher &shared();
+
+    // Starts one independent cycle that ends in one callback, never inside this call.
+    void fetchUsage();
+
+    std::optional<QString> cachedAccessToken() const;
+
+private:
+    using TokenExchange = std::variant<QString, FetchError>;
+
+    // `renewal` marks the one repetition after a refused access token.
+    void runCycle(bool renewal);
+    void fetchAccessToken(const QString &sessionToken, std::function<void(TokenExchange)> completion);
+    void fetchUsageData(const QString &accessToken, bool renewal);
+
+    // The access token belongs to the session token it was issued for.
+    struct CachedToken
+    {
+        QString sessionToken;
+        QString accessToken;
+    };
+    std::optional<CachedToken> m_cachedToken;
+};

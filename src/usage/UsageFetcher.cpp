@@ -1,0 +1,76 @@
+#include "UsageFetcher.h"
+
+#include "app/DefaultsKeys.h"
+#include "usage/ClaudeResponses.h"
+
+UsageFetcher::UsageFetcher(const QString &base, const FetcherServices &services, QObject *parent)
+    : FetcherBase(base, services, parent)
+{
+}
+
+std::optional<QString> UsageFetcher::cachedOrgID() const
+{
+    return m_cachedOrg ? std::optional(m_cachedOrg->orgID) : std::nullopt;
+}
+
+void UsageFetcher::fetchUsage()
+{
+    const std::optional<QString> sessionKey = m_services.defaults.string(DefaultsKeys::sessionKey);
+    if (!sessionKey || sessionKey->isEmpty()) {
+        deliverNeedsLogin();
+        return;
+    }
+    if (!HTTPClient::isSafeHeaderValue(*sessionKey)) {
+        deliverError(QStringLiteral("Session key contains invalid characters"));
+        return;
+    }
+    if (m_cachedOrg && m_cachedOrg->sessionKey != *sessionKey)
+        m_cachedOrg.reset();
+    if (m_cachedOrg) {
+        fetchUsageData(m_cachedOrg->orgID, *sessionKey);
+        return;
+    }
+    fetchOrgID(*sessionKey, [this, sessionKey = *sessionKey](const OrgLookup &lookup) {
+        if (const auto *orgID = std::get_if<QString>(&lookup))
+            fetchUsageData(*orgID, sessionKey);
+        else
+            deliverFailure(std::get<FetchError>(lookup));
+    });
+}
+
+void UsageFetcher::fetchOrgID(const QString &sessionKey, std::function<void(OrgLookup)> completion)
+{
+    fetch(QStringLiteral("/api/account"), sessionKey,
+          [this, sessionKey, completion = std::move(completion)](const FetchResult &result) {
+              if (const auto *error = std::get_if<FetchError>(&result)) {
+                  completion(*error);
+                  return;
+              }
+              const std::optional<QString> orgID = ClaudeResponses::organisationID(std::get<QByteArray>(result));
+              if (!orgID) {
+                  completion(FetchError::parse(ClaudeResponses::orgNotFoundMessage));
+                  return;
+              }
+              m_cachedOrg = CachedOrg{sessionKey, *orgID};
+              completion(*orgID);
+          });
+}
+
+void UsageFetcher::fetchUsageData(const QString &orgID, const QString &sessionKey)
+{
+    const QString path = QStringLiteral("/api/organizations/%1/usage")
+                             .arg(QString::fromLatin1(QUrl::toPercentEncoding(orgID)));
+    fetch(path, sessionKey, [this](const FetchResult &result) {
+        if (const auto *error = std::get_if<FetchError>(&result))
+            deliverFailure(*error);
+        else
+            deliver(ClaudeResponses::usageRecord(std::get<QByteArray>(result), m_services.clock.now(),
+                                                 resetLabelMaker()));
+    });
+}
+
+void UsageFetcher::fetch(const QString &path, const QString &sessionKey, std::function<void(FetchResult)> completion)
+{
+    const HeaderField cookie{QByteArrayLiteral("Cookie"), "sessionKey=" + sessionKey.toUtf8()};
+    m_services.http.fetch(QUrl(base + path), cookie, base, whileAlive(std::move(completion)));
+}

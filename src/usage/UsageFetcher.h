@@ -1,0 +1,35 @@
+#pragma once
+
+#include "usage/FetcherBase.h"
+#include "usage/UsageData.h"
+
+// Turns the stored Claude session key into a UsageData record: finds the organisation once,
+// then asks for its usage.
+class UsageFetcher final : public FetcherBase<UsageData>
+{
+public:
+    UsageFetcher(const QString &base, const FetcherServices &services, QObject *parent = nullptr);
+
+    // The fetcher of the running application, on https://claude.ai.
+    static UsageFetcher &shared();
+
+    // Starts one independent cycle that ends in one callback, never inside this call.
+    void fetchUsage();
+
+    std::optional<QString> cachedOrgID() const;
+
+private:
+    using OrgLookup = std::variant<QString, FetchError>;
+
+    void fetchOrgID(const QString &sessionKey, std::function<void(OrgLookup)> completion);
+    void fetchUsageData(const QString &orgID, const QString &sessionKey);
+    void fetch(const QString &path, const QString &sessionKey, std::function<void(FetchResult)> completion);
+
+    // The organisation belongs to the key it was looked up with.
+    struct CachedOrg
+    {
+        QString sessionKey;
+        QString orgID;
+    };
+    std::optional<CachedOrg> m_cachedOrg;
+};

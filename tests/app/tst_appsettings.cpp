@@ -1,0 +1,124 @@
+#include "app/AppSettings.h"
+#include "app/DefaultsKeys.h"
+#include "support/MemoryDefaultsStore.h"
+
+#include <QtTest>
+
+// Loading rules, fallbacks and write-through of the settings.
+class TestAppSettings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void freshStoreGivesDefaults()
+    {
+        MemoryDefaultsStore defaults;
+        int launchCalls = 0;
+        const AppSettings settings(defaults, [&launchCalls](bool) { ++launchCalls; });
+        QCOMPARE(settings.refreshInterval(), 300.0);
+        QCOMPARE(settings.launchAtLogin(), false);
+        QCOMPARE(settings.displayFormat(), DisplayFormat::both);
+        QCOMPARE(settings.showClaude(), true);
+        QCOMPARE(settings.showOpenAI(), true);
+        QCOMPARE(settings.claudeSessionExpired(), false);
+        QCOMPARE(settings.openAISessionExpired(), false);
+        QCOMPARE(defaults.writes, 0);
+        QCOMPARE(launchCalls, 0);
+    }
+
+    void storedValuesAndFallbacks_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<QString>("loaded");
+
+        QTest::newRow("interval 60") << DefaultsKeys::refreshInterval << QVariant(60.0) << "60";
+        QTest::newRow("interval -5") << DefaultsKeys::refreshInterval << QVariant(-5.0) << "300";
+        QTest::newRow("interval 0") << DefaultsKeys::refreshInterval << QVariant(0.0) << "300";
+        QTest::newRow("interval as text") << DefaultsKeys::refreshInterval << QVariant(QStringLiteral("60")) << "300";
+        QTest::newRow("format exact") << DefaultsKeys::displayFormat << QVariant(QStringLiteral("Weekly & Timer"))
+                                      << "Weekly & Timer";
+        QTest::newRow("format wrong case") << DefaultsKeys::displayFormat << QVariant(QStringLiteral("session only"))
+                                           << "Session & Weekly";
+        QTest::newRow("format with a trailing space")
+            << DefaultsKeys::displayFormat << QVariant(QStringLiteral("Session Only ")) << "Session & Weekly";
+        QTest::newRow("showClaude Boolean false") << DefaultsKeys::showClaude << QVariant(false) << "false";
+        QTest::newRow("showClaude string no") << DefaultsKeys::showClaude << QVariant(QStringLiteral("no")) << "true";
+        QTest::newRow("showOpenAI number 0") << DefaultsKeys::showOpenAI << QVariant(0.0) << "true";
+        QTest::newRow("showOpenAI Boolean false") << DefaultsKeys::showOpenAI << QVariant(false) << "false";
+        QTest::newRow("launchAtLogin true") << DefaultsKeys::launchAtLogin << QVariant(true) << "true";
+        QTest::newRow("claude expired true") << DefaultsKeys::claudeSessionExpired << QVariant(true) << "true";
+        QTest::newRow("openAI expired true") << DefaultsKeys::openAISessionExpired << QVariant(true) << "true";
+    }
+
+    void storedValuesAndFallbacks()
+    {
+        QFETCH(QString, key);
+        QFETCH(QVariant, stored);
+        QFETCH(QString, loaded);
+
+        MemoryDefaultsStore defaults;
+        defaults.values.insert(key, stored);
+        const AppSettings settings(defaults, {});
+        const QHash<QString, QString> values{
+            {DefaultsKeys::refreshInterval, QString::number(settings.refreshInterval())},
+            {DefaultsKeys::displayFormat, DisplayFormats::rawValue(settings.displayFormat())},
+            {DefaultsKeys::showClaude, QVariant(settings.showClaude()).toString()},
+            {DefaultsKeys::showOpenAI, QVariant(settings.showOpenAI()).toString()},
+            {DefaultsKeys::launchAtLogin, QVariant(settings.launchAtLogin()).toString()},
+            {DefaultsKeys::claudeSessionExpired, QVariant(settings.claudeSessionExpired()).toString()},
+            {DefaultsKeys::openAISessionExpired, QVariant(settings.openAISessionExpired()).toString()},
+        };
+        QCOMPARE(values.value(key), loaded);
+    }
+
+    void everyAssignmentWritesThrough()
+    {
+        MemoryDefaultsStore defaults;
+        QList<bool> launchCalls;
+        AppSettings settings(defaults, [&launchCalls](bool enabled) { launchCalls.append(enabled); });
+        int changes = 0;
+        connect(&settings, &AppSettings::changed, this, [&changes] { ++changes; });
+
+        settings.setDisplayFormat(DisplayFormat::sessionAndTimer);
+        QCOMPARE(defaults.values.value(DefaultsKeys::displayFormat), QVariant(QStringLiteral("Session & Timer")));
+        settings.setRefreshInterval(900);
+        QCOMPARE(defaults.values.value(DefaultsKeys::refreshInterval), QVariant(900.0));
+        settings.setShowOpenAI(false);
+        QCOMPARE(defaults.values.value(DefaultsKeys::showOpenAI), QVariant(false));
+        settings.setClaudeSessionExpired(true);
+        QCOMPARE(defaults.values.value(DefaultsKeys::claudeSessionExpired), QVariant(true));
+
+        // Equal values are written again, and launch at login is applied again.
+        const int writesBefore = defaults.writes;
+        settings.setLaunchAtLogin(false);
+        settings.setLaunchAtLogin(false);
+        settings.setShowOpenAI(false);
+        QCOMPARE(defaults.writes, writesBefore + 3);
+        QCOMPARE(launchCalls, (QList<bool>{false, false}));
+        QCOMPARE(defaults.values.value(DefaultsKeys::launchAtLogin), QVariant(false));
+        QCOMPARE(changes, 7);
+
+        // A new store reads back what was written.
+        const AppSettings reloaded(defaults, {});
+        QCOMPARE(reloaded.displayFormat(), DisplayFormat::sessionAndTimer);
+        QCOMPARE(reloaded.refreshInterval(), 900.0);
+        QCOMPARE(reloaded.showOpenAI(), false);
+        QCOMPARE(reloaded.claudeSessionExpired(), true);
+    }
+
+    void displayFormatRawValuesRoundTrip()
+    {
+        QStringList labels;
+        for (const DisplayFormat format : DisplayFormats::allCases) {
+            labels.append(DisplayFormats::rawValue(format));
+            QCOMPARE(DisplayFormats::fromRawValue(labels.last()), std::optional(format));
+        }
+        QCOMPARE(labels, (QStringList{"Session & Weekly", "Session Only", "Weekly Only", "Session & Timer",
+                                      "Weekly & Timer"}));
+        QCOMPARE(DisplayFormats::fromRawValue(QString()), std::nullopt);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAppSettings)
+#include "tst_appsettings.moc"

@@ -1,0 +1,186 @@
+#include "platform/qt/NetworkTransport.h"
+#include "support/FakeWebServer.h"
+#include "support/Waiting.h"
+#include "usage/HTTPClient.h"
+
+#include <QtTest>
+
+Q_DECLARE_METATYPE(HttpResponse)
+Q_DECLARE_METATYPE(FakeReply)
+
+namespace {
+
+HttpResponse response(std::optional<int> status, std::optional<QByteArray> body = QByteArray(),
+                      QList<HeaderField> headers = {}, std::optional<QString> transportError = std::nullopt)
+{
+    return HttpResponse{std::move(transportError), status, std::move(headers), std::move(body)};
+}
+
+QString describe(const FetchResult &result)
+{
+    if (const auto *body = std::get_if<QByteArray>(&result))
+        return QStringLiteral("body:") + (body->size() > 64 ? QStringLiteral("%1 bytes").arg(body->size()) : QString::fromUtf8(*body));
+    const auto &error = std::get<FetchError>(result);
+    return error.isUnauthorized() ? QStringLiteral("unauthorized %1").arg(error.status) : error.message;
+}
+
+} // namespace
+
+// The request convention and the response classification, over a real socket where it matters.
+class TestHttpClient : public QObject
+{
+    Q_OBJECT
+
+    // Sends one GET through the real transport and waits for its classified result.
+    FetchResult fetch(HTTPClient &client, const QString &url, const HeaderField &credential = {"Cookie", "a=b"})
+    {
+        std::optional<FetchResult> result;
+        client.fetch(QUrl(url), credential, QStringLiteral("https://example.test"),
+                     [&result](FetchResult r) { result = std::move(r); });
+        [&] { QVERIFY(waitUntil([&] { return result.has_value(); })); }();
+        return result.value_or(FetchError::parse(QStringLiteral("no result")));
+    }
+
+private slots:
+    void classification_data()
+    {
+        QTest::addColumn<HttpResponse>("input");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("transport error wins over a response")
+            << response(200, "{}", {}, QStringLiteral("Connection refused")) << "Connection refused";
+        QTest::newRow("no HTTP response") << response(std::nullopt, std::nullopt) << "No HTTP response";
+        QTest::newRow("401 before the body") << response(401, "{\"ok\":true}") << "unauthorized 401";
+        QTest::newRow("403 with JSON body") << response(403, "{\"a\":1}") << "unauthorized 403";
+        QTest::newRow("403 Cloudflare challenge")
+            << response(403, "<html>", {{"CF-Mitigated", " Challenge"}}) << "Blocked by Cloudflare challenge";
+        QTest::newRow("403 with another mitigation")
+            << response(403, "", {{"cf-mitigated", "block"}}) << "unauthorized 403";
+        QTest::newRow("200 with empty body is a body") << response(200, "") << "body:";
+        QTest::newRow("200 without body") << response(200, std::nullopt) << "HTTP 200";
+        QTest::newRow("204") << response(204, "") << "HTTP 204";
+        QTest::newRow("429") << response(429, "slow down") << "HTTP 429";
+        QTest::newRow("500") << response(500, "oops") << "HTTP 500";
+        QTest::newRow("302 not followed") << response(302, "") << "HTTP 302";
+    }
+
+    void classification()
+    {
+        QFETCH(HttpResponse, input);
+        QFETCH(QString, expected);
+        QCOMPARE(describe(HTTPClient::classify(input)), expected);
+    }
+
+    void headerValueSafety_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("safe");
+        QTest::newRow("plain key") << QStringLiteral("sk-ant-sid01-abc_DEF-123") << true;
+        QTest::newRow("spaces and unicode letters") << QStringLiteral(" key é ") << true;
+        QTest::newRow("line feed") << QStringLiteral("key\nX-Evil: 1") << false;
+        QTest::newRow("carriage return") << QStringLiteral("key\rX") << false;
+        QTest::newRow("tab") << QStringLiteral("key\tx") << false;
+        QTest::newRow("NUL") << QString(QStringLiteral("key")).append(QChar(0)) << false;
+        QTest::newRow("DEL") << QStringLiteral("key\x7f") << false;
+        QTest::newRow("NEL") << QString(QStringLiteral("key")).append(QChar(0x85)) << false;
+        QTest::newRow("line separator") << QString(QStringLiteral("key")).append(QChar(0x2028)) << false;
+    }
+
+    void headerValueSafety()
+    {
+        QFETCH(QString, value);
+        QFETCH(bool, safe);
+        QCOMPARE(HTTPClient::isSafeHeaderValue(value), safe);
+    }
+
+    void requestCarriesTheFourFieldsInOrderAndNoStoredCookies()
+    {
+        FakeWebServer server;
+        server.route("/api/account", FakeReply{200, "{}", {{"Set-Cookie", "tracker=1; Path=/"}}});
+        NetworkTransport transport;
+        HTTPClient client(transport);
+
+        fetch(client, server.origin() + "/api/account", {"Cookie", "sessionKey=abc"});
+        fetch(client, server.origin() + "/api/account", {"Authorization", "Bearer xyz"});
+        QCOMPARE(server.requests().size(), 2);
+
+        for (const RecordedRequest &request : server.requests()) {
+            QCOMPARE(request.method, QByteArray("GET"));
+            QList<QByteArray> ours;
+            for (const auto &[name, value] : request.headers) {
+                if (QList<QByteArray>{"cookie", "authorization", "user-agent", "accept", "referer"}.contains(name.toLower()))
+                    ours.append(name.toLower());
+            }
+            QCOMPARE(ours.size(), 4);
+            QCOMPARE(ours.mid(1), (QList<QByteArray>{"user-agent", "accept", "referer"}));
+            QCOMPARE(request.header("User-Agent").value(), HTTPClient::userAgent);
+            QCOMPARE(request.header("Accept").value(), QByteArray("application/json"));
+            QCOMPARE(request.header("Referer").value(), QByteArray("https://example.test"));
+        }
+        QCOMPARE(HTTPClient::userAgent.size(), 117);
+        QCOMPARE(server.requests()[0].header("Cookie").value(), QByteArray("sessionKey=abc"));
+        QVERIFY(!server.requests()[1].header("Cookie").has_value()); // the Set-Cookie was not kept
+        QCOMPARE(server.requests()[1].header("Authorization").value(), QByteArray("Bearer xyz"));
+    }
+
+    void redirectIsFollowedOnlyWithinTheOrigin()
+    {
+        FakeWebServer server;
+        FakeWebServer elsewhere;
+        elsewhere.route("/steal", FakeReply{200, "{\"stolen\":true}"});
+        server.route("/moved", FakeReply{302, "", {{"Location", "/here"}}});
+        server.route("/here", FakeReply{200, "same origin"});
+        server.route("/away", FakeReply{302, "", {{"Location", (elsewhere.origin() + "/steal").toUtf8()}}});
+        NetworkTransport transport;
+        HTTPClient client(transport);
+
+        QCOMPARE(describe(fetch(client, server.origin() + "/moved")), QStringLiteral("body:same origin"));
+        QCOMPARE(server.requests().last().header("Cookie").value(), QByteArray("a=b"));
+
+        QCOMPARE(describe(fetch(client, server.origin() + "/away")), QStringLiteral("HTTP 302"));
+        QVERIFY(elsewhere.requests().isEmpty());
+    }
+
+    void limits_data()
+    {
+        QTest::addColumn<FakeReply>("reply");
+        QTest::addColumn<QString>("expected");
+        const QByteArray big(5 * 1024 * 1024 + 1, 'x');
+        QTest::newRow("slow answer times out") << FakeReply{200, "{}", {}, 3000} << "The request timed out.";
+        QTest::newRow("declared length over 5 MiB") << FakeReply{200, big} << "Response too large";
+        QTest::newRow("undeclared body over 5 MiB")
+            << FakeReply{200, big, {}, 0, false, true} << "Response too large";
+        QTest::newRow("exactly 5 MiB is read")
+            << FakeReply{200, QByteArray(5 * 1024 * 1024, 'x')} << QStringLiteral("body:%1 bytes").arg(5 * 1024 * 1024);
+    }
+
+    void limits()
+    {
+        QFETCH(FakeReply, reply);
+        QFETCH(QString, expected);
+        FakeWebServer server;
+        server.route("/slow", reply);
+        HttpLimits limits;
+        limits.idleTimeout = std::chrono::milliseconds(400);
+        limits.requestTimeout = std::chrono::milliseconds(800);
+        NetworkTransport transport(limits);
+        HTTPClient client(transport);
+        QCOMPARE(describe(fetch(client, server.origin() + "/slow")), expected);
+    }
+
+    void transportFailureReadsAsItsDescription()
+    {
+        FakeWebServer server;
+        server.route("/gone", FakeReply{200, "", {}, 0, true});
+        NetworkTransport transport;
+        HTTPClient client(transport);
+        const FetchResult result = fetch(client, server.origin() + "/gone");
+        QVERIFY(std::holds_alternative<FetchError>(result));
+        QVERIFY(!std::get<FetchError>(result).isUnauthorized());
+        QVERIFY(!std::get<FetchError>(result).message.isEmpty());
+        QVERIFY(!std::get<FetchError>(result).message.startsWith(QStringLiteral("HTTP")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHttpClient)
+#include "tst_httpclient.moc"

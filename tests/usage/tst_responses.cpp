@@ -1,0 +1,302 @@
+#include "usage/ClaudeResponses.h"
+#include "usage/InternetDateTime.h"
+#include "usage/OpenAIResponses.h"
+#include "usage/RelativeTimeFormatter.h"
+
+#include <QRandomGenerator>
+#include <QtTest>
+
+namespace {
+
+const QDateTime now(QDate(2026, 12, 6), QTime(12, 0), Qt::UTC);
+
+// Labels that show which instant and prefix they were made for.
+QString testLabel(const QDateTime &at, const QString &prefix)
+{
+    return prefix + QLatin1Char('@') + at.toString(Qt::ISODate);
+}
+
+QString optionalText(const std::optional<QString> &text)
+{
+    return text.value_or(QStringLiteral("-"));
+}
+
+QString optionalNumber(const std::optional<double> &number)
+{
+    return number ? QString::number(*number) : QStringLiteral("-");
+}
+
+QString optionalDate(const std::optional<QDateTime> &date)
+{
+    return date ? date->toString(Qt::ISODateWithMs) : QStringLiteral("-");
+}
+
+// One line per record, so a table row states the whole expected record.
+QString summary(const UsageData &r)
+{
+    if (r.error)
+        return QStringLiteral("error:") + *r.error;
+    return QStringList{optionalNumber(r.sessionPercentage), optionalDate(r.sessionResetAt), optionalText(r.sessionLabel),
+                       optionalNumber(r.weeklyPercentage), optionalDate(r.weeklyResetAt), optionalText(r.weeklyLabel)}
+        .join(QLatin1Char('|'));
+}
+
+QString summary(const OpenAIUsageData &r)
+{
+    if (r.error)
+        return QStringLiteral("error:") + *r.error;
+    return QStringList{optionalNumber(r.primaryPercentage), optionalDate(r.primaryResetAt), optionalText(r.primaryLabel),
+                       optionalNumber(r.secondaryPercentage), optionalDate(r.secondaryResetAt), optionalText(r.secondaryLabel)}
+        .join(QLatin1Char('|'));
+}
+
+bool isWellFormed(const UsageData &r)
+{
+    if (!r.fetchedAt.isValid() || r.isLoggedOut)
+        return false;
+    return !r.error || (!r.sessionPercentage && !r.weeklyPercentage && !r.sessionLabel && !r.weeklyLabel
+                        && !r.sessionResetAt && !r.weeklyResetAt);
+}
+
+bool isWellFormed(const OpenAIUsageData &r)
+{
+    if (!r.fetchedAt.isValid())
+        return false;
+    return !r.error || (!r.primaryPercentage && !r.secondaryPercentage && !r.primaryLabel && !r.secondaryLabel
+                        && !r.primaryResetAt && !r.secondaryResetAt);
+}
+
+// Random damage to a body: truncation, a flipped byte, inserted JSON punctuation.
+QByteArray mutated(QByteArray body, QRandomGenerator &random)
+{
+    static const QByteArray punctuation = "{}[]:,\"0-.e\\ nul";
+    const int edits = 1 + random.bounded(4);
+    for (int i = 0; i < edits && !body.isEmpty(); ++i) {
+        const int at = random.bounded(static_cast<int>(body.size()));
+        switch (random.bounded(4)) {
+        case 0:
+            body.truncate(at);
+            break;
+        case 1:
+            body[at] = static_cast<char>(random.bounded(256));
+            break;
+        case 2:
+            body.insert(at, punctuation[random.bounded(static_cast<int>(punctuation.size()))]);
+            break;
+        default:
+            body.remove(at, 1 + random.bounded(8));
+            break;
+        }
+    }
+    return body;
+}
+
+const QByteArray claudeUsageBody = R"({"five_hour":{"utilization":27.5,"resets_at":"2026-12-06T14:10:00.123456+00:00"},
+    "seven_day":{"utilization":59,"resets_at":"2026-12-09T16:00:00Z"},"seven_day_opus":null})";
+const QByteArray openAIUsageBody = R"({"plan_type":"plus","rate_limit":{"allowed":true,
+    "primary_window":{"used_percent":10,"limit_window_seconds":18000,"reset_at":1765025000},
+    "secondary_window":{"used_percent":35.5,"limit_window_seconds":604800,"reset_at":1765500000.5}}})";
+
+} // namespace
+
+// Reading the service bodies into records, the reset-time text and the reset phrase.
+class TestResponses : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void internetDateTime_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected"); // UTC with milliseconds, or "-"
+
+        QTest::newRow("Z without fraction") << "2026-12-06T14:10:00Z" << "2026-12-06T14:10:00.000Z";
+        QTest::newRow("microseconds and offset") << "2026-12-06T14:10:00.123456+00:00" << "2026-12-06T14:10:00.123Z";
+        QTest::newRow("one fraction digit") << "2026-12-06T14:10:00.5Z" << "2026-12-06T14:10:00.500Z";
+        QTest::newRow("nine fraction digits") << "2026-12-06T14:10:00.987654321Z" << "2026-12-06T14:10:00.987Z";
+        QTest::newRow("positive offset") << "2026-12-06T14:10:00+02:00" << "2026-12-06T12:10:00.000Z";
+        QTest::newRow("negative offset crosses the day") << "2026-12-06T22:30:00-05:30" << "2026-12-07T04:00:00.000Z";
+        QTest::newRow("ten fraction digits") << "2026-12-06T14:10:00.1234567890Z" << "-";
+        QTest::newRow("empty fraction") << "2026-12-06T14:10:00.Z" << "-";
+        QTest::newRow("no zone") << "2026-12-06T14:10:00" << "-";
+        QTest::newRow("offset without colon") << "2026-12-06T14:10:00+0200" << "-";
+        QTest::newRow("space instead of T") << "2026-12-06 14:10:00Z" << "-";
+        QTest::newRow("lower-case z") << "2026-12-06T14:10:00z" << "-";
+        QTest::newRow("date only") << "2026-12-06" << "-";
+        QTest::newRow("month 13") << "2026-13-06T14:10:00Z" << "-";
+        QTest::newRow("February 30") << "2026-02-30T14:10:00Z" << "-";
+        QTest::newRow("hour 24") << "2026-12-06T24:00:00Z" << "-";
+        QTest::newRow("offset hour 24") << "2026-12-06T14:10:00+24:00" << "-";
+        QTest::newRow("trailing text") << "2026-12-06T14:10:00Z " << "-";
+        QTest::newRow("empty") << "" << "-";
+    }
+
+    void internetDateTime()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        const auto parsed = parseInternetDateTime(text);
+        QCOMPARE(parsed ? parsed->toUTC().toString(Qt::ISODateWithMs) : QStringLiteral("-"), expected);
+    }
+
+    void relativePhrase_data()
+    {
+        QTest::addColumn<qint64>("seconds");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("2 h 10 min") << qint64(7800) << "in 2 hr.";
+        QTest::newRow("exactly 7 days") << qint64(7 * 86400) << "in 1 wk.";
+        QTest::newRow("6 days 23 h") << qint64(6 * 86400 + 23 * 3600) << "in 6 days";
+        QTest::newRow("3 days 4 h") << qint64(3 * 86400 + 4 * 3600) << "in 3 days";
+        QTest::newRow("40 min") << qint64(2400) << "in 40 min.";
+        QTest::newRow("59 s") << qint64(59) << "in 59 sec.";
+        QTest::newRow("45 days") << qint64(45 * 86400) << "in 1 mo.";
+        QTest::newRow("400 days") << qint64(400 * 86400) << "in 1 yr.";
+        QTest::newRow("90 s ago") << qint64(-90) << "1 min. ago";
+    }
+
+    void relativePhrase()
+    {
+        QFETCH(qint64, seconds);
+        QFETCH(QString, expected);
+        const RelativeTimeFormatter formatter(QStringLiteral("en_US"));
+        QCOMPARE(formatter.phrase(now.addSecs(seconds), now), expected);
+    }
+
+    void claudeOrganisation_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("first membership")
+            << QByteArray(R"({"memberships":[{"organization":{"uuid":"org-1"}},{"organization":{"uuid":"org-2"}}]})")
+            << "org-1";
+        QTest::newRow("empty uuid is kept") << QByteArray(R"({"memberships":[{"organization":{"uuid":""}}]})") << "";
+        QTest::newRow("no memberships") << QByteArray(R"({"memberships":[]})") << "-";
+        QTest::newRow("first is not an object") << QByteArray(R"({"memberships":[1,{"organization":{"uuid":"x"}}]})") << "-";
+        QTest::newRow("uuid is a number") << QByteArray(R"({"memberships":[{"organization":{"uuid":7}}]})") << "-";
+        QTest::newRow("organization missing") << QByteArray(R"({"memberships":[{"org":{"uuid":"x"}}]})") << "-";
+        QTest::newRow("top level array") << QByteArray(R"([{"memberships":[]}])") << "-";
+        QTest::newRow("not JSON") << QByteArray("<html>") << "-";
+        QTest::newRow("empty body") << QByteArray() << "-";
+    }
+
+    void claudeOrganisation()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(QString, expected);
+        QCOMPARE(ClaudeResponses::organisationID(body).value_or(QStringLiteral("-")), expected);
+    }
+
+    void claudeUsage_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("both windows") << claudeUsageBody
+                                      << "27.5|2026-12-06T14:10:00.123Z|Session resets@2026-12-06T14:10:00Z|"
+                                         "59|2026-12-09T16:00:00.000Z|Weekly resets@2026-12-09T16:00:00Z";
+        QTest::newRow("seven_day null") << QByteArray(R"({"five_hour":{"utilization":1},"seven_day":null})")
+                                        << "error:Unexpected usage response format";
+        QTest::newRow("five_hour missing") << QByteArray(R"({"seven_day":{"utilization":1}})")
+                                           << "error:Unexpected usage response format";
+        QTest::newRow("empty windows") << QByteArray(R"({"five_hour":{},"seven_day":{}})") << "-|-|-|-|-|-";
+        QTest::newRow("utilization as string, out of range, reset null")
+            << QByteArray(R"({"five_hour":{"utilization":"42","resets_at":null},"seven_day":{"utilization":104.5,"resets_at":"soon"}})")
+            << "-|-|-|104.5|-|-";
+        QTest::newRow("negative utilization") << QByteArray(R"({"five_hour":{"utilization":-3},"seven_day":{"utilization":0}})")
+                                              << "-3|-|-|0|-|-";
+        QTest::newRow("not JSON") << QByteArray("Bad gateway") << "error:Unexpected usage response format";
+        QTest::newRow("empty body") << QByteArray() << "error:Unexpected usage response format";
+    }
+
+    void claudeUsage()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(QString, expected);
+        const UsageData record = ClaudeResponses::usageRecord(body, now, testLabel);
+        QCOMPARE(summary(record), expected);
+        QCOMPARE(record.fetchedAt, now);
+        QVERIFY(isWellFormed(record));
+    }
+
+    void openAIAccessToken_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("token") << QByteArray(R"({"user":{},"accessToken":"eyJ.abc","expires":"x"})") << "eyJ.abc";
+        QTest::newRow("empty object") << QByteArray("{}") << "-";
+        QTest::newRow("token is null") << QByteArray(R"({"accessToken":null})") << "-";
+        QTest::newRow("not JSON") << QByteArray("<!doctype html>") << "-";
+    }
+
+    void openAIAccessToken()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(QString, expected);
+        QCOMPARE(OpenAIResponses::accessToken(body).value_or(QStringLiteral("-")), expected);
+    }
+
+    void openAIUsage_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("both windows") << openAIUsageBody
+                                      << "10|2025-12-06T12:43:20.000Z|Session resets@2025-12-06T12:43:20Z|"
+                                         "35.5|2025-12-12T00:40:00.500Z|Weekly resets@2025-12-12T00:40:00Z";
+        QTest::newRow("only primary, no length")
+            << QByteArray(R"({"rate_limit":{"primary_window":{"used_percent":0,"reset_at":0}}})")
+            << "0|1970-01-01T00:00:00.000Z|Session resets@1970-01-01T00:00:00Z|-|-|-";
+        QTest::newRow("weekly-only account sends it as primary")
+            << QByteArray(R"({"rate_limit":{"primary_window":{"used_percent":20,"limit_window_seconds":604800}}})")
+            << "-|-|-|20|-|-";
+        QTest::newRow("windows sent in swapped order")
+            << QByteArray(R"({"rate_limit":{"primary_window":{"used_percent":70,"limit_window_seconds":604800},
+                 "secondary_window":{"used_percent":5,"limit_window_seconds":18000}}})")
+            << "5|-|-|70|-|-";
+        QTest::newRow("two weekly windows keep their places")
+            << QByteArray(R"({"rate_limit":{"primary_window":{"used_percent":1,"limit_window_seconds":604800},
+                 "secondary_window":{"used_percent":2,"limit_window_seconds":2592000}}})")
+            << "1|-|-|2|-|-";
+        QTest::newRow("short window sent as secondary alone")
+            << QByteArray(R"({"rate_limit":{"secondary_window":{"used_percent":9,"limit_window_seconds":3600}}})")
+            << "9|-|-|-|-|-";
+        QTest::newRow("reset_at as text, window not an object")
+            << QByteArray(R"({"rate_limit":{"primary_window":{"used_percent":3,"reset_at":"1765025000"},"secondary_window":[]}})")
+            << "3|-|-|-|-|-";
+        QTest::newRow("rate_limit without windows") << QByteArray(R"({"rate_limit":{}})") << "-|-|-|-|-|-";
+        QTest::newRow("rate_limit null") << QByteArray(R"({"rate_limit":null})") << "error:Unexpected usage response format";
+        QTest::newRow("no rate_limit") << QByteArray(R"({"plan_type":"free"})") << "error:Unexpected usage response format";
+        QTest::newRow("reset_at beyond any calendar")
+            << QByteArray(R"({"rate_limit":{"primary_window":{"used_percent":3,"reset_at":1e300}}})") << "3|-|-|-|-|-";
+    }
+
+    void openAIUsage()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(QString, expected);
+        const OpenAIUsageData record = OpenAIResponses::usageRecord(body, now, testLabel);
+        QCOMPARE(summary(record), expected);
+        QVERIFY(isWellFormed(record));
+    }
+
+    // Damaged and random bodies never crash a reader and always give a well-formed record.
+    void damagedBodiesGiveRecords()
+    {
+        QRandomGenerator random(20261206);
+        const QList<QByteArray> seeds{claudeUsageBody, openAIUsageBody,
+                                      R"({"memberships":[{"organization":{"uuid":"org-1"}}],"accessToken":"t"})"};
+        for (int round = 0; round < 20000; ++round) {
+            QByteArray body = round % 10 == 0 ? QByteArray() : mutated(seeds[round % seeds.size()], random);
+            if (round % 10 == 0) {
+                body.resize(random.bounded(64));
+                for (char &byte : body)
+                    byte = static_cast<char>(random.bounded(256));
+            }
+            QVERIFY2(isWellFormed(ClaudeResponses::usageRecord(body, now, testLabel)), body.constData());
+            QVERIFY2(isWellFormed(OpenAIResponses::usageRecord(body, now, testLabel)), body.constData());
+            ClaudeResponses::organisationID(body);
+            OpenAIResponses::accessToken(body);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestResponses)
+#include "tst_responses.moc"

@@ -1,0 +1,193 @@
+#include "app/DefaultsKeys.h"
+#include "support/FetcherHarness.h"
+#include "usage/UsageFetcher.h"
+
+#include <QtTest>
+
+Q_DECLARE_METATYPE(FakeReply)
+Q_DECLARE_METATYPE(std::optional<QString>)
+
+namespace {
+
+using Harness = FetcherHarness<UsageFetcher, UsageData>;
+
+const QByteArray accountPath = "/api/account";
+const QByteArray usagePath = "/api/organizations/org-1/usage";
+const FakeReply accountOk{200, R"({"memberships":[{"organization":{"uuid":"org-1"}}]})"};
+const FakeReply usageOk{200, R"({"five_hour":{"utilization":27.5,"resets_at":"2026-12-06T14:10:00.000000+00:00"},
+                                 "seven_day":{"utilization":59,"resets_at":"2026-12-13T12:00:00Z"}})"};
+const FakeReply notAsked{599, "not asked"};
+
+} // namespace
+
+// The Claude fetcher against a loopback fake of its two endpoints.
+class TestUsageFetcher : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void outcomes_data()
+    {
+        QTest::addColumn<std::optional<QString>>("storedKey");
+        QTest::addColumn<FakeReply>("account");
+        QTest::addColumn<FakeReply>("usage");
+        QTest::addColumn<QString>("outcome");
+        QTest::addColumn<QList<QByteArray>>("paths");
+
+        const QList<QByteArray> none;
+        const QList<QByteArray> lookupOnly{accountPath};
+        const QList<QByteArray> both{accountPath, usagePath};
+        const std::optional<QString> key = QStringLiteral("sk-ant-sid01-key");
+
+        QTest::newRow("no stored key") << std::optional<QString>() << notAsked << notAsked << "needsLogin" << none;
+        QTest::newRow("empty stored key") << std::optional<QString>(QString()) << notAsked << notAsked << "needsLogin" << none;
+        QTest::newRow("key with a line break is never sent")
+            << std::optional<QString>(QStringLiteral("abc\r\nX-Injected: 1")) << notAsked << notAsked
+            << "error:Session key contains invalid characters" << none;
+        QTest::newRow("whitespace key is sent") << std::optional<QString>(QStringLiteral("  ")) << FakeReply{401}
+                                                << notAsked << "needsLogin" << lookupOnly;
+        QTest::newRow("account 401") << key << FakeReply{401} << notAsked << "needsLogin" << lookupOnly;
+        QTest::newRow("account 403") << key << FakeReply{403, "{}"} << notAsked << "needsLogin" << lookupOnly;
+        QTest::newRow("account behind a Cloudflare challenge")
+            << key << FakeReply{403, "<html>", {{"cf-mitigated", "challenge"}}} << notAsked
+            << "error:Blocked by Cloudflare challenge" << lookupOnly;
+        QTest::newRow("account 500") << key << FakeReply{500} << notAsked << "error:HTTP 500" << lookupOnly;
+        QTest::newRow("account 204") << key << FakeReply{204} << notAsked << "error:HTTP 204" << lookupOnly;
+        QTest::newRow("account without memberships") << key << FakeReply{200, R"({"memberships":[]})"} << notAsked
+                                                     << "error:Could not find org UUID in /api/account" << lookupOnly;
+        QTest::newRow("account body empty") << key << FakeReply{200, ""} << notAsked
+                                            << "error:Could not find org UUID in /api/account" << lookupOnly;
+        QTest::newRow("usage 401") << key << accountOk << FakeReply{401} << "needsLogin" << both;
+        QTest::newRow("usage 429") << key << accountOk << FakeReply{429} << "error:HTTP 429" << both;
+        QTest::newRow("usage with seven_day null")
+            << key << accountOk << FakeReply{200, R"({"five_hour":{"utilization":1},"seven_day":null})"}
+            << "error:Unexpected usage response format" << both;
+        QTest::newRow("usage too slow") << key << accountOk << FakeReply{200, "{}", {}, 3000}
+                                        << "error:The request timed out." << both;
+        QTest::newRow("success") << key << accountOk << usageOk << "record" << both;
+    }
+
+    void outcomes()
+    {
+        QFETCH(std::optional<QString>, storedKey);
+        QFETCH(FakeReply, account);
+        QFETCH(FakeReply, usage);
+        QFETCH(QString, outcome);
+        QFETCH(QList<QByteArray>, paths);
+
+        Harness h;
+        if (storedKey)
+            h.defaults.setString(DefaultsKeys::sessionKey, *storedKey);
+        h.server.route(accountPath, account);
+        h.server.route(usagePath, usage);
+
+        QCOMPARE(h.cycle(), outcome);
+        h.settle();
+        QCOMPARE(h.outcomes.size(), 1);
+        QVERIFY(!h.calledInsideFetch);
+        QCOMPARE(h.server.requestedPaths(), paths);
+        for (const RecordedRequest &request : h.server.requests()) {
+            QCOMPARE(request.header("Cookie").value(), "sessionKey=" + storedKey->toUtf8());
+            QCOMPARE(request.header("Referer").value(), h.server.origin().toUtf8());
+        }
+    }
+
+    void successRecordCarriesValuesAndPhrases()
+    {
+        Harness h;
+        h.defaults.setString(DefaultsKeys::sessionKey, QStringLiteral("key"));
+        h.server.route(accountPath, accountOk);
+        h.server.route(usagePath, usageOk);
+        h.clock.current = QDateTime(QDate(2026, 12, 6), QTime(12, 0), Qt::UTC);
+
+        QCOMPARE(h.cycle(), QStringLiteral("record"));
+        const UsageData &record = h.records.last();
+        QCOMPARE(record.sessionPercentage, std::optional(27.5));
+        QCOMPARE(record.weeklyPercentage, std::optional(59.0));
+        QCOMPARE(record.sessionResetAt, std::optional(QDateTime(QDate(2026, 12, 6), QTime(14, 10), Qt::UTC)));
+        QCOMPARE(record.sessionLabel, std::optional(QStringLiteral("Session resets in 2 hr.")));
+        QCOMPARE(record.weeklyLabel, std::optional(QStringLiteral("Weekly resets in 1 wk.")));
+        QCOMPARE(record.fetchedAt, h.clock.current);
+        QVERIFY(!record.isLoggedOut);
+    }
+
+    void organisationIsLookedUpOncePerKey()
+    {
+        Harness h;
+        h.defaults.setString(DefaultsKeys::sessionKey, QStringLiteral("first"));
+        h.server.route(accountPath, accountOk);
+        h.server.route(usagePath, usageOk);
+        h.server.route("/api/organizations/org-2/usage", usageOk);
+
+        QCOMPARE(h.cycle(), QStringLiteral("record"));
+        QCOMPARE(h.cycle(), QStringLiteral("record"));
+        QCOMPARE(h.server.requestedPaths(), (QList<QByteArray>{accountPath, usagePath, usagePath}));
+
+        // A refused usage request keeps the organisation.
+        h.server.routeOnce(usagePath, FakeReply{401});
+        QCOMPARE(h.cycle(), QStringLiteral("needsLogin"));
+        QCOMPARE(h.cycle(), QStringLiteral("record"));
+        QCOMPARE(h.server.requestedPaths().count(accountPath), 1);
+        QCOMPARE(h.fetcher.cachedOrgID(), std::optional(QStringLiteral("org-1")));
+
+        // A key of another account finds that account's organisation.
+        h.server.clearRequests();
+        h.server.route(accountPath, FakeReply{200, R"({"memberships":[{"organization":{"uuid":"org-2"}}]})"});
+        h.defaults.setString(DefaultsKeys::sessionKey, QStringLiteral("second"));
+        QCOMPARE(h.cycle(), QStringLiteral("record"));
+        QCOMPARE(h.server.requestedPaths(), (QList<QByteArray>{accountPath, "/api/organizations/org-2/usage"}));
+        QCOMPARE(h.server.requests().first().header("Cookie").value(), QByteArray("sessionKey=second"));
+        QCOMPARE(h.fetcher.cachedOrgID(), std::optional(QStringLiteral("org-2")));
+    }
+
+    void organisationIdentifierStaysOnePathSegment()
+    {
+        Harness h;
+        h.defaults.setString(DefaultsKeys::sessionKey, QStringLiteral("key"));
+        h.server.route(accountPath, FakeReply{200, R"({"memberships":[{"organization":{"uuid":"../x?y"}}]})"});
+        h.server.route("/api/organizations/..%2Fx%3Fy/usage", usageOk);
+        QCOMPARE(h.cycle(), QStringLiteral("record"));
+    }
+
+    void overlappingCyclesEachEndOnce()
+    {
+        Harness h;
+        h.defaults.setString(DefaultsKeys::sessionKey, QStringLiteral("key"));
+        h.server.route(accountPath, FakeReply{200, accountOk.body, {}, 100});
+        h.server.route(usagePath, usageOk);
+        h.startFetch();
+        h.startFetch();
+        QVERIFY(waitUntil([&] { return h.outcomes.size() == 2; }));
+        h.settle();
+        QCOMPARE(h.outcomes, (QStringList{"record", "record"}));
+        QVERIFY(!h.calledInsideFetch);
+    }
+
+    void callbacksAreReadAtDelivery()
+    {
+        Harness h;
+        h.startFetch(); // no key: needs login, delivered later
+        int replaced = 0;
+        h.fetcher.onNeedsLogin = [&replaced] { ++replaced; };
+        QVERIFY(waitUntil([&] { return replaced == 1; }));
+        QVERIFY(h.outcomes.isEmpty());
+    }
+
+    void nothingIsDeliveredAfterTheFetcherIsGone()
+    {
+        auto h = std::make_unique<Harness>();
+        h->defaults.setString(DefaultsKeys::sessionKey, QStringLiteral("key"));
+        h->server.route(accountPath, FakeReply{200, accountOk.body, {}, 200});
+        bool delivered = false;
+        auto fetcher = std::make_unique<UsageFetcher>(h->server.origin(),
+                                                      FetcherServices{h->defaults, h->http, h->scheduler, h->clock});
+        fetcher->onUsageData = [&delivered](const UsageData &) { delivered = true; };
+        fetcher->fetchUsage();
+        fetcher.reset();
+        h->settle();
+        QVERIFY(!delivered);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUsageFetcher)
+#include "tst_usagefetcher.moc"
