@@ -6,6 +6,7 @@
 #include "usage/HTTPClient.h"
 #include "usage/RelativeTimeFormatter.h"
 #include "usage/ResetLabel.h"
+#include "usage/UsageSource.h"
 
 #include <QLocale>
 #include <QObject>
@@ -27,11 +28,9 @@ struct FetcherServices
 // The delivery half both fetchers share: callbacks run later on the main thread, each read at
 // the moment of delivery, and never once the fetcher is gone.
 template<typename Record>
-class FetcherBase : public QObject
+class FetcherBase : public QObject, public UsageSource<Record>
 {
 public:
-    std::function<void(const Record &)> onUsageData;
-    std::function<void()> onNeedsLogin;
     const QString base;
 
 protected:
@@ -45,8 +44,8 @@ protected:
     void deliver(const Record &record)
     {
         m_services.scheduler.post([self = QPointer(this), record] {
-            if (self && self->onUsageData)
-                self->onUsageData(record);
+            if (self && self->UsageSource<Record>::onUsageData)
+                self->UsageSource<Record>::onUsageData(record);
         });
     }
 
@@ -55,8 +54,8 @@ protected:
     void deliverNeedsLogin()
     {
         m_services.scheduler.post([self = QPointer(this)] {
-            if (self && self->onNeedsLogin)
-                self->onNeedsLogin();
+            if (self && self->UsageSource<Record>::onNeedsLogin)
+                self->UsageSource<Record>::onNeedsLogin();
         });
     }
 

@@ -13,8 +13,7 @@ public:
     // The fetcher of the running application, on https://chatgpt.com.
     static OpenAIUsageFetcher &shared();
 
-    // Starts one independent cycle that ends in one callback, never inside this call.
-    void fetchUsage();
+    void fetchUsage() override;
 
     std::optional<QString> cachedAccessToken() const;
 

@@ -13,8 +13,7 @@ public:
     // The fetcher of the running application, on https://claude.ai.
     static UsageFetcher &shared();
 
-    // Starts one independent cycle that ends in one callback, never inside this call.
-    void fetchUsage();
+    void fetchUsage() override;
 
     std::optional<QString> cachedOrgID() const;
 

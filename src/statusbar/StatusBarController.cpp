@@ -1,0 +1,280 @@
+#include "StatusBarController.h"
+
+#include "app/AppSettings.h"
+#include "app/DefaultsKeys.h"
+#include "app/Notifications.h"
+#include "platform/Clock.h"
+#include "platform/DefaultsStore.h"
+#include "platform/StatusItem.h"
+#include "statusbar/Countdown.h"
+
+#include <QPointer>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr auto silentUpdateCheckDelay = 5s;
+constexpr auto unknownResetRetry = 30s;
+constexpr auto passedResetRetry = 10s;
+constexpr auto wakeFirstRefresh = 2s;
+constexpr auto wakeSecondRefresh = 8s;
+constexpr auto wakeNetworkWait = 180s;
+
+Scheduler::Duration fromSeconds(double seconds)
+{
+    return Scheduler::Duration(static_cast<Scheduler::Duration::rep>(std::ceil(seconds * 1000.0)));
+}
+
+QVariantMap resultInfo(const std::optional<QString> &error)
+{
+    return error ? QVariantMap{{Notifications::errorKey, *error}} : QVariantMap{};
+}
+
+} // namespace
+
+StatusBarController::StatusBarController(StatusBarServices services, StatusBarCommands commands, QObject *parent)
+    : QObject(parent)
+    , m_services(std::move(services))
+    , m_commands(std::move(commands))
+    , m_menu(
+          StatusMenu::Actions{
+              [this] { m_commands.openPrefs(); },
+              [this] { refreshNow(); },
+              [this] { m_commands.checkForUpdates(); },
+              [this] { m_commands.openOnboarding(); },
+              [this] { m_commands.quit(); },
+          },
+          this)
+{
+    m_services.statusItem.showPlaceholder(QStringLiteral("…"));
+    m_services.statusItem.setMenu(m_menu, [self = QPointer(this)] {
+        if (self)
+            self->menuWillOpen();
+    });
+    scheduleTimer();
+    installFetcherCallbacks();
+    connect(&m_services.notifications, &NotificationCenter::posted, this, [this](const QString &name) {
+        if (name == Notifications::settingsChanged)
+            settingsChanged();
+    });
+    m_services.claude.fetchUsage();
+    if (hasOpenAIToken())
+        m_services.openAI.fetchUsage();
+    m_services.scheduler.after(silentUpdateCheckDelay, [self = QPointer(this)] {
+        if (self && self->m_commands.checkSilently)
+            self->m_commands.checkSilently();
+    });
+}
+
+StatusBarController::~StatusBarController()
+{
+    cancelTimer(m_refreshTimer);
+    cancelTimer(m_countdownTimer);
+    if (m_wakeNetworkMonitor)
+        m_wakeNetworkMonitor->cancel();
+}
+
+void StatusBarController::installFetcherCallbacks()
+{
+    AppSettings &settings = m_services.settings;
+    NotificationCenter &notifications = m_services.notifications;
+    const QPointer self(this);
+
+    m_services.claude.onUsageData = [self, &settings, &notifications](const UsageData &record) {
+        if (!record.error)
+            settings.setClaudeSessionExpired(false);
+        if (self) {
+            self->m_currentUsage = record;
+            self->updateDisplay();
+            self->scheduleCountdownTimer();
+        }
+        notifications.post(Notifications::usageFetchResult, resultInfo(record.error));
+    };
+    m_services.claude.onNeedsLogin = [self, &settings, &notifications] {
+        settings.setClaudeSessionExpired(true);
+        if (self) {
+            self->m_currentUsage.reset();
+            self->updateDisplay();
+        }
+        notifications.post(Notifications::usageFetchResult, resultInfo(QStringLiteral("Session key invalid or expired")));
+    };
+    m_services.openAI.onUsageData = [self, &settings, &notifications](const OpenAIUsageData &record) {
+        if (!record.error)
+            settings.setOpenAISessionExpired(false);
+        if (self) {
+            self->m_currentOpenAIUsage = record;
+            self->updateDisplay();
+        }
+        notifications.post(Notifications::openAIFetchResult, resultInfo(record.error));
+    };
+    m_services.openAI.onNeedsLogin = [self, &settings, &notifications] {
+        settings.setOpenAISessionExpired(true);
+        if (self) {
+            self->m_currentOpenAIUsage.reset();
+            self->updateDisplay();
+        }
+        notifications.post(Notifications::openAIFetchResult,
+                           resultInfo(QStringLiteral("Session token invalid or expired")));
+    };
+}
+
+bool StatusBarController::hasOpenAIToken() const
+{
+    return !m_services.settings.defaults().string(DefaultsKeys::openAISessionKey).value_or(QString()).isEmpty();
+}
+
+void StatusBarController::refreshNow()
+{
+    m_services.claude.fetchUsage();
+    if (hasOpenAIToken())
+        m_services.openAI.fetchUsage();
+}
+
+void StatusBarController::settingsChanged()
+{
+    scheduleTimer();
+    scheduleCountdownTimer();
+    updateDisplay();
+    refreshNow();
+}
+
+void StatusBarController::appearanceChanged()
+{
+    updateDisplay();
+}
+
+void StatusBarController::cancelTimer(std::optional<Scheduler::TimerId> &timer)
+{
+    if (timer)
+        m_services.scheduler.cancel(*timer);
+    timer.reset();
+}
+
+void StatusBarController::scheduleTimer()
+{
+    cancelTimer(m_refreshTimer);
+    m_refreshTimer = m_services.scheduler.every(fromSeconds(m_services.settings.refreshInterval()),
+                                                [self = QPointer(this)] {
+                                                    if (self)
+                                                        self->refreshNow();
+                                                });
+}
+
+void StatusBarController::scheduleCountdownTimer()
+{
+    cancelTimer(m_countdownTimer);
+    const DisplayFormat format = m_services.settings.displayFormat();
+    if (format != DisplayFormat::sessionAndTimer && format != DisplayFormat::weeklyAndTimer)
+        return;
+
+    const bool session = format == DisplayFormat::sessionAndTimer;
+    QList<QDateTime> resets;
+    if (m_currentUsage) {
+        if (const auto &at = session ? m_currentUsage->sessionResetAt : m_currentUsage->weeklyResetAt)
+            resets.append(*at);
+    }
+    if (m_currentOpenAIUsage) {
+        if (const auto &at = session ? m_currentOpenAIUsage->primaryResetAt : m_currentOpenAIUsage->secondaryResetAt)
+            resets.append(*at);
+    }
+
+    const QPointer self(this);
+    const auto refreshLater = [this, self](std::chrono::seconds delay) {
+        m_countdownTimer = m_services.scheduler.after(delay, [self] {
+            if (self)
+                self->refreshNow();
+        });
+    };
+    if (resets.isEmpty()) {
+        refreshLater(unknownResetRetry);
+        return;
+    }
+
+    const QDateTime now = m_services.clock.now();
+    bool passed = false;
+    std::optional<double> soonest;
+    for (const QDateTime &reset : resets) {
+        const double remaining = now.msecsTo(reset) / 1000.0;
+        if (remaining <= 0) {
+            passed = true;
+            continue;
+        }
+        const double interval = Countdown::intervalToNextBoundary(remaining);
+        soonest = soonest ? std::min(*soonest, interval) : interval;
+    }
+    if (passed)
+        refreshNow();
+    if (soonest) {
+        m_countdownTimer = m_services.scheduler.after(fromSeconds(*soonest), [self] {
+            if (self) {
+                self->updateDisplay();
+                self->scheduleCountdownTimer();
+            }
+        });
+    } else {
+        refreshLater(passed ? passedResetRetry : unknownResetRetry);
+    }
+}
+
+void StatusBarController::updateDisplay()
+{
+    const AppSettings &settings = m_services.settings;
+    m_services.statusItem.showTitle(Title::make(TitleInputs{
+        settings.displayFormat(),
+        settings.showClaude(),
+        settings.showOpenAI(),
+        ProviderUsage::from(m_currentUsage),
+        ProviderUsage::from(m_currentOpenAIUsage),
+        m_services.clock.now(),
+    }));
+}
+
+void StatusBarController::systemDidWake()
+{
+    scheduleTimer();
+    if (m_wakeNetworkMonitor)
+        m_wakeNetworkMonitor->cancel();
+    m_wakeNetworkMonitor = m_services.makeNetworkMonitor();
+    const std::weak_ptr<NetworkPathMonitor> monitor = m_wakeNetworkMonitor;
+    const auto fired = std::make_shared<bool>(false);
+    const QPointer self(this);
+    Scheduler &scheduler = m_services.scheduler;
+
+    const auto refreshAfter = [&scheduler, self](Scheduler::Duration delay) {
+        scheduler.after(delay, [self] {
+            if (self)
+                self->refreshNow();
+        });
+    };
+    m_wakeNetworkMonitor->start([fired, monitor, refreshAfter](bool satisfied) {
+        if (!satisfied || *fired)
+            return;
+        *fired = true;
+        refreshAfter(wakeFirstRefresh);
+        refreshAfter(wakeSecondRefresh);
+        if (const auto running = monitor.lock())
+            running->cancel();
+    });
+    scheduler.after(wakeNetworkWait, [fired, monitor] {
+        if (*fired)
+            return;
+        if (const auto running = monitor.lock())
+            running->cancel();
+    });
+}
+
+void StatusBarController::menuWillOpen()
+{
+    refreshMenuContent();
+}
+
+void StatusBarController::refreshMenuContent()
+{
+    const QDateTime now = m_services.clock.now();
+    m_menu.showClaude(ProviderUsage::from(m_currentUsage), now);
+    m_menu.showOpenAI(hasOpenAIToken(), ProviderUsage::from(m_currentOpenAIUsage), now);
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "platform/NetworkPathMonitor.h"
+#include "platform/Scheduler.h"
+#include "statusbar/StatusMenu.h"
+#include "statusbar/TitleModel.h"
+#include "usage/UsageData.h"
+#include "usage/UsageSource.h"
+
+#include <QObject>
+
+class AppSettings;
+class Clock;
+class NotificationCenter;
+class StatusItem;
+
+// What the controller works with; all of it outlives the controller.
+struct StatusBarServices
+{
+    AppSettings &settings;
+    UsageSource<UsageData> &claude;
+    UsageSource<OpenAIUsageData> &openAI;
+    NotificationCenter &notifications;
+    Scheduler &scheduler;
+    Clock &clock;
+    StatusItem &statusItem;
+    NetworkPathMonitorFactory makeNetworkMonitor;
+};
+
+// The commands that lead out of the panel into other parts of the application.
+struct StatusBarCommands
+{
+    std::function<void()> checkSilently;
+    std::function<void()> checkForUpdates;
+    std::function<void()> openPrefs;
+    std::function<void()> openOnboarding;
+    std::function<void()> quit;
+};
+
+// Keeps the latest record of each provider, decides when to poll, keeps the title and the menu
+// current, and tells the rest of the application how each fetch went.
+class StatusBarController final : public QObject
+{
+    Q_OBJECT
+public:
+    StatusBarController(StatusBarServices services, StatusBarCommands commands, QObject *parent = nullptr);
+    ~StatusBarController() override;
+
+    const std::optional<UsageData> &currentUsage() const { return m_currentUsage; }
+    const std::optional<OpenAIUsageData> &currentOpenAIUsage() const { return m_currentOpenAIUsage; }
+    const StatusMenu &menu() const { return m_menu; }
+    std::optional<Scheduler::TimerId> refreshTimer() const { return m_refreshTimer; }
+    std::optional<Scheduler::TimerId> countdownTimer() const { return m_countdownTimer; }
+
+public slots:
+    void refreshNow();
+    void settingsChanged();
+    void appearanceChanged();
+    void systemDidWake();
+    void menuWillOpen();
+
+private:
+    void installFetcherCallbacks();
+    void scheduleTimer();
+    void scheduleCountdownTimer();
+    void updateDisplay();
+    void refreshMenuContent();
+    bool hasOpenAIToken() const;
+    void cancelTimer(std::optional<Scheduler::TimerId> &timer);
+
+    StatusBarServices m_services;
+    StatusBarCommands m_commands;
+    StatusMenu m_menu;
+    std::optional<Scheduler::TimerId> m_refreshTimer;
+    std::optional<Scheduler::TimerId> m_countdownTimer;
+    std::optional<UsageData> m_currentUsage;
+    std::optional<OpenAIUsageData> m_currentOpenAIUsage;
+    std::shared_ptr<NetworkPathMonitor> m_wakeNetworkMonitor;
+};

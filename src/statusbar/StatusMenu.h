@@ -1,0 +1,87 @@
+#pragma once
+
+#include "statusbar/ProviderUsage.h"
+
+#include <QObject>
+
+#include <array>
+#include <functional>
+
+// The drop-down menu's items and their current state; views render it, the controller rewrites it.
+class StatusMenu final : public QObject
+{
+    Q_OBJECT
+public:
+    enum ItemId {
+        claudeHeader = 1,
+        claudeSessionItem,
+        claudeWeeklyItem,
+        claudeUpdatedItem,
+        openAISeparator,
+        openAIHeaderItem,
+        openAISessionItem,
+        openAIWeeklyItem,
+        openAIUpdatedItem,
+        commandsSeparator,
+        refreshNow,
+        checkForUpdates,
+        openPrefs,
+        openOnboarding,
+        quitSeparator,
+        quit,
+    };
+
+    enum class Icon { none, claudeLogo, openAILogo };
+    enum class Style { plain, secondary, warning }; // secondary: small grey text; warning: small orange text
+
+    struct Item
+    {
+        ItemId id;
+        bool separator = false;
+        QString title;
+        Icon icon = Icon::none;
+        QString shortcut; // portable text, "Ctrl+R"
+        bool enabled = true;
+        bool visible = true;
+        Style style = Style::plain;
+        std::function<void()> action;
+    };
+
+    struct Actions
+    {
+        std::function<void()> openPrefs;
+        std::function<void()> refreshNow;
+        std::function<void()> checkForUpdates;
+        std::function<void()> openOnboarding;
+        std::function<void()> quit;
+    };
+
+    explicit StatusMenu(const Actions &actions, QObject *parent = nullptr);
+
+    const std::array<Item, 16> &items() const { return m_items; }
+    const Item &item(ItemId id) const { return m_items[id - 1]; }
+    // Runs the item's action if it has one and is enabled and visible.
+    void activate(ItemId id);
+
+    // Rewrites one provider's rows from its latest record (absent: none yet, or cleared).
+    void showClaude(const std::optional<ProviderUsage> &usage, const QDateTime &now);
+    void showOpenAI(bool shown, const std::optional<ProviderUsage> &usage, const QDateTime &now);
+
+signals:
+    void changed();
+
+private:
+    void showRows(ItemId session, ItemId weekly, ItemId updated, const std::optional<ProviderUsage> &usage,
+                  const QDateTime &now);
+    Item &edit(ItemId id) { return m_items[id - 1]; }
+
+    std::array<Item, 16> m_items;
+};
+
+namespace MenuTexts {
+inline const QString none = QStringLiteral("—");
+inline const QString expired = QStringLiteral("Session expired — check your key");
+QString sessionRow(const ProviderUsage &usage);
+QString weeklyRow(const ProviderUsage &usage);
+QString updated(const QDateTime &fetchedAt, const QDateTime &now);
+}

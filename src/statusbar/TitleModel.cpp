@@ -1,0 +1,104 @@
+#include "TitleModel.h"
+
+#include <array>
+#include <cmath>
+
+namespace {
+
+struct CountdownStep
+{
+    double above; // the label holds for remaining times above this many seconds
+    const char *label;
+};
+
+// Each label is the remaining time rounded up to the next step of this scale.
+constexpr std::array<CountdownStep, 22> timeLabels{{
+    {518400, "7d"}, {432000, "6d"}, {345600, "5d"}, {259200, "4d"}, {172800, "3d"}, {86400, "2d"},
+    {82800, "1d"},  {18000, "23h"}, {14400, "5h"},  {10800, "4h"},  {7200, "3h"},   {3600, "2h"},
+    {2700, "1h"},   {1800, "45m"},  {900, "30m"},   {600, "15m"},   {300, "10m"},   {240, "5m"},
+    {180, "4m"},    {120, "3m"},    {60, "2m"},     {0, "1m"},
+}};
+
+QString providerName(Provider provider)
+{
+    return provider == Provider::claude ? QStringLiteral("Claude") : QStringLiteral("ChatGPT");
+}
+
+std::optional<TitleSegment> segment(Provider provider, bool shown, const std::optional<ProviderUsage> &usage,
+                                    const TitleInputs &inputs)
+{
+    if (!shown)
+        return std::nullopt;
+    if (!usage || !usage->usable())
+        return TitleSegment{provider, true, QString()};
+    return TitleSegment{provider, false, Title::segmentText(inputs.format, *usage, inputs.now)};
+}
+
+} // namespace
+
+QString TitleModel::plainText() const
+{
+    QStringList parts;
+    for (const TitleSegment &segment : segments)
+        parts.append(providerName(segment.provider) + QLatin1Char(' ') + (segment.warn ? QStringLiteral("⚠") : segment.text));
+    return parts.join(QStringLiteral("    "));
+}
+
+namespace Title {
+
+QString pct(std::optional<double> used)
+{
+    if (!used)
+        return QStringLiteral("new");
+    double remaining = std::round(100.0 - *used); // halves away from zero
+    if (remaining == 0)
+        remaining = 0; // no "-0%"
+    return QString::number(remaining, 'f', 0) + QLatin1Char('%');
+}
+
+QString timeRemaining(const std::optional<QDateTime> &resetAt, const QDateTime &now)
+{
+    if (!resetAt)
+        return QStringLiteral("new");
+    const double remaining = now.msecsTo(*resetAt) / 1000.0;
+    for (const CountdownStep &step : timeLabels) {
+        if (remaining > step.above)
+            return QString::fromLatin1(step.label);
+    }
+    return QStringLiteral("new");
+}
+
+QString segmentText(DisplayFormat format, const ProviderUsage &usage, const QDateTime &now)
+{
+    switch (format) {
+    case DisplayFormat::both:
+        return QStringLiteral("S:%1  W:%2").arg(pct(usage.sessionPercentage), pct(usage.weeklyPercentage));
+    case DisplayFormat::sessionOnly:
+        return pct(usage.sessionPercentage);
+    case DisplayFormat::weeklyOnly:
+        return pct(usage.weeklyPercentage);
+    case DisplayFormat::sessionAndTimer:
+        return QStringLiteral("S:%1  %2").arg(pct(usage.sessionPercentage), timeRemaining(usage.sessionResetAt, now));
+    case DisplayFormat::weeklyAndTimer:
+        return QStringLiteral("W:%1  %2").arg(pct(usage.weeklyPercentage), timeRemaining(usage.weeklyResetAt, now));
+    }
+    return {};
+}
+
+TitleModel make(const TitleInputs &inputs)
+{
+    TitleModel model;
+    if (auto claude = segment(Provider::claude, inputs.showClaude, inputs.claude, inputs))
+        model.segments.append(*claude);
+    if (auto openAI = segment(Provider::openAI, inputs.showOpenAI, inputs.openAI, inputs))
+        model.segments.append(*openAI);
+    if (model.iconOnly()) {
+        if (inputs.claude && inputs.claude->error)
+            model.tooltip = inputs.claude->error;
+        else if (inputs.openAI && inputs.openAI->error)
+            model.tooltip = inputs.openAI->error;
+    }
+    return model;
+}
+
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "app/DisplayFormat.h"
+#include "statusbar/ProviderUsage.h"
+
+#include <QList>
+
+enum class Provider { claude, openAI };
+
+// One provider's part of the panel title: its logo, then the text or the warning sign.
+struct TitleSegment
+{
+    Provider provider;
+    bool warn = false;
+    QString text; // empty when warn is set
+
+    bool operator==(const TitleSegment &) const = default;
+};
+
+// What the panel shows: segments, or the idle icon with an optional tooltip.
+struct TitleModel
+{
+    QList<TitleSegment> segments;
+    std::optional<QString> tooltip; // only in the icon-only state
+
+    bool iconOnly() const { return segments.isEmpty(); }
+    // The whole title as plain text ("Claude S:73%  W:41%    ChatGPT ⚠").
+    QString plainText() const;
+
+    bool operator==(const TitleModel &) const = default;
+};
+
+struct TitleInputs
+{
+    DisplayFormat format = DisplayFormat::both;
+    bool showClaude = true;
+    bool showOpenAI = true;
+    std::optional<ProviderUsage> claude;
+    std::optional<ProviderUsage> openAI;
+    QDateTime now;
+};
+
+namespace Title {
+
+// Remaining percentage of a used one: "73%", "-1%", or "new" when unknown.
+QString pct(std::optional<double> used);
+// Coarse countdown to a reset ("3h", "45m", "4d"), or "new" when unknown or passed.
+QString timeRemaining(const std::optional<QDateTime> &resetAt, const QDateTime &now);
+QString segmentText(DisplayFormat format, const ProviderUsage &usage, const QDateTime &now);
+TitleModel make(const TitleInputs &inputs);
+
+}

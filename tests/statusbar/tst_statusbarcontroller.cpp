@@ -1,0 +1,389 @@
+#include "app/AppSettings.h"
+#include "app/DefaultsKeys.h"
+#include "app/Notifications.h"
+#include "statusbar/StatusBarController.h"
+#include "support/FakeScheduler.h"
+#include "support/MemoryDefaultsStore.h"
+#include "support/StatusBarFakes.h"
+
+#include <QtTest>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// A controller on fake time, fake fetchers, a fake status item and a fake network.
+struct Harness
+{
+    FakeClock clock;
+    FakeScheduler scheduler{clock};
+    MemoryDefaultsStore defaults;
+    AppSettings settings{defaults, {}};
+    FakeUsageSource<UsageData> claude;
+    FakeUsageSource<OpenAIUsageData> openAI;
+    NotificationCenter notifications;
+    FakeStatusItem item;
+    FakeNetwork network;
+    QStringList commands;
+    QList<std::pair<QString, QVariantMap>> posted;
+    std::unique_ptr<StatusBarController> controller;
+
+    Harness()
+    {
+        QObject::connect(&notifications, &NotificationCenter::posted,
+                         [this](const QString &name, const QVariantMap &info) { posted.append({name, info}); });
+    }
+
+    void start()
+    {
+        controller = std::make_unique<StatusBarController>(
+            StatusBarServices{settings, claude, openAI, notifications, scheduler, clock, item, network.factory()},
+            StatusBarCommands{
+                [this] { commands << "checkSilently"; },
+                [this] { commands << "checkForUpdates"; },
+                [this] { commands << "openPrefs"; },
+                [this] { commands << "openOnboarding"; },
+                [this] { commands << "quit"; },
+            });
+    }
+
+    UsageData claudeRecord(std::optional<qint64> sessionResetIn, std::optional<qint64> weeklyResetIn = {})
+    {
+        UsageData record;
+        record.sessionPercentage = 27;
+        record.weeklyPercentage = 59;
+        if (sessionResetIn)
+            record.sessionResetAt = clock.now().addSecs(*sessionResetIn);
+        if (weeklyResetIn)
+            record.weeklyResetAt = clock.now().addSecs(*weeklyResetIn);
+        record.fetchedAt = clock.now();
+        return record;
+    }
+
+    OpenAIUsageData openAIRecord(std::optional<qint64> primaryResetIn, std::optional<qint64> secondaryResetIn = {})
+    {
+        OpenAIUsageData record;
+        record.primaryPercentage = 10;
+        record.secondaryPercentage = 35;
+        if (primaryResetIn)
+            record.primaryResetAt = clock.now().addSecs(*primaryResetIn);
+        if (secondaryResetIn)
+            record.secondaryResetAt = clock.now().addSecs(*secondaryResetIn);
+        record.fetchedAt = clock.now();
+        return record;
+    }
+
+    QString title() const
+    {
+        if (!item.shown)
+            return item.placeholder;
+        if (item.shown->iconOnly())
+            return QStringLiteral("(icon)");
+        return item.shown->plainText();
+    }
+
+    int fetches() const { return claude.fetches; }
+};
+
+} // namespace
+
+// The controller's polling, timers, callbacks and notifications, stepped on fake time.
+class TestStatusBarController : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void launchWithoutCredentials()
+    {
+        Harness h;
+        h.start();
+        QCOMPARE(h.item.placeholder, QStringLiteral("…"));
+        QVERIFY(h.item.menu);
+        QCOMPARE(h.item.redraws, 0);
+        QCOMPARE(h.claude.fetches, 1);
+        QCOMPARE(h.openAI.fetches, 0);
+        QCOMPARE(h.scheduler.msUntil(h.controller->refreshTimer()), 300000);
+
+        h.claude.needsLogin();
+        QVERIFY(h.settings.claudeSessionExpired());
+        QCOMPARE(h.title(), QStringLiteral("Claude ⚠    ChatGPT ⚠"));
+        QCOMPARE(h.posted.size(), 1);
+        QCOMPARE(h.posted[0].first, Notifications::usageFetchResult);
+        QCOMPARE(h.posted[0].second, (QVariantMap{{"error", "Session key invalid or expired"}}));
+
+        h.scheduler.advance(4999ms);
+        QVERIFY(h.commands.isEmpty());
+        h.scheduler.advance(1ms);
+        QCOMPARE(h.commands, QStringList{"checkSilently"});
+    }
+
+    void storedTokenStartsAChatGPTFetch_data()
+    {
+        QTest::addColumn<QVariant>("token");
+        QTest::addColumn<int>("fetches");
+        QTest::newRow("absent") << QVariant() << 0;
+        QTest::newRow("empty") << QVariant(QString()) << 0;
+        QTest::newRow("a single space") << QVariant(QStringLiteral(" ")) << 1;
+        QTest::newRow("not a string") << QVariant(true) << 0;
+    }
+
+    void storedTokenStartsAChatGPTFetch()
+    {
+        QFETCH(QVariant, token);
+        QFETCH(int, fetches);
+        Harness h;
+        if (token.isValid())
+            h.defaults.setObject(DefaultsKeys::openAISessionKey, token);
+        h.start();
+        QCOMPARE(h.openAI.fetches, fetches);
+        h.controller->refreshNow();
+        QCOMPARE(h.openAI.fetches, fetches * 2);
+        QCOMPARE(h.claude.fetches, 2);
+    }
+
+    void expiredFlagsFollowDeliveries()
+    {
+        Harness h;
+        h.start();
+        h.claude.needsLogin();
+        h.openAI.needsLogin();
+        QVERIFY(h.settings.claudeSessionExpired());
+        QVERIFY(h.settings.openAISessionExpired());
+
+        h.claude.deliver(UsageData::failure(QStringLiteral("HTTP 500"), h.clock.now()));
+        h.openAI.deliver(OpenAIUsageData::failure(QStringLiteral("No HTTP response"), h.clock.now()));
+        QVERIFY(h.settings.claudeSessionExpired());
+        QVERIFY(h.settings.openAISessionExpired());
+        QCOMPARE(h.posted[2].second, (QVariantMap{{"error", "HTTP 500"}}));
+        QCOMPARE(h.posted[3].first, Notifications::openAIFetchResult);
+        QCOMPARE(h.posted[3].second, (QVariantMap{{"error", "No HTTP response"}}));
+
+        h.claude.deliver(h.claudeRecord(3600));
+        h.openAI.deliver(h.openAIRecord(3600));
+        QVERIFY(!h.settings.claudeSessionExpired());
+        QVERIFY(!h.settings.openAISessionExpired());
+        QVERIFY(h.posted[4].second.isEmpty());
+        QVERIFY(h.posted[5].second.isEmpty());
+        QCOMPARE(h.posted[1].second, (QVariantMap{{"error", "Session token invalid or expired"}}));
+        QCOMPARE(h.title(), QStringLiteral("Claude S:73%  W:41%    ChatGPT S:90%  W:65%"));
+
+        h.openAI.needsLogin();
+        QVERIFY(!h.controller->currentOpenAIUsage());
+        QCOMPARE(h.title(), QStringLiteral("Claude S:73%  W:41%    ChatGPT ⚠"));
+    }
+
+    void settingsChangeReschedulesAndFetches()
+    {
+        Harness h;
+        h.start();
+        h.scheduler.advance(200s);
+        h.settings.setRefreshInterval(60);
+        h.notifications.post(Notifications::settingsChanged);
+        QCOMPARE(h.fetches(), 2);
+        QCOMPARE(h.item.redraws, 1);
+        QCOMPARE(h.scheduler.msUntil(h.controller->refreshTimer()), 60000);
+        h.scheduler.advance(180s);
+        QCOMPARE(h.fetches(), 5);
+        h.notifications.post(QStringLiteral("SomethingElse"));
+        QCOMPARE(h.fetches(), 5);
+    }
+
+    void countdownTimer_data()
+    {
+        QTest::addColumn<DisplayFormat>("format");
+        QTest::addColumn<std::optional<qint64>>("claudeReset");
+        QTest::addColumn<std::optional<qint64>>("openAIReset");
+        QTest::addColumn<qint64>("timerMs");
+        QTest::addColumn<int>("immediateFetches");
+        const std::optional<qint64> none;
+
+        QTest::newRow("7800 s and 1000 s give 100 s")
+            << DisplayFormat::sessionAndTimer << std::optional<qint64>(7800) << std::optional<qint64>(1000) << qint64(100000) << 0;
+        QTest::newRow("7800 s alone gives 600 s")
+            << DisplayFormat::sessionAndTimer << std::optional<qint64>(7800) << none << qint64(600000) << 0;
+        QTest::newRow("weekly 3 days 4 h gives 4 h")
+            << DisplayFormat::weeklyAndTimer << std::optional<qint64>(273600) << none << qint64(14400000) << 0;
+        QTest::newRow("no reset known gives 30 s")
+            << DisplayFormat::weeklyAndTimer << none << none << qint64(30000) << 0;
+        QTest::newRow("passed reset refreshes and gives 10 s")
+            << DisplayFormat::sessionAndTimer << std::optional<qint64>(-5) << none << qint64(10000) << 1;
+        QTest::newRow("passed reset with another ahead")
+            << DisplayFormat::sessionAndTimer << std::optional<qint64>(-5) << std::optional<qint64>(1000) << qint64(100000) << 1;
+        QTest::newRow("both has no countdown")
+            << DisplayFormat::both << std::optional<qint64>(7800) << none << qint64(-1) << 0;
+    }
+
+    void countdownTimer()
+    {
+        QFETCH(DisplayFormat, format);
+        QFETCH(std::optional<qint64>, claudeReset);
+        QFETCH(std::optional<qint64>, openAIReset);
+        QFETCH(qint64, timerMs);
+        QFETCH(int, immediateFetches);
+
+        Harness h;
+        h.settings.setDisplayFormat(format);
+        h.start();
+        const bool session = format == DisplayFormat::sessionAndTimer;
+        h.openAI.deliver(session ? h.openAIRecord(openAIReset) : h.openAIRecord(std::nullopt, openAIReset));
+        QVERIFY(!h.controller->countdownTimer()); // a ChatGPT delivery alone never schedules
+        const int before = h.fetches();
+        h.claude.deliver(session ? h.claudeRecord(claudeReset) : h.claudeRecord(std::nullopt, claudeReset));
+        QCOMPARE(h.fetches() - before, immediateFetches);
+        QCOMPARE(h.scheduler.msUntil(h.controller->countdownTimer()), timerMs);
+    }
+
+    void countdownFollowsTheLabelDownToTheReset()
+    {
+        Harness h;
+        h.settings.setDisplayFormat(DisplayFormat::sessionAndTimer);
+        h.settings.setShowOpenAI(false);
+        h.start();
+        h.claude.deliver(h.claudeRecord(7800));
+        QCOMPARE(h.title(), QStringLiteral("Claude S:73%  3h"));
+
+        QStringList labels{h.title()};
+        int redraws = h.item.redraws;
+        const int fetchesBefore = h.fetches();
+        for (int step = 0; step < 7800 + 5; ++step) {
+            h.scheduler.advance(1s);
+            if (h.item.redraws != redraws) {
+                redraws = h.item.redraws;
+                if (labels.last() != h.title())
+                    labels.append(h.title());
+            }
+        }
+        QCOMPARE(labels, (QStringList{"Claude S:73%  3h", "Claude S:73%  2h", "Claude S:73%  1h", "Claude S:73%  45m",
+                                      "Claude S:73%  30m", "Claude S:73%  15m", "Claude S:73%  10m", "Claude S:73%  5m",
+                                      "Claude S:73%  4m", "Claude S:73%  3m", "Claude S:73%  2m", "Claude S:73%  1m",
+                                      "Claude S:73%  new"}));
+        // Once the reset has passed the controller asks for fresh figures (refresh timer aside).
+        QVERIFY(h.fetches() - fetchesBefore >= 1 + 7805 / 300);
+    }
+
+    void switchingToBothCancelsTheCountdown()
+    {
+        Harness h;
+        h.settings.setDisplayFormat(DisplayFormat::sessionAndTimer);
+        h.start();
+        h.claude.deliver(h.claudeRecord(7800));
+        QVERIFY(h.controller->countdownTimer());
+        h.settings.setDisplayFormat(DisplayFormat::both);
+        h.notifications.post(Notifications::settingsChanged);
+        QVERIFY(!h.controller->countdownTimer());
+        QCOMPARE(h.scheduler.pendingCount(), std::size_t(2)); // refresh timer, silent update check
+    }
+
+    void wakeWithNetworkRefreshesTwice()
+    {
+        Harness h;
+        h.start();
+        h.scheduler.advance(100s);
+        const int before = h.fetches();
+        h.controller->systemDidWake();
+        QCOMPARE(h.scheduler.msUntil(h.controller->refreshTimer()), 300000);
+        QVERIFY(h.network.monitors.last()->cancelled);
+        h.scheduler.advance(1999ms);
+        QCOMPARE(h.fetches(), before);
+        h.scheduler.advance(1ms);
+        QCOMPARE(h.fetches(), before + 1);
+        h.scheduler.advance(6s);
+        QCOMPARE(h.fetches(), before + 2);
+        h.scheduler.advance(200s);
+        QCOMPARE(h.fetches(), before + 2);
+    }
+
+    void wakeWithoutNetworkGivesUpAfter180s()
+    {
+        Harness h;
+        h.network.satisfied = false;
+        h.start();
+        const int before = h.fetches();
+        h.controller->systemDidWake();
+        const auto monitor = h.network.monitors.last();
+        h.scheduler.advance(179s);
+        QVERIFY(!monitor->cancelled);
+        h.scheduler.advance(1s);
+        QVERIFY(monitor->cancelled);
+        h.network.setSatisfied(true);
+        h.scheduler.advance(20s);
+        QCOMPARE(h.fetches(), before);
+    }
+
+    void networkReturningAfterWake()
+    {
+        Harness h;
+        h.network.satisfied = false;
+        h.start();
+        const int before = h.fetches();
+        h.controller->systemDidWake();
+        h.scheduler.advance(60s);
+        h.network.setSatisfied(true);
+        h.network.setSatisfied(true); // a second report does not refresh again
+        h.scheduler.advance(10s);
+        QCOMPARE(h.fetches(), before + 2);
+    }
+
+    void secondWakeCancelsTheFirstMonitor()
+    {
+        Harness h;
+        h.network.satisfied = false;
+        h.start();
+        h.controller->systemDidWake();
+        h.scheduler.advance(100s);
+        h.controller->systemDidWake();
+        QCOMPARE(h.network.monitors.size(), 2);
+        QVERIFY(h.network.monitors[0]->cancelled);
+        h.scheduler.advance(80s); // the first wake's time-out leaves the second monitor alone
+        QVERIFY(!h.network.monitors[1]->cancelled);
+        h.scheduler.advance(100s);
+        QVERIFY(h.network.monitors[1]->cancelled);
+    }
+
+    void menuIsRewrittenAtEachOpening()
+    {
+        Harness h;
+        h.start();
+        h.claude.deliver(h.claudeRecord(3600));
+        const StatusMenu &menu = h.controller->menu();
+        QCOMPARE(menu.item(StatusMenu::claudeSessionItem).title, QStringLiteral("Session  —"));
+        h.item.openMenu();
+        QCOMPARE(menu.item(StatusMenu::claudeSessionItem).title, QStringLiteral("Session  73%"));
+        QCOMPARE(menu.item(StatusMenu::claudeUpdatedItem).title, QStringLiteral("Updated just now"));
+        QVERIFY(!menu.item(StatusMenu::openAIHeaderItem).visible);
+
+        h.scheduler.advance(125s);
+        h.defaults.setString(DefaultsKeys::openAISessionKey, QStringLiteral("token"));
+        h.item.openMenu();
+        QCOMPARE(menu.item(StatusMenu::claudeUpdatedItem).title, QStringLiteral("Updated 2m ago"));
+        QVERIFY(menu.item(StatusMenu::openAIHeaderItem).visible);
+        QCOMPARE(menu.item(StatusMenu::openAIUpdatedItem).title, QStringLiteral("Session expired — check your key"));
+
+        h.commands.clear();
+        for (const auto id : {StatusMenu::checkForUpdates, StatusMenu::openPrefs, StatusMenu::openOnboarding,
+                              StatusMenu::openAIUpdatedItem, StatusMenu::quit}) {
+            const_cast<StatusMenu &>(menu).activate(id);
+        }
+        QCOMPARE(h.commands, (QStringList{"checkForUpdates", "openPrefs", "openOnboarding", "openPrefs", "quit"}));
+        const int before = h.fetches();
+        const_cast<StatusMenu &>(menu).activate(StatusMenu::refreshNow);
+        QCOMPARE(h.fetches(), before + 1);
+    }
+
+    void callbacksOutliveTheController()
+    {
+        Harness h;
+        h.start();
+        h.controller.reset();
+        QCOMPARE(h.scheduler.pendingCount(), std::size_t(1)); // only the silent check, which now does nothing
+        h.claude.needsLogin();
+        QVERIFY(h.settings.claudeSessionExpired());
+        QCOMPARE(h.posted.size(), 1);
+        h.scheduler.advance(10s);
+        QVERIFY(h.commands.isEmpty());
+        QCOMPARE(h.item.redraws, 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStatusBarController)
+#include "tst_statusbarcontroller.moc"

@@ -1,0 +1,169 @@
+#include "statusbar/StatusMenu.h"
+
+#include <QtTest>
+
+Q_DECLARE_METATYPE(std::optional<ProviderUsage>)
+
+namespace {
+
+const QDateTime now(QDate(2026, 12, 6), QTime(12, 0), Qt::UTC);
+
+ProviderUsage record(std::optional<double> session, std::optional<QString> sessionLabel,
+                     std::optional<double> weekly, std::optional<QString> weeklyLabel, qint64 ageMs = 0)
+{
+    ProviderUsage u;
+    u.sessionPercentage = session;
+    u.sessionLabel = sessionLabel;
+    u.weeklyPercentage = weekly;
+    u.weeklyLabel = weeklyLabel;
+    u.fetchedAt = now.addMSecs(-ageMs);
+    return u;
+}
+
+QString rows(const StatusMenu &menu, StatusMenu::ItemId first)
+{
+    QStringList texts;
+    for (int id = first; id < first + 3; ++id) {
+        const auto &item = menu.item(static_cast<StatusMenu::ItemId>(id));
+        texts.append(item.title + (item.enabled ? QStringLiteral(" [on]") : QString()));
+    }
+    return texts.join(QStringLiteral(" | "));
+}
+
+} // namespace
+
+// The drop-down menu: its items, and the provider rows written at each opening.
+class TestStatusMenu : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initialItems()
+    {
+        const StatusMenu menu(StatusMenu::Actions{});
+        QStringList described;
+        for (const auto &item : menu.items()) {
+            described.append(item.separator ? QStringLiteral("---") : item.title);
+            if (!item.shortcut.isEmpty())
+                described.last() += QLatin1Char(' ') + item.shortcut;
+            if (!item.enabled)
+                described.last() += QStringLiteral(" (disabled)");
+            if (!item.visible)
+                described.last() += QStringLiteral(" (hidden)");
+        }
+        QCOMPARE(described, (QStringList{
+                                "Claude (disabled)",
+                                "Session  — (disabled)",
+                                "Weekly  — (disabled)",
+                                "— (disabled)",
+                                "--- (hidden)",
+                                "ChatGPT (disabled) (hidden)",
+                                "Session  — (disabled) (hidden)",
+                                "Weekly  — (disabled) (hidden)",
+                                "— (disabled) (hidden)",
+                                "---",
+                                "Refresh Now Ctrl+R",
+                                "Check for Updates…",
+                                "Preferences… Ctrl+,",
+                                "Welcome Guide…",
+                                "---",
+                                "Quit Quotabar Ctrl+Q",
+                            }));
+        QCOMPARE(menu.item(StatusMenu::claudeHeader).icon, StatusMenu::Icon::claudeLogo);
+        QCOMPARE(menu.item(StatusMenu::openAIHeaderItem).icon, StatusMenu::Icon::openAILogo);
+    }
+
+    void providerRows_data()
+    {
+        QTest::addColumn<std::optional<ProviderUsage>>("usage");
+        QTest::addColumn<QString>("expected");
+        const QString expired = QStringLiteral("Session  — | Weekly  — | Session expired — check your key [on]");
+
+        QTest::newRow("no record yet") << std::optional<ProviderUsage>() << expired;
+        ProviderUsage error = record(10, {}, 10, {});
+        error.sessionPercentage.reset();
+        error.error = QStringLiteral("HTTP 500");
+        QTest::newRow("error record") << std::optional(error) << expired;
+        QTest::newRow("labels after the percentages")
+            << std::optional(record(42.4, QStringLiteral("Session resets in 2 hr."), 59, QStringLiteral("Weekly resets in 3 days")))
+            << "Session  58%  Session resets in 2 hr. | Weekly  41%  Weekly resets in 3 days | Updated just now";
+        QTest::newRow("percentage without label") << std::optional(record(42.4, {}, 0, {}, 30000))
+                                                  << "Session  58% | Weekly  100% | Updated 30s ago";
+        QTest::newRow("both percentages absent") << std::optional(record({}, QStringLiteral("x"), {}, {}, 4900))
+                                                 << "Session  — | Weekly  — | Updated just now";
+    }
+
+    void providerRows()
+    {
+        QFETCH(std::optional<ProviderUsage>, usage);
+        QFETCH(QString, expected);
+        StatusMenu menu(StatusMenu::Actions{});
+        menu.showClaude(usage, now);
+        QCOMPARE(rows(menu, StatusMenu::claudeSessionItem), expected);
+        menu.showOpenAI(true, usage, now);
+        QCOMPARE(rows(menu, StatusMenu::openAISessionItem), expected);
+    }
+
+    void updatedText_data()
+    {
+        QTest::addColumn<qint64>("ageMs");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("in the future") << qint64(-3000) << "Updated just now";
+        QTest::newRow("4.9 s") << qint64(4900) << "Updated just now";
+        QTest::newRow("5 s") << qint64(5000) << "Updated 5s ago";
+        QTest::newRow("59.9 s") << qint64(59900) << "Updated 59s ago";
+        QTest::newRow("60 s") << qint64(60000) << "Updated 1m ago";
+        QTest::newRow("119.9 s") << qint64(119900) << "Updated 1m ago";
+        QTest::newRow("3599 s") << qint64(3599000) << "Updated 59m ago";
+        QTest::newRow("3600 s") << qint64(3600000) << "Updated 1h ago";
+        QTest::newRow("7200 s") << qint64(7200000) << "Updated 2h ago";
+    }
+
+    void updatedText()
+    {
+        QFETCH(qint64, ageMs);
+        QFETCH(QString, expected);
+        QCOMPARE(MenuTexts::updated(now.addMSecs(-ageMs), now), expected);
+    }
+
+    void chatGPTGroupShowsAndHidesTogether()
+    {
+        StatusMenu menu(StatusMenu::Actions{});
+        const auto group = {StatusMenu::openAISeparator, StatusMenu::openAIHeaderItem, StatusMenu::openAISessionItem,
+                            StatusMenu::openAIWeeklyItem, StatusMenu::openAIUpdatedItem};
+        menu.showOpenAI(true, record(10, {}, 20, {}), now);
+        for (const auto id : group)
+            QVERIFY(menu.item(id).visible);
+        QCOMPARE(menu.item(StatusMenu::openAISessionItem).title, QStringLiteral("Session  90%"));
+
+        menu.showOpenAI(false, std::nullopt, now);
+        for (const auto id : group)
+            QVERIFY(!menu.item(id).visible);
+        // Hidden rows are left as they were.
+        QCOMPARE(menu.item(StatusMenu::openAISessionItem).title, QStringLiteral("Session  90%"));
+    }
+
+    void activationRespectsState()
+    {
+        QStringList ran;
+        StatusMenu menu(StatusMenu::Actions{
+            [&ran] { ran << "prefs"; },
+            [&ran] { ran << "refresh"; },
+            [&ran] { ran << "updates"; },
+            [&ran] { ran << "guide"; },
+            [&ran] { ran << "quit"; },
+        });
+        menu.activate(StatusMenu::claudeUpdatedItem); // disabled until the expired form
+        menu.activate(StatusMenu::claudeHeader);
+        menu.showClaude(std::nullopt, now);
+        menu.activate(StatusMenu::claudeUpdatedItem);
+        menu.activate(StatusMenu::openAIUpdatedItem); // hidden
+        for (const auto id : {StatusMenu::refreshNow, StatusMenu::checkForUpdates, StatusMenu::openPrefs,
+                              StatusMenu::openOnboarding, StatusMenu::quit})
+            menu.activate(id);
+        QCOMPARE(ran, (QStringList{"prefs", "refresh", "updates", "prefs", "guide", "quit"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStatusMenu)
+#include "tst_statusmenu.moc"

@@ -1,0 +1,212 @@
+#include "statusbar/Countdown.h"
+#include "statusbar/TitleModel.h"
+
+#include <QtTest>
+
+Q_DECLARE_METATYPE(DisplayFormat)
+Q_DECLARE_METATYPE(std::optional<double>)
+Q_DECLARE_METATYPE(std::optional<ProviderUsage>)
+
+namespace {
+
+const QDateTime now(QDate(2026, 12, 6), QTime(12, 0), Qt::UTC);
+
+ProviderUsage usage(double session, qint64 sessionReset, double weekly, qint64 weeklyReset)
+{
+    ProviderUsage u;
+    u.sessionPercentage = session;
+    u.weeklyPercentage = weekly;
+    u.sessionResetAt = now.addSecs(sessionReset);
+    u.weeklyResetAt = now.addSecs(weeklyReset);
+    u.fetchedAt = now;
+    return u;
+}
+
+ProviderUsage failed(const QString &error)
+{
+    ProviderUsage u;
+    u.fetchedAt = now;
+    u.error = error;
+    return u;
+}
+
+// The worked example: Claude 27 % / 59 % used, ChatGPT 10 % / 35 % used.
+const ProviderUsage claude = usage(27, 2 * 3600 + 600, 59, 3 * 86400 + 4 * 3600);
+const ProviderUsage chatGPT = usage(10, 40 * 60, 35, 6 * 86400 + 2 * 3600);
+
+QString describe(const TitleModel &model)
+{
+    if (model.iconOnly())
+        return QStringLiteral("icon tooltip=") + model.tooltip.value_or(QStringLiteral("-"));
+    QStringList parts;
+    for (const TitleSegment &s : model.segments)
+        parts.append((s.provider == Provider::claude ? QStringLiteral("C[") : QStringLiteral("O["))
+                     + (s.warn ? QStringLiteral("warn") : s.text) + QLatin1Char(']'));
+    return parts.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+// The panel title as a function of the settings, the records and the time.
+class TestTitleModel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void workedExample_data()
+    {
+        QTest::addColumn<DisplayFormat>("format");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("both") << DisplayFormat::both << "C[S:73%  W:41%] O[S:90%  W:65%]";
+        QTest::newRow("session only") << DisplayFormat::sessionOnly << "C[73%] O[90%]";
+        QTest::newRow("weekly only") << DisplayFormat::weeklyOnly << "C[41%] O[65%]";
+        QTest::newRow("session and timer") << DisplayFormat::sessionAndTimer << "C[S:73%  3h] O[S:90%  45m]";
+        QTest::newRow("weekly and timer") << DisplayFormat::weeklyAndTimer << "C[W:41%  4d] O[W:65%  7d]";
+    }
+
+    void workedExample()
+    {
+        QFETCH(DisplayFormat, format);
+        QFETCH(QString, expected);
+        QCOMPARE(describe(Title::make({format, true, true, claude, chatGPT, now})), expected);
+    }
+
+    void segmentsAndIconOnly_data()
+    {
+        QTest::addColumn<bool>("showClaude");
+        QTest::addColumn<bool>("showOpenAI");
+        QTest::addColumn<std::optional<ProviderUsage>>("claudeUsage");
+        QTest::addColumn<std::optional<ProviderUsage>>("openAIUsage");
+        QTest::addColumn<QString>("expected");
+        const std::optional<ProviderUsage> none;
+
+        QTest::newRow("no Claude record yet") << true << true << none << std::optional(chatGPT)
+                                              << "C[warn] O[S:90%  W:65%]";
+        QTest::newRow("only ChatGPT shown") << false << true << std::optional(claude) << std::optional(chatGPT)
+                                            << "O[S:90%  W:65%]";
+        QTest::newRow("Claude error record warns") << true << false << std::optional(failed("HTTP 500")) << none
+                                                   << "C[warn]";
+        QTest::newRow("both off, Claude error is the tooltip")
+            << false << false << std::optional(failed("HTTP 500")) << std::optional(failed("No HTTP response"))
+            << "icon tooltip=HTTP 500";
+        QTest::newRow("both off, ChatGPT error is the tooltip")
+            << false << false << std::optional(claude) << std::optional(failed("No HTTP response"))
+            << "icon tooltip=No HTTP response";
+        QTest::newRow("both off, no errors") << false << false << std::optional(claude) << none << "icon tooltip=-";
+    }
+
+    void segmentsAndIconOnly()
+    {
+        QFETCH(bool, showClaude);
+        QFETCH(bool, showOpenAI);
+        QFETCH(std::optional<ProviderUsage>, claudeUsage);
+        QFETCH(std::optional<ProviderUsage>, openAIUsage);
+        QFETCH(QString, expected);
+        QCOMPARE(describe(Title::make({DisplayFormat::both, showClaude, showOpenAI, claudeUsage, openAIUsage, now})),
+                 expected);
+    }
+
+    void missingSessionPercentage()
+    {
+        ProviderUsage partial = claude;
+        partial.sessionPercentage.reset();
+        QCOMPARE(Title::segmentText(DisplayFormat::both, partial, now), QStringLiteral("S:new  W:41%"));
+    }
+
+    void pct_data()
+    {
+        QTest::addColumn<std::optional<double>>("used");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("27.5 rounds away from zero") << std::optional(27.5) << "73%";
+        QTest::newRow("42.4") << std::optional(42.4) << "58%";
+        QTest::newRow("0") << std::optional(0.0) << "100%";
+        QTest::newRow("100") << std::optional(100.0) << "0%";
+        QTest::newRow("100.4 is not minus zero") << std::optional(100.4) << "0%";
+        QTest::newRow("100.5") << std::optional(100.5) << "-1%";
+        QTest::newRow("101") << std::optional(101.0) << "-1%";
+        QTest::newRow("-20") << std::optional(-20.0) << "120%";
+        QTest::newRow("huge") << std::optional(1e20) << "-100000000000000000000%";
+        QTest::newRow("absent") << std::optional<double>() << "new";
+    }
+
+    void pct()
+    {
+        QFETCH(std::optional<double>, used);
+        QFETCH(QString, expected);
+        QCOMPARE(Title::pct(used), expected);
+    }
+
+    void timeRemaining_data()
+    {
+        QTest::addColumn<qint64>("ms");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("30 s") << qint64(30000) << "1m";
+        QTest::newRow("60 s") << qint64(60000) << "1m";
+        QTest::newRow("61 s") << qint64(61000) << "2m";
+        QTest::newRow("60.001 s") << qint64(60001) << "2m";
+        QTest::newRow("past") << qint64(-5000) << "new";
+        QTest::newRow("exactly now") << qint64(0) << "new";
+        QTest::newRow("2 h") << qint64(7200000) << "2h";
+        QTest::newRow("2 h 10 min") << qint64(7800000) << "3h";
+        QTest::newRow("45 min") << qint64(2700000) << "45m";
+        QTest::newRow("45 min 1 s") << qint64(2701000) << "1h";
+        QTest::newRow("5 h") << qint64(18000000) << "5h";
+        QTest::newRow("5 h 1 s") << qint64(18001000) << "23h";
+        QTest::newRow("23 h") << qint64(82800000) << "23h";
+        QTest::newRow("23 h 1 s") << qint64(82801000) << "1d";
+        QTest::newRow("1 d") << qint64(86400000) << "1d";
+        QTest::newRow("1 d 1 s") << qint64(86401000) << "2d";
+        QTest::newRow("6 d") << qint64(518400000) << "6d";
+        QTest::newRow("6 d 1 s") << qint64(518401000) << "7d";
+        QTest::newRow("30 d") << qint64(2592000000) << "7d";
+    }
+
+    void timeRemaining()
+    {
+        QFETCH(qint64, ms);
+        QFETCH(QString, expected);
+        QCOMPARE(Title::timeRemaining(now.addMSecs(ms), now), expected);
+        QCOMPARE(Title::timeRemaining(std::nullopt, now), QStringLiteral("new"));
+    }
+
+    // The label changes exactly where the countdown timer fires: just after each boundary it
+    // differs from just before, and between two boundaries it holds.
+    void labelsChangeOnlyAtBoundaries()
+    {
+        for (std::size_t i = 0; i + 1 < Countdown::boundaries.size(); ++i) {
+            const qint64 upper = static_cast<qint64>(Countdown::boundaries[i]) * 1000;
+            const qint64 lower = static_cast<qint64>(Countdown::boundaries[i + 1]) * 1000;
+            const QString inside = Title::timeRemaining(now.addMSecs(upper), now);
+            QCOMPARE(Title::timeRemaining(now.addMSecs(lower + 1), now), inside);
+            QVERIFY2(Title::timeRemaining(now.addMSecs(lower), now) != inside, qPrintable(inside));
+        }
+    }
+
+    void intervalToNextBoundary_data()
+    {
+        QTest::addColumn<double>("remaining");
+        QTest::addColumn<double>("expected");
+        QTest::newRow("2 h 10 min") << 7800.0 << 600.0;
+        QTest::newRow("1000 s") << 1000.0 << 100.0;
+        QTest::newRow("exactly 2 h") << 7200.0 << 3600.0;
+        QTest::newRow("30 s") << 30.0 << 30.0;
+        QTest::newRow("10 days") << 864000.0 << 259200.0;
+        QTest::newRow("12 h") << 43200.0 << 25200.0;
+    }
+
+    void intervalToNextBoundary()
+    {
+        QFETCH(double, remaining);
+        QFETCH(double, expected);
+        QCOMPARE(Countdown::intervalToNextBoundary(remaining), expected);
+    }
+
+    void plainTextNamesEachSegment()
+    {
+        const TitleModel model = Title::make({DisplayFormat::both, true, true, std::nullopt, chatGPT, now});
+        QCOMPARE(model.plainText(), QStringLiteral("Claude ⚠    ChatGPT S:90%  W:65%"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTitleModel)
+#include "tst_titlemodel.moc"
