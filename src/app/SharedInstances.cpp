@@ -10,6 +10,7 @@
 #include "platform/qt/SettingsDefaultsStore.h"
 #include "platform/qt/SystemClock.h"
 #include "platform/qt/XdgAutostart.h"
+#include "statusbar/StatusBarController.h"
 #include "usage/HTTPClient.h"
 #include "usage/OpenAIUsageFetcher.h"
 #include "usage/UsageFetcher.h"
@@ -67,6 +68,18 @@ NotificationCenter &notifications()
 LoginItems &loginItems()
 {
     return platform().loginItems;
+}
+
+const StatusBarCommands &commands()
+{
+    static const StatusBarCommands instance{
+        [] {},
+        [] {},
+        [] {},
+        [] {},
+        [] { QCoreApplication::quit(); },
+    };
+    return instance;
 }
 
 }

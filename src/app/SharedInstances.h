@@ -5,6 +5,7 @@ class DefaultsStore;
 class LoginItems;
 class NotificationCenter;
 class Scheduler;
+struct StatusBarCommands;
 
 // The platform services of the running application, each created once on first use.
 namespace SharedInstances {
@@ -13,4 +14,6 @@ Clock &clock();
 Scheduler &scheduler();
 NotificationCenter &notifications();
 LoginItems &loginItems();
+// The commands the panel menu leads to: windows, update checks, quitting.
+const StatusBarCommands &commands();
 }

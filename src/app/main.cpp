@@ -1,56 +1,27 @@
-#include "app/DefaultsKeys.h"
-#include "app/SharedInstances.h"
-#include "platform/DefaultsStore.h"
-#include "usage/OpenAIUsageFetcher.h"
-#include "usage/UsageFetcher.h"
+#include "app/AppDelegate.h"
+#include "platform/qt/SingleInstance.h"
 
-#include <QCoreApplication>
+#include "BuildInfo.h"
 
-#include <cstdio>
+#include <QApplication>
+#include <QIcon>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Quotabar"));
-    QCoreApplication::setApplicationName(QStringLiteral("Quotabar"));
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Quotabar"));
+    QApplication::setApplicationName(QStringLiteral("Quotabar"));
+    QApplication::setApplicationVersion(QString::fromLatin1(BuildInfo::version));
+    QApplication::setDesktopFileName(QStringLiteral("quotabar"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/quotabar-icon.png")));
+    QApplication::setQuitOnLastWindowClosed(false); // closing a window never ends the program
 
-    int pending = 1;
-    const auto finishOne = [&pending] {
-        if (--pending == 0)
-            QCoreApplication::quit();
-    };
-    const auto show = [](const char *provider, std::optional<double> session, std::optional<double> weekly,
-                         const std::optional<QString> &error) {
-        const auto remaining = [](std::optional<double> used) {
-            return used ? QStringLiteral("%1%").arg(std::round(100.0 - *used)) : QStringLiteral("new");
-        };
-        const QString line = error ? *error : remaining(session) + QStringLiteral("  ") + remaining(weekly);
-        std::printf("%s: %s\n", provider, qPrintable(line));
-    };
+    SingleInstance instance;
+    if (!instance.acquire())
+        return 0; // another copy is already running
 
-    UsageFetcher &claude = UsageFetcher::shared();
-    claude.onUsageData = [&](const UsageData &record) {
-        show("Claude", record.sessionPercentage, record.weeklyPercentage, record.error);
-        finishOne();
-    };
-    claude.onNeedsLogin = [&] {
-        std::printf("Claude: Session key invalid or expired\n");
-        finishOne();
-    };
-    OpenAIUsageFetcher &openAI = OpenAIUsageFetcher::shared();
-    openAI.onUsageData = [&](const OpenAIUsageData &record) {
-        show("ChatGPT", record.primaryPercentage, record.secondaryPercentage, record.error);
-        finishOne();
-    };
-    openAI.onNeedsLogin = [&] {
-        std::printf("ChatGPT: Session token invalid or expired\n");
-        finishOne();
-    };
-
-    claude.fetchUsage();
-    if (!SharedInstances::defaults().string(DefaultsKeys::openAISessionKey).value_or(QString()).isEmpty()) {
-        ++pending;
-        openAI.fetchUsage();
-    }
+    AppDelegate delegate;
+    QTimer::singleShot(0, &delegate, &AppDelegate::applicationDidFinishLaunching);
     return app.exec();
 }

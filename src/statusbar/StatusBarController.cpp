@@ -50,11 +50,11 @@ StatusBarController::StatusBarController(StatusBarServices services, StatusBarCo
           },
           this)
 {
-    m_services.statusItem.showPlaceholder(QStringLiteral("…"));
     m_services.statusItem.setMenu(m_menu, [self = QPointer(this)] {
         if (self)
             self->menuWillOpen();
     });
+    m_services.statusItem.showPlaceholder(QStringLiteral("…"));
     scheduleTimer();
     installFetcherCallbacks();
     connect(&m_services.notifications, &NotificationCenter::posted, this, [this](const QString &name) {
@@ -222,6 +222,9 @@ void StatusBarController::scheduleCountdownTimer()
 
 void StatusBarController::updateDisplay()
 {
+    // Hosts that draw the menu before asking for fresh rows then show current ones.
+    if (!m_menu.isOpen())
+        refreshMenuContent();
     const AppSettings &settings = m_services.settings;
     m_services.statusItem.showTitle(Title::make(TitleInputs{
         settings.displayFormat(),

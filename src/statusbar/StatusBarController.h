@@ -48,7 +48,7 @@ public:
 
     const std::optional<UsageData> &currentUsage() const { return m_currentUsage; }
     const std::optional<OpenAIUsageData> &currentOpenAIUsage() const { return m_currentOpenAIUsage; }
-    const StatusMenu &menu() const { return m_menu; }
+    StatusMenu &menu() { return m_menu; }
     std::optional<Scheduler::TimerId> refreshTimer() const { return m_refreshTimer; }
     std::optional<Scheduler::TimerId> countdownTimer() const { return m_countdownTimer; }
 

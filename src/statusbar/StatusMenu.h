@@ -63,6 +63,10 @@ public:
     // Runs the item's action if it has one and is enabled and visible.
     void activate(ItemId id);
 
+    // Whether a host shows the menu now; its rows are not rewritten while it does.
+    bool isOpen() const { return m_open; }
+    void setOpen(bool open) { m_open = open; }
+
     // Rewrites one provider's rows from its latest record (absent: none yet, or cleared).
     void showClaude(const std::optional<ProviderUsage> &usage, const QDateTime &now);
     void showOpenAI(bool shown, const std::optional<ProviderUsage> &usage, const QDateTime &now);
@@ -76,6 +80,7 @@ private:
     Item &edit(ItemId id) { return m_items[id - 1]; }
 
     std::array<Item, 16> m_items;
+    bool m_open = false;
 };
 
 namespace MenuTexts {

@@ -344,29 +344,35 @@ private slots:
     {
         Harness h;
         h.start();
+        StatusMenu &menu = h.controller->menu();
         h.claude.deliver(h.claudeRecord(3600));
-        const StatusMenu &menu = h.controller->menu();
-        QCOMPARE(menu.item(StatusMenu::claudeSessionItem).title, QStringLiteral("Session  —"));
-        h.item.openMenu();
         QCOMPARE(menu.item(StatusMenu::claudeSessionItem).title, QStringLiteral("Session  73%"));
-        QCOMPARE(menu.item(StatusMenu::claudeUpdatedItem).title, QStringLiteral("Updated just now"));
         QVERIFY(!menu.item(StatusMenu::openAIHeaderItem).visible);
 
+        // While a host shows the menu, only an opening rewrites it.
         h.scheduler.advance(125s);
+        menu.setOpen(true);
+        h.claude.deliver(UsageData::failure(QStringLiteral("HTTP 500"), h.clock.now()));
+        QCOMPARE(menu.item(StatusMenu::claudeUpdatedItem).title, QStringLiteral("Updated just now"));
         h.defaults.setString(DefaultsKeys::openAISessionKey, QStringLiteral("token"));
         h.item.openMenu();
-        QCOMPARE(menu.item(StatusMenu::claudeUpdatedItem).title, QStringLiteral("Updated 2m ago"));
+        QCOMPARE(menu.item(StatusMenu::claudeSessionItem).title, QStringLiteral("Session  —"));
+        QCOMPARE(menu.item(StatusMenu::claudeUpdatedItem).title, QStringLiteral("Session expired — check your key"));
         QVERIFY(menu.item(StatusMenu::openAIHeaderItem).visible);
-        QCOMPARE(menu.item(StatusMenu::openAIUpdatedItem).title, QStringLiteral("Session expired — check your key"));
+
+        menu.setOpen(false);
+        h.claude.deliver(h.claudeRecord(3600));
+        h.scheduler.advance(7200s);
+        h.item.openMenu();
+        QCOMPARE(menu.item(StatusMenu::claudeUpdatedItem).title, QStringLiteral("Updated 2h ago"));
 
         h.commands.clear();
         for (const auto id : {StatusMenu::checkForUpdates, StatusMenu::openPrefs, StatusMenu::openOnboarding,
-                              StatusMenu::openAIUpdatedItem, StatusMenu::quit}) {
-            const_cast<StatusMenu &>(menu).activate(id);
-        }
+                              StatusMenu::openAIUpdatedItem, StatusMenu::quit})
+            menu.activate(id);
         QCOMPARE(h.commands, (QStringList{"checkForUpdates", "openPrefs", "openOnboarding", "openPrefs", "quit"}));
         const int before = h.fetches();
-        const_cast<StatusMenu &>(menu).activate(StatusMenu::refreshNow);
+        menu.activate(StatusMenu::refreshNow);
         QCOMPARE(h.fetches(), before + 1);
     }
 

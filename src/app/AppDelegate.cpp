@@ -1,0 +1,69 @@
+#include "AppDelegate.h"
+
+#include "app/AppSettings.h"
+#include "app/DefaultsKeys.h"
+#include "app/SharedInstances.h"
+#include "platform/DefaultsStore.h"
+#include "platform/Scheduler.h"
+#include "platform/linux/LogindWakeMonitor.h"
+#include "platform/linux/SniStatusItem.h"
+#include "platform/qt/AppearanceMonitor.h"
+#include "platform/qt/QtNetworkPathMonitor.h"
+#include "platform/qt/TrayIconStatusItem.h"
+#include "statusbar/StatusBarController.h"
+#include "usage/OpenAIUsageFetcher.h"
+#include "usage/UsageFetcher.h"
+
+#include <QApplication>
+#include <QPalette>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+QColor panelTextColor()
+{
+    return QGuiApplication::palette().color(QPalette::WindowText);
+}
+
+std::unique_ptr<StatusItem> makeStatusItem()
+{
+    if (SniStatusItem::watcherAvailable())
+        return std::make_unique<SniStatusItem>(panelTextColor);
+    return std::make_unique<TrayIconStatusItem>(panelTextColor);
+}
+
+} // namespace
+
+AppDelegate::AppDelegate(QObject *parent)
+    : QObject(parent)
+{
+}
+
+AppDelegate::~AppDelegate() = default;
+
+void AppDelegate::applicationDidFinishLaunching()
+{
+    m_statusItem = makeStatusItem();
+    m_statusBarController = new StatusBarController(
+        StatusBarServices{
+            AppSettings::shared(),
+            UsageFetcher::shared(),
+            OpenAIUsageFetcher::shared(),
+            SharedInstances::notifications(),
+            SharedInstances::scheduler(),
+            SharedInstances::clock(),
+            *m_statusItem,
+            [] { return std::make_unique<QtNetworkPathMonitor>(); },
+        },
+        SharedInstances::commands(), this);
+
+    auto *wake = new LogindWakeMonitor(this);
+    connect(wake, &LogindWakeMonitor::didWake, m_statusBarController, &StatusBarController::systemDidWake);
+    auto *appearance = new AppearanceMonitor(this);
+    connect(appearance, &AppearanceMonitor::changed, m_statusBarController, &StatusBarController::appearanceChanged);
+
+    if (!SharedInstances::defaults().boolean(DefaultsKeys::onboardingCompleted)) {
+        SharedInstances::scheduler().after(300ms, [] { SharedInstances::commands().openOnboarding(); });
+    }
+}

@@ -1,0 +1,104 @@
+#include "StatusNotifierItem.h"
+
+#include <QDBusMetaType>
+#include <QtEndian>
+
+SniIconPixmap SniIconPixmap::from(const QImage &image)
+{
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    SniIconPixmap pixmap{argb.width(), argb.height(), QByteArray()};
+    pixmap.bytes.resize(static_cast<qsizetype>(argb.width()) * argb.height() * 4);
+    auto *out = reinterpret_cast<quint32 *>(pixmap.bytes.data());
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto *line = reinterpret_cast<const quint32 *>(argb.constScanLine(y));
+        for (int x = 0; x < argb.width(); ++x)
+            *out++ = qToBigEndian(line[x]);
+    }
+    return pixmap;
+}
+
+QDBusArgument &operator<<(QDBusArgument &argument, const SniIconPixmap &pixmap)
+{
+    argument.beginStructure();
+    argument << pixmap.width << pixmap.height << pixmap.bytes;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument &operator>>(const QDBusArgument &argument, SniIconPixmap &pixmap)
+{
+    argument.beginStructure();
+    argument >> pixmap.width >> pixmap.height >> pixmap.bytes;
+    argument.endStructure();
+    return argument;
+}
+
+QDBusArgument &operator<<(QDBusArgument &argument, const SniToolTip &toolTip)
+{
+    argument.beginStructure();
+    argument << toolTip.iconName << toolTip.icons << toolTip.title << toolTip.description;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument &operator>>(const QDBusArgument &argument, SniToolTip &toolTip)
+{
+    argument.beginStructure();
+    argument >> toolTip.iconName >> toolTip.icons >> toolTip.title >> toolTip.description;
+    argument.endStructure();
+    return argument;
+}
+
+void registerStatusNotifierTypes()
+{
+    static const bool registered = [] {
+        qDBusRegisterMetaType<SniIconPixmap>();
+        qDBusRegisterMetaType<SniIconPixmapList>();
+        qDBusRegisterMetaType<SniToolTip>();
+        return true;
+    }();
+    Q_UNUSED(registered);
+}
+
+StatusNotifierItem::StatusNotifierItem(QString id, uint orderingIndex, QDBusObjectPath menuPath, QObject *parent)
+    : QObject(parent)
+    , m_id(std::move(id))
+    , m_orderingIndex(orderingIndex)
+    , m_menuPath(std::move(menuPath))
+{
+    registerStatusNotifierTypes();
+}
+
+void StatusNotifierItem::setIcon(const SniIconPixmapList &pixmaps)
+{
+    const bool changed = pixmaps.size() != m_icon.size()
+        || !std::equal(pixmaps.cbegin(), pixmaps.cend(), m_icon.cbegin(),
+                       [](const SniIconPixmap &a, const SniIconPixmap &b) { return a.bytes == b.bytes; });
+    m_icon = pixmaps;
+    if (changed)
+        emit NewIcon();
+}
+
+void StatusNotifierItem::setToolTip(const QString &text)
+{
+    if (text == m_toolTip)
+        return;
+    m_toolTip = text;
+    emit NewToolTip();
+}
+
+void StatusNotifierItem::setLabel(const QString &label, const QString &guide)
+{
+    if (label == m_label && guide == m_labelGuide)
+        return;
+    m_label = label;
+    m_labelGuide = guide;
+    emit XAyatanaNewLabel(label, guide);
+}
+
+// The menu opens from the host; clicks need nothing more from the item.
+void StatusNotifierItem::ContextMenu(int, int) {}
+void StatusNotifierItem::Activate(int, int) {}
+void StatusNotifierItem::SecondaryActivate(int, int) {}
+void StatusNotifierItem::Scroll(int, const QString &) {}
+void StatusNotifierItem::ProvideXdgActivationToken(const QString &) {}

@@ -1,0 +1,137 @@
+#include "ProviderArtwork.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <optional>
+
+namespace ProviderArtwork {
+namespace {
+
+QImage transparentImage(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+// The file drawn to fill size × size, or absent when it cannot be read.
+std::optional<QImage> loadScaled(const QString &path, int size)
+{
+    const QImage loaded(path);
+    if (loaded.isNull())
+        return std::nullopt;
+    QImage image = transparentImage(size);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(0, 0, size, size), loaded);
+    return image;
+}
+
+QString logoPath(const QString &folder, const QString &name)
+{
+    return folder + QLatin1Char('/') + name + QStringLiteral(".png");
+}
+
+QChar initial(const QString &name)
+{
+    return name.isEmpty() ? QChar('?') : name.front().toUpper();
+}
+
+// The letter tile; with `cutOut` the letter is a hole, so the tile reads in a single colour.
+QImage letterTile(QChar letter, const QColor &color, int size, bool cutOut)
+{
+    QImage image = transparentImage(size);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF tile = QRectF(0, 0, size, size).adjusted(0.5, 0.5, -0.5, -0.5);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(color);
+    painter.drawRoundedRect(tile, tile.width() * 0.28, tile.height() * 0.28);
+
+    QFont font;
+    font.setBold(true);
+    font.setPixelSize(std::max(1, qRound(size * 0.58)));
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    if (cutOut)
+        painter.setCompositionMode(QPainter::CompositionMode_Clear);
+    const QFontMetricsF metrics(font);
+    const QString text(letter);
+    const QSizeF textSize(metrics.horizontalAdvance(text), metrics.height());
+    const QPointF origin((tile.width() - textSize.width()) / 2, (tile.height() - textSize.height()) / 2);
+    painter.drawText(QRectF(origin, textSize), Qt::AlignCenter, text);
+    return image;
+}
+
+} // namespace
+
+QString logoName(Provider provider)
+{
+    return provider == Provider::claude ? QStringLiteral("claude") : QStringLiteral("openai");
+}
+
+QImage providerPNG(const QString &name, int size, const QColor &fallbackColor, const QString &folder)
+{
+    return loadScaled(logoPath(folder, name), size).value_or(providerLogo(initial(name), fallbackColor, size));
+}
+
+QImage providerLogo(QChar letter, const QColor &color, int size)
+{
+    return letterTile(letter, color, size, false);
+}
+
+QImage tinted(const QImage &source, const QColor &color)
+{
+    QImage image(source.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(color);
+    QPainter painter(&image);
+    painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+    painter.drawImage(0, 0, source);
+    return image;
+}
+
+QImage warningGlyph(int size)
+{
+    QImage image = transparentImage(size);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal s = size;
+    QPainterPath triangle;
+    triangle.moveTo(s * 0.5, s * 0.06);
+    triangle.lineTo(s * 0.97, s * 0.92);
+    triangle.lineTo(s * 0.03, s * 0.92);
+    triangle.closeSubpath();
+    painter.setPen(QPen(systemOrange, s * 0.08, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(systemOrange);
+    painter.drawPath(triangle);
+
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.drawRoundedRect(QRectF(s * 0.44, s * 0.32, s * 0.12, s * 0.34), s * 0.05, s * 0.05);
+    painter.drawEllipse(QPointF(s * 0.5, s * 0.78), s * 0.07, s * 0.07);
+    return image;
+}
+
+QImage idleIcon(int size, const QColor &color, const QString &folder)
+{
+    const auto glyph = loadScaled(folder + QStringLiteral("/Quotabar-nobg.png"), size);
+    return glyph ? tinted(*glyph, color) : transparentImage(size);
+}
+
+QImage panelIcon(Provider provider, bool warn, const QColor &color, int size, const QString &folder)
+{
+    const QString name = logoName(provider);
+    const auto logo = loadScaled(logoPath(folder, name), size);
+    QImage image = logo ? tinted(*logo, color) : letterTile(initial(name), color, size, true);
+    if (warn) {
+        QPainter painter(&image);
+        const int badge = qRound(size * 0.62);
+        painter.drawImage(QPoint(size - badge, size - badge), warningGlyph(badge));
+    }
+    return image;
+}
+
+}

@@ -1,0 +1,306 @@
+#include "app/AppSettings.h"
+#include "app/DefaultsKeys.h"
+#include "app/Notifications.h"
+#include "platform/linux/DBusMenuTypes.h"
+#include "platform/linux/SniStatusItem.h"
+#include "statusbar/StatusBarController.h"
+#include "support/FakeScheduler.h"
+#include "support/MemoryDefaultsStore.h"
+#include "support/PrivateSessionBus.h"
+#include "support/StatusBarFakes.h"
+#include "support/Waiting.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusContext>
+#include <QDBusMessage>
+#include <QDBusReply>
+#include <QtTest>
+
+namespace {
+
+const QString itemInterface = QStringLiteral("org.kde.StatusNotifierItem");
+const QString menuInterface = QStringLiteral("com.canonical.dbusmenu");
+
+// The smallest StatusNotifierWatcher a panel would run: it records who registers.
+class MinimalWatcher final : public QObject, protected QDBusContext
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
+    Q_PROPERTY(bool IsStatusNotifierHostRegistered READ hostRegistered)
+    Q_PROPERTY(int ProtocolVersion READ protocolVersion)
+    Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ items)
+
+public:
+    bool hostRegistered() const { return true; }
+    int protocolVersion() const { return 0; }
+    QStringList items() const { return registrations; }
+
+    QStringList registrations;
+    QStringList senders;
+
+public slots:
+    void RegisterStatusNotifierItem(const QString &service)
+    {
+        registrations.append(service);
+        senders.append(message().service());
+    }
+    void RegisterStatusNotifierHost(const QString &) {}
+};
+
+QVariant property(const QString &service, const QString &path, const QString &interface, const QString &name)
+{
+    QDBusMessage get = QDBusMessage::createMethodCall(service, path, QStringLiteral("org.freedesktop.DBus.Properties"),
+                                                      QStringLiteral("Get"));
+    get << interface << name;
+    const QDBusReply<QDBusVariant> reply = QDBusConnection::sessionBus().call(get, QDBus::BlockWithGui);
+    return reply.isValid() ? reply.value().variant() : QVariant();
+}
+
+template<typename T>
+T itemProperty(const QString &service, const QString &name)
+{
+    return qdbus_cast<T>(property(service, StatusNotifierItem::objectPath, itemInterface, name));
+}
+
+DBusMenuLayoutItem layoutOf(const QString &service)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(service, QStringLiteral("/MenuBar"), menuInterface,
+                                                       QStringLiteral("GetLayout"));
+    call << 0 << -1 << QStringList();
+    const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::BlockWithGui);
+    DBusMenuLayoutItem layout;
+    if (reply.arguments().size() == 2)
+        reply.arguments().at(1).value<QDBusArgument>() >> layout;
+    return layout;
+}
+
+QString describe(const DBusMenuLayoutItem &item)
+{
+    const QVariantMap &p = item.properties;
+    QString text = p.value(QStringLiteral("type")).toString() == QLatin1String("separator")
+        ? QStringLiteral("---")
+        : p.value(QStringLiteral("label")).toString();
+    if (!p.value(QStringLiteral("enabled"), true).toBool())
+        text += QStringLiteral(" (disabled)");
+    if (!p.value(QStringLiteral("visible"), true).toBool())
+        text += QStringLiteral(" (hidden)");
+    if (p.contains(QStringLiteral("shortcut")))
+        text += QStringLiteral(" [") + qdbus_cast<QList<QStringList>>(p.value(QStringLiteral("shortcut"))).value(0).join('+') + ']';
+    if (p.contains(QStringLiteral("icon-data")))
+        text += QStringLiteral(" +icon");
+    return text;
+}
+
+bool callMenu(const QString &service, const QString &method, const QVariantList &arguments)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(service, QStringLiteral("/MenuBar"), menuInterface, method);
+    call.setArguments(arguments);
+    return QDBusConnection::sessionBus().call(call, QDBus::BlockWithGui).type() == QDBusMessage::ReplyMessage;
+}
+
+// Receives the items' and the menu's signals (calls run in a local event loop, the items being in this process).
+class SignalProbe final : public QObject
+{
+    Q_OBJECT
+public:
+    QStringList labels;
+    int icons = 0;
+    int propertyUpdates = 0;
+
+public slots:
+    void onNewLabel(const QString &label, const QString &) { labels.append(label); }
+    void onNewIcon() { ++icons; }
+    void onPropertiesUpdated(const QDBusMessage &) { ++propertyUpdates; }
+};
+
+struct Harness
+{
+    FakeClock clock;
+    FakeScheduler scheduler{clock};
+    MemoryDefaultsStore defaults;
+    AppSettings settings{defaults, {}};
+    FakeUsageSource<UsageData> claude;
+    FakeUsageSource<OpenAIUsageData> openAI;
+    NotificationCenter notifications;
+    FakeNetwork network;
+    SniStatusItem item{[] { return QColor(Qt::black); }};
+    std::unique_ptr<StatusBarController> controller;
+
+    void start()
+    {
+        controller = std::make_unique<StatusBarController>(
+            StatusBarServices{settings, claude, openAI, notifications, scheduler, clock, item, network.factory()},
+            StatusBarCommands{[] {}, [] {}, [] {}, [] {}, [] {}});
+    }
+
+    UsageData record()
+    {
+        UsageData r;
+        r.sessionPercentage = 27;
+        r.weeklyPercentage = 59;
+        r.fetchedAt = clock.now();
+        return r;
+    }
+};
+
+} // namespace
+
+// The panel items and their menu as a panel host sees them over a real session bus.
+class TestStatusNotifier : public QObject
+{
+    Q_OBJECT
+
+    PrivateSessionBus m_bus;
+    MinimalWatcher m_watcher;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_bus.start());
+        registerDBusMenuTypes();
+        registerStatusNotifierTypes();
+        QDBusConnection watcherBus = QDBusConnection::connectToBus(m_bus.address(), QStringLiteral("watcher"));
+        QVERIFY(watcherBus.registerObject(QStringLiteral("/StatusNotifierWatcher"), &m_watcher,
+                                          QDBusConnection::ExportAllContents));
+        QVERIFY(watcherBus.registerService(SniStatusItem::watcherService));
+        QVERIFY(SniStatusItem::watcherAvailable());
+    }
+
+    void init() { m_watcher.registrations.clear(); }
+
+    void itemsFollowTheTitle()
+    {
+        Harness h;
+        h.start();
+        QVERIFY(waitUntil([&] { return m_watcher.registrations.size() == 1; }));
+        const QString placeholder = h.item.serviceNames().value(0);
+        QCOMPARE(m_watcher.registrations, QStringList{placeholder});
+        QCOMPARE(m_watcher.senders.last(), QDBusConnection::sessionBus().interface()->serviceOwner(placeholder).value());
+        QCOMPARE(itemProperty<QString>(placeholder, QStringLiteral("XAyatanaLabel")), QStringLiteral("…"));
+        QCOMPARE(itemProperty<QDBusObjectPath>(placeholder, QStringLiteral("Menu")).path(), QStringLiteral("/MenuBar"));
+
+        h.claude.deliver(h.record());
+        QVERIFY(waitUntil([&] { return m_watcher.registrations.size() == 3; }));
+        const QStringList services = h.item.serviceNames();
+        QCOMPARE(services.size(), 2);
+        QCOMPARE(m_watcher.registrations.mid(1), services);
+        QVERIFY(waitUntil([&] { return !QDBusConnection::sessionBus().interface()->isServiceRegistered(placeholder).value(); }));
+
+        const QString claude = services[0];
+        const QString openAI = services[1];
+        QCOMPARE(itemProperty<QString>(claude, QStringLiteral("XAyatanaLabel")), QStringLiteral("S:73%  W:41%"));
+        QCOMPARE(itemProperty<QString>(claude, QStringLiteral("XAyatanaLabelGuide")), QStringLiteral("S:100%  W:100%"));
+        QCOMPARE(itemProperty<uint>(claude, QStringLiteral("XAyatanaOrderingIndex")), 0u);
+        QCOMPARE(itemProperty<uint>(openAI, QStringLiteral("XAyatanaOrderingIndex")), 1u);
+        QCOMPARE(itemProperty<QString>(openAI, QStringLiteral("XAyatanaLabel")), QString());
+        QCOMPARE(itemProperty<SniToolTip>(claude, QStringLiteral("ToolTip")).title,
+                 QStringLiteral("Claude S:73%  W:41%    ChatGPT ⚠"));
+        QVERIFY(itemProperty<bool>(claude, QStringLiteral("ItemIsMenu")));
+
+        const auto pixmaps = itemProperty<QList<SniIconPixmap>>(claude, QStringLiteral("IconPixmap"));
+        QList<int> sizes;
+        for (const SniIconPixmap &pixmap : pixmaps) {
+            sizes.append(pixmap.width);
+            QCOMPARE(pixmap.bytes.size(), pixmap.width * pixmap.height * 4);
+        }
+        QCOMPARE(sizes, (QList<int>{16, 22, 24, 32, 48}));
+
+        // A ChatGPT record: its label and icon change in place, with the change signals.
+        SignalProbe probe;
+        QVERIFY(QDBusConnection::sessionBus().connect(openAI, StatusNotifierItem::objectPath, itemInterface,
+                                                      QStringLiteral("XAyatanaNewLabel"), &probe,
+                                                      SLOT(onNewLabel(QString, QString))));
+        QVERIFY(QDBusConnection::sessionBus().connect(openAI, StatusNotifierItem::objectPath, itemInterface,
+                                                      QStringLiteral("NewIcon"), &probe, SLOT(onNewIcon())));
+        const QByteArray warnIcon = itemProperty<QList<SniIconPixmap>>(openAI, QStringLiteral("IconPixmap")).value(0).bytes;
+
+        OpenAIUsageData chatGPT;
+        chatGPT.primaryPercentage = 10;
+        chatGPT.secondaryPercentage = 35;
+        chatGPT.fetchedAt = h.clock.now();
+        h.openAI.deliver(chatGPT);
+        QVERIFY(waitUntil([&] { return !probe.labels.isEmpty() && probe.icons > 0; }));
+        QCOMPARE(probe.labels, QStringList{QStringLiteral("S:90%  W:65%")});
+        QCOMPARE(h.item.serviceNames(), services);
+        QCOMPARE(itemProperty<QString>(openAI, QStringLiteral("XAyatanaLabel")), QStringLiteral("S:90%  W:65%"));
+        QVERIFY(itemProperty<QList<SniIconPixmap>>(openAI, QStringLiteral("IconPixmap")).value(0).bytes != warnIcon);
+        QCOMPARE(itemProperty<SniToolTip>(claude, QStringLiteral("ToolTip")).title,
+                 QStringLiteral("Claude S:73%  W:41%    ChatGPT S:90%  W:65%"));
+
+        // Both providers off: one idle item with the error as its tooltip.
+        h.settings.setShowClaude(false);
+        h.settings.setShowOpenAI(false);
+        h.claude.deliver(UsageData::failure(QStringLiteral("HTTP 500"), h.clock.now()));
+        QCOMPARE(h.item.serviceNames().size(), 1);
+        QCOMPARE(itemProperty<SniToolTip>(h.item.serviceNames()[0], QStringLiteral("ToolTip")).title,
+                 QStringLiteral("HTTP 500"));
+    }
+
+    void menuAsTheHostReadsIt()
+    {
+        Harness h;
+        h.start();
+        const QString service = h.item.serviceNames().value(0);
+        const DBusMenuLayoutItem root = layoutOf(service);
+        QCOMPARE(root.properties.value(QStringLiteral("children-display")).toString(), QStringLiteral("submenu"));
+        QStringList items;
+        for (const DBusMenuLayoutItem &child : root.children)
+            items.append(describe(child));
+        QCOMPARE(items, (QStringList{
+                            "Claude (disabled) +icon",
+                            "Session  — (disabled)",
+                            "Weekly  — (disabled)",
+                            "— (disabled)",
+                            "--- (hidden)",
+                            "ChatGPT (disabled) (hidden) +icon",
+                            "Session  — (disabled) (hidden)",
+                            "Weekly  — (disabled) (hidden)",
+                            "— (disabled) (hidden)",
+                            "---",
+                            "Refresh Now [Control+R]",
+                            "Check for Updates…",
+                            "Preferences… [Control+,]",
+                            "Welcome Guide…",
+                            "---",
+                            "Quit Quotabar [Control+Q]",
+                        }));
+
+        // Opening with a stored token shows the ChatGPT group and says which properties changed.
+        SignalProbe probe;
+        QVERIFY(QDBusConnection::sessionBus().connect(service, QStringLiteral("/MenuBar"), menuInterface,
+                                                      QStringLiteral("ItemsPropertiesUpdated"), &probe,
+                                                      SLOT(onPropertiesUpdated(QDBusMessage))));
+        h.defaults.setString(DefaultsKeys::openAISessionKey, QStringLiteral("token"));
+        QVERIFY(callMenu(service, QStringLiteral("Event"), {0, QStringLiteral("opened"), QVariant::fromValue(QDBusVariant(0)), 0u}));
+        QVERIFY(callMenu(service, QStringLiteral("AboutToShow"), {0}));
+        QVERIFY(waitUntil([&] { return probe.propertyUpdates > 0; }));
+        const DBusMenuLayoutItem opened = layoutOf(service);
+        QCOMPARE(describe(opened.children[1]), QStringLiteral("Session  — (disabled)"));
+        QCOMPARE(describe(opened.children[3]), QStringLiteral("Session expired — check your key"));
+        QCOMPARE(opened.children[3].properties.value(QStringLiteral("disposition")).toString(), QStringLiteral("warning"));
+        QCOMPARE(describe(opened.children[5]), QStringLiteral("ChatGPT (disabled) +icon"));
+        QCOMPARE(describe(opened.children[8]), QStringLiteral("Session expired — check your key"));
+
+        // A click runs the command after the call has returned.
+        const int fetches = h.claude.fetches;
+        QVERIFY(callMenu(service, QStringLiteral("Event"),
+                         {int(StatusMenu::refreshNow), QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(0)), 0u}));
+        QVERIFY(waitUntil([&] { return h.claude.fetches == fetches + 1; }));
+    }
+
+    void itemsRegisterAgainWhenTheWatcherRestarts()
+    {
+        Harness h;
+        h.start();
+        QVERIFY(waitUntil([&] { return m_watcher.registrations.size() == 1; }));
+        QDBusConnection watcherBus(QStringLiteral("watcher"));
+        QVERIFY(watcherBus.unregisterService(SniStatusItem::watcherService));
+        QVERIFY(watcherBus.registerService(SniStatusItem::watcherService));
+        QVERIFY(waitUntil([&] { return m_watcher.registrations.size() == 2; }));
+        QCOMPARE(m_watcher.registrations[1], h.item.serviceNames().value(0));
+    }
+};
+
+QTEST_MAIN(TestStatusNotifier)
+#include "tst_statusnotifier.moc"
