@@ -5,12 +5,16 @@
 #include "app/AppSettings.h"
 #include "app/LaunchAtLoginHelper.h"
 #include "app/Notifications.h"
+#include "BuildInfo.h"
+#include "platform/qt/DesktopUrlOpener.h"
+#include "platform/qt/MessageBoxAlerts.h"
 #include "platform/qt/NetworkTransport.h"
 #include "platform/qt/QtScheduler.h"
 #include "platform/qt/SettingsDefaultsStore.h"
 #include "platform/qt/SystemClock.h"
 #include "platform/qt/XdgAutostart.h"
 #include "statusbar/StatusBarController.h"
+#include "update/UpdateChecker.h"
 #include "usage/HTTPClient.h"
 #include "usage/OpenAIUsageFetcher.h"
 #include "usage/UsageFetcher.h"
@@ -28,6 +32,11 @@ struct Platform
     NotificationCenter *notifications = new NotificationCenter(QCoreApplication::instance());
     NetworkTransport *transport = new NetworkTransport(HttpLimits{}, QCoreApplication::instance());
     XdgAutostart loginItems{QCoreApplication::applicationFilePath()};
+    MessageBoxAlerts alerts;
+    DesktopUrlOpener urlOpener;
+    // The update check has a connection of its own, apart from the usage fetchers'.
+    NetworkTransport *feedTransport = new NetworkTransport(
+        HttpLimits{std::chrono::seconds(60), std::chrono::seconds(60)}, QCoreApplication::instance());
 };
 
 Platform &platform()
@@ -70,11 +79,16 @@ LoginItems &loginItems()
     return platform().loginItems;
 }
 
+UrlOpener &urlOpener()
+{
+    return platform().urlOpener;
+}
+
 const StatusBarCommands &commands()
 {
     static const StatusBarCommands instance{
-        [] {},
-        [] {},
+        [] { UpdateChecker::shared().checkSilently(); },
+        [] { UpdateChecker::shared().checkWithUI(); },
         [] {},
         [] {},
         [] { QCoreApplication::quit(); },
@@ -110,5 +124,15 @@ OpenAIUsageFetcher &OpenAIUsageFetcher::shared()
 {
     static auto *instance = new OpenAIUsageFetcher(QStringLiteral("https://chatgpt.com"), fetcherServices(),
                                            QCoreApplication::instance());
+    return *instance;
+}
+
+UpdateChecker &UpdateChecker::shared()
+{
+    static auto *instance = new UpdateChecker(
+        QUrl(QStringLiteral("https://quotabar.app/appcast.xml")),
+        Services{*platform().feedTransport, platform().alerts, platform().urlOpener, [] { QCoreApplication::quit(); }},
+        Running{QString::fromLatin1(BuildInfo::buildNumber), QString::fromLatin1(BuildInfo::version)},
+        QCoreApplication::instance());
     return *instance;
 }

@@ -5,6 +5,7 @@ class DefaultsStore;
 class LoginItems;
 class NotificationCenter;
 class Scheduler;
+class UrlOpener;
 struct StatusBarCommands;
 
 // The platform services of the running application, each created once on first use.
@@ -14,6 +15,7 @@ Clock &clock();
 Scheduler &scheduler();
 NotificationCenter &notifications();
 LoginItems &loginItems();
+UrlOpener &urlOpener();
 // The commands the panel menu leads to: windows, update checks, quitting.
 const StatusBarCommands &commands();
 }

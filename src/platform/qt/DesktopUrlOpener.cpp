@@ -1,0 +1,8 @@
+#include "DesktopUrlOpener.h"
+
+#include <QDesktopServices>
+
+void DesktopUrlOpener::open(const QUrl &url)
+{
+    QDesktopServices::openUrl(url);
+}

@@ -1,0 +1,51 @@
+#include "Appcast.h"
+
+#include <QRegularExpression>
+
+namespace Appcast {
+namespace {
+
+std::optional<QString> firstMatch(const QRegularExpression &expression, const QString &text)
+{
+    const QRegularExpressionMatch match = expression.match(text);
+    return match.hasMatch() ? std::optional(match.captured(0)) : std::nullopt;
+}
+
+} // namespace
+
+std::optional<qint64> toInt64(const QString &text)
+{
+    static const QRegularExpression decimal(QStringLiteral("^[+-]?[0-9]+$"));
+    if (!decimal.match(text).hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    const qint64 value = text.toLongLong(&ok, 10);
+    return ok ? std::optional(value) : std::nullopt;
+}
+
+std::optional<UpdateInfo> parse(const QString &text)
+{
+    // \d takes any decimal digit, as the feed's original ICU reading did; only ASCII converts.
+    static const QRegularExpression build(QStringLiteral(R"((?<=<sparkle:version>)\d+(?=</sparkle:version>))"),
+                                          QRegularExpression::UseUnicodePropertiesOption);
+    static const QRegularExpression version(
+        QStringLiteral(R"((?<=<sparkle:shortVersionString>)[^<]+(?=</sparkle:shortVersionString>))"));
+    static const QRegularExpression download(QStringLiteral(R"((?<=url=")[^"]+\.dmg(?="))"));
+
+    const std::optional<QString> buildText = firstMatch(build, text);
+    if (!buildText)
+        return std::nullopt;
+    const std::optional<qint64> buildNumber = toInt64(*buildText);
+    if (!buildNumber)
+        return std::nullopt;
+    const QString displayVersion = firstMatch(version, text).value_or(*buildText);
+    const std::optional<QString> address = firstMatch(download, text);
+    if (!address)
+        return std::nullopt;
+    const QUrl downloadURL(*address, QUrl::StrictMode);
+    if (!downloadURL.isValid() || downloadURL.isRelative())
+        return std::nullopt;
+    return UpdateInfo{*buildNumber, displayVersion, downloadURL};
+}
+
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+#include <optional>
+
+// The newest published build, as read from the appcast feed.
+struct UpdateInfo
+{
+    qint64 build = 0;
+    QString version;
+    QUrl downloadURL;
+};
+
+namespace Appcast {
+
+// The first build number, display version and disk-image address in the feed's text.
+std::optional<UpdateInfo> parse(const QString &text);
+
+// Decimal text with one optional sign to a signed 64-bit integer; absent when it does not fit.
+std::optional<qint64> toInt64(const QString &text);
+
+}

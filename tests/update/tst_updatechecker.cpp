@@ -1,0 +1,259 @@
+#include "platform/Alerts.h"
+#include "platform/UrlOpener.h"
+#include "platform/qt/NetworkTransport.h"
+#include "support/FakeWebServer.h"
+#include "support/Waiting.h"
+#include "update/UpdateChecker.h"
+
+#include <QtTest>
+
+Q_DECLARE_METATYPE(FakeReply)
+
+namespace {
+
+QByteArray feed(const QByteArray &items)
+{
+    return R"(<?xml version="1.0" encoding="utf-8"?>
+<rss version="2.0" xmlns:sparkle="http://www.andymatuschak.org/xml-namespaces/sparkle">
+  <channel><title>Quotabar</title>)" + items + "</channel></rss>\n";
+}
+
+QByteArray item(const QByteArray &build, const QByteArray &version, const QByteArray &url)
+{
+    QByteArray text = "<item><title>Release</title><sparkle:version>" + build + "</sparkle:version>";
+    if (!version.isEmpty())
+        text += "<sparkle:shortVersionString>" + version + "</sparkle:shortVersionString>";
+    return text + R"(<enclosure url=")" + url + R"(" length="1" type="application/octet-stream"/></item>)";
+}
+
+const QByteArray dmg = "https://quotabar.app/downloads/Quotabar-1.4.0.dmg";
+
+// Records each alert and answers with the scripted button.
+struct RecordingAlerts final : Alerts
+{
+    int runModal(const Alert &alert) override
+    {
+        shown.append(alert);
+        return choice;
+    }
+    QList<Alert> shown;
+    int choice = 0;
+};
+
+struct RecordingOpener final : UrlOpener
+{
+    void open(const QUrl &url) override { opened.append(url); }
+    QList<QUrl> opened;
+};
+
+struct Harness
+{
+    FakeWebServer server;
+    NetworkTransport transport{HttpLimits{std::chrono::milliseconds(300), std::chrono::milliseconds(600)}};
+    RecordingAlerts alerts;
+    RecordingOpener opener;
+    int terminations = 0;
+    int finished = 0;
+
+    std::unique_ptr<UpdateChecker> checker(const QString &runningBuild, const QString &runningVersion = "1.3.0")
+    {
+        return std::make_unique<UpdateChecker>(QUrl(server.origin() + "/appcast.xml"),
+                                               UpdateChecker::Services{transport, alerts, opener, [this] { ++terminations; }},
+                                               UpdateChecker::Running{runningBuild, runningVersion});
+    }
+
+    // Runs a check and waits until the feed has been answered and handled.
+    void run(const std::function<void()> &check)
+    {
+        const qsizetype before = server.requests().size();
+        check();
+        waitUntil([&] { return server.requests().size() > before; });
+        waitUntil([] { return false; }, 150);
+    }
+
+    QString alertTitles() const
+    {
+        QStringList titles;
+        for (const Alert &alert : alerts.shown)
+            titles.append(alert.messageText);
+        return titles.join(QStringLiteral(" | "));
+    }
+};
+
+} // namespace
+
+// The appcast reading and both kinds of check against a loopback feed.
+class TestUpdateChecker : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void parse_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("expected"); // "build|version|url" or "-"
+
+        QTest::newRow("full item") << feed(item("205", "1.4.0", dmg)) << "205|1.4.0|" + QString(dmg);
+        QTest::newRow("no short version") << feed(item("205", "", dmg)) << "205|205|" + QString(dmg);
+        QTest::newRow("spaces around the build") << feed(item(" 205 ", "1.4.0", dmg)) << "-";
+        QTest::newRow("build only as an attribute")
+            << feed(R"(<item><enclosure url=")" + dmg + R"(" sparkle:version="205"/></item>)") << "-";
+        QTest::newRow("zip download only") << feed(item("205", "1.4.0", "https://quotabar.app/Quotabar.zip")) << "-";
+        QTest::newRow("single-quoted url") << feed("<item><sparkle:version>5</sparkle:version><enclosure url='" + dmg + "'/></item>") << "-";
+        QTest::newRow("older item first counts")
+            << feed(item("204", "1.3.0", "https://quotabar.app/a.dmg") + item("206", "1.5.0", "https://quotabar.app/b.dmg"))
+            << "204|1.3.0|https://quotabar.app/a.dmg";
+        QTest::newRow("build beyond 64 bits") << feed(item("9223372036854775808", "9", dmg)) << "-";
+        QTest::newRow("largest 64-bit build") << feed(item("9223372036854775807", "9", dmg))
+                                              << "9223372036854775807|9|" + QString(dmg);
+        QTest::newRow("non-ASCII digits do not convert") << feed(item("٢٠٥", "1.4.0", dmg)) << "-";
+        QTest::newRow("address that does not parse") << feed(item("205", "1.4.0", "http://[bad/Quotabar.dmg")) << "-";
+        QTest::newRow("relative address") << feed(item("205", "1.4.0", "Quotabar.dmg")) << "-";
+        QTest::newRow("empty") << QByteArray() << "-";
+    }
+
+    void parse()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, expected);
+        const auto info = Appcast::parse(QString::fromUtf8(text));
+        QCOMPARE(info ? QStringLiteral("%1|%2|%3").arg(info->build).arg(info->version, info->downloadURL.toString())
+                      : QStringLiteral("-"),
+                 expected);
+    }
+
+    void runningBuild_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<qint64>("build");
+        QTest::newRow("plain") << "204" << qint64(204);
+        QTest::newRow("plus sign") << "+7" << qint64(7);
+        QTest::newRow("minus sign") << "-3" << qint64(-3);
+        QTest::newRow("empty") << "" << qint64(0);
+        QTest::newRow("dotted") << "1.2" << qint64(0);
+        QTest::newRow("two signs") << "+-1" << qint64(0);
+        QTest::newRow("too large") << "9223372036854775808" << qint64(0);
+    }
+
+    void runningBuild()
+    {
+        QFETCH(QString, text);
+        QFETCH(qint64, build);
+        Harness h;
+        QCOMPARE(h.checker(text)->currentBuild(), build);
+    }
+
+    void outcomes_data()
+    {
+        QTest::addColumn<FakeReply>("reply");
+        QTest::addColumn<QString>("runningBuild");
+        QTest::addColumn<QString>("manual");
+        QTest::addColumn<QString>("silent");
+        const FakeReply published{200, feed(item("205", "1.4.0", dmg))};
+        const QString available = QStringLiteral("Quotabar 1.4.0 is Available");
+        const QString upToDate = QStringLiteral("Quotabar is Up to Date");
+        const QString failed = QStringLiteral("Update Check Failed");
+
+        QTest::newRow("newer build") << published << "204" << available << available;
+        QTest::newRow("same build") << published << "205" << upToDate << "";
+        QTest::newRow("older build") << published << "300" << upToDate << "";
+        QTest::newRow("running build unreadable offers any") << published << "dev" << available << available;
+        QTest::newRow("no short version") << FakeReply{200, feed(item("205", "", dmg))} << "204"
+                                          << "Quotabar 205 is Available" << "Quotabar 205 is Available";
+        QTest::newRow("404 without the patterns") << FakeReply{404, "<html>Not Found</html>"} << "1" << failed << "";
+        QTest::newRow("error page that holds a feed is read as one")
+            << FakeReply{500, feed(item("205", "1.4.0", dmg))} << "204" << available << available;
+        QTest::newRow("body not UTF-8") << FakeReply{200, feed(item("205", "1.4\xff\xfe", dmg))} << "204" << failed << "";
+        QTest::newRow("zip only") << FakeReply{200, feed(item("205", "1.4.0", "https://x.test/a.zip"))} << "204" << failed << "";
+        QTest::newRow("build beyond 64 bits") << FakeReply{200, feed(item("99999999999999999999", "9", dmg))} << "204"
+                                              << failed << "";
+        QTest::newRow("time-out") << FakeReply{200, feed(item("205", "1.4.0", dmg)), {}, 2000} << "204" << failed << "";
+    }
+
+    void outcomes()
+    {
+        QFETCH(FakeReply, reply);
+        QFETCH(QString, runningBuild);
+        QFETCH(QString, manual);
+        QFETCH(QString, silent);
+
+        Harness h;
+        h.server.route("/appcast.xml", reply);
+        h.alerts.choice = 1; // "Later", or "OK" does not matter
+        const auto checker = h.checker(runningBuild);
+
+        h.run([&] { checker->checkWithUI(); });
+        QVERIFY(waitUntil([&] { return h.alerts.shown.size() == 1; }, 3000));
+        QCOMPARE(h.alertTitles(), manual);
+
+        h.alerts.shown.clear();
+        h.run([&] { checker->checkSilently(); });
+        waitUntil([] { return false; }, reply.delayMs > 0 ? 1000 : 100);
+        QCOMPARE(h.alertTitles(), silent);
+        QVERIFY(h.opener.opened.isEmpty());
+        QCOMPARE(h.terminations, 0);
+
+        const RecordedRequest &request = h.server.requests().first();
+        QCOMPARE(request.path, QByteArray("/appcast.xml"));
+        QVERIFY(!request.header("Cookie") && !request.header("Authorization") && !request.header("Referer"));
+    }
+
+    void alertTexts()
+    {
+        Harness h;
+        h.server.route("/appcast.xml", FakeReply{200, feed(item("205", "1.4.0", dmg))});
+        h.alerts.choice = 1;
+        auto checker = h.checker("204", "1.3.0");
+        h.run([&] { checker->checkWithUI(); });
+        QCOMPARE(h.alerts.shown.size(), 1);
+        const Alert available = h.alerts.shown[0];
+        QCOMPARE(available.informativeText,
+                 QStringLiteral("You have version 1.3.0. Click Download to get the latest version."));
+        QCOMPARE(available.buttons, (QStringList{"Download Update", "Later"}));
+        QVERIFY(available.applicationIcon);
+
+        checker = h.checker("205", "1.4.0");
+        h.run([&] { checker->checkWithUI(); });
+        const Alert upToDate = h.alerts.shown[1];
+        QCOMPARE(upToDate.informativeText, QStringLiteral("Quotabar 1.4.0 is currently the newest version available."));
+        QCOMPARE(upToDate.buttons, QStringList{"OK"});
+        QVERIFY(upToDate.applicationIcon);
+
+        h.server.route("/appcast.xml", FakeReply{200, "connection refused: internal detail"});
+        h.run([&] { checker->checkWithUI(); });
+        const Alert failed = h.alerts.shown[2];
+        QCOMPARE(failed.informativeText, QStringLiteral("Could not retrieve update information. Please try again later."));
+        QCOMPARE(failed.buttons, QStringList{"OK"});
+        QVERIFY(!failed.applicationIcon);
+    }
+
+    void downloadOpensTheImageAndQuits()
+    {
+        Harness h;
+        h.server.route("/appcast.xml", FakeReply{200, feed(item("205", "1.4.0", dmg))});
+        h.alerts.choice = 0;
+        const auto checker = h.checker("204");
+        h.run([&] { checker->checkSilently(); });
+        QCOMPARE(h.opener.opened, QList<QUrl>{QUrl(QString::fromLatin1(dmg))});
+        QCOMPARE(h.terminations, 1);
+
+        h.alerts.choice = -1; // closed without a choice
+        h.run([&] { checker->checkWithUI(); });
+        QCOMPARE(h.opener.opened.size(), 1);
+        QCOMPARE(h.terminations, 1);
+    }
+
+    void nothingHappensOnceTheCheckerIsGone()
+    {
+        Harness h;
+        h.server.route("/appcast.xml", FakeReply{200, feed(item("205", "1.4.0", dmg)), {}, 100});
+        auto checker = h.checker("204");
+        checker->checkWithUI();
+        checker.reset();
+        waitUntil([] { return false; }, 400);
+        QVERIFY(h.alerts.shown.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUpdateChecker)
+#include "tst_updatechecker.moc"
