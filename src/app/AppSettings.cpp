@@ -73,6 +73,7 @@ void AppSettings::setClaudeSessionExpired(bool expired)
     m_claudeSessionExpired = expired;
     m_defaults.setBoolean(DefaultsKeys::claudeSessionExpired, expired);
     emit changed();
+    emit claudeSessionExpiredSet(expired);
 }
 
 void AppSettings::setOpenAISessionExpired(bool expired)
@@ -80,4 +81,5 @@ void AppSettings::setOpenAISessionExpired(bool expired)
     m_openAISessionExpired = expired;
     m_defaults.setBoolean(DefaultsKeys::openAISessionExpired, expired);
     emit changed();
+    emit openAISessionExpiredSet(expired);
 }

@@ -42,6 +42,9 @@ public:
 
 signals:
     void changed();
+    // Announced at every assignment, equal values included.
+    void claudeSessionExpiredSet(bool expired);
+    void openAISessionExpiredSet(bool expired);
 
 private:
     DefaultsStore &m_defaults;

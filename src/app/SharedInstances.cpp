@@ -13,6 +13,8 @@
 #include "platform/qt/SettingsDefaultsStore.h"
 #include "platform/qt/SystemClock.h"
 #include "platform/qt/XdgAutostart.h"
+#include "preferences/PreferencesModel.h"
+#include "preferences/PreferencesWindowController.h"
 #include "statusbar/StatusBarController.h"
 #include "update/UpdateChecker.h"
 #include "usage/HTTPClient.h"
@@ -89,7 +91,7 @@ const StatusBarCommands &commands()
     static const StatusBarCommands instance{
         [] { UpdateChecker::shared().checkSilently(); },
         [] { UpdateChecker::shared().checkWithUI(); },
-        [] {},
+        [] { PreferencesWindowController::shared().showWindow(); },
         [] {},
         [] { QCoreApplication::quit(); },
     };
@@ -134,5 +136,21 @@ UpdateChecker &UpdateChecker::shared()
         Services{*platform().feedTransport, platform().alerts, platform().urlOpener, [] { QCoreApplication::quit(); }},
         Running{QString::fromLatin1(BuildInfo::buildNumber), QString::fromLatin1(BuildInfo::version)},
         QCoreApplication::instance());
+    return *instance;
+}
+
+PreferencesWindowController &PreferencesWindowController::shared()
+{
+    static auto *model = new PreferencesModel(
+        PreferencesModel::Services{
+            AppSettings::shared(),
+            SharedInstances::notifications(),
+            SharedInstances::scheduler(),
+            [] { UsageFetcher::shared().fetchUsage(); },
+            [] { OpenAIUsageFetcher::shared().fetchUsage(); },
+            [](const QUrl &url) { SharedInstances::urlOpener().open(url); },
+        },
+        QCoreApplication::instance());
+    static auto *instance = new PreferencesWindowController(*model, QCoreApplication::instance());
     return *instance;
 }

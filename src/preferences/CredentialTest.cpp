@@ -1,0 +1,116 @@
+#include "CredentialTest.h"
+
+#include "app/DefaultsKeys.h"
+#include "app/Notifications.h"
+#include "platform/DefaultsStore.h"
+
+#include <QPointer>
+
+CredentialTest::CredentialTest(Provider provider, Services services, QObject *parent)
+    : QObject(parent)
+    , m_provider(std::move(provider))
+    , m_services(services)
+{
+    const std::optional<QString> stored = m_services.defaults.string(m_provider.defaultsKey);
+    m_text = stored.value_or(QString());
+    if (stored)
+        m_status = m_provider.isExpired() ? StatusBadge::error(expiredText) : StatusBadge::ok(connectedText);
+}
+
+QString CredentialTest::trimmed(const QString &text)
+{
+    const auto blank = [](QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); };
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && blank(text[begin]))
+        ++begin;
+    while (end > begin && blank(text[end - 1]))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+bool CredentialTest::canTest() const
+{
+    return !m_isTesting && !trimmed(m_text).isEmpty();
+}
+
+void CredentialTest::setText(const QString &text)
+{
+    if (text == m_text)
+        return;
+    m_text = text;
+    emit changed();
+}
+
+void CredentialTest::saveAndTest()
+{
+    const QString credential = trimmed(m_text);
+    if (credential.isEmpty())
+        return;
+    m_services.defaults.setString(m_provider.defaultsKey, credential);
+    triggerTest(testingText);
+}
+
+void CredentialTest::triggerTest(const QString &pendingMessage)
+{
+    m_isTesting = true;
+    m_status = StatusBadge::ok(pendingMessage);
+    const quint64 test = ++m_testNumber;
+    emit changed();
+
+    m_provider.fetchUsage();
+    stopObserving();
+    m_resultObserver = connect(&m_services.notifications, &NotificationCenter::posted, this,
+                               [this](const QString &name, const QVariantMap &userInfo) {
+                                   if (name == m_provider.resultNotification)
+                                       finish(userInfo);
+                               });
+    m_services.scheduler.after(timeout, [self = QPointer(this), test] {
+        // Only the test that started this time-out ends by it.
+        if (!self || !self->m_isTesting || self->m_testNumber != test)
+            return;
+        self->m_isTesting = false;
+        self->m_status = StatusBadge::error(expiredText);
+        self->stopObserving();
+        emit self->changed();
+    });
+}
+
+void CredentialTest::finish(const QVariantMap &userInfo)
+{
+    stopObserving();
+    m_isTesting = false;
+    const QVariant error = userInfo.value(Notifications::errorKey);
+    if (error.typeId() == QMetaType::QString) {
+        m_status = StatusBadge::error(error.toString());
+        emit changed();
+        return;
+    }
+    m_provider.clearExpired();
+    m_status = StatusBadge::ok(connectedText);
+    emit changed();
+    m_services.notifications.post(Notifications::settingsChanged);
+}
+
+void CredentialTest::stopObserving()
+{
+    disconnect(m_resultObserver);
+    m_resultObserver = {};
+}
+
+void CredentialTest::removeKey()
+{
+    m_text.clear();
+    m_status.reset();
+    m_services.defaults.remove(m_provider.defaultsKey);
+    emit changed();
+    m_services.notifications.post(Notifications::settingsChanged);
+}
+
+void CredentialTest::expiredAnnounced(bool expired)
+{
+    if (!expired || (m_status && m_status->kind == StatusBadge::Kind::error))
+        return;
+    m_status = StatusBadge::error(expiredText);
+    emit changed();
+}

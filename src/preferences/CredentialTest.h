@@ -1,0 +1,87 @@
+#pragma once
+
+#include "platform/Scheduler.h"
+
+#include <QMetaObject>
+#include <QObject>
+
+#include <functional>
+#include <optional>
+
+class DefaultsStore;
+class NotificationCenter;
+
+// A status message of the Preferences window: green (ok) or orange (error).
+struct StatusBadge
+{
+    enum class Kind { ok, error };
+    Kind kind;
+    QString text;
+
+    static StatusBadge ok(const QString &text) { return {Kind::ok, text}; }
+    static StatusBadge error(const QString &text) { return {Kind::error, text}; }
+    bool operator==(const StatusBadge &) const = default;
+};
+
+// One provider's credential field, its connection test and its status line.
+class CredentialTest final : public QObject
+{
+    Q_OBJECT
+public:
+    static inline const QString testingText = QStringLiteral("Testing…");
+    static inline const QString connectedText = QStringLiteral("Connected");
+    static inline const QString expiredText = QStringLiteral("Session expired - check your key");
+
+    struct Provider
+    {
+        QString defaultsKey;                   // "sessionKey" or "openAISessionKey"
+        QString resultNotification;            // the controller's fetch-result notification
+        std::function<bool()> isExpired;       // the stored expired flag
+        std::function<void()> clearExpired;    // sets that flag to false
+        std::function<void()> fetchUsage;      // starts one fetch of the shared fetcher
+    };
+    struct Services
+    {
+        DefaultsStore &defaults;
+        NotificationCenter &notifications;
+        Scheduler &scheduler;
+    };
+
+    static constexpr std::chrono::seconds timeout{25};
+
+    // Takes the initial field text and status from what is stored now.
+    CredentialTest(Provider provider, Services services, QObject *parent = nullptr);
+
+    const QString &text() const { return m_text; }
+    bool isTesting() const { return m_isTesting; }
+    const std::optional<StatusBadge> &status() const { return m_status; }
+    // "Test" is offered for a non-empty trimmed text while no test runs.
+    bool canTest() const;
+
+    void setText(const QString &text);
+    // Stores the trimmed text and tests it; an empty trimmed text does nothing.
+    void saveAndTest();
+    void triggerTest(const QString &pendingMessage);
+    // The remove-key button: forgets the stored credential.
+    void removeKey();
+    // The expiry watch: an announced `true` marks the credential expired unless an error shows.
+    void expiredAnnounced(bool expired);
+
+    // Spaces and tabs off both ends; line breaks stay.
+    static QString trimmed(const QString &text);
+
+signals:
+    void changed();
+
+private:
+    void finish(const QVariantMap &userInfo);
+    void stopObserving();
+
+    Provider m_provider;
+    Services m_services;
+    QString m_text;
+    bool m_isTesting = false;
+    std::optional<StatusBadge> m_status;
+    QMetaObject::Connection m_resultObserver;
+    quint64 m_testNumber = 0; // which test a time-out belongs to
+};

@@ -1,0 +1,102 @@
+#include "PreferencesModel.h"
+
+#include "app/AppSettings.h"
+#include "app/DefaultsKeys.h"
+#include "app/Notifications.h"
+
+PreferencesModel::PreferencesModel(Services services, QObject *parent)
+    : QObject(parent)
+    , m_services(std::move(services))
+    , m_claude(
+          CredentialTest::Provider{
+              DefaultsKeys::sessionKey,
+              Notifications::usageFetchResult,
+              [this] { return m_services.settings.claudeSessionExpired(); },
+              [this] { m_services.settings.setClaudeSessionExpired(false); },
+              m_services.fetchClaude,
+          },
+          CredentialTest::Services{m_services.settings.defaults(), m_services.notifications, m_services.scheduler},
+          this)
+    , m_openAI(
+          CredentialTest::Provider{
+              DefaultsKeys::openAISessionKey,
+              Notifications::openAIFetchResult,
+              [this] { return m_services.settings.openAISessionExpired(); },
+              [this] { m_services.settings.setOpenAISessionExpired(false); },
+              m_services.fetchOpenAI,
+          },
+          CredentialTest::Services{m_services.settings.defaults(), m_services.notifications, m_services.scheduler},
+          this)
+{
+    AppSettings &settings = m_services.settings;
+    connect(&settings, &AppSettings::claudeSessionExpiredSet, &m_claude, &CredentialTest::expiredAnnounced);
+    connect(&settings, &AppSettings::openAISessionExpiredSet, &m_openAI, &CredentialTest::expiredAnnounced);
+    // The watch starts with the values in force.
+    m_claude.expiredAnnounced(settings.claudeSessionExpired());
+    m_openAI.expiredAnnounced(settings.openAISessionExpired());
+    connect(&settings, &AppSettings::changed, this, &PreferencesModel::changed);
+    connect(&m_claude, &CredentialTest::changed, this, &PreferencesModel::changed);
+    connect(&m_openAI, &CredentialTest::changed, this, &PreferencesModel::changed);
+}
+
+void PreferencesModel::announceChange()
+{
+    m_services.notifications.post(Notifications::settingsChanged);
+}
+
+void PreferencesModel::setShowClaude(bool show)
+{
+    if (show == m_services.settings.showClaude())
+        return;
+    m_services.settings.setShowClaude(show);
+    announceChange();
+}
+
+void PreferencesModel::setShowOpenAI(bool show)
+{
+    if (show == m_services.settings.showOpenAI())
+        return;
+    m_services.settings.setShowOpenAI(show);
+    announceChange();
+}
+
+void PreferencesModel::setDisplayFormat(DisplayFormat format)
+{
+    if (format == m_services.settings.displayFormat())
+        return;
+    m_services.settings.setDisplayFormat(format);
+    announceChange();
+}
+
+void PreferencesModel::setRefreshInterval(double seconds)
+{
+    if (seconds == m_services.settings.refreshInterval())
+        return;
+    m_services.settings.setRefreshInterval(seconds);
+    announceChange();
+}
+
+void PreferencesModel::setLaunchAtLogin(bool enabled)
+{
+    if (enabled == m_services.settings.launchAtLogin())
+        return;
+    m_services.settings.setLaunchAtLogin(enabled);
+    announceChange();
+}
+
+std::optional<int> PreferencesModel::intervalIndex() const
+{
+    for (std::size_t i = 0; i < intervals.size(); ++i) {
+        if (intervals[i].seconds == m_services.settings.refreshInterval())
+            return static_cast<int>(i);
+    }
+    return std::nullopt;
+}
+
+QUrl PreferencesModel::keyHelpURL(const QString &fragment)
+{
+    QUrl url = productSite;
+    url.setPath(QStringLiteral("/"));
+    url.setFragment(fragment);
+    return url;
+}

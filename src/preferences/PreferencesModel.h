@@ -1,0 +1,71 @@
+#pragma once
+
+#include "app/DisplayFormat.h"
+#include "preferences/CredentialTest.h"
+
+#include <QObject>
+#include <QUrl>
+
+#include <array>
+
+class AppSettings;
+
+// The state and rules behind the Preferences window, free of widgets.
+class PreferencesModel final : public QObject
+{
+    Q_OBJECT
+public:
+    struct Interval
+    {
+        QString label;
+        double seconds;
+    };
+    static inline const std::array<Interval, 5> intervals{{
+        {QStringLiteral("1 minute"), 60},
+        {QStringLiteral("5 minutes"), 300},
+        {QStringLiteral("15 minutes"), 900},
+        {QStringLiteral("30 minutes"), 1800},
+        {QStringLiteral("1 hour"), 3600},
+    }};
+    static inline const QUrl productSite{QStringLiteral("https://quotabar.app")};
+
+    struct Services
+    {
+        AppSettings &settings;
+        NotificationCenter &notifications;
+        Scheduler &scheduler;
+        std::function<void()> fetchClaude;
+        std::function<void()> fetchOpenAI;
+        std::function<void(const QUrl &)> openUrl;
+    };
+
+    explicit PreferencesModel(Services services, QObject *parent = nullptr);
+
+    AppSettings &settings() const { return m_services.settings; }
+    CredentialTest &claude() { return m_claude; }
+    CredentialTest &openAI() { return m_openAI; }
+
+    // Each stores the value through the settings, then tells the application.
+    void setShowClaude(bool show);
+    void setShowOpenAI(bool show);
+    void setDisplayFormat(DisplayFormat format);
+    void setRefreshInterval(double seconds);
+    void setLaunchAtLogin(bool enabled);
+
+    // The picker row of the stored interval, or absent when it is none of the five.
+    std::optional<int> intervalIndex() const;
+
+    static QUrl keyHelpURL(const QString &fragment);
+    void openClaudeKeyHelp() const { m_services.openUrl(keyHelpURL(QStringLiteral("faq-connect-claude"))); }
+    void openOpenAIKeyHelp() const { m_services.openUrl(keyHelpURL(QStringLiteral("faq-connect-chatgpt"))); }
+
+signals:
+    void changed();
+
+private:
+    void announceChange();
+
+    Services m_services;
+    CredentialTest m_claude;
+    CredentialTest m_openAI;
+};

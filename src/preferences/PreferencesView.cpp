@@ -1,0 +1,262 @@
+#include "PreferencesView.h"
+
+#include "app/AppSettings.h"
+#include "preferences/PreferencesModel.h"
+#include "preferences/PreferencesStyles.h"
+#include "preferences/SwitchToggle.h"
+#include "statusbar/ProviderArtwork.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+using namespace PreferencesStyles;
+
+namespace {
+
+constexpr int logoSize = 17;
+constexpr int pickerWidth = 180;
+
+// The logo tinted with the brand colour, or a brand-coloured rounded square without the file.
+QPixmap providerLogo(const QString &name, const QColor &brand, qreal scale)
+{
+    const int pixels = qRound(logoSize * scale);
+    const QImage file(ProviderArtwork::resourceFolder + QLatin1Char('/') + name + QStringLiteral(".png"));
+    QImage image;
+    if (!file.isNull()) {
+        image = ProviderArtwork::tinted(ProviderArtwork::providerPNG(name, pixels, brand), brand);
+    } else {
+        image = QImage(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(brand);
+        painter.drawRoundedRect(QRectF(0, 0, pixels, pixels), 3 * scale, 3 * scale);
+    }
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(scale);
+    return pixmap;
+}
+
+// A small filled circle with a cross, in the secondary label colour.
+QIcon removeKeyIcon(const QPalette &palette)
+{
+    QPixmap pixmap(24, 24);
+    pixmap.setDevicePixelRatio(2);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(secondaryLabelColor(palette));
+    painter.drawEllipse(QRectF(0.5, 0.5, 11, 11));
+    painter.setPen(QPen(palette.color(QPalette::Window), 1.4, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(4, 4), QPointF(8, 8));
+    painter.drawLine(QPointF(8, 4), QPointF(4, 8));
+    return QIcon(pixmap);
+}
+
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+PreferencesView::PreferencesView(PreferencesModel &model, QWidget *parent)
+    : QWidget(parent)
+    , m_model(model)
+{
+    const ProviderLook claudeLook{QStringLiteral("claude"), QColor::fromRgbF(0.82f, 0.43f, 0.27f), QStringLiteral("Claude"),
+                                  QStringLiteral("Enter sessionKey"), QStringLiteral("How to get your Claude key →")};
+    const ProviderLook openAILook{QStringLiteral("openai"), QColor::fromRgbF(0.06f, 0.64f, 0.5f), QStringLiteral("ChatGPT"),
+                                  QStringLiteral("Enter __Secure-next-auth.session-token"),
+                                  QStringLiteral("How to get your ChatGPT key →")};
+
+    setFixedWidth(pageWidth);
+    auto *page = new QVBoxLayout(this);
+    page->setContentsMargins(20, 0, 20, 20);
+    page->setSpacing(0);
+
+    page->addWidget(sectionHeader(QStringLiteral("Choose AI Provider"), this));
+    auto *providers = new GroupBox(this);
+    auto *providersLayout = new QVBoxLayout(providers);
+    providersLayout->setContentsMargins(6, 6, 6, 6);
+    providersLayout->setSpacing(0);
+    providersLayout->addWidget(providerRow(claudeLook, m_claude, providers));
+    providersLayout->addWidget(credentialBlock(claudeLook, model.claude(), m_claude, [this] { m_model.openClaudeKeyHelp(); },
+                                               providers));
+    providersLayout->addWidget(new Divider(providers));
+    providersLayout->addWidget(providerRow(openAILook, m_openAI, providers));
+    providersLayout->addWidget(credentialBlock(openAILook, model.openAI(), m_openAI, [this] { m_model.openOpenAIKeyHelp(); },
+                                               providers));
+    page->addWidget(providers);
+
+    const auto groupedRow = [this, page](const QString &section, const QString &label, QWidget *control) {
+        page->addWidget(sectionHeader(section, this));
+        auto *group = new GroupBox(this);
+        auto *layout = new QVBoxLayout(group);
+        layout->setContentsMargins(6, 6, 6, 6);
+        layout->addWidget(row(label, control, group));
+        page->addWidget(group);
+    };
+
+    m_formatPicker = new QComboBox(this);
+    m_formatPicker->setFixedWidth(pickerWidth);
+    for (const DisplayFormat format : DisplayFormats::allCases)
+        m_formatPicker->addItem(DisplayFormats::rawValue(format), static_cast<int>(format));
+    connect(m_formatPicker, &QComboBox::activated, this, [this](int index) {
+        m_model.setDisplayFormat(static_cast<DisplayFormat>(m_formatPicker->itemData(index).toInt()));
+    });
+    groupedRow(QStringLiteral("Display"), QStringLiteral("Show in menu bar"), m_formatPicker);
+
+    m_intervalPicker = new QComboBox(this);
+    m_intervalPicker->setFixedWidth(pickerWidth);
+    for (const auto &interval : PreferencesModel::intervals)
+        m_intervalPicker->addItem(interval.label, interval.seconds);
+    connect(m_intervalPicker, &QComboBox::activated, this,
+            [this](int index) { m_model.setRefreshInterval(m_intervalPicker->itemData(index).toDouble()); });
+    groupedRow(QStringLiteral("Refresh"), QStringLiteral("Check every"), m_intervalPicker);
+
+    m_launchToggle = new SwitchToggle(this);
+    connect(m_launchToggle, &SwitchToggle::toggled, this, [this](bool on) { m_model.setLaunchAtLogin(on); });
+    groupedRow(QStringLiteral("System"), QStringLiteral("Launch at login"), m_launchToggle);
+    page->addSpacing(20);
+
+    connect(m_claude.toggle, &SwitchToggle::toggled, this, [this](bool on) { m_model.setShowClaude(on); });
+    connect(m_openAI.toggle, &SwitchToggle::toggled, this, [this](bool on) { m_model.setShowOpenAI(on); });
+    connect(&model, &PreferencesModel::changed, this, &PreferencesView::sync);
+    sync();
+    setFixedHeight(page->sizeHint().height());
+}
+
+QWidget *PreferencesView::providerRow(const ProviderLook &look, ProviderControls &controls, QWidget *parent)
+{
+    auto *row = new QWidget(parent);
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 6, 0, 6);
+    layout->setSpacing(6);
+    auto *logo = new QLabel(row);
+    logo->setFixedSize(logoSize, logoSize);
+    logo->setPixmap(providerLogo(look.logoName, look.brand, devicePixelRatioF()));
+    layout->addWidget(logo);
+    auto *title = new SecondaryLabel(look.title.toUpper(), row);
+    title->setFont(sectionFont());
+    layout->addWidget(title);
+    layout->addStretch(1);
+    controls.toggle = new SwitchToggle(row);
+    controls.toggle->setAccessibleName(look.title);
+    layout->addWidget(controls.toggle);
+    return row;
+}
+
+QWidget *PreferencesView::credentialBlock(const ProviderLook &look, CredentialTest &test, ProviderControls &controls,
+                                          std::function<void()> openKeyHelp, QWidget *parent)
+{
+    auto *block = new QWidget(parent);
+    auto *layout = new QVBoxLayout(block);
+    layout->setContentsMargins(0, 0, 0, 10);
+    layout->setSpacing(6);
+
+    auto *fieldRow = new QHBoxLayout;
+    fieldRow->setSpacing(8);
+    controls.field = new QLineEdit(block);
+    controls.field->setPlaceholderText(look.placeholder);
+    controls.field->setFont(monoFont());
+    controls.field->setText(test.text());
+    fieldRow->addWidget(controls.field, 1);
+    controls.testButton = new QPushButton(QStringLiteral("Test"), block);
+    fieldRow->addWidget(controls.testButton);
+    layout->addLayout(fieldRow);
+
+    auto *statusRow = new QHBoxLayout;
+    statusRow->setSpacing(0);
+    controls.status = new QLabel(block);
+    controls.status->setFont(captionFont());
+    statusRow->addWidget(controls.status);
+    controls.removeKey = new QToolButton(block);
+    controls.removeKey->setAutoRaise(true);
+    controls.removeKey->setIcon(removeKeyIcon(palette()));
+    controls.removeKey->setIconSize(QSize(12, 12));
+    controls.removeKey->setToolTip(QStringLiteral("Remove the stored key"));
+    controls.removeKey->setCursor(Qt::PointingHandCursor);
+    statusRow->addSpacing(4);
+    statusRow->addWidget(controls.removeKey);
+    statusRow->addStretch(1);
+    controls.keyHelp = new QPushButton(look.keyHelpText, block);
+    controls.keyHelp->setFlat(true);
+    controls.keyHelp->setFont(captionFont());
+    controls.keyHelp->setCursor(Qt::PointingHandCursor);
+    controls.keyHelp->setStyleSheet(QStringLiteral("QPushButton { border: none; padding: 0; color: palette(link); }"));
+    statusRow->addWidget(controls.keyHelp);
+    layout->addLayout(statusRow);
+
+    connect(controls.field, &QLineEdit::textEdited, &test, &CredentialTest::setText);
+    connect(controls.field, &QLineEdit::returnPressed, &test, [&test] {
+        if (test.canTest())
+            test.saveAndTest();
+    });
+    connect(controls.testButton, &QPushButton::clicked, &test, &CredentialTest::saveAndTest);
+    connect(controls.removeKey, &QToolButton::clicked, &test, &CredentialTest::removeKey);
+    connect(controls.keyHelp, &QPushButton::clicked, this, std::move(openKeyHelp));
+    controls.credentialBlock = block;
+    return block;
+}
+
+void PreferencesView::syncProvider(const CredentialTest &test, ProviderControls &controls, bool shown)
+{
+    const QSignalBlocker blocker(controls.toggle);
+    controls.toggle->setChecked(shown);
+    controls.credentialBlock->setVisible(shown);
+    if (controls.field->text() != test.text())
+        controls.field->setText(test.text());
+    controls.testButton->setEnabled(test.canTest());
+    const auto &status = test.status();
+    controls.status->setVisible(status.has_value());
+    controls.removeKey->setVisible(status && status->kind == StatusBadge::Kind::ok);
+    if (status) {
+        controls.status->setText(status->text);
+        setTextColour(controls.status, status->kind == StatusBadge::Kind::ok ? okColor(palette()) : errorColor(palette()));
+    }
+}
+
+void PreferencesView::sync()
+{
+    const AppSettings &settings = m_model.settings();
+    syncProvider(m_model.claude(), m_claude, settings.showClaude());
+    syncProvider(m_model.openAI(), m_openAI, settings.showOpenAI());
+
+    const QSignalBlocker formatBlocker(m_formatPicker);
+    m_formatPicker->setCurrentIndex(m_formatPicker->findData(static_cast<int>(settings.displayFormat())));
+    const QSignalBlocker intervalBlocker(m_intervalPicker);
+    m_intervalPicker->setCurrentIndex(m_model.intervalIndex().value_or(-1));
+    const QSignalBlocker launchBlocker(m_launchToggle);
+    m_launchToggle->setChecked(settings.launchAtLogin());
+}
+
+bool PreferencesView::event(QEvent *event)
+{
+    // The width is fixed; the height always follows the content (blocks come and go).
+    if (event->type() == QEvent::LayoutRequest && layout())
+        setFixedHeight(layout()->sizeHint().height());
+    return QWidget::event(event);
+}
+
+void PreferencesView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange) {
+        m_claude.removeKey->setIcon(removeKeyIcon(palette()));
+        m_openAI.removeKey->setIcon(removeKeyIcon(palette()));
+        sync();
+    }
+    QWidget::changeEvent(event);
+}

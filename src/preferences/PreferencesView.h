@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QWidget>
+
+class CredentialTest;
+class PreferencesModel;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+class SwitchToggle;
+
+// The content of the Preferences window: a thin view over PreferencesModel.
+class PreferencesView final : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int pageWidth = 420;
+
+    explicit PreferencesView(PreferencesModel &model, QWidget *parent = nullptr);
+
+    // The controls of one provider, for the tests and the layout.
+    struct ProviderControls
+    {
+        SwitchToggle *toggle = nullptr;
+        QWidget *credentialBlock = nullptr;
+        QLineEdit *field = nullptr;
+        QPushButton *testButton = nullptr;
+        QLabel *status = nullptr;
+        QToolButton *removeKey = nullptr;
+        QPushButton *keyHelp = nullptr;
+    };
+    const ProviderControls &claudeControls() const { return m_claude; }
+    const ProviderControls &openAIControls() const { return m_openAI; }
+    QComboBox *displayFormatPicker() const { return m_formatPicker; }
+    QComboBox *intervalPicker() const { return m_intervalPicker; }
+    SwitchToggle *launchAtLoginToggle() const { return m_launchToggle; }
+
+protected:
+    bool event(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    struct ProviderLook
+    {
+        QString logoName;
+        QColor brand;
+        QString title;
+        QString placeholder;
+        QString keyHelpText;
+    };
+    QWidget *providerRow(const ProviderLook &look, ProviderControls &controls, QWidget *parent);
+    QWidget *credentialBlock(const ProviderLook &look, CredentialTest &test, ProviderControls &controls,
+                             std::function<void()> openKeyHelp, QWidget *parent);
+    void sync();
+    void syncProvider(const CredentialTest &test, ProviderControls &controls, bool shown);
+
+    PreferencesModel &m_model;
+    ProviderControls m_claude;
+    ProviderControls m_openAI;
+    QComboBox *m_formatPicker = nullptr;
+    QComboBox *m_intervalPicker = nullptr;
+    SwitchToggle *m_launchToggle = nullptr;
+};

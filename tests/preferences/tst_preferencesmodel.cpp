@@ -1,0 +1,298 @@
+#include "app/AppSettings.h"
+#include "app/DefaultsKeys.h"
+#include "app/Notifications.h"
+#include "preferences/PreferencesModel.h"
+#include "support/FakeScheduler.h"
+#include "support/MemoryDefaultsStore.h"
+
+#include <QtTest>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+struct Harness
+{
+    FakeClock clock;
+    FakeScheduler scheduler{clock};
+    MemoryDefaultsStore defaults;
+    QList<bool> launchCalls;
+    AppSettings settings{defaults, [this](bool on) { launchCalls.append(on); }};
+    NotificationCenter notifications;
+    int claudeFetches = 0;
+    int openAIFetches = 0;
+    QList<QUrl> opened;
+    QStringList posted;
+    std::unique_ptr<PreferencesModel> model;
+
+    Harness()
+    {
+        QObject::connect(&notifications, &NotificationCenter::posted,
+                         [this](const QString &name) { posted.append(name); });
+    }
+
+    PreferencesModel &open()
+    {
+        model = std::make_unique<PreferencesModel>(PreferencesModel::Services{
+            settings, notifications, scheduler, [this] { ++claudeFetches; }, [this] { ++openAIFetches; },
+            [this](const QUrl &url) { opened.append(url); }});
+        return *model;
+    }
+
+    int settingsChangedPosts() const { return static_cast<int>(posted.count(Notifications::settingsChanged)); }
+    void claudeResult(const QVariantMap &info) { notifications.post(Notifications::usageFetchResult, info); }
+    void openAIResult(const QVariantMap &info) { notifications.post(Notifications::openAIFetchResult, info); }
+};
+
+QString describe(const CredentialTest &test)
+{
+    QString text = test.status() ? (test.status()->kind == StatusBadge::Kind::ok ? QStringLiteral("ok:")
+                                                                               : QStringLiteral("error:"))
+                           + test.status()->text
+                                 : QStringLiteral("none");
+    if (test.isTesting())
+        text += QStringLiteral(" (testing)");
+    return text;
+}
+
+const QVariantMap success;
+const QVariantMap refused{{QStringLiteral("error"), QStringLiteral("Session key invalid or expired")}};
+
+} // namespace
+
+// The Preferences window's state and rules, on fake time.
+class TestPreferencesModel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initialStatus_data()
+    {
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<bool>("expired");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("nothing stored") << QVariant() << false << "" << "none";
+        QTest::newRow("nothing stored, flag set: the watch reports it") << QVariant() << true << ""
+                                                                  << "error:Session expired - check your key";
+        QTest::newRow("stored and valid") << QVariant(QStringLiteral("sk-1")) << false << "sk-1" << "ok:Connected";
+        QTest::newRow("stored and expired") << QVariant(QStringLiteral("sk-1")) << true << "sk-1"
+                                            << "error:Session expired - check your key";
+        QTest::newRow("stored empty text counts as stored") << QVariant(QString()) << false << "" << "ok:Connected";
+    }
+
+    void initialStatus()
+    {
+        QFETCH(QVariant, stored);
+        QFETCH(bool, expired);
+        QFETCH(QString, text);
+        QFETCH(QString, status);
+        for (const bool claude : {true, false}) {
+            Harness h;
+            if (stored.isValid())
+                h.defaults.setObject(claude ? DefaultsKeys::sessionKey : DefaultsKeys::openAISessionKey, stored);
+            claude ? h.settings.setClaudeSessionExpired(expired) : h.settings.setOpenAISessionExpired(expired);
+            PreferencesModel &model = h.open();
+            CredentialTest &test = claude ? model.claude() : model.openAI();
+            QCOMPARE(test.text(), text);
+            QCOMPARE(describe(test), status);
+        }
+    }
+
+    void trimming_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("trimmed");
+        QTest::newRow("spaces and tabs") << " \t sk-ant \t" << "sk-ant";
+        QTest::newRow("line breaks stay") << "\nsk-ant\n" << "\nsk-ant\n";
+        QTest::newRow("inner space stays") << "  a b  " << "a b";
+        QTest::newRow("only blanks") << " \t " << "";
+    }
+
+    void trimming()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, trimmed);
+        QCOMPARE(CredentialTest::trimmed(typed), trimmed);
+    }
+
+    void testStoresTrimmedKeyAndConnects()
+    {
+        Harness h;
+        CredentialTest &test = h.open().claude();
+        test.setText(QStringLiteral("  sk-ant-1\t"));
+        QVERIFY(test.canTest());
+        test.saveAndTest();
+        QCOMPARE(h.defaults.string(DefaultsKeys::sessionKey), std::optional(QStringLiteral("sk-ant-1")));
+        QCOMPARE(test.text(), QStringLiteral("  sk-ant-1\t"));
+        QCOMPARE(h.claudeFetches, 1);
+        QCOMPARE(describe(test), QStringLiteral("ok:Testing… (testing)"));
+        QVERIFY(!test.canTest());
+
+        h.settings.setClaudeSessionExpired(true); // the controller's needs-login report during the test
+        QCOMPARE(describe(test), QStringLiteral("error:Session expired - check your key (testing)"));
+        h.openAIResult(refused); // the other provider's result is not this test's
+        QVERIFY(test.isTesting());
+        h.claudeResult(success);
+        QCOMPARE(describe(test), QStringLiteral("ok:Connected"));
+        QVERIFY(!h.settings.claudeSessionExpired());
+        QCOMPARE(h.settingsChangedPosts(), 1);
+
+        // One result per test: later results change nothing.
+        h.claudeResult(refused);
+        QCOMPARE(describe(test), QStringLiteral("ok:Connected"));
+        QCOMPARE(h.settingsChangedPosts(), 1);
+    }
+
+    void errorResults_data()
+    {
+        QTest::addColumn<QVariantMap>("info");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("refused") << refused << "error:Session key invalid or expired";
+        QTest::newRow("HTTP error") << QVariantMap{{"error", "HTTP 500"}} << "error:HTTP 500";
+        QTest::newRow("error that is not text counts as success") << QVariantMap{{"error", 42}} << "ok:Connected";
+        QTest::newRow("other keys count as success") << QVariantMap{{"message", "x"}} << "ok:Connected";
+    }
+
+    void errorResults()
+    {
+        QFETCH(QVariantMap, info);
+        QFETCH(QString, status);
+        Harness h;
+        CredentialTest &test = h.open().openAI();
+        test.setText(QStringLiteral("token"));
+        test.saveAndTest();
+        QCOMPARE(h.openAIFetches, 1);
+        h.openAIResult(info);
+        QCOMPARE(describe(test), status);
+        QCOMPARE(h.settingsChangedPosts(), status == QLatin1String("ok:Connected") ? 1 : 0);
+    }
+
+    void blankKeyIsNotTested()
+    {
+        Harness h;
+        CredentialTest &test = h.open().claude();
+        test.setText(QStringLiteral(" \t "));
+        QVERIFY(!test.canTest());
+        test.saveAndTest();
+        QCOMPARE(h.claudeFetches, 0);
+        QVERIFY(!h.defaults.object(DefaultsKeys::sessionKey).isValid());
+        QCOMPARE(describe(test), QStringLiteral("none"));
+    }
+
+    void timeOutAfter25Seconds()
+    {
+        Harness h;
+        CredentialTest &test = h.open().claude();
+        test.setText(QStringLiteral("key"));
+        test.saveAndTest();
+        h.scheduler.advance(24999ms);
+        QVERIFY(test.isTesting());
+        h.scheduler.advance(1ms);
+        QCOMPARE(describe(test), QStringLiteral("error:Session expired - check your key"));
+        h.claudeResult(success); // too late: no longer observed
+        QCOMPARE(describe(test), QStringLiteral("error:Session expired - check your key"));
+        QCOMPARE(h.settingsChangedPosts(), 0);
+    }
+
+    void timeOutEndsOnlyItsOwnTest()
+    {
+        Harness h;
+        CredentialTest &test = h.open().claude();
+        test.setText(QStringLiteral("key"));
+        test.saveAndTest();
+        h.scheduler.advance(2s);
+        h.claudeResult(success);
+        h.scheduler.advance(10s);
+        test.saveAndTest(); // a second test, 12 s after the first began
+        h.scheduler.advance(14s); // the first test's time-out falls due here
+        QCOMPARE(describe(test), QStringLiteral("ok:Testing… (testing)"));
+        h.scheduler.advance(11s);
+        QCOMPARE(describe(test), QStringLiteral("error:Session expired - check your key"));
+    }
+
+    void removeKey()
+    {
+        Harness h;
+        h.defaults.setString(DefaultsKeys::openAISessionKey, QStringLiteral("token"));
+        CredentialTest &test = h.open().openAI();
+        test.removeKey();
+        QCOMPARE(test.text(), QString());
+        QCOMPARE(describe(test), QStringLiteral("none"));
+        QVERIFY(!h.defaults.object(DefaultsKeys::openAISessionKey).isValid());
+        QCOMPARE(h.settingsChangedPosts(), 1);
+    }
+
+    void expiryWatch()
+    {
+        Harness h;
+        h.defaults.setString(DefaultsKeys::openAISessionKey, QStringLiteral("token"));
+        CredentialTest &test = h.open().openAI();
+        QCOMPARE(describe(test), QStringLiteral("ok:Connected"));
+        h.settings.setOpenAISessionExpired(true);
+        QCOMPARE(describe(test), QStringLiteral("error:Session expired - check your key"));
+        h.settings.setOpenAISessionExpired(false);
+        QCOMPARE(describe(test), QStringLiteral("error:Session expired - check your key"));
+
+        // An error already shown keeps its text.
+        test.setText(QStringLiteral("token"));
+        test.saveAndTest();
+        h.openAIResult({{"error", "HTTP 429"}});
+        h.settings.setOpenAISessionExpired(true);
+        QCOMPARE(describe(test), QStringLiteral("error:HTTP 429"));
+        // Another setting's change is no expiry announcement.
+        h.settings.setOpenAISessionExpired(false);
+        test.saveAndTest();
+        h.openAIResult(success);
+        h.settings.setDisplayFormat(DisplayFormat::weeklyOnly);
+        QCOMPARE(describe(test), QStringLiteral("ok:Connected"));
+    }
+
+    void settingChangesAreAnnouncedOnce()
+    {
+        Harness h;
+        PreferencesModel &model = h.open();
+        model.setShowClaude(false);
+        model.setShowClaude(false);
+        QCOMPARE(h.settingsChangedPosts(), 1);
+        QVERIFY(!h.settings.showClaude());
+        model.setRefreshInterval(900);
+        QCOMPARE(h.defaults.number(DefaultsKeys::refreshInterval), 900.0);
+        model.setDisplayFormat(DisplayFormat::sessionAndTimer);
+        model.setShowOpenAI(false);
+        model.setLaunchAtLogin(true);
+        QCOMPARE(h.launchCalls, QList<bool>{true});
+        QCOMPARE(h.settingsChangedPosts(), 5);
+    }
+
+    void intervalIndex_data()
+    {
+        QTest::addColumn<double>("stored");
+        QTest::addColumn<int>("index");
+        QTest::newRow("1 minute") << 60.0 << 0;
+        QTest::newRow("1 hour") << 3600.0 << 4;
+        QTest::newRow("not offered") << 120.0 << -1;
+    }
+
+    void intervalIndex()
+    {
+        QFETCH(double, stored);
+        QFETCH(int, index);
+        Harness h;
+        h.settings.setRefreshInterval(stored);
+        QCOMPARE(h.open().intervalIndex().value_or(-1), index);
+    }
+
+    void keyHelpLinks()
+    {
+        Harness h;
+        PreferencesModel &model = h.open();
+        model.openClaudeKeyHelp();
+        model.openOpenAIKeyHelp();
+        QCOMPARE(h.opened, (QList<QUrl>{QUrl("https://quotabar.app/#faq-connect-claude"),
+                                        QUrl("https://quotabar.app/#faq-connect-chatgpt")}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPreferencesModel)
+#include "tst_preferencesmodel.moc"
