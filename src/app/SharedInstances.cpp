@@ -13,6 +13,7 @@
 #include "platform/qt/SettingsDefaultsStore.h"
 #include "platform/qt/SystemClock.h"
 #include "platform/qt/XdgAutostart.h"
+#include "onboarding/OnboardingWindowController.h"
 #include "preferences/PreferencesModel.h"
 #include "preferences/PreferencesWindowController.h"
 #include "statusbar/StatusBarController.h"
@@ -92,7 +93,7 @@ const StatusBarCommands &commands()
         [] { UpdateChecker::shared().checkSilently(); },
         [] { UpdateChecker::shared().checkWithUI(); },
         [] { PreferencesWindowController::shared().showWindow(); },
-        [] {},
+        [] { OnboardingWindowController::shared().showWindow(); },
         [] { QCoreApplication::quit(); },
     };
     return instance;
@@ -152,5 +153,13 @@ PreferencesWindowController &PreferencesWindowController::shared()
         },
         QCoreApplication::instance());
     static auto *instance = new PreferencesWindowController(*model, QCoreApplication::instance());
+    return *instance;
+}
+
+OnboardingWindowController &OnboardingWindowController::shared()
+{
+    static auto *instance = new OnboardingWindowController(
+        SharedInstances::defaults(), [] { PreferencesWindowController::shared().showWindow(); },
+        QStringLiteral(":/images/quotabar-icon.png"), QCoreApplication::instance());
     return *instance;
 }

@@ -1,5 +1,7 @@
 #include "PreferencesStyles.h"
 
+#include "platform/qt/SemanticColors.h"
+
 #include <QApplication>
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -15,11 +17,6 @@ QFont systemFont(int pixelSize, QFont::Weight weight = QFont::Normal)
     font.setPixelSize(pixelSize);
     font.setWeight(weight);
     return font;
-}
-
-bool isDark(const QPalette &palette)
-{
-    return palette.color(QPalette::Window).lightness() < 128;
 }
 
 } // namespace
@@ -54,19 +51,17 @@ QFont sectionFont()
 
 QColor secondaryLabelColor(const QPalette &palette)
 {
-    QColor color = palette.color(QPalette::WindowText);
-    color.setAlphaF(0.55f);
-    return color;
+    return SemanticColors::secondaryLabel(palette);
 }
 
 QColor okColor(const QPalette &palette)
 {
-    return isDark(palette) ? QColor(0x30, 0xD1, 0x58) : QColor(0x28, 0xA7, 0x45);
+    return SemanticColors::systemGreen(palette);
 }
 
 QColor errorColor(const QPalette &palette)
 {
-    return isDark(palette) ? QColor(0xFF, 0x9F, 0x0A) : QColor(0xE8, 0x80, 0x00);
+    return SemanticColors::systemOrange(palette);
 }
 
 QWidget *sectionHeader(const QString &title, QWidget *parent)

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+
+class OnboardingPager;
+class OnboardingPageView;
+class QCheckBox;
+class QParallelAnimationGroup;
+class QPushButton;
+class PageDots;
+
+// The guide's pager: the current page sliding in and out, the page dots and the navigation bar.
+class OnboardingView final : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int windowWidth = 520;
+    static constexpr int windowHeight = 540;
+
+    // `openPreferences` serves the "Open Preferences →" buttons.
+    OnboardingView(OnboardingPager &pager, std::function<void()> openPreferences, QString iconPath,
+                   QWidget *parent = nullptr);
+
+    OnboardingPageView *currentPage() const { return m_current; }
+    QCheckBox *dontShowAgainBox() const { return m_dontShowAgain; }
+    QPushButton *previousButton() const { return m_previous; }
+    QPushButton *nextOrDoneButton() const { return m_nextOrDone; }
+    // Finishes a running slide at once (for tests and for quick repeated navigation).
+    void finishTransition();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    OnboardingPageView *makePage(qint64 page);
+    void showPage(qint64 page, qint64 direction);
+    void sync();
+
+    OnboardingPager &m_pager;
+    std::function<void()> m_openPreferences;
+    QString m_iconPath;
+    QWidget *m_pageArea = nullptr;
+    OnboardingPageView *m_current = nullptr;
+    QPointer<OnboardingPageView> m_leaving;
+    QPointer<QParallelAnimationGroup> m_slide;
+    qint64 m_shownPage = 0;
+    PageDots *m_dots = nullptr;
+    QCheckBox *m_dontShowAgain = nullptr;
+    QPushButton *m_previous = nullptr;
+    QPushButton *m_nextOrDone = nullptr;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QColor>
+#include <QRectF>
+
+class QPainter;
+
+// Small drawn stand-ins for the system symbols the guide's drawings use.
+namespace Symbols {
+
+enum class Symbol { systemLogo, wifi, battery, clock, arrowUp, checkmarkCircle };
+
+// Draws the symbol centred in a square of `size` around `centre`.
+void draw(QPainter &painter, Symbol symbol, QPointF centre, qreal size, const QColor &colour);
+
+}

@@ -1,0 +1,179 @@
+#include "app/DefaultsKeys.h"
+#include "onboarding/OnboardingPager.h"
+#include "onboarding/OnboardingPages.h"
+#include "support/MemoryDefaultsStore.h"
+
+#include <QtTest>
+
+Q_DECLARE_METATYPE(OnboardingPager::Page)
+
+// The guide's pager rules and its page texts.
+class TestOnboardingPager : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void buttonsPerPage_data()
+    {
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<qint64>("page");
+        QTest::addColumn<bool>("previous");
+        QTest::addColumn<bool>("done");
+        QTest::newRow("page 0") << 0 << qint64(0) << false << false;
+        QTest::newRow("page 1") << 1 << qint64(1) << true << false;
+        QTest::newRow("page 3") << 3 << qint64(3) << true << false;
+        QTest::newRow("page 4") << 4 << qint64(4) << true << true;
+        QTest::newRow("beyond the end stays at 4") << 7 << qint64(4) << true << true;
+    }
+
+    void buttonsPerPage()
+    {
+        QFETCH(int, steps);
+        QFETCH(qint64, page);
+        QFETCH(bool, previous);
+        QFETCH(bool, done);
+        MemoryDefaultsStore defaults;
+        OnboardingPager pager(defaults, {});
+        for (int i = 0; i < steps; ++i)
+            pager.navigate(+1);
+        QCOMPARE(pager.page(), page);
+        QCOMPARE(pager.showsPrevious(), previous);
+        QCOMPARE(pager.showsDone(), done);
+    }
+
+    void navigationClampsAndSetsDirection()
+    {
+        MemoryDefaultsStore defaults;
+        OnboardingPager pager(defaults, {});
+        QCOMPARE(pager.direction(), qint64(1));
+        pager.navigate(-1);
+        QCOMPARE(pager.page(), qint64(0));
+        QCOMPARE(pager.direction(), qint64(-1)); // set although the page stays
+        pager.navigate(+3);
+        QCOMPARE(pager.page(), qint64(3));
+        pager.navigate(+5);
+        QCOMPARE(pager.page(), qint64(4));
+        QCOMPARE(pager.direction(), qint64(5));
+        pager.navigate(-1);
+        QCOMPARE(pager.page(), qint64(3));
+        QCOMPARE(pager.direction(), qint64(-1));
+    }
+
+    void done_data()
+    {
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<bool>("ticked");
+        QTest::addColumn<QVariant>("after");
+        QTest::newRow("ticked stores true") << QVariant() << true << QVariant(true);
+        QTest::newRow("unticked writes nothing") << QVariant() << false << QVariant();
+        QTest::newRow("unticked never clears") << QVariant(true) << false << QVariant(true);
+    }
+
+    void done()
+    {
+        QFETCH(QVariant, stored);
+        QFETCH(bool, ticked);
+        QFETCH(QVariant, after);
+        MemoryDefaultsStore defaults;
+        if (stored.isValid())
+            defaults.setObject(DefaultsKeys::onboardingCompleted, stored);
+        int closed = 0;
+        OnboardingPager pager(defaults, [&closed] { ++closed; });
+        QVERIFY(pager.dontShowAgain());
+        pager.setDontShowAgain(ticked);
+        for (int i = 0; i < 4; ++i)
+            pager.navigate(+1);
+        pager.done();
+        QCOMPARE(defaults.object(DefaultsKeys::onboardingCompleted), after);
+        QCOMPARE(closed, 1);
+        QCOMPARE(pager.page(), qint64(4)); // stays on the last page
+        QCOMPARE(pager.dontShowAgain(), ticked);
+    }
+
+    void pageForValue_data()
+    {
+        QTest::addColumn<qint64>("value");
+        QTest::addColumn<OnboardingPager::Page>("page");
+        QTest::newRow("0") << qint64(0) << OnboardingPager::Page::welcome;
+        QTest::newRow("3") << qint64(3) << OnboardingPager::Page::connectChatGPT;
+        QTest::newRow("4") << qint64(4) << OnboardingPager::Page::allSet;
+        QTest::newRow("-1") << qint64(-1) << OnboardingPager::Page::allSet;
+        QTest::newRow("99") << qint64(99) << OnboardingPager::Page::allSet;
+    }
+
+    void pageForValue()
+    {
+        QFETCH(qint64, value);
+        QFETCH(OnboardingPager::Page, page);
+        QCOMPARE(OnboardingPager::pageFor(value), page);
+    }
+
+    void pageTexts_data()
+    {
+        QTest::addColumn<OnboardingPager::Page>("page");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<bool>("hasButton");
+        using Page = OnboardingPager::Page;
+        QTest::newRow("welcome") << Page::welcome << "Welcome to Quotabar"
+                                 << "A free, native Linux menu bar app that shows how much of your Claude and ChatGPT "
+                                    "limits remain — at a glance, any time."
+                                 << false;
+        QTest::newRow("what it does")
+            << Page::whatItDoes << "Always Visible. Always Current."
+            << "Quotabar shows the percentage of your session and weekly limits that remain — directly in the menu bar. "
+               "100% means fresh. 0% means used up. No app-switching required."
+            << false;
+        QTest::newRow("connect Claude")
+            << Page::connectClaude << "Connect Your Claude Account"
+            << "Open claude.ai in your browser, press Ctrl+Shift+I to open DevTools, go to Application → Cookies → "
+               "claude.ai, and copy the value of sessionKey. Paste it in Preferences."
+            << true;
+        QTest::newRow("connect ChatGPT")
+            << Page::connectChatGPT << "Connect Your ChatGPT Account"
+            << "Open chatgpt.com in your browser, press Ctrl+Shift+I, go to Application → Cookies → chatgpt.com, and "
+               "copy __Secure-next-auth.session-token. Paste it in Preferences."
+            << true;
+        QTest::newRow("all set") << Page::allSet << "You're All Set!"
+                                 << "Quotabar lives in your menu bar and updates automatically. Click it any time to see "
+                                    "a detailed breakdown, change settings, or refresh your data."
+                                 << true;
+    }
+
+    void pageTexts()
+    {
+        QFETCH(OnboardingPager::Page, page);
+        QFETCH(QString, title);
+        QFETCH(QString, description);
+        QFETCH(bool, hasButton);
+        const PageDefinition definition = OnboardingPages::definition(page);
+        QCOMPARE(definition.title, title);
+        QCOMPARE(definition.description, description);
+        QCOMPARE(definition.actionLabel.has_value(), hasButton);
+        if (hasButton)
+            QCOMPARE(*definition.actionLabel, QStringLiteral("Open Preferences →"));
+    }
+
+    void devToolsSamples()
+    {
+        const auto claude = OnboardingPages::definition(OnboardingPager::Page::connectClaude).devTools.value();
+        const auto chatGPT = OnboardingPages::definition(OnboardingPager::Page::connectChatGPT).devTools.value();
+        QCOMPARE(claude.host, QStringLiteral("claude.ai"));
+        QCOMPARE(claude.cookieName, QStringLiteral("sessionKey"));
+        QCOMPARE(claude.cookiePreview.size(), 16);
+        QVERIFY(claude.cookiePreview.endsWith(QStringLiteral("···")));
+        QCOMPARE(chatGPT.host, QStringLiteral("chatgpt.com"));
+        QCOMPARE(chatGPT.cookiePreview.size(), 14);
+        QVERIFY(chatGPT.cookiePreview.endsWith(QStringLiteral("···")));
+        // The cookie is cut short in the drawing while the text names it in full.
+        QVERIFY(chatGPT.cookieName.endsWith(QChar(0x2026)));
+        QVERIFY(QStringLiteral("__Secure-next-auth.session-token").startsWith(chatGPT.cookieName.chopped(1)));
+        QVERIFY(OnboardingPages::definition(OnboardingPager::Page::connectChatGPT)
+                    .description.contains(QStringLiteral("__Secure-next-auth.session-token")));
+        QCOMPARE(OnboardingPages::maskedThirdCookie.size(), 15);
+        QCOMPARE(OnboardingPages::maskedThirdCookie.at(11), QLatin1Char('-'));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOnboardingPager)
+#include "tst_onboardingpager.moc"

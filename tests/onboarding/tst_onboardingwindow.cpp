@@ -1,0 +1,158 @@
+#include "app/DefaultsKeys.h"
+#include "onboarding/OnboardingPageView.h"
+#include "onboarding/OnboardingPager.h"
+#include "onboarding/OnboardingView.h"
+#include "onboarding/OnboardingWindowController.h"
+#include "support/MemoryDefaultsStore.h"
+#include "support/Palettes.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+struct Harness
+{
+    MemoryDefaultsStore defaults;
+    int preferencesOpened = 0;
+    std::unique_ptr<OnboardingWindowController> controller;
+
+    explicit Harness(const QString &iconPath = QStringLiteral(":/images/quotabar-icon.png"))
+        : controller(std::make_unique<OnboardingWindowController>(defaults, [this] { ++preferencesOpened; }, iconPath))
+    {
+    }
+    OnboardingView &view() const { return *controller->window(); }
+};
+
+void settle(int ms = 0)
+{
+    QTest::qWait(ms);
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+// The guide's window: size, one instance, navigation, closing, and renderings of every page.
+class TestOnboardingWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void windowIsFixedAndKeptWhenClosed()
+    {
+        Harness h;
+        h.controller->showWindow();
+        OnboardingView &view = h.view();
+        QCOMPARE(view.windowTitle(), QStringLiteral("Welcome to Quotabar"));
+        QCOMPARE(view.size(), QSize(520, 540));
+        QCOMPARE(view.minimumSize(), view.maximumSize());
+        QVERIFY(!view.previousButton()->isVisible());
+        QCOMPARE(view.nextOrDoneButton()->text(), QStringLiteral("Next"));
+        QVERIFY(view.dontShowAgainBox()->isChecked());
+
+        view.nextOrDoneButton()->click();
+        view.nextOrDoneButton()->click();
+        QVERIFY(view.close());
+        QVERIFY(!view.isVisible());
+        h.controller->showWindow();
+        QCOMPARE(h.controller->window(), &view);
+        QCOMPARE(h.controller->pager().page(), qint64(2)); // the same page as before closing
+        QVERIFY(!h.defaults.object(DefaultsKeys::onboardingCompleted).isValid()); // the close button writes nothing
+    }
+
+    void keyboardAndDone()
+    {
+        Harness h;
+        h.controller->showWindow();
+        OnboardingView &view = h.view();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(&view, Qt::Key_Return, Qt::ControlModifier);
+            view.finishTransition();
+        }
+        QCOMPARE(h.controller->pager().page(), qint64(4));
+        QVERIFY(view.previousButton()->isVisible());
+        QCOMPARE(view.nextOrDoneButton()->text(), QStringLiteral("Done"));
+        QCOMPARE(view.currentPage()->titleLabel()->text(), QStringLiteral("You're All Set!"));
+        view.currentPage()->actionButton()->click();
+        QCOMPARE(h.preferencesOpened, 1);
+        QVERIFY(view.isVisible()); // the guide stays open behind Preferences
+
+        QTest::keyClick(&view, Qt::Key_Return, Qt::ControlModifier);
+        QVERIFY(!view.isVisible());
+        QCOMPARE(h.defaults.object(DefaultsKeys::onboardingCompleted), QVariant(true));
+
+        // Shown again from the menu: still on the last page with "Done".
+        h.controller->showWindow();
+        QCOMPARE(view.nextOrDoneButton()->text(), QStringLiteral("Done"));
+    }
+
+    void pagesSlideFromTheRightGoingForward()
+    {
+        Harness h;
+        h.controller->showWindow();
+        OnboardingView &view = h.view();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        settle();
+        view.nextOrDoneButton()->click();
+        settle(60);
+        OnboardingPageView *entering = view.currentPage();
+        QVERIFY2(entering->x() > 0 && entering->x() < 520, qPrintable(QString::number(entering->x())));
+        view.finishTransition();
+        QCOMPARE(entering->x(), 0);
+
+        view.previousButton()->click();
+        settle(60);
+        QVERIFY2(view.currentPage()->x() < 0, qPrintable(QString::number(view.currentPage()->x())));
+        view.finishTransition();
+        QCOMPARE(view.currentPage()->x(), 0);
+        QVERIFY(!view.previousButton()->isVisible());
+    }
+
+    void buttonsOnTheRightPages()
+    {
+        Harness h;
+        OnboardingView &view = h.view();
+        QStringList buttons;
+        for (int page = 0; page < 5; ++page) {
+            buttons.append(view.currentPage()->actionButton() ? view.currentPage()->actionButton()->text()
+                                                              : QStringLiteral("-"));
+            h.controller->pager().navigate(+1);
+            view.finishTransition();
+        }
+        QCOMPARE(buttons, (QStringList{"-", "-", "Open Preferences →", "Open Preferences →", "Open Preferences →"}));
+    }
+
+    void saveRenderings()
+    {
+        const QString out = QDir::current().absoluteFilePath(QStringLiteral("renderings"));
+        QDir().mkpath(out);
+        for (const auto &[name, palette] : {std::pair{QStringLiteral("light"), Palettes::light()},
+                                            std::pair{QStringLiteral("dark"), Palettes::dark()}}) {
+            QApplication::setPalette(palette);
+            Harness h;
+            h.controller->showWindow();
+            settle();
+            for (int page = 0; page < 5; ++page) {
+                h.view().finishTransition();
+                settle();
+                QVERIFY(h.view().grab().save(out + QStringLiteral("/guide-page%1-%2.png").arg(page + 1).arg(name)));
+                h.controller->pager().navigate(+1);
+            }
+        }
+        // Without the icon file the first page still shows its glow and texts.
+        Harness missing(QStringLiteral("/nonexistent/quotabar-icon.png"));
+        missing.controller->showWindow();
+        settle();
+        QCOMPARE(missing.view().currentPage()->titleLabel()->text(), QStringLiteral("Welcome to Quotabar"));
+        QVERIFY(missing.view().grab().save(out + QStringLiteral("/guide-page1-without-icon.png")));
+        QApplication::setPalette(Palettes::light());
+    }
+};
+
+QTEST_MAIN(TestOnboardingWindow)
+#include "tst_onboardingwindow.moc"
