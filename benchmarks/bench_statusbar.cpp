@@ -4,12 +4,7 @@
 //
 //   build/benchmarks/bench_statusbar
 
-#include "app/AppSettings.h"
-#include "app/Notifications.h"
-#include "statusbar/StatusBarController.h"
-#include "support/FakeScheduler.h"
-#include "support/MemoryDefaultsStore.h"
-#include "support/StatusBarFakes.h"
+#include "support/ControllerHarness.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -23,58 +18,39 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// A provider that answers every fetch with a session window resetting every five hours.
-struct RollingProvider
+// The next five-hourly reset of a session window that began at `start`.
+QDateTime nextReset(const QDateTime &start, const QDateTime &now)
 {
-    FakeUsageSource<UsageData> source;
-    FakeClock &clock;
-    QDateTime nextReset;
-
-    UsageData record()
-    {
-        while (nextReset <= clock.now())
-            nextReset = nextReset.addSecs(5 * 3600);
-        UsageData r;
-        r.sessionPercentage = 40;
-        r.weeklyPercentage = 60;
-        r.sessionResetAt = nextReset;
-        r.weeklyResetAt = clock.now().addDays(3);
-        r.fetchedAt = clock.now();
-        return r;
-    }
-};
+    QDateTime reset = start;
+    while (reset <= now)
+        reset = reset.addSecs(5 * 3600);
+    return reset;
+}
 
 void simulateWeek(DisplayFormat format)
 {
-    FakeClock clock;
-    FakeScheduler scheduler(clock);
-    MemoryDefaultsStore defaults;
-    AppSettings settings(defaults, {});
-    settings.setDisplayFormat(format);
-    RollingProvider claude{{}, clock, clock.now().addSecs(2 * 3600 + 600)};
-    FakeUsageSource<OpenAIUsageData> openAI;
-    NotificationCenter notifications;
-    FakeStatusItem item;
-    FakeNetwork network;
-    StatusBarController controller(
-        StatusBarServices{settings, claude.source, openAI, notifications, scheduler, clock, item, network.factory()},
-        StatusBarCommands{[] {}, [] {}, [] {}, [] {}, [] {}});
+    ControllerHarness<FakeStatusItem> h;
+    h.settings.setDisplayFormat(format);
+    h.start();
+    const QDateTime firstReset = h.clock.now().addSecs(2 * 3600 + 600);
 
     int answered = 0;
     for (int day = 1; day <= 7; ++day) {
-        const int redrawsBefore = item.redraws;
-        const int fetchesBefore = claude.source.fetches;
-        const QDateTime end = clock.now().addDays(1);
-        while (clock.now() < end) {
+        const int redrawsBefore = h.item.redraws;
+        const int fetchesBefore = h.claude.fetches;
+        const QDateTime end = h.clock.now().addDays(1);
+        while (h.clock.now() < end) {
             // Answer every pending fetch right away, as a fast network would.
-            while (answered < claude.source.fetches) {
+            while (answered < h.claude.fetches) {
                 ++answered;
-                claude.source.deliver(claude.record());
+                UsageData record = h.claudeRecord(0, 3 * 86400);
+                record.sessionResetAt = nextReset(firstReset, h.clock.now());
+                h.claude.deliver(record);
             }
-            scheduler.advance(1s);
+            h.scheduler.advance(1s);
         }
         std::printf("  %-16s day %d: %4d title redraws, %4d fetches\n", qPrintable(DisplayFormats::rawValue(format)),
-                    day, item.redraws - redrawsBefore, claude.source.fetches - fetchesBefore);
+                    day, h.item.redraws - redrawsBefore, h.claude.fetches - fetchesBefore);
     }
 }
 

@@ -14,23 +14,16 @@
 #include "usage/OpenAIUsageFetcher.h"
 #include "usage/UsageFetcher.h"
 
-#include <QApplication>
-#include <QPalette>
 
 using namespace std::chrono_literals;
 
 namespace {
 
-QColor panelTextColor()
-{
-    return QGuiApplication::palette().color(QPalette::WindowText);
-}
-
 std::unique_ptr<StatusItem> makeStatusItem()
 {
     if (SniStatusItem::watcherAvailable())
-        return std::make_unique<SniStatusItem>(panelTextColor);
-    return std::make_unique<TrayIconStatusItem>(panelTextColor);
+        return std::make_unique<SniStatusItem>();
+    return std::make_unique<TrayIconStatusItem>();
 }
 
 } // namespace

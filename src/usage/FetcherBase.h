@@ -68,6 +68,22 @@ protected:
             deliverError(error.message);
     }
 
+    // The stored credential when it can be sent; otherwise the cycle's outcome is delivered
+    // (needs login for a missing or empty one, `invalidMessage` for one unfit for a header).
+    std::optional<QString> usableCredential(const QString &key, const QString &invalidMessage)
+    {
+        const std::optional<QString> credential = m_services.defaults.string(key);
+        if (!credential || credential->isEmpty()) {
+            deliverNeedsLogin();
+            return std::nullopt;
+        }
+        if (!HTTPClient::isSafeHeaderValue(*credential)) {
+            deliverError(invalidMessage);
+            return std::nullopt;
+        }
+        return credential;
+    }
+
     ResetLabelMaker resetLabelMaker()
     {
         return [this](const QDateTime &resetAt, const QString &prefix) {

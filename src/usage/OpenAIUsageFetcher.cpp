@@ -20,15 +20,10 @@ void OpenAIUsageFetcher::fetchUsage()
 
 void OpenAIUsageFetcher::runCycle(bool renewal)
 {
-    const std::optional<QString> sessionToken = m_services.defaults.string(DefaultsKeys::openAISessionKey);
-    if (!sessionToken || sessionToken->isEmpty()) {
-        deliverNeedsLogin();
+    const std::optional<QString> sessionToken =
+        usableCredential(DefaultsKeys::openAISessionKey, QStringLiteral("Session token contains invalid characters"));
+    if (!sessionToken)
         return;
-    }
-    if (!HTTPClient::isSafeHeaderValue(*sessionToken)) {
-        deliverError(QStringLiteral("Session token contains invalid characters"));
-        return;
-    }
     if (m_cachedToken && m_cachedToken->sessionToken != *sessionToken)
         m_cachedToken.reset();
     if (m_cachedToken) {

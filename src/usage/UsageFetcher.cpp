@@ -15,15 +15,10 @@ std::optional<QString> UsageFetcher::cachedOrgID() const
 
 void UsageFetcher::fetchUsage()
 {
-    const std::optional<QString> sessionKey = m_services.defaults.string(DefaultsKeys::sessionKey);
-    if (!sessionKey || sessionKey->isEmpty()) {
-        deliverNeedsLogin();
+    const std::optional<QString> sessionKey =
+        usableCredential(DefaultsKeys::sessionKey, QStringLiteral("Session key contains invalid characters"));
+    if (!sessionKey)
         return;
-    }
-    if (!HTTPClient::isSafeHeaderValue(*sessionKey)) {
-        deliverError(QStringLiteral("Session key contains invalid characters"));
-        return;
-    }
     if (m_cachedOrg && m_cachedOrg->sessionKey != *sessionKey)
         m_cachedOrg.reset();
     if (m_cachedOrg) {

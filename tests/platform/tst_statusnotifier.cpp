@@ -1,13 +1,8 @@
-#include "app/AppSettings.h"
 #include "app/DefaultsKeys.h"
-#include "app/Notifications.h"
 #include "platform/linux/DBusMenuTypes.h"
 #include "platform/linux/SniStatusItem.h"
-#include "statusbar/StatusBarController.h"
-#include "support/FakeScheduler.h"
-#include "support/MemoryDefaultsStore.h"
+#include "support/ControllerHarness.h"
 #include "support/PrivateSessionBus.h"
-#include "support/StatusBarFakes.h"
 #include "support/Waiting.h"
 
 #include <QDBusConnection>
@@ -114,35 +109,7 @@ public slots:
     void onPropertiesUpdated(const QDBusMessage &) { ++propertyUpdates; }
 };
 
-struct Harness
-{
-    FakeClock clock;
-    FakeScheduler scheduler{clock};
-    MemoryDefaultsStore defaults;
-    AppSettings settings{defaults, {}};
-    FakeUsageSource<UsageData> claude;
-    FakeUsageSource<OpenAIUsageData> openAI;
-    NotificationCenter notifications;
-    FakeNetwork network;
-    SniStatusItem item{[] { return QColor(Qt::black); }};
-    std::unique_ptr<StatusBarController> controller;
-
-    void start()
-    {
-        controller = std::make_unique<StatusBarController>(
-            StatusBarServices{settings, claude, openAI, notifications, scheduler, clock, item, network.factory()},
-            StatusBarCommands{[] {}, [] {}, [] {}, [] {}, [] {}});
-    }
-
-    UsageData record()
-    {
-        UsageData r;
-        r.sessionPercentage = 27;
-        r.weeklyPercentage = 59;
-        r.fetchedAt = clock.now();
-        return r;
-    }
-};
+using Harness = ControllerHarness<SniStatusItem>;
 
 } // namespace
 
@@ -180,7 +147,7 @@ private slots:
         QCOMPARE(itemProperty<QString>(placeholder, QStringLiteral("XAyatanaLabel")), QStringLiteral("…"));
         QCOMPARE(itemProperty<QDBusObjectPath>(placeholder, QStringLiteral("Menu")).path(), QStringLiteral("/MenuBar"));
 
-        h.claude.deliver(h.record());
+        h.claude.deliver(h.claudeRecord());
         QVERIFY(waitUntil([&] { return m_watcher.registrations.size() == 3; }));
         const QStringList services = h.item.serviceNames();
         QCOMPARE(services.size(), 2);
@@ -215,11 +182,7 @@ private slots:
                                                       QStringLiteral("NewIcon"), &probe, SLOT(onNewIcon())));
         const QByteArray warnIcon = itemProperty<QList<SniIconPixmap>>(openAI, QStringLiteral("IconPixmap")).value(0).bytes;
 
-        OpenAIUsageData chatGPT;
-        chatGPT.primaryPercentage = 10;
-        chatGPT.secondaryPercentage = 35;
-        chatGPT.fetchedAt = h.clock.now();
-        h.openAI.deliver(chatGPT);
+        h.openAI.deliver(h.openAIRecord());
         QVERIFY(waitUntil([&] { return !probe.labels.isEmpty() && probe.icons > 0; }));
         QCOMPARE(probe.labels, QStringList{QStringLiteral("S:90%  W:65%")});
         QCOMPARE(h.item.serviceNames(), services);

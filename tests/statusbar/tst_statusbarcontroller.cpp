@@ -1,10 +1,5 @@
-#include "app/AppSettings.h"
 #include "app/DefaultsKeys.h"
-#include "app/Notifications.h"
-#include "statusbar/StatusBarController.h"
-#include "support/FakeScheduler.h"
-#include "support/MemoryDefaultsStore.h"
-#include "support/StatusBarFakes.h"
+#include "support/ControllerHarness.h"
 
 #include <QtTest>
 
@@ -12,67 +7,8 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// A controller on fake time, fake fetchers, a fake status item and a fake network.
-struct Harness
+struct Harness : ControllerHarness<FakeStatusItem>
 {
-    FakeClock clock;
-    FakeScheduler scheduler{clock};
-    MemoryDefaultsStore defaults;
-    AppSettings settings{defaults, {}};
-    FakeUsageSource<UsageData> claude;
-    FakeUsageSource<OpenAIUsageData> openAI;
-    NotificationCenter notifications;
-    FakeStatusItem item;
-    FakeNetwork network;
-    QStringList commands;
-    QList<std::pair<QString, QVariantMap>> posted;
-    std::unique_ptr<StatusBarController> controller;
-
-    Harness()
-    {
-        QObject::connect(&notifications, &NotificationCenter::posted,
-                         [this](const QString &name, const QVariantMap &info) { posted.append({name, info}); });
-    }
-
-    void start()
-    {
-        controller = std::make_unique<StatusBarController>(
-            StatusBarServices{settings, claude, openAI, notifications, scheduler, clock, item, network.factory()},
-            StatusBarCommands{
-                [this] { commands << "checkSilently"; },
-                [this] { commands << "checkForUpdates"; },
-                [this] { commands << "openPrefs"; },
-                [this] { commands << "openOnboarding"; },
-                [this] { commands << "quit"; },
-            });
-    }
-
-    UsageData claudeRecord(std::optional<qint64> sessionResetIn, std::optional<qint64> weeklyResetIn = {})
-    {
-        UsageData record;
-        record.sessionPercentage = 27;
-        record.weeklyPercentage = 59;
-        if (sessionResetIn)
-            record.sessionResetAt = clock.now().addSecs(*sessionResetIn);
-        if (weeklyResetIn)
-            record.weeklyResetAt = clock.now().addSecs(*weeklyResetIn);
-        record.fetchedAt = clock.now();
-        return record;
-    }
-
-    OpenAIUsageData openAIRecord(std::optional<qint64> primaryResetIn, std::optional<qint64> secondaryResetIn = {})
-    {
-        OpenAIUsageData record;
-        record.primaryPercentage = 10;
-        record.secondaryPercentage = 35;
-        if (primaryResetIn)
-            record.primaryResetAt = clock.now().addSecs(*primaryResetIn);
-        if (secondaryResetIn)
-            record.secondaryResetAt = clock.now().addSecs(*secondaryResetIn);
-        record.fetchedAt = clock.now();
-        return record;
-    }
-
     QString title() const
     {
         if (!item.shown)

@@ -1,9 +1,11 @@
 #include "SniStatusItem.h"
 
 #include "platform/linux/DBusMenuExporter.h"
+#include "platform/qt/SemanticColors.h"
 #include "statusbar/ProviderArtwork.h"
 
 #include <QBuffer>
+#include <QGuiApplication>
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -28,6 +30,11 @@ QString guideFor(const QString &label)
 }
 
 } // namespace
+
+QColor SniStatusItem::panelTextColor()
+{
+    return SemanticColors::label(QGuiApplication::palette());
+}
 
 SniStatusItem::SniStatusItem(std::function<QColor()> labelColor, QObject *parent)
     : QObject(parent)

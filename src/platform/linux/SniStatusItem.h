@@ -21,7 +21,10 @@ public:
     static inline const QString watcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
 
     // `labelColor` gives the colour of panel text at the moment of drawing.
-    explicit SniStatusItem(std::function<QColor()> labelColor, QObject *parent = nullptr);
+    explicit SniStatusItem(std::function<QColor()> labelColor = panelTextColor, QObject *parent = nullptr);
+
+    // The colour of text in the panel, from the application's palette.
+    static QColor panelTextColor();
     ~SniStatusItem() override;
 
     // Whether a panel host is listening on the session bus.

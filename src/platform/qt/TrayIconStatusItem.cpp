@@ -1,9 +1,11 @@
 #include "TrayIconStatusItem.h"
 
+#include "platform/qt/SemanticColors.h"
 #include "statusbar/ProviderArtwork.h"
 #include "statusbar/StatusMenu.h"
 
 #include <QFont>
+#include <QGuiApplication>
 #include <QPixmap>
 
 namespace {
@@ -17,6 +19,11 @@ QIcon iconFrom(const std::function<QImage(int size)> &draw)
 }
 
 } // namespace
+
+QColor TrayIconStatusItem::panelTextColor()
+{
+    return SemanticColors::label(QGuiApplication::palette());
+}
 
 TrayIconStatusItem::TrayIconStatusItem(std::function<QColor()> labelColor, QObject *parent)
     : QObject(parent)

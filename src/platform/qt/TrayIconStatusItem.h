@@ -13,7 +13,10 @@ class TrayIconStatusItem final : public QObject, public StatusItem
 {
     Q_OBJECT
 public:
-    explicit TrayIconStatusItem(std::function<QColor()> labelColor, QObject *parent = nullptr);
+    explicit TrayIconStatusItem(std::function<QColor()> labelColor = panelTextColor, QObject *parent = nullptr);
+
+    // The colour of text in the panel, from the application's palette.
+    static QColor panelTextColor();
 
     void showPlaceholder(const QString &text) override;
     void showTitle(const TitleModel &title) override;

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "app/AppSettings.h"
+#include "app/Notifications.h"
+#include "statusbar/StatusBarController.h"
+#include "support/FakeScheduler.h"
+#include "support/MemoryDefaultsStore.h"
+#include "support/StatusBarFakes.h"
+
+#include <QStringList>
+
+// A status bar controller on fake time, fake fetchers and a fake network, showing its title
+// through `Item` (a fake, or the real panel item).
+template<typename Item>
+struct ControllerHarness
+{
+    FakeClock clock;
+    FakeScheduler scheduler{clock};
+    MemoryDefaultsStore defaults;
+    AppSettings settings{defaults, {}};
+    FakeUsageSource<UsageData> claude;
+    FakeUsageSource<OpenAIUsageData> openAI;
+    NotificationCenter notifications;
+    FakeNetwork network;
+    Item item;
+    QStringList commands;
+    QList<std::pair<QString, QVariantMap>> posted;
+    std::unique_ptr<StatusBarController> controller;
+
+    ControllerHarness()
+    {
+        QObject::connect(&notifications, &NotificationCenter::posted,
+                         [this](const QString &name, const QVariantMap &info) { posted.append({name, info}); });
+    }
+
+    void start()
+    {
+        const auto record = [this](const char *command) { return [this, command] { commands << command; }; };
+        controller = std::make_unique<StatusBarController>(
+            StatusBarServices{settings, claude, openAI, notifications, scheduler, clock, item, network.factory()},
+            StatusBarCommands{record("checkSilently"), record("checkForUpdates"), record("openPrefs"),
+                              record("openOnboarding"), record("quit")});
+    }
+
+    // Records 27 % / 59 % used (Claude) and 10 % / 35 % used (ChatGPT), resetting in the given seconds.
+    UsageData claudeRecord(std::optional<qint64> sessionResetIn = {}, std::optional<qint64> weeklyResetIn = {}) const
+    {
+        UsageData record;
+        record.sessionPercentage = 27;
+        record.weeklyPercentage = 59;
+        if (sessionResetIn)
+            record.sessionResetAt = clock.now().addSecs(*sessionResetIn);
+        if (weeklyResetIn)
+            record.weeklyResetAt = clock.now().addSecs(*weeklyResetIn);
+        record.fetchedAt = clock.now();
+        return record;
+    }
+
+    OpenAIUsageData openAIRecord(std::optional<qint64> primaryResetIn = {}, std::optional<qint64> secondaryResetIn = {}) const
+    {
+        OpenAIUsageData record;
+        record.primaryPercentage = 10;
+        record.secondaryPercentage = 35;
+        if (primaryResetIn)
+            record.primaryResetAt = clock.now().addSecs(*primaryResetIn);
+        if (secondaryResetIn)
+            record.secondaryResetAt = clock.now().addSecs(*secondaryResetIn);
+        record.fetchedAt = clock.now();
+        return record;
+    }
+};
