@@ -111,6 +111,9 @@ void CredentialTest::expiredAnnounced(bool expired)
 {
     if (!expired || (m_status && m_status->kind == StatusBadge::Kind::error))
         return;
+    // Without a stored credential there is nothing that could have expired.
+    if (!m_services.defaults.string(m_provider.defaultsKey))
+        return;
     m_status = StatusBadge::error(expiredText);
     emit changed();
 }

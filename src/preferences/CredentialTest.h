@@ -64,7 +64,7 @@ public:
     void triggerTest(const QString &pendingMessage);
     // The remove-key button: forgets the stored credential.
     void removeKey();
-    // The expiry watch: an announced `true` marks the credential expired unless an error shows.
+    // The expiry watch: an announced `true` marks a stored credential expired unless an error shows.
     void expiredAnnounced(bool expired);
 
     // Spaces and tabs off both ends; line breaks stay.

@@ -73,8 +73,7 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("status");
         QTest::newRow("nothing stored") << QVariant() << false << "" << "none";
-        QTest::newRow("nothing stored, flag set: the watch reports it") << QVariant() << true << ""
-                                                                  << "error:Session expired - check your key";
+        QTest::newRow("nothing stored, flag set") << QVariant() << true << "" << "none";
         QTest::newRow("stored and valid") << QVariant(QStringLiteral("sk-1")) << false << "sk-1" << "ok:Connected";
         QTest::newRow("stored and expired") << QVariant(QStringLiteral("sk-1")) << true << "sk-1"
                                             << "error:Session expired - check your key";
@@ -209,6 +208,17 @@ private slots:
         QCOMPARE(describe(test), QStringLiteral("ok:Testing… (testing)"));
         h.scheduler.advance(11s);
         QCOMPARE(describe(test), QStringLiteral("error:Session expired - check your key"));
+    }
+
+    void expiryNeedsAStoredCredential()
+    {
+        Harness h;
+        CredentialTest &test = h.open().claude();
+        h.settings.setClaudeSessionExpired(true); // the launch fetch found no key
+        QCOMPARE(describe(test), QStringLiteral("none"));
+        test.setText(QStringLiteral("typed, not saved"));
+        h.settings.setClaudeSessionExpired(true);
+        QCOMPARE(describe(test), QStringLiteral("none"));
     }
 
     void removeKey()
