@@ -22,6 +22,9 @@ public:
     void showTitle(const TitleModel &title) override;
     void setMenu(StatusMenu &menu, std::function<void()> aboutToShow) override;
 
+    QMenu *menu() { return &m_qmenu; }
+    QString toolTip() const { return m_tray.toolTip(); }
+
 private:
     void syncMenu();
 
