@@ -38,8 +38,11 @@ struct Platform
     MessageBoxAlerts alerts;
     DesktopUrlOpener urlOpener;
     // The update check has a connection of its own, apart from the usage fetchers'.
-    NetworkTransport *feedTransport = new NetworkTransport(
-        HttpLimits{std::chrono::seconds(60), std::chrono::seconds(60)}, QCoreApplication::instance());
+    NetworkTransport *feedTransport =
+        new NetworkTransport(HttpLimits{.idleTimeout = std::chrono::seconds(60),
+                                        .requestTimeout = std::chrono::seconds(60),
+                                        .sameOriginRedirectsOnly = false},
+                             QCoreApplication::instance());
 };
 
 Platform &platform()

@@ -42,6 +42,8 @@ struct HttpLimits
     std::chrono::milliseconds idleTimeout{20000};    // no bytes moved for this long ends the request
     std::chrono::milliseconds requestTimeout{60000}; // the whole exchange may take no longer
     qint64 maxBodyBytes = 5 * 1024 * 1024;
+    // Credentials must never follow a redirect to another host; a public feed may.
+    bool sameOriginRedirectsOnly = true;
 };
 
 // Sends one GET request without any cookie handling of its own.

@@ -139,6 +139,11 @@ private slots:
 
         QCOMPARE(describe(fetch(client, server.origin() + "/away")), QStringLiteral("HTTP 302"));
         QVERIFY(elsewhere.requests().isEmpty());
+
+        // A transport for public data may follow it.
+        NetworkTransport feedTransport(HttpLimits{.sameOriginRedirectsOnly = false});
+        HTTPClient feedClient(feedTransport);
+        QCOMPARE(describe(fetch(feedClient, server.origin() + "/away")), QStringLiteral("body:{\"stolen\":true}"));
     }
 
     void limits_data()

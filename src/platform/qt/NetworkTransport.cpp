@@ -99,7 +99,6 @@ NetworkTransport::NetworkTransport(HttpLimits limits, QObject *parent)
     , m_limits(limits)
 {
     m_manager.setCache(nullptr);
-    m_manager.setRedirectPolicy(QNetworkRequest::SameOriginRedirectPolicy);
 }
 
 void NetworkTransport::get(const HttpRequest &request, std::function<void(HttpResponse)> completion)
@@ -107,7 +106,9 @@ void NetworkTransport::get(const HttpRequest &request, std::function<void(HttpRe
     QNetworkRequest networkRequest(request.url);
     networkRequest.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
     networkRequest.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
-    networkRequest.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::SameOriginRedirectPolicy);
+    networkRequest.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                                m_limits.sameOriginRedirectsOnly ? QNetworkRequest::SameOriginRedirectPolicy
+                                                                 : QNetworkRequest::NoLessSafeRedirectPolicy);
     networkRequest.setTransferTimeout(0); // the watch below owns both time-outs
     for (const auto &[name, value] : request.headers)
         networkRequest.setRawHeader(name, value);

@@ -5,8 +5,8 @@
 #include <QNetworkAccessManager>
 #include <QObject>
 
-// HTTP transport over one QNetworkAccessManager: no cookie jar, no cache, redirects only within
-// the request's own origin, bounded by the limits it was made with.
+// HTTP transport over one QNetworkAccessManager: no stored cookies, no cache, bounded by the
+// limits it was made with (which also say whether redirects may leave the request's origin).
 class NetworkTransport final : public QObject, public HttpTransport
 {
     Q_OBJECT
