@@ -1,7 +1,7 @@
 #include "OnboardingView.h"
 
 #include "onboarding/Illustrations.h"
-#include "onboarding/OnboardingPageView.h"
+#include "onboarding/OnboardingPage.h"
 #include "onboarding/OnboardingPager.h"
 #include "platform/qt/SemanticColors.h"
 #include "preferences/PreferencesStyles.h"
@@ -142,7 +142,7 @@ OnboardingView::OnboardingView(OnboardingPager &pager, std::function<void()> ope
     sync();
 }
 
-OnboardingPageView *OnboardingView::makePage(qint64 page)
+OnboardingPage *OnboardingView::makePage(qint64 page)
 {
     const PageDefinition definition = OnboardingPages::definition(OnboardingPager::pageFor(page));
     QWidget *illustration = nullptr;
@@ -161,7 +161,7 @@ OnboardingPageView *OnboardingView::makePage(qint64 page)
         illustration = new AllSetIllustration;
         break;
     }
-    auto *view = new OnboardingPageView(definition, illustration, m_openPreferences, m_pageArea);
+    auto *view = new OnboardingPage(definition, illustration, m_openPreferences, m_pageArea);
     view->setGeometry(QRect(QPoint(), m_pageArea->size().isEmpty() ? QSize(windowWidth, 400) : m_pageArea->size()));
     view->show();
     return view;

@@ -6,7 +6,7 @@
 #include <functional>
 
 class OnboardingPager;
-class OnboardingPageView;
+class OnboardingPage;
 class QCheckBox;
 class QParallelAnimationGroup;
 class QPushButton;
@@ -24,7 +24,7 @@ public:
     OnboardingView(OnboardingPager &pager, std::function<void()> openPreferences, QString iconPath,
                    QWidget *parent = nullptr);
 
-    OnboardingPageView *currentPage() const { return m_current; }
+    OnboardingPage *currentPage() const { return m_current; }
     QCheckBox *dontShowAgainBox() const { return m_dontShowAgain; }
     QPushButton *previousButton() const { return m_previous; }
     QPushButton *nextOrDoneButton() const { return m_nextOrDone; }
@@ -35,7 +35,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    OnboardingPageView *makePage(qint64 page);
+    OnboardingPage *makePage(qint64 page);
     void showPage(qint64 page, qint64 direction);
     void sync();
 
@@ -43,8 +43,8 @@ private:
     std::function<void()> m_openPreferences;
     QString m_iconPath;
     QWidget *m_pageArea = nullptr;
-    OnboardingPageView *m_current = nullptr;
-    QPointer<OnboardingPageView> m_leaving;
+    OnboardingPage *m_current = nullptr;
+    QPointer<OnboardingPage> m_leaving;
     QPointer<QParallelAnimationGroup> m_slide;
     qint64 m_shownPage = 0;
     PageDots *m_dots = nullptr;

@@ -92,11 +92,11 @@ PreferencesView::PreferencesView(PreferencesModel &model, QWidget *parent)
     auto *providersLayout = new QVBoxLayout(providers);
     providersLayout->setContentsMargins(6, 6, 6, 6);
     providersLayout->setSpacing(0);
-    providersLayout->addWidget(providerRow(claudeLook, m_claude, providers));
+    providersLayout->addWidget(providerToggleRow(claudeLook, m_claude, providers));
     providersLayout->addWidget(credentialBlock(claudeLook, model.claude(), m_claude, [this] { m_model.openClaudeKeyHelp(); },
                                                providers));
     providersLayout->addWidget(new Divider(providers));
-    providersLayout->addWidget(providerRow(openAILook, m_openAI, providers));
+    providersLayout->addWidget(providerToggleRow(openAILook, m_openAI, providers));
     providersLayout->addWidget(credentialBlock(openAILook, model.openAI(), m_openAI, [this] { m_model.openOpenAIKeyHelp(); },
                                                providers));
     page->addWidget(providers);
@@ -139,7 +139,7 @@ PreferencesView::PreferencesView(PreferencesModel &model, QWidget *parent)
     setFixedHeight(page->sizeHint().height());
 }
 
-QWidget *PreferencesView::providerRow(const ProviderLook &look, ProviderControls &controls, QWidget *parent)
+QWidget *PreferencesView::providerToggleRow(const ProviderLook &look, ProviderControls &controls, QWidget *parent)
 {
     auto *row = new QWidget(parent);
     auto *layout = new QHBoxLayout(row);

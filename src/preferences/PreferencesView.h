@@ -50,7 +50,7 @@ private:
         QString placeholder;
         QString keyHelpText;
     };
-    QWidget *providerRow(const ProviderLook &look, ProviderControls &controls, QWidget *parent);
+    QWidget *providerToggleRow(const ProviderLook &look, ProviderControls &controls, QWidget *parent);
     QWidget *credentialBlock(const ProviderLook &look, CredentialTest &test, ProviderControls &controls,
                              std::function<void()> openKeyHelp, QWidget *parent);
     void sync();

@@ -115,7 +115,7 @@ QImage warningGlyph(int size)
     return image;
 }
 
-QImage idleIcon(int size, const QColor &color, const QString &folder)
+QImage menuBarIcon(int size, const QColor &color, const QString &folder)
 {
     const auto glyph = loadScaled(folder + QStringLiteral("/Quotabar-nobg.png"), size);
     return glyph ? tinted(*glyph, color) : transparentImage(size);

@@ -20,7 +20,7 @@ QImage tinted(const QImage &source, const QColor &color);
 // An orange warning triangle with an exclamation mark.
 QImage warningGlyph(int size);
 // The application's panel glyph, tinted; transparent when the file is missing.
-QImage idleIcon(int size, const QColor &color, const QString &folder = resourceFolder);
+QImage menuBarIcon(int size, const QColor &color, const QString &folder = resourceFolder);
 // A provider's panel icon: its logo in `color`, with the warning sign over it when `warn`.
 QImage panelIcon(Provider provider, bool warn, const QColor &color, int size, const QString &folder = resourceFolder);
 

@@ -1,5 +1,5 @@
 #include "app/DefaultsKeys.h"
-#include "onboarding/OnboardingPageView.h"
+#include "onboarding/OnboardingPage.h"
 #include "onboarding/OnboardingPager.h"
 #include "onboarding/OnboardingView.h"
 #include "onboarding/OnboardingWindowController.h"
@@ -100,7 +100,7 @@ private slots:
         settle();
         view.nextOrDoneButton()->click();
         settle(60);
-        OnboardingPageView *entering = view.currentPage();
+        OnboardingPage *entering = view.currentPage();
         QVERIFY2(entering->x() > 0 && entering->x() < 520, qPrintable(QString::number(entering->x())));
         view.finishTransition();
         QCOMPARE(entering->x(), 0);

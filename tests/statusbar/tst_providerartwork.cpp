@@ -98,10 +98,10 @@ private slots:
         }
     }
 
-    void idleIcon()
+    void menuBarIcon()
     {
-        QVERIFY(opaquePixels(ProviderArtwork::idleIcon(18, Qt::black, shippedArtwork)) > 0);
-        const QImage missing = ProviderArtwork::idleIcon(18, Qt::black, QStringLiteral("/nonexistent"));
+        QVERIFY(opaquePixels(ProviderArtwork::menuBarIcon(18, Qt::black, shippedArtwork)) > 0);
+        const QImage missing = ProviderArtwork::menuBarIcon(18, Qt::black, QStringLiteral("/nonexistent"));
         QCOMPARE(missing.size(), QSize(18, 18));
         QCOMPARE(opaquePixels(missing), 0);
     }
@@ -123,7 +123,7 @@ private slots:
                 ProviderArtwork::panelIcon(Provider::openAI, false, ink, 48, shippedArtwork),
                 ProviderArtwork::panelIcon(Provider::claude, true, ink, 48, shippedArtwork),
                 ProviderArtwork::panelIcon(Provider::openAI, true, ink, 48, QStringLiteral("/nonexistent")),
-                ProviderArtwork::idleIcon(48, ink, shippedArtwork),
+                ProviderArtwork::menuBarIcon(48, ink, shippedArtwork),
                 ProviderArtwork::providerLogo(QChar('C'), QColor(0xD9, 0x77, 0x57), 48),
             };
             for (int i = 0; i < icons.size(); ++i)

@@ -78,7 +78,7 @@ void SniStatusItem::showPlaceholder(const QString &text)
 {
     const QColor color = m_labelColor();
     apply({{QStringLiteral("idle"), text, text, QStringLiteral("Quotabar"),
-            pixmaps([&color](int size) { return ProviderArtwork::idleIcon(size, color); })}});
+            pixmaps([&color](int size) { return ProviderArtwork::menuBarIcon(size, color); })}});
 }
 
 void SniStatusItem::showTitle(const TitleModel &title)
@@ -87,7 +87,7 @@ void SniStatusItem::showTitle(const TitleModel &title)
     QList<Wanted> wanted;
     if (title.iconOnly()) {
         wanted.append({QStringLiteral("idle"), QString(), QString(), title.tooltip.value_or(QString()),
-                       pixmaps([&color](int size) { return ProviderArtwork::idleIcon(size, color); })});
+                       pixmaps([&color](int size) { return ProviderArtwork::menuBarIcon(size, color); })});
     }
     const QString wholeTitle = title.plainText();
     for (const TitleSegment &segment : title.segments) {

@@ -50,7 +50,7 @@ TrayIconStatusItem::TrayIconStatusItem(std::function<QColor()> labelColor, QObje
 void TrayIconStatusItem::showPlaceholder(const QString &text)
 {
     const QColor color = m_labelColor();
-    m_tray.setIcon(iconFrom([&color](int size) { return ProviderArtwork::idleIcon(size, color); }));
+    m_tray.setIcon(iconFrom([&color](int size) { return ProviderArtwork::menuBarIcon(size, color); }));
     m_tray.setToolTip(text);
     m_tray.show();
 }
@@ -59,7 +59,7 @@ void TrayIconStatusItem::showTitle(const TitleModel &title)
 {
     const QColor color = m_labelColor();
     if (title.iconOnly()) {
-        m_tray.setIcon(iconFrom([&color](int size) { return ProviderArtwork::idleIcon(size, color); }));
+        m_tray.setIcon(iconFrom([&color](int size) { return ProviderArtwork::menuBarIcon(size, color); }));
         m_tray.setToolTip(title.tooltip.value_or(QString()));
     } else {
         const TitleSegment first = title.segments.first();

@@ -1,4 +1,4 @@
-#include "OnboardingPageView.h"
+#include "OnboardingPage.h"
 
 #include "platform/qt/SemanticColors.h"
 #include "preferences/PreferencesStyles.h"
@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-OnboardingPageView::OnboardingPageView(const PageDefinition &definition, QWidget *illustration,
+OnboardingPage::OnboardingPage(const PageDefinition &definition, QWidget *illustration,
                                        std::function<void()> action, QWidget *parent)
     : QWidget(parent)
 {
@@ -66,14 +66,14 @@ OnboardingPageView::OnboardingPageView(const PageDefinition &definition, QWidget
     page->addStretch(1);
 }
 
-void OnboardingPageView::recolour()
+void OnboardingPage::recolour()
 {
     QPalette body = palette();
     body.setColor(QPalette::WindowText, SemanticColors::secondaryLabel(palette()));
     m_description->setPalette(body);
 }
 
-void OnboardingPageView::changeEvent(QEvent *event)
+void OnboardingPage::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::PaletteChange && m_description)
         recolour();

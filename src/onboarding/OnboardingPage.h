@@ -10,12 +10,12 @@ class QLabel;
 class QPushButton;
 
 // One page of the guide: illustration, divider, title, text and the optional button.
-class OnboardingPageView final : public QWidget
+class OnboardingPage final : public QWidget
 {
     Q_OBJECT
 public:
     // The button shows only with both a label in `definition` and an `action`.
-    OnboardingPageView(const PageDefinition &definition, QWidget *illustration, std::function<void()> action,
+    OnboardingPage(const PageDefinition &definition, QWidget *illustration, std::function<void()> action,
                        QWidget *parent = nullptr);
 
     QLabel *titleLabel() const { return m_title; }
