@@ -6,27 +6,15 @@
 #include "platform/DefaultsStore.h"
 #include "platform/Scheduler.h"
 #include "platform/linux/LogindWakeMonitor.h"
-#include "platform/linux/SniStatusItem.h"
+#include "platform/linux/PanelStatusItem.h"
 #include "platform/qt/AppearanceMonitor.h"
 #include "platform/qt/QtNetworkPathMonitor.h"
-#include "platform/qt/TrayIconStatusItem.h"
 #include "statusbar/StatusBarController.h"
 #include "usage/OpenAIUsageFetcher.h"
 #include "usage/UsageFetcher.h"
 
 
 using namespace std::chrono_literals;
-
-namespace {
-
-std::unique_ptr<StatusItem> makeStatusItem()
-{
-    if (SniStatusItem::watcherAvailable())
-        return std::make_unique<SniStatusItem>();
-    return std::make_unique<TrayIconStatusItem>();
-}
-
-} // namespace
 
 AppDelegate::AppDelegate(QObject *parent)
     : QObject(parent)
@@ -37,7 +25,7 @@ AppDelegate::~AppDelegate() = default;
 
 void AppDelegate::applicationDidFinishLaunching()
 {
-    m_statusItem = makeStatusItem();
+    m_statusItem = std::make_unique<PanelStatusItem>();
     m_statusBarController = new StatusBarController(
         StatusBarServices{
             AppSettings::shared(),

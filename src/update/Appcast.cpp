@@ -25,7 +25,8 @@ std::optional<qint64> toInt64(const QString &text)
 
 std::optional<UpdateInfo> parse(const QString &text)
 {
-    // \d takes any decimal digit, as the feed's original ICU reading did; only ASCII converts.
+    // \d takes any decimal digit and only ASCII digits convert: a build written in other
+    // digits makes the feed unreadable rather than letting a later entry count.
     static const QRegularExpression build(QStringLiteral(R"((?<=<sparkle:version>)\d+(?=</sparkle:version>))"),
                                           QRegularExpression::UseUnicodePropertiesOption);
     static const QRegularExpression version(

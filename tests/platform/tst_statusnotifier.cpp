@@ -1,5 +1,6 @@
 #include "app/DefaultsKeys.h"
 #include "platform/linux/DBusMenuTypes.h"
+#include "platform/linux/PanelStatusItem.h"
 #include "platform/linux/SniStatusItem.h"
 #include "support/ControllerHarness.h"
 #include "support/PrivateSessionBus.h"
@@ -250,6 +251,27 @@ private slots:
         QVERIFY(callMenu(service, QStringLiteral("Event"),
                          {int(StatusMenu::refreshNow), QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(0)), 0u}));
         QVERIFY(waitUntil([&] { return h.claude.fetches == fetches + 1; }));
+    }
+
+    void trayUntilAPanelHostStarts()
+    {
+        QDBusConnection watcherBus(QStringLiteral("watcher"));
+        QVERIFY(watcherBus.unregisterService(SniStatusItem::watcherService));
+        QVERIFY(waitUntil([] { return !SniStatusItem::watcherAvailable(); }));
+        StatusMenu menu(StatusMenu::Actions{});
+        PanelStatusItem item;
+        QVERIFY(!item.usesNotifierItems());
+        item.setMenu(menu, [] {});
+        TitleModel title;
+        title.segments = {{Provider::claude, false, QStringLiteral("S:73%  W:41%")}};
+        item.showTitle(title);
+
+        QVERIFY(watcherBus.registerService(SniStatusItem::watcherService));
+        QVERIFY(waitUntil([&] { return !m_watcher.registrations.isEmpty(); }));
+        QVERIFY(item.usesNotifierItems());
+        QCOMPARE(itemProperty<QString>(m_watcher.registrations.last(), QStringLiteral("XAyatanaLabel")),
+                 QStringLiteral("S:73%  W:41%"));
+        QVERIFY(!layoutOf(m_watcher.registrations.last()).children.isEmpty());
     }
 
     void itemsRegisterAgainWhenTheWatcherRestarts()
