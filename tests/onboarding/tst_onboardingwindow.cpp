@@ -129,11 +129,8 @@ private slots:
 
     void saveRenderings()
     {
-        const QString out = QDir::current().absoluteFilePath(QStringLiteral("renderings"));
-        QDir().mkpath(out);
-        for (const auto &[name, palette] : {std::pair{QStringLiteral("light"), Palettes::light()},
-                                            std::pair{QStringLiteral("dark"), Palettes::dark()}}) {
-            QApplication::setPalette(palette);
+        const QString out = Palettes::renderingsFolder();
+        Palettes::forEachAppearance([&out](const QString &name) {
             Harness h;
             h.controller->showWindow();
             settle();
@@ -143,14 +140,13 @@ private slots:
                 QVERIFY(h.view().grab().save(out + QStringLiteral("/guide-page%1-%2.png").arg(page + 1).arg(name)));
                 h.controller->pager().navigate(+1);
             }
-        }
+        });
         // Without the icon file the first page still shows its glow and texts.
         Harness missing(QStringLiteral("/nonexistent/quotabar-icon.png"));
         missing.controller->showWindow();
         settle();
         QCOMPARE(missing.view().currentPage()->titleLabel()->text(), QStringLiteral("Welcome to Quotabar"));
         QVERIFY(missing.view().grab().save(out + QStringLiteral("/guide-page1-without-icon.png")));
-        QApplication::setPalette(Palettes::light());
     }
 };
 

@@ -147,11 +147,8 @@ private slots:
 
     void saveRenderings()
     {
-        const QString out = QDir::current().absoluteFilePath(QStringLiteral("renderings"));
-        QDir().mkpath(out);
-        for (const auto &[name, palette] : {std::pair{QStringLiteral("light"), Palettes::light()},
-                                            std::pair{QStringLiteral("dark"), Palettes::dark()}}) {
-            QApplication::setPalette(palette);
+        const QString out = Palettes::renderingsFolder();
+        Palettes::forEachAppearance([&out](const QString &name) {
             Harness h;
             h.defaults.setString(DefaultsKeys::sessionKey, QStringLiteral("sk-ant-sid01-AbCdEf"));
             h.settings.setOpenAISessionExpired(true);
@@ -159,8 +156,7 @@ private slots:
             PreferencesView &view = h.open();
             settle();
             QVERIFY(view.grab().save(out + QStringLiteral("/preferences-%1.png").arg(name)));
-        }
-        QApplication::setPalette(Palettes::light());
+        });
     }
 };
 

@@ -1,4 +1,5 @@
 #include "statusbar/ProviderArtwork.h"
+#include "support/Palettes.h"
 
 #include <QDir>
 #include <QPainter>
@@ -109,8 +110,7 @@ private slots:
     // Renderings for a person to look at, in the build folder.
     void saveRenderings()
     {
-        const QString out = QDir::current().absoluteFilePath(QStringLiteral("renderings"));
-        QDir().mkpath(out);
+        const QString out = Palettes::renderingsFolder();
         QImage sheet(6 * 52, 2 * 52, QImage::Format_ARGB32_Premultiplied);
         sheet.fill(Qt::transparent);
         QPainter painter(&sheet);

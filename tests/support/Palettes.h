@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QApplication>
+#include <QDir>
 #include <QPalette>
 
 // A light and a dark palette, to render windows in both appearances.
@@ -29,6 +31,25 @@ inline QPalette dark()
     palette.setColor(QPalette::Link, QColor(0x41, 0x9C, 0xFF));
     palette.setColor(QPalette::PlaceholderText, QColor(0x8E, 0x8E, 0x93));
     return palette;
+}
+
+// The folder in the build tree where tests leave renderings for a person to look at.
+inline QString renderingsFolder()
+{
+    const QString folder = QDir::current().absoluteFilePath(QStringLiteral("renderings"));
+    QDir().mkpath(folder);
+    return folder;
+}
+
+// Runs `draw` once per appearance ("light", "dark") with the application palette set to it.
+template<typename Draw>
+void forEachAppearance(Draw draw)
+{
+    for (const auto &[name, palette] : {std::pair{QStringLiteral("light"), light()}, std::pair{QStringLiteral("dark"), dark()}}) {
+        QApplication::setPalette(palette);
+        draw(name);
+    }
+    QApplication::setPalette(light());
 }
 
 }
