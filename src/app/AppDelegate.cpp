@@ -1,10 +1,8 @@
 #include "AppDelegate.h"
 
 #include "app/AppSettings.h"
-#include "app/DefaultsKeys.h"
 #include "app/SharedInstances.h"
-#include "platform/DefaultsStore.h"
-#include "platform/Scheduler.h"
+#include "onboarding/WelcomeGuideLaunch.h"
 #include "platform/linux/LogindWakeMonitor.h"
 #include "platform/linux/PanelStatusItem.h"
 #include "platform/qt/AppearanceMonitor.h"
@@ -13,8 +11,6 @@
 #include "usage/OpenAIUsageFetcher.h"
 #include "usage/UsageFetcher.h"
 
-
-using namespace std::chrono_literals;
 
 AppDelegate::AppDelegate(QObject *parent)
     : QObject(parent)
@@ -44,7 +40,6 @@ void AppDelegate::applicationDidFinishLaunching()
     auto *appearance = new AppearanceMonitor(this);
     connect(appearance, &AppearanceMonitor::changed, m_statusBarController, &StatusBarController::appearanceChanged);
 
-    if (!SharedInstances::defaults().boolean(DefaultsKeys::onboardingCompleted)) {
-        SharedInstances::scheduler().after(300ms, [] { SharedInstances::commands().openOnboarding(); });
-    }
+    WelcomeGuideLaunch::scheduleIfNeeded(SharedInstances::defaults(), SharedInstances::scheduler(),
+                                         [] { SharedInstances::commands().openOnboarding(); });
 }

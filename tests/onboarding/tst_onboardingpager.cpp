@@ -1,6 +1,8 @@
 #include "app/DefaultsKeys.h"
 #include "onboarding/OnboardingPager.h"
 #include "onboarding/OnboardingPages.h"
+#include "onboarding/WelcomeGuideLaunch.h"
+#include "support/FakeScheduler.h"
 #include "support/MemoryDefaultsStore.h"
 
 #include <QtTest>
@@ -88,6 +90,32 @@ private slots:
         QCOMPARE(closed, 1);
         QCOMPARE(pager.page(), qint64(4)); // stays on the last page
         QCOMPARE(pager.dontShowAgain(), ticked);
+    }
+
+    void guideAtLaunch_data()
+    {
+        QTest::addColumn<QVariant>("completed");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("first launch") << QVariant() << 1;
+        QTest::newRow("finished before") << QVariant(true) << 0;
+        QTest::newRow("stored false") << QVariant(false) << 1;
+    }
+
+    void guideAtLaunch()
+    {
+        QFETCH(QVariant, completed);
+        QFETCH(int, shown);
+        MemoryDefaultsStore defaults;
+        if (completed.isValid())
+            defaults.setObject(DefaultsKeys::onboardingCompleted, completed);
+        FakeClock clock;
+        FakeScheduler scheduler(clock);
+        int shows = 0;
+        WelcomeGuideLaunch::scheduleIfNeeded(defaults, scheduler, [&shows] { ++shows; });
+        scheduler.advance(std::chrono::milliseconds(299));
+        QCOMPARE(shows, 0);
+        scheduler.advance(std::chrono::milliseconds(1));
+        QCOMPARE(shows, shown);
     }
 
     void pageForValue_data()
