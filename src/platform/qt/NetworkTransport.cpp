@@ -65,6 +65,8 @@ private:
 
     void onFinished()
     {
+        if (!m_completion)
+            return; // reported already
         m_idle.stop();
         m_total.stop();
         HttpResponse response;
