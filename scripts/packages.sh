@@ -1,10 +1,11 @@
 # Debian and Ubuntu packages that building, running and testing Quotabar need.
 # Sourced by scripts/run and scripts/test.
 
+# The tests draw offscreen and start their own dbus-daemon; the fonts make renderings legible.
 QUOTABAR_PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libicu-dev
-    dbus dbus-x11 xvfb xauth fonts-dejavu-core adwaita-icon-theme
+    qt6-base-dev qt6-base-dev-tools libicu-dev
+    dbus fonts-dejavu-core
 )
 
 # Installs whatever of the list is missing, without asking.
