@@ -178,13 +178,18 @@ SniIconPixmapList SniStatusItem::pixmaps(const std::function<QImage(int size)> &
 
 QByteArray SniStatusItem::menuIconPng(StatusMenu::Icon icon) const
 {
+    // Hosts ask for the items' properties often; the encoded logo changes only with the colour.
+    const QColor color = m_labelColor();
+    MenuIcon &cached = m_menuIcons[icon == StatusMenu::Icon::claudeLogo ? 0 : 1];
+    if (!cached.png.isEmpty() && cached.color == color)
+        return cached.png;
     const QString name = icon == StatusMenu::Icon::claudeLogo ? ProviderArtwork::logoName(Provider::claude)
                                                                 : ProviderArtwork::logoName(Provider::openAI);
-    const QColor color = m_labelColor();
     const QImage image = ProviderArtwork::tinted(ProviderArtwork::providerPNG(name, menuIconSize, color), color);
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
+    cached = {color, png};
     return png;
 }

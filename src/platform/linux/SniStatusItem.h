@@ -8,6 +8,7 @@
 #include <QDBusServiceWatcher>
 #include <QObject>
 
+#include <array>
 #include <vector>
 
 class DBusMenuExporter;
@@ -68,4 +69,10 @@ private:
     std::vector<Entry> m_entries;
     QDBusServiceWatcher m_watcherWatch;
     int m_created = 0;
+    struct MenuIcon
+    {
+        QColor color;
+        QByteArray png;
+    };
+    mutable std::array<MenuIcon, 2> m_menuIcons; // Claude, ChatGPT
 };
