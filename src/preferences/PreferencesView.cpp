@@ -27,10 +27,9 @@ constexpr int pickerWidth = 180;
 QPixmap providerLogo(const QString &name, const QColor &brand, qreal scale)
 {
     const int pixels = qRound(logoSize * scale);
-    const QImage file(ProviderArtwork::resourceFolder + QLatin1Char('/') + name + QStringLiteral(".png"));
     QImage image;
-    if (!file.isNull()) {
-        image = ProviderArtwork::tinted(ProviderArtwork::providerPNG(name, pixels, brand), brand);
+    if (const std::optional<QImage> file = ProviderArtwork::logo(name, pixels)) {
+        image = ProviderArtwork::tinted(*file, brand);
     } else {
         image = QImage(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);

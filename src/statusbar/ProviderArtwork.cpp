@@ -73,9 +73,16 @@ QString logoName(Provider provider)
     return provider == Provider::claude ? QStringLiteral("claude") : QStringLiteral("openai");
 }
 
+std::optional<QImage> logo(const QString &name, int size, const QString &folder)
+{
+    return loadScaled(logoPath(folder, name), size);
+}
+
 QImage providerPNG(const QString &name, int size, const QColor &fallbackColor, const QString &folder)
 {
-    return loadScaled(logoPath(folder, name), size).value_or(providerLogo(initial(name), fallbackColor, size));
+    if (std::optional<QImage> file = logo(name, size, folder))
+        return *file;
+    return providerLogo(initial(name), fallbackColor, size);
 }
 
 QImage providerLogo(QChar letter, const QColor &color, int size)
@@ -124,8 +131,8 @@ QImage menuBarIcon(int size, const QColor &color, const QString &folder)
 QImage panelIcon(Provider provider, bool warn, const QColor &color, int size, const QString &folder)
 {
     const QString name = logoName(provider);
-    const auto logo = loadScaled(logoPath(folder, name), size);
-    QImage image = logo ? tinted(*logo, color) : letterTile(initial(name), color, size, true);
+    const auto file = logo(name, size, folder);
+    QImage image = file ? tinted(*file, color) : letterTile(initial(name), color, size, true);
     if (warn) {
         QPainter painter(&image);
         const int badge = qRound(size * 0.62);

@@ -5,12 +5,16 @@
 #include <QColor>
 #include <QImage>
 
+#include <optional>
+
 // The one place that draws provider logos, the warning sign and the idle icon.
 namespace ProviderArtwork {
 
 inline const QString resourceFolder = QStringLiteral(":/images");
 inline const QColor systemOrange(0xFF, 0x95, 0x00);
 
+// The named logo drawn to fill size × size; absent when the file is missing or unreadable.
+std::optional<QImage> logo(const QString &name, int size, const QString &folder = resourceFolder);
 // The named logo drawn to fill size × size, or the letter tile when the file is missing.
 QImage providerPNG(const QString &name, int size, const QColor &fallbackColor, const QString &folder = resourceFolder);
 // A rounded tile in `color` with the letter in white, bold, centred.
