@@ -31,11 +31,17 @@ AppSettings::AppSettings(DefaultsStore &defaults, LaunchAtLoginApplier applyLaun
     m_openAISessionExpired = defaults.boolean(DefaultsKeys::openAISessionExpired);
 }
 
+template<typename T>
+void AppSettings::assign(T &property, T value, const QString &key, const QVariant &stored)
+{
+    property = value;
+    m_defaults.setObject(key, stored);
+    emit changed();
+}
+
 void AppSettings::setRefreshInterval(double seconds)
 {
-    m_refreshInterval = seconds;
-    m_defaults.setNumber(DefaultsKeys::refreshInterval, seconds);
-    emit changed();
+    assign(m_refreshInterval, seconds, DefaultsKeys::refreshInterval, seconds);
 }
 
 void AppSettings::setLaunchAtLogin(bool enabled)
@@ -49,37 +55,27 @@ void AppSettings::setLaunchAtLogin(bool enabled)
 
 void AppSettings::setDisplayFormat(DisplayFormat format)
 {
-    m_displayFormat = format;
-    m_defaults.setString(DefaultsKeys::displayFormat, DisplayFormats::rawValue(format));
-    emit changed();
+    assign(m_displayFormat, format, DefaultsKeys::displayFormat, DisplayFormats::rawValue(format));
 }
 
 void AppSettings::setShowClaude(bool show)
 {
-    m_showClaude = show;
-    m_defaults.setBoolean(DefaultsKeys::showClaude, show);
-    emit changed();
+    assign(m_showClaude, show, DefaultsKeys::showClaude, show);
 }
 
 void AppSettings::setShowOpenAI(bool show)
 {
-    m_showOpenAI = show;
-    m_defaults.setBoolean(DefaultsKeys::showOpenAI, show);
-    emit changed();
+    assign(m_showOpenAI, show, DefaultsKeys::showOpenAI, show);
 }
 
 void AppSettings::setClaudeSessionExpired(bool expired)
 {
-    m_claudeSessionExpired = expired;
-    m_defaults.setBoolean(DefaultsKeys::claudeSessionExpired, expired);
-    emit changed();
+    assign(m_claudeSessionExpired, expired, DefaultsKeys::claudeSessionExpired, expired);
     emit claudeSessionExpiredSet(expired);
 }
 
 void AppSettings::setOpenAISessionExpired(bool expired)
 {
-    m_openAISessionExpired = expired;
-    m_defaults.setBoolean(DefaultsKeys::openAISessionExpired, expired);
-    emit changed();
+    assign(m_openAISessionExpired, expired, DefaultsKeys::openAISessionExpired, expired);
     emit openAISessionExpiredSet(expired);
 }

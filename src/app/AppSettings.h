@@ -47,6 +47,10 @@ signals:
     void openAISessionExpiredSet(bool expired);
 
 private:
+    // Keeps the value, writes `stored` through under `key`, and tells observers.
+    template<typename T>
+    void assign(T &property, T value, const QString &key, const QVariant &stored);
+
     DefaultsStore &m_defaults;
     LaunchAtLoginApplier m_applyLaunchAtLogin;
 

@@ -39,49 +39,39 @@ PreferencesModel::PreferencesModel(Services services, QObject *parent)
     connect(&m_openAI, &CredentialTest::changed, this, &PreferencesModel::changed);
 }
 
-void PreferencesModel::announceChange()
+template<typename T>
+void PreferencesModel::change(T (AppSettings::*current)() const, void (AppSettings::*store)(T), T value)
 {
+    AppSettings &settings = m_services.settings;
+    if ((settings.*current)() == value)
+        return;
+    (settings.*store)(value);
     m_services.notifications.post(Notifications::settingsChanged);
 }
 
 void PreferencesModel::setShowClaude(bool show)
 {
-    if (show == m_services.settings.showClaude())
-        return;
-    m_services.settings.setShowClaude(show);
-    announceChange();
+    change(&AppSettings::showClaude, &AppSettings::setShowClaude, show);
 }
 
 void PreferencesModel::setShowOpenAI(bool show)
 {
-    if (show == m_services.settings.showOpenAI())
-        return;
-    m_services.settings.setShowOpenAI(show);
-    announceChange();
+    change(&AppSettings::showOpenAI, &AppSettings::setShowOpenAI, show);
 }
 
 void PreferencesModel::setDisplayFormat(DisplayFormat format)
 {
-    if (format == m_services.settings.displayFormat())
-        return;
-    m_services.settings.setDisplayFormat(format);
-    announceChange();
+    change(&AppSettings::displayFormat, &AppSettings::setDisplayFormat, format);
 }
 
 void PreferencesModel::setRefreshInterval(double seconds)
 {
-    if (seconds == m_services.settings.refreshInterval())
-        return;
-    m_services.settings.setRefreshInterval(seconds);
-    announceChange();
+    change(&AppSettings::refreshInterval, &AppSettings::setRefreshInterval, seconds);
 }
 
 void PreferencesModel::setLaunchAtLogin(bool enabled)
 {
-    if (enabled == m_services.settings.launchAtLogin())
-        return;
-    m_services.settings.setLaunchAtLogin(enabled);
-    announceChange();
+    change(&AppSettings::launchAtLogin, &AppSettings::setLaunchAtLogin, enabled);
 }
 
 std::optional<int> PreferencesModel::intervalIndex() const

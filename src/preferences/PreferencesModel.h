@@ -63,7 +63,9 @@ signals:
     void changed();
 
 private:
-    void announceChange();
+    // Stores a new value through the settings, then tells the application; an equal value does nothing.
+    template<typename T>
+    void change(T (AppSettings::*current)() const, void (AppSettings::*store)(T), T value);
 
     Services m_services;
     CredentialTest m_claude;
