@@ -55,8 +55,7 @@ QString preparePrivateFile(const QString &filePath)
 } // namespace
 
 SettingsDefaultsStore::SettingsDefaultsStore(const QString &filePath)
-    : m_filePath(filePath)
-    , m_settings(preparePrivateFile(filePath), jsonFormat())
+    : m_settings(preparePrivateFile(filePath), jsonFormat())
 {
 }
 
@@ -74,19 +73,11 @@ QVariant SettingsDefaultsStore::object(const QString &key) const
 void SettingsDefaultsStore::setObject(const QString &key, const QVariant &value)
 {
     m_settings.setValue(key, value);
-    flush();
+    m_settings.sync();
 }
 
 void SettingsDefaultsStore::remove(const QString &key)
 {
     m_settings.remove(key);
-    flush();
-}
-
-void SettingsDefaultsStore::flush()
-{
     m_settings.sync();
-    QFile file(m_filePath);
-    if (file.exists() && file.permissions() != ownerOnly)
-        file.setPermissions(ownerOnly);
 }

@@ -19,8 +19,5 @@ public:
     void remove(const QString &key) override;
 
 private:
-    void flush();
-
-    QString m_filePath;
     mutable QSettings m_settings;
 };
