@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <iterator>
+
 using namespace SemanticColors;
 using Symbols::Symbol;
 
@@ -75,8 +77,7 @@ qreal drawStatusIcons(QPainter &painter, const QPalette &palette, qreal right, q
 {
     qreal x = right;
     const QColor colour = withOpacity(secondaryLabel(palette), 0.5);
-    const std::vector<Symbol> ordered(symbols);
-    for (auto it = ordered.rbegin(); it != ordered.rend(); ++it) {
+    for (auto it = std::rbegin(symbols); it != std::rend(symbols); ++it) {
         Symbols::draw(painter, *it, QPointF(x - 5.5, centreY), 11, colour);
         x -= 11 + 10;
     }
