@@ -234,6 +234,7 @@ void StatusBarController::updateDisplay()
         ProviderUsage::from(m_currentOpenAIUsage),
         m_services.clock.now(),
     }));
+    emit displayUpdated();
 }
 
 void StatusBarController::systemDidWake()

@@ -59,6 +59,10 @@ public slots:
     void systemDidWake();
     void menuWillOpen();
 
+signals:
+    // After every redraw of the title: a record arrived, a setting changed, or a countdown moved.
+    void displayUpdated();
+
 private:
     void installFetcherCallbacks();
     void scheduleTimer();
