@@ -52,6 +52,8 @@ public:
     StatusMenu &menu() { return m_menu; }
     std::optional<Scheduler::TimerId> refreshTimer() const { return m_refreshTimer; }
     std::optional<Scheduler::TimerId> countdownTimer() const { return m_countdownTimer; }
+    // Whether a ChatGPT credential is stored, so that a refresh fetches ChatGPT too.
+    bool hasOpenAIToken() const;
 
 public slots:
     void refreshNow();
@@ -72,7 +74,6 @@ private:
     void scheduleCountdownTimer();
     void updateDisplay();
     void refreshMenuContent();
-    bool hasOpenAIToken() const;
     void cancelTimer(std::optional<Scheduler::TimerId> &timer);
 
     StatusBarServices m_services;

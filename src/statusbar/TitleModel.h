@@ -42,6 +42,8 @@ struct TitleInputs
 
 namespace Title {
 
+// 100 minus the used percentage, rounded half away from zero, never -0.
+double remainingRounded(double used);
 // Remaining percentage of a used one: "73%", "-1%", or "new" when unknown.
 QString pct(std::optional<double> used);
 // Coarse countdown to a reset ("3h", "45m", "4d"), or "new" when unknown or passed.
