@@ -7,6 +7,8 @@
 
 #include <QJsonDocument>
 
+#include <memory>
+
 namespace {
 
 const QString notRunningText = QStringLiteral("quotabar: no running Quotabar answers\n");
@@ -14,6 +16,11 @@ const QString notRunningText = QStringLiteral("quotabar: no running Quotabar ans
 QJsonObject parse(const QString &document)
 {
     return QJsonDocument::fromJson(document.toUtf8()).object();
+}
+
+QString waybarLine(const QString &document)
+{
+    return QString::fromUtf8(StatusReport::compact(StatusReport::waybar(parse(document)))) + QLatin1Char('\n');
 }
 
 } // namespace
@@ -91,8 +98,16 @@ void CommandLine::run(const QStringList &arguments)
         return usage(QStringLiteral("--follow goes with --waybar"));
 
     if (follow) {
-        const bool running = m_client.follow([this](const QString &document) { print(Form::waybar, document); },
-                                             [this] { m_output.exit(0); });
+        // A redraw that changes nothing a bar shows (a countdown step in another format) prints nothing.
+        auto last = std::make_shared<QString>();
+        const bool running = m_client.follow(
+            [this, last](const QString &document) {
+                const QString line = waybarLine(document);
+                if (line != *last)
+                    m_output.out(line);
+                *last = line;
+            },
+            [this] { m_output.exit(0); });
         if (!running) {
             m_output.err(notRunningText);
             m_output.exit(notRunning);
@@ -121,7 +136,7 @@ void CommandLine::print(Form form, const QString &document)
         m_output.out(QString::fromUtf8(StatusReport::compact(status)) + QLatin1Char('\n'));
         break;
     case Form::waybar:
-        m_output.out(QString::fromUtf8(StatusReport::compact(StatusReport::waybar(status))) + QLatin1Char('\n'));
+        m_output.out(waybarLine(document));
         break;
     }
 }
