@@ -99,6 +99,15 @@ QList<QJsonObject> shownProviders(const QJsonObject &status)
     return shown;
 }
 
+// The provider's name, then its menu rows.
+QStringList menuGroup(const QJsonObject &provider)
+{
+    QStringList texts{provider.value(QStringLiteral("name")).toString()};
+    for (const QJsonValue &row : provider.value(QStringLiteral("rows")).toArray())
+        texts.append(row.toString());
+    return texts;
+}
+
 bool hasFigures(const QJsonObject &provider)
 {
     return provider.value(QStringLiteral("state")).toString() == QLatin1String("ok");
@@ -172,12 +181,8 @@ QJsonObject build(const StatusInputs &inputs)
 QJsonObject waybar(const QJsonObject &status)
 {
     QStringList groups;
-    for (const QJsonObject &p : shownProviders(status)) {
-        QStringList rows{p.value(QStringLiteral("name")).toString()};
-        for (const QJsonValue &row : p.value(QStringLiteral("rows")).toArray())
-            rows.append(row.toString());
-        groups.append(rows.join(QLatin1Char('\n')));
-    }
+    for (const QJsonObject &p : shownProviders(status))
+        groups.append(menuGroup(p).join(QLatin1Char('\n')));
     QJsonObject module{
         {QStringLiteral("text"), status.value(QStringLiteral("title")).toString()},
         {QStringLiteral("tooltip"), groups.isEmpty() ? status.value(QStringLiteral("titleTooltip")).toString()
@@ -194,10 +199,7 @@ QString lines(const QJsonObject &status)
 {
     QStringList out;
     for (const QJsonObject &p : shownProviders(status)) {
-        QStringList parts{p.value(QStringLiteral("name")).toString()};
-        for (const QJsonValue &row : p.value(QStringLiteral("rows")).toArray())
-            parts.append(row.toString());
-        QString line = parts.join(QStringLiteral("  "));
+        QString line = menuGroup(p).join(QStringLiteral("  "));
         const QJsonValue error = p.value(QStringLiteral("error"));
         if (error.isString())
             line += QStringLiteral("  (") + error.toString() + QLatin1Char(')');

@@ -126,7 +126,9 @@ private slots:
         QDBusConnection client = QDBusConnection::connectToBus(m_bus.address(), QStringLiteral("listener"));
         QVERIFY(client.connect(StatusBusObject::serviceName, StatusBusObject::objectPath, StatusBusObject::interfaceName,
                                QStringLiteral("Changed"), &listener, SLOT(changed(QString))));
-        QTest::qWait(100); // the match rule reaches the daemon
+        // The daemon answers in order, so after this round trip it holds the match rule.
+        client.call(QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+                                                   QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetId")));
         UsageData record = m_app.claudeRecord();
         record.sessionPercentage = 50;
         m_app.claude.deliver(record);
