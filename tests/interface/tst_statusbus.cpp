@@ -153,6 +153,17 @@ private slots:
         QVERIFY(finished(*process));
         QCOMPARE(process->exitCode(), 0);
         QCOMPARE(parse(process->readAllStandardOutput()).value(QStringLiteral("class")).toString(), QStringLiteral("ok"));
+
+        // Without any result the answer comes at the time limit, with the figures held.
+        auto unanswered = start({QStringLiteral("refresh")});
+        const int fetchesBefore = m_app.claude.fetches;
+        QVERIFY(waitUntil([&] { return m_app.claude.fetches > fetchesBefore; }));
+        m_app.scheduler.advance(std::chrono::seconds(29));
+        QTest::qWait(300);
+        QCOMPARE(unanswered->state(), QProcess::Running);
+        m_app.scheduler.advance(std::chrono::seconds(1));
+        QVERIFY(finished(*unanswered));
+        QCOMPARE(unanswered->exitCode(), 0);
     }
 
     void followPrintsEachChangeUntilTheProgramQuits()
