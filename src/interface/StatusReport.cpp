@@ -146,6 +146,8 @@ QVariant busValue(const QJsonValue &value)
             texts.append(item.toString());
         return texts;
     }
+    if (value.isDouble())
+        return value.toDouble(); // always d, whether or not the figure is whole
     return value.toVariant();
 }
 

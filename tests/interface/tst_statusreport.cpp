@@ -205,6 +205,9 @@ private slots:
         const QVariantMap claudeState = state.value(QStringLiteral("providers")).toMap().value(QStringLiteral("claude")).toMap();
         QVERIFY(!claudeState.contains(QStringLiteral("error")));
         QCOMPARE(claudeState.value(QStringLiteral("rows")).toStringList().size(), 3);
+        // One D-Bus type per member: whole and fractional figures alike are doubles.
+        QCOMPARE(claudeState.value(QStringLiteral("session")).toMap().value(QStringLiteral("used")).typeId(),
+                 QMetaType::Double);
     }
 };
 
