@@ -16,7 +16,8 @@ CLAUDE_KEY = os.environ["CLAUDE_KEY"]
 CHATGPT_KEY = os.environ["CHATGPT_KEY"]
 ACCESS_TOKEN = "quotabar-lab-access-token"
 ORG = "00000000-0000-4000-8000-00000000c1a0"
-DEFAULT_FIGURES = {"claude": [27, 59], "chatgpt": [10, 35]}  # percent used: session, weekly
+# percent used (session, weekly); the appcast's build (1 = the running build: no update offered)
+DEFAULT_FIGURES = {"claude": [27, 59], "chatgpt": [10, 35], "appcast": 1}
 
 APPCAST = """<?xml version="1.0" encoding="utf-8"?>
 <rss version="2.0" xmlns:sparkle="http://www.andymatuschak.org/xml-namespaces/sparkle">
@@ -24,9 +25,9 @@ APPCAST = """<?xml version="1.0" encoding="utf-8"?>
     <title>Quotabar</title>
     <item>
       <title>Version 1.0.0</title>
-      <sparkle:version>1</sparkle:version>
-      <sparkle:shortVersionString>1.0.0</sparkle:shortVersionString>
-      <enclosure url="https://quotabar.app/downloads/Quotabar-1.0.0.dmg" length="1" type="application/octet-stream"/>
+      <sparkle:version>{build}</sparkle:version>
+      <sparkle:shortVersionString>1.0.{build}</sparkle:shortVersionString>
+      <enclosure url="https://quotabar.app/downloads/Quotabar-1.0.{build}.dmg" length="1" type="application/octet-stream"/>
     </item>
   </channel>
 </rss>
@@ -117,7 +118,8 @@ class Handler(BaseHTTPRequestHandler):
                     return self.answer(401, {"detail": "Unauthorized"})
                 return self.answer(200, chatgpt_usage())
         elif host == "quotabar.app" and path == "/appcast.xml":
-            return self.answer(200, APPCAST.encode(), "application/rss+xml")
+            build = int(figures("appcast"))
+            return self.answer(200, APPCAST.format(build=build).encode(), "application/rss+xml")
         self.answer(404, {"error": "not found"})
 
 
