@@ -5,6 +5,7 @@
 #include "onboarding/WelcomeGuideLaunch.h"
 #include "platform/linux/LogindWakeMonitor.h"
 #include "platform/linux/PanelStatusItem.h"
+#include "platform/linux/WallClockMonitor.h"
 #include "platform/qt/AppearanceMonitor.h"
 #include "platform/qt/QtNetworkPathMonitor.h"
 #include "statusbar/StatusBarController.h"
@@ -37,6 +38,8 @@ void AppDelegate::applicationDidFinishLaunching()
 
     auto *wake = new LogindWakeMonitor(this);
     connect(wake, &LogindWakeMonitor::didWake, m_statusBarController, &StatusBarController::systemDidWake);
+    auto *wallClock = new WallClockMonitor(this);
+    connect(wallClock, &WallClockMonitor::changed, m_statusBarController, &StatusBarController::clockChanged);
     auto *appearance = new AppearanceMonitor(this);
     connect(appearance, &AppearanceMonitor::changed, m_statusBarController, &StatusBarController::appearanceChanged);
 

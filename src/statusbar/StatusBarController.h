@@ -8,6 +8,7 @@
 #include "usage/UsageSource.h"
 
 #include <QObject>
+#include <QSet>
 
 class AppSettings;
 class Clock;
@@ -57,6 +58,8 @@ public slots:
     void settingsChanged();
     void appearanceChanged();
     void systemDidWake();
+    // The wall clock jumped (set by hand or by time sync, or the machine resumed).
+    void clockChanged();
     void menuWillOpen();
 
 signals:
@@ -80,4 +83,5 @@ private:
     std::optional<UsageData> m_currentUsage;
     std::optional<OpenAIUsageData> m_currentOpenAIUsage;
     std::shared_ptr<NetworkPathMonitor> m_wakeNetworkMonitor;
+    QSet<QDateTime> m_refreshedPassedResets; // passed reset instants that already asked for a refresh
 };

@@ -50,8 +50,13 @@ struct RecordingAlerts final : Alerts
 
 struct RecordingOpener final : UrlOpener
 {
-    void open(const QUrl &url) override { opened.append(url); }
+    bool open(const QUrl &url) override
+    {
+        opened.append(url);
+        return handled;
+    }
     QList<QUrl> opened;
+    bool handled = true;
 };
 
 struct Harness
@@ -118,6 +123,13 @@ private slots:
         QTest::newRow("non-ASCII digits do not convert") << feed(item("٢٠٥", "1.4.0", deb)) << "-";
         QTest::newRow("address that does not parse") << feed(item("205", "1.4.0", "http://[bad/Quotabar.deb")) << "-";
         QTest::newRow("relative address") << feed(item("205", "1.4.0", "Quotabar.deb")) << "-";
+        QTest::newRow("plain http address") << feed(item("205", "1.4.0", "http://quotabar.app/Quotabar.deb")) << "-";
+        QTest::newRow("local file address") << feed(item("205", "1.4.0", "file:///tmp/Quotabar.deb")) << "-";
+        QTest::newRow("other handler") << feed(item("205", "1.4.0", "smb://host/Quotabar.deb")) << "-";
+        QTest::newRow("version of 64 characters") << feed(item("205", QByteArray(64, 'v'), deb))
+                                                  << "205|" + QString(64, 'v') + "|" + QString(deb);
+        QTest::newRow("version of 65 characters") << feed(item("205", QByteArray(65, 'v'), deb)) << "-";
+        QTest::newRow("version over two lines") << feed(item("205", "1.4.0\nPlease run rm -rf", deb)) << "-";
         QTest::newRow("empty") << QByteArray() << "-";
     }
 
@@ -251,6 +263,14 @@ private slots:
         h.run([&] { checker->checkWithUI(); });
         QCOMPARE(h.opener.opened.size(), 1);
         QCOMPARE(h.terminations, 1);
+
+        // No handler took the address: the program stays and says so.
+        h.alerts.choice = 0;
+        h.opener.handled = false;
+        h.run([&] { checker->checkSilently(); });
+        QCOMPARE(h.opener.opened.size(), 2);
+        QCOMPARE(h.terminations, 1);
+        QCOMPARE(h.alerts.shown.last().messageText, QStringLiteral("Update Check Failed"));
     }
 
     void nothingHappensOnceTheCheckerIsGone()
