@@ -34,7 +34,8 @@ struct Platform
     QtScheduler *scheduler = new QtScheduler(QCoreApplication::instance());
     NotificationCenter *notifications = new NotificationCenter(QCoreApplication::instance());
     NetworkTransport *transport = new NetworkTransport(HttpLimits{}, QCoreApplication::instance());
-    XdgAutostart loginItems{QCoreApplication::applicationFilePath()};
+    XdgAutostart loginItems{LaunchAtLoginHelper::programPath(QCoreApplication::applicationFilePath(),
+                                                             QString::fromLatin1(BuildInfo::installedProgram))};
     MessageBoxAlerts alerts;
     DesktopUrlOpener urlOpener;
     // The update check has a connection of its own, apart from the usage fetchers'.

@@ -45,7 +45,7 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Quotabar"));
     QApplication::setApplicationName(QStringLiteral("Quotabar"));
     QApplication::setApplicationVersion(QString::fromLatin1(BuildInfo::version));
-    QApplication::setDesktopFileName(QStringLiteral("quotabar"));
+    QApplication::setDesktopFileName(QStringLiteral("app.quotabar.Quotabar"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/quotabar-icon.png")));
     QApplication::setQuitOnLastWindowClosed(false); // closing a window never ends the program
 

@@ -13,6 +13,13 @@ std::optional<QString> firstMatch(const QRegularExpression &expression, const QS
     return match.hasMatch() ? std::optional(match.captured(0)) : std::nullopt;
 }
 
+// The download this platform installs: a disk image on macOS, a Debian package here.
+#ifdef Q_OS_MACOS
+constexpr const char *downloadPattern = R"((?<=url=")[^"]+\.dmg(?="))";
+#else
+constexpr const char *downloadPattern = R"((?<=url=")[^"]+\.deb(?="))";
+#endif
+
 } // namespace
 
 std::optional<qint64> toInt64(const QString &text)
@@ -33,7 +40,7 @@ std::optional<UpdateInfo> parse(const QString &text)
                                           QRegularExpression::UseUnicodePropertiesOption);
     static const QRegularExpression version(
         QStringLiteral(R"((?<=<sparkle:shortVersionString>)[^<]+(?=</sparkle:shortVersionString>))"));
-    static const QRegularExpression download(QStringLiteral(R"((?<=url=")[^"]+\.dmg(?="))"));
+    static const QRegularExpression download(QString::fromLatin1(downloadPattern));
 
     const std::optional<QString> buildText = firstMatch(build, text);
     if (!buildText)

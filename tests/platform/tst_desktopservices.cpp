@@ -102,6 +102,33 @@ private slots:
         QVERIFY(!QFile::exists(autostart.entryPath()));
     }
 
+    void loginEntryStartsTheInstalledPath_data()
+    {
+        QTest::addColumn<QString>("running");
+        QTest::addColumn<QString>("installed");
+        QTest::addColumn<QString>("started");
+        QTest::newRow("installed program") << "bin/quotabar" << "bin/quotabar" << "bin/quotabar";
+        QTest::newRow("installed program behind a link") << "lib/quotabar" << "bin/quotabar" << "bin/quotabar";
+        QTest::newRow("build tree") << "build/quotabar" << "bin/quotabar" << "build/quotabar";
+        QTest::newRow("nothing installed") << "build/quotabar" << "none/quotabar" << "build/quotabar";
+    }
+
+    void loginEntryStartsTheInstalledPath()
+    {
+        QFETCH(QString, running);
+        QFETCH(QString, installed);
+        QFETCH(QString, started);
+        QTemporaryDir root;
+        for (const char *folder : {"bin", "lib", "build"})
+            QVERIFY(QDir(root.path()).mkdir(QLatin1String(folder)));
+        for (const char *program : {"lib/quotabar", "build/quotabar"}) {
+            QFile file(root.filePath(QLatin1String(program)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QVERIFY(QFile::link(QStringLiteral("../lib/quotabar"), root.filePath(QStringLiteral("bin/quotabar"))));
+        QCOMPARE(LaunchAtLoginHelper::programPath(root.filePath(running), root.filePath(installed)), root.filePath(started));
+    }
+
     void blockedFolderPrintsOneLine()
     {
         QTemporaryDir config;

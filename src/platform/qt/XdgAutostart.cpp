@@ -41,7 +41,7 @@ XdgAutostart::XdgAutostart(QString executablePath, QString autostartFolder)
 
 QString XdgAutostart::entryPath() const
 {
-    return m_folder + QStringLiteral("/quotabar.desktop");
+    return m_folder + QStringLiteral("/app.quotabar.Quotabar.desktop");
 }
 
 std::optional<QString> XdgAutostart::registerApplication()
@@ -59,7 +59,7 @@ std::optional<QString> XdgAutostart::registerApplication()
                                            "Name=Quotabar\n"
                                            "Comment=Claude and ChatGPT usage limits in the panel\n"
                                            "Exec=%1\n"
-                                           "Icon=quotabar\n"
+                                           "Icon=app.quotabar.Quotabar\n"
                                            "Terminal=false\n"
                                            "X-GNOME-Autostart-enabled=true\n")
                                 .arg(execArgument(m_executablePath));
