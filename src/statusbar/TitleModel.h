@@ -42,6 +42,9 @@ struct TitleInputs
 
 namespace Title {
 
+// "Claude" or "ChatGPT".
+QString providerName(Provider provider);
+
 // Remaining percentage of a used one: "73%", "-1%", or "new" when unknown.
 QString pct(std::optional<double> used);
 // Coarse countdown to a reset ("3h", "45m", "4d"), or "new" when unknown or passed.
