@@ -34,6 +34,7 @@ void AppDelegate::applicationDidFinishLaunching()
             [] { return std::make_unique<QtNetworkPathMonitor>(); },
         },
         SharedInstances::commands(), this);
+    SharedInstances::followUsage(*m_statusBarController);
 
     auto *wake = new LogindWakeMonitor(this);
     connect(wake, &LogindWakeMonitor::didWake, m_statusBarController, &StatusBarController::systemDidWake);
