@@ -50,6 +50,9 @@ private slots:
         QTest::newRow("reset in the middle: only the new period counts")
             << QStringLiteral("0:90@60 10:95@60 20:99@60 70:2@360 75:4@360 80:6@360") << 80
             << QStringLiteral("  · runs out in ~3 hr. 55 min.");
+        QTest::newRow("a new reset instant starts a new period")
+            << QStringLiteral("0:1@60 10:2@60 70:4@360 75:6@360 80:8@360") << 80
+            << QStringLiteral("  · runs out in ~3 hr. 50 min.");
         QTest::newRow("a drop in use is a reset too")
             << QStringLiteral("0:90@300 10:95@300 20:1@300 30:2@300") << 30 << QString();
         QTest::newRow("too few samples") << QStringLiteral("0:40@300 20:50@300") << 20 << QString();
