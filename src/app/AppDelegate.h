@@ -19,6 +19,9 @@ public:
     void applicationDidFinishLaunching();
 
 private:
+    // Offers the figures to other programs on the session bus.
+    void publishStatus();
+
     std::unique_ptr<StatusItem> m_statusItem;
     StatusBarController *m_statusBarController = nullptr;
 };

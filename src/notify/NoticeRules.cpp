@@ -5,7 +5,6 @@
 #include "statusbar/TitleModel.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -79,7 +78,7 @@ std::optional<Notice> NoticeRules::observeWindow(Provider provider, Window windo
     const auto used = UsageWindows::used(usage, window);
     if (!used)
         return std::nullopt;
-    const double left = std::round(100.0 - *used); // the value the user is shown
+    const double left = Title::remainingRounded(*used); // the value the user is shown
     const auto resetAt = UsageWindows::resetAt(usage, window);
     const QDateTime now = m_clock.now();
     WindowState &known = state(provider, window);

@@ -203,7 +203,8 @@ QWidget *PreferencesView::credentialBlock(const ProviderLook &look, CredentialTe
     statusRow->addWidget(controls.keyHelp);
     layout->addLayout(statusRow);
 
-    connect(controls.field, &QLineEdit::textEdited, &test, &CredentialTest::setText);
+    // Any change counts: typing, pasting, or a screen reader or on-screen keyboard setting the text.
+    connect(controls.field, &QLineEdit::textChanged, &test, &CredentialTest::setText);
     connect(controls.field, &QLineEdit::returnPressed, &test, [&test] {
         if (test.canTest())
             test.saveAndTest();
@@ -220,8 +221,10 @@ void PreferencesView::syncProvider(const CredentialTest &test, ProviderControls 
     const QSignalBlocker blocker(controls.toggle);
     controls.toggle->setChecked(shown);
     controls.credentialBlock->setVisible(shown);
-    if (controls.field->text() != test.text())
+    if (controls.field->text() != test.text()) {
+        const QSignalBlocker fieldBlocker(controls.field); // the model's own text is not news to it
         controls.field->setText(test.text());
+    }
     controls.testButton->setEnabled(test.canTest());
     const auto &status = test.status();
     controls.status->setVisible(status.has_value());

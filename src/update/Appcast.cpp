@@ -5,6 +5,8 @@
 namespace Appcast {
 namespace {
 
+constexpr qsizetype maxVersionLength = 64;
+
 std::optional<QString> firstMatch(const QRegularExpression &expression, const QString &text)
 {
     const QRegularExpressionMatch match = expression.match(text);
@@ -40,11 +42,16 @@ std::optional<UpdateInfo> parse(const QString &text)
     if (!buildNumber)
         return std::nullopt;
     const QString displayVersion = firstMatch(version, text).value_or(*buildText);
+    // The version stands in an alert's title: one short line or the feed is not trusted.
+    if (displayVersion.size() > maxVersionLength || displayVersion.contains(QLatin1Char('\n'))
+        || displayVersion.contains(QLatin1Char('\r')))
+        return std::nullopt;
     const std::optional<QString> address = firstMatch(download, text);
     if (!address)
         return std::nullopt;
     const QUrl downloadURL(*address, QUrl::StrictMode);
-    if (!downloadURL.isValid() || downloadURL.isRelative())
+    // Only a download over TLS is offered: no plain http, no local files, no other handlers.
+    if (!downloadURL.isValid() || downloadURL.scheme() != QLatin1String("https") || downloadURL.host().isEmpty())
         return std::nullopt;
     return UpdateInfo{*buildNumber, displayVersion, downloadURL};
 }

@@ -10,6 +10,7 @@
 #include "support/MemoryDefaultsStore.h"
 #include "support/Palettes.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -75,6 +76,21 @@ private slots:
         QCOMPARE(again.claudeControls().field->text(), QStringLiteral("typedx"));
         QVERIFY(!(again.windowFlags() & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(again.windowFlags() & Qt::WindowMaximizeButtonHint));
+    }
+
+    void textSetByAssistiveTechnologyReachesTheModel()
+    {
+        Harness h;
+        PreferencesView &view = h.open();
+        QLineEdit *field = view.openAIControls().field;
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(field);
+        QVERIFY(accessible);
+        accessible->setText(QAccessible::Value, QStringLiteral("token-from-a-screen-reader"));
+        QCOMPARE(h.model->openAI().text(), QStringLiteral("token-from-a-screen-reader"));
+        QVERIFY(view.openAIControls().testButton->isEnabled());
+
+        h.model->openAI().setText(QStringLiteral("from the model"));
+        QCOMPARE(field->text(), QStringLiteral("from the model"));
     }
 
     void widthFixedHeightFitsTheContent()

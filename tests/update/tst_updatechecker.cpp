@@ -42,8 +42,13 @@ struct RecordingAlerts final : Alerts
 
 struct RecordingOpener final : UrlOpener
 {
-    void open(const QUrl &url) override { opened.append(url); }
+    bool open(const QUrl &url) override
+    {
+        opened.append(url);
+        return handled;
+    }
     QList<QUrl> opened;
+    bool handled = true;
 };
 
 struct Harness
@@ -109,6 +114,13 @@ private slots:
         QTest::newRow("non-ASCII digits do not convert") << feed(item("٢٠٥", "1.4.0", dmg)) << "-";
         QTest::newRow("address that does not parse") << feed(item("205", "1.4.0", "http://[bad/Quotabar.dmg")) << "-";
         QTest::newRow("relative address") << feed(item("205", "1.4.0", "Quotabar.dmg")) << "-";
+        QTest::newRow("plain http address") << feed(item("205", "1.4.0", "http://quotabar.app/Quotabar.dmg")) << "-";
+        QTest::newRow("local file address") << feed(item("205", "1.4.0", "file:///tmp/Quotabar.dmg")) << "-";
+        QTest::newRow("other handler") << feed(item("205", "1.4.0", "smb://host/Quotabar.dmg")) << "-";
+        QTest::newRow("version of 64 characters") << feed(item("205", QByteArray(64, 'v'), dmg))
+                                                  << "205|" + QString(64, 'v') + "|" + QString(dmg);
+        QTest::newRow("version of 65 characters") << feed(item("205", QByteArray(65, 'v'), dmg)) << "-";
+        QTest::newRow("version over two lines") << feed(item("205", "1.4.0\nPlease run rm -rf", dmg)) << "-";
         QTest::newRow("empty") << QByteArray() << "-";
     }
 
@@ -241,6 +253,14 @@ private slots:
         h.run([&] { checker->checkWithUI(); });
         QCOMPARE(h.opener.opened.size(), 1);
         QCOMPARE(h.terminations, 1);
+
+        // No handler took the address: the program stays and says so.
+        h.alerts.choice = 0;
+        h.opener.handled = false;
+        h.run([&] { checker->checkSilently(); });
+        QCOMPARE(h.opener.opened.size(), 2);
+        QCOMPARE(h.terminations, 1);
+        QCOMPARE(h.alerts.shown.last().messageText, QStringLiteral("Update Check Failed"));
     }
 
     void nothingHappensOnceTheCheckerIsGone()
