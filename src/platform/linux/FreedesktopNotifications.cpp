@@ -4,6 +4,8 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 
+#include <algorithm>
+
 namespace {
 
 const QString service = QStringLiteral("org.freedesktop.Notifications");
