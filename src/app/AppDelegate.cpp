@@ -37,6 +37,7 @@ void AppDelegate::applicationDidFinishLaunching()
             [] { return std::make_unique<QtNetworkPathMonitor>(); },
         },
         SharedInstances::commands(), this);
+    SharedInstances::followUsage(*m_statusBarController);
 
     auto *wake = new LogindWakeMonitor(this);
     connect(wake, &LogindWakeMonitor::didWake, m_statusBarController, &StatusBarController::systemDidWake);

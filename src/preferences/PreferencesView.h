@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class CredentialTest;
+class NotificationsGroup;
 class PreferencesModel;
 class QComboBox;
 class QLabel;
@@ -36,6 +37,7 @@ public:
     QComboBox *displayFormatPicker() const { return m_formatPicker; }
     QComboBox *intervalPicker() const { return m_intervalPicker; }
     SwitchToggle *launchAtLoginToggle() const { return m_launchToggle; }
+    NotificationsGroup *notifications() const { return m_notifications; }
 
 protected:
     bool event(QEvent *event) override;
@@ -62,4 +64,5 @@ private:
     QComboBox *m_formatPicker = nullptr;
     QComboBox *m_intervalPicker = nullptr;
     SwitchToggle *m_launchToggle = nullptr;
+    NotificationsGroup *m_notifications = nullptr;
 };

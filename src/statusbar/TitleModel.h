@@ -42,6 +42,9 @@ struct TitleInputs
 
 namespace Title {
 
+// "Claude" or "ChatGPT".
+QString providerName(Provider provider);
+
 // 100 minus the used percentage, rounded half away from zero, never -0.
 double remainingRounded(double used);
 // Remaining percentage of a used one: "73%", "-1%", or "new" when unknown.
