@@ -140,9 +140,7 @@ private slots:
     {
         QTest::addColumn<qint64>("ms");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("30 s") << qint64(30000) << "1m";
         QTest::newRow("60 s") << qint64(60000) << "1m";
-        QTest::newRow("61 s") << qint64(61000) << "2m";
         QTest::newRow("60.001 s") << qint64(60001) << "2m";
         QTest::newRow("past") << qint64(-5000) << "new";
         QTest::newRow("exactly now") << qint64(0) << "new";
@@ -152,9 +150,7 @@ private slots:
         QTest::newRow("45 min 1 s") << qint64(2701000) << "1h";
         QTest::newRow("5 h") << qint64(18000000) << "5h";
         QTest::newRow("5 h 1 s") << qint64(18001000) << "23h";
-        QTest::newRow("23 h") << qint64(82800000) << "23h";
         QTest::newRow("23 h 1 s") << qint64(82801000) << "1d";
-        QTest::newRow("1 d") << qint64(86400000) << "1d";
         QTest::newRow("1 d 1 s") << qint64(86401000) << "2d";
         QTest::newRow("6 d") << qint64(518400000) << "6d";
         QTest::newRow("6 d 1 s") << qint64(518401000) << "7d";
