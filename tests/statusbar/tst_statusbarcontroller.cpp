@@ -135,8 +135,6 @@ private slots:
 
         QTest::newRow("7800 s and 1000 s give 100 s")
             << DisplayFormat::sessionAndTimer << std::optional<qint64>(7800) << std::optional<qint64>(1000) << qint64(100000) << 0;
-        QTest::newRow("7800 s alone gives 600 s")
-            << DisplayFormat::sessionAndTimer << std::optional<qint64>(7800) << none << qint64(600000) << 0;
         QTest::newRow("weekly 3 days 4 h gives 4 h")
             << DisplayFormat::weeklyAndTimer << std::optional<qint64>(273600) << none << qint64(14400000) << 0;
         QTest::newRow("no reset known gives 30 s")
