@@ -186,9 +186,6 @@ private slots:
             << FakeReply{500, feed(item("205", "1.4.0", deb))} << "204" << available << available;
         QTest::newRow("body not UTF-8") << FakeReply{200, feed(item("205", "1.4\xff\xfe", deb))} << "204" << failed << "";
         QTest::newRow("disk image only") << FakeReply{200, feed(item("205", "1.4.0", dmg))} << "204" << failed << "";
-        QTest::newRow("zip only") << FakeReply{200, feed(item("205", "1.4.0", "https://x.test/a.zip"))} << "204" << failed << "";
-        QTest::newRow("build beyond 64 bits") << FakeReply{200, feed(item("99999999999999999999", "9", deb))} << "204"
-                                              << failed << "";
         QTest::newRow("time-out") << FakeReply{200, feed(item("205", "1.4.0", deb)), {}, 2000} << "204" << failed << "";
     }
 
