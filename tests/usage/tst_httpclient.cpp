@@ -59,7 +59,6 @@ private slots:
         QTest::newRow("200 with empty body is a body") << response(200, "") << "body:";
         QTest::newRow("200 without body") << response(200, std::nullopt) << "HTTP 200";
         QTest::newRow("204") << response(204, "") << "HTTP 204";
-        QTest::newRow("429") << response(429, "slow down") << "HTTP 429";
         QTest::newRow("500") << response(500, "oops") << "HTTP 500";
         QTest::newRow("302 not followed") << response(302, "") << "HTTP 302";
     }
@@ -117,7 +116,6 @@ private slots:
             QCOMPARE(request.header("Accept").value(), QByteArray("application/json"));
             QCOMPARE(request.header("Referer").value(), QByteArray("https://example.test"));
         }
-        QCOMPARE(HTTPClient::userAgent.size(), 117);
         QCOMPARE(server.requests()[0].header("Cookie").value(), QByteArray("sessionKey=abc"));
         QVERIFY(!server.requests()[1].header("Cookie").has_value()); // the Set-Cookie was not kept
         QCOMPARE(server.requests()[1].header("Authorization").value(), QByteArray("Bearer xyz"));
