@@ -180,10 +180,8 @@ private slots:
         QTest::newRow("26 left") << 74.0 << "ok" << 26.0;
         QTest::newRow("25.4 left shows 25") << 74.6 << "low" << 25.0;
         QTest::newRow("25 left") << 75.0 << "low" << 25.0;
-        QTest::newRow("11 left") << 89.0 << "low" << 11.0;
         QTest::newRow("10.5 left shows 11") << 89.5 << "low" << 11.0;
         QTest::newRow("10 left") << 90.0 << "critical" << 10.0;
-        QTest::newRow("used up") << 100.0 << "critical" << 0.0;
     }
 
     void thresholds()
