@@ -95,7 +95,7 @@ private slots:
         }
     }
 
-    void successRecordCarriesBothWindows()
+    void successRecordCarriesResetPhrases()
     {
         Harness h;
         h.defaults.setString(DefaultsKeys::openAISessionKey, QStringLiteral("token"));
@@ -105,9 +105,6 @@ private slots:
 
         QCOMPARE(h.cycle(), QStringLiteral("record"));
         const OpenAIUsageData &record = h.records.last();
-        QCOMPARE(record.primaryPercentage, std::optional(10.0));
-        QCOMPARE(record.secondaryPercentage, std::optional(35.0));
-        QCOMPARE(record.primaryResetAt, std::optional(QDateTime::fromSecsSinceEpoch(1765025400, Qt::UTC)));
         QCOMPARE(record.primaryLabel, std::optional(QStringLiteral("Session resets in 40 min.")));
         QCOMPARE(record.secondaryLabel, std::optional(QStringLiteral("Weekly resets in 6 days")));
         QCOMPARE(record.fetchedAt, h.clock.current);
