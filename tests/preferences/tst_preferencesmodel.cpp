@@ -148,7 +148,6 @@ private slots:
         QTest::addColumn<QVariantMap>("info");
         QTest::addColumn<QString>("status");
         QTest::newRow("refused") << refused << "error:Session key invalid or expired";
-        QTest::newRow("HTTP error") << QVariantMap{{"error", "HTTP 500"}} << "error:HTTP 500";
         QTest::newRow("error that is not text counts as success") << QVariantMap{{"error", 42}} << "ok:Connected";
         QTest::newRow("other keys count as success") << QVariantMap{{"message", "x"}} << "ok:Connected";
     }
