@@ -195,12 +195,6 @@ private slots:
         QFETCH(double, expected);
         QCOMPARE(Countdown::intervalToNextBoundary(remaining), expected);
     }
-
-    void plainTextNamesEachSegment()
-    {
-        const TitleModel model = Title::make({DisplayFormat::both, true, true, std::nullopt, chatGPT, now});
-        QCOMPARE(model.plainText(), QStringLiteral("Claude ⚠    ChatGPT S:90%  W:65%"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestTitleModel)
