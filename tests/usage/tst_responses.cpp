@@ -31,25 +31,7 @@ QString optionalDate(const std::optional<QDateTime> &date)
     return date ? date->toString(Qt::ISODateWithMs) : QStringLiteral("-");
 }
 
-// One line per record, so a table row states the whole expected record.
-QString summary(const UsageData &r)
-{
-    if (r.error)
-        return QStringLiteral("error:") + *r.error;
-    return QStringList{optionalNumber(r.sessionPercentage), optionalDate(r.sessionResetAt), optionalText(r.sessionLabel),
-                       optionalNumber(r.weeklyPercentage), optionalDate(r.weeklyResetAt), optionalText(r.weeklyLabel)}
-        .join(QLatin1Char('|'));
-}
-
-QString summary(const OpenAIUsageData &r)
-{
-    if (r.error)
-        return QStringLiteral("error:") + *r.error;
-    return QStringList{optionalNumber(r.primaryPercentage), optionalDate(r.primaryResetAt), optionalText(r.primaryLabel),
-                       optionalNumber(r.secondaryPercentage), optionalDate(r.secondaryResetAt), optionalText(r.secondaryLabel)}
-        .join(QLatin1Char('|'));
-}
-
+// Where each record type keeps its short and its long window.
 template<typename Record>
 struct Fields;
 template<>
@@ -57,6 +39,7 @@ struct Fields<UsageData>
 {
     static constexpr auto shortUsed = &UsageData::sessionPercentage, longUsed = &UsageData::weeklyPercentage;
     static constexpr auto shortReset = &UsageData::sessionResetAt, longReset = &UsageData::weeklyResetAt;
+    static constexpr auto shortLabel = &UsageData::sessionLabel, longLabel = &UsageData::weeklyLabel;
 };
 template<>
 struct Fields<OpenAIUsageData>
@@ -65,22 +48,32 @@ struct Fields<OpenAIUsageData>
                           longUsed = &OpenAIUsageData::secondaryPercentage;
     static constexpr auto shortReset = &OpenAIUsageData::primaryResetAt,
                           longReset = &OpenAIUsageData::secondaryResetAt;
+    static constexpr auto shortLabel = &OpenAIUsageData::primaryLabel, longLabel = &OpenAIUsageData::secondaryLabel;
 };
 
-bool isWellFormed(const UsageData &r)
+// One line per record, so a table row states the whole expected record.
+template<typename Record, typename F = Fields<Record>>
+QString summary(const Record &r)
 {
-    if (!r.fetchedAt.isValid() || r.isLoggedOut)
-        return false;
-    return !r.error || (!r.sessionPercentage && !r.weeklyPercentage && !r.sessionLabel && !r.weeklyLabel
-                        && !r.sessionResetAt && !r.weeklyResetAt);
+    if (r.error)
+        return QStringLiteral("error:") + *r.error;
+    return QStringList{optionalNumber(r.*F::shortUsed), optionalDate(r.*F::shortReset), optionalText(r.*F::shortLabel),
+                       optionalNumber(r.*F::longUsed), optionalDate(r.*F::longReset), optionalText(r.*F::longLabel)}
+        .join(QLatin1Char('|'));
 }
 
-bool isWellFormed(const OpenAIUsageData &r)
+// Stamped, not a logged-out marker, and an error record holds no figures.
+template<typename Record, typename F = Fields<Record>>
+bool isWellFormed(const Record &r)
 {
-    if (!r.fetchedAt.isValid())
-        return false;
-    return !r.error || (!r.primaryPercentage && !r.secondaryPercentage && !r.primaryLabel && !r.secondaryLabel
-                        && !r.primaryResetAt && !r.secondaryResetAt);
+    if constexpr (requires { r.isLoggedOut; }) {
+        if (r.isLoggedOut)
+            return false;
+    }
+    return r.fetchedAt.isValid()
+        && (!r.error
+            || !(r.*F::shortUsed || r.*F::longUsed || r.*F::shortLabel || r.*F::longLabel || r.*F::shortReset
+                 || r.*F::longReset));
 }
 
 // Every percentage and reset instant a record holds, whatever its place.
