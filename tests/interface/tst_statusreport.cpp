@@ -1,4 +1,5 @@
 #include "interface/StatusReport.h"
+#include "support/WorkedExample.h"
 
 #include <QtTest>
 
@@ -6,27 +7,7 @@ Q_DECLARE_METATYPE(DisplayFormat)
 
 namespace {
 
-const QDateTime now(QDate(2026, 12, 6), QTime(12, 0), Qt::UTC);
-
-ProviderUsage usage(double session, qint64 sessionReset, double weekly, qint64 weeklyReset, const QString &sessionPhrase,
-                    const QString &weeklyPhrase)
-{
-    ProviderUsage u;
-    u.sessionPercentage = session;
-    u.weeklyPercentage = weekly;
-    u.sessionResetAt = now.addSecs(sessionReset);
-    u.weeklyResetAt = now.addSecs(weeklyReset);
-    u.sessionLabel = sessionPhrase;
-    u.weeklyLabel = weeklyPhrase;
-    u.fetchedAt = now;
-    return u;
-}
-
-// The worked example of the panel title: Claude 27 % / 59 % used, ChatGPT 10 % / 35 % used.
-const ProviderUsage claude = usage(27, 2 * 3600 + 600, 59, 3 * 86400 + 4 * 3600, QStringLiteral("Session resets in 2 hr."),
-                                   QStringLiteral("Weekly resets in 3 days"));
-const ProviderUsage chatGPT = usage(10, 40 * 60, 35, 6 * 86400 + 2 * 3600, QStringLiteral("Session resets in 40 min."),
-                                    QStringLiteral("Weekly resets in 6 days"));
+using namespace WorkedExample;
 
 StatusInputs inputs(DisplayFormat format, std::optional<ProviderUsage> claudeUsage = claude,
                     std::optional<ProviderUsage> openAIUsage = chatGPT)
@@ -37,14 +18,6 @@ StatusInputs inputs(DisplayFormat format, std::optional<ProviderUsage> claudeUsa
 QString text(const QJsonObject &object)
 {
     return QString::fromUtf8(StatusReport::compact(object));
-}
-
-ProviderUsage failed(const QString &error)
-{
-    ProviderUsage u;
-    u.fetchedAt = now;
-    u.error = error;
-    return u;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "statusbar/Countdown.h"
 #include "statusbar/TitleModel.h"
+#include "support/WorkedExample.h"
 
 #include <QtTest>
 
@@ -9,30 +10,7 @@ Q_DECLARE_METATYPE(std::optional<ProviderUsage>)
 
 namespace {
 
-const QDateTime now(QDate(2026, 12, 6), QTime(12, 0), Qt::UTC);
-
-ProviderUsage usage(double session, qint64 sessionReset, double weekly, qint64 weeklyReset)
-{
-    ProviderUsage u;
-    u.sessionPercentage = session;
-    u.weeklyPercentage = weekly;
-    u.sessionResetAt = now.addSecs(sessionReset);
-    u.weeklyResetAt = now.addSecs(weeklyReset);
-    u.fetchedAt = now;
-    return u;
-}
-
-ProviderUsage failed(const QString &error)
-{
-    ProviderUsage u;
-    u.fetchedAt = now;
-    u.error = error;
-    return u;
-}
-
-// The worked example: Claude 27 % / 59 % used, ChatGPT 10 % / 35 % used.
-const ProviderUsage claude = usage(27, 2 * 3600 + 600, 59, 3 * 86400 + 4 * 3600);
-const ProviderUsage chatGPT = usage(10, 40 * 60, 35, 6 * 86400 + 2 * 3600);
+using namespace WorkedExample;
 
 QString describe(const TitleModel &model)
 {
