@@ -6,7 +6,9 @@
 #include "platform/linux/LogindWakeMonitor.h"
 #include "platform/linux/PanelStatusItem.h"
 #include "platform/qt/AppearanceMonitor.h"
+#include "platform/qt/PanelInk.h"
 #include "platform/qt/QtNetworkPathMonitor.h"
+#include "statusbar/PanelPresenter.h"
 #include "statusbar/StatusBarController.h"
 #include "usage/OpenAIUsageFetcher.h"
 #include "usage/UsageFetcher.h"
@@ -21,7 +23,11 @@ AppDelegate::~AppDelegate() = default;
 
 void AppDelegate::applicationDidFinishLaunching()
 {
-    m_statusItem = std::make_unique<PanelStatusItem>();
+    const QString desktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP");
+    auto *ink = new PanelInk(desktop, PanelInk::defaultConfigHome(), this);
+    m_statusItem = std::make_unique<PanelStatusItem>(
+        SniStatusItem::Options{[ink] { return ink->color(); }, PanelInk::iconThemePath(), desktop});
+    m_presenter = std::make_unique<PanelPresenter>(*m_statusItem, AppSettings::shared(), desktop);
     m_statusBarController = new StatusBarController(
         StatusBarServices{
             AppSettings::shared(),
@@ -30,7 +36,7 @@ void AppDelegate::applicationDidFinishLaunching()
             SharedInstances::notifications(),
             SharedInstances::scheduler(),
             SharedInstances::clock(),
-            *m_statusItem,
+            *m_presenter,
             [] { return std::make_unique<QtNetworkPathMonitor>(); },
         },
         SharedInstances::commands(), this);
@@ -39,6 +45,7 @@ void AppDelegate::applicationDidFinishLaunching()
     connect(wake, &LogindWakeMonitor::didWake, m_statusBarController, &StatusBarController::systemDidWake);
     auto *appearance = new AppearanceMonitor(this);
     connect(appearance, &AppearanceMonitor::changed, m_statusBarController, &StatusBarController::appearanceChanged);
+    connect(ink, &PanelInk::changed, m_statusBarController, &StatusBarController::appearanceChanged);
 
     WelcomeGuideLaunch::scheduleIfNeeded(SharedInstances::defaults(), SharedInstances::scheduler(),
                                          [] { SharedInstances::commands().openOnboarding(); });

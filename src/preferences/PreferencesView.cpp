@@ -4,7 +4,7 @@
 #include "preferences/PreferencesModel.h"
 #include "preferences/PreferencesStyles.h"
 #include "preferences/SwitchToggle.h"
-#include "statusbar/ProviderArtwork.h"
+#include "platform/qt/ProviderArtwork.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -12,7 +12,7 @@
 class AppSettings;
 class Clock;
 class NotificationCenter;
-class StatusItem;
+class TitleView;
 
 // What the controller works with; all of it outlives the controller.
 struct StatusBarServices
@@ -23,7 +23,7 @@ struct StatusBarServices
     NotificationCenter &notifications;
     Scheduler &scheduler;
     Clock &clock;
-    StatusItem &statusItem;
+    TitleView &statusItem;
     NetworkPathMonitorFactory makeNetworkMonitor;
 };
 

@@ -19,11 +19,6 @@ constexpr std::array<CountdownStep, 22> timeLabels{{
     {180, "4m"},    {120, "3m"},    {60, "2m"},     {0, "1m"},
 }};
 
-QString providerName(Provider provider)
-{
-    return provider == Provider::claude ? QStringLiteral("Claude") : QStringLiteral("ChatGPT");
-}
-
 std::optional<TitleSegment> segment(Provider provider, bool shown, const std::optional<ProviderUsage> &usage,
                                     const TitleInputs &inputs)
 {
@@ -40,11 +35,16 @@ QString TitleModel::plainText() const
 {
     QStringList parts;
     for (const TitleSegment &segment : segments)
-        parts.append(providerName(segment.provider) + QLatin1Char(' ') + (segment.warn ? QStringLiteral("⚠") : segment.text));
+        parts.append(Title::providerName(segment.provider) + QLatin1Char(' ') + (segment.warn ? QStringLiteral("⚠") : segment.text));
     return parts.join(QStringLiteral("    "));
 }
 
 namespace Title {
+
+QString providerName(Provider provider)
+{
+    return provider == Provider::claude ? QStringLiteral("Claude") : QStringLiteral("ChatGPT");
+}
 
 QString pct(std::optional<double> used)
 {

@@ -42,6 +42,8 @@ struct TitleInputs
 
 namespace Title {
 
+QString providerName(Provider provider); // "Claude", "ChatGPT"
+
 // Remaining percentage of a used one: "73%", "-1%", or "new" when unknown.
 QString pct(std::optional<double> used);
 // Coarse countdown to a reset ("3h", "45m", "4d"), or "new" when unknown or passed.

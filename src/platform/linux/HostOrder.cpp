@@ -1,0 +1,33 @@
+#include "HostOrder.h"
+
+#include <QStringList>
+
+namespace HostOrder {
+
+bool placesNewItemsFirst(const QString &currentDesktop)
+{
+    // GNOME Shell's AppIndicator extension puts every new item leftmost; Plasma's tray sorts by category and
+    // title, and among equal ones the last registered comes first. Xfce's plugin sorts by XAyatanaOrderingIndex.
+    const QStringList desktops = currentDesktop.split(QLatin1Char(':'));
+    return desktops.contains(QStringLiteral("GNOME"), Qt::CaseInsensitive)
+        || desktops.contains(QStringLiteral("KDE"), Qt::CaseInsensitive);
+}
+
+QString title(const QString &)
+{
+    return QStringLiteral("Quotabar");
+}
+
+uint orderingIndex(const QString &id)
+{
+    static const QStringList order{QStringLiteral("claude"), QStringLiteral("openai"), QStringLiteral("idle")};
+    const auto index = order.indexOf(id);
+    return index < 0 ? uint(order.size()) : uint(index);
+}
+
+QString iconName(const QString &id, bool warn)
+{
+    return QStringLiteral("quotabar-%1%2-symbolic").arg(id, warn ? QStringLiteral("-warning") : QString());
+}
+
+}
