@@ -1,8 +1,6 @@
 #include "PanelPresenter.h"
 
 #include "app/AppSettings.h"
-#include "app/DefaultsKeys.h"
-#include "platform/DefaultsStore.h"
 #include "statusbar/StatusMenu.h"
 
 #include <QRegularExpression>
@@ -55,12 +53,6 @@ namespace {
 StatusMenu::ItemId firstRowOf(Provider provider)
 {
     return provider == Provider::claude ? StatusMenu::claudeSessionItem : StatusMenu::openAISessionItem;
-}
-
-PanelStyle storedStyle(const AppSettings &settings)
-{
-    return PanelStyles::fromRawValue(settings.defaults().string(DefaultsKeys::panelStyle).value_or(QString()))
-        .value_or(PanelStyle::automatic);
 }
 
 } // namespace
@@ -119,7 +111,7 @@ void PanelPresenter::showPlaceholder(const QString &text)
 void PanelPresenter::showTitle(const TitleModel &title)
 {
     m_shown = title;
-    const PanelStyle style = PanelStyles::resolved(storedStyle(m_settings), m_currentDesktop);
+    const PanelStyle style = PanelStyles::resolved(m_settings.panelStyle(), m_currentDesktop);
     QList<StatusSegment> segments;
     for (const TitleSegment &segment : title.segments)
         segments.append(segmentFor(segment, style));

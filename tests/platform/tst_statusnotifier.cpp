@@ -226,7 +226,7 @@ private slots:
         SignalProbe probe;
         QVERIFY(QDBusConnection::sessionBus().connect(claude, StatusNotifierItem::objectPath, itemInterface,
                                                       QStringLiteral("NewIcon"), &probe, SLOT(onNewIcon())));
-        h.defaults.setString(DefaultsKeys::panelStyle, QStringLiteral("Figures in icon"));
+        h.settings.setPanelStyle(PanelStyle::figuresInIcon);
         h.notifications.post(Notifications::settingsChanged, {});
         QVERIFY(waitUntil([&] { return probe.icons > 0; }));
         QCOMPARE(itemProperty<QString>(claude, QStringLiteral("IconName")), QString());

@@ -1,4 +1,3 @@
-#include "app/DefaultsKeys.h"
 #include "statusbar/PanelPresenter.h"
 #include "support/ControllerHarness.h"
 
@@ -58,12 +57,11 @@ private slots:
         QTest::addColumn<int>("icon");
         const int logo = int(StatusSegment::Icon::logo);
         const int figures = int(StatusSegment::Icon::figures);
-        QTest::newRow("automatic on Plasma") << "" << "KDE" << figures;
-        QTest::newRow("automatic on XFCE") << "" << "XFCE" << logo;
+        QTest::newRow("automatic on Plasma") << "Automatic" << "KDE" << figures;
+        QTest::newRow("automatic on XFCE") << "Automatic" << "XFCE" << logo;
         QTest::newRow("automatic on GNOME") << "Automatic" << "ubuntu:GNOME" << logo;
         QTest::newRow("logo and text on Plasma") << "Logo and text" << "KDE" << logo;
         QTest::newRow("figures on XFCE") << "Figures in icon" << "XFCE" << figures;
-        QTest::newRow("unknown value") << "Sideways" << "KDE" << figures;
     }
 
     // The panel style picks the icon; tooltips carry the provider's name and its menu rows.
@@ -74,8 +72,7 @@ private slots:
         QFETCH(int, icon);
         ControllerHarness<RecordingItem> h;
         h.currentDesktop = desktop;
-        if (!stored.isEmpty())
-            h.defaults.setString(DefaultsKeys::panelStyle, stored);
+        h.settings.setPanelStyle(*PanelStyles::fromRawValue(stored));
         h.start();
         QCOMPARE(h.item.segments.size(), 2);
         QCOMPARE(h.item.segments[0].label, QStringLiteral("…"));
