@@ -1,7 +1,12 @@
+#include "platform/qt/MessageBoxAlerts.h"
 #include "platform/qt/TrayIconStatusItem.h"
 #include "statusbar/StatusMenu.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -88,6 +93,32 @@ private slots:
         segment.figures.clear();
         ProviderArtwork::LogoCache logos;
         QCOMPARE(item.draw(segment, 24), ProviderArtwork::panelIcon(logos, QStringLiteral("claude"), true, Qt::black, 24));
+    }
+
+    // An alert waits for its answer without making the rest of the application modal, so the
+    // tray icons keep answering; its texts, buttons and outcome are kept.
+    void alertsLeaveTheTrayWorking()
+    {
+        MessageBoxAlerts alerts;
+        QStringList seen;
+        QTimer::singleShot(0, [&] {
+            for (QWidget *widget : QApplication::topLevelWidgets()) {
+                auto *box = qobject_cast<QMessageBox *>(widget);
+                if (!box || !box->isVisible())
+                    continue;
+                seen << box->text() << box->informativeText() << QString::number(box->windowModality())
+                     << QString::number(bool(QApplication::activeModalWidget()));
+                const QList<QAbstractButton *> buttons = box->buttons();
+                for (QAbstractButton *button : buttons) {
+                    if (button->text() == QLatin1String("Later"))
+                        button->click();
+                }
+            }
+        });
+        const int chosen = alerts.runModal({QStringLiteral("A new version is available"), QStringLiteral("Details"),
+                                            {QStringLiteral("Download Update"), QStringLiteral("Later")}, true});
+        QCOMPARE(chosen, 1);
+        QCOMPARE(seen, (QStringList{"A new version is available", "Details", QString::number(Qt::NonModal), "0"}));
     }
 };
 
