@@ -12,6 +12,8 @@
 #include <QDBusContext>
 #include <QDBusMessage>
 #include <QDBusReply>
+#include <QApplication>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -209,19 +211,31 @@ private slots:
                  QStringLiteral("HTTP 500"));
     }
 
+    void iconsByNameAndStyle_data()
+    {
+        QTest::addColumn<QString>("desktop");
+        QTest::addColumn<bool>("named");
+        QTest::newRow("Xfce colours symbolic icons") << "XFCE" << true;
+        QTest::newRow("MATE draws them as they are") << "MATE" << false;
+    }
+
     // Hosts that colour named icons get the symbolic logo; the figures style sends pixmaps only.
     void iconsByNameAndStyle()
     {
+        QFETCH(QString, desktop);
+        QFETCH(bool, named);
         QTemporaryDir theme;
-        Harness h(SniStatusItem::Options{[] { return QColor(Qt::white); }, theme.path(), QString()});
+        Harness h(SniStatusItem::Options{[] { return QColor(Qt::white); }, theme.path(), desktop});
         h.start();
         h.claude.deliver(h.claudeRecord());
         const QString claude = h.item.serviceNames().value(0);
         const QString openAI = h.item.serviceNames().value(1);
+        QCOMPARE(itemProperty<QString>(openAI, QStringLiteral("IconName")),
+                 named ? QStringLiteral("quotabar-openai-warning-symbolic") : QString());
+        if (!named)
+            return;
         QCOMPARE(itemProperty<QString>(claude, QStringLiteral("IconName")), QStringLiteral("quotabar-claude-symbolic"));
         QCOMPARE(itemProperty<QString>(claude, QStringLiteral("IconThemePath")), theme.path());
-        QCOMPARE(itemProperty<QString>(openAI, QStringLiteral("IconName")),
-                 QStringLiteral("quotabar-openai-warning-symbolic"));
 
         SignalProbe probe;
         QVERIFY(QDBusConnection::sessionBus().connect(claude, StatusNotifierItem::objectPath, itemInterface,
@@ -235,17 +249,35 @@ private slots:
                  QStringLiteral("quotabar-openai-warning-symbolic")); // the warning keeps the logo
     }
 
-    // A click on hosts that call Activate first opens the menu only when Activate fails.
-    void activateFailsSoHostsOpenTheMenu()
+    void leftClick_data()
     {
-        Harness h;
+        QTest::addColumn<QString>("desktop");
+        QTest::addColumn<bool>("itemShowsMenu");
+        QTest::newRow("Plasma opens the menu when Activate fails") << "KDE" << false;
+        QTest::newRow("MATE leaves the menu to the item") << "MATE" << true;
+    }
+
+    // A left click opens the menu whatever the host does with Activate.
+    void leftClick()
+    {
+        QFETCH(QString, desktop);
+        QFETCH(bool, itemShowsMenu);
+        Harness h(SniStatusItem::Options{.currentDesktop = desktop});
         h.start();
         const QString claude = h.item.serviceNames().value(0);
-        for (const QString &method : {QStringLiteral("Activate"), QStringLiteral("SecondaryActivate")}) {
-            QDBusMessage call = QDBusMessage::createMethodCall(claude, StatusNotifierItem::objectPath, itemInterface, method);
-            call << 10 << 10;
-            QCOMPARE(QDBusConnection::sessionBus().call(call, QDBus::BlockWithGui).type(), QDBusMessage::ErrorMessage);
-        }
+        QDBusMessage call = QDBusMessage::createMethodCall(claude, StatusNotifierItem::objectPath, itemInterface,
+                                                           QStringLiteral("Activate"));
+        call << 10 << 10;
+        const auto replied = QDBusConnection::sessionBus().call(call, QDBus::BlockWithGui).type();
+        QCOMPARE(replied, itemShowsMenu ? QDBusMessage::ReplyMessage : QDBusMessage::ErrorMessage);
+        const auto shownMenu = [] {
+            const QWidgetList widgets = QApplication::topLevelWidgets();
+            return std::any_of(widgets.cbegin(), widgets.cend(),
+                               [](QWidget *w) { return qobject_cast<QMenu *>(w) && w->isVisible(); });
+        };
+        QCOMPARE(waitUntil(shownMenu, itemShowsMenu ? 5000 : 300), itemShowsMenu);
+        if (itemShowsMenu)
+            QVERIFY(h.controller->menu().isOpen());
     }
 
     void menuAsTheHostReadsIt()

@@ -13,6 +13,21 @@ bool placesNewItemsFirst(const QString &currentDesktop)
         || desktops.contains(QStringLiteral("KDE"), Qt::CaseInsensitive);
 }
 
+bool recoloursSymbolicIcons(const QString &currentDesktop)
+{
+    const QStringList desktops = currentDesktop.split(QLatin1Char(':'));
+    for (const char *host : {"XFCE", "KDE", "GNOME"}) {
+        if (desktops.contains(QLatin1String(host), Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+bool leftClickOnlyActivates(const QString &currentDesktop)
+{
+    return currentDesktop.split(QLatin1Char(':')).contains(QStringLiteral("MATE"), Qt::CaseInsensitive);
+}
+
 QString title(const QString &)
 {
     return QStringLiteral("Quotabar");

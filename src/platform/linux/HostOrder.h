@@ -20,6 +20,11 @@ std::vector<Item> registrationOrder(std::vector<Item> items, const QString &curr
     return items;
 }
 
+// Whether the host draws symbolic icons in its own text colour (MATE's panel draws them as they are).
+bool recoloursSymbolicIcons(const QString &currentDesktop);
+// Whether a left click only calls Activate, so the item itself has to show the menu (MATE's panel).
+bool leftClickOnlyActivates(const QString &currentDesktop);
+
 // The item's Title: hosts that sort by it then keep Claude before ChatGPT.
 QString title(const QString &providerName);
 // XAyatanaOrderingIndex: fixed per item, Claude lowest.

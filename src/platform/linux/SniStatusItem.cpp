@@ -4,6 +4,8 @@
 #include "platform/linux/HostOrder.h"
 
 #include <QBuffer>
+#include <QCursor>
+#include <QTimer>
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -81,11 +83,25 @@ void SniStatusItem::setMenu(const QList<StatusMenuRow> &rows, StatusMenuHandlers
 {
     m_rows = rows;
     m_handlers = std::move(handlers);
+    if (m_popup)
+        m_popup->setRows(m_rows, m_handlers);
+}
+
+void SniStatusItem::popUpMenu()
+{
+    if (!m_popup) {
+        m_popup = std::make_unique<RowsMenu>(m_options.ink);
+        m_popup->setRows(m_rows, m_handlers);
+    }
+    // The host's coordinates are its own (MATE gives them relative to the panel); the pointer is where the click was.
+    m_popup->popup(QCursor::pos());
 }
 
 void SniStatusItem::updateMenu(const QList<StatusMenuRow> &rows)
 {
     m_rows = rows;
+    if (m_popup)
+        m_popup->updateRows(rows);
     for (const Entry &entry : m_entries) {
         if (entry.menu)
             entry.menu->update(rows);
@@ -152,15 +168,18 @@ void SniStatusItem::apply(Entry &entry, const StatusSegment &segment)
         item->setLabel(QString(), QString());
         break;
     }
-    case StatusSegment::Icon::logo:
+    case StatusSegment::Icon::logo: {
         // Hosts that find the named symbolic logo draw it in their own text colour.
-        item->setIcon(m_options.iconThemePath.isEmpty() ? QString() : HostOrder::iconName(segment.id, segment.warn),
+        const bool named =
+            !m_options.iconThemePath.isEmpty() && HostOrder::recoloursSymbolicIcons(m_options.currentDesktop);
+        item->setIcon(named ? HostOrder::iconName(segment.id, segment.warn) : QString(),
                       m_options.iconThemePath,
                       pixmaps([&](int size) {
                           return ProviderArtwork::panelIcon(m_logos, segment.id, segment.warn, ink, size);
                       }));
         item->setLabel(segment.label, guideFor(segment.label));
         break;
+    }
     case StatusSegment::Icon::idle:
         item->setIcon(QString(), QString(),
                       pixmaps([&](int size) { return ProviderArtwork::menuBarIcon(m_logos, size, ink); }));
@@ -182,6 +201,10 @@ SniStatusItem::Entry SniStatusItem::create(const StatusSegment &segment)
                                         HostOrder::title(segment.name),
                                         HostOrder::orderingIndex(segment.id),
                                         QDBusObjectPath(DBusMenuExporter::objectPath), this);
+    if (HostOrder::leftClickOnlyActivates(m_options.currentDesktop)) {
+        // Leave the D-Bus call first: the menu runs its own loop.
+        entry.item->setActivation([this] { QTimer::singleShot(0, this, &SniStatusItem::popUpMenu); });
+    }
     entry.menu = new DBusMenuExporter(
         m_rows, m_handlers, [this](const QString &name) { return menuIconPng(name); }, this);
     apply(entry, segment);

@@ -3,11 +3,13 @@
 #include "platform/StatusItem.h"
 #include "platform/linux/StatusNotifierItem.h"
 #include "platform/qt/ProviderArtwork.h"
+#include "platform/qt/RowsMenu.h"
 
 #include <QColor>
 #include <QDBusServiceWatcher>
 #include <QObject>
 
+#include <memory>
 #include <vector>
 
 class DBusMenuExporter;
@@ -62,6 +64,7 @@ private:
     void destroy(Entry &entry);
     void registerWithWatcher(const Entry &entry) const;
     QByteArray menuIconPng(const QString &name);
+    void popUpMenu();
 
     Options m_options;
     QList<StatusMenuRow> m_rows;
@@ -70,5 +73,6 @@ private:
     QDBusServiceWatcher m_watcherWatch;
     int m_created = 0;
     ProviderArtwork::LogoCache m_logos;
+    std::unique_ptr<RowsMenu> m_popup; // for hosts that leave the menu to the item on a left click
     QHash<QString, std::pair<QColor, QByteArray>> m_menuIcons; // by logo name: colour drawn with, PNG
 };

@@ -106,7 +106,9 @@ void StatusNotifierItem::setLabel(const QString &label, const QString &guide)
 // The item is a menu: hosts that call Activate on a click show the menu when it fails.
 void StatusNotifierItem::Activate(int, int)
 {
-    if (calledFromDBus())
+    if (m_activate)
+        m_activate();
+    else if (calledFromDBus())
         sendErrorReply(QDBusError::NotSupported, QStringLiteral("The item is a menu"));
 }
 

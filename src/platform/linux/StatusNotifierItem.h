@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QObject>
 
+#include <functional>
+
 // (iiay): one icon size, ARGB32 in network byte order.
 struct SniIconPixmap
 {
@@ -72,6 +74,8 @@ public:
     void setIcon(const QString &name, const QString &themePath, const SniIconPixmapList &pixmaps);
     void setToolTip(const QString &title, const QString &text);
     void setLabel(const QString &label, const QString &guide);
+    // What a click that calls Activate does; without it Activate fails, which hosts take as "show the menu".
+    void setActivation(std::function<void()> activate) { m_activate = std::move(activate); }
 
     QString category() const { return QStringLiteral("ApplicationStatus"); }
     QString id() const { return m_id; }
@@ -107,6 +111,7 @@ signals:
     void XAyatanaNewLabel(const QString &label, const QString &guide);
 
 private:
+    std::function<void()> m_activate;
     QString m_id;
     QString m_title;
     uint m_orderingIndex;

@@ -1,7 +1,6 @@
 #include "TrayIconStatusItem.h"
 
 #include <QCursor>
-#include <QFont>
 #include <QPixmap>
 
 TrayIconStatusItem::TrayIconStatusItem(std::function<QColor()> ink, QObject *parent)
@@ -45,21 +44,10 @@ void TrayIconStatusItem::showSegments(const QList<StatusSegment> &segments)
 
 TrayIconStatusItem::Icon TrayIconStatusItem::create(const QString &id)
 {
-    Icon icon{id, std::make_unique<QMenu>(), std::make_unique<QSystemTrayIcon>()};
-    QMenu *menu = icon.menu.get();
-    fillMenu(*menu);
+    Icon icon{id, std::make_unique<RowsMenu>(m_ink), std::make_unique<QSystemTrayIcon>()};
+    RowsMenu *menu = icon.menu.get();
+    menu->setRows(m_rows, m_handlers);
     icon.tray->setContextMenu(menu);
-    connect(menu, &QMenu::aboutToShow, this, [this, menu] {
-        if (m_handlers.aboutToShow)
-            m_handlers.aboutToShow();
-        syncMenu(*menu);
-        if (m_handlers.openChanged)
-            m_handlers.openChanged(true);
-    });
-    connect(menu, &QMenu::aboutToHide, this, [this] {
-        if (m_handlers.openChanged)
-            m_handlers.openChanged(false);
-    });
     connect(icon.tray.get(), &QSystemTrayIcon::activated, menu, [menu](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::Trigger)
             menu->popup(QCursor::pos());
@@ -72,52 +60,12 @@ void TrayIconStatusItem::setMenu(const QList<StatusMenuRow> &rows, StatusMenuHan
     m_rows = rows;
     m_handlers = std::move(handlers);
     for (Icon &icon : m_icons)
-        fillMenu(*icon.menu);
+        icon.menu->setRows(m_rows, m_handlers);
 }
 
 void TrayIconStatusItem::updateMenu(const QList<StatusMenuRow> &rows)
 {
     m_rows = rows;
     for (Icon &icon : m_icons)
-        syncMenu(*icon.menu);
-}
-
-void TrayIconStatusItem::fillMenu(QMenu &menu)
-{
-    menu.clear();
-    for (const StatusMenuRow &row : std::as_const(m_rows)) {
-        QAction *action = row.separator ? menu.addSeparator() : menu.addAction(row.title);
-        const int id = row.id;
-        if (!row.separator) {
-            connect(action, &QAction::triggered, this, [this, id] {
-                if (m_handlers.activate)
-                    m_handlers.activate(id);
-            });
-        }
-    }
-    syncMenu(menu);
-}
-
-void TrayIconStatusItem::syncMenu(QMenu &menu)
-{
-    const QList<QAction *> actions = menu.actions();
-    const QColor color = m_ink();
-    for (qsizetype i = 0; i < m_rows.size() && i < actions.size(); ++i) {
-        const StatusMenuRow &row = m_rows[i];
-        QAction *action = actions[i];
-        action->setVisible(row.visible);
-        if (row.separator)
-            continue;
-        action->setText(row.title);
-        action->setEnabled(row.enabled);
-        action->setShortcut(QKeySequence(row.shortcut));
-        if (!row.icon.isEmpty()) {
-            action->setIcon(QIcon(QPixmap::fromImage(
-                ProviderArtwork::tinted(ProviderArtwork::providerPNG(m_logos, row.icon, 16, color), color))));
-        }
-        QFont font = menu.font();
-        if (row.style != StatusMenuRow::Style::plain)
-            font.setPointSizeF(font.pointSizeF() * 0.9);
-        action->setFont(font);
-    }
+        icon.menu->updateRows(rows);
 }

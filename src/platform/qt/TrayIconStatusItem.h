@@ -2,6 +2,7 @@
 
 #include "platform/StatusItem.h"
 #include "platform/qt/ProviderArtwork.h"
+#include "platform/qt/RowsMenu.h"
 
 #include <QColor>
 #include <QMenu>
@@ -37,13 +38,11 @@ private:
     struct Icon
     {
         QString id;
-        std::unique_ptr<QMenu> menu;
+        std::unique_ptr<RowsMenu> menu;
         std::unique_ptr<QSystemTrayIcon> tray;
     };
 
     Icon create(const QString &id);
-    void fillMenu(QMenu &menu);
-    void syncMenu(QMenu &menu);
 
     std::function<QColor()> m_ink;
     std::vector<Icon> m_icons;
