@@ -8,6 +8,7 @@ bool placesNewItemsFirst(const QString &currentDesktop)
 {
     // GNOME Shell's AppIndicator extension puts every new item leftmost; Plasma's tray sorts by category and
     // title, and among equal ones the last registered comes first. Xfce's plugin sorts by XAyatanaOrderingIndex.
+    // Budgie ("Budgie:GNOME") has only a tray, which also puts the newest icon leftmost.
     const QStringList desktops = currentDesktop.split(QLatin1Char(':'));
     return desktops.contains(QStringLiteral("GNOME"), Qt::CaseInsensitive)
         || desktops.contains(QStringLiteral("KDE"), Qt::CaseInsensitive);

@@ -1,5 +1,6 @@
 #include "PanelStatusItem.h"
 
+#include "platform/linux/HostOrder.h"
 #include "platform/qt/TrayIconStatusItem.h"
 
 #include <QDBusConnection>
@@ -14,7 +15,8 @@ PanelStatusItem::PanelStatusItem(SniStatusItem::Options options, QObject *parent
         m_active = std::make_unique<SniStatusItem>(m_options);
         m_usesNotifierItems = true;
     } else {
-        m_active = std::make_unique<TrayIconStatusItem>(m_options.ink);
+        m_active = std::make_unique<TrayIconStatusItem>(m_options.ink,
+                                                        HostOrder::placesNewItemsFirst(m_options.currentDesktop));
         connect(&m_watcherWatch, &QDBusServiceWatcher::serviceRegistered, this,
                 &PanelStatusItem::switchToNotifierItems);
     }

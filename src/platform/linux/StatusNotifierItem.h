@@ -59,6 +59,8 @@ class StatusNotifierItem final : public QObject, protected QDBusContext
     Q_PROPERTY(SniToolTip ToolTip READ toolTip)
     Q_PROPERTY(bool ItemIsMenu READ itemIsMenu)
     Q_PROPERTY(QDBusObjectPath Menu READ menu)
+    Q_PROPERTY(QString IconAccessibleDesc READ accessibleDescription)
+    Q_PROPERTY(QString AttentionAccessibleDesc READ emptyText)
     Q_PROPERTY(QString XAyatanaLabel READ label)
     Q_PROPERTY(QString XAyatanaLabelGuide READ labelGuide)
     Q_PROPERTY(uint XAyatanaOrderingIndex READ orderingIndex)
@@ -91,6 +93,11 @@ public:
     bool itemIsMenu() const { return true; }
     QDBusObjectPath menu() const { return m_menuPath; }
     QString label() const { return m_label; }
+    // What screen readers say of the icon: "Claude S:73%  W:41%".
+    QString accessibleDescription() const
+    {
+        return m_label.isEmpty() ? m_toolTipTitle : m_toolTipTitle + QLatin1Char(' ') + m_label;
+    }
     QString labelGuide() const { return m_labelGuide; }
     uint orderingIndex() const { return m_orderingIndex; }
 

@@ -1,10 +1,11 @@
 #include "RowsMenu.h"
 
+#include "platform/qt/SemanticColors.h"
+
 #include <QPixmap>
 
-RowsMenu::RowsMenu(std::function<QColor()> ink, QWidget *parent)
+RowsMenu::RowsMenu(QWidget *parent)
     : QMenu(parent)
-    , m_ink(std::move(ink))
 {
     connect(this, &QMenu::aboutToShow, this, [this] {
         if (m_handlers.aboutToShow)
@@ -46,7 +47,7 @@ void RowsMenu::updateRows(const QList<StatusMenuRow> &rows)
 void RowsMenu::sync()
 {
     const QList<QAction *> actions = this->actions();
-    const QColor color = m_ink();
+    const QColor color = SemanticColors::label(palette()); // the logos in the menu's own text colour
     for (qsizetype i = 0; i < m_rows.size() && i < actions.size(); ++i) {
         const StatusMenuRow &row = m_rows[i];
         QAction *action = actions[i];

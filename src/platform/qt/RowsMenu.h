@@ -10,8 +10,7 @@ class RowsMenu final : public QMenu
 {
     Q_OBJECT
 public:
-    // `ink` gives the colour of the logos at the moment of drawing.
-    explicit RowsMenu(std::function<QColor()> ink, QWidget *parent = nullptr);
+    explicit RowsMenu(QWidget *parent = nullptr);
 
     // Builds the actions for the rows; `handlers` hear of openings, closings and clicks.
     void setRows(const QList<StatusMenuRow> &rows, const StatusMenuHandlers &handlers);
@@ -21,7 +20,6 @@ public:
 private:
     void sync();
 
-    std::function<QColor()> m_ink;
     QList<StatusMenuRow> m_rows;
     StatusMenuHandlers m_handlers;
     ProviderArtwork::LogoCache m_logos;

@@ -3,9 +3,10 @@
 #include <QCursor>
 #include <QPixmap>
 
-TrayIconStatusItem::TrayIconStatusItem(std::function<QColor()> ink, QObject *parent)
+TrayIconStatusItem::TrayIconStatusItem(std::function<QColor()> ink, bool newIconsFirst, QObject *parent)
     : QObject(parent)
     , m_ink(std::move(ink))
+    , m_newIconsFirst(newIconsFirst)
 {
 }
 
@@ -37,14 +38,20 @@ void TrayIconStatusItem::showSegments(const QList<StatusSegment> &segments)
         tray.setIcon(icon);
         tray.setToolTip(segment.toolTipText.isEmpty() ? segment.toolTipTitle
                                                       : segment.toolTipTitle + QLatin1Char('\n') + segment.toolTipText);
-        tray.show();
     }
     m_icons = std::move(icons); // icons whose segment went are hidden and deleted here
+    // Trays place icons in the order they appear, or the newest first (Budgie's): show them so the first comes first.
+    if (m_newIconsFirst) {
+        std::for_each(m_icons.rbegin(), m_icons.rend(), [](Icon &icon) { icon.tray->show(); });
+    } else {
+        for (Icon &icon : m_icons)
+            icon.tray->show();
+    }
 }
 
 TrayIconStatusItem::Icon TrayIconStatusItem::create(const QString &id)
 {
-    Icon icon{id, std::make_unique<RowsMenu>(m_ink), std::make_unique<QSystemTrayIcon>()};
+    Icon icon{id, std::make_unique<RowsMenu>(), std::make_unique<QSystemTrayIcon>()};
     RowsMenu *menu = icon.menu.get();
     menu->setRows(m_rows, m_handlers);
     icon.tray->setContextMenu(menu);

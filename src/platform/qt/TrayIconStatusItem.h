@@ -18,8 +18,9 @@ class TrayIconStatusItem final : public QObject, public StatusItem
 {
     Q_OBJECT
 public:
-    // `ink` gives the colour of the panel's text at the moment of drawing.
-    explicit TrayIconStatusItem(std::function<QColor()> ink, QObject *parent = nullptr);
+    // `ink` gives the colour of the panel's text at the moment of drawing; `newIconsFirst` says the
+    // tray puts each new icon before the others.
+    explicit TrayIconStatusItem(std::function<QColor()> ink, bool newIconsFirst = false, QObject *parent = nullptr);
     ~TrayIconStatusItem() override;
 
     void showSegments(const QList<StatusSegment> &segments) override;
@@ -45,6 +46,7 @@ private:
     Icon create(const QString &id);
 
     std::function<QColor()> m_ink;
+    bool m_newIconsFirst;
     std::vector<Icon> m_icons;
     QList<StatusMenuRow> m_rows;
     StatusMenuHandlers m_handlers;
