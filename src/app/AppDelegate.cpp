@@ -26,7 +26,7 @@ void AppDelegate::applicationDidFinishLaunching()
     const QString desktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP");
     auto *ink = new PanelInk(desktop, PanelInk::defaultConfigHome(), this);
     m_statusItem = std::make_unique<PanelStatusItem>(
-        SniStatusItem::Options{[ink] { return ink->color(); }, PanelInk::iconThemePath(), desktop});
+        SniStatusItem::Options{[ink] { return ink->color(); }, SniStatusItem::exportIconTheme(), desktop});
     m_presenter = std::make_unique<PanelPresenter>(*m_statusItem, AppSettings::shared(), desktop);
     m_statusBarController = new StatusBarController(
         StatusBarServices{

@@ -14,7 +14,7 @@
 #include <QDBusReply>
 #include <QApplication>
 #include <QMenu>
-#include <QTemporaryDir>
+#include <QStandardPaths>
 #include <QtTest>
 
 namespace {
@@ -224,8 +224,14 @@ private slots:
     {
         QFETCH(QString, desktop);
         QFETCH(bool, named);
-        QTemporaryDir theme;
-        Harness h(SniStatusItem::Options{[] { return QColor(Qt::white); }, theme.path(), desktop});
+        QStandardPaths::setTestModeEnabled(true);
+        const QString theme = SniStatusItem::exportIconTheme();
+        for (const char *name : {"claude", "claude-warning", "openai", "openai-warning"}) {
+            QFile icon(theme + QStringLiteral("/hicolor/scalable/apps/quotabar-%1-symbolic.svg").arg(name));
+            QVERIFY2(icon.open(QIODevice::ReadOnly), qPrintable(icon.fileName()));
+            QVERIFY(icon.readAll().contains("class=\"ColorScheme-Text\"")); // Plasma recolours only these
+        }
+        Harness h(SniStatusItem::Options{[] { return QColor(Qt::white); }, theme, desktop});
         h.start();
         h.claude.deliver(h.claudeRecord());
         const QString claude = h.item.serviceNames().value(0);
@@ -235,7 +241,7 @@ private slots:
         if (!named)
             return;
         QCOMPARE(itemProperty<QString>(claude, QStringLiteral("IconName")), QStringLiteral("quotabar-claude-symbolic"));
-        QCOMPARE(itemProperty<QString>(claude, QStringLiteral("IconThemePath")), theme.path());
+        QCOMPARE(itemProperty<QString>(claude, QStringLiteral("IconThemePath")), theme);
 
         SignalProbe probe;
         QVERIFY(QDBusConnection::sessionBus().connect(claude, StatusNotifierItem::objectPath, itemInterface,

@@ -4,6 +4,10 @@
 #include "platform/linux/HostOrder.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QStandardPaths>
 #include <QCursor>
 #include <QTimer>
 #include <QCoreApplication>
@@ -252,4 +256,24 @@ QByteArray SniStatusItem::menuIconPng(const QString &name)
     image.save(&buffer, "PNG");
     cached = {color, png};
     return png;
+}
+
+QString SniStatusItem::exportIconTheme()
+{
+    // Hosts read the icons from files, so the ones compiled into the program are written out once per start.
+    const QString root = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/icons");
+    const QString apps = root + QStringLiteral("/hicolor/scalable/apps");
+    if (!QDir().mkpath(apps))
+        return {};
+    QDirIterator icons(QStringLiteral(":/icons/hicolor/scalable/apps"));
+    bool any = false;
+    while (icons.hasNext()) {
+        const QString source = icons.next();
+        const QString target = apps + QLatin1Char('/') + icons.fileName();
+        QFile::remove(target);
+        any = QFile::copy(source, target) || any;
+        QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                                          | QFileDevice::ReadOther);
+    }
+    return any ? root : QString();
 }

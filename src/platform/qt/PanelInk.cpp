@@ -3,7 +3,6 @@
 #include "platform/qt/SemanticColors.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QGuiApplication>
 #include <QRegularExpression>
@@ -115,24 +114,4 @@ QColor PanelInk::choose(const Hints &hints)
     if (!hints.gtkTheme.isEmpty())
         return darkInk;
     return hints.paletteText;
-}
-
-QString PanelInk::iconThemePath()
-{
-    // Hosts read the icons from files, so the ones compiled into the program are written out once per start.
-    const QString root = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/icons");
-    const QString apps = root + QStringLiteral("/hicolor/scalable/apps");
-    if (!QDir().mkpath(apps))
-        return {};
-    QDirIterator icons(QStringLiteral(":/icons/hicolor/scalable/apps"));
-    bool any = false;
-    while (icons.hasNext()) {
-        const QString source = icons.next();
-        const QString target = apps + QLatin1Char('/') + icons.fileName();
-        QFile::remove(target);
-        any = QFile::copy(source, target) || any;
-        QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-                                          | QFileDevice::ReadOther);
-    }
-    return any ? root : QString();
 }

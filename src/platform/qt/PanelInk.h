@@ -33,8 +33,6 @@ public:
     Hints read() const;
 
     static QString defaultConfigHome();
-    // A folder holding the symbolic logos as an icon theme, for hosts that look icons up by name.
-    static QString iconThemePath();
 
 signals:
     void changed();
