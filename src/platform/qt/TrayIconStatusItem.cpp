@@ -28,8 +28,11 @@ QImage TrayIconStatusItem::draw(const StatusSegment &segment, int size)
 void TrayIconStatusItem::showSegments(const QList<StatusSegment> &segments)
 {
     std::vector<Icon> icons;
+    std::size_t lastNew = 0; // one past the last new icon
     for (const StatusSegment &segment : segments) {
         auto found = std::find_if(m_icons.begin(), m_icons.end(), [&segment](const Icon &i) { return i.id == segment.id; });
+        if (found == m_icons.end())
+            lastNew = icons.size() + 1;
         icons.push_back(found != m_icons.end() ? std::move(*found) : create(segment.id));
         QIcon icon;
         for (const int size : {16, 22, 24, 32, 48})
@@ -42,6 +45,9 @@ void TrayIconStatusItem::showSegments(const QList<StatusSegment> &segments)
     m_icons = std::move(icons); // icons whose segment went are hidden and deleted here
     // Trays place icons in the order they appear, or the newest first (Budgie's): show them so the first comes first.
     if (m_newIconsFirst) {
+        // Icons meant to come before a new one are docked again after it.
+        for (std::size_t i = 0; i + 1 < lastNew; ++i)
+            m_icons[i].tray->hide();
         std::for_each(m_icons.rbegin(), m_icons.rend(), [](Icon &icon) { icon.tray->show(); });
     } else {
         for (Icon &icon : m_icons)
