@@ -1,10 +1,11 @@
 # Debian and Ubuntu packages that building, running and testing Quotabar need.
-# Sourced by scripts/run and scripts/test.
+# Sourced by scripts/run, scripts/test and scripts/package.
 
-# The tests draw offscreen and start their own dbus-daemon; the fonts make renderings legible.
+# The build renders the application icon with rsvg-convert; the tests draw offscreen and start their
+# own dbus-daemon; the fonts make renderings legible.
 QUOTABAR_PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libicu-dev
+    qt6-base-dev qt6-base-dev-tools libicu-dev librsvg2-bin
     dbus fonts-dejavu-core
 )
 
@@ -29,8 +30,8 @@ quotabar_install_packages() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# Configures and builds into ./build.
+# Configures (with any extra cache settings given) and builds into ./build.
 quotabar_build() {
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE="${CMAKE_BUILD_TYPE:-RelWithDebInfo}"
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE="${CMAKE_BUILD_TYPE:-RelWithDebInfo}" "$@"
     cmake --build build
 }

@@ -2,9 +2,12 @@
 
 #include "app/AppSettings.h"
 #include "app/SharedInstances.h"
+#include "interface/StatusService.h"
 #include "onboarding/WelcomeGuideLaunch.h"
 #include "platform/linux/LogindWakeMonitor.h"
 #include "platform/linux/PanelStatusItem.h"
+#include "platform/linux/StatusBusObject.h"
+#include "platform/linux/WallClockMonitor.h"
 #include "platform/qt/AppearanceMonitor.h"
 #include "platform/qt/PanelInk.h"
 #include "platform/qt/QtNetworkPathMonitor.h"
@@ -40,13 +43,35 @@ void AppDelegate::applicationDidFinishLaunching()
             [] { return std::make_unique<QtNetworkPathMonitor>(); },
         },
         SharedInstances::commands(), this);
+    SharedInstances::followUsage(*m_statusBarController);
 
     auto *wake = new LogindWakeMonitor(this);
     connect(wake, &LogindWakeMonitor::didWake, m_statusBarController, &StatusBarController::systemDidWake);
+    auto *wallClock = new WallClockMonitor(this);
+    connect(wallClock, &WallClockMonitor::changed, m_statusBarController, &StatusBarController::clockChanged);
     auto *appearance = new AppearanceMonitor(this);
     connect(appearance, &AppearanceMonitor::changed, m_statusBarController, &StatusBarController::appearanceChanged);
     connect(ink, &PanelInk::changed, m_statusBarController, &StatusBarController::appearanceChanged);
 
+    publishStatus();
+
     WelcomeGuideLaunch::scheduleIfNeeded(SharedInstances::defaults(), SharedInstances::scheduler(),
                                          [] { SharedInstances::commands().openOnboarding(); });
+}
+
+void AppDelegate::publishStatus()
+{
+    auto *service = new StatusService(
+        StatusService::Services{AppSettings::shared(), *m_statusBarController, SharedInstances::notifications(),
+                                SharedInstances::scheduler(), SharedInstances::clock()},
+        this);
+    auto *bus = new StatusBusObject(
+        StatusBusObject::Handlers{
+            [service] { return QString::fromUtf8(StatusReport::compact(service->status())); },
+            [service] { return StatusReport::busState(service->status()); },
+            [service](std::function<void()> done) { service->refresh(std::move(done)); },
+        },
+        this);
+    connect(service, &StatusService::changed, bus, &StatusBusObject::announceChange);
+    bus->publish(); // without a session bus the panel still works; only the command line cannot reach it
 }

@@ -20,6 +20,9 @@ public:
     void applicationDidFinishLaunching();
 
 private:
+    // Offers the figures to other programs on the session bus.
+    void publishStatus();
+
     std::unique_ptr<PanelStatusItem> m_statusItem;
     std::unique_ptr<PanelPresenter> m_presenter;
     StatusBarController *m_statusBarController = nullptr;

@@ -3,6 +3,8 @@
 #include "app/DefaultsKeys.h"
 #include "platform/DefaultsStore.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr double defaultRefreshInterval = 300.0;
@@ -11,6 +13,13 @@ bool switchValue(const DefaultsStore &defaults, const QString &key)
 {
     const QVariant stored = defaults.object(key);
     return stored.typeId() == QMetaType::Bool ? stored.toBool() : true;
+}
+
+int thresholdValue(const DefaultsStore &defaults, const QString &key, int fallback)
+{
+    const double stored = defaults.number(key);
+    const auto &choices = AppSettings::thresholdChoices;
+    return std::find(choices.begin(), choices.end(), stored) != choices.end() ? static_cast<int>(stored) : fallback;
 }
 
 } // namespace
@@ -31,6 +40,11 @@ AppSettings::AppSettings(DefaultsStore &defaults, LaunchAtLoginApplier applyLaun
     m_showOpenAI = switchValue(defaults, DefaultsKeys::showOpenAI);
     m_claudeSessionExpired = defaults.boolean(DefaultsKeys::claudeSessionExpired);
     m_openAISessionExpired = defaults.boolean(DefaultsKeys::openAISessionExpired);
+    m_notifyLow = switchValue(defaults, DefaultsKeys::notifyLow);
+    m_notifyFirstThreshold = thresholdValue(defaults, DefaultsKeys::notifyFirstThreshold, 20);
+    m_notifySecondThreshold = thresholdValue(defaults, DefaultsKeys::notifySecondThreshold, 5);
+    m_notifyReset = defaults.boolean(DefaultsKeys::notifyReset);
+    m_notifyExpired = switchValue(defaults, DefaultsKeys::notifyExpired);
 }
 
 template<typename T>
@@ -85,4 +99,29 @@ void AppSettings::setOpenAISessionExpired(bool expired)
 {
     assign(m_openAISessionExpired, expired, DefaultsKeys::openAISessionExpired, expired);
     emit openAISessionExpiredSet(expired);
+}
+
+void AppSettings::setNotifyLow(bool notify)
+{
+    assign(m_notifyLow, notify, DefaultsKeys::notifyLow, notify);
+}
+
+void AppSettings::setNotifyFirstThreshold(int percentLeft)
+{
+    assign(m_notifyFirstThreshold, percentLeft, DefaultsKeys::notifyFirstThreshold, double(percentLeft));
+}
+
+void AppSettings::setNotifySecondThreshold(int percentLeft)
+{
+    assign(m_notifySecondThreshold, percentLeft, DefaultsKeys::notifySecondThreshold, double(percentLeft));
+}
+
+void AppSettings::setNotifyReset(bool notify)
+{
+    assign(m_notifyReset, notify, DefaultsKeys::notifyReset, notify);
+}
+
+void AppSettings::setNotifyExpired(bool notify)
+{
+    assign(m_notifyExpired, notify, DefaultsKeys::notifyExpired, notify);
 }

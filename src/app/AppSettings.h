@@ -5,6 +5,7 @@
 
 #include <QObject>
 
+#include <array>
 #include <functional>
 
 class DefaultsStore;
@@ -33,6 +34,14 @@ public:
     bool claudeSessionExpired() const { return m_claudeSessionExpired; }
     bool openAISessionExpired() const { return m_openAISessionExpired; }
 
+    // Desktop notices: percent-left thresholds come from thresholdChoices (defaults 20 and 5).
+    static constexpr std::array<int, 5> thresholdChoices{50, 30, 20, 10, 5};
+    bool notifyLow() const { return m_notifyLow; }
+    int notifyFirstThreshold() const { return m_notifyFirstThreshold; }
+    int notifySecondThreshold() const { return m_notifySecondThreshold; }
+    bool notifyReset() const { return m_notifyReset; }
+    bool notifyExpired() const { return m_notifyExpired; }
+
     // Every setter stores the value even when it is unchanged, then emits changed().
     void setRefreshInterval(double seconds);
     void setLaunchAtLogin(bool enabled); // also asks the system to (un)register the login item
@@ -42,6 +51,11 @@ public:
     void setShowOpenAI(bool show);
     void setClaudeSessionExpired(bool expired);
     void setOpenAISessionExpired(bool expired);
+    void setNotifyLow(bool notify);
+    void setNotifyFirstThreshold(int percentLeft);
+    void setNotifySecondThreshold(int percentLeft);
+    void setNotifyReset(bool notify);
+    void setNotifyExpired(bool notify);
 
 signals:
     void changed();
@@ -65,4 +79,9 @@ private:
     bool m_showOpenAI;
     bool m_claudeSessionExpired;
     bool m_openAISessionExpired;
+    bool m_notifyLow;
+    int m_notifyFirstThreshold;
+    int m_notifySecondThreshold;
+    bool m_notifyReset;
+    bool m_notifyExpired;
 };

@@ -15,4 +15,9 @@ inline const QString openAISessionExpired = QStringLiteral("openAISessionExpired
 inline const QString sessionKey = QStringLiteral("sessionKey");
 inline const QString openAISessionKey = QStringLiteral("openAISessionKey");
 inline const QString onboardingCompleted = QStringLiteral("onboardingCompleted");
+inline const QString notifyLow = QStringLiteral("notifyLow");
+inline const QString notifyFirstThreshold = QStringLiteral("notifyFirstThreshold");
+inline const QString notifySecondThreshold = QStringLiteral("notifySecondThreshold");
+inline const QString notifyReset = QStringLiteral("notifyReset");
+inline const QString notifyExpired = QStringLiteral("notifyExpired");
 }

@@ -2,6 +2,8 @@
 
 #include "platform/LoginItems.h"
 
+#include <QFileInfo>
+
 #include <cstdio>
 
 namespace LaunchAtLoginHelper {
@@ -13,6 +15,13 @@ void setEnabled(LoginItems &loginItems, bool enabled)
         std::fputs(qPrintable(QStringLiteral("LaunchAtLogin error: %1\n").arg(*error)), stdout);
         std::fflush(stdout);
     }
+}
+
+QString programPath(const QString &running, const QString &installed)
+{
+    const QString runningFile = QFileInfo(running).canonicalFilePath();
+    const bool isInstalled = !runningFile.isEmpty() && runningFile == QFileInfo(installed).canonicalFilePath();
+    return isInstalled ? installed : running;
 }
 
 }

@@ -6,6 +6,9 @@
 #include "app/LaunchAtLoginHelper.h"
 #include "app/Notifications.h"
 #include "BuildInfo.h"
+#include "notify/Notifier.h"
+#include "pace/PaceTracker.h"
+#include "platform/linux/FreedesktopNotifications.h"
 #include "platform/qt/DesktopUrlOpener.h"
 #include "platform/qt/MessageBoxAlerts.h"
 #include "platform/qt/NetworkTransport.h"
@@ -34,7 +37,8 @@ struct Platform
     QtScheduler *scheduler = new QtScheduler(QCoreApplication::instance());
     NotificationCenter *notifications = new NotificationCenter(QCoreApplication::instance());
     NetworkTransport *transport = new NetworkTransport(HttpLimits{}, QCoreApplication::instance());
-    XdgAutostart loginItems{QCoreApplication::applicationFilePath()};
+    XdgAutostart loginItems{LaunchAtLoginHelper::programPath(QCoreApplication::applicationFilePath(),
+                                                             QString::fromLatin1(BuildInfo::installedProgram))};
     MessageBoxAlerts alerts;
     DesktopUrlOpener urlOpener;
     // The update check has a connection of its own, apart from the usage fetchers'.
@@ -100,6 +104,18 @@ const StatusBarCommands &commands()
         [] { QCoreApplication::quit(); },
     };
     return instance;
+}
+
+void followUsage(StatusBarController &controller)
+{
+    auto *desktop = new FreedesktopNotifications(
+        {QStringLiteral("Quotabar"), QStringLiteral("app.quotabar.Quotabar")}, QDBusConnection::sessionBus(),
+        &controller);
+    auto *notifier = new Notifier(Notifier::Services{AppSettings::shared(), *desktop, clock(), commands().openPrefs},
+                                  &controller);
+    notifier->follow(controller);
+    auto *pace = new PaceTracker(HistoryStore::defaultFilePath(), clock(), &controller);
+    pace->follow(controller);
 }
 
 }

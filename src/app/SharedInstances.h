@@ -5,6 +5,7 @@ class DefaultsStore;
 class LoginItems;
 class NotificationCenter;
 class Scheduler;
+class StatusBarController;
 class UrlOpener;
 struct StatusBarCommands;
 
@@ -18,4 +19,6 @@ LoginItems &loginItems();
 UrlOpener &urlOpener();
 // The commands the panel menu leads to: windows, update checks, quitting.
 const StatusBarCommands &commands();
+// Notices and the pace history follow the records the controller receives.
+void followUsage(StatusBarController &controller);
 }

@@ -7,5 +7,6 @@ class UrlOpener
 {
 public:
     virtual ~UrlOpener() = default;
-    virtual void open(const QUrl &url) = 0;
+    // False when no handler took the address.
+    virtual bool open(const QUrl &url) = 0;
 };

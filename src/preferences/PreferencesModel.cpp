@@ -79,6 +79,31 @@ void PreferencesModel::setLaunchAtLogin(bool enabled)
     change(&AppSettings::launchAtLogin, &AppSettings::setLaunchAtLogin, enabled);
 }
 
+void PreferencesModel::setNotifyLow(bool notify)
+{
+    change(&AppSettings::notifyLow, &AppSettings::setNotifyLow, notify);
+}
+
+void PreferencesModel::setNotifyFirstThreshold(int percentLeft)
+{
+    change(&AppSettings::notifyFirstThreshold, &AppSettings::setNotifyFirstThreshold, percentLeft);
+}
+
+void PreferencesModel::setNotifySecondThreshold(int percentLeft)
+{
+    change(&AppSettings::notifySecondThreshold, &AppSettings::setNotifySecondThreshold, percentLeft);
+}
+
+void PreferencesModel::setNotifyReset(bool notify)
+{
+    change(&AppSettings::notifyReset, &AppSettings::setNotifyReset, notify);
+}
+
+void PreferencesModel::setNotifyExpired(bool notify)
+{
+    change(&AppSettings::notifyExpired, &AppSettings::setNotifyExpired, notify);
+}
+
 std::optional<int> PreferencesModel::intervalIndex() const
 {
     for (std::size_t i = 0; i < intervals.size(); ++i) {

@@ -53,6 +53,11 @@ public:
     void setPanelStyle(PanelStyle style);
     void setRefreshInterval(double seconds);
     void setLaunchAtLogin(bool enabled);
+    void setNotifyLow(bool notify);
+    void setNotifyFirstThreshold(int percentLeft);
+    void setNotifySecondThreshold(int percentLeft);
+    void setNotifyReset(bool notify);
+    void setNotifyExpired(bool notify);
 
     // The picker row of the stored interval, or absent when it is none of the five.
     std::optional<int> intervalIndex() const;

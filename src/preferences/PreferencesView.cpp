@@ -1,6 +1,7 @@
 #include "PreferencesView.h"
 
 #include "app/AppSettings.h"
+#include "preferences/NotificationsGroup.h"
 #include "preferences/PreferencesModel.h"
 #include "preferences/PreferencesStyles.h"
 #include "preferences/SwitchToggle.h"
@@ -139,6 +140,9 @@ PreferencesView::PreferencesView(PreferencesModel &model, QWidget *parent)
     m_launchToggle = new SwitchToggle(this);
     connect(m_launchToggle, &SwitchToggle::toggled, this, [this](bool on) { m_model.setLaunchAtLogin(on); });
     groupedRow(QStringLiteral("System"), QStringLiteral("Launch at login"), m_launchToggle);
+    page->addWidget(sectionHeader(QStringLiteral("Notifications"), this));
+    m_notifications = new NotificationsGroup(model, this);
+    page->addWidget(m_notifications);
     page->addSpacing(20);
 
     connect(m_claude.toggle, &SwitchToggle::toggled, this, [this](bool on) { m_model.setShowClaude(on); });
@@ -209,7 +213,8 @@ QWidget *PreferencesView::credentialBlock(const ProviderLook &look, CredentialTe
     statusRow->addWidget(controls.keyHelp);
     layout->addLayout(statusRow);
 
-    connect(controls.field, &QLineEdit::textEdited, &test, &CredentialTest::setText);
+    // Any change counts: typing, pasting, or a screen reader or on-screen keyboard setting the text.
+    connect(controls.field, &QLineEdit::textChanged, &test, &CredentialTest::setText);
     connect(controls.field, &QLineEdit::returnPressed, &test, [&test] {
         if (test.canTest())
             test.saveAndTest();
@@ -226,8 +231,10 @@ void PreferencesView::syncProvider(const CredentialTest &test, ProviderControls 
     const QSignalBlocker blocker(controls.toggle);
     controls.toggle->setChecked(shown);
     controls.credentialBlock->setVisible(shown);
-    if (controls.field->text() != test.text())
+    if (controls.field->text() != test.text()) {
+        const QSignalBlocker fieldBlocker(controls.field); // the model's own text is not news to it
         controls.field->setText(test.text());
+    }
     controls.testButton->setEnabled(test.canTest());
     const auto &status = test.status();
     controls.status->setVisible(status.has_value());

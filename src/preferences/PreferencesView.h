@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class CredentialTest;
+class NotificationsGroup;
 class PreferencesModel;
 class QComboBox;
 class QLabel;
@@ -37,6 +38,7 @@ public:
     QComboBox *panelStylePicker() const { return m_panelStylePicker; }
     QComboBox *intervalPicker() const { return m_intervalPicker; }
     SwitchToggle *launchAtLoginToggle() const { return m_launchToggle; }
+    NotificationsGroup *notifications() const { return m_notifications; }
 
 protected:
     bool event(QEvent *event) override;
@@ -64,4 +66,5 @@ private:
     QComboBox *m_panelStylePicker = nullptr;
     QComboBox *m_intervalPicker = nullptr;
     SwitchToggle *m_launchToggle = nullptr;
+    NotificationsGroup *m_notifications = nullptr;
 };

@@ -196,17 +196,27 @@ void StatusBarController::scheduleCountdownTimer()
 
     const QDateTime now = m_services.clock.now();
     bool passed = false;
+    bool passedUnasked = false;
     std::optional<double> soonest;
     for (const QDateTime &reset : resets) {
         const double remaining = now.msecsTo(reset) / 1000.0;
         if (remaining <= 0) {
             passed = true;
+            passedUnasked = passedUnasked || !m_refreshedPassedResets.contains(reset);
             continue;
         }
         const double interval = Countdown::intervalToNextBoundary(remaining);
         soonest = soonest ? std::min(*soonest, interval) : interval;
     }
-    if (passed)
+    // A reset that has passed asks for fresh figures once; a record that keeps it (a provider
+    // that is failing, a token that was removed) waits for the timers instead of asking again
+    // with every delivery.
+    m_refreshedPassedResets.removeIf([&resets](const QDateTime &reset) { return !resets.contains(reset); });
+    for (const QDateTime &reset : resets) {
+        if (now >= reset)
+            m_refreshedPassedResets.insert(reset);
+    }
+    if (passedUnasked)
         refreshNow();
     if (soonest) {
         m_countdownTimer = m_services.scheduler.after(fromSeconds(*soonest), [self] {
@@ -237,8 +247,16 @@ void StatusBarController::updateDisplay()
     emit displayUpdated();
 }
 
+void StatusBarController::clockChanged()
+{
+    // Timers measure time that passes while awake: what the wall clock says now must be redrawn.
+    updateDisplay();
+    scheduleCountdownTimer();
+}
+
 void StatusBarController::systemDidWake()
 {
+    clockChanged();
     scheduleTimer();
     if (m_wakeNetworkMonitor)
         m_wakeNetworkMonitor->cancel();

@@ -8,6 +8,7 @@
 #include "usage/UsageSource.h"
 
 #include <QObject>
+#include <QSet>
 
 class AppSettings;
 class Clock;
@@ -51,12 +52,16 @@ public:
     StatusMenu &menu() { return m_menu; }
     std::optional<Scheduler::TimerId> refreshTimer() const { return m_refreshTimer; }
     std::optional<Scheduler::TimerId> countdownTimer() const { return m_countdownTimer; }
+    // Whether a ChatGPT credential is stored, so that a refresh fetches ChatGPT too.
+    bool hasOpenAIToken() const;
 
 public slots:
     void refreshNow();
     void settingsChanged();
     void appearanceChanged();
     void systemDidWake();
+    // The wall clock jumped (set by hand or by time sync, or the machine resumed).
+    void clockChanged();
     void menuWillOpen();
 
 signals:
@@ -69,7 +74,6 @@ private:
     void scheduleCountdownTimer();
     void updateDisplay();
     void refreshMenuContent();
-    bool hasOpenAIToken() const;
     void cancelTimer(std::optional<Scheduler::TimerId> &timer);
 
     StatusBarServices m_services;
@@ -80,4 +84,5 @@ private:
     std::optional<UsageData> m_currentUsage;
     std::optional<OpenAIUsageData> m_currentOpenAIUsage;
     std::shared_ptr<NetworkPathMonitor> m_wakeNetworkMonitor;
+    QSet<QDateTime> m_refreshedPassedResets; // passed reset instants that already asked for a refresh
 };

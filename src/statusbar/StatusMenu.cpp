@@ -124,8 +124,8 @@ void StatusMenu::showRows(ItemId session, ItemId weekly, ItemId updated, const s
 {
     Item &updatedRow = edit(updated);
     if (usage && usage->usable()) {
-        edit(session).title = MenuTexts::sessionRow(*usage);
-        edit(weekly).title = MenuTexts::weeklyRow(*usage);
+        edit(session).title = MenuTexts::sessionRow(*usage) + suffix(session, usage->sessionPercentage);
+        edit(weekly).title = MenuTexts::weeklyRow(*usage) + suffix(weekly, usage->weeklyPercentage);
         updatedRow.title = MenuTexts::updated(usage->fetchedAt, now);
         updatedRow.enabled = false;
         updatedRow.style = Style::secondary;

@@ -64,6 +64,10 @@ public:
     void showClaude(const std::optional<ProviderUsage> &usage, const QDateTime &now);
     void showOpenAI(bool shown, const std::optional<ProviderUsage> &usage, const QDateTime &now);
 
+    // Text added after a session or weekly row that shows a value; asked at every rewrite.
+    using RowSuffix = std::function<QString(ItemId row)>;
+    void setRowSuffix(RowSuffix suffix) { m_rowSuffix = std::move(suffix); }
+
 signals:
     void changed();
 
@@ -71,9 +75,14 @@ private:
     void showRows(ItemId session, ItemId weekly, ItemId updated, const std::optional<ProviderUsage> &usage,
                   const QDateTime &now);
     Item &edit(ItemId id) { return m_items[id - 1]; }
+    QString suffix(ItemId row, std::optional<double> used) const
+    {
+        return used && m_rowSuffix ? m_rowSuffix(row) : QString();
+    }
 
     std::array<Item, 16> m_items;
     bool m_open = false;
+    RowSuffix m_rowSuffix;
 };
 
 namespace MenuTexts {

@@ -46,14 +46,17 @@ QString providerName(Provider provider)
     return provider == Provider::claude ? QStringLiteral("Claude") : QStringLiteral("ChatGPT");
 }
 
+double remainingRounded(double used)
+{
+    const double remaining = std::round(100.0 - used); // halves away from zero
+    return remaining == 0 ? 0 : remaining;              // no "-0%"
+}
+
 QString pct(std::optional<double> used)
 {
     if (!used)
         return QStringLiteral("new");
-    double remaining = std::round(100.0 - *used); // halves away from zero
-    if (remaining == 0)
-        remaining = 0; // no "-0%"
-    return QString::number(remaining, 'f', 0) + QLatin1Char('%');
+    return QString::number(remainingRounded(*used), 'f', 0) + QLatin1Char('%');
 }
 
 QString timeRemaining(const std::optional<QDateTime> &resetAt, const QDateTime &now)

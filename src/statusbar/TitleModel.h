@@ -42,8 +42,11 @@ struct TitleInputs
 
 namespace Title {
 
-QString providerName(Provider provider); // "Claude", "ChatGPT"
+// "Claude" or "ChatGPT".
+QString providerName(Provider provider);
 
+// 100 minus the used percentage, rounded half away from zero, never -0.
+double remainingRounded(double used);
 // Remaining percentage of a used one: "73%", "-1%", or "new" when unknown.
 QString pct(std::optional<double> used);
 // Coarse countdown to a reset ("3h", "45m", "4d"), or "new" when unknown or passed.

@@ -5,11 +5,20 @@
 namespace Appcast {
 namespace {
 
+constexpr qsizetype maxVersionLength = 64;
+
 std::optional<QString> firstMatch(const QRegularExpression &expression, const QString &text)
 {
     const QRegularExpressionMatch match = expression.match(text);
     return match.hasMatch() ? std::optional(match.captured(0)) : std::nullopt;
 }
+
+// The download this platform installs: a disk image on macOS, a Debian package here.
+#ifdef Q_OS_MACOS
+constexpr const char *downloadPattern = R"((?<=url=")[^"]+\.dmg(?="))";
+#else
+constexpr const char *downloadPattern = R"((?<=url=")[^"]+\.deb(?="))";
+#endif
 
 } // namespace
 
@@ -31,7 +40,7 @@ std::optional<UpdateInfo> parse(const QString &text)
                                           QRegularExpression::UseUnicodePropertiesOption);
     static const QRegularExpression version(
         QStringLiteral(R"((?<=<sparkle:shortVersionString>)[^<]+(?=</sparkle:shortVersionString>))"));
-    static const QRegularExpression download(QStringLiteral(R"((?<=url=")[^"]+\.dmg(?="))"));
+    static const QRegularExpression download(QString::fromLatin1(downloadPattern));
 
     const std::optional<QString> buildText = firstMatch(build, text);
     if (!buildText)
@@ -40,11 +49,16 @@ std::optional<UpdateInfo> parse(const QString &text)
     if (!buildNumber)
         return std::nullopt;
     const QString displayVersion = firstMatch(version, text).value_or(*buildText);
+    // The version stands in an alert's title: one short line or the feed is not trusted.
+    if (displayVersion.size() > maxVersionLength || displayVersion.contains(QLatin1Char('\n'))
+        || displayVersion.contains(QLatin1Char('\r')))
+        return std::nullopt;
     const std::optional<QString> address = firstMatch(download, text);
     if (!address)
         return std::nullopt;
     const QUrl downloadURL(*address, QUrl::StrictMode);
-    if (!downloadURL.isValid() || downloadURL.isRelative())
+    // Only a download over TLS is offered: no plain http, no local files, no other handlers.
+    if (!downloadURL.isValid() || downloadURL.scheme() != QLatin1String("https") || downloadURL.host().isEmpty())
         return std::nullopt;
     return UpdateInfo{*buildNumber, displayVersion, downloadURL};
 }

@@ -10,12 +10,12 @@ struct UpdateInfo
 {
     qint64 build = 0;
     QString version;
-    QUrl downloadURL;
+    QUrl downloadURL; // the package for this platform
 };
 
 namespace Appcast {
 
-// The first build number, display version and disk-image address in the feed's text.
+// The first build number, display version and package address in the feed's text.
 std::optional<UpdateInfo> parse(const QString &text);
 
 // Decimal text with one optional sign to a signed 64-bit integer; absent when it does not fit.

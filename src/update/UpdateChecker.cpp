@@ -72,10 +72,13 @@ void UpdateChecker::showAvailable(const UpdateInfo &info)
         {QStringLiteral("Download Update"), QStringLiteral("Later")},
         true,
     });
-    if (choice == 0) {
-        m_services.urlOpener.open(info.downloadURL);
+    if (choice != 0)
+        return;
+    // Quitting is only right once the download is on its way.
+    if (m_services.urlOpener.open(info.downloadURL))
         m_services.terminate();
-    }
+    else
+        showError();
 }
 
 void UpdateChecker::showUpToDate()

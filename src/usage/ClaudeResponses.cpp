@@ -16,7 +16,12 @@ std::optional<QString> organisationID(const QByteArray &accountBody)
     const auto organization = JsonLookup::object(memberships->first().toObject(), QStringLiteral("organization"));
     if (!organization)
         return std::nullopt;
-    return JsonLookup::text(*organization, QStringLiteral("uuid"));
+    // Percent-encoding keeps any other text one path segment, but addresses always decode
+    // "%2E": "." and ".." would still climb out of the organisation's path.
+    auto uuid = JsonLookup::text(*organization, QStringLiteral("uuid"));
+    if (uuid == QStringLiteral(".") || uuid == QStringLiteral(".."))
+        return std::nullopt;
+    return uuid;
 }
 
 UsageData usageRecord(const QByteArray &usageBody, const QDateTime &now, const ResetLabelMaker &label)

@@ -53,6 +53,15 @@ private slots:
         QTest::newRow("launchAtLogin true") << DefaultsKeys::launchAtLogin << QVariant(true) << "true";
         QTest::newRow("claude expired true") << DefaultsKeys::claudeSessionExpired << QVariant(true) << "true";
         QTest::newRow("openAI expired true") << DefaultsKeys::openAISessionExpired << QVariant(true) << "true";
+        QTest::newRow("notify low absent") << QStringLiteral("none") << QVariant() << "true 20 5 false true";
+        QTest::newRow("notify switches stored")
+            << DefaultsKeys::notifyLow << QVariant(false) << "false 20 5 false true";
+        QTest::newRow("threshold a choice") << DefaultsKeys::notifyFirstThreshold << QVariant(50.0) << "true 50 5 false true";
+        QTest::newRow("threshold not a choice")
+            << DefaultsKeys::notifySecondThreshold << QVariant(7.0) << "true 20 5 false true";
+        QTest::newRow("reset on") << DefaultsKeys::notifyReset << QVariant(true) << "true 20 5 true true";
+        QTest::newRow("expired as text") << DefaultsKeys::notifyExpired << QVariant(QStringLiteral("no"))
+                                         << "true 20 5 false true";
     }
 
     void storedValuesAndFallbacks()
@@ -74,7 +83,13 @@ private slots:
             {DefaultsKeys::claudeSessionExpired, QVariant(settings.claudeSessionExpired()).toString()},
             {DefaultsKeys::openAISessionExpired, QVariant(settings.openAISessionExpired()).toString()},
         };
-        QCOMPARE(values.value(key), loaded);
+        const QString notices = QStringLiteral("%1 %2 %3 %4 %5")
+                                    .arg(QVariant(settings.notifyLow()).toString())
+                                    .arg(settings.notifyFirstThreshold())
+                                    .arg(settings.notifySecondThreshold())
+                                    .arg(QVariant(settings.notifyReset()).toString(),
+                                         QVariant(settings.notifyExpired()).toString());
+        QCOMPARE(values.value(key, notices), loaded);
     }
 
     void everyAssignmentWritesThrough()
@@ -110,6 +125,12 @@ private slots:
         QCOMPARE(reloaded.refreshInterval(), 900.0);
         QCOMPARE(reloaded.showOpenAI(), false);
         QCOMPARE(reloaded.claudeSessionExpired(), true);
+
+        settings.setNotifyFirstThreshold(10);
+        settings.setNotifyReset(true);
+        const AppSettings again(defaults, {});
+        QCOMPARE(again.notifyFirstThreshold(), 10);
+        QCOMPARE(again.notifyReset(), true);
     }
 
     void displayFormatRawValuesRoundTrip()

@@ -78,17 +78,52 @@ private slots:
         QCOMPARE(store.string(QStringLiteral("sessionKey")), std::optional(QStringLiteral("secret")));
     }
 
-    void unreadableFileGivesNoValues()
+    void unreadableFileIsKeptAside_data()
     {
+        QTest::addColumn<bool>("damagedWhileRunning");
+        QTest::newRow("damaged before the start") << false;
+        QTest::newRow("damaged by another program while running") << true;
+    }
+
+    // A damaged file is never overwritten: its bytes survive in a private copy beside it.
+    void unreadableFileIsKeptAside()
+    {
+        QFETCH(bool, damagedWhileRunning);
         QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("settings.json"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("{ not json");
-        file.close();
-        const SettingsDefaultsStore store(path);
-        QVERIFY(!store.object(QStringLiteral("sessionKey")).isValid());
-        QCOMPARE(store.boolean(QStringLiteral("launchAtLogin")), false);
+        const QString path = folder.filePath(QStringLiteral("Quotabar.json"));
+        const QByteArray damaged =
+            R"({"sessionKey": "sk-ant-1", "openAISessionKey": "tok-2", "onboardingCompleted": true,})";
+        const auto damage = [&] {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(damaged);
+        };
+
+        std::optional<SettingsDefaultsStore> store;
+        if (damagedWhileRunning) {
+            store.emplace(path);
+            store->setString(QStringLiteral("sessionKey"), QStringLiteral("old"));
+            QTest::qWait(20); // a later modification time than the store's own write
+            damage();
+        } else {
+            damage();
+            store.emplace(path);
+            QVERIFY(!store->object(QStringLiteral("sessionKey")).isValid());
+        }
+        store->setBoolean(QStringLiteral("claudeSessionExpired"), true);
+
+        const QStringList kept = QDir(folder.path()).entryList({QStringLiteral("Quotabar.json.unreadable-*")});
+        QCOMPARE(kept.size(), 1);
+        QFile copy(folder.filePath(kept.first()));
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll(), damaged);
+        QCOMPARE(fileMode(copy.fileName()), 0600);
+        QCOMPARE(fileMode(path), 0600);
+
+        store.reset();
+        const SettingsDefaultsStore reloaded(path);
+        QCOMPARE(reloaded.boolean(QStringLiteral("claudeSessionExpired")), true);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 2); // a readable file is left alone
     }
 };
 

@@ -1,6 +1,7 @@
 #include "app/AppSettings.h"
 #include "app/DefaultsKeys.h"
 #include "app/Notifications.h"
+#include "preferences/NotificationsGroup.h"
 #include "preferences/PreferencesModel.h"
 #include "preferences/PreferencesView.h"
 #include "preferences/PreferencesWindowController.h"
@@ -9,6 +10,7 @@
 #include "support/MemoryDefaultsStore.h"
 #include "support/Palettes.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -74,6 +76,21 @@ private slots:
         QCOMPARE(again.claudeControls().field->text(), QStringLiteral("typedx"));
         QVERIFY(!(again.windowFlags() & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(again.windowFlags() & Qt::WindowMaximizeButtonHint));
+    }
+
+    void textSetByAssistiveTechnologyReachesTheModel()
+    {
+        Harness h;
+        PreferencesView &view = h.open();
+        QLineEdit *field = view.openAIControls().field;
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(field);
+        QVERIFY(accessible);
+        accessible->setText(QAccessible::Value, QStringLiteral("token-from-a-screen-reader"));
+        QCOMPARE(h.model->openAI().text(), QStringLiteral("token-from-a-screen-reader"));
+        QVERIFY(view.openAIControls().testButton->isEnabled());
+
+        h.model->openAI().setText(QStringLiteral("from the model"));
+        QCOMPARE(field->text(), QStringLiteral("from the model"));
     }
 
     void widthFixedHeightFitsTheContent()
@@ -146,6 +163,49 @@ private slots:
         claude.removeKey->click();
         QCOMPARE(claude.field->text(), QString());
         QVERIFY(!claude.status->isVisible());
+    }
+
+    void notificationsGroupFollowsSystem()
+    {
+        Harness h;
+        PreferencesView &view = h.open();
+        settle();
+        const auto top = [&view](const QString &text) {
+            for (const QLabel *label : view.findChildren<QLabel *>()) {
+                if (label->text() == text && label->isVisible())
+                    return label->mapTo(&view, QPoint()).y();
+            }
+            return -1;
+        };
+        const int system = top(QStringLiteral("SYSTEM"));
+        const int notifications = top(QStringLiteral("NOTIFICATIONS"));
+        QVERIFY(system > 0 && notifications > system);
+        QVERIFY(top(QStringLiteral("Notify when usage runs low")) > notifications);
+        QVERIFY(top(QStringLiteral("Notify when a limit resets")) > top(QStringLiteral("Notify when usage runs low")));
+        QVERIFY(top(QStringLiteral("Notify when a key expires")) > top(QStringLiteral("Notify when a limit resets")));
+        QCOMPARE(view.height(), view.layout()->sizeHint().height());
+
+        const NotificationsGroup &group = *view.notifications();
+        QVERIFY(group.lowToggle()->isChecked());
+        QVERIFY(!group.resetToggle()->isChecked());
+        QVERIFY(group.expiredToggle()->isChecked());
+        QCOMPARE(group.firstThresholdPicker()->currentText(), QStringLiteral("20%"));
+        QCOMPARE(group.secondThresholdPicker()->currentText(), QStringLiteral("5%"));
+        QStringList choices;
+        for (int i = 0; i < group.secondThresholdPicker()->count(); ++i)
+            choices << group.secondThresholdPicker()->itemText(i);
+        QCOMPARE(choices, (QStringList{"50%", "30%", "20%", "10%", "5%"}));
+
+        int changes = 0;
+        QObject::connect(&h.notifications, &NotificationCenter::posted, [&changes] { ++changes; });
+        group.resetToggle()->click();
+        QVERIFY(h.settings.notifyReset());
+        emit group.firstThresholdPicker()->activated(3);
+        QCOMPARE(h.settings.notifyFirstThreshold(), 10);
+        group.lowToggle()->click();
+        QVERIFY(!h.settings.notifyLow());
+        QVERIFY(!group.firstThresholdPicker()->isEnabled());
+        QCOMPARE(changes, 3);
     }
 
     void saveRenderings()

@@ -197,6 +197,66 @@ private slots:
         QVERIFY(h.fetches() - fetchesBefore >= 1 + 7805 / 300);
     }
 
+    void passedResetAsksOnlyOnce_data()
+    {
+        QTest::addColumn<bool>("chatGPTFailing");
+        QTest::addColumn<int>("maxFetchesPerHour");
+        // The refresh timer alone gives 12 an hour; the 10-second retry 360 more.
+        QTest::newRow("ChatGPT token removed, Claude answering") << false << 14;
+        QTest::newRow("ChatGPT stale, Claude failing") << true << 12 + 360 + 2;
+    }
+
+    // A reset instant that has passed and stays in a record must not turn every delivery into
+    // another request.
+    void passedResetAsksOnlyOnce()
+    {
+        QFETCH(bool, chatGPTFailing);
+        QFETCH(int, maxFetchesPerHour);
+        Harness h;
+        h.settings.setDisplayFormat(DisplayFormat::sessionAndTimer);
+        h.defaults.setString(DefaultsKeys::openAISessionKey, QStringLiteral("token"));
+        h.start();
+        h.openAI.deliver(h.openAIRecord(60));
+        if (!chatGPTFailing)
+            h.defaults.remove(DefaultsKeys::openAISessionKey);
+        h.claude.answer = [&h, chatGPTFailing] {
+            h.scheduler.after(250ms, [&h, chatGPTFailing] {
+                UsageData record = h.claudeRecord(7800);
+                if (chatGPTFailing)
+                    record = UsageData::failure(QStringLiteral("HTTP 500"), h.clock.now());
+                h.claude.deliver(record);
+            });
+        };
+        h.scheduler.advance(61s); // the ChatGPT reset passes
+        const int before = h.fetches();
+        h.scheduler.advance(1h);
+        QVERIFY2(h.fetches() - before <= maxFetchesPerHour, qPrintable(QString::number(h.fetches() - before)));
+        QVERIFY(h.fetches() - before >= 12);
+    }
+
+    void wakeAndClockChangesRedrawAtOnce_data()
+    {
+        QTest::addColumn<bool>("wake");
+        QTest::newRow("resume from suspend") << true;
+        QTest::newRow("wall clock set forward") << false;
+    }
+
+    // Timers stand still while the machine sleeps: the countdown must not wait for them.
+    void wakeAndClockChangesRedrawAtOnce()
+    {
+        QFETCH(bool, wake);
+        Harness h;
+        h.settings.setDisplayFormat(DisplayFormat::sessionAndTimer);
+        h.settings.setShowOpenAI(false);
+        h.start();
+        h.claude.deliver(h.claudeRecord(4 * 3600 - 60));
+        QCOMPARE(h.title(), QStringLiteral("Claude S:73%  4h"));
+        h.clock.advance(3 * 3600 * 1000); // asleep: the clock moves, no timer runs
+        wake ? h.controller->systemDidWake() : h.controller->clockChanged();
+        QCOMPARE(h.title(), QStringLiteral("Claude S:73%  1h"));
+        QCOMPARE(h.scheduler.msUntil(h.controller->countdownTimer()), 840000); // "45m" at 2700 s
+    }
+
     void switchingToBothCancelsTheCountdown()
     {
         Harness h;

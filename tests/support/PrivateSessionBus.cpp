@@ -1,9 +1,35 @@
 #include "PrivateSessionBus.h"
 
+#include <QFile>
+
+namespace {
+
+// The session bus's own rules without its service folders.
+const char config[] = R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>unix:tmpdir=/tmp</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+)";
+
+} // namespace
+
 bool PrivateSessionBus::start()
 {
-    m_daemon.start(QStringLiteral("dbus-daemon"),
-                   {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
+    const QString configPath = m_configFolder.filePath(QStringLiteral("session.conf"));
+    QFile configFile(configPath);
+    if (!configFile.open(QIODevice::WriteOnly) || configFile.write(config) < 0)
+        return false;
+    configFile.close();
+    m_daemon.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--config-file=") + configPath,
+                                                   QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
     if (!m_daemon.waitForStarted(5000))
         return false;
     while (!m_daemon.canReadLine()) {

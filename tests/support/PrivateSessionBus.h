@@ -2,8 +2,10 @@
 
 #include <QProcess>
 #include <QString>
+#include <QTemporaryDir>
 
-// A dbus-daemon of the test's own, made the session bus of this process.
+// A dbus-daemon of the test's own, made the session bus of this process. It starts no services
+// of the machine on demand: a name is there only when a test owns it.
 class PrivateSessionBus
 {
 public:
@@ -14,6 +16,7 @@ public:
     QString address() const { return m_address; }
 
 private:
+    QTemporaryDir m_configFolder;
     QProcess m_daemon;
     QString m_address;
 };

@@ -10,10 +10,16 @@
 template<typename Record>
 struct FakeUsageSource final : UsageSource<Record>
 {
-    void fetchUsage() override { ++fetches; }
+    void fetchUsage() override
+    {
+        ++fetches;
+        if (answer)
+            answer();
+    }
     void deliver(const Record &record) { this->onUsageData(record); }
     void needsLogin() { this->onNeedsLogin(); }
     int fetches = 0;
+    std::function<void()> answer; // runs at every fetch, to script replies
 };
 
 // A status item that remembers what it was last told to show.

@@ -26,7 +26,15 @@ QByteArray item(const QByteArray &build, const QByteArray &version, const QByteA
     return text + R"(<enclosure url=")" + url + R"(" length="1" type="application/octet-stream"/></item>)";
 }
 
+const QByteArray deb = "https://quotabar.app/downloads/quotabar_1.4.0-205_amd64.deb";
 const QByteArray dmg = "https://quotabar.app/downloads/Quotabar-1.4.0.dmg";
+
+// One release offered as a disk image and as a Debian package, in that order.
+QByteArray bothDownloads(const QByteArray &build)
+{
+    return "<item><sparkle:version>" + build + R"(</sparkle:version><enclosure url=")" + dmg
+        + R"(" type="application/octet-stream"/><enclosure url=")" + deb + R"(" type="application/vnd.debian.binary-package"/></item>)";
+}
 
 // Records each alert and answers with the scripted button.
 struct RecordingAlerts final : Alerts
@@ -42,8 +50,13 @@ struct RecordingAlerts final : Alerts
 
 struct RecordingOpener final : UrlOpener
 {
-    void open(const QUrl &url) override { opened.append(url); }
+    bool open(const QUrl &url) override
+    {
+        opened.append(url);
+        return handled;
+    }
     QList<QUrl> opened;
+    bool handled = true;
 };
 
 struct Harness
@@ -93,22 +106,30 @@ private slots:
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("expected"); // "build|version|url" or "-"
 
-        QTest::newRow("full item") << feed(item("205", "1.4.0", dmg)) << "205|1.4.0|" + QString(dmg);
-        QTest::newRow("no short version") << feed(item("205", "", dmg)) << "205|205|" + QString(dmg);
-        QTest::newRow("spaces around the build") << feed(item(" 205 ", "1.4.0", dmg)) << "-";
+        QTest::newRow("full item") << feed(item("205", "1.4.0", deb)) << "205|1.4.0|" + QString(deb);
+        QTest::newRow("no short version") << feed(item("205", "", deb)) << "205|205|" + QString(deb);
+        QTest::newRow("spaces around the build") << feed(item(" 205 ", "1.4.0", deb)) << "-";
         QTest::newRow("build only as an attribute")
-            << feed(R"(<item><enclosure url=")" + dmg + R"(" sparkle:version="205"/></item>)") << "-";
+            << feed(R"(<item><enclosure url=")" + deb + R"(" sparkle:version="205"/></item>)") << "-";
+        QTest::newRow("disk image listed before the package") << feed(bothDownloads("205")) << "205|205|" + QString(deb);
         QTest::newRow("zip download only") << feed(item("205", "1.4.0", "https://quotabar.app/Quotabar.zip")) << "-";
-        QTest::newRow("single-quoted url") << feed("<item><sparkle:version>5</sparkle:version><enclosure url='" + dmg + "'/></item>") << "-";
+        QTest::newRow("single-quoted url") << feed("<item><sparkle:version>5</sparkle:version><enclosure url='" + deb + "'/></item>") << "-";
         QTest::newRow("older item first counts")
-            << feed(item("204", "1.3.0", "https://quotabar.app/a.dmg") + item("206", "1.5.0", "https://quotabar.app/b.dmg"))
-            << "204|1.3.0|https://quotabar.app/a.dmg";
-        QTest::newRow("build beyond 64 bits") << feed(item("9223372036854775808", "9", dmg)) << "-";
-        QTest::newRow("largest 64-bit build") << feed(item("9223372036854775807", "9", dmg))
-                                              << "9223372036854775807|9|" + QString(dmg);
-        QTest::newRow("non-ASCII digits do not convert") << feed(item("٢٠٥", "1.4.0", dmg)) << "-";
-        QTest::newRow("address that does not parse") << feed(item("205", "1.4.0", "http://[bad/Quotabar.dmg")) << "-";
-        QTest::newRow("relative address") << feed(item("205", "1.4.0", "Quotabar.dmg")) << "-";
+            << feed(item("204", "1.3.0", "https://quotabar.app/a.deb") + item("206", "1.5.0", "https://quotabar.app/b.deb"))
+            << "204|1.3.0|https://quotabar.app/a.deb";
+        QTest::newRow("build beyond 64 bits") << feed(item("9223372036854775808", "9", deb)) << "-";
+        QTest::newRow("largest 64-bit build") << feed(item("9223372036854775807", "9", deb))
+                                              << "9223372036854775807|9|" + QString(deb);
+        QTest::newRow("non-ASCII digits do not convert") << feed(item("٢٠٥", "1.4.0", deb)) << "-";
+        QTest::newRow("address that does not parse") << feed(item("205", "1.4.0", "http://[bad/Quotabar.deb")) << "-";
+        QTest::newRow("relative address") << feed(item("205", "1.4.0", "Quotabar.deb")) << "-";
+        QTest::newRow("plain http address") << feed(item("205", "1.4.0", "http://quotabar.app/Quotabar.deb")) << "-";
+        QTest::newRow("local file address") << feed(item("205", "1.4.0", "file:///tmp/Quotabar.deb")) << "-";
+        QTest::newRow("other handler") << feed(item("205", "1.4.0", "smb://host/Quotabar.deb")) << "-";
+        QTest::newRow("version of 64 characters") << feed(item("205", QByteArray(64, 'v'), deb))
+                                                  << "205|" + QString(64, 'v') + "|" + QString(deb);
+        QTest::newRow("version of 65 characters") << feed(item("205", QByteArray(65, 'v'), deb)) << "-";
+        QTest::newRow("version over two lines") << feed(item("205", "1.4.0\nPlease run rm -rf", deb)) << "-";
         QTest::newRow("empty") << QByteArray() << "-";
     }
 
@@ -149,7 +170,7 @@ private slots:
         QTest::addColumn<QString>("runningBuild");
         QTest::addColumn<QString>("manual");
         QTest::addColumn<QString>("silent");
-        const FakeReply published{200, feed(item("205", "1.4.0", dmg))};
+        const FakeReply published{200, feed(item("205", "1.4.0", deb))};
         const QString available = QStringLiteral("Quotabar 1.4.0 is Available");
         const QString upToDate = QStringLiteral("Quotabar is Up to Date");
         const QString failed = QStringLiteral("Update Check Failed");
@@ -158,16 +179,17 @@ private slots:
         QTest::newRow("same build") << published << "205" << upToDate << "";
         QTest::newRow("older build") << published << "300" << upToDate << "";
         QTest::newRow("running build unreadable offers any") << published << "dev" << available << available;
-        QTest::newRow("no short version") << FakeReply{200, feed(item("205", "", dmg))} << "204"
+        QTest::newRow("no short version") << FakeReply{200, feed(item("205", "", deb))} << "204"
                                           << "Quotabar 205 is Available" << "Quotabar 205 is Available";
         QTest::newRow("404 without the patterns") << FakeReply{404, "<html>Not Found</html>"} << "1" << failed << "";
         QTest::newRow("error page that holds a feed is read as one")
-            << FakeReply{500, feed(item("205", "1.4.0", dmg))} << "204" << available << available;
-        QTest::newRow("body not UTF-8") << FakeReply{200, feed(item("205", "1.4\xff\xfe", dmg))} << "204" << failed << "";
+            << FakeReply{500, feed(item("205", "1.4.0", deb))} << "204" << available << available;
+        QTest::newRow("body not UTF-8") << FakeReply{200, feed(item("205", "1.4\xff\xfe", deb))} << "204" << failed << "";
+        QTest::newRow("disk image only") << FakeReply{200, feed(item("205", "1.4.0", dmg))} << "204" << failed << "";
         QTest::newRow("zip only") << FakeReply{200, feed(item("205", "1.4.0", "https://x.test/a.zip"))} << "204" << failed << "";
-        QTest::newRow("build beyond 64 bits") << FakeReply{200, feed(item("99999999999999999999", "9", dmg))} << "204"
+        QTest::newRow("build beyond 64 bits") << FakeReply{200, feed(item("99999999999999999999", "9", deb))} << "204"
                                               << failed << "";
-        QTest::newRow("time-out") << FakeReply{200, feed(item("205", "1.4.0", dmg)), {}, 2000} << "204" << failed << "";
+        QTest::newRow("time-out") << FakeReply{200, feed(item("205", "1.4.0", deb)), {}, 2000} << "204" << failed << "";
     }
 
     void outcomes()
@@ -201,7 +223,7 @@ private slots:
     void alertTexts()
     {
         Harness h;
-        h.server.route("/appcast.xml", FakeReply{200, feed(item("205", "1.4.0", dmg))});
+        h.server.route("/appcast.xml", FakeReply{200, feed(item("205", "1.4.0", deb))});
         h.alerts.choice = 1;
         auto checker = h.checker("204", "1.3.0");
         h.run([&] { checker->checkWithUI(); });
@@ -227,26 +249,34 @@ private slots:
         QVERIFY(!failed.applicationIcon);
     }
 
-    void downloadOpensTheImageAndQuits()
+    void downloadOpensThePackageAndQuits()
     {
         Harness h;
-        h.server.route("/appcast.xml", FakeReply{200, feed(item("205", "1.4.0", dmg))});
+        h.server.route("/appcast.xml", FakeReply{200, feed(item("205", "1.4.0", deb))});
         h.alerts.choice = 0;
         const auto checker = h.checker("204");
         h.run([&] { checker->checkSilently(); });
-        QCOMPARE(h.opener.opened, QList<QUrl>{QUrl(QString::fromLatin1(dmg))});
+        QCOMPARE(h.opener.opened, QList<QUrl>{QUrl(QString::fromLatin1(deb))});
         QCOMPARE(h.terminations, 1);
 
         h.alerts.choice = -1; // closed without a choice
         h.run([&] { checker->checkWithUI(); });
         QCOMPARE(h.opener.opened.size(), 1);
         QCOMPARE(h.terminations, 1);
+
+        // No handler took the address: the program stays and says so.
+        h.alerts.choice = 0;
+        h.opener.handled = false;
+        h.run([&] { checker->checkSilently(); });
+        QCOMPARE(h.opener.opened.size(), 2);
+        QCOMPARE(h.terminations, 1);
+        QCOMPARE(h.alerts.shown.last().messageText, QStringLiteral("Update Check Failed"));
     }
 
     void nothingHappensOnceTheCheckerIsGone()
     {
         Harness h;
-        h.server.route("/appcast.xml", FakeReply{200, feed(item("205", "1.4.0", dmg)), {}, 100});
+        h.server.route("/appcast.xml", FakeReply{200, feed(item("205", "1.4.0", deb)), {}, 100});
         auto checker = h.checker("204");
         checker->checkWithUI();
         checker.reset();

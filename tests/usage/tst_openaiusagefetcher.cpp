@@ -50,9 +50,6 @@ private slots:
             << std::optional<QString>(QStringLiteral("tok\nen")) << notAsked << notAsked
             << "error:Session token contains invalid characters" << none;
         QTest::newRow("session 401") << token << FakeReply{401} << notAsked << "needsLogin" << exchangeOnly;
-        QTest::newRow("session Cloudflare challenge")
-            << token << FakeReply{403, "", {{"cf-mitigated", "challenge"}}} << notAsked
-            << "error:Blocked by Cloudflare challenge" << exchangeOnly;
         QTest::newRow("session empty object") << token << FakeReply{200, "{}"} << notAsked
                                               << "error:Session expired or invalid" << exchangeOnly;
         QTest::newRow("access token with a line break")
@@ -62,9 +59,6 @@ private slots:
         QTest::newRow("usage 500") << token << sessionOk << FakeReply{500} << "error:HTTP 500" << both;
         QTest::newRow("usage without rate_limit") << token << sessionOk << FakeReply{200, R"({"plan":"plus"})"}
                                                   << "error:Unexpected usage response format" << both;
-        QTest::newRow("usage behind a Cloudflare challenge")
-            << token << sessionOk << FakeReply{403, "", {{"cf-mitigated", "challenge"}}}
-            << "error:Blocked by Cloudflare challenge" << both;
         QTest::newRow("usage refused after renewal too")
             << token << sessionOk << FakeReply{403} << "error:HTTP 403"
             << QList<QByteArray>{sessionPath, usagePath, sessionPath, usagePath};

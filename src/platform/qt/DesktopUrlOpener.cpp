@@ -2,7 +2,7 @@
 
 #include <QDesktopServices>
 
-void DesktopUrlOpener::open(const QUrl &url)
+bool DesktopUrlOpener::open(const QUrl &url)
 {
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }

@@ -6,5 +6,5 @@
 class DesktopUrlOpener final : public UrlOpener
 {
 public:
-    void open(const QUrl &url) override;
+    bool open(const QUrl &url) override;
 };

@@ -19,9 +19,9 @@ void QtNetworkPathMonitor::start(std::function<void(bool satisfied)> onPathUpdat
     m_connection = QObject::connect(information, &QNetworkInformation::reachabilityChanged, information,
                                     [this, onPathUpdate](QNetworkInformation::Reachability reachability) {
                                         if (!m_cancelled)
-                                            onPathUpdate(reachability == QNetworkInformation::Reachability::Online);
+                                            onPathUpdate(isSatisfied(reachability));
                                     });
-    onPathUpdate(information->reachability() == QNetworkInformation::Reachability::Online);
+    onPathUpdate(isSatisfied(information->reachability()));
 }
 
 void QtNetworkPathMonitor::cancel()

@@ -1,5 +1,7 @@
 #include "SettingsDefaultsStore.h"
 
+#include <QDateTime>
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,17 +13,24 @@ namespace {
 
 constexpr QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 
-bool readJson(QIODevice &device, QSettings::SettingsMap &map)
+// The settings in a file's content; absent when the content is not a JSON object (empty is none).
+std::optional<QSettings::SettingsMap> parseJson(const QByteArray &content)
 {
-    const QByteArray content = device.readAll();
     if (content.trimmed().isEmpty())
-        return true;
+        return QSettings::SettingsMap{};
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(content, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject())
-        return false;
-    map = document.object().toVariantMap();
-    return true;
+        return std::nullopt;
+    return document.object().toVariantMap();
+}
+
+bool readJson(QIODevice &device, QSettings::SettingsMap &map)
+{
+    std::optional<QSettings::SettingsMap> parsed = parseJson(device.readAll());
+    if (parsed)
+        map = std::move(*parsed);
+    return parsed.has_value();
 }
 
 bool writeJson(QIODevice &device, const QSettings::SettingsMap &map)
@@ -52,11 +61,67 @@ QString preparePrivateFile(const QString &filePath)
     return filePath;
 }
 
+// A first free name beside the file for a copy that could not be read.
+QString unreadableCopyName(const QString &filePath)
+{
+    const QString stem = filePath + QStringLiteral(".unreadable-")
+        + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+    QString name = stem;
+    for (int n = 2; QFileInfo::exists(name); ++n)
+        name = stem + QLatin1Char('-') + QString::number(n);
+    return name;
+}
+
+// QSettings cannot merge with a file it cannot read and would replace it with only the keys
+// written since: such a file, credentials and all, is moved aside untouched first. (Where it
+// cannot be renamed, the folder is not writable and the replace fails as well.)
+void keepUnreadableFile(const QString &filePath)
+{
+    QFile file(filePath);
+    if (!file.exists())
+        return;
+    if (file.open(QIODevice::ReadOnly) && parseJson(file.readAll()))
+        return;
+    file.close();
+    const QString kept = unreadableCopyName(filePath);
+    if (!file.rename(kept)) {
+        qWarning().noquote() << "Quotabar: the settings file" << filePath
+                             << "could not be read nor moved aside:" << file.errorString();
+        return;
+    }
+    QFile::setPermissions(kept, ownerOnly);
+    qWarning().noquote() << "Quotabar: the settings file could not be read; it was kept as" << kept
+                         << "and the settings start from their defaults";
+}
+
+QString prepareReadablePrivateFile(const QString &filePath)
+{
+    keepUnreadableFile(filePath);
+    return preparePrivateFile(filePath);
+}
+
 } // namespace
 
 SettingsDefaultsStore::SettingsDefaultsStore(const QString &filePath)
-    : m_settings(preparePrivateFile(filePath), jsonFormat())
+    : m_settings(prepareReadablePrivateFile(filePath), jsonFormat())
 {
+    rememberFileState();
+}
+
+void SettingsDefaultsStore::rememberFileState()
+{
+    const QFileInfo info(m_settings.fileName());
+    m_fileState = {info.lastModified(), info.size()};
+}
+
+void SettingsDefaultsStore::writeThrough()
+{
+    // Someone else wrote the file since: make sure it is still readable before merging into it.
+    const QFileInfo info(m_settings.fileName());
+    if (FileState{info.lastModified(), info.size()} != m_fileState)
+        prepareReadablePrivateFile(m_settings.fileName());
+    m_settings.sync();
+    rememberFileState();
 }
 
 QString SettingsDefaultsStore::defaultFilePath()
@@ -73,11 +138,11 @@ QVariant SettingsDefaultsStore::object(const QString &key) const
 void SettingsDefaultsStore::setObject(const QString &key, const QVariant &value)
 {
     m_settings.setValue(key, value);
-    m_settings.sync();
+    writeThrough();
 }
 
 void SettingsDefaultsStore::remove(const QString &key)
 {
     m_settings.remove(key);
-    m_settings.sync();
+    writeThrough();
 }

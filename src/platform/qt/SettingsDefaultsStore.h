@@ -2,10 +2,12 @@
 
 #include "platform/DefaultsStore.h"
 
+#include <QDateTime>
 #include <QSettings>
 
 // The defaults store as a JSON file behind QSettings: value types survive a reload, every
 // write is flushed at once through an atomic replace, and the file stays private to its owner.
+// A file that cannot be read is kept aside, never overwritten.
 class SettingsDefaultsStore final : public DefaultsStore
 {
 public:
@@ -19,5 +21,16 @@ public:
     void remove(const QString &key) override;
 
 private:
+    struct FileState
+    {
+        QDateTime modified;
+        qint64 size = -1;
+        bool operator==(const FileState &) const = default;
+    };
+
+    void rememberFileState();
+    void writeThrough();
+
     mutable QSettings m_settings;
+    FileState m_fileState;
 };

@@ -1,0 +1,25 @@
+# The Debian package: everything the install rules put under /usr, packed by CPack, with the
+# dependencies that dpkg-shlibdeps finds for the program's libraries.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME quotabar)
+set(CPACK_PACKAGE_VENDOR "Quotabar developers")
+set(CPACK_PACKAGE_CONTACT "${QUOTABAR_MAINTAINER}")
+set(CPACK_PACKAGE_HOMEPAGE_URL https://quotabar.app/)
+set(CPACK_PACKAGE_DIRECTORY ${PROJECT_BINARY_DIR})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_DEBIAN_PACKAGE_RELEASE ${QUOTABAR_BUILD_NUMBER})
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Claude and ChatGPT usage limits in the panel
+Quotabar sits in the panel and shows how much of your Claude and ChatGPT
+usage limits remains: the short rolling session window and the weekly
+window, as remaining percentages, with the reset times one click away.")
+
+include(CPack)

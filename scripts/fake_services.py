@@ -1,0 +1,136 @@
+#!/usr/bin/env python3
+"""HTTPS server behind scripts/fake-services: answers the requests Quotabar sends to the Claude and
+ChatGPT web applications and to the product site's appcast, with canned figures, and logs each one.
+Listens on 127.0.0.1:443 with the certificate made by scripts/fake-services (standard library only)."""
+
+import json
+import os
+import ssl
+import sys
+import time
+from datetime import datetime, timedelta, timezone
+from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
+
+STATE = os.environ["STATE"]
+CLAUDE_KEY = os.environ["CLAUDE_KEY"]
+CHATGPT_KEY = os.environ["CHATGPT_KEY"]
+ACCESS_TOKEN = "quotabar-lab-access-token"
+ORG = "00000000-0000-4000-8000-00000000c1a0"
+# percent used (session, weekly); the appcast's build (1 = the running build: no update offered)
+DEFAULT_FIGURES = {"claude": [27, 59], "chatgpt": [10, 35], "appcast": 1}
+
+APPCAST = """<?xml version="1.0" encoding="utf-8"?>
+<rss version="2.0" xmlns:sparkle="http://www.andymatuschak.org/xml-namespaces/sparkle">
+  <channel>
+    <title>Quotabar</title>
+    <item>
+      <title>Version 1.0.0</title>
+      <sparkle:version>{build}</sparkle:version>
+      <sparkle:shortVersionString>1.0.{build}</sparkle:shortVersionString>
+      <enclosure url="https://quotabar.app/downloads/Quotabar-1.0.{build}.dmg" length="1" type="application/octet-stream"/>
+    </item>
+  </channel>
+</rss>
+"""
+
+
+def figures(which):
+    try:
+        with open(os.path.join(STATE, "figures.json")) as f:
+            return json.load(f).get(which, DEFAULT_FIGURES[which])
+    except (OSError, ValueError):
+        return DEFAULT_FIGURES[which]
+
+
+def iso(moment):
+    return moment.isoformat(timespec="milliseconds").replace("+00:00", "Z")
+
+
+def claude_usage():
+    now = datetime.now(timezone.utc)
+    session, weekly = figures("claude")
+    return {
+        "five_hour": {"utilization": session, "resets_at": iso(now + timedelta(hours=3, minutes=12))},
+        "seven_day": {"utilization": weekly, "resets_at": iso(now + timedelta(days=3, hours=5))},
+        "seven_day_opus": None,
+    }
+
+
+def chatgpt_usage():
+    now = time.time()
+    session, weekly = figures("chatgpt")
+    return {
+        "plan_type": "plus",
+        "rate_limit": {
+            "allowed": True,
+            "limit_reached": False,
+            "primary_window": {"used_percent": session, "limit_window_seconds": 18000,
+                               "reset_at": int(now + 2 * 3600 + 40 * 60)},
+            "secondary_window": {"used_percent": weekly, "limit_window_seconds": 604800,
+                                 "reset_at": int(now + 4 * 86400 + 7 * 3600)},
+        },
+    }
+
+
+def cookies(header):
+    jar = {}
+    for part in (header or "").split(";"):
+        name, _, value = part.strip().partition("=")
+        if name:
+            jar[name] = value
+    return jar
+
+
+class Handler(BaseHTTPRequestHandler):
+    protocol_version = "HTTP/1.1"
+
+    def log_message(self, fmt, *args):
+        sys.stdout.write("%s %s %s\n" % (time.strftime("%H:%M:%S"), self.headers.get("Host", "-"), fmt % args))
+        sys.stdout.flush()
+
+    def answer(self, status, body, kind="application/json"):
+        data = body if isinstance(body, bytes) else json.dumps(body).encode()
+        self.send_response(status)
+        self.send_header("Content-Type", kind)
+        self.send_header("Content-Length", str(len(data)))
+        self.end_headers()
+        self.wfile.write(data)
+
+    def do_GET(self):
+        host = (self.headers.get("Host") or "").split(":")[0]
+        jar = cookies(self.headers.get("Cookie"))
+        path = self.path.split("?")[0]
+        if host == "claude.ai" and path.startswith("/api/"):
+            if jar.get("sessionKey") != CLAUDE_KEY:
+                return self.answer(401, {"error": {"type": "permission_error"}})
+            if path == "/api/account":
+                return self.answer(200, {"uuid": "lab-user", "email_address": "lab@example.invalid",
+                                         "memberships": [{"organization": {"uuid": ORG, "name": "Lab"}}]})
+            if path == "/api/organizations/%s/usage" % ORG:
+                return self.answer(200, claude_usage())
+        elif host == "chatgpt.com":
+            if path == "/api/auth/session":
+                if jar.get("__Secure-next-auth.session-token") != CHATGPT_KEY:
+                    return self.answer(200, {})
+                return self.answer(200, {"accessToken": ACCESS_TOKEN, "user": {"email": "lab@example.invalid"}})
+            if path == "/backend-api/wham/usage":
+                if self.headers.get("Authorization") != "Bearer " + ACCESS_TOKEN:
+                    return self.answer(401, {"detail": "Unauthorized"})
+                return self.answer(200, chatgpt_usage())
+        elif host == "quotabar.app" and path == "/appcast.xml":
+            build = int(figures("appcast"))
+            return self.answer(200, APPCAST.format(build=build).encode(), "application/rss+xml")
+        self.answer(404, {"error": "not found"})
+
+
+def main():
+    context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+    context.load_cert_chain(os.path.join(STATE, "server.pem"))
+    server = ThreadingHTTPServer(("127.0.0.1", 443), Handler)
+    server.socket = context.wrap_socket(server.socket, server_side=True)
+    print("serving", ", ".join(["claude.ai", "chatgpt.com", "quotabar.app"]), "on 127.0.0.1:443", flush=True)
+    server.serve_forever()
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,239 @@
+#include "StatusReport.h"
+
+#include "statusbar/StatusMenu.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace {
+
+QString formatId(DisplayFormat format)
+{
+    switch (format) {
+    case DisplayFormat::both:
+        return QStringLiteral("both");
+    case DisplayFormat::sessionOnly:
+        return QStringLiteral("sessionOnly");
+    case DisplayFormat::weeklyOnly:
+        return QStringLiteral("weeklyOnly");
+    case DisplayFormat::sessionAndTimer:
+        return QStringLiteral("sessionAndTimer");
+    case DisplayFormat::weeklyAndTimer:
+        return QStringLiteral("weeklyAndTimer");
+    }
+    return {};
+}
+
+QJsonValue instant(const std::optional<QDateTime> &at)
+{
+    return at && at->isValid() ? QJsonValue(at->toUTC().toString(Qt::ISODate)) : QJsonValue();
+}
+
+template<typename T>
+QJsonValue orNull(const std::optional<T> &value)
+{
+    return value ? QJsonValue(*value) : QJsonValue();
+}
+
+QJsonObject window(std::optional<double> used, const std::optional<QDateTime> &resetAt,
+                   const std::optional<QString> &phrase, const QDateTime &now)
+{
+    return {
+        {QStringLiteral("used"), orNull(used)},
+        {QStringLiteral("remaining"), used ? QJsonValue(100.0 - *used) : QJsonValue()},
+        {QStringLiteral("remainingRounded"), used ? QJsonValue(Title::remainingRounded(*used)) : QJsonValue()},
+        {QStringLiteral("resetsAt"), instant(resetAt)},
+        {QStringLiteral("resetPhrase"), orNull(phrase)},
+        {QStringLiteral("countdown"), resetAt ? QJsonValue(Title::timeRemaining(resetAt, now)) : QJsonValue()},
+    };
+}
+
+// ok: figures; error: the last fetch failed; expired: the credential was refused; none: nothing yet.
+QString state(const std::optional<ProviderUsage> &usage, bool expired)
+{
+    if (usage)
+        return usage->usable() ? QStringLiteral("ok") : QStringLiteral("error");
+    return expired ? QStringLiteral("expired") : QStringLiteral("none");
+}
+
+QJsonObject provider(const QString &name, bool shown, const std::optional<ProviderUsage> &usage, bool expired,
+                     const TitleModel &title, Provider which, const QDateTime &now)
+{
+    const bool usable = usage && usage->usable();
+    const ProviderUsage values = usable ? *usage : ProviderUsage{};
+    QJsonArray rows;
+    if (usable) {
+        rows = {MenuTexts::sessionRow(values), MenuTexts::weeklyRow(values), MenuTexts::updated(values.fetchedAt, now)};
+    } else {
+        rows = {QStringLiteral("Session  ") + MenuTexts::none, QStringLiteral("Weekly  ") + MenuTexts::none,
+                MenuTexts::expired};
+    }
+    QJsonValue segment;
+    for (const TitleSegment &s : title.segments) {
+        if (s.provider == which && !s.warn)
+            segment = s.text;
+    }
+    return {
+        {QStringLiteral("name"), name},
+        {QStringLiteral("shown"), shown},
+        {QStringLiteral("state"), state(usage, expired)},
+        {QStringLiteral("error"), usage ? orNull(usage->error) : QJsonValue()},
+        {QStringLiteral("credentialExpired"), expired},
+        {QStringLiteral("fetchedAt"), usage ? instant(usage->fetchedAt) : QJsonValue()},
+        {QStringLiteral("session"), window(values.sessionPercentage, values.sessionResetAt, values.sessionLabel, now)},
+        {QStringLiteral("weekly"), window(values.weeklyPercentage, values.weeklyResetAt, values.weeklyLabel, now)},
+        {QStringLiteral("segment"), segment},
+        {QStringLiteral("rows"), rows},
+    };
+}
+
+QList<QJsonObject> shownProviders(const QJsonObject &status)
+{
+    QList<QJsonObject> shown;
+    const QJsonObject providers = status.value(QStringLiteral("providers")).toObject();
+    for (const char *key : {"claude", "chatgpt"}) {
+        const QJsonObject p = providers.value(QLatin1String(key)).toObject();
+        if (p.value(QStringLiteral("shown")).toBool())
+            shown.append(p);
+    }
+    return shown;
+}
+
+// The provider's name, then its menu rows.
+QStringList menuGroup(const QJsonObject &provider)
+{
+    QStringList texts{provider.value(QStringLiteral("name")).toString()};
+    for (const QJsonValue &row : provider.value(QStringLiteral("rows")).toArray())
+        texts.append(row.toString());
+    return texts;
+}
+
+bool hasFigures(const QJsonObject &provider)
+{
+    return provider.value(QStringLiteral("state")).toString() == QLatin1String("ok");
+}
+
+// The class a bar gives the figures, and the lowest remaining percentage it is judged by.
+std::pair<QString, QJsonValue> level(const QJsonObject &status)
+{
+    std::optional<double> lowest;
+    bool error = false;
+    for (const QJsonObject &p : shownProviders(status)) {
+        error = error || !hasFigures(p);
+        for (const char *windowKey : {"session", "weekly"}) {
+            const QJsonValue remaining = p.value(QLatin1String(windowKey)).toObject().value(QStringLiteral("remainingRounded"));
+            if (remaining.isDouble())
+                lowest = std::min(lowest.value_or(remaining.toDouble()), remaining.toDouble());
+        }
+    }
+    QString name = QStringLiteral("ok");
+    if (error)
+        name = QStringLiteral("error");
+    else if (lowest && *lowest <= StatusReport::criticalThreshold)
+        name = QStringLiteral("critical");
+    else if (lowest && *lowest <= StatusReport::lowThreshold)
+        name = QStringLiteral("low");
+    return {name, lowest ? QJsonValue(*lowest) : QJsonValue()};
+}
+
+QVariant busValue(const QJsonValue &value)
+{
+    if (value.isObject())
+        return StatusReport::busState(value.toObject());
+    if (value.isArray()) {
+        QStringList texts;
+        for (const QJsonValue &item : value.toArray())
+            texts.append(item.toString());
+        return texts;
+    }
+    if (value.isDouble())
+        return value.toDouble(); // always d, whether or not the figure is whole
+    return value.toVariant();
+}
+
+} // namespace
+
+namespace StatusReport {
+
+QJsonObject build(const StatusInputs &inputs)
+{
+    const TitleInputs &in = inputs.title;
+    const TitleModel title = Title::make(in);
+    QJsonObject status{
+        {QStringLiteral("version"), version},
+        {QStringLiteral("generatedAt"), instant(in.now)},
+        {QStringLiteral("displayFormat"), formatId(in.format)},
+        {QStringLiteral("displayFormatLabel"), DisplayFormats::rawValue(in.format)},
+        {QStringLiteral("title"), title.plainText()},
+        {QStringLiteral("titleTooltip"), orNull(title.tooltip)},
+        {QStringLiteral("providers"),
+         QJsonObject{
+             {QStringLiteral("claude"), provider(QStringLiteral("Claude"), in.showClaude, in.claude,
+                                                 inputs.claudeSessionExpired, title, Provider::claude, in.now)},
+             {QStringLiteral("chatgpt"), provider(QStringLiteral("ChatGPT"), in.showOpenAI, in.openAI,
+                                                  inputs.openAISessionExpired, title, Provider::openAI, in.now)},
+         }},
+    };
+    const auto [name, lowest] = level(status);
+    status.insert(QStringLiteral("class"), name);
+    status.insert(QStringLiteral("lowestRemaining"), lowest);
+    return status;
+}
+
+QJsonObject waybar(const QJsonObject &status)
+{
+    QStringList groups;
+    for (const QJsonObject &p : shownProviders(status))
+        groups.append(menuGroup(p).join(QLatin1Char('\n')));
+    QJsonObject module{
+        {QStringLiteral("text"), status.value(QStringLiteral("title")).toString()},
+        {QStringLiteral("tooltip"), groups.isEmpty() ? status.value(QStringLiteral("titleTooltip")).toString()
+                                                     : groups.join(QStringLiteral("\n\n"))},
+        {QStringLiteral("class"), status.value(QStringLiteral("class")).toString()},
+    };
+    const QJsonValue lowest = status.value(QStringLiteral("lowestRemaining"));
+    if (lowest.isDouble())
+        module.insert(QStringLiteral("percentage"), lowest);
+    return module;
+}
+
+QString lines(const QJsonObject &status)
+{
+    QStringList out;
+    for (const QJsonObject &p : shownProviders(status)) {
+        QString line = menuGroup(p).join(QStringLiteral("  "));
+        const QJsonValue error = p.value(QStringLiteral("error"));
+        if (error.isString())
+            line += QStringLiteral("  (") + error.toString() + QLatin1Char(')');
+        out.append(line);
+    }
+    if (out.isEmpty())
+        out.append(QStringLiteral("No provider is shown"));
+    return out.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+int exitCode(const QJsonObject &status)
+{
+    for (const QJsonObject &p : shownProviders(status)) {
+        if (!hasFigures(p))
+            return 1;
+    }
+    return 0;
+}
+
+QVariantMap busState(const QJsonObject &status)
+{
+    QVariantMap state;
+    for (auto it = status.begin(); it != status.end(); ++it) {
+        if (!it.value().isNull())
+            state.insert(it.key(), busValue(it.value()));
+    }
+    return state;
+}
+
+QByteArray compact(const QJsonObject &object)
+{
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "statusbar/TitleModel.h"
+
+#include <QJsonObject>
+#include <QVariantMap>
+
+// Everything the status report is built from: the title's inputs and the expired marks.
+struct StatusInputs
+{
+    TitleInputs title;
+    bool claudeSessionExpired = false;
+    bool openAISessionExpired = false;
+};
+
+// The figures as other programs read them: one JSON document (its schema is in the README,
+// "version" 1), and the texts a bar or a terminal shows, all made from that document.
+namespace StatusReport {
+
+inline constexpr int version = 1;
+// Lowest remaining percentage at or below which a bar marks the figures low or critical.
+inline constexpr double lowThreshold = 25;
+inline constexpr double criticalThreshold = 10;
+
+QJsonObject build(const StatusInputs &inputs);
+
+// Waybar's custom-module object: text, tooltip, class, percentage.
+QJsonObject waybar(const QJsonObject &status);
+// One line per shown provider with the menu's texts, or a line saying none is shown.
+QString lines(const QJsonObject &status);
+// 0 when every shown provider has figures, 1 when one has no usable data.
+int exitCode(const QJsonObject &status);
+// The document as D-Bus can carry it (a{sv}): absent values are left out.
+QVariantMap busState(const QJsonObject &status);
+
+QByteArray compact(const QJsonObject &object);
+
+}

@@ -1,0 +1,82 @@
+#include "StatusService.h"
+
+#include "app/AppSettings.h"
+#include "app/Notifications.h"
+#include "platform/Clock.h"
+#include "statusbar/StatusBarController.h"
+
+#include <QPointer>
+
+StatusService::StatusService(Services services, QObject *parent)
+    : QObject(parent)
+    , m_services(services)
+{
+    connect(&m_services.controller, &StatusBarController::displayUpdated, this, &StatusService::changed);
+    connect(&m_services.notifications, &NotificationCenter::posted, this,
+            [this](const QString &name) { resultPosted(name); });
+}
+
+StatusService::~StatusService()
+{
+    for (const PendingRefresh &pending : std::as_const(m_pending))
+        m_services.scheduler.cancel(pending.limit);
+}
+
+QJsonObject StatusService::status() const
+{
+    const AppSettings &settings = m_services.settings;
+    const StatusBarController &controller = m_services.controller;
+    return StatusReport::build(StatusInputs{
+        TitleInputs{
+            settings.displayFormat(),
+            settings.showClaude(),
+            settings.showOpenAI(),
+            ProviderUsage::from(controller.currentUsage()),
+            ProviderUsage::from(controller.currentOpenAIUsage()),
+            m_services.clock.now(),
+        },
+        settings.claudeSessionExpired(),
+        settings.openAISessionExpired(),
+    });
+}
+
+void StatusService::refresh(std::function<void()> done)
+{
+    PendingRefresh pending{++m_nextId, false, !m_services.controller.hasOpenAIToken(), 0, std::move(done)};
+    pending.limit = m_services.scheduler.after(refreshLimit, [self = QPointer(this), id = pending.id] {
+        if (self)
+            self->answer(true, id);
+    });
+    m_pending.append(std::move(pending));
+    m_services.controller.refreshNow();
+}
+
+void StatusService::resultPosted(const QString &name)
+{
+    const bool claude = name == Notifications::usageFetchResult;
+    const bool openAI = name == Notifications::openAIFetchResult;
+    if (!claude && !openAI)
+        return;
+    for (PendingRefresh &pending : m_pending) {
+        pending.claudeReported = pending.claudeReported || claude;
+        pending.openAIReported = pending.openAIReported || openAI;
+    }
+    answer(false);
+}
+
+void StatusService::answer(bool all, std::optional<quint64> onlyId)
+{
+    QList<std::function<void()>> answers;
+    for (auto it = m_pending.begin(); it != m_pending.end();) {
+        const bool chosen = !onlyId || it->id == *onlyId;
+        if (chosen && (all || (it->claudeReported && it->openAIReported))) {
+            m_services.scheduler.cancel(it->limit);
+            answers.append(std::move(it->done));
+            it = m_pending.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    for (const auto &done : answers)
+        done();
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "interface/StatusReport.h"
+#include "platform/Scheduler.h"
+
+#include <QObject>
+
+#include <functional>
+
+class AppSettings;
+class Clock;
+class NotificationCenter;
+class StatusBarController;
+
+// The running program's figures for other programs: the report on demand, a notice after every
+// title redraw, and refreshes that answer once the fetches they started have reported.
+class StatusService final : public QObject
+{
+    Q_OBJECT
+public:
+    struct Services
+    {
+        AppSettings &settings;
+        StatusBarController &controller;
+        NotificationCenter &notifications;
+        Scheduler &scheduler;
+        Clock &clock;
+    };
+
+    static constexpr std::chrono::seconds refreshLimit{30};
+
+    explicit StatusService(Services services, QObject *parent = nullptr);
+    ~StatusService() override;
+
+    QJsonObject status() const;
+    // Fetches now; `done` runs once every fetch started has reported, or after refreshLimit.
+    void refresh(std::function<void()> done);
+
+signals:
+    void changed();
+
+private:
+    struct PendingRefresh
+    {
+        quint64 id = 0;
+        bool claudeReported = false;
+        bool openAIReported = false;
+        Scheduler::TimerId limit = 0;
+        std::function<void()> done;
+    };
+    void resultPosted(const QString &name);
+    // Answers and forgets the refreshes whose fetches have all reported (or all of them).
+    void answer(bool all, std::optional<quint64> onlyId = std::nullopt);
+
+    Services m_services;
+    QList<PendingRefresh> m_pending;
+    quint64 m_nextId = 0;
+};

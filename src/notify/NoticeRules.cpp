@@ -1,0 +1,134 @@
+#include "NoticeRules.h"
+
+#include "pace/DurationText.h"
+#include "platform/Clock.h"
+#include "statusbar/TitleModel.h"
+
+#include <algorithm>
+
+namespace {
+
+// A later reset instant within this of the known one is the same period, reported with jitter.
+constexpr qint64 sameResetTolerance = 60;
+
+QString tag(Provider provider, const QString &what)
+{
+    return (provider == Provider::claude ? QStringLiteral("claude.") : QStringLiteral("openai.")) + what;
+}
+
+QString windowTitle(Provider provider, Window window)
+{
+    return Title::providerName(provider) + QLatin1Char(' ') + UsageWindows::windowName(window);
+}
+
+Notice lowNotice(Provider provider, Window window, const ProviderUsage &usage, const QDateTime &now)
+{
+    Notice notice{tag(provider, UsageWindows::windowName(window)),
+                  windowTitle(provider, window) + QStringLiteral(": ") + Title::pct(UsageWindows::used(usage, window))
+                      + QStringLiteral(" left"),
+                  QString()};
+    if (const auto reset = UsageWindows::resetAt(usage, window); reset && *reset > now)
+        notice.body = QStringLiteral("Resets in ") + DurationText::phrase(now.secsTo(*reset));
+    return notice;
+}
+
+Notice resetNotice(Provider provider, Window window)
+{
+    return {tag(provider, UsageWindows::windowName(window)),
+            windowTitle(provider, window) + QStringLiteral(" limit has reset"), QString()};
+}
+
+Notice expiredNotice(Provider provider)
+{
+    if (provider == Provider::claude)
+        return {tag(provider, QStringLiteral("key")), QStringLiteral("Claude session key expired"),
+                QStringLiteral("Paste a new sessionKey in Preferences."), true};
+    return {tag(provider, QStringLiteral("key")), QStringLiteral("ChatGPT session token expired"),
+            QStringLiteral("Paste a new __Secure-next-auth.session-token in Preferences."), true};
+}
+
+} // namespace
+
+NoticeRules::NoticeRules(const Clock &clock, std::array<bool, 2> expiredAtStart)
+    : m_clock(clock)
+    , m_expired(expiredAtStart)
+{
+}
+
+NoticeRules::WindowState &NoticeRules::state(Provider provider, Window window)
+{
+    return m_windows[static_cast<std::size_t>(provider) * 2 + static_cast<std::size_t>(window)];
+}
+
+QList<Notice> NoticeRules::observe(Provider provider, const ProviderUsage &usage, const NoticeSettings &settings)
+{
+    QList<Notice> notices;
+    if (!usage.usable())
+        return notices;
+    for (const Window window : allWindows) {
+        if (auto notice = observeWindow(provider, window, usage, settings))
+            notices.append(*notice);
+    }
+    return notices;
+}
+
+std::optional<Notice> NoticeRules::observeWindow(Provider provider, Window window, const ProviderUsage &usage,
+                                                 const NoticeSettings &settings)
+{
+    const auto used = UsageWindows::used(usage, window);
+    if (!used)
+        return std::nullopt;
+    const double left = Title::remainingRounded(*used); // the value the user is shown
+    const auto resetAt = UsageWindows::resetAt(usage, window);
+    const QDateTime now = m_clock.now();
+    WindowState &known = state(provider, window);
+    const bool speaks = settings.shown(provider);
+
+    std::optional<Notice> notice;
+    if (known.seen) {
+        // A new period: the known reset instant has passed, and the provider no longer reports it.
+        const bool newPeriod = known.resetAt && now >= *known.resetAt
+                               && (!resetAt || resetAt->toSecsSinceEpoch()
+                                                   > known.resetAt->toSecsSinceEpoch() + sameResetTolerance);
+        const int lowest = std::min(settings.thresholds[0], settings.thresholds[1]);
+        if (newPeriod) {
+            if (settings.reset && speaks && known.left <= lowest)
+                notice = resetNotice(provider, window);
+            for (bool &fired : known.fired)
+                fired = false;
+        }
+        for (auto it = known.fired.begin(); it != known.fired.end(); ++it) {
+            if (left > it.key() + rearmMargin)
+                it.value() = false;
+        }
+    }
+
+    bool crossed = false;
+    for (const int threshold : settings.thresholds) {
+        if (!known.fired.contains(threshold))
+            known.fired.insert(threshold, known.seen && known.left <= threshold);
+        if (left <= threshold && !known.fired.value(threshold)) {
+            known.fired[threshold] = true;
+            crossed = known.seen;
+        }
+    }
+    if (crossed && settings.low && speaks)
+        notice = lowNotice(provider, window, usage, now);
+
+    known.seen = true;
+    known.left = left;
+    if (resetAt || (known.resetAt && now >= *known.resetAt))
+        known.resetAt = resetAt;
+    return notice;
+}
+
+std::optional<Notice> NoticeRules::expiredSet(Provider provider, bool expired, bool keyStored,
+                                              const NoticeSettings &settings)
+{
+    bool &known = m_expired[static_cast<std::size_t>(provider)];
+    const bool turned = expired && !known;
+    known = expired;
+    if (turned && keyStored && settings.expired && settings.shown(provider))
+        return expiredNotice(provider);
+    return std::nullopt;
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "pace/UsageWindow.h"
+
+#include <QList>
+#include <QMap>
+
+#include <array>
+
+class Clock;
+
+// One notice the application wants shown; a notice replaces the earlier one with the same tag.
+struct Notice
+{
+    QString tag; // "claude.session", "openai.weekly", "claude.key"
+    QString summary;
+    QString body;
+    bool offersPreferences = false; // carries the "Open Preferences" action
+};
+
+// What the user chose to be told about.
+struct NoticeSettings
+{
+    bool low = true;
+    std::array<int, 2> thresholds{20, 5}; // percent left
+    bool reset = false;
+    bool expired = true;
+    bool claudeShown = true;
+    bool openAIShown = true;
+
+    bool shown(Provider provider) const { return provider == Provider::claude ? claudeShown : openAIShown; }
+};
+
+// Decides when a window running low, a window resetting and a credential expiring deserve a notice.
+// Each threshold speaks once per window period: it is armed again when the window's reset instant
+// has passed, or when the value left climbs more than five points above it. The first record of a
+// window only arms it; a provider switched off, or a kind of notice switched off, still arms
+// thresholds but says nothing.
+class NoticeRules
+{
+public:
+    static constexpr double rearmMargin = 5;
+
+    NoticeRules(const Clock &clock, std::array<bool, 2> expiredAtStart);
+
+    // A new success record of the provider: the notices it calls for.
+    QList<Notice> observe(Provider provider, const ProviderUsage &usage, const NoticeSettings &settings);
+    // The provider's credential was marked expired (or not): a notice once per expiry, when a key is stored.
+    std::optional<Notice> expiredSet(Provider provider, bool expired, bool keyStored, const NoticeSettings &settings);
+
+private:
+    struct WindowState
+    {
+        bool seen = false;
+        double left = 0;
+        std::optional<QDateTime> resetAt;
+        QMap<int, bool> fired; // threshold → spoken (or passed silently) in this period
+    };
+
+    std::optional<Notice> observeWindow(Provider provider, Window window, const ProviderUsage &usage,
+                                        const NoticeSettings &settings);
+    WindowState &state(Provider provider, Window window);
+
+    const Clock &m_clock;
+    std::array<WindowState, 4> m_windows;
+    std::array<bool, 2> m_expired;
+};

@@ -1,0 +1,61 @@
+#include "Notifier.h"
+
+#include "app/AppSettings.h"
+#include "app/DefaultsKeys.h"
+#include "platform/DefaultsStore.h"
+#include "platform/DesktopNotifications.h"
+#include "statusbar/StatusBarController.h"
+
+Notifier::Notifier(Services services, QObject *parent)
+    : QObject(parent)
+    , m_services(std::move(services))
+    , m_rules(m_services.clock,
+              {m_services.settings.claudeSessionExpired(), m_services.settings.openAISessionExpired()})
+{
+    AppSettings &settings = m_services.settings;
+    connect(&settings, &AppSettings::claudeSessionExpiredSet, this,
+            [this](bool expired) { expiredSet(Provider::claude, expired); });
+    connect(&settings, &AppSettings::openAISessionExpiredSet, this,
+            [this](bool expired) { expiredSet(Provider::openAI, expired); });
+    m_services.desktop.setActionHandler([open = m_services.openPreferences](const QString &action) {
+        if (action == openPreferencesAction && open)
+            open();
+    });
+}
+
+void Notifier::follow(StatusBarController &controller)
+{
+    connect(&controller, &StatusBarController::displayUpdated, this, [this, &controller] {
+        for (const auto &[provider, usage] : m_fresh.take(controller.currentUsage(), controller.currentOpenAIUsage())) {
+            for (const Notice &notice : m_rules.observe(provider, usage, noticeSettings()))
+                show(notice);
+        }
+    });
+}
+
+NoticeSettings Notifier::noticeSettings() const
+{
+    const AppSettings &settings = m_services.settings;
+    return {settings.notifyLow(),
+            {settings.notifyFirstThreshold(), settings.notifySecondThreshold()},
+            settings.notifyReset(),
+            settings.notifyExpired(),
+            settings.showClaude(),
+            settings.showOpenAI()};
+}
+
+void Notifier::expiredSet(Provider provider, bool expired)
+{
+    const QString &key = provider == Provider::claude ? DefaultsKeys::sessionKey : DefaultsKeys::openAISessionKey;
+    const bool keyStored = !m_services.settings.defaults().string(key).value_or(QString()).isEmpty();
+    if (const auto notice = m_rules.expiredSet(provider, expired, keyStored, noticeSettings()))
+        show(*notice);
+}
+
+void Notifier::show(const Notice &notice)
+{
+    DesktopNotice desktop{notice.summary, notice.body, {}};
+    if (notice.offersPreferences)
+        desktop.actions.append({openPreferencesAction, QStringLiteral("Open Preferences")});
+    m_services.desktop.show(notice.tag, desktop);
+}

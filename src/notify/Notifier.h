@@ -1,0 +1,42 @@
+#pragma once
+
+#include "notify/NoticeRules.h"
+
+#include <QObject>
+
+#include <functional>
+
+class AppSettings;
+class DesktopNotifications;
+class StatusBarController;
+
+// Tells the user through desktop notices when a limit runs low or resets and when a stored
+// credential stops working, as the user's settings ask.
+class Notifier final : public QObject
+{
+    Q_OBJECT
+public:
+    static inline const QString openPreferencesAction = QStringLiteral("open-preferences");
+
+    struct Services
+    {
+        AppSettings &settings;
+        DesktopNotifications &desktop;
+        const Clock &clock;
+        std::function<void()> openPreferences;
+    };
+
+    explicit Notifier(Services services, QObject *parent = nullptr);
+
+    // Starts watching the records the controller receives.
+    void follow(StatusBarController &controller);
+
+private:
+    NoticeSettings noticeSettings() const;
+    void expiredSet(Provider provider, bool expired);
+    void show(const Notice &notice);
+
+    Services m_services;
+    NoticeRules m_rules;
+    FreshRecords m_fresh;
+};

@@ -1,0 +1,180 @@
+#include "HistoryStore.h"
+
+#include "platform/Clock.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace {
+
+constexpr auto privateFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+
+QString providerKey(Provider provider)
+{
+    return provider == Provider::claude ? QStringLiteral("claude") : QStringLiteral("openai");
+}
+
+QJsonValue windowJson(const WindowSample &sample)
+{
+    if (!sample.used)
+        return QJsonValue::Null;
+    return QJsonArray{*sample.used, sample.resetAt ? QJsonValue(double(*sample.resetAt)) : QJsonValue::Null};
+}
+
+std::optional<WindowSample> windowFrom(const QJsonValue &value)
+{
+    if (value.isNull())
+        return WindowSample{};
+    const QJsonArray pair = value.toArray();
+    if (!value.isArray() || pair.size() != 2 || !pair[0].isDouble() || !(pair[1].isDouble() || pair[1].isNull()))
+        return std::nullopt;
+    WindowSample sample{pair[0].toDouble(), std::nullopt};
+    if (pair[1].isDouble())
+        sample.resetAt = static_cast<qint64>(pair[1].toDouble());
+    return sample;
+}
+
+QByteArray line(const HistoryEntry &entry)
+{
+    const QJsonObject object{
+        {QStringLiteral("t"), double(entry.at)},
+        {QStringLiteral("p"), providerKey(entry.provider)},
+        {QStringLiteral("s"), windowJson(entry.session)},
+        {QStringLiteral("w"), windowJson(entry.weekly)},
+    };
+    return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
+}
+
+std::optional<HistoryEntry> entryFrom(const QByteArray &text)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(text, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return std::nullopt;
+    const QJsonObject object = document.object();
+    const QString provider = object.value(QStringLiteral("p")).toString();
+    const auto session = windowFrom(object.value(QStringLiteral("s")));
+    const auto weekly = windowFrom(object.value(QStringLiteral("w")));
+    if (!object.value(QStringLiteral("t")).isDouble() || !session || !weekly
+        || (provider != providerKey(Provider::claude) && provider != providerKey(Provider::openAI)))
+        return std::nullopt;
+    return HistoryEntry{static_cast<qint64>(object.value(QStringLiteral("t")).toDouble()),
+                        provider == providerKey(Provider::claude) ? Provider::claude : Provider::openAI,
+                        *session, *weekly};
+}
+
+WindowSample sampleOf(const ProviderUsage &usage, Window window)
+{
+    const auto reset = UsageWindows::resetAt(usage, window);
+    return {UsageWindows::used(usage, window), reset ? std::optional(reset->toSecsSinceEpoch()) : std::nullopt};
+}
+
+void makePrivateFolder(const QString &filePath)
+{
+    const QString folder = QFileInfo(filePath).absolutePath();
+    if (QDir(folder).exists())
+        return;
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder, privateFile | QFileDevice::ExeOwner);
+}
+
+} // namespace
+
+HistoryStore::HistoryStore(QString path, const Clock &clock)
+    : m_path(std::move(path))
+    , m_clock(clock)
+{
+    load();
+}
+
+QString HistoryStore::defaultFilePath()
+{
+    QString base = qEnvironmentVariable("XDG_STATE_HOME");
+    if (base.isEmpty() || QDir::isRelativePath(base))
+        base = QDir::homePath() + QStringLiteral("/.local/state");
+    return base + QStringLiteral("/quotabar/history.jsonl");
+}
+
+void HistoryStore::load()
+{
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray content = file.readAll();
+    bool clean = content.isEmpty() || content.endsWith('\n');
+    for (const QByteArray &text : content.split('\n')) {
+        if (text.trimmed().isEmpty())
+            continue;
+        const auto entry = entryFrom(text);
+        if (!entry)
+            ++m_damagedLines;
+        if (!entry || !accept(*entry))
+            clean = false;
+    }
+    if (dropOld() || !clean)
+        rewrite();
+}
+
+bool HistoryStore::accept(const HistoryEntry &entry)
+{
+    const auto last = std::find_if(m_entries.crbegin(), m_entries.crend(),
+                                   [&entry](const HistoryEntry &kept) { return kept.provider == entry.provider; });
+    if (last != m_entries.crend() && entry.at / 60 <= last->at / 60)
+        return false;
+    m_entries.append(entry);
+    return true;
+}
+
+bool HistoryStore::dropOld()
+{
+    const qint64 oldest = m_clock.now().toSecsSinceEpoch() - keptSeconds;
+    return m_entries.removeIf([oldest](const HistoryEntry &entry) { return entry.at < oldest; }) > 0;
+}
+
+bool HistoryStore::add(Provider provider, const ProviderUsage &usage)
+{
+    if (!usage.usable() || !usage.fetchedAt.isValid())
+        return true;
+    const HistoryEntry entry{usage.fetchedAt.toSecsSinceEpoch(), provider, sampleOf(usage, Window::session),
+                             sampleOf(usage, Window::weekly)};
+    if (!accept(entry))
+        return true;
+    const qint64 now = m_clock.now().toSecsSinceEpoch();
+    if (m_entries.first().at < now - keptSeconds - compactionSlack) {
+        dropOld();
+        return rewrite();
+    }
+    return append(entry);
+}
+
+bool HistoryStore::append(const HistoryEntry &entry)
+{
+    makePrivateFolder(m_path);
+    QFile file(m_path);
+    const bool created = !file.exists();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return false;
+    if (created)
+        file.setPermissions(privateFile);
+    const QByteArray text = line(entry);
+    return file.write(text) == text.size();
+}
+
+bool HistoryStore::rewrite()
+{
+    makePrivateFolder(m_path);
+    QSaveFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.setPermissions(privateFile);
+    for (const HistoryEntry &entry : std::as_const(m_entries))
+        file.write(line(entry));
+    return file.commit();
+}

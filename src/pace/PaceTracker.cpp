@@ -1,0 +1,47 @@
+#include "PaceTracker.h"
+
+#include "platform/Clock.h"
+#include "statusbar/StatusBarController.h"
+
+PaceTracker::PaceTracker(const QString &historyPath, const Clock &clock, QObject *parent)
+    : QObject(parent)
+    , m_clock(clock)
+    , m_history(historyPath, clock)
+{
+}
+
+void PaceTracker::follow(StatusBarController &controller)
+{
+    controller.menu().setRowSuffix([this](StatusMenu::ItemId row) { return rowSuffix(row); });
+    connect(&controller, &StatusBarController::displayUpdated, this, [this, &controller] { keep(controller); });
+}
+
+void PaceTracker::keep(StatusBarController &controller)
+{
+    const auto fresh = m_fresh.take(controller.currentUsage(), controller.currentOpenAIUsage());
+    for (const auto &[provider, usage] : fresh)
+        m_history.add(provider, usage);
+    // The rows were written before this record was kept; a closed menu gets them again.
+    if (!fresh.isEmpty() && !controller.menu().isOpen())
+        controller.menuWillOpen();
+}
+
+std::optional<Forecast> PaceTracker::forecast(Provider provider, Window window) const
+{
+    QList<Pace::Point> points;
+    for (const HistoryEntry &entry : m_history.entries()) {
+        const WindowSample &sample = entry.window(window);
+        if (entry.provider == provider && sample.used)
+            points.append({entry.at, *sample.used, sample.resetAt});
+    }
+    return Pace::forecast(points);
+}
+
+QString PaceTracker::rowSuffix(StatusMenu::ItemId row) const
+{
+    const bool openAI = row == StatusMenu::openAISessionItem || row == StatusMenu::openAIWeeklyItem;
+    const bool weekly = row == StatusMenu::claudeWeeklyItem || row == StatusMenu::openAIWeeklyItem;
+    return Pace::menuSuffix(forecast(openAI ? Provider::openAI : Provider::claude,
+                                     weekly ? Window::weekly : Window::session),
+                            m_clock.now());
+}

@@ -1,0 +1,194 @@
+#include "app/DefaultsKeys.h"
+#include "interface/StatusService.h"
+#include "platform/linux/StatusBusObject.h"
+#include "support/ControllerHarness.h"
+#include "support/PrivateSessionBus.h"
+#include "support/Waiting.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+
+// Collects the Changed signals a listener on its own connection hears.
+class Listener final : public QObject
+{
+    Q_OBJECT
+public:
+    QStringList heard;
+public slots:
+    void changed(const QString &status) { heard.append(status); }
+};
+
+QJsonObject parse(const QByteArray &text)
+{
+    return QJsonDocument::fromJson(text).object();
+}
+
+} // namespace
+
+// The running program's interface over a private session bus, reached by the real command line.
+class TestStatusBus : public QObject
+{
+    Q_OBJECT
+
+    PrivateSessionBus m_bus;
+    ControllerHarness<FakeStatusItem> m_app;
+    std::unique_ptr<StatusService> m_service;
+    std::unique_ptr<StatusBusObject> m_object;
+
+    // Runs the command line; the caller waits for it.
+    std::unique_ptr<QProcess> start(const QStringList &arguments)
+    {
+        auto process = std::make_unique<QProcess>();
+        process->start(QStringLiteral(QUOTABAR_BINARY), arguments);
+        process->waitForStarted();
+        return process;
+    }
+
+    static bool finished(QProcess &process) { return waitUntil([&] { return process.state() == QProcess::NotRunning; }, 40000); }
+
+    bool publish()
+    {
+        m_object = std::make_unique<StatusBusObject>(StatusBusObject::Handlers{
+            [this] { return QString::fromUtf8(StatusReport::compact(m_service->status())); },
+            [this] { return StatusReport::busState(m_service->status()); },
+            [this](std::function<void()> done) { m_service->refresh(std::move(done)); },
+        });
+        connect(m_service.get(), &StatusService::changed, m_object.get(), &StatusBusObject::announceChange);
+        return m_object->publish();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_bus.start());
+        m_app.start();
+        m_service = std::make_unique<StatusService>(StatusService::Services{
+            m_app.settings, *m_app.controller, m_app.notifications, m_app.scheduler, m_app.clock});
+    }
+
+    void nothingRunningExitsWithTwo()
+    {
+        auto process = start({QStringLiteral("status"), QStringLiteral("--waybar")});
+        QVERIFY(finished(*process));
+        QCOMPARE(process->exitCode(), 2);
+        QVERIFY(process->readAllStandardOutput().isEmpty());
+    }
+
+    void statusAnswersTheDocument()
+    {
+        QVERIFY(publish());
+        m_app.claude.deliver(m_app.claudeRecord(7800, 273600));
+        m_app.openAI.deliver(m_app.openAIRecord(2400, 525600));
+
+        auto json = start({QStringLiteral("status"), QStringLiteral("--json")});
+        QVERIFY(finished(*json));
+        QCOMPARE(json->exitCode(), 0);
+        QCOMPARE(parse(json->readAllStandardOutput()), m_service->status());
+
+        m_app.openAI.needsLogin();
+        auto lines = start({QStringLiteral("status")});
+        QVERIFY(finished(*lines));
+        QCOMPARE(lines->exitCode(), 1);
+        QCOMPARE(QString::fromUtf8(lines->readAllStandardOutput()),
+                 QStringLiteral("Claude  Session  73%  Weekly  41%  Updated just now\n"
+                                "ChatGPT  Session  —  Weekly  —  Session expired — check your key\n"));
+    }
+
+    void interfaceMatchesItsDescription()
+    {
+        QDBusMessage introspect = QDBusMessage::createMethodCall(StatusBusObject::serviceName, StatusBusObject::objectPath,
+                                                                 QStringLiteral("org.freedesktop.DBus.Introspectable"),
+                                                                 QStringLiteral("Introspect"));
+        const QDBusConnection client = QDBusConnection::connectToBus(m_bus.address(), QStringLiteral("introspect"));
+        QDBusPendingCall call = client.asyncCall(introspect);
+        QVERIFY(waitUntil([&] { return call.isFinished(); }));
+        const QString live = call.reply().arguments().value(0).toString();
+        QFile file(QStringLiteral(QUOTABAR_SOURCE_DIR "/resources/dbus/app.quotabar.Quotabar1.xml"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString described = QString::fromUtf8(file.readAll());
+        const auto block = [](const QString &xml) {
+            const qsizetype from = xml.indexOf(QStringLiteral("<interface name=\"app.quotabar.Quotabar1\">"));
+            const qsizetype to = xml.indexOf(QStringLiteral("</interface>"), from);
+            return from < 0 || to < 0 ? QString() : xml.mid(from, to - from).simplified();
+        };
+        QVERIFY(!block(described).isEmpty());
+        QCOMPARE(block(live), block(described));
+    }
+
+    void oneChangedPerDelivery()
+    {
+        Listener listener;
+        QDBusConnection client = QDBusConnection::connectToBus(m_bus.address(), QStringLiteral("listener"));
+        QVERIFY(client.connect(StatusBusObject::serviceName, StatusBusObject::objectPath, StatusBusObject::interfaceName,
+                               QStringLiteral("Changed"), &listener, SLOT(changed(QString))));
+        // The daemon answers in order, so after this round trip it holds the match rule.
+        client.call(QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+                                                   QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetId")));
+        UsageData record = m_app.claudeRecord();
+        record.sessionPercentage = 50;
+        m_app.claude.deliver(record);
+        QVERIFY(waitUntil([&] { return !listener.heard.isEmpty(); }));
+        QTest::qWait(200);
+        QCOMPARE(listener.heard.size(), 1);
+        QCOMPARE(parse(listener.heard.constFirst().toUtf8()).value(QStringLiteral("title")).toString(),
+                 QStringLiteral("Claude S:50%  W:41%    ChatGPT ⚠"));
+    }
+
+    void refreshWaitsForTheResults()
+    {
+        m_app.defaults.setObject(DefaultsKeys::openAISessionKey, QStringLiteral("token"));
+        const int claudeFetches = m_app.claude.fetches;
+        auto process = start({QStringLiteral("refresh"), QStringLiteral("--waybar")});
+        QVERIFY(waitUntil([&] { return m_app.claude.fetches > claudeFetches; }));
+        QCOMPARE(m_app.openAI.fetches > 0, true);
+        m_app.claude.deliver(m_app.claudeRecord());
+        QTest::qWait(300);
+        QCOMPARE(process->state(), QProcess::Running); // ChatGPT has not answered yet
+        m_app.openAI.deliver(m_app.openAIRecord());
+        QVERIFY(finished(*process));
+        QCOMPARE(process->exitCode(), 0);
+        QCOMPARE(parse(process->readAllStandardOutput()).value(QStringLiteral("class")).toString(), QStringLiteral("ok"));
+
+        // Without any result the answer comes at the time limit, with the figures held.
+        auto unanswered = start({QStringLiteral("refresh")});
+        const int fetchesBefore = m_app.claude.fetches;
+        QVERIFY(waitUntil([&] { return m_app.claude.fetches > fetchesBefore; }));
+        m_app.scheduler.advance(std::chrono::seconds(29));
+        QTest::qWait(300);
+        QCOMPARE(unanswered->state(), QProcess::Running);
+        m_app.scheduler.advance(std::chrono::seconds(1));
+        QVERIFY(finished(*unanswered));
+        QCOMPARE(unanswered->exitCode(), 0);
+    }
+
+    void followPrintsEachChangeUntilTheProgramQuits()
+    {
+        auto process = start({QStringLiteral("status"), QStringLiteral("--waybar"), QStringLiteral("--follow")});
+        QByteArray seen;
+        const auto lines = [&] {
+            seen += process->readAllStandardOutput();
+            return seen.count('\n');
+        };
+        QVERIFY(waitUntil([&] { return lines() == 1; }));
+        m_app.claude.needsLogin();
+        QVERIFY(waitUntil([&] { return lines() == 2; }));
+        m_app.claude.deliver(m_app.claudeRecord());
+        QVERIFY(waitUntil([&] { return lines() == 3; }));
+        const QList<QByteArray> printed = seen.trimmed().split('\n');
+        QCOMPARE(parse(printed.at(1)).value(QStringLiteral("class")).toString(), QStringLiteral("error"));
+        QCOMPARE(parse(printed.at(2)).value(QStringLiteral("class")).toString(), QStringLiteral("ok"));
+
+        QDBusConnection::sessionBus().unregisterService(StatusBusObject::serviceName);
+        QVERIFY(finished(*process));
+        QCOMPARE(process->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process->exitCode(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStatusBus)
+#include "tst_statusbus.moc"

@@ -1,0 +1,215 @@
+#include "interface/StatusReport.h"
+
+#include <QtTest>
+
+Q_DECLARE_METATYPE(DisplayFormat)
+
+namespace {
+
+const QDateTime now(QDate(2026, 12, 6), QTime(12, 0), Qt::UTC);
+
+ProviderUsage usage(double session, qint64 sessionReset, double weekly, qint64 weeklyReset, const QString &sessionPhrase,
+                    const QString &weeklyPhrase)
+{
+    ProviderUsage u;
+    u.sessionPercentage = session;
+    u.weeklyPercentage = weekly;
+    u.sessionResetAt = now.addSecs(sessionReset);
+    u.weeklyResetAt = now.addSecs(weeklyReset);
+    u.sessionLabel = sessionPhrase;
+    u.weeklyLabel = weeklyPhrase;
+    u.fetchedAt = now;
+    return u;
+}
+
+// The worked example of the panel title: Claude 27 % / 59 % used, ChatGPT 10 % / 35 % used.
+const ProviderUsage claude = usage(27, 2 * 3600 + 600, 59, 3 * 86400 + 4 * 3600, QStringLiteral("Session resets in 2 hr."),
+                                   QStringLiteral("Weekly resets in 3 days"));
+const ProviderUsage chatGPT = usage(10, 40 * 60, 35, 6 * 86400 + 2 * 3600, QStringLiteral("Session resets in 40 min."),
+                                    QStringLiteral("Weekly resets in 6 days"));
+
+StatusInputs inputs(DisplayFormat format, std::optional<ProviderUsage> claudeUsage = claude,
+                    std::optional<ProviderUsage> openAIUsage = chatGPT)
+{
+    return {TitleInputs{format, true, true, claudeUsage, openAIUsage, now}, false, false};
+}
+
+QString text(const QJsonObject &object)
+{
+    return QString::fromUtf8(StatusReport::compact(object));
+}
+
+ProviderUsage failed(const QString &error)
+{
+    ProviderUsage u;
+    u.fetchedAt = now;
+    u.error = error;
+    return u;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(StatusInputs)
+
+// The status document and the bar texts made from it.
+class TestStatusReport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void workedExample_data()
+    {
+        QTest::addColumn<DisplayFormat>("format");
+        QTest::addColumn<QString>("formatId");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("claudeText");
+        QTest::addColumn<QString>("chatGPTText");
+        QTest::newRow("both") << DisplayFormat::both << "both" << "Session & Weekly" << "S:73%  W:41%" << "S:90%  W:65%";
+        QTest::newRow("session only") << DisplayFormat::sessionOnly << "sessionOnly" << "Session Only" << "73%" << "90%";
+        QTest::newRow("weekly only") << DisplayFormat::weeklyOnly << "weeklyOnly" << "Weekly Only" << "41%" << "65%";
+        QTest::newRow("session and timer") << DisplayFormat::sessionAndTimer << "sessionAndTimer" << "Session & Timer"
+                                           << "S:73%  3h" << "S:90%  45m";
+        QTest::newRow("weekly and timer") << DisplayFormat::weeklyAndTimer << "weeklyAndTimer" << "Weekly & Timer"
+                                          << "W:41%  4d" << "W:65%  7d";
+    }
+
+    void workedExample()
+    {
+        QFETCH(DisplayFormat, format);
+        QFETCH(QString, formatId);
+        QFETCH(QString, label);
+        QFETCH(QString, claudeText);
+        QFETCH(QString, chatGPTText);
+        const QJsonObject status = StatusReport::build(inputs(format));
+
+        const QString title = QStringLiteral("Claude %1    ChatGPT %2").arg(claudeText, chatGPTText);
+        QCOMPARE(text(status),
+                 QStringLiteral(
+                     "{\"class\":\"ok\",\"displayFormat\":\"%1\",\"displayFormatLabel\":\"%2\",\"generatedAt\":\"2026-12-06T12:00:00Z\","
+                     "\"lowestRemaining\":41,\"providers\":{\"chatgpt\":{\"credentialExpired\":false,\"error\":null,"
+                     "\"fetchedAt\":\"2026-12-06T12:00:00Z\",\"name\":\"ChatGPT\",\"rows\":[\"Session  90%  Session resets in 40 min.\","
+                     "\"Weekly  65%  Weekly resets in 6 days\",\"Updated just now\"],\"segment\":\"%4\","
+                     "\"session\":{\"countdown\":\"45m\",\"remaining\":90,\"remainingRounded\":90,\"resetPhrase\":\"Session resets in 40 min.\","
+                     "\"resetsAt\":\"2026-12-06T12:40:00Z\",\"used\":10},\"shown\":true,\"state\":\"ok\","
+                     "\"weekly\":{\"countdown\":\"7d\",\"remaining\":65,\"remainingRounded\":65,\"resetPhrase\":\"Weekly resets in 6 days\","
+                     "\"resetsAt\":\"2026-12-12T14:00:00Z\",\"used\":35}},"
+                     "\"claude\":{\"credentialExpired\":false,\"error\":null,\"fetchedAt\":\"2026-12-06T12:00:00Z\",\"name\":\"Claude\","
+                     "\"rows\":[\"Session  73%  Session resets in 2 hr.\",\"Weekly  41%  Weekly resets in 3 days\",\"Updated just now\"],"
+                     "\"segment\":\"%3\",\"session\":{\"countdown\":\"3h\",\"remaining\":73,\"remainingRounded\":73,"
+                     "\"resetPhrase\":\"Session resets in 2 hr.\",\"resetsAt\":\"2026-12-06T14:10:00Z\",\"used\":27},\"shown\":true,"
+                     "\"state\":\"ok\",\"weekly\":{\"countdown\":\"4d\",\"remaining\":41,\"remainingRounded\":41,"
+                     "\"resetPhrase\":\"Weekly resets in 3 days\",\"resetsAt\":\"2026-12-09T16:00:00Z\",\"used\":59}}},"
+                     "\"title\":\"%5\",\"titleTooltip\":null,\"version\":1}")
+                     .arg(formatId, label, claudeText, chatGPTText, title));
+
+        QCOMPARE(text(StatusReport::waybar(status)),
+                 QStringLiteral("{\"class\":\"ok\",\"percentage\":41,\"text\":\"%1\",\"tooltip\":\"Claude\\nSession  73%  Session "
+                                "resets in 2 hr.\\nWeekly  41%  Weekly resets in 3 days\\nUpdated just now\\n\\nChatGPT\\n"
+                                "Session  90%  Session resets in 40 min.\\nWeekly  65%  Weekly resets in 6 days\\n"
+                                "Updated just now\"}")
+                     .arg(title));
+        QCOMPARE(StatusReport::lines(status),
+                 QStringLiteral("Claude  Session  73%  Session resets in 2 hr.  Weekly  41%  Weekly resets in 3 days  "
+                                "Updated just now\n"
+                                "ChatGPT  Session  90%  Session resets in 40 min.  Weekly  65%  Weekly resets in 6 days  "
+                                "Updated just now\n"));
+        QCOMPARE(StatusReport::exitCode(status), 0);
+    }
+
+    void withoutFigures_data()
+    {
+        QTest::addColumn<StatusInputs>("in");
+        QTest::addColumn<QString>("waybar");
+        QTest::addColumn<QString>("lines");
+        QTest::addColumn<int>("exitCode");
+
+        StatusInputs expired = inputs(DisplayFormat::both, std::nullopt);
+        expired.claudeSessionExpired = true;
+        QTest::newRow("Claude refused, ChatGPT fine")
+            << expired
+            << "{\"class\":\"error\",\"percentage\":65,\"text\":\"Claude ⚠    ChatGPT S:90%  W:65%\",\"tooltip\":\"Claude\\nSession  —\\n"
+               "Weekly  —\\nSession expired — check your key\\n\\nChatGPT\\nSession  90%  Session resets in 40 min.\\n"
+               "Weekly  65%  Weekly resets in 6 days\\nUpdated just now\"}"
+            << "Claude  Session  —  Weekly  —  Session expired — check your key\n"
+               "ChatGPT  Session  90%  Session resets in 40 min.  Weekly  65%  Weekly resets in 6 days  Updated just now\n"
+            << 1;
+
+        StatusInputs onlyClaude = inputs(DisplayFormat::sessionOnly, failed(QStringLiteral("HTTP 500")));
+        onlyClaude.title.showOpenAI = false;
+        QTest::newRow("Claude error, ChatGPT hidden")
+            << onlyClaude
+            << "{\"class\":\"error\",\"text\":\"Claude ⚠\",\"tooltip\":\"Claude\\nSession  —\\nWeekly  —\\n"
+               "Session expired — check your key\"}"
+            << "Claude  Session  —  Weekly  —  Session expired — check your key  (HTTP 500)\n" << 1;
+
+        StatusInputs nothingShown = inputs(DisplayFormat::both, failed(QStringLiteral("HTTP 500")));
+        nothingShown.title.showClaude = false;
+        nothingShown.title.showOpenAI = false;
+        QTest::newRow("nothing shown") << nothingShown << "{\"class\":\"ok\",\"text\":\"\",\"tooltip\":\"HTTP 500\"}"
+                                       << "No provider is shown\n" << 0;
+    }
+
+    void withoutFigures()
+    {
+        QFETCH(StatusInputs, in);
+        QFETCH(QString, waybar);
+        QFETCH(QString, lines);
+        QFETCH(int, exitCode);
+        const QJsonObject status = StatusReport::build(in);
+        QCOMPARE(text(StatusReport::waybar(status)), waybar);
+        QCOMPARE(StatusReport::lines(status), lines);
+        QCOMPARE(StatusReport::exitCode(status), exitCode);
+    }
+
+    void expiredState()
+    {
+        StatusInputs in = inputs(DisplayFormat::both, std::nullopt, std::nullopt);
+        in.openAISessionExpired = true;
+        const QJsonObject providers = StatusReport::build(in).value(QStringLiteral("providers")).toObject();
+        QCOMPARE(providers.value(QStringLiteral("claude")).toObject().value(QStringLiteral("state")).toString(), "none");
+        const QJsonObject openAI = providers.value(QStringLiteral("chatgpt")).toObject();
+        QCOMPARE(openAI.value(QStringLiteral("state")).toString(), "expired");
+        QCOMPARE(openAI.value(QStringLiteral("credentialExpired")).toBool(), true);
+    }
+
+    void thresholds_data()
+    {
+        QTest::addColumn<double>("used");
+        QTest::addColumn<QString>("expectedClass");
+        QTest::addColumn<double>("percentage");
+        QTest::newRow("26 left") << 74.0 << "ok" << 26.0;
+        QTest::newRow("25.4 left shows 25") << 74.6 << "low" << 25.0;
+        QTest::newRow("25 left") << 75.0 << "low" << 25.0;
+        QTest::newRow("11 left") << 89.0 << "low" << 11.0;
+        QTest::newRow("10.5 left shows 11") << 89.5 << "low" << 11.0;
+        QTest::newRow("10 left") << 90.0 << "critical" << 10.0;
+        QTest::newRow("used up") << 100.0 << "critical" << 0.0;
+    }
+
+    void thresholds()
+    {
+        QFETCH(double, used);
+        QFETCH(QString, expectedClass);
+        QFETCH(double, percentage);
+        ProviderUsage low = chatGPT;
+        low.weeklyPercentage = used;
+        const QJsonObject module = StatusReport::waybar(StatusReport::build(inputs(DisplayFormat::sessionOnly, claude, low)));
+        QCOMPARE(module.value(QStringLiteral("class")).toString(), expectedClass);
+        QCOMPARE(module.value(QStringLiteral("percentage")).toDouble(), percentage);
+    }
+
+    void busStateLeavesOutAbsentValues()
+    {
+        const QVariantMap state = StatusReport::busState(StatusReport::build(inputs(DisplayFormat::both)));
+        QVERIFY(!state.contains(QStringLiteral("titleTooltip")));
+        const QVariantMap claudeState = state.value(QStringLiteral("providers")).toMap().value(QStringLiteral("claude")).toMap();
+        QVERIFY(!claudeState.contains(QStringLiteral("error")));
+        QCOMPARE(claudeState.value(QStringLiteral("rows")).toStringList().size(), 3);
+        // One D-Bus type per member: whole and fractional figures alike are doubles.
+        QCOMPARE(claudeState.value(QStringLiteral("session")).toMap().value(QStringLiteral("used")).typeId(),
+                 QMetaType::Double);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStatusReport)
+#include "tst_statusreport.moc"

@@ -1,0 +1,168 @@
+#include "app/DefaultsKeys.h"
+#include "notify/Notifier.h"
+#include "platform/DesktopNotifications.h"
+#include "platform/linux/FreedesktopNotifications.h"
+#include "support/ControllerHarness.h"
+#include "support/PrivateSessionBus.h"
+#include "support/Waiting.h"
+
+#include <QDBusConnection>
+#include <QtTest>
+
+namespace {
+
+// Remembers every notice it was asked to show.
+struct RecordingNotifications final : DesktopNotifications
+{
+    void show(const QString &tag, const DesktopNotice &notice) override { shown.append({tag, notice}); }
+    void setActionHandler(ActionHandler handler) override { actionHandler = std::move(handler); }
+
+    QList<std::pair<QString, DesktopNotice>> shown;
+    ActionHandler actionHandler;
+};
+
+// A notification service on the bus that records each Notify call.
+class FakeNotificationServer : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+public:
+    struct Call
+    {
+        QString appName;
+        uint replacesId;
+        QString appIcon;
+        QString summary;
+        QString body;
+        QStringList actions;
+        QVariantMap hints;
+        int timeout;
+    };
+    QList<Call> calls;
+
+public slots:
+    uint Notify(const QString &appName, uint replacesId, const QString &appIcon, const QString &summary,
+                const QString &body, const QStringList &actions, const QVariantMap &hints, int timeout)
+    {
+        calls.append({appName, replacesId, appIcon, summary, body, actions, hints, timeout});
+        return replacesId ? replacesId : 40 + calls.size();
+    }
+
+signals:
+    void ActionInvoked(uint id, const QString &actionKey);
+    void NotificationClosed(uint id, uint reason);
+};
+
+UsageData sessionRecord(const FakeClock &clock, double used)
+{
+    UsageData record;
+    record.sessionPercentage = used;
+    record.sessionResetAt = clock.now().addSecs(3600);
+    record.fetchedAt = clock.now();
+    return record;
+}
+
+} // namespace
+
+// The notifier between the controller's records, the settings and a notification service.
+class TestNotifier : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void followsNewRecordsOnly()
+    {
+        ControllerHarness<FakeStatusItem> h;
+        RecordingNotifications desktop;
+        h.start();
+        Notifier notifier({h.settings, desktop, h.clock, [] {}});
+        notifier.follow(*h.controller);
+
+        h.claude.deliver(sessionRecord(h.clock, 90)); // already low at start: arms only
+        h.clock.advance(60'000);
+        h.claude.deliver(sessionRecord(h.clock, 96));
+        QCOMPARE(desktop.shown.size(), 1);
+        QCOMPARE(desktop.shown[0].first, QStringLiteral("claude.session"));
+        QCOMPARE(desktop.shown[0].second.summary, QStringLiteral("Claude session: 4% left"));
+        QVERIFY(desktop.shown[0].second.actions.isEmpty());
+
+        // Redraws of the same record say nothing more.
+        h.controller->settingsChanged();
+        h.controller->appearanceChanged();
+        QCOMPARE(desktop.shown.size(), 1);
+
+        h.defaults.setString(DefaultsKeys::openAISessionKey, QStringLiteral("tok"));
+        h.openAI.needsLogin();
+        h.openAI.needsLogin();
+        QCOMPARE(desktop.shown.size(), 2);
+        QCOMPARE(desktop.shown[1].second.summary, QStringLiteral("ChatGPT session token expired"));
+        QCOMPARE(desktop.shown[1].second.actions,
+                 (QList<std::pair<QString, QString>>{{"open-preferences", "Open Preferences"}}));
+    }
+
+    void noticeAndActionOverThePrivateBus()
+    {
+        PrivateSessionBus bus;
+        QVERIFY(bus.start());
+        QDBusConnection serverBus = QDBusConnection::connectToBus(bus.address(), QStringLiteral("server"));
+        FakeNotificationServer server;
+        QVERIFY(serverBus.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &server,
+                                         QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals));
+        QVERIFY(serverBus.registerService(QStringLiteral("org.freedesktop.Notifications")));
+
+        MemoryDefaultsStore defaults;
+        defaults.setString(DefaultsKeys::sessionKey, QStringLiteral("sk-1"));
+        AppSettings settings(defaults, {});
+        FakeClock clock;
+        FreedesktopNotifications desktop({QStringLiteral("Quotabar"), QStringLiteral("app.quotabar.Quotabar")},
+                                         QDBusConnection::connectToBus(bus.address(), QStringLiteral("client")));
+        int preferencesOpened = 0;
+        Notifier notifier({settings, desktop, clock, [&preferencesOpened] { ++preferencesOpened; }});
+
+        settings.setClaudeSessionExpired(true);
+        QVERIFY(waitUntil([&server] { return server.calls.size() == 1; }));
+        const FakeNotificationServer::Call &call = server.calls[0];
+        QCOMPARE(call.appName, QStringLiteral("Quotabar"));
+        QCOMPARE(call.replacesId, 0u);
+        QCOMPARE(call.appIcon, QStringLiteral("app.quotabar.Quotabar"));
+        QCOMPARE(call.summary, QStringLiteral("Claude session key expired"));
+        QCOMPARE(call.body, QStringLiteral("Paste a new sessionKey in Preferences."));
+        QCOMPARE(call.actions, (QStringList{"open-preferences", "Open Preferences"}));
+        QCOMPARE(call.hints.value(QStringLiteral("desktop-entry")).toString(), QStringLiteral("app.quotabar.Quotabar"));
+        QCOMPARE(call.timeout, -1);
+
+        // Another application's notice is not ours to answer; ours opens Preferences.
+        emit server.ActionInvoked(7, QStringLiteral("open-preferences"));
+        emit server.ActionInvoked(41, QStringLiteral("open-preferences"));
+        QVERIFY(waitUntil([&preferencesOpened] { return preferencesOpened > 0; }));
+        QCOMPARE(preferencesOpened, 1);
+
+        // The next expiry replaces the notice shown before.
+        settings.setClaudeSessionExpired(false);
+        settings.setClaudeSessionExpired(true);
+        QVERIFY(waitUntil([&server] { return server.calls.size() == 2; }));
+        QCOMPARE(server.calls[1].replacesId, 41u);
+    }
+
+    void withoutAServiceNothingFails()
+    {
+        FreedesktopNotifications noBus({QStringLiteral("Quotabar"), QString()}, QDBusConnection(QStringLiteral("none")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no session bus$")));
+        noBus.show(QStringLiteral("claude.key"), {QStringLiteral("one"), QString(), {}});
+
+        PrivateSessionBus bus;
+        QVERIFY(bus.start());
+        FreedesktopNotifications desktop({QStringLiteral("Quotabar"), QStringLiteral("app.quotabar.Quotabar")},
+                                         QDBusConnection::connectToBus(bus.address(), QStringLiteral("lonely")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Desktop notifications unavailable")));
+        desktop.show(QStringLiteral("claude.key"), {QStringLiteral("two"), QString(), {}});
+        QTest::qWait(300);
+        // One line only, however many notices follow.
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+        desktop.show(QStringLiteral("claude.key"), {QStringLiteral("three"), QString(), {}});
+        QTest::qWait(300);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNotifier)
+#include "tst_notifier.moc"
