@@ -30,7 +30,8 @@ void AppDelegate::applicationDidFinishLaunching()
     auto *ink = new PanelInk(desktop, PanelInk::defaultConfigHome(), this);
     m_statusItem = std::make_unique<PanelStatusItem>(
         SniStatusItem::Options{[ink] { return ink->color(); }, SniStatusItem::exportIconTheme(), desktop});
-    m_presenter = std::make_unique<PanelPresenter>(*m_statusItem, AppSettings::shared(), desktop);
+    m_presenter = std::make_unique<PanelPresenter>(*m_statusItem, AppSettings::shared(),
+                                                   SharedInstances::scheduler(), desktop);
     m_statusBarController = new StatusBarController(
         StatusBarServices{
             AppSettings::shared(),

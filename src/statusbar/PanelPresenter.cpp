@@ -57,12 +57,28 @@ StatusMenu::ItemId firstRowOf(Provider provider)
 
 } // namespace
 
-PanelPresenter::PanelPresenter(StatusItem &item, const AppSettings &settings, QString currentDesktop, QObject *parent)
+PanelPresenter::PanelPresenter(StatusItem &item, const AppSettings &settings, Scheduler &scheduler,
+                               QString currentDesktop, QObject *parent)
     : QObject(parent)
     , m_item(item)
     , m_settings(settings)
     , m_currentDesktop(std::move(currentDesktop))
+    , m_scheduler(scheduler)
 {
+    // The rows' ages change by the minute while titles may stay for the whole refresh interval.
+    m_tooltipTimer = m_scheduler.every(std::chrono::seconds(60), [this] {
+        if (!m_menu || m_menu->isOpen() || !std::holds_alternative<TitleModel>(m_shown))
+            return;
+        if (m_rewriteRows)
+            m_rewriteRows();
+        refresh();
+    });
+}
+
+PanelPresenter::~PanelPresenter()
+{
+    if (m_tooltipTimer)
+        m_scheduler.cancel(*m_tooltipTimer);
 }
 
 StatusSegment PanelPresenter::segmentFor(const TitleSegment &title, PanelStyle style) const
@@ -142,6 +158,7 @@ QList<StatusMenuRow> PanelPresenter::rows() const
 void PanelPresenter::setMenu(StatusMenu &menu, std::function<void()> aboutToShow)
 {
     m_menu = &menu;
+    m_rewriteRows = aboutToShow;
     connect(&menu, &StatusMenu::changed, this, [this] { m_item.updateMenu(rows()); });
     m_item.setMenu(rows(), StatusMenuHandlers{
                                std::move(aboutToShow),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/PanelStyle.h"
+#include "platform/Scheduler.h"
 #include "platform/StatusItem.h"
 #include "statusbar/TitleView.h"
 
@@ -16,8 +17,11 @@ class PanelPresenter final : public QObject, public TitleView
 {
     Q_OBJECT
 public:
-    // `currentDesktop` is XDG_CURRENT_DESKTOP, for the automatic panel style.
-    PanelPresenter(StatusItem &item, const AppSettings &settings, QString currentDesktop, QObject *parent = nullptr);
+    // `currentDesktop` is XDG_CURRENT_DESKTOP, for the automatic panel style; `scheduler` keeps the
+    // tooltips' "Updated …" rows current between titles.
+    PanelPresenter(StatusItem &item, const AppSettings &settings, Scheduler &scheduler, QString currentDesktop,
+                   QObject *parent = nullptr);
+    ~PanelPresenter() override;
 
     void showPlaceholder(const QString &text) override;
     void showTitle(const TitleModel &title) override;
@@ -33,7 +37,10 @@ private:
     StatusItem &m_item;
     const AppSettings &m_settings;
     QString m_currentDesktop;
+    Scheduler &m_scheduler;
+    std::optional<Scheduler::TimerId> m_tooltipTimer;
     StatusMenu *m_menu = nullptr;
+    std::function<void()> m_rewriteRows;
     std::variant<std::monostate, QString, TitleModel> m_shown;
 };
 

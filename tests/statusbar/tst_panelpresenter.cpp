@@ -91,6 +91,20 @@ private slots:
         QCOMPARE(openAI.toolTipTitle, QStringLiteral("ChatGPT"));
     }
 
+    // Hovering later tells the record's age, though no new title came.
+    void tooltipAgesByTheMinute()
+    {
+        using namespace std::chrono_literals;
+        ControllerHarness<RecordingItem> h;
+        h.start();
+        h.claude.deliver(h.claudeRecord());
+        h.scheduler.advance(125s);
+        QCOMPARE(h.item.segments[0].toolTipText, QStringLiteral("Session  73%\nWeekly  41%\nUpdated 2m ago"));
+        h.controller->menu().setOpen(true); // not while a host shows the menu
+        h.scheduler.advance(60s);
+        QVERIFY(h.item.segments[0].toolTipText.endsWith(QStringLiteral("Updated 2m ago")));
+    }
+
     void idleItemWhenBothAreOff()
     {
         ControllerHarness<RecordingItem> h;
