@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr int panelSizes[] = {16, 22, 24, 32, 48};
 constexpr int menuIconSize = 16;
 
 // The widest text the label is likely to take, so hosts can keep its width steady.
@@ -31,7 +30,7 @@ QString guideFor(const QString &label)
 SniIconPixmapList pixmaps(const std::function<QImage(int size)> &draw)
 {
     SniIconPixmapList list;
-    for (const int size : panelSizes)
+    for (const int size : ProviderArtwork::panelSizes)
         list.append(SniIconPixmap::from(draw(size)));
     return list;
 }

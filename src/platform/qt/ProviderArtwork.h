@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QStringList>
 
+#include <array>
+
 #include <optional>
 
 // The one place that draws provider logos, the warning sign, the idle icon and the figures icon.
@@ -14,6 +16,8 @@ inline const QString resourceFolder = QStringLiteral(":/images");
 inline const QColor systemOrange(0xFF, 0x95, 0x00);
 inline const QColor systemRed(0xFF, 0x3B, 0x30);
 inline const QString idleName = QStringLiteral("Quotabar-nobg");
+// The sizes panel icons are drawn in: what hosts pick at 1x (16 GNOME, 22 Plasma, 24 Xfce and MATE) and at 2x.
+inline constexpr std::array<int, 6> panelSizes{16, 22, 24, 32, 44, 48};
 
 // Logo files decoded once: each size of each logo is kept after its first use.
 class LogoCache

@@ -35,7 +35,7 @@ void TrayIconStatusItem::showSegments(const QList<StatusSegment> &segments)
             lastNew = icons.size() + 1;
         icons.push_back(found != m_icons.end() ? std::move(*found) : create(segment.id));
         QIcon icon;
-        for (const int size : {16, 22, 24, 32, 48})
+        for (const int size : ProviderArtwork::panelSizes)
             icon.addPixmap(QPixmap::fromImage(draw(segment, size)));
         QSystemTrayIcon &tray = *icons.back().tray;
         tray.setIcon(icon);
