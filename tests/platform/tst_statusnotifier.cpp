@@ -231,7 +231,8 @@ private slots:
             QVERIFY2(icon.open(QIODevice::ReadOnly), qPrintable(icon.fileName()));
             QVERIFY(icon.readAll().contains("class=\"ColorScheme-Text\"")); // Plasma recolours only these
         }
-        Harness h(SniStatusItem::Options{[] { return QColor(Qt::white); }, theme, desktop});
+        QColor ink = Qt::white;
+        Harness h(SniStatusItem::Options{[&ink] { return ink; }, theme, desktop});
         h.start();
         h.claude.deliver(h.claudeRecord());
         const QString claude = h.item.serviceNames().value(0);
@@ -253,6 +254,14 @@ private slots:
         QCOMPARE(itemProperty<QString>(claude, QStringLiteral("XAyatanaLabel")), QString());
         QCOMPARE(itemProperty<QString>(openAI, QStringLiteral("IconName")),
                  QStringLiteral("quotabar-openai-warning-symbolic")); // the warning keeps the logo
+
+        // A new panel colour (the desktop's theme changed) redraws the figures.
+        const QByteArray light = itemProperty<QList<SniIconPixmap>>(claude, QStringLiteral("IconPixmap")).value(1).bytes;
+        const int icons = probe.icons;
+        ink = QColor(0x23, 0x26, 0x29);
+        h.controller->appearanceChanged();
+        QVERIFY(waitUntil([&] { return probe.icons > icons; }));
+        QVERIFY(itemProperty<QList<SniIconPixmap>>(claude, QStringLiteral("IconPixmap")).value(1).bytes != light);
     }
 
     void leftClick_data()
