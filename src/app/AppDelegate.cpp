@@ -9,7 +9,9 @@
 #include "platform/linux/StatusBusObject.h"
 #include "platform/linux/WallClockMonitor.h"
 #include "platform/qt/AppearanceMonitor.h"
+#include "platform/qt/PanelInk.h"
 #include "platform/qt/QtNetworkPathMonitor.h"
+#include "statusbar/PanelPresenter.h"
 #include "statusbar/StatusBarController.h"
 #include "usage/OpenAIUsageFetcher.h"
 #include "usage/UsageFetcher.h"
@@ -24,7 +26,12 @@ AppDelegate::~AppDelegate() = default;
 
 void AppDelegate::applicationDidFinishLaunching()
 {
-    m_statusItem = std::make_unique<PanelStatusItem>();
+    const QString desktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP");
+    auto *ink = new PanelInk(desktop, PanelInk::defaultConfigHome(), this);
+    m_statusItem = std::make_unique<PanelStatusItem>(
+        SniStatusItem::Options{[ink] { return ink->color(); }, SniStatusItem::exportIconTheme(), desktop});
+    m_presenter = std::make_unique<PanelPresenter>(*m_statusItem, AppSettings::shared(),
+                                                   SharedInstances::scheduler(), desktop);
     m_statusBarController = new StatusBarController(
         StatusBarServices{
             AppSettings::shared(),
@@ -33,7 +40,7 @@ void AppDelegate::applicationDidFinishLaunching()
             SharedInstances::notifications(),
             SharedInstances::scheduler(),
             SharedInstances::clock(),
-            *m_statusItem,
+            *m_presenter,
             [] { return std::make_unique<QtNetworkPathMonitor>(); },
         },
         SharedInstances::commands(), this);
@@ -45,6 +52,7 @@ void AppDelegate::applicationDidFinishLaunching()
     connect(wallClock, &WallClockMonitor::changed, m_statusBarController, &StatusBarController::clockChanged);
     auto *appearance = new AppearanceMonitor(this);
     connect(appearance, &AppearanceMonitor::changed, m_statusBarController, &StatusBarController::appearanceChanged);
+    connect(ink, &PanelInk::changed, m_statusBarController, &StatusBarController::appearanceChanged);
 
     publishStatus();
 

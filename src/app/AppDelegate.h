@@ -5,7 +5,8 @@
 #include <memory>
 
 class StatusBarController;
-class StatusItem;
+class PanelPresenter;
+class PanelStatusItem;
 
 // Starts the running application: the panel item, its controller, the system monitors, and
 // the welcome guide on a first launch.
@@ -22,6 +23,7 @@ private:
     // Offers the figures to other programs on the session bus.
     void publishStatus();
 
-    std::unique_ptr<StatusItem> m_statusItem;
+    std::unique_ptr<PanelStatusItem> m_statusItem;
+    std::unique_ptr<PanelPresenter> m_presenter;
     StatusBarController *m_statusBarController = nullptr;
 };

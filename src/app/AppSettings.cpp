@@ -34,6 +34,8 @@ AppSettings::AppSettings(DefaultsStore &defaults, LaunchAtLoginApplier applyLaun
     m_launchAtLogin = defaults.boolean(DefaultsKeys::launchAtLogin);
     m_displayFormat = DisplayFormats::fromRawValue(defaults.string(DefaultsKeys::displayFormat).value_or(QString()))
                           .value_or(DisplayFormat::both);
+    m_panelStyle = PanelStyles::fromRawValue(defaults.string(DefaultsKeys::panelStyle).value_or(QString()))
+                       .value_or(PanelStyle::automatic);
     m_showClaude = switchValue(defaults, DefaultsKeys::showClaude);
     m_showOpenAI = switchValue(defaults, DefaultsKeys::showOpenAI);
     m_claudeSessionExpired = defaults.boolean(DefaultsKeys::claudeSessionExpired);
@@ -70,6 +72,11 @@ void AppSettings::setLaunchAtLogin(bool enabled)
 void AppSettings::setDisplayFormat(DisplayFormat format)
 {
     assign(m_displayFormat, format, DefaultsKeys::displayFormat, DisplayFormats::rawValue(format));
+}
+
+void AppSettings::setPanelStyle(PanelStyle style)
+{
+    assign(m_panelStyle, style, DefaultsKeys::panelStyle, PanelStyles::rawValue(style));
 }
 
 void AppSettings::setShowClaude(bool show)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/DisplayFormat.h"
+#include "app/PanelStyle.h"
 
 #include <QObject>
 
@@ -27,6 +28,7 @@ public:
     double refreshInterval() const { return m_refreshInterval; }
     bool launchAtLogin() const { return m_launchAtLogin; }
     DisplayFormat displayFormat() const { return m_displayFormat; }
+    PanelStyle panelStyle() const { return m_panelStyle; }
     bool showClaude() const { return m_showClaude; }
     bool showOpenAI() const { return m_showOpenAI; }
     bool claudeSessionExpired() const { return m_claudeSessionExpired; }
@@ -44,6 +46,7 @@ public:
     void setRefreshInterval(double seconds);
     void setLaunchAtLogin(bool enabled); // also asks the system to (un)register the login item
     void setDisplayFormat(DisplayFormat format);
+    void setPanelStyle(PanelStyle style);
     void setShowClaude(bool show);
     void setShowOpenAI(bool show);
     void setClaudeSessionExpired(bool expired);
@@ -71,6 +74,7 @@ private:
     double m_refreshInterval;
     bool m_launchAtLogin;
     DisplayFormat m_displayFormat;
+    PanelStyle m_panelStyle;
     bool m_showClaude;
     bool m_showOpenAI;
     bool m_claudeSessionExpired;

@@ -7,6 +7,7 @@ namespace DefaultsKeys {
 inline const QString refreshInterval = QStringLiteral("refreshInterval");
 inline const QString launchAtLogin = QStringLiteral("launchAtLogin");
 inline const QString displayFormat = QStringLiteral("displayFormat");
+inline const QString panelStyle = QStringLiteral("panelStyle");
 inline const QString showClaude = QStringLiteral("showClaude");
 inline const QString showOpenAI = QStringLiteral("showOpenAI");
 inline const QString claudeSessionExpired = QStringLiteral("claudeSessionExpired");

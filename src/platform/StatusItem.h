@@ -1,20 +1,64 @@
 #pragma once
 
-#include "statusbar/TitleModel.h"
+#include <QList>
+#include <QString>
+#include <QStringList>
 
 #include <functional>
 
-class StatusMenu;
+// One item in the panel: a provider's icon with its label, or the application's idle icon.
+struct StatusSegment
+{
+    enum class Icon { logo, figures, idle };
+    enum class Level { normal, low, critical }; // the figures' colour: panel ink, orange, red
 
-// The application's presence in the panel: the title and the drop-down menu.
+    QString id;             // stable per item: the logo's name ("claude", "openai") or "idle"
+    QString name;           // shown to people ("Claude")
+    Icon icon = Icon::logo;
+    bool warn = false;      // the warning sign over the logo
+    QString label;          // text beside the icon, for hosts that draw labels
+    QStringList figures;    // lines drawn inside the icon, top to bottom
+    Level level = Level::normal;
+    quint32 mark = 0;       // the provider's colour as 0xRRGGBB, a small bar in the figures icon
+    QString toolTipTitle;
+    QString toolTipText;
+
+    bool operator==(const StatusSegment &) const = default;
+};
+
+// One row of the drop-down menu, as the panel shows it.
+struct StatusMenuRow
+{
+    enum class Style { plain, secondary, warning }; // secondary: small grey text; warning: small orange text
+
+    int id = 0;
+    bool separator = false;
+    QString title;
+    QString icon;     // a logo's name, or empty
+    QString shortcut; // portable text, "Ctrl+R"
+    bool enabled = true;
+    bool visible = true;
+    Style style = Style::plain;
+
+    bool operator==(const StatusMenuRow &) const = default;
+};
+
+// What the menu's owner does when a host works the menu.
+struct StatusMenuHandlers
+{
+    std::function<void()> aboutToShow;    // before each opening; rows may change
+    std::function<void(bool)> openChanged; // the host shows or hides the menu
+    std::function<void(int)> activate;     // a row was clicked
+};
+
+// The application's presence in the panel: one item per segment, all opening the same menu.
 class StatusItem
 {
 public:
     virtual ~StatusItem() = default;
 
-    // Plain text shown until the first title.
-    virtual void showPlaceholder(const QString &text) = 0;
-    virtual void showTitle(const TitleModel &title) = 0;
-    // Every item opens this menu; `aboutToShow` runs each time before it opens.
-    virtual void setMenu(StatusMenu &menu, std::function<void()> aboutToShow) = 0;
+    // The wanted items in order; items keep their identity across calls by id.
+    virtual void showSegments(const QList<StatusSegment> &segments) = 0;
+    virtual void setMenu(const QList<StatusMenuRow> &rows, StatusMenuHandlers handlers) = 0;
+    virtual void updateMenu(const QList<StatusMenuRow> &rows) = 0;
 };

@@ -64,6 +64,11 @@ void PreferencesModel::setDisplayFormat(DisplayFormat format)
     change(&AppSettings::displayFormat, &AppSettings::setDisplayFormat, format);
 }
 
+void PreferencesModel::setPanelStyle(PanelStyle style)
+{
+    change(&AppSettings::panelStyle, &AppSettings::setPanelStyle, style);
+}
+
 void PreferencesModel::setRefreshInterval(double seconds)
 {
     change(&AppSettings::refreshInterval, &AppSettings::setRefreshInterval, seconds);

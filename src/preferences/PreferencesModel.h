@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/DisplayFormat.h"
+#include "app/PanelStyle.h"
 #include "preferences/CredentialTest.h"
 
 #include <QObject>
@@ -49,6 +50,7 @@ public:
     void setShowClaude(bool show);
     void setShowOpenAI(bool show);
     void setDisplayFormat(DisplayFormat format);
+    void setPanelStyle(PanelStyle style);
     void setRefreshInterval(double seconds);
     void setLaunchAtLogin(bool enabled);
     void setNotifyLow(bool notify);

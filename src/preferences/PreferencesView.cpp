@@ -5,7 +5,7 @@
 #include "preferences/PreferencesModel.h"
 #include "preferences/PreferencesStyles.h"
 #include "preferences/SwitchToggle.h"
-#include "statusbar/ProviderArtwork.h"
+#include "platform/qt/ProviderArtwork.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -108,6 +108,7 @@ PreferencesView::PreferencesView(PreferencesModel &model, QWidget *parent)
         layout->setContentsMargins(6, 6, 6, 6);
         layout->addWidget(row(label, control, group));
         page->addWidget(group);
+        return layout;
     };
 
     m_formatPicker = new QComboBox(this);
@@ -117,7 +118,16 @@ PreferencesView::PreferencesView(PreferencesModel &model, QWidget *parent)
     connect(m_formatPicker, &QComboBox::activated, this, [this](int index) {
         m_model.setDisplayFormat(static_cast<DisplayFormat>(m_formatPicker->itemData(index).toInt()));
     });
-    groupedRow(QStringLiteral("Display"), QStringLiteral("Show in menu bar"), m_formatPicker);
+    QVBoxLayout *display = groupedRow(QStringLiteral("Display"), QStringLiteral("Show in menu bar"), m_formatPicker);
+
+    m_panelStylePicker = new QComboBox(this);
+    m_panelStylePicker->setFixedWidth(pickerWidth);
+    for (const PanelStyle style : PanelStyles::allCases)
+        m_panelStylePicker->addItem(PanelStyles::rawValue(style), static_cast<int>(style));
+    connect(m_panelStylePicker, &QComboBox::activated, this, [this](int index) {
+        m_model.setPanelStyle(static_cast<PanelStyle>(m_panelStylePicker->itemData(index).toInt()));
+    });
+    display->addWidget(row(QStringLiteral("Panel style"), m_panelStylePicker, display->parentWidget()));
 
     m_intervalPicker = new QComboBox(this);
     m_intervalPicker->setFixedWidth(pickerWidth);
@@ -243,6 +253,8 @@ void PreferencesView::sync()
 
     const QSignalBlocker formatBlocker(m_formatPicker);
     m_formatPicker->setCurrentIndex(m_formatPicker->findData(static_cast<int>(settings.displayFormat())));
+    const QSignalBlocker styleBlocker(m_panelStylePicker);
+    m_panelStylePicker->setCurrentIndex(m_panelStylePicker->findData(static_cast<int>(settings.panelStyle())));
     const QSignalBlocker intervalBlocker(m_intervalPicker);
     m_intervalPicker->setCurrentIndex(m_model.intervalIndex().value_or(-1));
     const QSignalBlocker launchBlocker(m_launchToggle);

@@ -35,6 +35,7 @@ public:
     const ProviderControls &claudeControls() const { return m_claude; }
     const ProviderControls &openAIControls() const { return m_openAI; }
     QComboBox *displayFormatPicker() const { return m_formatPicker; }
+    QComboBox *panelStylePicker() const { return m_panelStylePicker; }
     QComboBox *intervalPicker() const { return m_intervalPicker; }
     SwitchToggle *launchAtLoginToggle() const { return m_launchToggle; }
     NotificationsGroup *notifications() const { return m_notifications; }
@@ -62,6 +63,7 @@ private:
     ProviderControls m_claude;
     ProviderControls m_openAI;
     QComboBox *m_formatPicker = nullptr;
+    QComboBox *m_panelStylePicker = nullptr;
     QComboBox *m_intervalPicker = nullptr;
     SwitchToggle *m_launchToggle = nullptr;
     NotificationsGroup *m_notifications = nullptr;

@@ -5,7 +5,7 @@
 #include "app/Notifications.h"
 #include "platform/Clock.h"
 #include "platform/DefaultsStore.h"
-#include "platform/StatusItem.h"
+#include "statusbar/TitleView.h"
 #include "statusbar/Countdown.h"
 
 #include <QPointer>

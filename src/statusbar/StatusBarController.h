@@ -13,7 +13,7 @@
 class AppSettings;
 class Clock;
 class NotificationCenter;
-class StatusItem;
+class TitleView;
 
 // What the controller works with; all of it outlives the controller.
 struct StatusBarServices
@@ -24,7 +24,7 @@ struct StatusBarServices
     NotificationCenter &notifications;
     Scheduler &scheduler;
     Clock &clock;
-    StatusItem &statusItem;
+    TitleView &statusItem;
     NetworkPathMonitorFactory makeNetworkMonitor;
 };
 

@@ -47,18 +47,35 @@ StatusMenu::StatusMenu(const Actions &actions, QObject *parent)
 {
     const QString noneRowSession = QStringLiteral("Session  ") + MenuTexts::none;
     const QString noneRowWeekly = QStringLiteral("Weekly  ") + MenuTexts::none;
-    const auto separator = [](ItemId id, bool visible) { return Item{.id = id, .separator = true, .visible = visible}; };
+    const auto separator = [](ItemId id, bool visible) {
+        Item item;
+        item.id = id;
+        item.separator = true;
+        item.visible = visible;
+        return item;
+    };
     const auto row = [](ItemId id, const QString &title, bool visible, std::function<void()> action = {}) {
-        return Item{.id = id, .title = title, .enabled = false, .visible = visible, .action = std::move(action)};
+        Item item;
+        item.id = id;
+        item.title = title;
+        item.enabled = false;
+        item.visible = visible;
+        item.action = std::move(action);
+        return item;
     };
     const auto command = [](ItemId id, const QString &title, const QString &shortcut, std::function<void()> action) {
-        return Item{.id = id, .title = title, .shortcut = shortcut, .action = std::move(action)};
+        Item item;
+        item.id = id;
+        item.title = title;
+        item.shortcut = shortcut;
+        item.action = std::move(action);
+        return item;
     };
 
     Item claudeTitle = row(claudeHeader, QStringLiteral("Claude"), true);
-    claudeTitle.icon = Icon::claudeLogo;
+    claudeTitle.icon = QStringLiteral("claude");
     Item openAITitle = row(openAIHeaderItem, QStringLiteral("ChatGPT"), false);
-    openAITitle.icon = Icon::openAILogo;
+    openAITitle.icon = QStringLiteral("openai");
 
     m_items = {
         claudeTitle,

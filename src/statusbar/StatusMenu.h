@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/StatusItem.h"
 #include "statusbar/ProviderUsage.h"
 
 #include <QObject>
@@ -31,19 +32,11 @@ public:
         quit,
     };
 
-    enum class Icon { none, claudeLogo, openAILogo };
-    enum class Style { plain, secondary, warning }; // secondary: small grey text; warning: small orange text
+    using Style = StatusMenuRow::Style;
 
-    struct Item
+    // A row as the panel shows it, with what it does.
+    struct Item : StatusMenuRow
     {
-        ItemId id;
-        bool separator = false;
-        QString title;
-        Icon icon = Icon::none;
-        QString shortcut; // portable text, "Ctrl+R"
-        bool enabled = true;
-        bool visible = true;
-        Style style = Style::plain;
         std::function<void()> action;
     };
 

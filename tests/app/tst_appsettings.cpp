@@ -42,6 +42,10 @@ private slots:
                                            << "Session & Weekly";
         QTest::newRow("format with a trailing space")
             << DefaultsKeys::displayFormat << QVariant(QStringLiteral("Session Only ")) << "Session & Weekly";
+        QTest::newRow("panel style exact") << DefaultsKeys::panelStyle << QVariant(QStringLiteral("Figures in icon"))
+                                           << "Figures in icon";
+        QTest::newRow("panel style unknown") << DefaultsKeys::panelStyle << QVariant(QStringLiteral("Sideways"))
+                                             << "Automatic";
         QTest::newRow("showClaude Boolean false") << DefaultsKeys::showClaude << QVariant(false) << "false";
         QTest::newRow("showClaude string no") << DefaultsKeys::showClaude << QVariant(QStringLiteral("no")) << "true";
         QTest::newRow("showOpenAI number 0") << DefaultsKeys::showOpenAI << QVariant(0.0) << "true";
@@ -72,6 +76,7 @@ private slots:
         const QHash<QString, QString> values{
             {DefaultsKeys::refreshInterval, QString::number(settings.refreshInterval())},
             {DefaultsKeys::displayFormat, DisplayFormats::rawValue(settings.displayFormat())},
+            {DefaultsKeys::panelStyle, PanelStyles::rawValue(settings.panelStyle())},
             {DefaultsKeys::showClaude, QVariant(settings.showClaude()).toString()},
             {DefaultsKeys::showOpenAI, QVariant(settings.showOpenAI()).toString()},
             {DefaultsKeys::launchAtLogin, QVariant(settings.launchAtLogin()).toString()},

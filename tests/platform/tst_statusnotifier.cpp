@@ -1,5 +1,6 @@
 #include "app/DefaultsKeys.h"
 #include "platform/linux/DBusMenuTypes.h"
+#include "platform/linux/HostOrder.h"
 #include "platform/linux/PanelStatusItem.h"
 #include "platform/linux/SniStatusItem.h"
 #include "support/ControllerHarness.h"
@@ -11,6 +12,9 @@
 #include <QDBusContext>
 #include <QDBusMessage>
 #include <QDBusReply>
+#include <QApplication>
+#include <QMenu>
+#include <QStandardPaths>
 #include <QtTest>
 
 namespace {
@@ -137,33 +141,31 @@ private slots:
 
     void init() { m_watcher.registrations.clear(); }
 
+    // One item per shown provider from the start: the placeholder is the items' first label, and
+    // later titles change them in place; only a provider switched on or off adds or drops its item.
     void itemsFollowTheTitle()
     {
         Harness h;
         h.start();
-        QVERIFY(waitUntil([&] { return m_watcher.registrations.size() == 1; }));
-        const QString placeholder = h.item.serviceNames().value(0);
-        QCOMPARE(m_watcher.registrations, QStringList{placeholder});
-        QCOMPARE(m_watcher.senders.last(), QDBusConnection::sessionBus().interface()->serviceOwner(placeholder).value());
-        QCOMPARE(itemProperty<QString>(placeholder, QStringLiteral("XAyatanaLabel")), QStringLiteral("…"));
-        QCOMPARE(itemProperty<QDBusObjectPath>(placeholder, QStringLiteral("Menu")).path(), QStringLiteral("/MenuBar"));
-
-        h.claude.deliver(h.claudeRecord());
-        QVERIFY(waitUntil([&] { return m_watcher.registrations.size() == 3; }));
+        QVERIFY(waitUntil([&] { return m_watcher.registrations.size() == 2; }));
         const QStringList services = h.item.serviceNames();
-        QCOMPARE(services.size(), 2);
-        QCOMPARE(m_watcher.registrations.mid(1), services);
-        QVERIFY(waitUntil([&] { return !QDBusConnection::sessionBus().interface()->isServiceRegistered(placeholder).value(); }));
-
+        QCOMPARE(m_watcher.registrations, services);
+        QCOMPARE(m_watcher.senders.last(), QDBusConnection::sessionBus().interface()->serviceOwner(services[1]).value());
         const QString claude = services[0];
         const QString openAI = services[1];
+        QCOMPARE(itemProperty<QString>(claude, QStringLiteral("XAyatanaLabel")), QStringLiteral("…"));
+        QCOMPARE(itemProperty<QDBusObjectPath>(claude, QStringLiteral("Menu")).path(), QStringLiteral("/MenuBar"));
+
+        h.claude.deliver(h.claudeRecord());
+        QCOMPARE(h.item.serviceNames(), services);
         QCOMPARE(itemProperty<QString>(claude, QStringLiteral("XAyatanaLabel")), QStringLiteral("S:73%  W:41%"));
         QCOMPARE(itemProperty<QString>(claude, QStringLiteral("XAyatanaLabelGuide")), QStringLiteral("S:100%  W:100%"));
         QCOMPARE(itemProperty<uint>(claude, QStringLiteral("XAyatanaOrderingIndex")), 0u);
         QCOMPARE(itemProperty<uint>(openAI, QStringLiteral("XAyatanaOrderingIndex")), 1u);
         QCOMPARE(itemProperty<QString>(openAI, QStringLiteral("XAyatanaLabel")), QString());
-        QCOMPARE(itemProperty<SniToolTip>(claude, QStringLiteral("ToolTip")).title,
-                 QStringLiteral("Claude S:73%  W:41%    ChatGPT ⚠"));
+        const SniToolTip toolTip = itemProperty<SniToolTip>(claude, QStringLiteral("ToolTip"));
+        QCOMPARE(toolTip.title, QStringLiteral("Claude"));
+        QCOMPARE(toolTip.description, QStringLiteral("Session  73%\nWeekly  41%\nUpdated just now"));
         QVERIFY(itemProperty<bool>(claude, QStringLiteral("ItemIsMenu")));
 
         const auto pixmaps = itemProperty<QList<SniIconPixmap>>(claude, QStringLiteral("IconPixmap"));
@@ -172,7 +174,7 @@ private slots:
             sizes.append(pixmap.width);
             QCOMPARE(pixmap.bytes.size(), pixmap.width * pixmap.height * 4);
         }
-        QCOMPARE(sizes, (QList<int>{16, 22, 24, 32, 48}));
+        QCOMPARE(sizes, (QList<int>{16, 22, 24, 32, 44, 48}));
 
         // A ChatGPT record: its label and icon change in place, with the change signals.
         SignalProbe probe;
@@ -187,18 +189,110 @@ private slots:
         QVERIFY(waitUntil([&] { return !probe.labels.isEmpty() && probe.icons > 0; }));
         QCOMPARE(probe.labels, QStringList{QStringLiteral("S:90%  W:65%")});
         QCOMPARE(h.item.serviceNames(), services);
-        QCOMPARE(itemProperty<QString>(openAI, QStringLiteral("XAyatanaLabel")), QStringLiteral("S:90%  W:65%"));
         QVERIFY(itemProperty<QList<SniIconPixmap>>(openAI, QStringLiteral("IconPixmap")).value(0).bytes != warnIcon);
-        QCOMPARE(itemProperty<SniToolTip>(claude, QStringLiteral("ToolTip")).title,
-                 QStringLiteral("Claude S:73%  W:41%    ChatGPT S:90%  W:65%"));
+        QCOMPARE(itemProperty<SniToolTip>(openAI, QStringLiteral("ToolTip")).title, QStringLiteral("ChatGPT"));
+
+        // ChatGPT switched off and on again: only its item goes and comes back.
+        h.settings.setShowOpenAI(false);
+        h.claude.deliver(h.claudeRecord());
+        QCOMPARE(h.item.serviceNames(), QStringList{claude});
+        h.settings.setShowOpenAI(true);
+        h.claude.deliver(h.claudeRecord());
+        QCOMPARE(h.item.serviceNames().size(), 2);
+        QCOMPARE(h.item.serviceNames()[0], claude);
+        QVERIFY(waitUntil([&] { return m_watcher.registrations.size() == 3; }));
 
         // Both providers off: one idle item with the error as its tooltip.
         h.settings.setShowClaude(false);
         h.settings.setShowOpenAI(false);
         h.claude.deliver(UsageData::failure(QStringLiteral("HTTP 500"), h.clock.now()));
         QCOMPARE(h.item.serviceNames().size(), 1);
-        QCOMPARE(itemProperty<SniToolTip>(h.item.serviceNames()[0], QStringLiteral("ToolTip")).title,
+        QCOMPARE(itemProperty<SniToolTip>(h.item.serviceNames()[0], QStringLiteral("ToolTip")).description,
                  QStringLiteral("HTTP 500"));
+    }
+
+    void iconsByNameAndStyle_data()
+    {
+        QTest::addColumn<QString>("desktop");
+        QTest::addColumn<bool>("named");
+        QTest::newRow("Xfce colours symbolic icons") << "XFCE" << true;
+        QTest::newRow("MATE draws them as they are") << "MATE" << false;
+    }
+
+    // Hosts that colour named icons get the symbolic logo; the figures style sends pixmaps only.
+    void iconsByNameAndStyle()
+    {
+        QFETCH(QString, desktop);
+        QFETCH(bool, named);
+        QStandardPaths::setTestModeEnabled(true);
+        const QString theme = SniStatusItem::exportIconTheme();
+        for (const char *name : {"claude", "claude-warning", "openai", "openai-warning"}) {
+            QFile icon(theme + QStringLiteral("/hicolor/scalable/apps/quotabar-%1-symbolic.svg").arg(name));
+            QVERIFY2(icon.open(QIODevice::ReadOnly), qPrintable(icon.fileName()));
+            QVERIFY(icon.readAll().contains("class=\"ColorScheme-Text\"")); // Plasma recolours only these
+        }
+        QColor ink = Qt::white;
+        Harness h(SniStatusItem::Options{[&ink] { return ink; }, theme, desktop});
+        h.start();
+        h.claude.deliver(h.claudeRecord());
+        const QString claude = h.item.serviceNames().value(0);
+        const QString openAI = h.item.serviceNames().value(1);
+        QCOMPARE(itemProperty<QString>(openAI, QStringLiteral("IconName")),
+                 named ? QStringLiteral("quotabar-openai-warning-symbolic") : QString());
+        if (!named)
+            return;
+        QCOMPARE(itemProperty<QString>(claude, QStringLiteral("IconName")), QStringLiteral("quotabar-claude-symbolic"));
+        QCOMPARE(itemProperty<QString>(claude, QStringLiteral("IconThemePath")), theme);
+
+        SignalProbe probe;
+        QVERIFY(QDBusConnection::sessionBus().connect(claude, StatusNotifierItem::objectPath, itemInterface,
+                                                      QStringLiteral("NewIcon"), &probe, SLOT(onNewIcon())));
+        h.settings.setPanelStyle(PanelStyle::figuresInIcon);
+        h.notifications.post(Notifications::settingsChanged, {});
+        QVERIFY(waitUntil([&] { return probe.icons > 0; }));
+        QCOMPARE(itemProperty<QString>(claude, QStringLiteral("IconName")), QString());
+        QCOMPARE(itemProperty<QString>(claude, QStringLiteral("XAyatanaLabel")), QString());
+        QCOMPARE(itemProperty<QString>(openAI, QStringLiteral("IconName")),
+                 QStringLiteral("quotabar-openai-warning-symbolic")); // the warning keeps the logo
+
+        // A new panel colour (the desktop's theme changed) redraws the figures.
+        const QByteArray light = itemProperty<QList<SniIconPixmap>>(claude, QStringLiteral("IconPixmap")).value(1).bytes;
+        const int icons = probe.icons;
+        ink = QColor(0x23, 0x26, 0x29);
+        h.controller->appearanceChanged();
+        QVERIFY(waitUntil([&] { return probe.icons > icons; }));
+        QVERIFY(itemProperty<QList<SniIconPixmap>>(claude, QStringLiteral("IconPixmap")).value(1).bytes != light);
+    }
+
+    void leftClick_data()
+    {
+        QTest::addColumn<QString>("desktop");
+        QTest::addColumn<bool>("itemShowsMenu");
+        QTest::newRow("Plasma opens the menu when Activate fails") << "KDE" << false;
+        QTest::newRow("MATE leaves the menu to the item") << "MATE" << true;
+    }
+
+    // A left click opens the menu whatever the host does with Activate.
+    void leftClick()
+    {
+        QFETCH(QString, desktop);
+        QFETCH(bool, itemShowsMenu);
+        Harness h(SniStatusItem::Options{.currentDesktop = desktop});
+        h.start();
+        const QString claude = h.item.serviceNames().value(0);
+        QDBusMessage call = QDBusMessage::createMethodCall(claude, StatusNotifierItem::objectPath, itemInterface,
+                                                           QStringLiteral("Activate"));
+        call << 10 << 10;
+        const auto replied = QDBusConnection::sessionBus().call(call, QDBus::BlockWithGui).type();
+        QCOMPARE(replied, itemShowsMenu ? QDBusMessage::ReplyMessage : QDBusMessage::ErrorMessage);
+        const auto shownMenu = [] {
+            const QWidgetList widgets = QApplication::topLevelWidgets();
+            return std::any_of(widgets.cbegin(), widgets.cend(),
+                               [](QWidget *w) { return qobject_cast<QMenu *>(w) && w->isVisible(); });
+        };
+        QCOMPARE(waitUntil(shownMenu, itemShowsMenu ? 5000 : 300), itemShowsMenu);
+        if (itemShowsMenu)
+            QVERIFY(h.controller->menu().isOpen());
     }
 
     void menuAsTheHostReadsIt()
@@ -222,12 +316,12 @@ private slots:
                             "Weekly  — (disabled) (hidden)",
                             "— (disabled) (hidden)",
                             "---",
-                            "Refresh Now [Control+R]",
+                            "Refresh Now [Control+r]",
                             "Check for Updates…",
-                            "Preferences… [Control+,]",
+                            "Preferences… [Control+comma]",
                             "Welcome Guide…",
                             "---",
-                            "Quit Quotabar [Control+Q]",
+                            "Quit Quotabar [Control+q]",
                         }));
 
         // Opening with a stored token shows the ChatGPT group and says which properties changed.
@@ -237,6 +331,7 @@ private slots:
                                                       SLOT(onPropertiesUpdated(QDBusMessage))));
         h.defaults.setString(DefaultsKeys::openAISessionKey, QStringLiteral("token"));
         QVERIFY(callMenu(service, QStringLiteral("Event"), {0, QStringLiteral("opened"), QVariant::fromValue(QDBusVariant(0)), 0u}));
+        QVERIFY(h.controller->menu().isOpen());
         QVERIFY(callMenu(service, QStringLiteral("AboutToShow"), {0}));
         QVERIFY(waitUntil([&] { return probe.propertyUpdates > 0; }));
         const DBusMenuLayoutItem opened = layoutOf(service);
@@ -253,18 +348,105 @@ private slots:
         QVERIFY(waitUntil([&] { return h.claude.fetches == fetches + 1; }));
     }
 
+    // The group calls as libdbusmenu-based hosts make them.
+    void groupCallsAsLibdbusmenuMakesThem()
+    {
+        Harness h;
+        h.start();
+        const QString service = h.item.serviceNames().value(0);
+        const auto groupProperties = [&](const QList<int> &ids, const QStringList &names) {
+            QDBusMessage call = QDBusMessage::createMethodCall(service, QStringLiteral("/MenuBar"), menuInterface,
+                                                               QStringLiteral("GetGroupProperties"));
+            call << QVariant::fromValue(ids) << names;
+            const QDBusReply<QList<DBusMenuItem>> reply = QDBusConnection::sessionBus().call(call, QDBus::BlockWithGui);
+            return reply.value();
+        };
+        const QList<DBusMenuItem> all = groupProperties({}, {});
+        QCOMPARE(all.size(), 16);
+        QCOMPARE(all[10].properties.value(QStringLiteral("label")).toString(), QStringLiteral("Refresh Now"));
+        QVERIFY(all[10].properties.contains(QStringLiteral("shortcut")));
+        QCOMPARE(groupProperties({1}, {QStringLiteral("enabled")}).value(0).properties.keys(), QStringList{"enabled"});
+
+        // Opening and closing through EventGroup, on the root.
+        QDBusMessage events = QDBusMessage::createMethodCall(service, QStringLiteral("/MenuBar"), menuInterface,
+                                                             QStringLiteral("EventGroup"));
+        events << QVariant::fromValue(QList<DBusMenuEvent>{{0, QStringLiteral("opened"), QDBusVariant(0), 0}});
+        const QDBusReply<QList<int>> unknown = QDBusConnection::sessionBus().call(events, QDBus::BlockWithGui);
+        QVERIFY(unknown.isValid());
+        QVERIFY(unknown.value().isEmpty());
+        QVERIFY(h.controller->menu().isOpen());
+
+        QDBusMessage get = QDBusMessage::createMethodCall(service, QStringLiteral("/MenuBar"), menuInterface,
+                                                          QStringLiteral("GetProperty"));
+        get << 1 << QStringLiteral("no-such-property");
+        QCOMPARE(QDBusConnection::sessionBus().call(get, QDBus::BlockWithGui).type(), QDBusMessage::ErrorMessage);
+        get.setArguments({1, QStringLiteral("label")});
+        const QDBusReply<QDBusVariant> label = QDBusConnection::sessionBus().call(get, QDBus::BlockWithGui);
+        QCOMPARE(label.value().variant().toString(), QStringLiteral("Claude"));
+    }
+
+    void registrationOrderPerHost_data()
+    {
+        QTest::addColumn<QString>("desktop");
+        QTest::addColumn<QStringList>("registered");
+        QTest::newRow("XFCE keeps the order") << "XFCE" << QStringList{"claude", "openai"};
+        QTest::newRow("KDE puts the last registered first") << "KDE" << QStringList{"openai", "claude"};
+        QTest::newRow("GNOME puts new items first") << "ubuntu:GNOME" << QStringList{"openai", "claude"};
+    }
+
+    void registrationOrderPerHost()
+    {
+        QFETCH(QString, desktop);
+        QFETCH(QStringList, registered);
+        const std::vector<QString> order = HostOrder::registrationOrder(std::vector<QString>{"claude", "openai"}, desktop);
+        QCOMPARE(QStringList(order.begin(), order.end()), registered);
+    }
+
+    // Claude stays first when ChatGPT is switched on later, on a host that sorts by index and on
+    // one that puts the last registered item first (which needs Claude's item registered anew).
+    void orderHoldsWhenAProviderIsSwitchedOn_data()
+    {
+        QTest::addColumn<QString>("desktop");
+        QTest::addColumn<QStringList>("atStart");      // the items' ids in registration order
+        QTest::addColumn<QStringList>("afterSwitch");
+        QTest::newRow("XFCE") << "XFCE" << QStringList{"claude"} << QStringList{"claude", "openai"};
+        QTest::newRow("KDE") << "KDE" << QStringList{"claude"} << QStringList{"claude", "openai", "claude"};
+    }
+
+    void orderHoldsWhenAProviderIsSwitchedOn()
+    {
+        QFETCH(QString, desktop);
+        QFETCH(QStringList, atStart);
+        QFETCH(QStringList, afterSwitch);
+        Harness h(SniStatusItem::Options{.currentDesktop = desktop});
+        h.settings.setShowOpenAI(false);
+        h.start();
+        const auto registeredIds = [&] {
+            QStringList ids;
+            for (const QString &service : std::as_const(m_watcher.registrations))
+                ids.append(itemProperty<QString>(service, QStringLiteral("Id")).remove(QStringLiteral("quotabar-")));
+            return ids;
+        };
+        QVERIFY(waitUntil([&] { return m_watcher.registrations.size() == atStart.size(); }));
+        QCOMPARE(registeredIds(), atStart);
+        h.settings.setShowOpenAI(true);
+        h.notifications.post(Notifications::settingsChanged, {});
+        QVERIFY(waitUntil([&] { return m_watcher.registrations.size() == afterSwitch.size(); }));
+        QTest::qWait(50);
+        QCOMPARE(registeredIds().mid(atStart.size()), afterSwitch.mid(atStart.size()));
+        QCOMPARE(itemProperty<QString>(h.item.serviceNames()[0], QStringLiteral("Id")), QStringLiteral("quotabar-claude"));
+    }
+
     void trayUntilAPanelHostStarts()
     {
         QDBusConnection watcherBus(QStringLiteral("watcher"));
         QVERIFY(watcherBus.unregisterService(SniStatusItem::watcherService));
         QVERIFY(waitUntil([] { return !SniStatusItem::watcherAvailable(); }));
         StatusMenu menu(StatusMenu::Actions{});
-        PanelStatusItem item;
+        PanelStatusItem item({});
         QVERIFY(!item.usesNotifierItems());
-        item.setMenu(menu, [] {});
-        TitleModel title;
-        title.segments = {{Provider::claude, false, QStringLiteral("S:73%  W:41%")}};
-        item.showTitle(title);
+        item.setMenu({menu.items().cbegin(), menu.items().cend()}, {});
+        item.showSegments({{.id = QStringLiteral("claude"), .label = QStringLiteral("S:73%  W:41%")}});
 
         QVERIFY(watcherBus.registerService(SniStatusItem::watcherService));
         QVERIFY(waitUntil([&] { return !m_watcher.registrations.isEmpty(); }));
@@ -278,12 +460,12 @@ private slots:
     {
         Harness h;
         h.start();
-        QVERIFY(waitUntil([&] { return m_watcher.registrations.size() == 1; }));
+        QVERIFY(waitUntil([&] { return m_watcher.registrations.size() == 2; }));
         QDBusConnection watcherBus(QStringLiteral("watcher"));
         QVERIFY(watcherBus.unregisterService(SniStatusItem::watcherService));
         QVERIFY(watcherBus.registerService(SniStatusItem::watcherService));
-        QVERIFY(waitUntil([&] { return m_watcher.registrations.size() == 2; }));
-        QCOMPARE(m_watcher.registrations[1], h.item.serviceNames().value(0));
+        QVERIFY(waitUntil([&] { return m_watcher.registrations.size() == 4; }));
+        QCOMPARE(m_watcher.registrations.mid(2), h.item.serviceNames());
     }
 };
 

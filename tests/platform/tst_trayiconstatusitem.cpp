@@ -1,58 +1,124 @@
+#include "platform/qt/MessageBoxAlerts.h"
 #include "platform/qt/TrayIconStatusItem.h"
 #include "statusbar/StatusMenu.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QtTest>
 
-// The plain tray icon used where no StatusNotifierItem host runs.
+namespace {
+
+QList<StatusMenuRow> rowsOf(const StatusMenu &menu)
+{
+    return {menu.items().cbegin(), menu.items().cend()};
+}
+
+StatusSegment figures(const QString &id, QStringList lines)
+{
+    return {.id = id, .icon = StatusSegment::Icon::figures, .figures = std::move(lines), .mark = 0xD97757,
+            .toolTipTitle = id, .toolTipText = QStringLiteral("Session  73%")};
+}
+
+} // namespace
+
+// The plain tray icons used where no StatusNotifierItem host runs.
 class TestTrayIconStatusItem : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void menuFollowsTheModel()
+    // One icon per segment, each with its own copy of the menu that follows the rows.
+    void oneIconAndMenuPerSegment()
     {
         QStringList ran;
         StatusMenu menu(StatusMenu::Actions{[&ran] { ran << "prefs"; }, [&ran] { ran << "refresh"; }, {}, {}, {}});
-        TrayIconStatusItem item;
+        TrayIconStatusItem item([] { return QColor(Qt::black); });
         int openings = 0;
-        item.setMenu(menu, [&] {
-            ++openings;
-            menu.showClaude(std::nullopt, QDateTime::currentDateTimeUtc());
-        });
-        const QList<QAction *> actions = item.menu()->actions();
-        QCOMPARE(actions.size(), 16);
-        QCOMPARE(actions[10]->text(), QStringLiteral("Refresh Now"));
-        QCOMPARE(actions[10]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
-        QVERIFY(actions[4]->isSeparator());
-        QVERIFY(!actions[5]->isVisible());
-        QVERIFY(!actions[3]->isEnabled());
+        bool open = false;
+        item.setMenu(rowsOf(menu), {[&] {
+                                         ++openings;
+                                         menu.showClaude(std::nullopt, QDateTime::currentDateTimeUtc());
+                                         item.updateMenu(rowsOf(menu));
+                                     },
+                                     [&](bool shown) { open = shown; },
+                                     [&](int id) { menu.activate(StatusMenu::ItemId(id)); }});
+        item.showSegments({figures(QStringLiteral("claude"), {"73%", "41%"}), figures(QStringLiteral("openai"), {"90%", "65%"})});
+        QCOMPARE(item.iconCount(), 2);
+        QCOMPARE(item.toolTip(0), QStringLiteral("claude\nSession  73%"));
 
-        emit item.menu()->aboutToShow();
+        for (int index : {0, 1}) {
+            const QList<QAction *> actions = item.menu(index)->actions();
+            QCOMPARE(actions.size(), 16);
+            QCOMPARE(actions[10]->text(), QStringLiteral("Refresh Now"));
+            QCOMPARE(actions[10]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+            QVERIFY(actions[4]->isSeparator());
+            QVERIFY(!actions[5]->isVisible());
+            QVERIFY(!actions[3]->isEnabled());
+        }
+
+        QMenu *second = item.menu(1);
+        emit second->aboutToShow();
         QCOMPARE(openings, 1);
-        QVERIFY(menu.isOpen());
+        QVERIFY(open);
+        const QList<QAction *> actions = second->actions();
         QCOMPARE(actions[3]->text(), QStringLiteral("Session expired — check your key"));
         QVERIFY(actions[3]->isEnabled());
         actions[3]->trigger();
         actions[10]->trigger();
         QCOMPARE(ran, (QStringList{"prefs", "refresh"}));
-        emit item.menu()->aboutToHide();
-        QVERIFY(!menu.isOpen());
+        emit second->aboutToHide();
+        QVERIFY(!open);
+
+        // A provider switched off takes its icon away; the other keeps its menu.
+        item.showSegments({figures(QStringLiteral("openai"), {"90%", "65%"})});
+        QCOMPARE(item.iconCount(), 1);
+        QCOMPARE(item.menu(0), second);
     }
 
-    void toolTipCarriesTheTitle()
+    // Trays draw no text, so the figures are in the icon, coloured by level; the warning keeps the logo.
+    void iconsCarryTheFigures()
     {
-        TrayIconStatusItem item;
-        item.showPlaceholder(QStringLiteral("…"));
-        QCOMPARE(item.toolTip(), QStringLiteral("…"));
-        TitleModel title;
-        title.segments = {{Provider::claude, false, QStringLiteral("S:73%  W:41%")}, {Provider::openAI, true, QString()}};
-        item.showTitle(title);
-        QCOMPARE(item.toolTip(), QStringLiteral("Claude S:73%  W:41%    ChatGPT ⚠"));
-        TitleModel idle;
-        idle.tooltip = QStringLiteral("HTTP 500");
-        item.showTitle(idle);
-        QCOMPARE(item.toolTip(), QStringLiteral("HTTP 500"));
+        TrayIconStatusItem item([] { return QColor(Qt::black); });
+        StatusSegment segment = figures(QStringLiteral("claude"), {"73%", "41%"});
+        segment.icon = StatusSegment::Icon::logo; // the panel style does not matter here
+        const QImage normal = item.draw(segment, 24);
+        QCOMPARE(normal, ProviderArtwork::figuresIcon({"73%", "41%"}, Qt::black, QColor(0xD9, 0x77, 0x57), 24));
+        segment.level = StatusSegment::Level::critical;
+        QCOMPARE(item.draw(segment, 24),
+                 ProviderArtwork::figuresIcon({"73%", "41%"}, ProviderArtwork::systemRed, QColor(0xD9, 0x77, 0x57), 24));
+        segment.warn = true;
+        segment.figures.clear();
+        ProviderArtwork::LogoCache logos;
+        QCOMPARE(item.draw(segment, 24), ProviderArtwork::panelIcon(logos, QStringLiteral("claude"), true, Qt::black, 24));
+    }
+
+    // An alert waits for its answer without making the rest of the application modal, so the
+    // tray icons keep answering; its texts, buttons and outcome are kept.
+    void alertsLeaveTheTrayWorking()
+    {
+        MessageBoxAlerts alerts;
+        QStringList seen;
+        QTimer::singleShot(0, [&] {
+            for (QWidget *widget : QApplication::topLevelWidgets()) {
+                auto *box = qobject_cast<QMessageBox *>(widget);
+                if (!box || !box->isVisible())
+                    continue;
+                seen << box->text() << box->informativeText() << QString::number(box->windowModality())
+                     << QString::number(bool(QApplication::activeModalWidget()));
+                const QList<QAbstractButton *> buttons = box->buttons();
+                for (QAbstractButton *button : buttons) {
+                    if (button->text() == QLatin1String("Later"))
+                        button->click();
+                }
+            }
+        });
+        const int chosen = alerts.runModal({QStringLiteral("A new version is available"), QStringLiteral("Details"),
+                                            {QStringLiteral("Download Update"), QStringLiteral("Later")}, true});
+        QCOMPARE(chosen, 1);
+        QCOMPARE(seen, (QStringList{"A new version is available", "Details", QString::number(Qt::NonModal), "0"}));
     }
 };
 

@@ -131,6 +131,7 @@ private slots:
         QCOMPARE(view.intervalPicker()->count(), 5);
         QCOMPARE(view.displayFormatPicker()->currentText(), QStringLiteral("Weekly & Timer"));
         QCOMPARE(view.displayFormatPicker()->width(), 180);
+        QCOMPARE(view.panelStylePicker()->currentText(), QStringLiteral("Automatic"));
         QVERIFY(view.launchAtLoginToggle()->isChecked());
         QCOMPARE(claude.status->text(), QStringLiteral("Connected"));
         QVERIFY(claude.status->isVisible());
@@ -156,6 +157,8 @@ private slots:
         view.intervalPicker()->setCurrentIndex(2);
         emit view.intervalPicker()->activated(2);
         QCOMPARE(h.settings.refreshInterval(), 900.0);
+        emit view.panelStylePicker()->activated(2);
+        QCOMPARE(h.settings.panelStyle(), PanelStyle::figuresInIcon);
 
         claude.removeKey->click();
         QCOMPARE(claude.field->text(), QString());

@@ -69,8 +69,8 @@ private slots:
                                 "---",
                                 "Quit Quotabar Ctrl+Q",
                             }));
-        QCOMPARE(menu.item(StatusMenu::claudeHeader).icon, StatusMenu::Icon::claudeLogo);
-        QCOMPARE(menu.item(StatusMenu::openAIHeaderItem).icon, StatusMenu::Icon::openAILogo);
+        QCOMPARE(menu.item(StatusMenu::claudeHeader).icon, QStringLiteral("claude"));
+        QCOMPARE(menu.item(StatusMenu::openAIHeaderItem).icon, QStringLiteral("openai"));
     }
 
     void providerRows_data()

@@ -2,6 +2,7 @@
 
 #include "app/AppSettings.h"
 #include "app/Notifications.h"
+#include "statusbar/PanelPresenter.h"
 #include "statusbar/StatusBarController.h"
 #include "support/FakeScheduler.h"
 #include "support/MemoryDefaultsStore.h"
@@ -10,7 +11,7 @@
 #include <QStringList>
 
 // A status bar controller on fake time, fake fetchers and a fake network, showing its title
-// through `Item` (a fake, or the real panel item).
+// through `Item`: a fake title view, or a real panel item behind the panel presenter.
 template<typename Item>
 struct ControllerHarness
 {
@@ -23,11 +24,16 @@ struct ControllerHarness
     NotificationCenter notifications;
     FakeNetwork network;
     Item item;
+    QString currentDesktop; // for the presenter of a panel item
+    std::unique_ptr<PanelPresenter> presenter;
     QStringList commands;
     QList<std::pair<QString, QVariantMap>> posted;
     std::unique_ptr<StatusBarController> controller;
 
-    ControllerHarness()
+    // `itemArguments` construct the item.
+    template<typename... Args>
+    explicit ControllerHarness(Args &&...itemArguments)
+        : item(std::forward<Args>(itemArguments)...)
     {
         QObject::connect(&notifications, &NotificationCenter::posted,
                          [this](const QString &name, const QVariantMap &info) { posted.append({name, info}); });
@@ -37,9 +43,20 @@ struct ControllerHarness
     {
         const auto record = [this](const char *command) { return [this, command] { commands << command; }; };
         controller = std::make_unique<StatusBarController>(
-            StatusBarServices{settings, claude, openAI, notifications, scheduler, clock, item, network.factory()},
+            StatusBarServices{settings, claude, openAI, notifications, scheduler, clock, view(), network.factory()},
             StatusBarCommands{record("checkSilently"), record("checkForUpdates"), record("openPrefs"),
                               record("openOnboarding"), record("quit")});
+    }
+
+    TitleView &view()
+    {
+        if constexpr (std::is_base_of_v<TitleView, Item>) {
+            return item;
+        } else {
+            if (!presenter)
+                presenter = std::make_unique<PanelPresenter>(item, settings, scheduler, currentDesktop);
+            return *presenter;
+        }
     }
 
     // Records 27 % / 59 % used (Claude) and 10 % / 35 % used (ChatGPT), resetting in the given seconds.

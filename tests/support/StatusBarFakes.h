@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/NetworkPathMonitor.h"
-#include "platform/StatusItem.h"
+#include "statusbar/TitleView.h"
 #include "usage/UsageSource.h"
 
 #include <QList>
@@ -23,7 +23,7 @@ struct FakeUsageSource final : UsageSource<Record>
 };
 
 // A status item that remembers what it was last told to show.
-struct FakeStatusItem final : StatusItem
+struct FakeStatusItem final : TitleView
 {
     void showPlaceholder(const QString &text) override { placeholder = text; }
     void showTitle(const TitleModel &title) override

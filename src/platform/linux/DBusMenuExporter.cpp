@@ -1,5 +1,7 @@
 #include "DBusMenuExporter.h"
 
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QTimer>
 
 namespace {
@@ -18,39 +20,54 @@ QVariantMap only(const QVariantMap &properties, const QStringList &names)
     return filtered;
 }
 
-// "Ctrl+R" as dbusmenu key names: [["Control", "R"]].
-DBusMenuShortcut shortcutKeys(const QString &shortcut)
+} // namespace
+
+DBusMenuShortcut dbusMenuShortcut(const QString &shortcut)
 {
+    static const QHash<QString, QString> names{
+        {QStringLiteral("Ctrl"), QStringLiteral("Control")},
+        {QStringLiteral("Meta"), QStringLiteral("Super")},
+        {QStringLiteral(","), QStringLiteral("comma")},
+        {QStringLiteral("."), QStringLiteral("period")},
+        {QStringLiteral("-"), QStringLiteral("minus")},
+        {QStringLiteral("="), QStringLiteral("equal")},
+        {QStringLiteral(";"), QStringLiteral("semicolon")},
+        {QStringLiteral("/"), QStringLiteral("slash")},
+    };
     QStringList keys;
-    const QStringList parts = shortcut.split(QLatin1Char('+'));
-    for (const QString &part : parts)
-        keys.append(part == QLatin1String("Ctrl") ? QStringLiteral("Control") : part);
+    // "Ctrl++" would split into empty parts; the portable texts used here have none.
+    const QStringList parts = shortcut.split(QLatin1Char('+'), Qt::SkipEmptyParts);
+    for (const QString &part : parts) {
+        if (names.contains(part))
+            keys.append(names.value(part));
+        else if (part.size() == 1)
+            keys.append(part.toLower()); // GTK's name of a letter key is the letter itself
+        else
+            keys.append(part); // "Shift", "Alt", "F5" are already GTK names
+    }
     return {keys};
 }
 
-} // namespace
-
-DBusMenuExporter::DBusMenuExporter(StatusMenu &menu, std::function<void()> aboutToShow, IconData iconData,
+DBusMenuExporter::DBusMenuExporter(const QList<StatusMenuRow> &rows, StatusMenuHandlers handlers, IconData iconData,
                                    QObject *parent)
     : QObject(parent)
-    , m_menu(menu)
-    , m_aboutToShow(std::move(aboutToShow))
+    , m_rows(rows)
+    , m_handlers(std::move(handlers))
     , m_iconData(std::move(iconData))
 {
     registerDBusMenuTypes();
-    for (const StatusMenu::Item &item : menu.items())
-        m_published.insert(item.id, properties(item));
-    // The items never change, only their properties do.
-    connect(&menu, &StatusMenu::changed, this, &DBusMenuExporter::publishChanges);
+    for (const StatusMenuRow &row : m_rows)
+        m_published.insert(row.id, properties(row));
 }
 
-void DBusMenuExporter::publishChanges()
+void DBusMenuExporter::update(const QList<StatusMenuRow> &rows)
 {
+    m_rows = rows;
     QList<DBusMenuItem> updated;
     QList<DBusMenuItemKeys> removed;
-    for (const StatusMenu::Item &item : m_menu.items()) {
-        const QVariantMap now = properties(item);
-        QVariantMap &before = m_published[item.id];
+    for (const StatusMenuRow &row : m_rows) {
+        const QVariantMap now = properties(row);
+        QVariantMap &before = m_published[row.id];
         QVariantMap changed;
         for (auto it = now.cbegin(); it != now.cend(); ++it) {
             if (before.value(it.key()) != it.value())
@@ -62,16 +79,16 @@ void DBusMenuExporter::publishChanges()
                 gone.append(it.key());
         }
         if (!changed.isEmpty())
-            updated.append({item.id, changed});
+            updated.append({row.id, changed});
         if (!gone.isEmpty())
-            removed.append({item.id, gone});
+            removed.append({row.id, gone});
         before = now;
     }
     if (!updated.isEmpty() || !removed.isEmpty())
         emit ItemsPropertiesUpdated(updated, removed);
 }
 
-QVariantMap DBusMenuExporter::properties(const StatusMenu::Item &item) const
+QVariantMap DBusMenuExporter::properties(const StatusMenuRow &item) const
 {
     if (item.separator)
         return {{QStringLiteral("type"), QStringLiteral("separator")}, {QStringLiteral("visible"), item.visible}};
@@ -82,22 +99,27 @@ QVariantMap DBusMenuExporter::properties(const StatusMenu::Item &item) const
         {QStringLiteral("enabled"), item.enabled},
         {QStringLiteral("visible"), item.visible},
     };
-    if (item.icon != StatusMenu::Icon::none && m_iconData)
+    if (!item.icon.isEmpty() && m_iconData)
         properties.insert(QStringLiteral("icon-data"), m_iconData(item.icon));
     if (!item.shortcut.isEmpty())
-        properties.insert(QStringLiteral("shortcut"), QVariant::fromValue(shortcutKeys(item.shortcut)));
-    if (item.style == StatusMenu::Style::warning)
+        properties.insert(QStringLiteral("shortcut"), QVariant::fromValue(dbusMenuShortcut(item.shortcut)));
+    if (item.style == StatusMenuRow::Style::warning)
         properties.insert(QStringLiteral("disposition"), QStringLiteral("warning"));
     return properties;
 }
 
-const StatusMenu::Item *DBusMenuExporter::find(int id) const
+const StatusMenuRow *DBusMenuExporter::find(int id) const
 {
-    for (const StatusMenu::Item &item : m_menu.items()) {
-        if (item.id == id)
-            return &item;
+    for (const StatusMenuRow &row : m_rows) {
+        if (row.id == id)
+            return &row;
     }
     return nullptr;
+}
+
+bool DBusMenuExporter::known(int id) const
+{
+    return id == rootId || find(id);
 }
 
 DBusMenuLayoutItem DBusMenuExporter::layoutOf(int id, int depth, const QStringList &propertyNames) const
@@ -107,10 +129,10 @@ DBusMenuLayoutItem DBusMenuExporter::layoutOf(int id, int depth, const QStringLi
     if (id == rootId) {
         layout.properties = only({{QStringLiteral("children-display"), QStringLiteral("submenu")}}, propertyNames);
         if (depth != 0) {
-            for (const StatusMenu::Item &item : m_menu.items())
-                layout.children.append(layoutOf(item.id, depth - 1, propertyNames));
+            for (const StatusMenuRow &row : m_rows)
+                layout.children.append(layoutOf(row.id, depth - 1, propertyNames));
         }
-    } else if (const StatusMenu::Item *item = find(id)) {
+    } else if (const StatusMenuRow *item = find(id)) {
         layout.properties = only(properties(*item), propertyNames);
     }
     return layout;
@@ -125,9 +147,15 @@ uint DBusMenuExporter::GetLayout(int parentId, int recursionDepth, const QString
 
 QList<DBusMenuItem> DBusMenuExporter::GetGroupProperties(const QList<int> &ids, const QStringList &propertyNames)
 {
+    // No ids asks for every item.
+    QList<int> wanted = ids;
+    if (wanted.isEmpty()) {
+        for (const StatusMenuRow &row : m_rows)
+            wanted.append(row.id);
+    }
     QList<DBusMenuItem> items;
-    for (const int id : ids) {
-        if (id == rootId || find(id))
+    for (const int id : std::as_const(wanted)) {
+        if (known(id))
             items.append({id, layoutOf(id, 0, propertyNames).properties});
     }
     return items;
@@ -135,24 +163,36 @@ QList<DBusMenuItem> DBusMenuExporter::GetGroupProperties(const QList<int> &ids, 
 
 QDBusVariant DBusMenuExporter::GetProperty(int id, const QString &name)
 {
-    return QDBusVariant(layoutOf(id, 0, {name}).properties.value(name));
+    const QVariantMap properties = layoutOf(id, 0, {name}).properties;
+    if (!known(id) || !properties.contains(name)) {
+        if (calledFromDBus())
+            sendErrorReply(QDBusError::InvalidArgs,
+                           QStringLiteral("Item %1 has no property \"%2\"").arg(id).arg(name));
+        return {};
+    }
+    return QDBusVariant(properties.value(name));
 }
 
 void DBusMenuExporter::Event(int id, const QString &eventId, const QDBusVariant &, uint)
 {
-    if (id == rootId && (eventId == QLatin1String("opened") || eventId == QLatin1String("closed")))
-        m_menu.setOpen(eventId == QLatin1String("opened"));
+    if (id == rootId && (eventId == QLatin1String("opened") || eventId == QLatin1String("closed"))) {
+        if (m_handlers.openChanged)
+            m_handlers.openChanged(eventId == QLatin1String("opened"));
+    }
     if (eventId != QLatin1String("clicked") || !find(id))
         return;
     // Leave the D-Bus call first: the action may open a window or quit.
-    QTimer::singleShot(0, this, [this, id] { m_menu.activate(static_cast<StatusMenu::ItemId>(id)); });
+    QTimer::singleShot(0, this, [this, id] {
+        if (m_handlers.activate)
+            m_handlers.activate(id);
+    });
 }
 
 QList<int> DBusMenuExporter::EventGroup(const QList<DBusMenuEvent> &events)
 {
     QList<int> unknown;
     for (const DBusMenuEvent &event : events) {
-        if (find(event.id))
+        if (known(event.id))
             Event(event.id, event.eventId, event.data, event.timestamp);
         else
             unknown.append(event.id);
@@ -164,8 +204,8 @@ bool DBusMenuExporter::AboutToShow(int id)
 {
     if (id != rootId)
         return false;
-    if (m_aboutToShow)
-        m_aboutToShow();
+    if (m_handlers.aboutToShow)
+        m_handlers.aboutToShow();
     return true;
 }
 
@@ -173,7 +213,7 @@ QList<int> DBusMenuExporter::AboutToShowGroup(const QList<int> &ids, QList<int> 
 {
     QList<int> updatesNeeded;
     for (const int id : ids) {
-        if (id != rootId && !find(id))
+        if (!known(id))
             idErrors.append(id);
         else if (AboutToShow(id))
             updatesNeeded.append(id);

@@ -1,15 +1,16 @@
 #pragma once
 
+#include "platform/StatusItem.h"
 #include "platform/linux/DBusMenuTypes.h"
-#include "statusbar/StatusMenu.h"
 
+#include <QDBusContext>
 #include <QHash>
 #include <QObject>
 
 #include <functional>
 
 // Publishes the drop-down menu as com.canonical.dbusmenu, so panel hosts can show it.
-class DBusMenuExporter final : public QObject
+class DBusMenuExporter final : public QObject, protected QDBusContext
 {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "com.canonical.dbusmenu")
@@ -19,21 +20,24 @@ class DBusMenuExporter final : public QObject
     Q_PROPERTY(QStringList IconThemePath READ iconThemePath)
 
 public:
-    // PNG bytes of a menu icon, drawn for the current palette.
-    using IconData = std::function<QByteArray(StatusMenu::Icon)>;
+    // PNG bytes of a named logo for a menu row, drawn for the current palette.
+    using IconData = std::function<QByteArray(const QString &name)>;
 
     static inline const QString objectPath = QStringLiteral("/MenuBar");
 
-    DBusMenuExporter(StatusMenu &menu, std::function<void()> aboutToShow, IconData iconData, QObject *parent = nullptr);
+    DBusMenuExporter(const QList<StatusMenuRow> &rows, StatusMenuHandlers handlers, IconData iconData,
+                     QObject *parent = nullptr);
+
+    // Takes the rows' new state and tells hosts which properties changed (the rows themselves never change).
+    void update(const QList<StatusMenuRow> &rows);
 
     uint version() const { return 3; }
     QString textDirection() const { return QStringLiteral("ltr"); }
     QString status() const { return QStringLiteral("normal"); }
     QStringList iconThemePath() const { return {}; }
-    uint revision() const { return m_revision; }
 
-    // The properties an item is published with.
-    QVariantMap properties(const StatusMenu::Item &item) const;
+    // The properties a row is published with.
+    QVariantMap properties(const StatusMenuRow &row) const;
 
 public slots:
     uint GetLayout(int parentId, int recursionDepth, const QStringList &propertyNames, DBusMenuLayoutItem &layout);
@@ -50,14 +54,16 @@ signals:
     void ItemActivationRequested(int id, uint timestamp);
 
 private:
-    const StatusMenu::Item *find(int id) const;
-    // Tells hosts which item properties changed since they were last published.
-    void publishChanges();
+    const StatusMenuRow *find(int id) const;
+    bool known(int id) const;
     DBusMenuLayoutItem layoutOf(int id, int depth, const QStringList &propertyNames) const;
 
-    StatusMenu &m_menu;
-    std::function<void()> m_aboutToShow;
+    QList<StatusMenuRow> m_rows;
+    StatusMenuHandlers m_handlers;
     IconData m_iconData;
     uint m_revision = 1;
     QHash<int, QVariantMap> m_published;
 };
+
+// A portable shortcut ("Ctrl+,") as the key names dbusmenu hosts pass to GTK: [["Control", "comma"]].
+DBusMenuShortcut dbusMenuShortcut(const QString &shortcut);

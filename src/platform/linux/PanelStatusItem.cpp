@@ -1,20 +1,22 @@
 #include "PanelStatusItem.h"
 
-#include "platform/linux/SniStatusItem.h"
+#include "platform/linux/HostOrder.h"
 #include "platform/qt/TrayIconStatusItem.h"
 
 #include <QDBusConnection>
 
-PanelStatusItem::PanelStatusItem(QObject *parent)
+PanelStatusItem::PanelStatusItem(SniStatusItem::Options options, QObject *parent)
     : QObject(parent)
+    , m_options(std::move(options))
     , m_watcherWatch(SniStatusItem::watcherService, QDBusConnection::sessionBus(),
                      QDBusServiceWatcher::WatchForRegistration)
 {
     if (SniStatusItem::watcherAvailable()) {
-        m_active = std::make_unique<SniStatusItem>();
+        m_active = std::make_unique<SniStatusItem>(m_options);
         m_usesNotifierItems = true;
     } else {
-        m_active = std::make_unique<TrayIconStatusItem>();
+        m_active = std::make_unique<TrayIconStatusItem>(m_options.ink,
+                                                        HostOrder::placesNewItemsFirst(m_options.currentDesktop));
         connect(&m_watcherWatch, &QDBusServiceWatcher::serviceRegistered, this,
                 &PanelStatusItem::switchToNotifierItems);
     }
@@ -22,23 +24,23 @@ PanelStatusItem::PanelStatusItem(QObject *parent)
 
 PanelStatusItem::~PanelStatusItem() = default;
 
-void PanelStatusItem::showPlaceholder(const QString &text)
+void PanelStatusItem::showSegments(const QList<StatusSegment> &segments)
 {
-    m_shown = text;
-    m_active->showPlaceholder(text);
+    m_segments = segments;
+    m_active->showSegments(segments);
 }
 
-void PanelStatusItem::showTitle(const TitleModel &title)
+void PanelStatusItem::setMenu(const QList<StatusMenuRow> &rows, StatusMenuHandlers handlers)
 {
-    m_shown = title;
-    m_active->showTitle(title);
+    m_rows = rows;
+    m_handlers = handlers;
+    m_active->setMenu(rows, std::move(handlers));
 }
 
-void PanelStatusItem::setMenu(StatusMenu &menu, std::function<void()> aboutToShow)
+void PanelStatusItem::updateMenu(const QList<StatusMenuRow> &rows)
 {
-    m_menu = &menu;
-    m_aboutToShow = aboutToShow;
-    m_active->setMenu(menu, std::move(aboutToShow));
+    m_rows = rows;
+    m_active->updateMenu(rows);
 }
 
 void PanelStatusItem::switchToNotifierItems()
@@ -47,11 +49,8 @@ void PanelStatusItem::switchToNotifierItems()
         return;
     m_usesNotifierItems = true;
     disconnect(&m_watcherWatch, nullptr, this, nullptr);
-    m_active = std::make_unique<SniStatusItem>();
-    if (m_menu)
-        m_active->setMenu(*m_menu, m_aboutToShow);
-    if (const auto *text = std::get_if<QString>(&m_shown))
-        m_active->showPlaceholder(*text);
-    else if (const auto *title = std::get_if<TitleModel>(&m_shown))
-        m_active->showTitle(*title);
+    m_active = std::make_unique<SniStatusItem>(m_options);
+    m_active->setMenu(m_rows, m_handlers);
+    if (!m_segments.isEmpty())
+        m_active->showSegments(m_segments);
 }

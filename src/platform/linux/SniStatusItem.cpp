@@ -1,11 +1,15 @@
 #include "SniStatusItem.h"
 
 #include "platform/linux/DBusMenuExporter.h"
-#include "platform/qt/SemanticColors.h"
-#include "statusbar/ProviderArtwork.h"
+#include "platform/linux/HostOrder.h"
 
 #include <QBuffer>
-#include <QGuiApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QStandardPaths>
+#include <QCursor>
+#include <QTimer>
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -14,13 +18,7 @@
 
 namespace {
 
-constexpr int panelSizes[] = {16, 22, 24, 32, 48};
 constexpr int menuIconSize = 16;
-
-QString providerKey(Provider provider)
-{
-    return ProviderArtwork::logoName(provider);
-}
 
 // The widest text the label is likely to take, so hosts can keep its width steady.
 QString guideFor(const QString &label)
@@ -29,21 +27,37 @@ QString guideFor(const QString &label)
     return QString(label).replace(digits, QStringLiteral("100"));
 }
 
-} // namespace
-
-QColor SniStatusItem::panelTextColor()
+SniIconPixmapList pixmaps(const std::function<QImage(int size)> &draw)
 {
-    return SemanticColors::label(QGuiApplication::palette());
+    SniIconPixmapList list;
+    for (const int size : ProviderArtwork::panelSizes)
+        list.append(SniIconPixmap::from(draw(size)));
+    return list;
 }
 
-SniStatusItem::SniStatusItem(std::function<QColor()> labelColor, QObject *parent)
+QColor figuresInk(StatusSegment::Level level, const QColor &ink)
+{
+    switch (level) {
+    case StatusSegment::Level::critical:
+        return ProviderArtwork::systemRed;
+    case StatusSegment::Level::low:
+        return ProviderArtwork::systemOrange;
+    case StatusSegment::Level::normal:
+        break;
+    }
+    return ink;
+}
+
+} // namespace
+
+SniStatusItem::SniStatusItem(Options options, QObject *parent)
     : QObject(parent)
-    , m_labelColor(std::move(labelColor))
+    , m_options(std::move(options))
     , m_watcherWatch(watcherService, QDBusConnection::sessionBus(), QDBusServiceWatcher::WatchForRegistration)
 {
     registerStatusNotifierTypes();
     connect(&m_watcherWatch, &QDBusServiceWatcher::serviceRegistered, this, [this] {
-        for (const Entry &entry : m_entries)
+        for (const Entry &entry : HostOrder::registrationOrder(m_entries, m_options.currentDesktop))
             registerWithWatcher(entry);
     });
 }
@@ -68,83 +82,142 @@ QStringList SniStatusItem::serviceNames() const
     return names;
 }
 
-void SniStatusItem::setMenu(StatusMenu &menu, std::function<void()> aboutToShow)
+void SniStatusItem::setMenu(const QList<StatusMenuRow> &rows, StatusMenuHandlers handlers)
 {
-    m_menu = &menu;
-    m_aboutToShow = std::move(aboutToShow);
+    m_rows = rows;
+    m_handlers = std::move(handlers);
+    if (m_popup)
+        m_popup->setRows(m_rows, m_handlers);
 }
 
-void SniStatusItem::showPlaceholder(const QString &text)
+void SniStatusItem::popUpMenu()
 {
-    const QColor color = m_labelColor();
-    apply({{QStringLiteral("idle"), text, text, QStringLiteral("Quotabar"),
-            pixmaps([&color](int size) { return ProviderArtwork::menuBarIcon(size, color); })}});
-}
-
-void SniStatusItem::showTitle(const TitleModel &title)
-{
-    const QColor color = m_labelColor();
-    QList<Wanted> wanted;
-    if (title.iconOnly()) {
-        wanted.append({QStringLiteral("idle"), QString(), QString(), title.tooltip.value_or(QString()),
-                       pixmaps([&color](int size) { return ProviderArtwork::menuBarIcon(size, color); })});
+    if (!m_popup) {
+        m_popup = std::make_unique<RowsMenu>();
+        m_popup->setRows(m_rows, m_handlers);
     }
-    const QString wholeTitle = title.plainText();
-    for (const TitleSegment &segment : title.segments) {
-        wanted.append({providerKey(segment.provider), segment.text, guideFor(segment.text), wholeTitle,
-                       pixmaps([&segment, &color](int size) {
-                           return ProviderArtwork::panelIcon(segment.provider, segment.warn, color, size);
-                       })});
-    }
-    apply(wanted);
+    // The host's coordinates are its own (MATE gives them relative to the panel); the pointer is where the click was.
+    m_popup->popup(QCursor::pos());
 }
 
-void SniStatusItem::apply(const QList<Wanted> &wanted)
+void SniStatusItem::updateMenu(const QList<StatusMenuRow> &rows)
 {
-    const bool sameItems = std::equal(wanted.cbegin(), wanted.cend(), m_entries.cbegin(), m_entries.cend(),
-                                      [](const Wanted &w, const Entry &e) { return w.key == e.key; });
-    if (!sameItems) {
-        // Rebuilt as a whole, so hosts that order by registration keep the title order.
-        for (Entry &entry : m_entries)
+    m_rows = rows;
+    if (m_popup)
+        m_popup->updateRows(rows);
+    for (const Entry &entry : m_entries) {
+        if (entry.menu)
+            entry.menu->update(rows);
+    }
+}
+
+void SniStatusItem::showSegments(const QList<StatusSegment> &segments)
+{
+    const auto wanted = [&segments](const Entry &entry) {
+        return std::any_of(segments.cbegin(), segments.cend(),
+                           [&entry](const StatusSegment &segment) { return segment.id == entry.id; });
+    };
+    std::vector<Entry> kept;
+    for (Entry &entry : m_entries) {
+        if (wanted(entry))
+            kept.push_back(entry);
+        else
             destroy(entry);
-        m_entries.clear();
-        for (qsizetype i = 0; i < wanted.size(); ++i)
-            m_entries.push_back(create(wanted[i], static_cast<uint>(i)));
     }
-    for (qsizetype i = 0; i < wanted.size(); ++i) {
-        StatusNotifierItem *item = m_entries[static_cast<std::size_t>(i)].item;
-        item->setIcon(wanted[i].icon);
-        item->setToolTip(wanted[i].toolTip);
-        item->setLabel(wanted[i].label, wanted[i].labelGuide);
+
+    // Hosts that put each new item first show a new item before the ones already there, so
+    // the items meant to come before it are registered again after it.
+    qsizetype lastNew = -1;
+    for (qsizetype i = 0; i < segments.size(); ++i) {
+        const QString &id = segments[i].id;
+        if (std::none_of(kept.cbegin(), kept.cend(), [&id](const Entry &e) { return e.id == id; }))
+            lastNew = i;
     }
+    const bool newFirst = HostOrder::placesNewItemsFirst(m_options.currentDesktop);
+
+    std::vector<Entry> ordered;
+    std::vector<Entry> added;
+    for (qsizetype i = 0; i < segments.size(); ++i) {
+        const StatusSegment &segment = segments[i];
+        auto found = std::find_if(kept.begin(), kept.end(), [&segment](const Entry &e) { return e.id == segment.id; });
+        if (found != kept.end() && newFirst && i < lastNew) {
+            destroy(*found);
+            found = kept.end();
+        }
+        if (found != kept.end()) {
+            ordered.push_back(*found);
+            apply(ordered.back(), segment);
+        } else {
+            ordered.push_back(create(segment));
+            added.push_back(ordered.back());
+        }
+    }
+    m_entries = std::move(ordered);
+    for (const Entry &entry : HostOrder::registrationOrder(added, m_options.currentDesktop))
+        registerWithWatcher(entry);
 }
 
-SniStatusItem::Entry SniStatusItem::create(const Wanted &wanted, uint order)
+void SniStatusItem::apply(Entry &entry, const StatusSegment &segment)
+{
+    const QColor ink = m_options.ink();
+    StatusNotifierItem *item = entry.item;
+    switch (segment.icon) {
+    case StatusSegment::Icon::figures: {
+        const QColor figures = figuresInk(segment.level, ink);
+        const QColor mark = QColor::fromRgb(segment.mark);
+        item->setIcon(QString(), QString(), pixmaps([&](int size) {
+                          return ProviderArtwork::figuresIcon(segment.figures, figures, mark, size);
+                      }));
+        item->setLabel(QString(), QString());
+        break;
+    }
+    case StatusSegment::Icon::logo: {
+        // Hosts that find the named symbolic logo draw it in their own text colour.
+        const bool named =
+            !m_options.iconThemePath.isEmpty() && HostOrder::recoloursSymbolicIcons(m_options.currentDesktop);
+        item->setIcon(named ? HostOrder::iconName(segment.id, segment.warn) : QString(),
+                      m_options.iconThemePath,
+                      pixmaps([&](int size) {
+                          return ProviderArtwork::panelIcon(m_logos, segment.id, segment.warn, ink, size);
+                      }));
+        item->setLabel(segment.label, guideFor(segment.label));
+        break;
+    }
+    case StatusSegment::Icon::idle:
+        item->setIcon(QString(), QString(),
+                      pixmaps([&](int size) { return ProviderArtwork::menuBarIcon(m_logos, size, ink); }));
+        item->setLabel(QString(), QString());
+        break;
+    }
+    item->setToolTip(segment.toolTipTitle, segment.toolTipText);
+}
+
+SniStatusItem::Entry SniStatusItem::create(const StatusSegment &segment)
 {
     const int number = ++m_created;
     Entry entry;
-    entry.key = wanted.key;
+    entry.id = segment.id;
     entry.connectionName = QStringLiteral("quotabar-item-%1").arg(number);
     entry.serviceName =
         QStringLiteral("org.kde.StatusNotifierItem-%1-%2").arg(QCoreApplication::applicationPid()).arg(number);
-    entry.item = new StatusNotifierItem(QStringLiteral("quotabar-") + wanted.key, order,
+    entry.item = new StatusNotifierItem(QStringLiteral("quotabar-") + segment.id,
+                                        HostOrder::title(segment.name),
+                                        HostOrder::orderingIndex(segment.id),
                                         QDBusObjectPath(DBusMenuExporter::objectPath), this);
-    entry.item->setIcon(wanted.icon);
-    entry.item->setToolTip(wanted.toolTip);
-    entry.item->setLabel(wanted.label, wanted.labelGuide);
-    if (m_menu) {
-        entry.menu = new DBusMenuExporter(
-            *m_menu, m_aboutToShow, [this](StatusMenu::Icon icon) { return menuIconPng(icon); }, this);
+    if (HostOrder::leftClickOnlyActivates(m_options.currentDesktop)) {
+        // Leave the D-Bus call first: the menu runs its own loop.
+        entry.item->setActivation([this] { QTimer::singleShot(0, this, &SniStatusItem::popUpMenu); });
     }
+    entry.menu = new DBusMenuExporter(
+        m_rows, m_handlers, [this](const QString &name) { return menuIconPng(name); }, this);
+    apply(entry, segment);
 
     QDBusConnection connection = QDBusConnection::connectToBus(QDBusConnection::SessionBus, entry.connectionName);
     const auto exported = QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals
         | QDBusConnection::ExportAllProperties;
     connection.registerObject(StatusNotifierItem::objectPath, entry.item, exported);
-    if (entry.menu)
-        connection.registerObject(DBusMenuExporter::objectPath, entry.menu, exported);
+    connection.registerObject(DBusMenuExporter::objectPath, entry.menu, exported);
     connection.registerService(entry.serviceName);
-    registerWithWatcher(entry);
     return entry;
 }
 
@@ -156,8 +229,7 @@ void SniStatusItem::destroy(Entry &entry)
     connection.unregisterService(entry.serviceName);
     QDBusConnection::disconnectFromBus(entry.connectionName);
     entry.item->deleteLater();
-    if (entry.menu)
-        entry.menu->deleteLater();
+    entry.menu->deleteLater();
 }
 
 void SniStatusItem::registerWithWatcher(const Entry &entry) const
@@ -168,28 +240,39 @@ void SniStatusItem::registerWithWatcher(const Entry &entry) const
     QDBusConnection(entry.connectionName).asyncCall(call);
 }
 
-SniIconPixmapList SniStatusItem::pixmaps(const std::function<QImage(int size)> &draw) const
+QByteArray SniStatusItem::menuIconPng(const QString &name)
 {
-    SniIconPixmapList list;
-    for (const int size : panelSizes)
-        list.append(SniIconPixmap::from(draw(size)));
-    return list;
-}
-
-QByteArray SniStatusItem::menuIconPng(StatusMenu::Icon icon) const
-{
-    // Hosts ask for the items' properties often; the encoded logo changes only with the colour.
-    const QColor color = m_labelColor();
-    MenuIcon &cached = m_menuIcons[icon == StatusMenu::Icon::claudeLogo ? 0 : 1];
-    if (!cached.png.isEmpty() && cached.color == color)
-        return cached.png;
-    const QString name = icon == StatusMenu::Icon::claudeLogo ? ProviderArtwork::logoName(Provider::claude)
-                                                                : ProviderArtwork::logoName(Provider::openAI);
-    const QImage image = ProviderArtwork::tinted(ProviderArtwork::providerPNG(name, menuIconSize, color), color);
+    // Hosts ask for the rows' properties often; the encoded logo changes only with the colour.
+    const QColor color = m_options.ink();
+    auto &cached = m_menuIcons[name];
+    if (!cached.second.isEmpty() && cached.first == color)
+        return cached.second;
+    const QImage image =
+        ProviderArtwork::tinted(ProviderArtwork::providerPNG(m_logos, name, menuIconSize, color), color);
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
     cached = {color, png};
     return png;
+}
+
+QString SniStatusItem::exportIconTheme()
+{
+    // Hosts read the icons from files, so the ones compiled into the program are written out once per start.
+    const QString root = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/icons");
+    const QString apps = root + QStringLiteral("/hicolor/scalable/apps");
+    if (!QDir().mkpath(apps))
+        return {};
+    QDirIterator icons(QStringLiteral(":/icons/hicolor/scalable/apps"));
+    bool any = false;
+    while (icons.hasNext()) {
+        const QString source = icons.next();
+        const QString target = apps + QLatin1Char('/') + icons.fileName();
+        QFile::remove(target);
+        any = QFile::copy(source, target) || any;
+        QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                                          | QFileDevice::ReadOther);
+    }
+    return any ? root : QString();
 }

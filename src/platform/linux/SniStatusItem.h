@@ -2,77 +2,81 @@
 
 #include "platform/StatusItem.h"
 #include "platform/linux/StatusNotifierItem.h"
-#include "statusbar/StatusMenu.h"
+#include "platform/qt/ProviderArtwork.h"
+#include "platform/qt/RowsMenu.h"
 
 #include <QColor>
 #include <QDBusServiceWatcher>
 #include <QObject>
 
-#include <array>
+#include <memory>
 #include <vector>
 
 class DBusMenuExporter;
 
-// The title as StatusNotifierItems: one item per segment (logo icon, text as the Ayatana
-// label), or one idle item; every item publishes the same menu over dbusmenu.
+// How the panel items draw and register.
+struct SniOptions
+{
+    // The colour of the panel's text at the moment of drawing.
+    std::function<QColor()> ink = [] { return QColor(Qt::black); };
+    // A folder with the symbolic logos as an icon theme, or empty to send pixmaps only.
+    QString iconThemePath;
+    // The host's XDG_CURRENT_DESKTOP, for the order of registrations.
+    QString currentDesktop;
+};
+
+// The panel items as StatusNotifierItems: one item per segment (icon, label as the Ayatana label,
+// tooltip), each publishing the same menu over dbusmenu. Items are created and dropped only when
+// their segment appears or goes, so hosts never see short-lived items.
 class SniStatusItem final : public QObject, public StatusItem
 {
     Q_OBJECT
 public:
     static inline const QString watcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
 
-    // `labelColor` gives the colour of panel text at the moment of drawing.
-    explicit SniStatusItem(std::function<QColor()> labelColor = panelTextColor, QObject *parent = nullptr);
+    using Options = SniOptions;
 
-    // The colour of text in the panel, from the application's palette.
-    static QColor panelTextColor();
+    explicit SniStatusItem(Options options = {}, QObject *parent = nullptr);
     ~SniStatusItem() override;
+
+    // Writes the symbolic logos out as an icon theme, for hosts that look icons up by name; gives its
+    // folder (for Options::iconThemePath), or nothing when it cannot be written.
+    static QString exportIconTheme();
 
     // Whether a panel host is listening on the session bus.
     static bool watcherAvailable();
 
-    void showPlaceholder(const QString &text) override;
-    void showTitle(const TitleModel &title) override;
-    void setMenu(StatusMenu &menu, std::function<void()> aboutToShow) override;
+    void showSegments(const QList<StatusSegment> &segments) override;
+    void setMenu(const QList<StatusMenuRow> &rows, StatusMenuHandlers handlers) override;
+    void updateMenu(const QList<StatusMenuRow> &rows) override;
 
-    // The bus names of the items, in title order.
+    // The bus names of the items, in the order of the segments.
     QStringList serviceNames() const;
 
 private:
-    struct Wanted
-    {
-        QString key;
-        QString label;
-        QString labelGuide;
-        QString toolTip;
-        SniIconPixmapList icon;
-    };
     struct Entry
     {
-        QString key;
+        QString id;
         QString connectionName;
         QString serviceName;
         StatusNotifierItem *item = nullptr;
         DBusMenuExporter *menu = nullptr;
     };
 
-    void apply(const QList<Wanted> &wanted);
-    Entry create(const Wanted &wanted, uint order);
+    Entry create(const StatusSegment &segment);
+    void apply(Entry &entry, const StatusSegment &segment);
     void destroy(Entry &entry);
     void registerWithWatcher(const Entry &entry) const;
-    SniIconPixmapList pixmaps(const std::function<QImage(int size)> &draw) const;
-    QByteArray menuIconPng(StatusMenu::Icon icon) const;
+    QByteArray menuIconPng(const QString &name);
+    void popUpMenu();
 
-    std::function<QColor()> m_labelColor;
-    StatusMenu *m_menu = nullptr;
-    std::function<void()> m_aboutToShow;
+    Options m_options;
+    QList<StatusMenuRow> m_rows;
+    StatusMenuHandlers m_handlers;
     std::vector<Entry> m_entries;
     QDBusServiceWatcher m_watcherWatch;
     int m_created = 0;
-    struct MenuIcon
-    {
-        QColor color;
-        QByteArray png;
-    };
-    mutable std::array<MenuIcon, 2> m_menuIcons; // Claude, ChatGPT
+    ProviderArtwork::LogoCache m_logos;
+    std::unique_ptr<RowsMenu> m_popup; // for hosts that leave the menu to the item on a left click
+    QHash<QString, std::pair<QColor, QByteArray>> m_menuIcons; // by logo name: colour drawn with, PNG
 };

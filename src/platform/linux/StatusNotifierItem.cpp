@@ -1,5 +1,7 @@
 #include "StatusNotifierItem.h"
 
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QtEndian>
 
@@ -60,30 +62,35 @@ void registerStatusNotifierTypes()
     Q_UNUSED(registered);
 }
 
-StatusNotifierItem::StatusNotifierItem(QString id, uint orderingIndex, QDBusObjectPath menuPath, QObject *parent)
+StatusNotifierItem::StatusNotifierItem(QString id, QString title, uint orderingIndex, QDBusObjectPath menuPath,
+                                       QObject *parent)
     : QObject(parent)
     , m_id(std::move(id))
+    , m_title(std::move(title))
     , m_orderingIndex(orderingIndex)
     , m_menuPath(std::move(menuPath))
 {
     registerStatusNotifierTypes();
 }
 
-void StatusNotifierItem::setIcon(const SniIconPixmapList &pixmaps)
+void StatusNotifierItem::setIcon(const QString &name, const QString &themePath, const SniIconPixmapList &pixmaps)
 {
-    const bool changed = pixmaps.size() != m_icon.size()
+    const bool changed = name != m_iconName || themePath != m_iconThemePath || pixmaps.size() != m_icon.size()
         || !std::equal(pixmaps.cbegin(), pixmaps.cend(), m_icon.cbegin(),
                        [](const SniIconPixmap &a, const SniIconPixmap &b) { return a.bytes == b.bytes; });
+    m_iconName = name;
+    m_iconThemePath = themePath;
     m_icon = pixmaps;
     if (changed)
         emit NewIcon();
 }
 
-void StatusNotifierItem::setToolTip(const QString &text)
+void StatusNotifierItem::setToolTip(const QString &title, const QString &text)
 {
-    if (text == m_toolTip)
+    if (title == m_toolTipTitle && text == m_toolTipText)
         return;
-    m_toolTip = text;
+    m_toolTipTitle = title;
+    m_toolTipText = text;
     emit NewToolTip();
 }
 
@@ -96,9 +103,20 @@ void StatusNotifierItem::setLabel(const QString &label, const QString &guide)
     emit XAyatanaNewLabel(label, guide);
 }
 
-// The menu opens from the host; clicks need nothing more from the item.
+// The item is a menu: hosts that call Activate on a click show the menu when it fails.
+void StatusNotifierItem::Activate(int, int)
+{
+    if (m_activate)
+        m_activate();
+    else if (calledFromDBus())
+        sendErrorReply(QDBusError::NotSupported, QStringLiteral("The item is a menu"));
+}
+
+void StatusNotifierItem::SecondaryActivate(int x, int y)
+{
+    Activate(x, y);
+}
+
 void StatusNotifierItem::ContextMenu(int, int) {}
-void StatusNotifierItem::Activate(int, int) {}
-void StatusNotifierItem::SecondaryActivate(int, int) {}
 void StatusNotifierItem::Scroll(int, const QString &) {}
 void StatusNotifierItem::ProvideXdgActivationToken(const QString &) {}

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QDBusArgument>
+#include <QDBusContext>
 #include <QDBusObjectPath>
 #include <QImage>
 #include <QObject>
+
+#include <functional>
 
 // (iiay): one icon size, ARGB32 in network byte order.
 struct SniIconPixmap
@@ -36,7 +39,7 @@ const QDBusArgument &operator>>(const QDBusArgument &argument, SniToolTip &toolT
 void registerStatusNotifierTypes();
 
 // One panel item of the freedesktop StatusNotifierItem protocol, with the Ayatana label.
-class StatusNotifierItem final : public QObject
+class StatusNotifierItem final : public QObject, protected QDBusContext
 {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierItem")
@@ -45,17 +48,19 @@ class StatusNotifierItem final : public QObject
     Q_PROPERTY(QString Title READ title)
     Q_PROPERTY(QString Status READ status)
     Q_PROPERTY(int WindowId READ windowId)
-    Q_PROPERTY(QString IconName READ emptyText)
+    Q_PROPERTY(QString IconName READ iconName)
     Q_PROPERTY(QList<SniIconPixmap> IconPixmap READ iconPixmap)
     Q_PROPERTY(QString OverlayIconName READ emptyText)
     Q_PROPERTY(QList<SniIconPixmap> OverlayIconPixmap READ noPixmaps)
     Q_PROPERTY(QString AttentionIconName READ emptyText)
     Q_PROPERTY(QList<SniIconPixmap> AttentionIconPixmap READ noPixmaps)
     Q_PROPERTY(QString AttentionMovieName READ emptyText)
-    Q_PROPERTY(QString IconThemePath READ emptyText)
+    Q_PROPERTY(QString IconThemePath READ iconThemePath)
     Q_PROPERTY(SniToolTip ToolTip READ toolTip)
     Q_PROPERTY(bool ItemIsMenu READ itemIsMenu)
     Q_PROPERTY(QDBusObjectPath Menu READ menu)
+    Q_PROPERTY(QString IconAccessibleDesc READ accessibleDescription)
+    Q_PROPERTY(QString AttentionAccessibleDesc READ emptyText)
     Q_PROPERTY(QString XAyatanaLabel READ label)
     Q_PROPERTY(QString XAyatanaLabelGuide READ labelGuide)
     Q_PROPERTY(uint XAyatanaOrderingIndex READ orderingIndex)
@@ -63,25 +68,36 @@ class StatusNotifierItem final : public QObject
 public:
     static inline const QString objectPath = QStringLiteral("/StatusNotifierItem");
 
-    StatusNotifierItem(QString id, uint orderingIndex, QDBusObjectPath menuPath, QObject *parent = nullptr);
+    StatusNotifierItem(QString id, QString title, uint orderingIndex, QDBusObjectPath menuPath,
+                       QObject *parent = nullptr);
 
-    // Each setter tells the host when the value changed.
-    void setIcon(const SniIconPixmapList &pixmaps);
-    void setToolTip(const QString &text);
+    // Each setter tells the host when the value changed. A named icon comes first for hosts
+    // that look it up (and colour it); the pixmaps serve the others.
+    void setIcon(const QString &name, const QString &themePath, const SniIconPixmapList &pixmaps);
+    void setToolTip(const QString &title, const QString &text);
     void setLabel(const QString &label, const QString &guide);
+    // What a click that calls Activate does; without it Activate fails, which hosts take as "show the menu".
+    void setActivation(std::function<void()> activate) { m_activate = std::move(activate); }
 
     QString category() const { return QStringLiteral("ApplicationStatus"); }
     QString id() const { return m_id; }
-    QString title() const { return QStringLiteral("Quotabar"); }
+    QString title() const { return m_title; }
     QString status() const { return QStringLiteral("Active"); }
     int windowId() const { return 0; }
     QString emptyText() const { return {}; }
     SniIconPixmapList iconPixmap() const { return m_icon; }
     SniIconPixmapList noPixmaps() const { return {}; }
-    SniToolTip toolTip() const { return {QString(), {}, m_toolTip, QString()}; }
+    QString iconName() const { return m_iconName; }
+    QString iconThemePath() const { return m_iconThemePath; }
+    SniToolTip toolTip() const { return {QString(), {}, m_toolTipTitle, m_toolTipText}; }
     bool itemIsMenu() const { return true; }
     QDBusObjectPath menu() const { return m_menuPath; }
     QString label() const { return m_label; }
+    // What screen readers say of the icon: "Claude S:73%  W:41%".
+    QString accessibleDescription() const
+    {
+        return m_label.isEmpty() ? m_toolTipTitle : m_toolTipTitle + QLatin1Char(' ') + m_label;
+    }
     QString labelGuide() const { return m_labelGuide; }
     uint orderingIndex() const { return m_orderingIndex; }
 
@@ -102,11 +118,16 @@ signals:
     void XAyatanaNewLabel(const QString &label, const QString &guide);
 
 private:
+    std::function<void()> m_activate;
     QString m_id;
+    QString m_title;
     uint m_orderingIndex;
     QDBusObjectPath m_menuPath;
     SniIconPixmapList m_icon;
-    QString m_toolTip;
+    QString m_iconName;
+    QString m_iconThemePath;
+    QString m_toolTipTitle;
+    QString m_toolTipText;
     QString m_label;
     QString m_labelGuide;
 };

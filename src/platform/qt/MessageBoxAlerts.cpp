@@ -1,6 +1,7 @@
 #include "MessageBoxAlerts.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -19,6 +20,15 @@ int MessageBoxAlerts::runModal(const Alert &alert)
         buttons.append(box.addButton(title, buttons.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::RejectRole));
     if (!buttons.isEmpty())
         box.setDefaultButton(qobject_cast<QPushButton *>(buttons.first()));
-    box.exec();
+
+    // Waits for the choice without blocking the rest of the application: the panel icons and
+    // their menus keep answering while the alert is open.
+    box.setWindowModality(Qt::NonModal);
+    QEventLoop choice;
+    QObject::connect(&box, &QMessageBox::finished, &choice, &QEventLoop::quit);
+    box.show();
+    box.raise();
+    box.activateWindow();
+    choice.exec();
     return static_cast<int>(buttons.indexOf(box.clickedButton()));
 }

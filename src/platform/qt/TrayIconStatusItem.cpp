@@ -1,117 +1,84 @@
 #include "TrayIconStatusItem.h"
 
-#include "platform/qt/SemanticColors.h"
-#include "statusbar/ProviderArtwork.h"
-#include "statusbar/StatusMenu.h"
-
-#include <QFont>
-#include <QGuiApplication>
+#include <QCursor>
 #include <QPixmap>
 
-namespace {
-
-QIcon iconFrom(const std::function<QImage(int size)> &draw)
+TrayIconStatusItem::TrayIconStatusItem(std::function<QColor()> ink, bool newIconsFirst, QObject *parent)
+    : QObject(parent)
+    , m_ink(std::move(ink))
+    , m_newIconsFirst(newIconsFirst)
 {
-    QIcon icon;
-    for (const int size : {16, 22, 24, 32, 48})
-        icon.addPixmap(QPixmap::fromImage(draw(size)));
+}
+
+TrayIconStatusItem::~TrayIconStatusItem() = default;
+
+QImage TrayIconStatusItem::draw(const StatusSegment &segment, int size)
+{
+    const QColor ink = m_ink();
+    if (segment.icon == StatusSegment::Icon::idle)
+        return ProviderArtwork::menuBarIcon(m_logos, size, ink);
+    if (segment.warn || segment.figures.isEmpty())
+        return ProviderArtwork::panelIcon(m_logos, segment.id, segment.warn, ink, size);
+    const QColor figures = segment.level == StatusSegment::Level::critical ? ProviderArtwork::systemRed
+        : segment.level == StatusSegment::Level::low                      ? ProviderArtwork::systemOrange
+                                                                          : ink;
+    return ProviderArtwork::figuresIcon(segment.figures, figures, QColor::fromRgb(segment.mark), size);
+}
+
+void TrayIconStatusItem::showSegments(const QList<StatusSegment> &segments)
+{
+    std::vector<Icon> icons;
+    std::size_t lastNew = 0; // one past the last new icon
+    for (const StatusSegment &segment : segments) {
+        auto found = std::find_if(m_icons.begin(), m_icons.end(), [&segment](const Icon &i) { return i.id == segment.id; });
+        if (found == m_icons.end())
+            lastNew = icons.size() + 1;
+        icons.push_back(found != m_icons.end() ? std::move(*found) : create(segment.id));
+        QIcon icon;
+        for (const int size : ProviderArtwork::panelSizes)
+            icon.addPixmap(QPixmap::fromImage(draw(segment, size)));
+        QSystemTrayIcon &tray = *icons.back().tray;
+        tray.setIcon(icon);
+        tray.setToolTip(segment.toolTipText.isEmpty() ? segment.toolTipTitle
+                                                      : segment.toolTipTitle + QLatin1Char('\n') + segment.toolTipText);
+    }
+    m_icons = std::move(icons); // icons whose segment went are hidden and deleted here
+    // Trays place icons in the order they appear, or the newest first (Budgie's): show them so the first comes first.
+    if (m_newIconsFirst) {
+        // Icons meant to come before a new one are docked again after it.
+        for (std::size_t i = 0; i + 1 < lastNew; ++i)
+            m_icons[i].tray->hide();
+        std::for_each(m_icons.rbegin(), m_icons.rend(), [](Icon &icon) { icon.tray->show(); });
+    } else {
+        for (Icon &icon : m_icons)
+            icon.tray->show();
+    }
+}
+
+TrayIconStatusItem::Icon TrayIconStatusItem::create(const QString &id)
+{
+    Icon icon{id, std::make_unique<RowsMenu>(), std::make_unique<QSystemTrayIcon>()};
+    RowsMenu *menu = icon.menu.get();
+    menu->setRows(m_rows, m_handlers);
+    icon.tray->setContextMenu(menu);
+    connect(icon.tray.get(), &QSystemTrayIcon::activated, menu, [menu](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger)
+            menu->popup(QCursor::pos());
+    });
     return icon;
 }
 
-} // namespace
-
-QColor TrayIconStatusItem::panelTextColor()
+void TrayIconStatusItem::setMenu(const QList<StatusMenuRow> &rows, StatusMenuHandlers handlers)
 {
-    return SemanticColors::label(QGuiApplication::palette());
+    m_rows = rows;
+    m_handlers = std::move(handlers);
+    for (Icon &icon : m_icons)
+        icon.menu->setRows(m_rows, m_handlers);
 }
 
-TrayIconStatusItem::TrayIconStatusItem(std::function<QColor()> labelColor, QObject *parent)
-    : QObject(parent)
-    , m_labelColor(std::move(labelColor))
+void TrayIconStatusItem::updateMenu(const QList<StatusMenuRow> &rows)
 {
-    m_tray.setContextMenu(&m_qmenu);
-    connect(&m_qmenu, &QMenu::aboutToShow, this, [this] {
-        if (m_aboutToShow)
-            m_aboutToShow();
-        syncMenu();
-        if (m_menu)
-            m_menu->setOpen(true);
-    });
-    connect(&m_qmenu, &QMenu::aboutToHide, this, [this] {
-        if (m_menu)
-            m_menu->setOpen(false);
-    });
-    connect(&m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::Trigger)
-            m_qmenu.popup(QCursor::pos());
-    });
-}
-
-void TrayIconStatusItem::showPlaceholder(const QString &text)
-{
-    const QColor color = m_labelColor();
-    m_tray.setIcon(iconFrom([&color](int size) { return ProviderArtwork::menuBarIcon(size, color); }));
-    m_tray.setToolTip(text);
-    m_tray.show();
-}
-
-void TrayIconStatusItem::showTitle(const TitleModel &title)
-{
-    const QColor color = m_labelColor();
-    if (title.iconOnly()) {
-        m_tray.setIcon(iconFrom([&color](int size) { return ProviderArtwork::menuBarIcon(size, color); }));
-        m_tray.setToolTip(title.tooltip.value_or(QString()));
-    } else {
-        const TitleSegment first = title.segments.first();
-        const bool warn = std::any_of(title.segments.cbegin(), title.segments.cend(),
-                                      [](const TitleSegment &segment) { return segment.warn; });
-        m_tray.setIcon(iconFrom([&first, warn, &color](int size) {
-            return ProviderArtwork::panelIcon(first.provider, warn, color, size);
-        }));
-        m_tray.setToolTip(title.plainText());
-    }
-    m_tray.show();
-}
-
-void TrayIconStatusItem::setMenu(StatusMenu &menu, std::function<void()> aboutToShow)
-{
-    m_menu = &menu;
-    m_aboutToShow = std::move(aboutToShow);
-    m_qmenu.clear();
-    for (const StatusMenu::Item &item : menu.items()) {
-        QAction *action = item.separator ? m_qmenu.addSeparator() : m_qmenu.addAction(item.title);
-        const StatusMenu::ItemId id = item.id;
-        if (!item.separator)
-            connect(action, &QAction::triggered, this, [this, id] { m_menu->activate(id); });
-    }
-    connect(&menu, &StatusMenu::changed, this, &TrayIconStatusItem::syncMenu);
-    syncMenu();
-}
-
-void TrayIconStatusItem::syncMenu()
-{
-    if (!m_menu)
-        return;
-    const QList<QAction *> actions = m_qmenu.actions();
-    const QColor color = m_labelColor();
-    for (const StatusMenu::Item &item : m_menu->items()) {
-        QAction *action = actions.value(item.id - 1);
-        if (!action)
-            continue;
-        action->setVisible(item.visible);
-        if (item.separator)
-            continue;
-        action->setText(item.title);
-        action->setEnabled(item.enabled);
-        action->setShortcut(QKeySequence(item.shortcut));
-        if (item.icon != StatusMenu::Icon::none) {
-            const Provider provider = item.icon == StatusMenu::Icon::claudeLogo ? Provider::claude : Provider::openAI;
-            action->setIcon(QIcon(QPixmap::fromImage(ProviderArtwork::tinted(
-                ProviderArtwork::providerPNG(ProviderArtwork::logoName(provider), 16, color), color))));
-        }
-        QFont font = m_qmenu.font();
-        if (item.style != StatusMenu::Style::plain)
-            font.setPointSizeF(font.pointSizeF() * 0.9);
-        action->setFont(font);
-    }
+    m_rows = rows;
+    for (Icon &icon : m_icons)
+        icon.menu->updateRows(rows);
 }

@@ -68,9 +68,13 @@ QImage letterTile(QChar letter, const QColor &color, int size, bool cutOut)
 
 } // namespace
 
-QString logoName(Provider provider)
+std::optional<QImage> LogoCache::logo(const QString &name, int size)
 {
-    return provider == Provider::claude ? QStringLiteral("claude") : QStringLiteral("openai");
+    const QString key = name + QLatin1Char('@') + QString::number(size);
+    auto found = m_logos.constFind(key);
+    if (found == m_logos.cend())
+        found = m_logos.insert(key, loadScaled(logoPath(m_folder, name), size));
+    return *found;
 }
 
 std::optional<QImage> logo(const QString &name, int size, const QString &folder)
@@ -78,9 +82,9 @@ std::optional<QImage> logo(const QString &name, int size, const QString &folder)
     return loadScaled(logoPath(folder, name), size);
 }
 
-QImage providerPNG(const QString &name, int size, const QColor &fallbackColor, const QString &folder)
+QImage providerPNG(LogoCache &logos, const QString &name, int size, const QColor &fallbackColor)
 {
-    if (std::optional<QImage> file = logo(name, size, folder))
+    if (const std::optional<QImage> file = logos.logo(name, size))
         return *file;
     return providerLogo(initial(name), fallbackColor, size);
 }
@@ -122,21 +126,55 @@ QImage warningGlyph(int size)
     return image;
 }
 
-QImage menuBarIcon(int size, const QColor &color, const QString &folder)
+QImage menuBarIcon(LogoCache &logos, int size, const QColor &color)
 {
-    const auto glyph = loadScaled(folder + QStringLiteral("/Quotabar-nobg.png"), size);
+    const std::optional<QImage> glyph = logos.logo(idleName, size);
     return glyph ? tinted(*glyph, color) : transparentImage(size);
 }
 
-QImage panelIcon(Provider provider, bool warn, const QColor &color, int size, const QString &folder)
+QImage panelIcon(LogoCache &logos, const QString &name, bool warn, const QColor &color, int size)
 {
-    const QString name = logoName(provider);
-    const auto file = logo(name, size, folder);
+    const std::optional<QImage> file = logos.logo(name, size);
     QImage image = file ? tinted(*file, color) : letterTile(initial(name), color, size, true);
     if (warn) {
         QPainter painter(&image);
         const int badge = qRound(size * 0.62);
         painter.drawImage(QPoint(size - badge, size - badge), warningGlyph(badge));
+    }
+    return image;
+}
+
+QImage figuresIcon(const QStringList &lines, const QColor &ink, const QColor &mark, int size)
+{
+    QImage image = transparentImage(size);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    const int bar = std::max(2, qRound(size / 11.0));
+    painter.fillRect(QRect(0, size - bar, size, bar), mark);
+
+    const int shown = std::max<int>(1, std::min<int>(2, lines.size()));
+    const qreal lineHeight = qreal(size - bar - 1) / shown;
+    painter.setPen(ink);
+    for (int i = 0; i < shown && i < lines.size(); ++i) {
+        QString text = lines[i];
+        text.remove(QLatin1Char('%')); // the number alone reads at this size; both lines are percentages or a countdown
+        QFont font;
+        font.setBold(true);
+        font.setHintingPreference(QFont::PreferFullHinting);
+        // Digits fill the line: their height is about three quarters of the font's pixel size.
+        int pixels = std::max(6, int(lineHeight / 0.74));
+        font.setPixelSize(pixels);
+        while (pixels > 6 && QFontMetricsF(font).horizontalAdvance(text) > size) {
+            font.setPixelSize(--pixels);
+        }
+        painter.setFont(font);
+        const QFontMetricsF metrics(font);
+        const QRectF box(0, i * lineHeight, size, lineHeight);
+        const qreal width = metrics.horizontalAdvance(text);
+        const qreal capHeight = metrics.capHeight();
+        const QPointF baseline(box.left() + (box.width() - width) / 2, box.top() + (box.height() + capHeight) / 2);
+        painter.drawText(QPointF(std::round(baseline.x()), std::round(baseline.y())), text);
     }
     return image;
 }

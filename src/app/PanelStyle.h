@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+// How each panel item shows its figures; the raw value is both the stored value and the picker label.
+enum class PanelStyle {
+    automatic,
+    logoAndText,
+    figuresInIcon,
+};
+
+namespace PanelStyles {
+
+inline constexpr std::array<PanelStyle, 3> allCases{PanelStyle::automatic, PanelStyle::logoAndText,
+                                                    PanelStyle::figuresInIcon};
+
+QString rawValue(PanelStyle style);
+std::optional<PanelStyle> fromRawValue(const QString &rawValue);
+// Automatic means figures in the icon on Plasma, whose tray draws no labels, and logo and text elsewhere.
+PanelStyle resolved(PanelStyle style, const QString &currentDesktop);
+
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include <algorithm>
+#include <vector>
+
+// What panel hosts go by when they place, name and order our items.
+namespace HostOrder {
+
+// Whether the host puts each new item before the ones already there, so items are registered last first.
+bool placesNewItemsFirst(const QString &currentDesktop);
+
+// The items in the order to register them, so the host shows them in the given order.
+template<typename Item>
+std::vector<Item> registrationOrder(std::vector<Item> items, const QString &currentDesktop)
+{
+    if (placesNewItemsFirst(currentDesktop))
+        std::reverse(items.begin(), items.end());
+    return items;
+}
+
+// Whether the host draws symbolic icons in its own text colour (MATE's panel draws them as they are).
+bool recoloursSymbolicIcons(const QString &currentDesktop);
+// Whether a left click only calls Activate, so the item itself has to show the menu (MATE's panel).
+bool leftClickOnlyActivates(const QString &currentDesktop);
+
+// The item's Title: hosts that sort by it then keep Claude before ChatGPT.
+QString title(const QString &providerName);
+// XAyatanaOrderingIndex: fixed per item, Claude lowest.
+uint orderingIndex(const QString &id);
+// The themed icon of a provider's logo, "quotabar-claude-symbolic" (with "-warning" in the warning form).
+QString iconName(const QString &id, bool warn);
+
+}

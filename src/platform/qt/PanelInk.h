@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QColor>
+#include <QFileSystemWatcher>
+#include <QObject>
+
+#include <optional>
+
+// The colour of text in the panel, chosen from what the desktop tells rather than from the
+// application's own palette (GNOME's top bar is dark whatever the theme); follows theme changes.
+class PanelInk final : public QObject
+{
+    Q_OBJECT
+public:
+    // What the desktop tells about its panel.
+    struct Hints
+    {
+        QString currentDesktop;                  // XDG_CURRENT_DESKTOP
+        std::optional<QColor> kdeWindowText;     // kdeglobals [Colors:Window] ForegroundNormal
+        QString gtkTheme;                        // GTK_THEME, the GTK settings or the XSETTINGS of Xfce
+        bool gtkPrefersDark = false;             // gtk-application-prefer-dark-theme
+        QColor paletteText;                      // the application's palette, when nothing else tells
+    };
+
+    static inline const QColor lightInk{0xF6, 0xF5, 0xF4};
+    static inline const QColor darkInk{0x23, 0x26, 0x29};
+
+    // `configHome` is where the desktops keep their settings (XDG_CONFIG_HOME).
+    PanelInk(QString currentDesktop, QString configHome = defaultConfigHome(), QObject *parent = nullptr);
+
+    QColor color() const { return m_color; }
+    static QColor choose(const Hints &hints);
+    Hints read() const;
+
+    static QString defaultConfigHome();
+
+signals:
+    void changed();
+
+private:
+    void reload();
+    void watch();
+    QStringList watchedFiles() const;
+
+    QString m_currentDesktop;
+    QString m_configHome;
+    QColor m_color;
+    QFileSystemWatcher m_watcher;
+};

@@ -1,0 +1,69 @@
+#include "RowsMenu.h"
+
+#include "platform/qt/SemanticColors.h"
+
+#include <QPixmap>
+
+RowsMenu::RowsMenu(QWidget *parent)
+    : QMenu(parent)
+{
+    connect(this, &QMenu::aboutToShow, this, [this] {
+        if (m_handlers.aboutToShow)
+            m_handlers.aboutToShow(); // may bring new rows through updateRows
+        sync();
+        if (m_handlers.openChanged)
+            m_handlers.openChanged(true);
+    });
+    connect(this, &QMenu::aboutToHide, this, [this] {
+        if (m_handlers.openChanged)
+            m_handlers.openChanged(false);
+    });
+}
+
+void RowsMenu::setRows(const QList<StatusMenuRow> &rows, const StatusMenuHandlers &handlers)
+{
+    m_rows = rows;
+    m_handlers = handlers;
+    clear();
+    for (const StatusMenuRow &row : std::as_const(m_rows)) {
+        QAction *action = row.separator ? addSeparator() : addAction(row.title);
+        const int id = row.id;
+        if (!row.separator) {
+            connect(action, &QAction::triggered, this, [this, id] {
+                if (m_handlers.activate)
+                    m_handlers.activate(id);
+            });
+        }
+    }
+    sync();
+}
+
+void RowsMenu::updateRows(const QList<StatusMenuRow> &rows)
+{
+    m_rows = rows;
+    sync();
+}
+
+void RowsMenu::sync()
+{
+    const QList<QAction *> actions = this->actions();
+    const QColor color = SemanticColors::label(palette()); // the logos in the menu's own text colour
+    for (qsizetype i = 0; i < m_rows.size() && i < actions.size(); ++i) {
+        const StatusMenuRow &row = m_rows[i];
+        QAction *action = actions[i];
+        action->setVisible(row.visible);
+        if (row.separator)
+            continue;
+        action->setText(row.title);
+        action->setEnabled(row.enabled);
+        action->setShortcut(QKeySequence(row.shortcut));
+        if (!row.icon.isEmpty()) {
+            action->setIcon(QIcon(QPixmap::fromImage(
+                ProviderArtwork::tinted(ProviderArtwork::providerPNG(m_logos, row.icon, 16, color), color))));
+        }
+        QFont font = this->font();
+        if (row.style != StatusMenuRow::Style::plain)
+            font.setPointSizeF(font.pointSizeF() * 0.9);
+        action->setFont(font);
+    }
+}

@@ -1,0 +1,168 @@
+#include "PanelPresenter.h"
+
+#include "app/AppSettings.h"
+#include "statusbar/StatusMenu.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace PanelSegments {
+
+QStringList figures(const QString &segmentText)
+{
+    static const QRegularExpression prefix(QStringLiteral("^[SW]:"));
+    QStringList pieces = segmentText.split(QStringLiteral("  "), Qt::SkipEmptyParts);
+    for (QString &piece : pieces)
+        piece.remove(prefix);
+    return pieces;
+}
+
+StatusSegment::Level level(const QStringList &figures)
+{
+    std::optional<int> lowest;
+    for (const QString &figure : figures) {
+        if (!figure.endsWith(QLatin1Char('%')))
+            continue;
+        bool number = false;
+        const int remaining = figure.chopped(1).toInt(&number);
+        if (number)
+            lowest = lowest ? std::min(*lowest, remaining) : remaining;
+    }
+    if (lowest && *lowest <= 5)
+        return StatusSegment::Level::critical;
+    if (lowest && *lowest <= 20)
+        return StatusSegment::Level::low;
+    return StatusSegment::Level::normal;
+}
+
+QString logoName(Provider provider)
+{
+    return provider == Provider::claude ? QStringLiteral("claude") : QStringLiteral("openai");
+}
+
+quint32 providerColor(Provider provider)
+{
+    return provider == Provider::claude ? 0xD97757 : 0x10A37F;
+}
+
+} // namespace PanelSegments
+
+namespace {
+
+StatusMenu::ItemId firstRowOf(Provider provider)
+{
+    return provider == Provider::claude ? StatusMenu::claudeSessionItem : StatusMenu::openAISessionItem;
+}
+
+} // namespace
+
+PanelPresenter::PanelPresenter(StatusItem &item, const AppSettings &settings, Scheduler &scheduler,
+                               QString currentDesktop, QObject *parent)
+    : QObject(parent)
+    , m_item(item)
+    , m_settings(settings)
+    , m_currentDesktop(std::move(currentDesktop))
+    , m_scheduler(scheduler)
+{
+    // The rows' ages change by the minute while titles may stay for the whole refresh interval.
+    m_tooltipTimer = m_scheduler.every(std::chrono::seconds(60), [this] {
+        if (!m_menu || m_menu->isOpen() || !std::holds_alternative<TitleModel>(m_shown))
+            return;
+        if (m_rewriteRows)
+            m_rewriteRows();
+        refresh();
+    });
+}
+
+PanelPresenter::~PanelPresenter()
+{
+    if (m_tooltipTimer)
+        m_scheduler.cancel(*m_tooltipTimer);
+}
+
+StatusSegment PanelPresenter::segmentFor(const TitleSegment &title, PanelStyle style) const
+{
+    StatusSegment segment;
+    segment.id = PanelSegments::logoName(title.provider);
+    segment.name = Title::providerName(title.provider);
+    segment.warn = title.warn;
+    segment.label = title.text;
+    segment.figures = PanelSegments::figures(title.text);
+    segment.level = PanelSegments::level(segment.figures);
+    segment.icon = style == PanelStyle::figuresInIcon && !title.warn ? StatusSegment::Icon::figures
+                                                                     : StatusSegment::Icon::logo;
+    segment.mark = PanelSegments::providerColor(title.provider);
+    segment.toolTipTitle = segment.name;
+    if (m_menu) {
+        const int first = firstRowOf(title.provider);
+        QStringList rows;
+        for (int id = first; id < first + 3; ++id)
+            rows.append(m_menu->item(static_cast<StatusMenu::ItemId>(id)).title);
+        segment.toolTipText = rows.join(QLatin1Char('\n'));
+    }
+    return segment;
+}
+
+void PanelPresenter::showPlaceholder(const QString &text)
+{
+    m_shown = text;
+    TitleModel title;
+    if (m_settings.showClaude())
+        title.segments.append({Provider::claude, false, text});
+    if (m_settings.showOpenAI())
+        title.segments.append({Provider::openAI, false, text});
+    QList<StatusSegment> segments;
+    for (const TitleSegment &segment : std::as_const(title.segments)) {
+        StatusSegment shown = segmentFor(segment, PanelStyle::logoAndText);
+        shown.figures.clear();
+        segments.append(shown);
+    }
+    if (segments.isEmpty())
+        segments.append({.id = QStringLiteral("idle"), .name = QStringLiteral("Quotabar"),
+                         .icon = StatusSegment::Icon::idle, .toolTipTitle = QStringLiteral("Quotabar")});
+    m_item.showSegments(segments);
+}
+
+void PanelPresenter::showTitle(const TitleModel &title)
+{
+    m_shown = title;
+    const PanelStyle style = PanelStyles::resolved(m_settings.panelStyle(), m_currentDesktop);
+    QList<StatusSegment> segments;
+    for (const TitleSegment &segment : title.segments)
+        segments.append(segmentFor(segment, style));
+    if (title.iconOnly()) {
+        segments.append({.id = QStringLiteral("idle"), .name = QStringLiteral("Quotabar"),
+                         .icon = StatusSegment::Icon::idle, .toolTipTitle = QStringLiteral("Quotabar"),
+                         .toolTipText = title.tooltip.value_or(QString())});
+    }
+    m_item.showSegments(segments);
+}
+
+void PanelPresenter::refresh()
+{
+    if (const auto *text = std::get_if<QString>(&m_shown))
+        showPlaceholder(*text);
+    else if (const auto *title = std::get_if<TitleModel>(&m_shown))
+        showTitle(*title);
+}
+
+QList<StatusMenuRow> PanelPresenter::rows() const
+{
+    QList<StatusMenuRow> rows;
+    for (const StatusMenu::Item &item : m_menu->items())
+        rows.append(item);
+    return rows;
+}
+
+void PanelPresenter::setMenu(StatusMenu &menu, std::function<void()> aboutToShow)
+{
+    m_menu = &menu;
+    m_rewriteRows = aboutToShow;
+    connect(&menu, &StatusMenu::changed, this, [this] { m_item.updateMenu(rows()); });
+    m_item.setMenu(rows(), StatusMenuHandlers{
+                               std::move(aboutToShow),
+                               [&menu](bool open) { menu.setOpen(open); },
+                               [&menu](int id) { menu.activate(static_cast<StatusMenu::ItemId>(id)); },
+                           });
+}

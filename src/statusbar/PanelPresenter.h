@@ -1,0 +1,56 @@
+#pragma once
+
+#include "app/PanelStyle.h"
+#include "platform/Scheduler.h"
+#include "platform/StatusItem.h"
+#include "statusbar/TitleView.h"
+
+#include <QObject>
+
+#include <variant>
+
+class AppSettings;
+
+// Shows the title model and the menu through the panel's status item: one item per shown
+// provider, with its label, its figures for hosts that draw no labels, and its menu rows as tooltip.
+class PanelPresenter final : public QObject, public TitleView
+{
+    Q_OBJECT
+public:
+    // `currentDesktop` is XDG_CURRENT_DESKTOP, for the automatic panel style; `scheduler` keeps the
+    // tooltips' "Updated …" rows current between titles.
+    PanelPresenter(StatusItem &item, const AppSettings &settings, Scheduler &scheduler, QString currentDesktop,
+                   QObject *parent = nullptr);
+    ~PanelPresenter() override;
+
+    void showPlaceholder(const QString &text) override;
+    void showTitle(const TitleModel &title) override;
+    void setMenu(StatusMenu &menu, std::function<void()> aboutToShow) override;
+
+    // Redraws the last title, as after a change of the panel style.
+    void refresh();
+
+private:
+    QList<StatusMenuRow> rows() const;
+    StatusSegment segmentFor(const TitleSegment &title, PanelStyle style) const;
+
+    StatusItem &m_item;
+    const AppSettings &m_settings;
+    QString m_currentDesktop;
+    Scheduler &m_scheduler;
+    std::optional<Scheduler::TimerId> m_tooltipTimer;
+    StatusMenu *m_menu = nullptr;
+    std::function<void()> m_rewriteRows;
+    std::variant<std::monostate, QString, TitleModel> m_shown;
+};
+
+namespace PanelSegments {
+
+// The pieces of a segment text drawn inside the icon: "S:73%  W:41%" gives "73%" and "41%".
+QStringList figures(const QString &segmentText);
+// Orange at 20 % remaining or less, red at 5 % or less, from the lowest percentage among the figures.
+StatusSegment::Level level(const QStringList &figures);
+QString logoName(Provider provider); // "claude", "openai"
+quint32 providerColor(Provider provider); // 0xRRGGBB
+
+}

@@ -1,0 +1,123 @@
+#include "statusbar/PanelPresenter.h"
+#include "support/ControllerHarness.h"
+
+#include <QtTest>
+
+namespace {
+
+// A panel item that keeps what it was last told.
+struct RecordingItem final : StatusItem
+{
+    void showSegments(const QList<StatusSegment> &shown) override { segments = shown; }
+    void setMenu(const QList<StatusMenuRow> &shown, StatusMenuHandlers) override { rows = shown; }
+    void updateMenu(const QList<StatusMenuRow> &shown) override { rows = shown; }
+
+    QList<StatusSegment> segments;
+    QList<StatusMenuRow> rows;
+};
+
+} // namespace
+
+// How the title and the menu become panel items.
+class TestPanelPresenter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void figuresAndLevel_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("figures");
+        QTest::addColumn<int>("level");
+        const int normal = int(StatusSegment::Level::normal);
+        const int low = int(StatusSegment::Level::low);
+        const int critical = int(StatusSegment::Level::critical);
+        QTest::newRow("session and weekly") << "S:73%  W:41%" << QStringList{"73%", "41%"} << normal;
+        QTest::newRow("one figure") << "21%" << QStringList{"21%"} << normal;
+        QTest::newRow("20 % is low") << "S:20%  W:41%" << QStringList{"20%", "41%"} << low;
+        QTest::newRow("the lower one counts") << "S:73%  W:6%" << QStringList{"73%", "6%"} << low;
+        QTest::newRow("5 % is critical") << "W:5%  4d" << QStringList{"5%", "4d"} << critical;
+        QTest::newRow("overdrawn") << "S:-1%  3h" << QStringList{"-1%", "3h"} << critical;
+        QTest::newRow("unknown") << "S:new  W:new" << QStringList{"new", "new"} << normal;
+    }
+
+    void figuresAndLevel()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, figures);
+        QFETCH(int, level);
+        QCOMPARE(PanelSegments::figures(text), figures);
+        QCOMPARE(int(PanelSegments::level(figures)), level);
+    }
+
+    void automaticStyle_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("desktop");
+        QTest::addColumn<int>("icon");
+        const int logo = int(StatusSegment::Icon::logo);
+        const int figures = int(StatusSegment::Icon::figures);
+        QTest::newRow("automatic on Plasma") << "Automatic" << "KDE" << figures;
+        QTest::newRow("automatic on XFCE") << "Automatic" << "XFCE" << logo;
+        QTest::newRow("automatic on GNOME") << "Automatic" << "ubuntu:GNOME" << logo;
+        QTest::newRow("logo and text on Plasma") << "Logo and text" << "KDE" << logo;
+        QTest::newRow("figures on XFCE") << "Figures in icon" << "XFCE" << figures;
+    }
+
+    // The panel style picks the icon; tooltips carry the provider's name and its menu rows.
+    void automaticStyle()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, desktop);
+        QFETCH(int, icon);
+        ControllerHarness<RecordingItem> h;
+        h.currentDesktop = desktop;
+        h.settings.setPanelStyle(*PanelStyles::fromRawValue(stored));
+        h.start();
+        QCOMPARE(h.item.segments.size(), 2);
+        QCOMPARE(h.item.segments[0].label, QStringLiteral("…"));
+        QCOMPARE(int(h.item.segments[0].icon), int(StatusSegment::Icon::logo));
+
+        h.claude.deliver(h.claudeRecord());
+        const StatusSegment claude = h.item.segments[0];
+        QCOMPARE(claude.id, QStringLiteral("claude"));
+        QCOMPARE(int(claude.icon), icon);
+        QCOMPARE(claude.figures, (QStringList{"73%", "41%"}));
+        QCOMPARE(claude.toolTipTitle, QStringLiteral("Claude"));
+        QCOMPARE(claude.toolTipText, QStringLiteral("Session  73%\nWeekly  41%\nUpdated just now"));
+        const StatusSegment openAI = h.item.segments[1];
+        QVERIFY(openAI.warn);
+        QCOMPARE(int(openAI.icon), int(StatusSegment::Icon::logo)); // the warning keeps the logo
+        QCOMPARE(openAI.toolTipTitle, QStringLiteral("ChatGPT"));
+    }
+
+    // Hovering later tells the record's age, though no new title came.
+    void tooltipAgesByTheMinute()
+    {
+        using namespace std::chrono_literals;
+        ControllerHarness<RecordingItem> h;
+        h.start();
+        h.claude.deliver(h.claudeRecord());
+        h.scheduler.advance(125s);
+        QCOMPARE(h.item.segments[0].toolTipText, QStringLiteral("Session  73%\nWeekly  41%\nUpdated 2m ago"));
+        h.controller->menu().setOpen(true); // not while a host shows the menu
+        h.scheduler.advance(60s);
+        QVERIFY(h.item.segments[0].toolTipText.endsWith(QStringLiteral("Updated 2m ago")));
+    }
+
+    void idleItemWhenBothAreOff()
+    {
+        ControllerHarness<RecordingItem> h;
+        h.settings.setShowClaude(false);
+        h.settings.setShowOpenAI(false);
+        h.start();
+        QCOMPARE(h.item.segments.size(), 1);
+        QCOMPARE(int(h.item.segments[0].icon), int(StatusSegment::Icon::idle));
+        h.claude.deliver(UsageData::failure(QStringLiteral("HTTP 500"), h.clock.now()));
+        QCOMPARE(h.item.segments[0].toolTipText, QStringLiteral("HTTP 500"));
+        QCOMPARE(h.item.rows.size(), 16);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPanelPresenter)
+#include "tst_panelpresenter.moc"
