@@ -13,7 +13,7 @@ constexpr qint64 sameResetTolerance = 60;
 
 QString tag(Provider provider, const QString &what)
 {
-    return (provider == Provider::claude ? QStringLiteral("claude.") : QStringLiteral("openai.")) + what;
+    return Title::providerId(provider) + QLatin1Char('.') + what;
 }
 
 QString windowTitle(Provider provider, Window window)

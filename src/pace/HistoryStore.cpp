@@ -1,6 +1,7 @@
 #include "HistoryStore.h"
 
 #include "platform/Clock.h"
+#include "statusbar/TitleModel.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,11 +16,6 @@
 namespace {
 
 constexpr auto privateFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-
-QString providerKey(Provider provider)
-{
-    return provider == Provider::claude ? QStringLiteral("claude") : QStringLiteral("openai");
-}
 
 QJsonValue windowJson(const WindowSample &sample)
 {
@@ -45,7 +41,7 @@ QByteArray line(const HistoryEntry &entry)
 {
     const QJsonObject object{
         {QStringLiteral("t"), double(entry.at)},
-        {QStringLiteral("p"), providerKey(entry.provider)},
+        {QStringLiteral("p"), Title::providerId(entry.provider)},
         {QStringLiteral("s"), windowJson(entry.session)},
         {QStringLiteral("w"), windowJson(entry.weekly)},
     };
@@ -63,10 +59,10 @@ std::optional<HistoryEntry> entryFrom(const QByteArray &text)
     const auto session = windowFrom(object.value(QStringLiteral("s")));
     const auto weekly = windowFrom(object.value(QStringLiteral("w")));
     if (!object.value(QStringLiteral("t")).isDouble() || !session || !weekly
-        || (provider != providerKey(Provider::claude) && provider != providerKey(Provider::openAI)))
+        || (provider != Title::providerId(Provider::claude) && provider != Title::providerId(Provider::openAI)))
         return std::nullopt;
     return HistoryEntry{static_cast<qint64>(object.value(QStringLiteral("t")).toDouble()),
-                        provider == providerKey(Provider::claude) ? Provider::claude : Provider::openAI,
+                        provider == Title::providerId(Provider::claude) ? Provider::claude : Provider::openAI,
                         *session, *weekly};
 }
 

@@ -36,11 +36,6 @@ StatusSegment::Level level(const QStringList &figures)
     return StatusSegment::Level::normal;
 }
 
-QString logoName(Provider provider)
-{
-    return provider == Provider::claude ? QStringLiteral("claude") : QStringLiteral("openai");
-}
-
 quint32 providerColor(Provider provider)
 {
     return provider == Provider::claude ? 0xD97757 : 0x10A37F;
@@ -84,7 +79,7 @@ PanelPresenter::~PanelPresenter()
 StatusSegment PanelPresenter::segmentFor(const TitleSegment &title, PanelStyle style) const
 {
     StatusSegment segment;
-    segment.id = PanelSegments::logoName(title.provider);
+    segment.id = Title::providerId(title.provider);
     segment.name = Title::providerName(title.provider);
     segment.warn = title.warn;
     segment.label = title.text;

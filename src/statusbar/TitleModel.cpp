@@ -46,6 +46,11 @@ QString providerName(Provider provider)
     return provider == Provider::claude ? QStringLiteral("Claude") : QStringLiteral("ChatGPT");
 }
 
+QString providerId(Provider provider)
+{
+    return provider == Provider::claude ? QStringLiteral("claude") : QStringLiteral("openai");
+}
+
 double remainingRounded(double used)
 {
     const double remaining = std::round(100.0 - used); // halves away from zero

@@ -44,6 +44,8 @@ namespace Title {
 
 // "Claude" or "ChatGPT".
 QString providerName(Provider provider);
+// The provider's short id in names and files: "claude" or "openai".
+QString providerId(Provider provider);
 
 // 100 minus the used percentage, rounded half away from zero, never -0.
 double remainingRounded(double used);
