@@ -111,7 +111,7 @@ void followUsage(StatusBarController &controller)
     auto *desktop = new FreedesktopNotifications(
         {QStringLiteral("Quotabar"), QStringLiteral("app.quotabar.Quotabar")}, QDBusConnection::sessionBus(),
         &controller);
-    auto *notifier = new Notifier(Notifier::Services{AppSettings::shared(), *desktop, clock(), commands().openPrefs},
+    auto *notifier = new Notifier(Notifier::Services{AppSettings::shared(), *desktop, clock(), scheduler(), commands().openPrefs},
                                   &controller);
     notifier->follow(controller);
     auto *pace = new PaceTracker(HistoryStore::defaultFilePath(), clock(), &controller);

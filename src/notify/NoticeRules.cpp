@@ -38,6 +38,13 @@ Notice resetNotice(Provider provider, Window window)
             windowTitle(provider, window) + QStringLiteral(" limit has reset"), QString()};
 }
 
+Notice availableNotice(Provider provider, Window window)
+{
+    return {tag(provider, UsageWindows::windowName(window)),
+            windowTitle(provider, window) + QStringLiteral(" available again"),
+            QStringLiteral("The limit has reset; the full allowance is back.")};
+}
+
 Notice expiredNotice(Provider provider)
 {
     if (provider == Provider::claude)
@@ -91,9 +98,18 @@ std::optional<Notice> NoticeRules::observeWindow(Provider provider, Window windo
                                && (!resetAt || resetAt->toSecsSinceEpoch()
                                                    > known.resetAt->toSecsSinceEpoch() + sameResetTolerance);
         const int lowest = std::min(settings.thresholds[0], settings.thresholds[1]);
+        const bool usedUp = known.left <= 0;
+        // Back early: the provider refilled a used-up window before its reset instant.
+        const bool refilled = usedUp && left > rearmMargin;
+        if (usedUp && settings.availableAgain && (newPeriod || refilled)) {
+            if (!known.back && speaks)
+                notice = availableNotice(provider, window);
+        } else if (newPeriod && settings.reset && speaks && known.left <= lowest) {
+            notice = resetNotice(provider, window);
+        }
+        if (newPeriod || refilled)
+            known.back = false;
         if (newPeriod) {
-            if (settings.reset && speaks && known.left <= lowest)
-                notice = resetNotice(provider, window);
             for (bool &fired : known.fired)
                 fired = false;
         }
@@ -120,6 +136,33 @@ std::optional<Notice> NoticeRules::observeWindow(Provider provider, Window windo
     if (resetAt || (known.resetAt && now >= *known.resetAt))
         known.resetAt = resetAt;
     return notice;
+}
+
+QList<Notice> NoticeRules::due(const NoticeSettings &settings)
+{
+    QList<Notice> notices;
+    const QDateTime now = m_clock.now();
+    for (const Provider provider : allProviders) {
+        for (const Window window : allWindows) {
+            WindowState &known = state(provider, window);
+            if (!known.seen || known.left > 0 || known.back || !known.resetAt || now < *known.resetAt)
+                continue;
+            known.back = true;
+            if (settings.availableAgain && settings.shown(provider))
+                notices.append(availableNotice(provider, window));
+        }
+    }
+    return notices;
+}
+
+std::optional<QDateTime> NoticeRules::nextDue() const
+{
+    std::optional<QDateTime> earliest;
+    for (const WindowState &known : m_windows) {
+        if (known.seen && known.left <= 0 && !known.back && known.resetAt && (!earliest || *known.resetAt < *earliest))
+            earliest = known.resetAt;
+    }
+    return earliest;
 }
 
 std::optional<Notice> NoticeRules::expiredSet(Provider provider, bool expired, bool keyStored,
