@@ -25,6 +25,7 @@ public:
         openAIUpdatedItem,
         commandsSeparator,
         refreshNow,
+        usageHistory,
         checkForUpdates,
         openPrefs,
         openOnboarding,
@@ -47,11 +48,12 @@ public:
         std::function<void()> checkForUpdates;
         std::function<void()> openOnboarding;
         std::function<void()> quit;
+        std::function<void()> openHistory;
     };
 
     explicit StatusMenu(const Actions &actions, QObject *parent = nullptr);
 
-    const std::array<Item, 16> &items() const { return m_items; }
+    const std::array<Item, 17> &items() const { return m_items; }
     const Item &item(ItemId id) const { return m_items[id - 1]; }
     // Runs the item's action if it has one and is enabled and visible.
     void activate(ItemId id);
@@ -80,7 +82,7 @@ private:
         return used && m_rowSuffix ? m_rowSuffix(row) : QString();
     }
 
-    std::array<Item, 16> m_items;
+    std::array<Item, 17> m_items;
     bool m_open = false;
     RowSuffix m_rowSuffix;
 };

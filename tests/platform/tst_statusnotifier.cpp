@@ -317,6 +317,7 @@ private slots:
                             "— (disabled) (hidden)",
                             "---",
                             "Refresh Now [Control+r]",
+                            "Usage History…",
                             "Check for Updates…",
                             "Preferences… [Control+comma]",
                             "Welcome Guide…",
@@ -362,7 +363,7 @@ private slots:
             return reply.value();
         };
         const QList<DBusMenuItem> all = groupProperties({}, {});
-        QCOMPARE(all.size(), 16);
+        QCOMPARE(all.size(), 17);
         QCOMPARE(all[10].properties.value(QStringLiteral("label")).toString(), QStringLiteral("Refresh Now"));
         QVERIFY(all[10].properties.contains(QStringLiteral("shortcut")));
         QCOMPARE(groupProperties({1}, {QStringLiteral("enabled")}).value(0).properties.keys(), QStringList{"enabled"});

@@ -51,7 +51,7 @@ private slots:
 
         for (int index : {0, 1}) {
             const QList<QAction *> actions = item.menu(index)->actions();
-            QCOMPARE(actions.size(), 16);
+            QCOMPARE(actions.size(), 17);
             QCOMPARE(actions[10]->text(), QStringLiteral("Refresh Now"));
             QCOMPARE(actions[10]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
             QVERIFY(actions[4]->isSeparator());
