@@ -147,7 +147,7 @@ void HistoryChartPane::addWindow(Window window, const QList<Point> &samples, Spa
     if (const auto pace = paceLine(samples, window, now)) {
         const qint64 from = std::max(pace->startAt, now - spanSeconds(span));
         auto *even = new QLineSeries(m_chart);
-        even->setName(title + QStringLiteral(" even pace"));
+        even->setName(title + QStringLiteral(" pace"));
         even->setProperty(windowProperty, int(window));
         even->setProperty(paceProperty, true);
         even->append(chartPoint(from, pace->leftAt(from)));

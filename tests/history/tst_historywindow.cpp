@@ -64,7 +64,7 @@ private slots:
             if (series->name() == QStringLiteral("Session"))
                 sessionPoints = int(static_cast<QLineSeries *>(series)->count());
         }
-        QCOMPARE(names, (QStringList{"Session", "Session even pace", "Session resets", "Weekly", "Weekly even pace"}));
+        QCOMPARE(names, (QStringList{"Session", "Session pace", "Session resets", "Weekly", "Weekly pace"}));
         QCOMPARE(sessionPoints, 10);
         QCOMPARE(claude->hitList()->count(), 1);
         QVERIFY(claude->hitList()->item(0)->text().startsWith(QStringLiteral("Session limit reached ")));
