@@ -56,6 +56,10 @@ HistoryChartPane::HistoryChartPane(Provider provider, QWidget *parent)
     m_chart->setMargins(QMargins(4, 4, 4, 4));
     m_chart->setBackgroundRoundness(0);
     m_chart->legend()->setAlignment(Qt::AlignBottom);
+    // Six entries share the width of the window: a point smaller keeps them whole.
+    QFont legendFont = m_chart->legend()->font();
+    legendFont.setPointSizeF(legendFont.pointSizeF() - 1);
+    m_chart->legend()->setFont(legendFont);
     m_view = new QChartView(m_chart, this);
     m_view->setRenderHint(QPainter::Antialiasing);
     m_view->setMinimumHeight(300);
