@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """HTTPS server behind scripts/fake-services: answers the requests Quotabar sends to the Claude and
 ChatGPT web applications and to the product site's appcast, with canned figures, and logs each one.
-Listens on 127.0.0.1:443 with the certificate made by scripts/fake-services (standard library only)."""
+Listens on $ADDR (127.0.0.1):443 with the certificate made by scripts/fake-services (standard library only)."""
 
 import json
 import os
@@ -151,9 +151,10 @@ class Handler(BaseHTTPRequestHandler):
 def main():
     context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
     context.load_cert_chain(os.path.join(STATE, "server.pem"))
-    server = ThreadingHTTPServer(("127.0.0.1", 443), Handler)
+    address = os.environ.get("ADDR", "127.0.0.1")
+    server = ThreadingHTTPServer((address, 443), Handler)
     server.socket = context.wrap_socket(server.socket, server_side=True)
-    print("serving", ", ".join(["claude.ai", "chatgpt.com", "quotabar.app"]), "on 127.0.0.1:443", flush=True)
+    print("serving", ", ".join(["claude.ai", "chatgpt.com", "quotabar.app"]), "on %s:443" % address, flush=True)
     server.serve_forever()
 
 
