@@ -261,7 +261,6 @@ private slots:
             << body(R"(,"extra_usage":{"is_enabled":true,"monthly_limit":null,"used_credits":0,"utilization":null})")
             << base + "; extra 0 of -, -%, -";
         QTest::newRow("extra usage off") << body(R"(,"extra_usage":{"is_enabled":false,"used_credits":1240})") << base;
-        QTest::newRow("extra usage null") << body(R"(,"extra_usage":null)") << base;
     }
 
     void claudeWindows()
