@@ -190,6 +190,24 @@ QWidget *PreferencesView::credentialBlock(const ProviderLook &look, CredentialTe
     controls.testButton = new QPushButton(QStringLiteral("Test"), block);
     fieldRow->addWidget(controls.testButton);
     layout->addLayout(fieldRow);
+    controls.storage = new QLabel(block);
+    controls.storage->setFont(captionFont());
+    controls.storage->setForegroundRole(QPalette::PlaceholderText);
+    layout->addWidget(controls.storage);
+
+    auto *signInRow = new QHBoxLayout;
+    signInRow->setSpacing(6);
+    controls.signInInUse = new QLabel(block);
+    controls.signInInUse->setFont(captionFont());
+    signInRow->addWidget(controls.signInInUse);
+    controls.signInChoice = new QPushButton(block);
+    controls.signInChoice->setFlat(true);
+    controls.signInChoice->setFont(captionFont());
+    controls.signInChoice->setCursor(Qt::PointingHandCursor);
+    controls.signInChoice->setStyleSheet(QStringLiteral("QPushButton { border: none; padding: 0; color: palette(link); }"));
+    signInRow->addWidget(controls.signInChoice);
+    signInRow->addStretch(1);
+    layout->addLayout(signInRow);
 
     auto *statusRow = new QHBoxLayout;
     statusRow->setSpacing(0);
@@ -221,6 +239,12 @@ QWidget *PreferencesView::credentialBlock(const ProviderLook &look, CredentialTe
     });
     connect(controls.testButton, &QPushButton::clicked, &test, &CredentialTest::saveAndTest);
     connect(controls.removeKey, &QToolButton::clicked, &test, &CredentialTest::removeKey);
+    connect(controls.signInChoice, &QPushButton::clicked, &test, [&test] {
+        if (test.usesSignIn())
+            test.useSessionKey();
+        else
+            test.useSignIn();
+    });
     connect(controls.keyHelp, &QPushButton::clicked, this, std::move(openKeyHelp));
     controls.credentialBlock = block;
     return block;
@@ -236,6 +260,15 @@ void PreferencesView::syncProvider(const CredentialTest &test, ProviderControls 
         controls.field->setText(test.text());
     }
     controls.testButton->setEnabled(test.canTest());
+    const QString storage = test.storageNote();
+    controls.storage->setText(storage);
+    controls.storage->setVisible(!storage.isEmpty() && !test.usesSignIn());
+    const QString inUse = test.signInInUse();
+    controls.signInInUse->setText(inUse);
+    controls.signInInUse->setVisible(!inUse.isEmpty());
+    const QString choice = inUse.isEmpty() ? test.signInOffer() : QStringLiteral("Use a session key instead");
+    controls.signInChoice->setText(choice);
+    controls.signInChoice->setVisible(!choice.isEmpty());
     const auto &status = test.status();
     controls.status->setVisible(status.has_value());
     controls.removeKey->setVisible(status && status->kind == StatusBadge::Kind::ok);

@@ -3,6 +3,7 @@
 #include "app/AppSettings.h"
 #include "app/DefaultsKeys.h"
 #include "app/Notifications.h"
+#include "credentials/CredentialSource.h"
 #include "platform/Clock.h"
 #include "platform/DefaultsStore.h"
 #include "statusbar/TitleView.h"
@@ -124,7 +125,9 @@ void StatusBarController::installFetcherCallbacks()
 
 bool StatusBarController::hasOpenAIToken() const
 {
-    return !m_services.settings.defaults().string(DefaultsKeys::openAISessionKey).value_or(QString()).isEmpty();
+    const DefaultsStore &defaults = m_services.settings.defaults();
+    return CredentialSource::openAI(defaults) == CredentialSource::codex
+        || !defaults.string(DefaultsKeys::openAISessionKey).value_or(QString()).isEmpty();
 }
 
 void StatusBarController::refreshNow()
