@@ -46,7 +46,9 @@ public:
     // A new success record of the provider: the notices it calls for.
     QList<Notice> observe(Provider provider, const ProviderUsage &usage, const NoticeSettings &settings);
     // The provider's credential was marked expired (or not): a notice once per expiry, when a key is stored.
-    std::optional<Notice> expiredSet(Provider provider, bool expired, bool keyStored, const NoticeSettings &settings);
+    // `source` says where the refused credential came from ("sessionKey", "claudeCode", "codex").
+    std::optional<Notice> expiredSet(Provider provider, bool expired, bool keyStored, const NoticeSettings &settings,
+                                     const QString &source = QStringLiteral("sessionKey"));
 
 private:
     struct WindowState

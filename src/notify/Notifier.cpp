@@ -52,7 +52,7 @@ void Notifier::expiredSet(Provider provider, bool expired)
     const QString source = provider == Provider::claude ? CredentialSource::claude(defaults) : CredentialSource::openAI(defaults);
     // A sign-in of a command-line tool counts as a stored credential.
     const bool keyStored = source != CredentialSource::sessionKey || !defaults.string(key).value_or(QString()).isEmpty();
-    if (const auto notice = m_rules.expiredSet(provider, expired, keyStored, noticeSettings()))
+    if (const auto notice = m_rules.expiredSet(provider, expired, keyStored, noticeSettings(), source))
         show(*notice);
 }
 

@@ -300,6 +300,9 @@ void StatusBarController::menuWillOpen()
 void StatusBarController::refreshMenuContent()
 {
     const QDateTime now = m_services.clock.now();
-    m_menu.showClaude(ProviderUsage::from(m_currentUsage), now);
-    m_menu.showOpenAI(hasOpenAIToken(), ProviderUsage::from(m_currentOpenAIUsage), now);
+    const DefaultsStore &defaults = m_services.settings.defaults();
+    m_menu.showClaude(ProviderUsage::from(m_currentUsage), now,
+                      CredentialSource::expiredText(CredentialSource::claude(defaults)));
+    m_menu.showOpenAI(hasOpenAIToken(), ProviderUsage::from(m_currentOpenAIUsage), now,
+                      CredentialSource::expiredText(CredentialSource::openAI(defaults)));
 }

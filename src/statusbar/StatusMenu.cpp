@@ -104,22 +104,24 @@ void StatusMenu::activate(ItemId id)
         target.action();
 }
 
-void StatusMenu::showClaude(const std::optional<ProviderUsage> &usage, const QDateTime &now)
+void StatusMenu::showClaude(const std::optional<ProviderUsage> &usage, const QDateTime &now, const QString &expiredText)
 {
-    showRows(claudeSessionItem, claudeWeeklyItem, claudeUpdatedItem, usage, now);
+    showRows(claudeSessionItem, claudeWeeklyItem, claudeUpdatedItem, expiredText, usage, now);
     emit changed();
 }
 
-void StatusMenu::showOpenAI(bool shown, const std::optional<ProviderUsage> &usage, const QDateTime &now)
+void StatusMenu::showOpenAI(bool shown, const std::optional<ProviderUsage> &usage, const QDateTime &now,
+                            const QString &expiredText)
 {
     for (const ItemId id : {openAISeparator, openAIHeaderItem, openAISessionItem, openAIWeeklyItem, openAIUpdatedItem})
         edit(id).visible = shown;
     if (shown)
-        showRows(openAISessionItem, openAIWeeklyItem, openAIUpdatedItem, usage, now);
+        showRows(openAISessionItem, openAIWeeklyItem, openAIUpdatedItem, expiredText, usage, now);
     emit changed();
 }
 
-void StatusMenu::showRows(ItemId session, ItemId weekly, ItemId updated, const std::optional<ProviderUsage> &usage,
+void StatusMenu::showRows(ItemId session, ItemId weekly, ItemId updated, const QString &expiredText,
+                          const std::optional<ProviderUsage> &usage,
                           const QDateTime &now)
 {
     Item &updatedRow = edit(updated);
@@ -132,7 +134,7 @@ void StatusMenu::showRows(ItemId session, ItemId weekly, ItemId updated, const s
     } else {
         edit(session).title = QStringLiteral("Session  ") + MenuTexts::none;
         edit(weekly).title = QStringLiteral("Weekly  ") + MenuTexts::none;
-        updatedRow.title = MenuTexts::expired;
+        updatedRow.title = expiredText.isEmpty() ? MenuTexts::expired : expiredText;
         updatedRow.enabled = true;
         updatedRow.style = Style::warning;
     }
