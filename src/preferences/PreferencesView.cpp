@@ -271,7 +271,8 @@ void PreferencesView::syncProvider(const CredentialTest &test, ProviderControls 
     controls.signInChoice->setVisible(!choice.isEmpty());
     const auto &status = test.status();
     controls.status->setVisible(status.has_value());
-    controls.removeKey->setVisible(status && status->kind == StatusBadge::Kind::ok);
+    // With a sign-in in use there is no key of ours to remove.
+    controls.removeKey->setVisible(status && status->kind == StatusBadge::Kind::ok && !test.usesSignIn());
     if (status) {
         controls.status->setText(status->text);
         setTextColour(controls.status, status->kind == StatusBadge::Kind::ok ? okColor(palette()) : errorColor(palette()));
