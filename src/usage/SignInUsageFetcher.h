@@ -2,6 +2,7 @@
 
 #include "credentials/SignInFile.h"
 #include "usage/FetcherBase.h"
+#include "usage/LimitWindows.h"
 
 // Usage through a command-line tool's own sign-in: reads its file afresh for every cycle (so a
 // token the tool has renewed is used at once), never writes it and never renews a token itself.
@@ -45,12 +46,18 @@ public:
             return;
         }
         this->m_services.http.fetchWithBearer(
-            QUrl(this->base + m_tool.usagePath), headers, this->whileAlive([this](const FetchResult &result) {
-                if (const auto *error = std::get_if<FetchError>(&result))
+            QUrl(this->base + m_tool.usagePath), headers,
+            this->whileAlive([this, plan = signIn->plan](const FetchResult &result) {
+                if (const auto *error = std::get_if<FetchError>(&result)) {
                     this->deliverFailure(*error);
-                else
-                    this->deliver(m_tool.record(std::get<QByteArray>(result), this->m_services.clock.now(),
-                                                this->resetLabelMaker()));
+                    return;
+                }
+                Record record = m_tool.record(std::get<QByteArray>(result), this->m_services.clock.now(),
+                                              this->resetLabelMaker());
+                // The sign-in names the plan when the usage reply does not.
+                if (!record.error && !record.plan && plan)
+                    record.plan = LimitWindows::planName(*plan);
+                this->deliver(record);
             }));
     }
 

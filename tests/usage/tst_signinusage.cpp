@@ -53,12 +53,16 @@ struct SignInHarness
     SignInUsageFetcher<OpenAIUsageData> codex{server.origin(), SignInTools::codex(environment),
                                               FetcherServices{defaults, http, scheduler, clock, QStringLiteral("en_US")}};
     QStringList outcomes;
+    std::optional<QString> claudePlan;
 
     SignInHarness()
     {
         server.route(claudePath, claudeUsage);
         server.route(codexPath, codexUsage);
-        claude.onUsageData = [this](const UsageData &r) { outcomes.append(r.error ? "error:" + *r.error : "record"); };
+        claude.onUsageData = [this](const UsageData &r) {
+            claudePlan = r.plan;
+            outcomes.append(r.error ? "error:" + *r.error : "record");
+        };
         claude.onNeedsLogin = [this] { outcomes.append(QStringLiteral("needsLogin")); };
         codex.onUsageData = [this](const OpenAIUsageData &r) { outcomes.append(r.error ? "error:" + *r.error : "record"); };
         codex.onNeedsLogin = [this] { outcomes.append(QStringLiteral("needsLogin")); };
@@ -136,6 +140,7 @@ private slots:
         h.writeClaude(claudeFile("oat-claude-1", inAnHour));
         h.writeCodex(codexFile("eyJ-codex-1"));
         QCOMPARE(h.cycle(h.claude), QStringLiteral("record"));
+        QCOMPARE(h.claudePlan, QStringLiteral("Max")); // from the sign-in's subscription type
         QCOMPARE(h.cycle(h.codex), QStringLiteral("record"));
         QCOMPARE(h.server.requestedPaths(), (QList<QByteArray>{claudePath, codexPath}));
 
