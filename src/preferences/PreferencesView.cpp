@@ -21,6 +21,17 @@ using namespace PreferencesStyles;
 
 namespace {
 
+// A flat button in caption type that reads as a link.
+QPushButton *linkButton(const QString &text, QWidget *parent)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setFlat(true);
+    button->setFont(captionFont());
+    button->setCursor(Qt::PointingHandCursor);
+    button->setStyleSheet(QStringLiteral("QPushButton { border: none; padding: 0; color: palette(link); }"));
+    return button;
+}
+
 constexpr int logoSize = 17;
 constexpr int pickerWidth = 180;
 
@@ -200,11 +211,7 @@ QWidget *PreferencesView::credentialBlock(const ProviderLook &look, CredentialTe
     controls.signInInUse = new QLabel(block);
     controls.signInInUse->setFont(captionFont());
     signInRow->addWidget(controls.signInInUse);
-    controls.signInChoice = new QPushButton(block);
-    controls.signInChoice->setFlat(true);
-    controls.signInChoice->setFont(captionFont());
-    controls.signInChoice->setCursor(Qt::PointingHandCursor);
-    controls.signInChoice->setStyleSheet(QStringLiteral("QPushButton { border: none; padding: 0; color: palette(link); }"));
+    controls.signInChoice = linkButton(QString(), block);
     signInRow->addWidget(controls.signInChoice);
     signInRow->addStretch(1);
     layout->addLayout(signInRow);
@@ -223,11 +230,7 @@ QWidget *PreferencesView::credentialBlock(const ProviderLook &look, CredentialTe
     statusRow->addSpacing(4);
     statusRow->addWidget(controls.removeKey);
     statusRow->addStretch(1);
-    controls.keyHelp = new QPushButton(look.keyHelpText, block);
-    controls.keyHelp->setFlat(true);
-    controls.keyHelp->setFont(captionFont());
-    controls.keyHelp->setCursor(Qt::PointingHandCursor);
-    controls.keyHelp->setStyleSheet(QStringLiteral("QPushButton { border: none; padding: 0; color: palette(link); }"));
+    controls.keyHelp = linkButton(look.keyHelpText, block);
     statusRow->addWidget(controls.keyHelp);
     layout->addLayout(statusRow);
 
