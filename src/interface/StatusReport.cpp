@@ -48,9 +48,12 @@ QJsonObject window(std::optional<double> used, const std::optional<QDateTime> &r
     };
 }
 
-// ok: figures; error: the last fetch failed; expired: the credential was refused; none: nothing yet.
+// ok: figures; stale: the last good figures while recent tries fail; error: the last fetch failed;
+// expired: the credential was refused; none: nothing yet.
 QString state(const std::optional<ProviderUsage> &usage, bool expired)
 {
+    if (usage && usage->failedTry)
+        return QStringLiteral("stale");
     if (usage)
         return usage->usable() ? QStringLiteral("ok") : QStringLiteral("error");
     return expired ? QStringLiteral("expired") : QStringLiteral("none");
@@ -63,10 +66,10 @@ QJsonObject provider(const QString &name, bool shown, const std::optional<Provid
     const ProviderUsage values = usable ? *usage : ProviderUsage{};
     QJsonArray rows;
     if (usable) {
-        rows = {MenuTexts::sessionRow(values), MenuTexts::weeklyRow(values), MenuTexts::updated(values.fetchedAt, now)};
+        rows = {MenuTexts::sessionRow(values), MenuTexts::weeklyRow(values), MenuTexts::lastRow(usage, now)};
     } else {
         rows = {QStringLiteral("Session  ") + MenuTexts::none, QStringLiteral("Weekly  ") + MenuTexts::none,
-                MenuTexts::expired};
+                MenuTexts::lastRow(usage, now)};
     }
     QJsonValue segment;
     for (const TitleSegment &s : title.segments) {
@@ -77,7 +80,7 @@ QJsonObject provider(const QString &name, bool shown, const std::optional<Provid
         {QStringLiteral("name"), name},
         {QStringLiteral("shown"), shown},
         {QStringLiteral("state"), state(usage, expired)},
-        {QStringLiteral("error"), usage ? orNull(usage->error) : QJsonValue()},
+        {QStringLiteral("error"), usage ? orNull(usage->error ? usage->error : usage->failedTry) : QJsonValue()},
         {QStringLiteral("credentialExpired"), expired},
         {QStringLiteral("fetchedAt"), usage ? instant(usage->fetchedAt) : QJsonValue()},
         {QStringLiteral("session"), window(values.sessionPercentage, values.sessionResetAt, values.sessionLabel, now)},
@@ -110,7 +113,8 @@ QStringList menuGroup(const QJsonObject &provider)
 
 bool hasFigures(const QJsonObject &provider)
 {
-    return provider.value(QStringLiteral("state")).toString() == QLatin1String("ok");
+    const QString state = provider.value(QStringLiteral("state")).toString();
+    return state == QLatin1String("ok") || state == QLatin1String("stale");
 }
 
 // The class a bar gives the figures, and the lowest remaining percentage it is judged by.
@@ -203,7 +207,7 @@ QString lines(const QJsonObject &status)
     for (const QJsonObject &p : shownProviders(status)) {
         QString line = menuGroup(p).join(QStringLiteral("  "));
         const QJsonValue error = p.value(QStringLiteral("error"));
-        if (error.isString())
+        if (error.isString() && !line.contains(error.toString()))
             line += QStringLiteral("  (") + error.toString() + QLatin1Char(')');
         out.append(line);
     }

@@ -29,6 +29,15 @@ Scheduler::Duration fromSeconds(double seconds)
     return Scheduler::Duration(static_cast<Scheduler::Duration::rep>(std::ceil(seconds * 1000.0)));
 }
 
+// Keeps a delivered record as the latest one, and as the last good one when it has figures.
+template<typename Record>
+void keep(const Record &record, std::optional<Record> &latest, std::optional<Record> &lastGood)
+{
+    latest = record;
+    if (!record.error)
+        lastGood = record;
+}
+
 QVariantMap resultInfo(const std::optional<QString> &error)
 {
     return error ? QVariantMap{{Notifications::errorKey, *error}} : QVariantMap{};
@@ -74,6 +83,7 @@ StatusBarController::~StatusBarController()
 {
     cancelTimer(m_refreshTimer);
     cancelTimer(m_countdownTimer);
+    cancelTimer(m_graceTimer);
     if (m_wakeNetworkMonitor)
         m_wakeNetworkMonitor->cancel();
 }
@@ -88,7 +98,7 @@ void StatusBarController::installFetcherCallbacks()
         if (!record.error)
             settings.setClaudeSessionExpired(false);
         if (self) {
-            self->m_currentUsage = record;
+            keep(record, self->m_currentUsage, self->m_lastGoodUsage);
             self->updateDisplay();
             self->scheduleCountdownTimer();
         }
@@ -98,6 +108,7 @@ void StatusBarController::installFetcherCallbacks()
         settings.setClaudeSessionExpired(true);
         if (self) {
             self->m_currentUsage.reset();
+            self->m_lastGoodUsage.reset();
             self->updateDisplay();
         }
         notifications.post(Notifications::usageFetchResult, resultInfo(QStringLiteral("Session key invalid or expired")));
@@ -106,8 +117,9 @@ void StatusBarController::installFetcherCallbacks()
         if (!record.error)
             settings.setOpenAISessionExpired(false);
         if (self) {
-            self->m_currentOpenAIUsage = record;
+            keep(record, self->m_currentOpenAIUsage, self->m_lastGoodOpenAIUsage);
             self->updateDisplay();
+            self->scheduleCountdownTimer();
         }
         notifications.post(Notifications::openAIFetchResult, resultInfo(record.error));
     };
@@ -115,6 +127,7 @@ void StatusBarController::installFetcherCallbacks()
         settings.setOpenAISessionExpired(true);
         if (self) {
             self->m_currentOpenAIUsage.reset();
+            self->m_lastGoodOpenAIUsage.reset();
             self->updateDisplay();
         }
         notifications.post(Notifications::openAIFetchResult,
@@ -134,8 +147,35 @@ void StatusBarController::refreshNow()
         m_services.openAI.fetchUsage();
 }
 
+std::optional<ProviderUsage> StatusBarController::shownClaude() const
+{
+    std::optional<ProviderUsage> usage = ProviderUsage::shown(
+        m_currentUsage, m_lastGoodUsage, m_services.clock.now(),
+        std::chrono::seconds(static_cast<qint64>(m_services.settings.refreshInterval())));
+    if (usage)
+        usage->nextTryAt = m_services.claude.nextTryAt();
+    return usage;
+}
+
+std::optional<ProviderUsage> StatusBarController::shownOpenAI() const
+{
+    std::optional<ProviderUsage> usage = ProviderUsage::shown(
+        m_currentOpenAIUsage, m_lastGoodOpenAIUsage, m_services.clock.now(),
+        std::chrono::seconds(static_cast<qint64>(m_services.settings.refreshInterval())));
+    if (usage)
+        usage->nextTryAt = m_services.openAI.nextTryAt();
+    return usage;
+}
+
 void StatusBarController::settingsChanged()
 {
+    // Figures of a removed credential are nobody's any more.
+    if (m_services.settings.defaults().string(DefaultsKeys::sessionKey).value_or(QString()).isEmpty())
+        m_lastGoodUsage.reset();
+    if (!hasOpenAIToken()) {
+        m_currentOpenAIUsage.reset();
+        m_lastGoodOpenAIUsage.reset();
+    }
     scheduleTimer();
     scheduleCountdownTimer();
     updateDisplay();
@@ -173,20 +213,22 @@ void StatusBarController::scheduleCountdownTimer()
 
     const bool session = format == DisplayFormat::sessionAndTimer;
     QList<QDateTime> resets;
-    if (m_currentUsage) {
-        if (const auto &at = session ? m_currentUsage->sessionResetAt : m_currentUsage->weeklyResetAt)
-            resets.append(*at);
-    }
-    if (m_currentOpenAIUsage) {
-        if (const auto &at = session ? m_currentOpenAIUsage->primaryResetAt : m_currentOpenAIUsage->secondaryResetAt)
+    for (const auto &usage : {shownClaude(), shownOpenAI()}) {
+        if (const auto &at = !usage ? std::nullopt : session ? usage->sessionResetAt : usage->weeklyResetAt)
             resets.append(*at);
     }
 
     const QPointer self(this);
-    const auto refreshLater = [this, self](std::chrono::seconds delay) {
+    // Without a countdown to follow, ask again later; each fallback in a row waits twice as
+    // long as the one before, up to the refresh interval.
+    const auto refreshLater = [this, self](Scheduler::Duration first) {
+        const Scheduler::Duration interval = fromSeconds(m_services.settings.refreshInterval());
+        const Scheduler::Duration delay = std::min<Scheduler::Duration>(first * (1 << std::min(m_fallbackStreak, 20)), interval);
         m_countdownTimer = m_services.scheduler.after(delay, [self] {
-            if (self)
+            if (self) {
+                ++self->m_fallbackStreak;
                 self->refreshNow();
+            }
         });
     };
     if (resets.isEmpty()) {
@@ -219,6 +261,7 @@ void StatusBarController::scheduleCountdownTimer()
     if (passedUnasked)
         refreshNow();
     if (soonest) {
+        m_fallbackStreak = 0;
         m_countdownTimer = m_services.scheduler.after(fromSeconds(*soonest), [self] {
             if (self) {
                 self->updateDisplay();
@@ -240,11 +283,43 @@ void StatusBarController::updateDisplay()
         settings.displayFormat(),
         settings.showClaude(),
         settings.showOpenAI(),
-        ProviderUsage::from(m_currentUsage),
-        ProviderUsage::from(m_currentOpenAIUsage),
+        shownClaude(),
+        shownOpenAI(),
         m_services.clock.now(),
     }));
+    scheduleGraceEnd();
     emit displayUpdated();
+}
+
+void StatusBarController::scheduleGraceEnd()
+{
+    // Last good figures give way to the failure once too old or past a reset, failing tries or not.
+    cancelTimer(m_graceTimer);
+    const QDateTime now = m_services.clock.now();
+    std::optional<QDateTime> end;
+    for (const auto &usage : {shownClaude(), shownOpenAI()}) {
+        if (!usage || !usage->failedTry)
+            continue;
+        QList<QDateTime> limits{usage->fetchedAt.addSecs(
+            ProviderUsage::grace(std::chrono::seconds(static_cast<qint64>(m_services.settings.refreshInterval())))
+                .count()
+            + 1)};
+        for (const auto &reset : {usage->sessionResetAt, usage->weeklyResetAt}) {
+            if (reset)
+                limits.append(*reset);
+        }
+        for (const QDateTime &limit : std::as_const(limits))
+            end = end ? std::min(*end, limit) : limit;
+    }
+    if (!end)
+        return;
+    m_graceTimer = m_services.scheduler.after(std::chrono::milliseconds(std::max<qint64>(0, now.msecsTo(*end))),
+                                              [self = QPointer(this)] {
+                                                  if (self) {
+                                                      self->m_graceTimer.reset();
+                                                      self->updateDisplay();
+                                                  }
+                                              });
 }
 
 void StatusBarController::clockChanged()
@@ -297,6 +372,6 @@ void StatusBarController::menuWillOpen()
 void StatusBarController::refreshMenuContent()
 {
     const QDateTime now = m_services.clock.now();
-    m_menu.showClaude(ProviderUsage::from(m_currentUsage), now);
-    m_menu.showOpenAI(hasOpenAIToken(), ProviderUsage::from(m_currentOpenAIUsage), now);
+    m_menu.showClaude(shownClaude(), now);
+    m_menu.showOpenAI(hasOpenAIToken(), shownOpenAI(), now);
 }

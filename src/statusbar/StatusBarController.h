@@ -49,6 +49,10 @@ public:
 
     const std::optional<UsageData> &currentUsage() const { return m_currentUsage; }
     const std::optional<OpenAIUsageData> &currentOpenAIUsage() const { return m_currentOpenAIUsage; }
+    // What the title, the menu and the status report show of each provider: the latest record,
+    // or the last good one while the failures since are recent.
+    std::optional<ProviderUsage> shownClaude() const;
+    std::optional<ProviderUsage> shownOpenAI() const;
     StatusMenu &menu() { return m_menu; }
     std::optional<Scheduler::TimerId> refreshTimer() const { return m_refreshTimer; }
     std::optional<Scheduler::TimerId> countdownTimer() const { return m_countdownTimer; }
@@ -72,6 +76,7 @@ private:
     void installFetcherCallbacks();
     void scheduleTimer();
     void scheduleCountdownTimer();
+    void scheduleGraceEnd();
     void updateDisplay();
     void refreshMenuContent();
     void cancelTimer(std::optional<Scheduler::TimerId> &timer);
@@ -81,8 +86,12 @@ private:
     StatusMenu m_menu;
     std::optional<Scheduler::TimerId> m_refreshTimer;
     std::optional<Scheduler::TimerId> m_countdownTimer;
+    std::optional<Scheduler::TimerId> m_graceTimer;
     std::optional<UsageData> m_currentUsage;
     std::optional<OpenAIUsageData> m_currentOpenAIUsage;
+    std::optional<UsageData> m_lastGoodUsage;
+    std::optional<OpenAIUsageData> m_lastGoodOpenAIUsage;
+    int m_fallbackStreak = 0; // fallback refreshes since the countdown last had a future reset
     std::shared_ptr<NetworkPathMonitor> m_wakeNetworkMonitor;
     QSet<QDateTime> m_refreshedPassedResets; // passed reset instants that already asked for a refresh
 };

@@ -40,6 +40,18 @@ QString updated(const QDateTime &fetchedAt, const QDateTime &now)
     return QStringLiteral("Updated %1h ago").arg(static_cast<qint64>(elapsed / 3600));
 }
 
+QString lastRow(const std::optional<ProviderUsage> &usage, const QDateTime &now)
+{
+    if (!usage)
+        return expired;
+    QString text = usage->error ? *usage->error : updated(usage->fetchedAt, now);
+    if (usage->usable() && usage->failedTry)
+        text += QStringLiteral(" · last try failed: ") + *usage->failedTry;
+    if (usage->nextTryAt && *usage->nextTryAt > now)
+        text += QStringLiteral(" · next try in ") + Title::timeRemaining(usage->nextTryAt, now);
+    return text;
+}
+
 }
 
 StatusMenu::StatusMenu(const Actions &actions, QObject *parent)
@@ -126,13 +138,13 @@ void StatusMenu::showRows(ItemId session, ItemId weekly, ItemId updated, const s
     if (usage && usage->usable()) {
         edit(session).title = MenuTexts::sessionRow(*usage) + suffix(session, usage->sessionPercentage);
         edit(weekly).title = MenuTexts::weeklyRow(*usage) + suffix(weekly, usage->weeklyPercentage);
-        updatedRow.title = MenuTexts::updated(usage->fetchedAt, now);
+        updatedRow.title = MenuTexts::lastRow(usage, now);
         updatedRow.enabled = false;
         updatedRow.style = Style::secondary;
     } else {
         edit(session).title = QStringLiteral("Session  ") + MenuTexts::none;
         edit(weekly).title = QStringLiteral("Weekly  ") + MenuTexts::none;
-        updatedRow.title = MenuTexts::expired;
+        updatedRow.title = MenuTexts::lastRow(usage, now);
         updatedRow.enabled = true;
         updatedRow.style = Style::warning;
     }

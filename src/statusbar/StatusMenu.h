@@ -91,4 +91,7 @@ inline const QString expired = QStringLiteral("Session expired — check your ke
 QString sessionRow(const ProviderUsage &usage);
 QString weeklyRow(const ProviderUsage &usage);
 QString updated(const QDateTime &fetchedAt, const QDateTime &now);
+// A provider's last row: when its figures were fetched and how the latest try went, or why
+// there are none (the failure, or the expired text when there is no record).
+QString lastRow(const std::optional<ProviderUsage> &usage, const QDateTime &now);
 }
