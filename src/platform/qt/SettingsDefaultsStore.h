@@ -33,4 +33,5 @@ private:
 
     mutable QSettings m_settings;
     FileState m_fileState;
+    bool m_writeFailureTold = false; // a failed write is told once per run
 };
