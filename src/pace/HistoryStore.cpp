@@ -3,6 +3,7 @@
 #include "platform/Clock.h"
 #include "statusbar/TitleModel.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -130,24 +131,37 @@ bool HistoryStore::accept(const HistoryEntry &entry)
 
 bool HistoryStore::dropOld()
 {
-    const qint64 oldest = m_clock.now().toSecsSinceEpoch() - keptSeconds;
-    return m_entries.removeIf([oldest](const HistoryEntry &entry) { return entry.at < oldest; }) > 0;
+    // Records from the future were kept while the clock ran ahead; they would refuse every
+    // record after it was set right.
+    const qint64 now = m_clock.now().toSecsSinceEpoch();
+    const qint64 oldest = now - keptSeconds;
+    const qint64 latest = now + futureSlack;
+    return m_entries.removeIf([=](const HistoryEntry &entry) { return entry.at < oldest || entry.at > latest; }) > 0;
 }
 
 bool HistoryStore::add(Provider provider, const ProviderUsage &usage)
 {
     if (!usage.usable() || !usage.fetchedAt.isValid())
-        return true;
+        return false;
     const HistoryEntry entry{usage.fetchedAt.toSecsSinceEpoch(), provider, sampleOf(usage, Window::session),
                              sampleOf(usage, Window::weekly)};
-    if (!accept(entry))
-        return true;
     const qint64 now = m_clock.now().toSecsSinceEpoch();
-    if (m_entries.first().at < now - keptSeconds - compactionSlack) {
+    const bool fromFuture = !m_entries.isEmpty() && m_entries.last().at > now + futureSlack;
+    const bool compact = fromFuture || (!m_entries.isEmpty() && m_entries.first().at < now - keptSeconds - compactionSlack);
+    if (compact)
         dropOld();
-        return rewrite();
+    if (!accept(entry))
+        return false;
+    return told(compact ? rewrite() : append(entry));
+}
+
+bool HistoryStore::told(bool written)
+{
+    if (!written && !m_writeFailureTold) {
+        m_writeFailureTold = true;
+        qWarning().noquote() << "Quotabar: the usage history could not be written to" << m_path;
     }
-    return append(entry);
+    return written;
 }
 
 bool HistoryStore::append(const HistoryEntry &entry)

@@ -35,6 +35,8 @@ public:
     static constexpr qint64 keptSeconds = 8 * 24 * 3600;
     // Old lines are let stand this long past the limit, so the file is rewritten about hourly.
     static constexpr qint64 compactionSlack = 3600;
+    // A record this far past the clock was kept while it ran ahead, and is dropped.
+    static constexpr qint64 futureSlack = 300;
 
     // Reads what the file holds, skipping lines it cannot read.
     HistoryStore(QString path, const Clock &clock);
@@ -43,7 +45,9 @@ public:
     static QString defaultFilePath();
 
     // Keeps a success record unless the provider already has one in the same minute (or a later
-    // one). Answers false when the file could not be written; the record is kept in memory anyway.
+    // one; records from the future are dropped first). Answers false when the record was refused,
+    // or when the file could not be written (told once per run on standard error; the record is
+    // kept in memory anyway).
     bool add(Provider provider, const ProviderUsage &usage);
 
     // Every kept record, oldest first.
@@ -57,9 +61,11 @@ private:
     bool dropOld();
     bool append(const HistoryEntry &entry);
     bool rewrite();
+    bool told(bool written);
 
     QString m_path;
     const Clock &m_clock;
     QList<HistoryEntry> m_entries;
     int m_damagedLines = 0;
+    bool m_writeFailureTold = false;
 };
