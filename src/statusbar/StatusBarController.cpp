@@ -149,22 +149,28 @@ void StatusBarController::refreshNow()
 
 std::optional<ProviderUsage> StatusBarController::shownClaude() const
 {
-    std::optional<ProviderUsage> usage = ProviderUsage::shown(
-        m_currentUsage, m_lastGoodUsage, m_services.clock.now(),
-        std::chrono::seconds(static_cast<qint64>(m_services.settings.refreshInterval())));
-    if (usage)
-        usage->nextTryAt = m_services.claude.nextTryAt();
-    return usage;
+    return shown(m_currentUsage, m_lastGoodUsage, m_services.claude);
 }
 
 std::optional<ProviderUsage> StatusBarController::shownOpenAI() const
 {
-    std::optional<ProviderUsage> usage = ProviderUsage::shown(
-        m_currentOpenAIUsage, m_lastGoodOpenAIUsage, m_services.clock.now(),
-        std::chrono::seconds(static_cast<qint64>(m_services.settings.refreshInterval())));
+    return shown(m_currentOpenAIUsage, m_lastGoodOpenAIUsage, m_services.openAI);
+}
+
+template<typename Record>
+std::optional<ProviderUsage> StatusBarController::shown(const std::optional<Record> &latest,
+                                                        const std::optional<Record> &lastGood,
+                                                        const UsageSource<Record> &source) const
+{
+    std::optional<ProviderUsage> usage = ProviderUsage::shown(latest, lastGood, m_services.clock.now(), refreshSeconds());
     if (usage)
-        usage->nextTryAt = m_services.openAI.nextTryAt();
+        usage->nextTryAt = source.nextTryAt();
     return usage;
+}
+
+std::chrono::seconds StatusBarController::refreshSeconds() const
+{
+    return std::chrono::seconds(static_cast<qint64>(m_services.settings.refreshInterval()));
 }
 
 void StatusBarController::settingsChanged()
@@ -300,10 +306,7 @@ void StatusBarController::scheduleGraceEnd()
     for (const auto &usage : {shownClaude(), shownOpenAI()}) {
         if (!usage || !usage->failedTry)
             continue;
-        QList<QDateTime> limits{usage->fetchedAt.addSecs(
-            ProviderUsage::grace(std::chrono::seconds(static_cast<qint64>(m_services.settings.refreshInterval())))
-                .count()
-            + 1)};
+        QList<QDateTime> limits{usage->fetchedAt.addSecs(ProviderUsage::grace(refreshSeconds()).count() + 1)};
         for (const auto &reset : {usage->sessionResetAt, usage->weeklyResetAt}) {
             if (reset)
                 limits.append(*reset);

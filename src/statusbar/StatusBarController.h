@@ -80,6 +80,10 @@ private:
     void updateDisplay();
     void refreshMenuContent();
     void cancelTimer(std::optional<Scheduler::TimerId> &timer);
+    template<typename Record>
+    std::optional<ProviderUsage> shown(const std::optional<Record> &latest, const std::optional<Record> &lastGood,
+                                       const UsageSource<Record> &source) const;
+    std::chrono::seconds refreshSeconds() const;
 
     StatusBarServices m_services;
     StatusBarCommands m_commands;
