@@ -45,6 +45,15 @@ public:
 
     // A new success record of the provider: the notices it calls for.
     QList<Notice> observe(Provider provider, const ProviderUsage &usage, const NoticeSettings &settings);
+    // One window as the rules see it: "session", "weekly", or a row's own key and label.
+    struct Observed
+    {
+        QString key;  // in the notice's tag: "claude.seven_day_opus"
+        QString name; // in its text: "Claude Opus weekly: 12% left"
+        std::optional<double> used;
+        std::optional<QDateTime> resetAt;
+    };
+
     // The provider's credential was marked expired (or not): a notice once per expiry, when a key is stored.
     std::optional<Notice> expiredSet(Provider provider, bool expired, bool keyStored, const NoticeSettings &settings);
 
@@ -57,11 +66,9 @@ private:
         QMap<int, bool> fired; // threshold → spoken (or passed silently) in this period
     };
 
-    std::optional<Notice> observeWindow(Provider provider, Window window, const ProviderUsage &usage,
-                                        const NoticeSettings &settings);
-    WindowState &state(Provider provider, Window window);
+    std::optional<Notice> observeWindow(Provider provider, const Observed &window, const NoticeSettings &settings);
 
     const Clock &m_clock;
-    std::array<WindowState, 4> m_windows;
+    QMap<QString, WindowState> m_windows; // by the notice's tag
     std::array<bool, 2> m_expired;
 };

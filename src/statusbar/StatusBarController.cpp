@@ -220,7 +220,9 @@ void StatusBarController::scheduleCountdownTimer()
     const bool session = format == DisplayFormat::sessionAndTimer;
     QList<QDateTime> resets;
     for (const auto &usage : {shownClaude(), shownOpenAI()}) {
-        if (const auto &at = !usage ? std::nullopt : session ? usage->sessionResetAt : usage->weeklyResetAt)
+        if (!usage)
+            continue;
+        if (const auto at = session ? usage->sessionResetAt : usage->longWindow().resetAt)
             resets.append(*at);
     }
 

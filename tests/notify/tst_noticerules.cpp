@@ -35,6 +35,8 @@ QList<Step> parse(const QString &script)
 
 } // namespace
 
+Q_DECLARE_METATYPE(LimitWindow)
+
 // When thresholds, resets and expired credentials call for a notice, on a fake clock.
 class TestNoticeRules : public QObject
 {
@@ -130,6 +132,45 @@ private slots:
         settings.low = true;
         usage.weeklyPercentage = 96;
         QVERIFY(rules.observe(Provider::openAI, usage, settings).isEmpty());
+    }
+
+    // The rows below the weekly one run low too, each under its own tag.
+    void extraWindowsRunLow_data()
+    {
+        QTest::addColumn<int>("provider");
+        QTest::addColumn<LimitWindow>("window");
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("Claude's Opus limit")
+            << int(Provider::claude)
+            << LimitWindow{QStringLiteral("seven_day_opus"), QStringLiteral("Opus weekly"), LimitWindow::Kind::extra}
+            << "claude.seven_day_opus" << "Claude Opus weekly: 15% left";
+        QTest::newRow("a Team account's 30 days")
+            << int(Provider::openAI)
+            << LimitWindow{QStringLiteral("secondary_window"), QStringLiteral("30-day"), LimitWindow::Kind::otherLength}
+            << "openai.secondary_window" << "ChatGPT 30-day: 15% left";
+    }
+
+    void extraWindowsRunLow()
+    {
+        QFETCH(int, provider);
+        QFETCH(LimitWindow, window);
+        QFETCH(QString, tag);
+        QFETCH(QString, summary);
+        FakeClock clock;
+        NoticeRules rules(clock, {false, false});
+        ProviderUsage usage;
+        usage.sessionPercentage = 10; // the session and weekly windows stay far from any threshold
+        usage.windows = {window};
+        for (const double used : {50.0, 85.0}) {
+            usage.windows[0].usedPercent = used;
+            const QList<Notice> notices = rules.observe(Provider(provider), usage, NoticeSettings{});
+            QCOMPARE(notices.size(), used == 50 ? 0 : 1);
+            if (!notices.isEmpty()) {
+                QCOMPARE(notices[0].tag, tag);
+                QCOMPARE(notices[0].summary, summary);
+            }
+        }
     }
 
     void expiredOncePerExpiry_data()
