@@ -209,6 +209,7 @@ QJsonObject build(const StatusInputs &inputs)
     const TitleModel title = Title::make(in);
     QJsonObject status{
         {QStringLiteral("version"), version},
+        {QStringLiteral("warnings"), QJsonArray::fromStringList(inputs.warnings)},
         {QStringLiteral("generatedAt"), instant(in.now)},
         {QStringLiteral("displayFormat"), formatId(in.format)},
         {QStringLiteral("displayFormatLabel"), DisplayFormats::rawValue(in.format)},

@@ -3,6 +3,7 @@
 #include "statusbar/TitleModel.h"
 
 #include <QJsonObject>
+#include <QStringList>
 #include <QVariantMap>
 
 // Everything the status report is built from: the title's inputs and the expired marks.
@@ -11,6 +12,7 @@ struct StatusInputs
     TitleInputs title;
     bool claudeSessionExpired = false;
     bool openAISessionExpired = false;
+    QStringList warnings; // files Quotabar could not write
 };
 
 // The figures as other programs read them: one JSON document (its schema is in the README,

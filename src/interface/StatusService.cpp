@@ -3,6 +3,7 @@
 #include "app/AppSettings.h"
 #include "app/Notifications.h"
 #include "platform/Clock.h"
+#include "platform/DefaultsStore.h"
 #include "statusbar/StatusBarController.h"
 
 #include <QPointer>
@@ -37,6 +38,7 @@ QJsonObject StatusService::status() const
         },
         settings.claudeSessionExpired(),
         settings.openAISessionExpired(),
+        settings.defaults().writeFailure() ? QStringList{*settings.defaults().writeFailure()} : QStringList(),
     });
 }
 

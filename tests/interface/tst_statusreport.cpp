@@ -75,7 +75,7 @@ private slots:
                      "\"resetPhrase\":\"Session resets in 2 hr.\",\"resetsAt\":\"2026-12-06T14:10:00Z\",\"used\":27},\"shown\":true,"
                      "\"state\":\"ok\",\"weekly\":{\"countdown\":\"4d\",\"remaining\":41,\"remainingRounded\":41,"
                      "\"resetPhrase\":\"Weekly resets in 3 days\",\"resetsAt\":\"2026-12-09T16:00:00Z\",\"used\":59},\"windows\":[]}},"
-                     "\"title\":\"%5\",\"titleTooltip\":null,\"version\":1}")
+                     "\"title\":\"%5\",\"titleTooltip\":null,\"version\":1,\"warnings\":[]}")
                      .arg(formatId, label, claudeText, chatGPTText, title));
 
         QCOMPARE(text(StatusReport::waybar(status)),

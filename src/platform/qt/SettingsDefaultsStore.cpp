@@ -9,6 +9,8 @@
 #include <QJsonObject>
 #include <QStandardPaths>
 
+#include <utility>
+
 namespace {
 
 constexpr QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
@@ -124,10 +126,13 @@ void SettingsDefaultsStore::writeThrough()
         prepareReadablePrivateFile(m_settings.fileName());
     m_settings.sync();
     rememberFileState();
-    if (m_settings.status() != QSettings::NoError && !m_writeFailureTold) {
-        m_writeFailureTold = true;
-        qWarning().noquote() << "Quotabar: the settings could not be written to" << m_settings.fileName();
+    if (m_settings.status() == QSettings::NoError) {
+        m_writeFailure.reset();
+        return;
     }
+    m_writeFailure = QStringLiteral("The settings could not be written to %1").arg(m_settings.fileName());
+    if (!std::exchange(m_writeFailureTold, true))
+        qWarning().noquote() << "Quotabar:" << *m_writeFailure;
 }
 
 QString SettingsDefaultsStore::defaultFilePath()
