@@ -4,6 +4,7 @@
 #include "app/Notifications.h"
 #include "credentials/CredentialSource.h"
 #include "platform/Clock.h"
+#include "platform/DefaultsStore.h"
 #include "statusbar/StatusBarController.h"
 
 #include <QPointer>
@@ -32,14 +33,15 @@ QJsonObject StatusService::status() const
             settings.displayFormat(),
             settings.showClaude(),
             settings.showOpenAI(),
-            ProviderUsage::from(controller.currentUsage()),
-            ProviderUsage::from(controller.currentOpenAIUsage()),
+            controller.shownClaude(),
+            controller.shownOpenAI(),
             m_services.clock.now(),
         },
         settings.claudeSessionExpired(),
         settings.openAISessionExpired(),
         CredentialSource::claude(settings.defaults()),
         CredentialSource::openAI(settings.defaults()),
+        settings.defaults().writeFailure() ? QStringList{*settings.defaults().writeFailure()} : QStringList(),
     });
 }
 
