@@ -41,8 +41,20 @@ QJsonObject StatusService::status() const
         settings.openAISessionExpired(),
         CredentialSource::claude(settings.defaults()),
         CredentialSource::openAI(settings.defaults()),
-        settings.defaults().writeFailure() ? QStringList{*settings.defaults().writeFailure()} : QStringList(),
+        warnings(),
     });
+}
+
+QStringList StatusService::warnings() const
+{
+    QStringList warnings;
+    if (const auto settingsFailure = m_services.settings.defaults().writeFailure())
+        warnings.append(*settingsFailure);
+    if (m_services.historyWriteFailure) {
+        if (const auto historyFailure = m_services.historyWriteFailure())
+            warnings.append(*historyFailure);
+    }
+    return warnings;
 }
 
 void StatusService::refresh(std::function<void()> done)

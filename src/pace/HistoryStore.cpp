@@ -216,9 +216,14 @@ bool HistoryStore::add(Provider provider, const ProviderUsage &usage)
 
 bool HistoryStore::told(bool written)
 {
-    if (!written && !std::exchange(m_writeFailureTold, true))
-        qWarning().noquote() << "Quotabar: the usage history could not be written to" << m_path;
-    return written;
+    if (written) {
+        m_writeFailure.reset();
+        return true;
+    }
+    m_writeFailure = QStringLiteral("The usage history could not be written to %1").arg(m_path);
+    if (!std::exchange(m_writeFailureTold, true))
+        qWarning().noquote() << "Quotabar:" << *m_writeFailure;
+    return false;
 }
 
 bool HistoryStore::append(const HistoryEntry &entry)

@@ -64,6 +64,8 @@ public:
 
     // Every kept record, oldest first.
     const QList<HistoryEntry> &entries() const { return m_entries; }
+    // Why the latest write of the file failed; none once a write succeeds again.
+    const std::optional<QString> &writeFailure() const { return m_writeFailure; }
     // Lines of the file that could not be read at start.
     int damagedLines() const { return m_damagedLines; }
 
@@ -83,5 +85,6 @@ private:
     int m_damagedLines = 0;
     qint64 m_fileBytes = 0;
     qint64 m_thinnedBefore = 0; // records older than this are already one per hour
+    std::optional<QString> m_writeFailure;
     bool m_writeFailureTold = false;
 };

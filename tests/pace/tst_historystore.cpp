@@ -91,6 +91,24 @@ private slots:
         QVERIFY(store.add(Provider::claude, record(clock.now(), 12)));
         QCOMPARE(store.entries().size(), 1);
         QCOMPARE(HistoryStore(path, clock).entries().size(), 1);
+        QVERIFY(!store.writeFailure());
+    }
+
+    // A file that cannot be written says why, and stops saying so once writing works again.
+    void writeFailureIsKnown()
+    {
+        QTemporaryDir folder;
+        const QString blocker = folder.filePath(QStringLiteral("state"));
+        QFile file(blocker);
+        QVERIFY(file.open(QIODevice::WriteOnly)); // a file where the history's folder should be
+        file.close();
+        FakeClock clock;
+        HistoryStore store(blocker + QStringLiteral("/history.jsonl"), clock);
+        QVERIFY(!store.add(Provider::claude, record(clock.now(), 10)));
+        QVERIFY(store.writeFailure() && store.writeFailure()->contains(blocker));
+        QVERIFY(QFile::remove(blocker));
+        QVERIFY(store.add(Provider::claude, record(clock.now().addSecs(120), 20)));
+        QVERIFY(!store.writeFailure());
     }
 
     void repeatsAreKeptHourly_data()
