@@ -4,6 +4,7 @@
 
 
 #include <cmath>
+#include <QTimeZone>
 
 namespace OpenAIResponses {
 namespace {
@@ -27,7 +28,8 @@ std::optional<Window> readWindow(const QJsonObject &rateLimit, const QString &ke
     read.usedPercent = JsonLookup::number(*window, QStringLiteral("used_percent"));
     if (const auto seconds = JsonLookup::number(*window, QStringLiteral("reset_at"))) {
         if (std::abs(*seconds) < maxEpochSeconds)
-            read.resetAt = QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(*seconds * 1000.0), Qt::UTC);
+            // toUTC(): plain UTC on every Qt version, where Qt 6.4 keeps a time zone named UTC.
+            read.resetAt = QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(*seconds * 1000.0), QTimeZone::utc()).toUTC();
     }
     read.lengthSeconds = JsonLookup::number(*window, QStringLiteral("limit_window_seconds"));
     return read;
