@@ -68,11 +68,12 @@ protected:
             deliverError(error.message);
     }
 
-    // The stored credential when it can be sent; otherwise the cycle's outcome is delivered
-    // (needs login for a missing or empty one, `invalidMessage` for one unfit for a header).
+    // The stored credential, without blank ends, when it can be sent; otherwise the cycle's outcome
+    // is delivered (needs login for a missing or blank one, `invalidMessage` for one unfit for a header).
     std::optional<QString> usableCredential(const QString &key, const QString &invalidMessage)
     {
-        const std::optional<QString> credential = m_services.defaults.string(key);
+        const std::optional<QString> stored = m_services.defaults.string(key);
+        const std::optional<QString> credential = stored ? std::optional(HTTPClient::withoutBlankEnds(*stored)) : std::nullopt;
         if (!credential || credential->isEmpty()) {
             deliverNeedsLogin();
             return std::nullopt;
