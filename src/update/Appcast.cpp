@@ -20,7 +20,44 @@ constexpr const char *downloadPattern = R"((?<=url=")[^"]+\.dmg(?="))";
 constexpr const char *downloadPattern = R"((?<=url=")[^"]+\.deb(?="))";
 #endif
 
+// True when the address names a package built for `releaseTag`: "~deb13" in its file name, with no
+// further digit after it.
+bool builtFor(const QString &address, const QString &releaseTag)
+{
+    const QString name = QUrl(address).fileName();
+    const qsizetype at = name.indexOf(releaseTag);
+    return at >= 0 && (at + releaseTag.size() == name.size() || !name[at + releaseTag.size()].isDigit());
+}
+
+// The first package address, or the one built for `releaseTag` among those listed with it in the same item.
+std::optional<QString> packageAddress(const QRegularExpression &download, const QString &text, const QString &releaseTag)
+{
+    QRegularExpressionMatchIterator matches = download.globalMatch(text);
+    if (!matches.hasNext())
+        return std::nullopt;
+    const QRegularExpressionMatch first = matches.next();
+    if (releaseTag.isEmpty() || builtFor(first.captured(0), releaseTag))
+        return first.captured(0);
+    const qsizetype itemEnd = text.indexOf(QLatin1String("</item>"), first.capturedEnd(0));
+    while (matches.hasNext()) {
+        const QRegularExpressionMatch next = matches.next();
+        if (itemEnd >= 0 && next.capturedStart(0) > itemEnd)
+            break;
+        if (builtFor(next.captured(0), releaseTag))
+            return next.captured(0);
+    }
+    return first.captured(0);
+}
+
 } // namespace
+
+QString releaseTag(const OsReleaseInfo &system)
+{
+    static const QRegularExpression major(QStringLiteral("^[0-9]+$"));
+    if (system.id == QLatin1String("debian") && major.match(system.versionId).hasMatch())
+        return QStringLiteral("~deb") + system.versionId;
+    return {};
+}
 
 std::optional<qint64> toInt64(const QString &text)
 {
@@ -32,7 +69,7 @@ std::optional<qint64> toInt64(const QString &text)
     return ok ? std::optional(value) : std::nullopt;
 }
 
-std::optional<UpdateInfo> parse(const QString &text)
+std::optional<UpdateInfo> parse(const QString &text, const QString &releaseTag)
 {
     // \d takes any decimal digit and only ASCII digits convert: a build written in other
     // digits makes the feed unreadable rather than letting a later entry count.
@@ -53,7 +90,7 @@ std::optional<UpdateInfo> parse(const QString &text)
     if (displayVersion.size() > maxVersionLength || displayVersion.contains(QLatin1Char('\n'))
         || displayVersion.contains(QLatin1Char('\r')))
         return std::nullopt;
-    const std::optional<QString> address = firstMatch(download, text);
+    const std::optional<QString> address = packageAddress(download, text, releaseTag);
     if (!address)
         return std::nullopt;
     const QUrl downloadURL(*address, QUrl::StrictMode);
