@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """HTTPS server behind scripts/fake-services: answers the requests Quotabar sends to the Claude and
 ChatGPT web applications and to the product site's appcast, with canned figures, and logs each one.
-Listens on 127.0.0.1:443 with the certificate made by scripts/fake-services (standard library only)."""
+Listens on $ADDR (127.0.0.1):443 with the certificate made by scripts/fake-services (standard library only)."""
 
 import json
 import os
@@ -17,7 +17,7 @@ CHATGPT_KEY = os.environ["CHATGPT_KEY"]
 ACCESS_TOKEN = "quotabar-lab-access-token"
 ORG = "00000000-0000-4000-8000-00000000c1a0"
 # percent used (session, weekly); the appcast's build (1 = the running build: no update offered)
-DEFAULT_FIGURES = {"claude": [27, 59], "chatgpt": [10, 35], "appcast": 1}
+DEFAULT_FIGURES = {"claude": [27, 59], "chatgpt": [10, 35], "appcast": 1, "shape": {}}
 
 APPCAST = """<?xml version="1.0" encoding="utf-8"?>
 <rss version="2.0" xmlns:sparkle="http://www.andymatuschak.org/xml-namespaces/sparkle">
@@ -44,6 +44,10 @@ def figures(which):
         return DEFAULT_FIGURES[which]
 
 
+def shape(which, default):
+    return figures("shape").get(which, default) if isinstance(figures("shape"), dict) else default
+
+
 def iso(moment):
     return moment.isoformat(timespec="milliseconds").replace("+00:00", "Z")
 
@@ -51,25 +55,46 @@ def iso(moment):
 def claude_usage():
     now = datetime.now(timezone.utc)
     session, weekly = figures("claude")
-    return {
+    kind = shape("claude", "plain")
+    week_reset = iso(now + timedelta(days=3, hours=5))
+    usage = {
         "five_hour": {"utilization": session, "resets_at": iso(now + timedelta(hours=3, minutes=12))},
-        "seven_day": {"utilization": weekly, "resets_at": iso(now + timedelta(days=3, hours=5))},
+        "seven_day": {"utilization": weekly, "resets_at": week_reset},
+        "seven_day_oauth_apps": None,
         "seven_day_opus": None,
+        "seven_day_sonnet": None,
+        "extra_usage": {"is_enabled": False, "monthly_limit": None, "used_credits": None, "utilization": None},
     }
+    if kind in ("models", "full"):
+        usage["seven_day_opus"] = {"utilization": 84, "resets_at": week_reset}
+        usage["seven_day_sonnet"] = {"utilization": 12, "resets_at": week_reset}
+    if kind in ("extra", "full"):
+        # credits in cents, as the service counts them
+        usage["extra_usage"] = {"is_enabled": True, "monthly_limit": 5000, "used_credits": 1240, "utilization": 24.8,
+                                "currency": "USD"}
+    return usage
 
 
 def chatgpt_usage():
     now = time.time()
     session, weekly = figures("chatgpt")
+    kind = shape("chatgpt", "plus")
+    primary = {"used_percent": session, "limit_window_seconds": 18000, "reset_after_seconds": 2 * 3600 + 40 * 60,
+               "reset_at": int(now + 2 * 3600 + 40 * 60)}
+    secondary = {"used_percent": weekly, "limit_window_seconds": 604800, "reset_after_seconds": 4 * 86400 + 7 * 3600,
+                 "reset_at": int(now + 4 * 86400 + 7 * 3600)}
+    if kind == "team":
+        # a Team account's long window, here told by its remaining seconds only
+        secondary = {"used_percent": weekly, "limit_window_seconds": 2592000, "reset_after_seconds": 12 * 86400 + 3600}
+    if kind == "free":
+        primary, secondary = secondary, None
     return {
-        "plan_type": "plus",
+        "plan_type": {"plus": "plus", "team": "team", "free": "free", "reached": "plus"}.get(kind, "plus"),
         "rate_limit": {
-            "allowed": True,
-            "limit_reached": False,
-            "primary_window": {"used_percent": session, "limit_window_seconds": 18000,
-                               "reset_at": int(now + 2 * 3600 + 40 * 60)},
-            "secondary_window": {"used_percent": weekly, "limit_window_seconds": 604800,
-                                 "reset_at": int(now + 4 * 86400 + 7 * 3600)},
+            "allowed": kind != "reached",
+            "limit_reached": kind == "reached",
+            "primary_window": primary,
+            "secondary_window": secondary,
         },
     }
 
@@ -128,9 +153,10 @@ class Handler(BaseHTTPRequestHandler):
 def main():
     context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
     context.load_cert_chain(os.path.join(STATE, "server.pem"))
-    server = ThreadingHTTPServer(("127.0.0.1", 443), Handler)
+    address = os.environ.get("ADDR", "127.0.0.1")
+    server = ThreadingHTTPServer((address, 443), Handler)
     server.socket = context.wrap_socket(server.socket, server_side=True)
-    print("serving", ", ".join(["claude.ai", "chatgpt.com", "quotabar.app"]), "on 127.0.0.1:443", flush=True)
+    print("serving", ", ".join(["claude.ai", "chatgpt.com", "quotabar.app"]), "on %s:443" % address, flush=True)
     server.serve_forever()
 
 

@@ -5,6 +5,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <algorithm>
+
 namespace {
 
 QString formatId(DisplayFormat format)
@@ -48,6 +50,32 @@ QJsonObject window(std::optional<double> used, const std::optional<QDateTime> &r
     };
 }
 
+QJsonArray windows(const QList<LimitWindow> &all, const QDateTime &now)
+{
+    QJsonArray list;
+    for (const LimitWindow &w : all) {
+        QJsonObject entry = window(w.usedPercent, w.resetAt, w.resetPhrase, now);
+        entry.insert(QStringLiteral("id"), w.id);
+        entry.insert(QStringLiteral("label"), w.label);
+        entry.insert(QStringLiteral("durationSeconds"),
+                     w.durationSeconds ? QJsonValue(static_cast<double>(*w.durationSeconds)) : QJsonValue());
+        list.append(entry);
+    }
+    return list;
+}
+
+QJsonValue extraUsage(const std::optional<ExtraUsage> &extra)
+{
+    if (!extra)
+        return QJsonValue();
+    return QJsonObject{
+        {QStringLiteral("usedCredits"), orNull(extra->usedCredits)},
+        {QStringLiteral("monthlyLimit"), orNull(extra->monthlyLimit)},
+        {QStringLiteral("utilization"), orNull(extra->utilization)},
+        {QStringLiteral("currency"), orNull(extra->currency)},
+    };
+}
+
 // ok: figures; error: the last fetch failed; expired: the credential was refused; none: nothing yet.
 QString state(const std::optional<ProviderUsage> &usage, bool expired)
 {
@@ -63,7 +91,7 @@ QJsonObject provider(const QString &name, bool shown, const std::optional<Provid
     const ProviderUsage values = usable ? *usage : ProviderUsage{};
     QJsonArray rows;
     if (usable) {
-        rows = {MenuTexts::sessionRow(values), MenuTexts::weeklyRow(values), MenuTexts::updated(values.fetchedAt, now)};
+        rows = QJsonArray::fromStringList(MenuTexts::rows(values, now));
     } else {
         rows = {QStringLiteral("Session  ") + MenuTexts::none, QStringLiteral("Weekly  ") + MenuTexts::none,
                 MenuTexts::expired};
@@ -82,6 +110,9 @@ QJsonObject provider(const QString &name, bool shown, const std::optional<Provid
         {QStringLiteral("fetchedAt"), usage ? instant(usage->fetchedAt) : QJsonValue()},
         {QStringLiteral("session"), window(values.sessionPercentage, values.sessionResetAt, values.sessionLabel, now)},
         {QStringLiteral("weekly"), window(values.weeklyPercentage, values.weeklyResetAt, values.weeklyLabel, now)},
+        {QStringLiteral("windows"), windows(values.windows, now)},
+        {QStringLiteral("plan"), orNull(values.plan)},
+        {QStringLiteral("extraUsage"), extraUsage(values.extraUsage)},
         {QStringLiteral("segment"), segment},
         {QStringLiteral("rows"), rows},
     };
@@ -99,10 +130,12 @@ QList<QJsonObject> shownProviders(const QJsonObject &status)
     return shown;
 }
 
-// The provider's name, then its menu rows.
+// The provider's header (its name and plan), then its menu rows.
 QStringList menuGroup(const QJsonObject &provider)
 {
-    QStringList texts{provider.value(QStringLiteral("name")).toString()};
+    const QJsonValue plan = provider.value(QStringLiteral("plan"));
+    QStringList texts{provider.value(QStringLiteral("name")).toString()
+                      + (plan.isString() ? QStringLiteral(" · ") + plan.toString() : QString())};
     for (const QJsonValue &row : provider.value(QStringLiteral("rows")).toArray())
         texts.append(row.toString());
     return texts;
@@ -120,8 +153,11 @@ std::pair<QString, QJsonValue> level(const QJsonObject &status)
     bool error = false;
     for (const QJsonObject &p : shownProviders(status)) {
         error = error || !hasFigures(p);
-        for (const char *windowKey : {"session", "weekly"}) {
-            const QJsonValue remaining = p.value(QLatin1String(windowKey)).toObject().value(QStringLiteral("remainingRounded"));
+        QJsonArray all = p.value(QStringLiteral("windows")).toArray();
+        all.append(p.value(QStringLiteral("session")));
+        all.append(p.value(QStringLiteral("weekly")));
+        for (const QJsonValue &w : std::as_const(all)) {
+            const QJsonValue remaining = w.toObject().value(QStringLiteral("remainingRounded"));
             if (remaining.isDouble())
                 lowest = std::min(lowest.value_or(remaining.toDouble()), remaining.toDouble());
         }
@@ -141,10 +177,18 @@ QVariant busValue(const QJsonValue &value)
     if (value.isObject())
         return StatusReport::busState(value.toObject());
     if (value.isArray()) {
-        QStringList texts;
-        for (const QJsonValue &item : value.toArray())
-            texts.append(item.toString());
-        return texts;
+        const QJsonArray items = value.toArray();
+        // Rows stay a list of texts (as); lists of objects become a list of maps (av).
+        if (!items.isEmpty() && std::all_of(items.begin(), items.end(), [](const QJsonValue &i) { return i.isString(); })) {
+            QStringList texts;
+            for (const QJsonValue &item : items)
+                texts.append(item.toString());
+            return texts;
+        }
+        QVariantList list;
+        for (const QJsonValue &item : items)
+            list.append(busValue(item));
+        return list;
     }
     if (value.isDouble())
         return value.toDouble(); // always d, whether or not the figure is whole

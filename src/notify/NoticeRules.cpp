@@ -16,26 +16,30 @@ QString tag(Provider provider, const QString &what)
     return Title::providerId(provider) + QLatin1Char('.') + what;
 }
 
-QString windowTitle(Provider provider, Window window)
+QString windowTitle(Provider provider, const NoticeRules::Observed &window)
 {
-    return Title::providerName(provider) + QLatin1Char(' ') + UsageWindows::windowName(window);
+    return Title::providerName(provider) + QLatin1Char(' ') + window.name;
 }
 
-Notice lowNotice(Provider provider, Window window, const ProviderUsage &usage, const QDateTime &now)
+Notice lowNotice(Provider provider, const NoticeRules::Observed &window, const QDateTime &now)
 {
-    Notice notice{tag(provider, UsageWindows::windowName(window)),
-                  windowTitle(provider, window) + QStringLiteral(": ") + Title::pct(UsageWindows::used(usage, window))
-                      + QStringLiteral(" left"),
+    Notice notice{tag(provider, window.key),
+                  windowTitle(provider, window) + QStringLiteral(": ") + Title::pct(window.used) + QStringLiteral(" left"),
                   QString()};
-    if (const auto reset = UsageWindows::resetAt(usage, window); reset && *reset > now)
-        notice.body = QStringLiteral("Resets in ") + DurationText::phrase(now.secsTo(*reset));
+    if (window.resetAt && *window.resetAt > now)
+        notice.body = QStringLiteral("Resets in ") + DurationText::phrase(now.secsTo(*window.resetAt));
     return notice;
 }
 
-Notice resetNotice(Provider provider, Window window)
+Notice resetNotice(Provider provider, const NoticeRules::Observed &window)
 {
-    return {tag(provider, UsageWindows::windowName(window)),
-            windowTitle(provider, window) + QStringLiteral(" limit has reset"), QString()};
+    return {tag(provider, window.key), windowTitle(provider, window) + QStringLiteral(" limit has reset"), QString()};
+}
+
+Notice availableNotice(const QString &tag, Provider provider, const QString &name)
+{
+    return {tag, Title::providerName(provider) + QLatin1Char(' ') + name + QStringLiteral(" available again"),
+            QStringLiteral("The limit has reset; the full allowance is back.")};
 }
 
 Notice expiredNotice(Provider provider)
@@ -55,33 +59,37 @@ NoticeRules::NoticeRules(const Clock &clock, std::array<bool, 2> expiredAtStart)
 {
 }
 
-NoticeRules::WindowState &NoticeRules::state(Provider provider, Window window)
-{
-    return m_windows[static_cast<std::size_t>(provider) * 2 + static_cast<std::size_t>(window)];
-}
-
 QList<Notice> NoticeRules::observe(Provider provider, const ProviderUsage &usage, const NoticeSettings &settings)
 {
     QList<Notice> notices;
     if (!usage.usable())
         return notices;
-    for (const Window window : allWindows) {
-        if (auto notice = observeWindow(provider, window, usage, settings))
+    QList<Observed> windows;
+    for (const Window window : allWindows)
+        windows.append({UsageWindows::windowName(window), UsageWindows::windowName(window),
+                        UsageWindows::used(usage, window), UsageWindows::resetAt(usage, window)});
+    // The rows below the weekly one: per-model limits and windows of other lengths.
+    for (const LimitWindow &extra : usage.extraWindows())
+        windows.append({extra.id, extra.label, extra.usedPercent, extra.resetAt});
+    for (const Observed &window : std::as_const(windows)) {
+        if (auto notice = observeWindow(provider, window, settings))
             notices.append(*notice);
     }
     return notices;
 }
 
-std::optional<Notice> NoticeRules::observeWindow(Provider provider, Window window, const ProviderUsage &usage,
+std::optional<Notice> NoticeRules::observeWindow(Provider provider, const Observed &window,
                                                  const NoticeSettings &settings)
 {
-    const auto used = UsageWindows::used(usage, window);
-    if (!used)
+    if (!window.used)
         return std::nullopt;
-    const double left = Title::remainingRounded(*used); // the value the user is shown
-    const auto resetAt = UsageWindows::resetAt(usage, window);
+    const double left = Title::remainingRounded(*window.used); // the value the user is shown
+    const auto &resetAt = window.resetAt;
     const QDateTime now = m_clock.now();
-    WindowState &known = state(provider, window);
+    const QString windowTag = tag(provider, window.key);
+    WindowState &known = m_windows[windowTag];
+    known.provider = provider;
+    known.name = window.name;
     const bool speaks = settings.shown(provider);
 
     std::optional<Notice> notice;
@@ -91,9 +99,18 @@ std::optional<Notice> NoticeRules::observeWindow(Provider provider, Window windo
                                && (!resetAt || resetAt->toSecsSinceEpoch()
                                                    > known.resetAt->toSecsSinceEpoch() + sameResetTolerance);
         const int lowest = std::min(settings.thresholds[0], settings.thresholds[1]);
+        const bool usedUp = known.left <= 0;
+        // Back early: the provider refilled a used-up window before its reset instant.
+        const bool refilled = usedUp && left > rearmMargin;
+        if (usedUp && settings.availableAgain && (newPeriod || refilled)) {
+            if (!known.back && speaks)
+                notice = availableNotice(windowTag, provider, window.name);
+        } else if (newPeriod && settings.reset && speaks && known.left <= lowest) {
+            notice = resetNotice(provider, window);
+        }
+        if (newPeriod || refilled)
+            known.back = false;
         if (newPeriod) {
-            if (settings.reset && speaks && known.left <= lowest)
-                notice = resetNotice(provider, window);
             for (bool &fired : known.fired)
                 fired = false;
         }
@@ -113,13 +130,38 @@ std::optional<Notice> NoticeRules::observeWindow(Provider provider, Window windo
         }
     }
     if (crossed && settings.low && speaks)
-        notice = lowNotice(provider, window, usage, now);
+        notice = lowNotice(provider, window, now);
 
     known.seen = true;
     known.left = left;
     if (resetAt || (known.resetAt && now >= *known.resetAt))
         known.resetAt = resetAt;
     return notice;
+}
+
+QList<Notice> NoticeRules::due(const NoticeSettings &settings)
+{
+    QList<Notice> notices;
+    const QDateTime now = m_clock.now();
+    for (auto it = m_windows.begin(); it != m_windows.end(); ++it) {
+        WindowState &known = it.value();
+        if (!known.seen || known.left > 0 || known.back || !known.resetAt || now < *known.resetAt)
+            continue;
+        known.back = true;
+        if (settings.availableAgain && settings.shown(known.provider))
+            notices.append(availableNotice(it.key(), known.provider, known.name));
+    }
+    return notices;
+}
+
+std::optional<QDateTime> NoticeRules::nextDue() const
+{
+    std::optional<QDateTime> earliest;
+    for (const WindowState &known : m_windows) {
+        if (known.seen && known.left <= 0 && !known.back && known.resetAt && (!earliest || *known.resetAt < *earliest))
+            earliest = known.resetAt;
+    }
+    return earliest;
 }
 
 std::optional<Notice> NoticeRules::expiredSet(Provider provider, bool expired, bool keyStored,

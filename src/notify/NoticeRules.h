@@ -27,11 +27,13 @@ struct NoticeSettings
     bool expired = true;
     bool claudeShown = true;
     bool openAIShown = true;
+    bool availableAgain = true; // a used-up window came back; said instead of the reset notice
 
     bool shown(Provider provider) const { return provider == Provider::claude ? claudeShown : openAIShown; }
 };
 
-// Decides when a window running low, a window resetting and a credential expiring deserve a notice.
+// Decides when a window running low, a window resetting or coming back after it was used up, and a
+// credential expiring deserve a notice.
 // Each threshold speaks once per window period: it is armed again when the window's reset instant
 // has passed, or when the value left climbs more than five points above it. The first record of a
 // window only arms it; a provider switched off, or a kind of notice switched off, still arms
@@ -45,8 +47,22 @@ public:
 
     // A new success record of the provider: the notices it calls for.
     QList<Notice> observe(Provider provider, const ProviderUsage &usage, const NoticeSettings &settings);
+    // One window as the rules see it: "session", "weekly", or a row's own key and label.
+    struct Observed
+    {
+        QString key;  // in the notice's tag: "claude.seven_day_opus"
+        QString name; // in its text: "Claude Opus weekly: 12% left"
+        std::optional<double> used;
+        std::optional<QDateTime> resetAt;
+    };
+
     // The provider's credential was marked expired (or not): a notice once per expiry, when a key is stored.
     std::optional<Notice> expiredSet(Provider provider, bool expired, bool keyStored, const NoticeSettings &settings);
+
+    // The used-up windows whose reset instant has passed with no new record yet: each is said once.
+    QList<Notice> due(const NoticeSettings &settings);
+    // The earliest reset instant of a used-up window not yet said to be back.
+    std::optional<QDateTime> nextDue() const;
 
 private:
     struct WindowState
@@ -55,13 +71,14 @@ private:
         double left = 0;
         std::optional<QDateTime> resetAt;
         QMap<int, bool> fired; // threshold → spoken (or passed silently) in this period
+        bool back = false;     // used up, and said (or passed silently) to be available again
+        Provider provider = Provider::claude;
+        QString name; // as the notices name the window
     };
 
-    std::optional<Notice> observeWindow(Provider provider, Window window, const ProviderUsage &usage,
-                                        const NoticeSettings &settings);
-    WindowState &state(Provider provider, Window window);
+    std::optional<Notice> observeWindow(Provider provider, const Observed &window, const NoticeSettings &settings);
 
     const Clock &m_clock;
-    std::array<WindowState, 4> m_windows;
+    QMap<QString, WindowState> m_windows; // by the notice's tag
     std::array<bool, 2> m_expired;
 };

@@ -11,7 +11,7 @@ namespace PanelSegments {
 
 QStringList figures(const QString &segmentText)
 {
-    static const QRegularExpression prefix(QStringLiteral("^[SW]:"));
+    static const QRegularExpression prefix(QStringLiteral("^[A-Z]:"));
     QStringList pieces = segmentText.split(QStringLiteral("  "), Qt::SkipEmptyParts);
     for (QString &piece : pieces)
         piece.remove(prefix);
@@ -42,15 +42,6 @@ quint32 providerColor(Provider provider)
 }
 
 } // namespace PanelSegments
-
-namespace {
-
-StatusMenu::ItemId firstRowOf(Provider provider)
-{
-    return provider == Provider::claude ? StatusMenu::claudeSessionItem : StatusMenu::openAISessionItem;
-}
-
-} // namespace
 
 PanelPresenter::PanelPresenter(StatusItem &item, const AppSettings &settings, Scheduler &scheduler,
                                QString currentDesktop, QObject *parent)
@@ -89,13 +80,8 @@ StatusSegment PanelPresenter::segmentFor(const TitleSegment &title, PanelStyle s
                                                                      : StatusSegment::Icon::logo;
     segment.mark = PanelSegments::providerColor(title.provider);
     segment.toolTipTitle = segment.name;
-    if (m_menu) {
-        const int first = firstRowOf(title.provider);
-        QStringList rows;
-        for (int id = first; id < first + 3; ++id)
-            rows.append(m_menu->item(static_cast<StatusMenu::ItemId>(id)).title);
-        segment.toolTipText = rows.join(QLatin1Char('\n'));
-    }
+    if (m_menu)
+        segment.toolTipText = m_menu->rowTexts(title.provider).join(QLatin1Char('\n'));
     return segment;
 }
 

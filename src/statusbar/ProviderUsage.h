@@ -2,6 +2,8 @@
 
 #include "usage/UsageData.h"
 
+#include <algorithm>
+
 // Either provider's record seen the same way: session is Claude's five-hour window and
 // ChatGPT's primary one, weekly is the seven-day and the secondary one.
 struct ProviderUsage
@@ -14,16 +16,21 @@ struct ProviderUsage
     std::optional<QDateTime> weeklyResetAt;
     QDateTime fetchedAt;
     std::optional<QString> error;
+    QList<LimitWindow> windows; // every window, the two above included
+    std::optional<ExtraUsage> extraUsage;
+    std::optional<QString> plan;
 
     static ProviderUsage from(const UsageData &r)
     {
-        return {r.sessionPercentage, r.weeklyPercentage, r.sessionLabel, r.weeklyLabel,
-                r.sessionResetAt,    r.weeklyResetAt,    r.fetchedAt,    r.error};
+        return {r.sessionPercentage, r.weeklyPercentage, r.sessionLabel, r.weeklyLabel, r.sessionResetAt,
+                r.weeklyResetAt,     r.fetchedAt,        r.error,        r.windows,     r.extraUsage,
+                r.plan};
     }
     static ProviderUsage from(const OpenAIUsageData &r)
     {
-        return {r.primaryPercentage, r.secondaryPercentage, r.primaryLabel, r.secondaryLabel,
-                r.primaryResetAt,    r.secondaryResetAt,    r.fetchedAt,    r.error};
+        return {r.primaryPercentage, r.secondaryPercentage, r.primaryLabel, r.secondaryLabel, r.primaryResetAt,
+                r.secondaryResetAt,  r.fetchedAt,           r.error,        r.windows,        std::nullopt,
+                r.plan};
     }
     template<typename Record>
     static std::optional<ProviderUsage> from(const std::optional<Record> &record)
@@ -33,4 +40,36 @@ struct ProviderUsage
 
     // Has values to show: a record without an error.
     bool usable() const { return !error; }
+
+    // The windows shown in rows of their own below the weekly row.
+    QList<LimitWindow> extraWindows() const
+    {
+        QList<LimitWindow> extra;
+        for (const LimitWindow &w : windows) {
+            if (w.kind == LimitWindow::Kind::otherLength || w.kind == LimitWindow::Kind::extra)
+                extra.append(w);
+        }
+        return extra;
+    }
+
+    // What the title shows in the weekly place: the weekly window, or when there is none, a
+    // window of another length standing in for it (a Team account's 30 days).
+    struct LongWindow
+    {
+        QString letter; // "W", or "M" for a month-long window, "D" for any other length
+        std::optional<double> used;
+        std::optional<QDateTime> resetAt;
+    };
+    LongWindow longWindow() const
+    {
+        const bool hasWeekly = std::any_of(windows.begin(), windows.end(),
+                                           [](const LimitWindow &w) { return w.kind == LimitWindow::Kind::weekly; });
+        for (const LimitWindow &w : windows) {
+            if (!hasWeekly && w.kind == LimitWindow::Kind::otherLength) {
+                const bool month = w.durationSeconds.value_or(0) >= 28 * 86400;
+                return {month ? QStringLiteral("M") : QStringLiteral("D"), w.usedPercent, w.resetAt};
+            }
+        }
+        return {QStringLiteral("W"), weeklyPercentage, weeklyResetAt};
+    }
 };

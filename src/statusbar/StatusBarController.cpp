@@ -47,6 +47,10 @@ StatusBarController::StatusBarController(StatusBarServices services, StatusBarCo
               [this] { m_commands.checkForUpdates(); },
               [this] { m_commands.openOnboarding(); },
               [this] { m_commands.quit(); },
+              [this] {
+                  if (m_commands.openHistory)
+                      m_commands.openHistory();
+              },
           },
           this)
 {
@@ -173,12 +177,10 @@ void StatusBarController::scheduleCountdownTimer()
 
     const bool session = format == DisplayFormat::sessionAndTimer;
     QList<QDateTime> resets;
-    if (m_currentUsage) {
-        if (const auto &at = session ? m_currentUsage->sessionResetAt : m_currentUsage->weeklyResetAt)
-            resets.append(*at);
-    }
-    if (m_currentOpenAIUsage) {
-        if (const auto &at = session ? m_currentOpenAIUsage->primaryResetAt : m_currentOpenAIUsage->secondaryResetAt)
+    for (const auto &usage : {ProviderUsage::from(m_currentUsage), ProviderUsage::from(m_currentOpenAIUsage)}) {
+        if (!usage)
+            continue;
+        if (const auto at = session ? usage->sessionResetAt : usage->longWindow().resetAt)
             resets.append(*at);
     }
 

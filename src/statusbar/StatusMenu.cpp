@@ -1,6 +1,8 @@
 #include "StatusMenu.h"
 
-#include "statusbar/TitleModel.h"
+#include <QHash>
+
+#include <algorithm>
 
 namespace {
 
@@ -14,9 +16,72 @@ QString row(const QString &name, std::optional<double> used, const std::optional
     return text;
 }
 
+// "$12.40", "€3.00", "CAD 12.40", or "12.40" without a currency.
+QString money(double amount, const std::optional<QString> &currency)
+{
+    const QString figure = QString::number(amount, 'f', 2);
+    if (!currency)
+        return figure;
+    static const QHash<QString, QString> signs{{QStringLiteral("USD"), QStringLiteral("$")},
+                                               {QStringLiteral("EUR"), QStringLiteral("€")},
+                                               {QStringLiteral("GBP"), QStringLiteral("£")}};
+    const QString code = currency->toUpper();
+    return signs.contains(code) ? signs.value(code) + figure : code + QLatin1Char(' ') + figure;
+}
+
+struct Group
+{
+    StatusMenu::ItemId header, session, weekly, extraFirst, updated;
+    std::optional<StatusMenu::ItemId> extraUsage;
+};
+
+Group groupOf(Provider provider)
+{
+    if (provider == Provider::claude)
+        return {StatusMenu::claudeHeader, StatusMenu::claudeSessionItem, StatusMenu::claudeWeeklyItem,
+                StatusMenu::claudeExtraItem, StatusMenu::claudeUpdatedItem, StatusMenu::claudeExtraUsageItem};
+    return {StatusMenu::openAIHeaderItem, StatusMenu::openAISessionItem, StatusMenu::openAIWeeklyItem,
+            StatusMenu::openAIExtraItem, StatusMenu::openAIUpdatedItem, std::nullopt};
+}
+
 } // namespace
 
 namespace MenuTexts {
+
+QString header(Provider provider, const std::optional<QString> &plan)
+{
+    return Title::providerName(provider) + (plan ? QStringLiteral(" · ") + *plan : QString());
+}
+
+QString windowRow(const LimitWindow &window)
+{
+    return row(window.label, window.usedPercent, window.resetPhrase);
+}
+
+QString extraUsageRow(const ExtraUsage &extra)
+{
+    QString text = QStringLiteral("Extra usage  ");
+    if (extra.usedCredits) {
+        text += money(*extra.usedCredits, extra.currency);
+        if (extra.monthlyLimit)
+            text += QStringLiteral(" of ") + money(*extra.monthlyLimit, extra.currency);
+        return text + QStringLiteral(" this month");
+    }
+    if (extra.utilization)
+        return text + Title::pct(extra.utilization) + QStringLiteral(" left this month");
+    return text + QStringLiteral("on");
+}
+
+QStringList rows(const ProviderUsage &usage, const QDateTime &now)
+{
+    QStringList texts{sessionRow(usage), weeklyRow(usage)};
+    for (const LimitWindow &window : usage.extraWindows())
+        texts.append(windowRow(window));
+    if (usage.extraUsage)
+        texts.append(extraUsageRow(*usage.extraUsage));
+    texts.append(updated(usage.fetchedAt, now));
+    return texts;
+}
 
 QString sessionRow(const ProviderUsage &usage)
 {
@@ -77,24 +142,61 @@ StatusMenu::StatusMenu(const Actions &actions, QObject *parent)
     Item openAITitle = row(openAIHeaderItem, QStringLiteral("ChatGPT"), false);
     openAITitle.icon = QStringLiteral("openai");
 
+    // A provider's other limits wait hidden under its weekly row.
+    const auto appendExtraRows = [this, &row](ItemId first) {
+        for (int i = 0; i < LimitWindows::maxExtraRows; ++i)
+            m_items.append(row(static_cast<ItemId>(first + i), QString(), false));
+    };
+
     m_items = {
         claudeTitle,
         row(claudeSessionItem, noneRowSession, true),
         row(claudeWeeklyItem, noneRowWeekly, true),
+    };
+    appendExtraRows(claudeExtraItem);
+    m_items += {
+        row(claudeExtraUsageItem, QString(), false),
         row(claudeUpdatedItem, MenuTexts::none, true, actions.openPrefs),
         separator(openAISeparator, false),
         openAITitle,
         row(openAISessionItem, noneRowSession, false),
         row(openAIWeeklyItem, noneRowWeekly, false),
+    };
+    appendExtraRows(openAIExtraItem);
+    m_items += {
         row(openAIUpdatedItem, MenuTexts::none, false, actions.openPrefs),
         separator(commandsSeparator, true),
         command(refreshNow, QStringLiteral("Refresh Now"), QStringLiteral("Ctrl+R"), actions.refreshNow),
+        command(usageHistory, QStringLiteral("Usage History…"), QString(), actions.openHistory),
         command(checkForUpdates, QStringLiteral("Check for Updates…"), QString(), actions.checkForUpdates),
         command(openPrefs, QStringLiteral("Preferences…"), QStringLiteral("Ctrl+,"), actions.openPrefs),
         command(openOnboarding, QStringLiteral("Welcome Guide…"), QString(), actions.openOnboarding),
         separator(quitSeparator, true),
         command(quit, QStringLiteral("Quit Quotabar"), QStringLiteral("Ctrl+Q"), actions.quit),
     };
+}
+
+qsizetype StatusMenu::indexOf(ItemId id) const
+{
+    const auto found = std::find_if(m_items.cbegin(), m_items.cend(), [id](const Item &i) { return i.id == id; });
+    Q_ASSERT(found != m_items.cend()); // every id is built in the constructor
+    return found - m_items.cbegin();
+}
+
+QStringList StatusMenu::rowTexts(Provider provider) const
+{
+    const Group group = groupOf(provider);
+    QStringList texts;
+    bool inGroup = false;
+    for (const Item &i : m_items) {
+        if (inGroup && i.visible)
+            texts.append(i.title);
+        if (i.id == group.header)
+            inGroup = true;
+        else if (i.id == group.updated)
+            break;
+    }
+    return texts;
 }
 
 void StatusMenu::activate(ItemId id)
@@ -106,7 +208,7 @@ void StatusMenu::activate(ItemId id)
 
 void StatusMenu::showClaude(const std::optional<ProviderUsage> &usage, const QDateTime &now)
 {
-    showRows(claudeSessionItem, claudeWeeklyItem, claudeUpdatedItem, usage, now);
+    showRows(Provider::claude, true, usage, now);
     emit changed();
 }
 
@@ -114,24 +216,43 @@ void StatusMenu::showOpenAI(bool shown, const std::optional<ProviderUsage> &usag
 {
     for (const ItemId id : {openAISeparator, openAIHeaderItem, openAISessionItem, openAIWeeklyItem, openAIUpdatedItem})
         edit(id).visible = shown;
-    if (shown)
-        showRows(openAISessionItem, openAIWeeklyItem, openAIUpdatedItem, usage, now);
+    if (shown) {
+        showRows(Provider::openAI, shown, usage, now);
+    } else {
+        for (int i = 0; i < LimitWindows::maxExtraRows; ++i)
+            edit(static_cast<ItemId>(openAIExtraItem + i)).visible = false;
+    }
     emit changed();
 }
 
-void StatusMenu::showRows(ItemId session, ItemId weekly, ItemId updated, const std::optional<ProviderUsage> &usage,
+void StatusMenu::showRows(Provider provider, bool shown, const std::optional<ProviderUsage> &usage,
                           const QDateTime &now)
 {
-    Item &updatedRow = edit(updated);
-    if (usage && usage->usable()) {
-        edit(session).title = MenuTexts::sessionRow(*usage) + suffix(session, usage->sessionPercentage);
-        edit(weekly).title = MenuTexts::weeklyRow(*usage) + suffix(weekly, usage->weeklyPercentage);
+    const Group group = groupOf(provider);
+    const bool usable = usage && usage->usable();
+    const QList<LimitWindow> extra = usable ? usage->extraWindows() : QList<LimitWindow>();
+    edit(group.header).title = MenuTexts::header(provider, usable ? usage->plan : std::nullopt);
+    for (int i = 0; i < LimitWindows::maxExtraRows; ++i) {
+        Item &row = edit(static_cast<ItemId>(group.extraFirst + i));
+        row.visible = shown && i < extra.size();
+        row.title = i < extra.size() ? MenuTexts::windowRow(extra[i]) : QString();
+    }
+    if (group.extraUsage) {
+        Item &row = edit(*group.extraUsage);
+        row.visible = shown && usable && usage->extraUsage;
+        row.title = row.visible ? MenuTexts::extraUsageRow(*usage->extraUsage) : QString();
+    }
+
+    Item &updatedRow = edit(group.updated);
+    if (usable) {
+        edit(group.session).title = MenuTexts::sessionRow(*usage) + suffix(group.session, usage->sessionPercentage);
+        edit(group.weekly).title = MenuTexts::weeklyRow(*usage) + suffix(group.weekly, usage->weeklyPercentage);
         updatedRow.title = MenuTexts::updated(usage->fetchedAt, now);
         updatedRow.enabled = false;
         updatedRow.style = Style::secondary;
     } else {
-        edit(session).title = QStringLiteral("Session  ") + MenuTexts::none;
-        edit(weekly).title = QStringLiteral("Weekly  ") + MenuTexts::none;
+        edit(group.session).title = QStringLiteral("Session  ") + MenuTexts::none;
+        edit(group.weekly).title = QStringLiteral("Weekly  ") + MenuTexts::none;
         updatedRow.title = MenuTexts::expired;
         updatedRow.enabled = true;
         updatedRow.style = Style::warning;

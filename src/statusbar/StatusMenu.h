@@ -1,11 +1,11 @@
 #pragma once
 
 #include "platform/StatusItem.h"
-#include "statusbar/ProviderUsage.h"
+#include "statusbar/TitleModel.h"
+#include "usage/LimitWindows.h"
 
 #include <QObject>
 
-#include <array>
 #include <functional>
 
 // The drop-down menu's items and their current state; views render it, the controller rewrites it.
@@ -25,11 +25,17 @@ public:
         openAIUpdatedItem,
         commandsSeparator,
         refreshNow,
+        usageHistory,
         checkForUpdates,
         openPrefs,
         openOnboarding,
         quitSeparator,
         quit,
+        // Rows shown only when a record has them, under each provider's weekly row: its other
+        // limits (the first of LimitWindows::maxExtraRows ids), then Claude's extra usage.
+        claudeExtraItem,
+        claudeExtraUsageItem = claudeExtraItem + LimitWindows::maxExtraRows,
+        openAIExtraItem,
     };
 
     using Style = StatusMenuRow::Style;
@@ -47,12 +53,16 @@ public:
         std::function<void()> checkForUpdates;
         std::function<void()> openOnboarding;
         std::function<void()> quit;
+        std::function<void()> openHistory;
     };
 
     explicit StatusMenu(const Actions &actions, QObject *parent = nullptr);
 
-    const std::array<Item, 16> &items() const { return m_items; }
-    const Item &item(ItemId id) const { return m_items[id - 1]; }
+    // In the order the menu shows them.
+    const QList<Item> &items() const { return m_items; }
+    const Item &item(ItemId id) const { return m_items.at(indexOf(id)); }
+    // The visible rows of a provider's group below its header, as its tooltip lists them.
+    QStringList rowTexts(Provider provider) const;
     // Runs the item's action if it has one and is enabled and visible.
     void activate(ItemId id);
 
@@ -72,15 +82,15 @@ signals:
     void changed();
 
 private:
-    void showRows(ItemId session, ItemId weekly, ItemId updated, const std::optional<ProviderUsage> &usage,
-                  const QDateTime &now);
-    Item &edit(ItemId id) { return m_items[id - 1]; }
+    void showRows(Provider provider, bool shown, const std::optional<ProviderUsage> &usage, const QDateTime &now);
+    qsizetype indexOf(ItemId id) const;
+    Item &edit(ItemId id) { return m_items[indexOf(id)]; }
     QString suffix(ItemId row, std::optional<double> used) const
     {
         return used && m_rowSuffix ? m_rowSuffix(row) : QString();
     }
 
-    std::array<Item, 16> m_items;
+    QList<Item> m_items;
     bool m_open = false;
     RowSuffix m_rowSuffix;
 };
@@ -90,5 +100,13 @@ inline const QString none = QStringLiteral("—");
 inline const QString expired = QStringLiteral("Session expired — check your key");
 QString sessionRow(const ProviderUsage &usage);
 QString weeklyRow(const ProviderUsage &usage);
+// "ChatGPT · Plus", or the name alone when the plan is unknown.
+QString header(Provider provider, const std::optional<QString> &plan);
+// "Opus weekly  88%  resets in 3 days".
+QString windowRow(const LimitWindow &window);
+// "Extra usage  $12.40 of $50.00 this month".
+QString extraUsageRow(const ExtraUsage &extra);
+// The rows a usable record gives below its header, without the pace suffixes.
+QStringList rows(const ProviderUsage &usage, const QDateTime &now);
 QString updated(const QDateTime &fetchedAt, const QDateTime &now);
 }

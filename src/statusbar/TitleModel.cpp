@@ -1,5 +1,7 @@
 #include "TitleModel.h"
 
+#include "statusbar/Countdown.h"
+
 #include <array>
 #include <cmath>
 
@@ -69,6 +71,9 @@ QString timeRemaining(const std::optional<QDateTime> &resetAt, const QDateTime &
     if (!resetAt)
         return QStringLiteral("new");
     const double remaining = now.msecsTo(*resetAt) / 1000.0;
+    // Only windows longer than a week get here: whole days, rounded up like the rest of the scale.
+    if (remaining > Countdown::weekSeconds)
+        return QStringLiteral("%1d").arg(static_cast<qint64>(std::ceil(remaining / 86400)));
     for (const CountdownStep &step : timeLabels) {
         if (remaining > step.above)
             return QString::fromLatin1(step.label);
@@ -78,17 +83,18 @@ QString timeRemaining(const std::optional<QDateTime> &resetAt, const QDateTime &
 
 QString segmentText(DisplayFormat format, const ProviderUsage &usage, const QDateTime &now)
 {
+    const ProviderUsage::LongWindow weekly = usage.longWindow();
     switch (format) {
     case DisplayFormat::both:
-        return QStringLiteral("S:%1  W:%2").arg(pct(usage.sessionPercentage), pct(usage.weeklyPercentage));
+        return QStringLiteral("S:%1  %2:%3").arg(pct(usage.sessionPercentage), weekly.letter, pct(weekly.used));
     case DisplayFormat::sessionOnly:
         return pct(usage.sessionPercentage);
     case DisplayFormat::weeklyOnly:
-        return pct(usage.weeklyPercentage);
+        return pct(weekly.used);
     case DisplayFormat::sessionAndTimer:
         return QStringLiteral("S:%1  %2").arg(pct(usage.sessionPercentage), timeRemaining(usage.sessionResetAt, now));
     case DisplayFormat::weeklyAndTimer:
-        return QStringLiteral("W:%1  %2").arg(pct(usage.weeklyPercentage), timeRemaining(usage.weeklyResetAt, now));
+        return QStringLiteral("%1:%2  %3").arg(weekly.letter, pct(weekly.used), timeRemaining(weekly.resetAt, now));
     }
     return {};
 }

@@ -2,6 +2,9 @@
 
 #include "usage/InternetDateTime.h"
 #include "usage/JsonLookup.h"
+#include "usage/LimitWindows.h"
+
+#include <array>
 
 namespace ClaudeResponses {
 
@@ -24,6 +27,63 @@ std::optional<QString> organisationID(const QByteArray &accountBody)
     return uuid;
 }
 
+namespace {
+
+struct ModelWindow
+{
+    const char *key;
+    const char *label;
+};
+
+// Per-model weekly limits, in the order the menu lists them.
+constexpr std::array<ModelWindow, 3> modelWindows{{
+    {"seven_day_opus", "Opus weekly"},
+    {"seven_day_sonnet", "Sonnet weekly"},
+    {"seven_day_oauth_apps", "OAuth apps weekly"},
+}};
+
+std::optional<QDateTime> resetAt(const QJsonObject &window)
+{
+    const auto text = JsonLookup::text(window, QStringLiteral("resets_at"));
+    return text ? parseInternetDateTime(*text) : std::nullopt;
+}
+
+LimitWindow readWindow(const QString &key, const QString &label, LimitWindow::Kind kind,
+                       std::optional<qint64> duration, const QJsonObject &window, const QString &prefix,
+                       const ResetLabelMaker &makeLabel)
+{
+    LimitWindow read{key, label, kind, duration, JsonLookup::number(window, QStringLiteral("utilization")),
+                     resetAt(window), std::nullopt};
+    if (read.resetAt)
+        read.resetPhrase = makeLabel(*read.resetAt, prefix);
+    return read;
+}
+
+// A window the service may add without notice: an object with a number `utilization` and a
+// `resets_at` that is text or null.
+bool hasWindowShape(const QJsonValue &value)
+{
+    const QJsonObject window = value.toObject();
+    const QJsonValue reset = window.value(QStringLiteral("resets_at"));
+    return value.isObject() && window.value(QStringLiteral("utilization")).isDouble()
+        && (reset.isString() || reset.isNull()) && window.contains(QStringLiteral("resets_at"));
+}
+
+std::optional<ExtraUsage> extraUsage(const QJsonObject &usage)
+{
+    const auto extra = JsonLookup::object(usage, QStringLiteral("extra_usage"));
+    if (!extra || !extra->value(QStringLiteral("is_enabled")).toBool())
+        return std::nullopt;
+    // Credits are counted in the currency's minor unit (cents).
+    const auto major = [](std::optional<double> minor) { return minor ? std::optional(*minor / 100.0) : std::nullopt; };
+    return ExtraUsage{major(JsonLookup::number(*extra, QStringLiteral("used_credits"))),
+                      major(JsonLookup::number(*extra, QStringLiteral("monthly_limit"))),
+                      JsonLookup::number(*extra, QStringLiteral("utilization")),
+                      JsonLookup::text(*extra, QStringLiteral("currency"))};
+}
+
+} // namespace
+
 UsageData usageRecord(const QByteArray &usageBody, const QDateTime &now, const ResetLabelMaker &label)
 {
     const auto usage = JsonLookup::topLevelObject(usageBody);
@@ -32,21 +92,39 @@ UsageData usageRecord(const QByteArray &usageBody, const QDateTime &now, const R
     if (!fiveHour || !sevenDay)
         return UsageData::failure(unexpectedUsageMessage, now);
 
-    const auto resetAt = [](const QJsonObject &window) -> std::optional<QDateTime> {
-        const auto text = JsonLookup::text(window, QStringLiteral("resets_at"));
-        return text ? parseInternetDateTime(*text) : std::nullopt;
-    };
-    const auto labelFor = [&label](const std::optional<QDateTime> &at, const QString &prefix) {
-        return at ? std::optional(label(*at, prefix)) : std::nullopt;
-    };
-
     UsageData record;
-    record.sessionPercentage = JsonLookup::number(*fiveHour, QStringLiteral("utilization"));
-    record.weeklyPercentage = JsonLookup::number(*sevenDay, QStringLiteral("utilization"));
-    record.sessionResetAt = resetAt(*fiveHour);
-    record.weeklyResetAt = resetAt(*sevenDay);
-    record.sessionLabel = labelFor(record.sessionResetAt, QStringLiteral("Session resets"));
-    record.weeklyLabel = labelFor(record.weeklyResetAt, QStringLiteral("Weekly resets"));
+    const LimitWindow session = readWindow(QStringLiteral("five_hour"), QStringLiteral("Session"), LimitWindow::Kind::session,
+                                           LimitWindows::fiveHourSeconds, *fiveHour, QStringLiteral("Session resets"), label);
+    const LimitWindow weekly = readWindow(QStringLiteral("seven_day"), QStringLiteral("Weekly"), LimitWindow::Kind::weekly,
+                                          LimitWindows::weekSeconds, *sevenDay, QStringLiteral("Weekly resets"), label);
+    record.windows = {session, weekly};
+
+    // Known per-model limits first, then any other key of the same shape under its own name.
+    // One that is not a window (null, or malformed) is left out; the record stands.
+    QStringList seen{QStringLiteral("five_hour"), QStringLiteral("seven_day"), QStringLiteral("extra_usage")};
+    const auto addExtra = [&](const QString &key, const QString &name, std::optional<qint64> duration) {
+        seen.append(key);
+        const QJsonValue value = usage->value(key);
+        if (value.isObject() && value.toObject().value(QStringLiteral("utilization")).isDouble())
+            record.windows.append(readWindow(key, name, LimitWindow::Kind::extra, duration, value.toObject(),
+                                             QStringLiteral("resets"), label));
+    };
+    for (const ModelWindow &model : modelWindows)
+        addExtra(QLatin1String(model.key), QLatin1String(model.label), LimitWindows::weekSeconds);
+    for (auto it = usage->begin(); it != usage->end(); ++it) {
+        if (!seen.contains(it.key()) && hasWindowShape(it.value()))
+            addExtra(it.key(), it.key(), std::nullopt);
+    }
+
+    LimitWindows::limitExtraRows(record.windows);
+
+    record.sessionPercentage = session.usedPercent;
+    record.weeklyPercentage = weekly.usedPercent;
+    record.sessionResetAt = session.resetAt;
+    record.weeklyResetAt = weekly.resetAt;
+    record.sessionLabel = session.resetPhrase;
+    record.weeklyLabel = weekly.resetPhrase;
+    record.extraUsage = extraUsage(*usage);
     record.fetchedAt = now;
     return record;
 }

@@ -1,44 +1,75 @@
 #include "OpenAIResponses.h"
 
 #include "usage/JsonLookup.h"
+#include "usage/LimitWindows.h"
 
-
+#include <algorithm>
 #include <cmath>
 #include <QTimeZone>
 
 namespace OpenAIResponses {
 namespace {
 
-constexpr double weekSeconds = 7 * 86400;
 constexpr double maxEpochSeconds = 1e12; // beyond this a count of seconds is no calendar moment
 
-struct Window
+std::optional<QDateTime> instant(double secondsSinceEpoch)
 {
-    std::optional<double> usedPercent;
-    std::optional<QDateTime> resetAt;
-    std::optional<double> lengthSeconds;
-};
-
-std::optional<Window> readWindow(const QJsonObject &rateLimit, const QString &key)
-{
-    const auto window = JsonLookup::object(rateLimit, key);
-    if (!window)
+    if (std::abs(secondsSinceEpoch) >= maxEpochSeconds)
         return std::nullopt;
-    Window read;
-    read.usedPercent = JsonLookup::number(*window, QStringLiteral("used_percent"));
-    if (const auto seconds = JsonLookup::number(*window, QStringLiteral("reset_at"))) {
-        if (std::abs(*seconds) < maxEpochSeconds)
-            // toUTC(): plain UTC on every Qt version, where Qt 6.4 keeps a time zone named UTC.
-            read.resetAt = QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(*seconds * 1000.0), QTimeZone::utc()).toUTC();
-    }
-    read.lengthSeconds = JsonLookup::number(*window, QStringLiteral("limit_window_seconds"));
+    // toUTC(): plain UTC on every Qt version, where Qt 6.4 keeps a time zone named UTC.
+    return QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(secondsSinceEpoch * 1000.0), QTimeZone::utc()).toUTC();
+}
+
+// A window with its length and values; its kind, label and phrase are decided once it is placed.
+std::optional<LimitWindow> readWindow(const QJsonValue &value, const QString &key, const QDateTime &now)
+{
+    if (!value.isObject())
+        return std::nullopt;
+    const QJsonObject window = value.toObject();
+    LimitWindow read;
+    read.id = key;
+    read.usedPercent = JsonLookup::number(window, QStringLiteral("used_percent"));
+    if (const auto at = JsonLookup::number(window, QStringLiteral("reset_at")))
+        read.resetAt = instant(*at);
+    else if (const auto after = JsonLookup::number(window, QStringLiteral("reset_after_seconds")))
+        read.resetAt = instant(now.toMSecsSinceEpoch() / 1000.0 + *after);
+    if (const auto length = JsonLookup::number(window, QStringLiteral("limit_window_seconds"));
+        length && *length > 0 && *length < maxEpochSeconds)
+        read.durationSeconds = std::llround(*length);
     return read;
 }
 
 // Whether a window belongs in the weekly slot: by its stated length, else by its position.
-bool isWeekly(const Window &window, bool sentAsSecondary)
+bool isWeekly(const LimitWindow &window, bool sentAsSecondary)
 {
-    return window.lengthSeconds ? *window.lengthSeconds >= weekSeconds : sentAsSecondary;
+    return window.durationSeconds ? LimitWindows::kindForLength(*window.durationSeconds) == LimitWindow::Kind::weekly
+                                  : sentAsSecondary;
+}
+
+bool hasOtherLength(const std::optional<LimitWindow> &window)
+{
+    return window && window->durationSeconds
+        && LimitWindows::kindForLength(*window->durationSeconds) == LimitWindow::Kind::otherLength;
+}
+
+void place(LimitWindow &window, LimitWindow::Kind kind, const QString &label, const QString &prefix,
+           const ResetLabelMaker &makeLabel)
+{
+    window.kind = kind;
+    window.label = label;
+    if (window.resetAt)
+        window.resetPhrase = makeLabel(*window.resetAt, prefix);
+}
+
+// A reached limit shows as used up, whatever its figure: the most used window is the one reached.
+void markLimitReached(QList<LimitWindow> &windows)
+{
+    if (windows.isEmpty())
+        return;
+    const auto used = [](const LimitWindow &w) { return w.usedPercent.value_or(-1.0); };
+    auto reached = std::max_element(windows.begin(), windows.end(),
+                                    [&used](const LimitWindow &a, const LimitWindow &b) { return used(a) < used(b); });
+    reached->usedPercent = 100.0;
 }
 
 } // namespace
@@ -56,8 +87,21 @@ OpenAIUsageData usageRecord(const QByteArray &usageBody, const QDateTime &now, c
     if (!rateLimit)
         return OpenAIUsageData::failure(unexpectedUsageMessage, now);
 
-    std::optional<Window> session = readWindow(*rateLimit, QStringLiteral("primary_window"));
-    std::optional<Window> weekly = readWindow(*rateLimit, QStringLiteral("secondary_window"));
+    const QString primaryKey = QStringLiteral("primary_window");
+    const QString secondaryKey = QStringLiteral("secondary_window");
+    std::optional<LimitWindow> session = readWindow(rateLimit->value(primaryKey), primaryKey, now);
+    std::optional<LimitWindow> weekly = readWindow(rateLimit->value(secondaryKey), secondaryKey, now);
+
+    // A window of another length (a Team account's 30 days) is neither; it gets a row of its own.
+    QList<LimitWindow> others;
+    for (std::optional<LimitWindow> *window : {&session, &weekly}) {
+        if (hasOtherLength(*window)) {
+            place(**window, LimitWindow::Kind::otherLength, LimitWindows::lengthLabel(*(*window)->durationSeconds),
+                  QStringLiteral("resets"), label);
+            others.append(**window);
+            window->reset();
+        }
+    }
     const bool primaryIsWeekly = session && isWeekly(*session, false);
     const bool secondaryIsWeekly = weekly && isWeekly(*weekly, true);
     // Two windows move only when their lengths put them in distinct slots, opposite to their names.
@@ -70,17 +114,40 @@ OpenAIUsageData usageRecord(const QByteArray &usageBody, const QDateTime &now, c
 
     OpenAIUsageData record;
     if (session) {
-        record.primaryPercentage = session->usedPercent;
-        record.primaryResetAt = session->resetAt;
-        if (session->resetAt)
-            record.primaryLabel = label(*session->resetAt, QStringLiteral("Session resets"));
+        place(*session, LimitWindow::Kind::session, QStringLiteral("Session"), QStringLiteral("Session resets"), label);
+        record.windows.append(*session);
     }
     if (weekly) {
-        record.secondaryPercentage = weekly->usedPercent;
-        record.secondaryResetAt = weekly->resetAt;
-        if (weekly->resetAt)
-            record.secondaryLabel = label(*weekly->resetAt, QStringLiteral("Weekly resets"));
+        place(*weekly, LimitWindow::Kind::weekly, QStringLiteral("Weekly"), QStringLiteral("Weekly resets"), label);
+        record.windows.append(*weekly);
     }
+    record.windows.append(others);
+    // Limits the service adds beside the two, under their own names.
+    for (auto it = rateLimit->begin(); it != rateLimit->end(); ++it) {
+        if (it.key() == primaryKey || it.key() == secondaryKey || !it.value().toObject().value(QStringLiteral("used_percent")).isDouble())
+            continue;
+        if (auto extra = readWindow(it.value(), it.key(), now)) {
+            place(*extra, LimitWindow::Kind::extra, it.key(), QStringLiteral("resets"), label);
+            record.windows.append(*extra);
+        }
+    }
+    LimitWindows::limitExtraRows(record.windows);
+    if (rateLimit->value(QStringLiteral("limit_reached")).toBool())
+        markLimitReached(record.windows);
+
+    for (const LimitWindow &window : std::as_const(record.windows)) {
+        if (window.kind == LimitWindow::Kind::session) {
+            record.primaryPercentage = window.usedPercent;
+            record.primaryResetAt = window.resetAt;
+            record.primaryLabel = window.resetPhrase;
+        } else if (window.kind == LimitWindow::Kind::weekly) {
+            record.secondaryPercentage = window.usedPercent;
+            record.secondaryResetAt = window.resetAt;
+            record.secondaryLabel = window.resetPhrase;
+        }
+    }
+    if (const auto plan = JsonLookup::text(*usage, QStringLiteral("plan_type")); plan && !plan->trimmed().isEmpty())
+        record.plan = LimitWindows::planName(*plan);
     record.fetchedAt = now;
     return record;
 }

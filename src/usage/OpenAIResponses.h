@@ -13,7 +13,8 @@ inline const QString unexpectedUsageMessage = QStringLiteral("Unexpected usage r
 std::optional<QString> accessToken(const QByteArray &sessionBody);
 
 // The usage record for a body: a success record, or the "unexpected format" error record.
-// A window that states its length is placed by it: seven days or more is the weekly one.
+// A window that states its length is placed by it: up to a day is the session window, six to eight
+// days the weekly one, any other length a window of its own.
 OpenAIUsageData usageRecord(const QByteArray &usageBody, const QDateTime &now, const ResetLabelMaker &label);
 
 }

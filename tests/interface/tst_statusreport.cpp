@@ -1,6 +1,8 @@
 #include "interface/StatusReport.h"
 #include "support/WorkedExample.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(DisplayFormat)
@@ -59,19 +61,20 @@ private slots:
         QCOMPARE(text(status),
                  QStringLiteral(
                      "{\"class\":\"ok\",\"displayFormat\":\"%1\",\"displayFormatLabel\":\"%2\",\"generatedAt\":\"2026-12-06T12:00:00Z\","
-                     "\"lowestRemaining\":41,\"providers\":{\"chatgpt\":{\"credentialExpired\":false,\"error\":null,"
-                     "\"fetchedAt\":\"2026-12-06T12:00:00Z\",\"name\":\"ChatGPT\",\"rows\":[\"Session  90%  Session resets in 40 min.\","
+                     "\"lowestRemaining\":41,\"providers\":{\"chatgpt\":{\"credentialExpired\":false,\"error\":null,\"extraUsage\":null,"
+                     "\"fetchedAt\":\"2026-12-06T12:00:00Z\",\"name\":\"ChatGPT\",\"plan\":null,\"rows\":[\"Session  90%  Session resets in 40 min.\","
                      "\"Weekly  65%  Weekly resets in 6 days\",\"Updated just now\"],\"segment\":\"%4\","
                      "\"session\":{\"countdown\":\"45m\",\"remaining\":90,\"remainingRounded\":90,\"resetPhrase\":\"Session resets in 40 min.\","
                      "\"resetsAt\":\"2026-12-06T12:40:00Z\",\"used\":10},\"shown\":true,\"state\":\"ok\","
                      "\"weekly\":{\"countdown\":\"7d\",\"remaining\":65,\"remainingRounded\":65,\"resetPhrase\":\"Weekly resets in 6 days\","
-                     "\"resetsAt\":\"2026-12-12T14:00:00Z\",\"used\":35}},"
-                     "\"claude\":{\"credentialExpired\":false,\"error\":null,\"fetchedAt\":\"2026-12-06T12:00:00Z\",\"name\":\"Claude\","
+                     "\"resetsAt\":\"2026-12-12T14:00:00Z\",\"used\":35},\"windows\":[]},"
+                     "\"claude\":{\"credentialExpired\":false,\"error\":null,\"extraUsage\":null,\"fetchedAt\":\"2026-12-06T12:00:00Z\","
+                     "\"name\":\"Claude\",\"plan\":null,"
                      "\"rows\":[\"Session  73%  Session resets in 2 hr.\",\"Weekly  41%  Weekly resets in 3 days\",\"Updated just now\"],"
                      "\"segment\":\"%3\",\"session\":{\"countdown\":\"3h\",\"remaining\":73,\"remainingRounded\":73,"
                      "\"resetPhrase\":\"Session resets in 2 hr.\",\"resetsAt\":\"2026-12-06T14:10:00Z\",\"used\":27},\"shown\":true,"
                      "\"state\":\"ok\",\"weekly\":{\"countdown\":\"4d\",\"remaining\":41,\"remainingRounded\":41,"
-                     "\"resetPhrase\":\"Weekly resets in 3 days\",\"resetsAt\":\"2026-12-09T16:00:00Z\",\"used\":59}}},"
+                     "\"resetPhrase\":\"Weekly resets in 3 days\",\"resetsAt\":\"2026-12-09T16:00:00Z\",\"used\":59},\"windows\":[]}},"
                      "\"title\":\"%5\",\"titleTooltip\":null,\"version\":1}")
                      .arg(formatId, label, claudeText, chatGPTText, title));
 
@@ -87,6 +90,59 @@ private slots:
                                 "ChatGPT  Session  90%  Session resets in 40 min.  Weekly  65%  Weekly resets in 6 days  "
                                 "Updated just now\n"));
         QCOMPARE(StatusReport::exitCode(status), 0);
+    }
+
+    // Every window under its own key, the plan and the extra usage; the rows and the class count them too.
+    void windowsAndPlan_data()
+    {
+        QTest::addColumn<StatusInputs>("in");
+        QTest::addColumn<QString>("provider");
+        QTest::addColumn<QString>("expected"); // windows, plan, extraUsage, segment, rows
+        QTest::addColumn<QString>("lowest");
+
+        QTest::newRow("Team account") << inputs(DisplayFormat::both, claude, team()) << "chatgpt"
+            << "[{\"countdown\":\"45m\",\"durationSeconds\":18000,\"id\":\"primary_window\",\"label\":\"Session\","
+               "\"remaining\":90,\"remainingRounded\":90,\"resetPhrase\":\"Session resets in 40 min.\","
+               "\"resetsAt\":\"2026-12-06T12:40:00Z\",\"used\":10},"
+               "{\"countdown\":\"12d\",\"durationSeconds\":2592000,\"id\":\"secondary_window\",\"label\":\"30-day\","
+               "\"remaining\":88,\"remainingRounded\":88,\"resetPhrase\":\"resets in 1 wk.\","
+               "\"resetsAt\":\"2026-12-18T12:00:00Z\",\"used\":12}] \"Team\" null \"S:90%  M:88%\" "
+               "[\"Session  90%  Session resets in 40 min.\",\"Weekly  —\",\"30-day  88%  resets in 1 wk.\",\"Updated just now\"]"
+            << "41";
+
+        ProviderUsage models = claude;
+        models.windows = {{QStringLiteral("seven_day_opus"), QStringLiteral("Opus weekly"), LimitWindow::Kind::extra,
+                           604800, 97.5, std::nullopt, std::nullopt}};
+        models.extraUsage = ExtraUsage{12.4, 50, 24.8, QStringLiteral("USD")};
+        QTest::newRow("Claude with an Opus limit and extra usage") << inputs(DisplayFormat::both, models) << "claude"
+            << "[{\"countdown\":null,\"durationSeconds\":604800,\"id\":\"seven_day_opus\",\"label\":\"Opus weekly\","
+               "\"remaining\":2.5,\"remainingRounded\":3,\"resetPhrase\":null,\"resetsAt\":null,\"used\":97.5}] null "
+               "{\"currency\":\"USD\",\"monthlyLimit\":50,\"usedCredits\":12.4,\"utilization\":24.8} \"S:73%  W:41%\" "
+               "[\"Session  73%  Session resets in 2 hr.\",\"Weekly  41%  Weekly resets in 3 days\",\"Opus weekly  3%\","
+               "\"Extra usage  $12.40 of $50.00 this month\",\"Updated just now\"]"
+            << "3";
+    }
+
+    void windowsAndPlan()
+    {
+        QFETCH(StatusInputs, in);
+        QFETCH(QString, provider);
+        QFETCH(QString, expected);
+        QFETCH(QString, lowest);
+        const QJsonObject status = StatusReport::build(in);
+        const QJsonObject p = status.value(QStringLiteral("providers")).toObject().value(provider).toObject();
+        QStringList found;
+        for (const char *key : {"windows", "plan", "extraUsage", "segment", "rows"}) {
+            const QJsonValue value = p.value(QLatin1String(key));
+            found.append(QString::fromUtf8(QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact)).chopped(1).mid(1));
+        }
+        QCOMPARE(found.join(QLatin1Char(' ')), expected);
+        QCOMPARE(QString::number(status.value(QStringLiteral("lowestRemaining")).toDouble()), lowest);
+        // On the bus, the list of windows is a list of maps.
+        const QVariantList bus = StatusReport::busState(p).value(QStringLiteral("windows")).toList();
+        QCOMPARE(bus.size(), p.value(QStringLiteral("windows")).toArray().size());
+        QCOMPARE(bus.value(0).toMap().value(QStringLiteral("id")).toString(),
+                 p.value(QStringLiteral("windows")).toArray().first().toObject().value(QStringLiteral("id")).toString());
     }
 
     void withoutFigures_data()

@@ -305,18 +305,19 @@ private slots:
         QStringList items;
         for (const DBusMenuLayoutItem &child : root.children)
             items.append(describe(child));
-        QCOMPARE(items, (QStringList{
-                            "Claude (disabled) +icon",
-                            "Session  — (disabled)",
-                            "Weekly  — (disabled)",
-                            "— (disabled)",
-                            "--- (hidden)",
-                            "ChatGPT (disabled) (hidden) +icon",
-                            "Session  — (disabled) (hidden)",
-                            "Weekly  — (disabled) (hidden)",
+        // Each provider's extra rows wait hidden under its weekly row: six limits, then Claude's extra usage.
+        const QStringList claudeExtra(7, QStringLiteral(" (disabled) (hidden)"));
+        const QStringList openAIExtra(6, QStringLiteral(" (disabled) (hidden)"));
+        QCOMPARE(items, (QStringList{"Claude (disabled) +icon", "Session  — (disabled)", "Weekly  — (disabled)"}
+                            + claudeExtra
+                            + QStringList{"— (disabled)", "--- (hidden)", "ChatGPT (disabled) (hidden) +icon",
+                                          "Session  — (disabled) (hidden)", "Weekly  — (disabled) (hidden)"}
+                            + openAIExtra
+                            + QStringList{
                             "— (disabled) (hidden)",
                             "---",
                             "Refresh Now [Control+r]",
+                            "Usage History…",
                             "Check for Updates…",
                             "Preferences… [Control+comma]",
                             "Welcome Guide…",
@@ -336,10 +337,10 @@ private slots:
         QVERIFY(waitUntil([&] { return probe.propertyUpdates > 0; }));
         const DBusMenuLayoutItem opened = layoutOf(service);
         QCOMPARE(describe(opened.children[1]), QStringLiteral("Session  — (disabled)"));
-        QCOMPARE(describe(opened.children[3]), QStringLiteral("Session expired — check your key"));
-        QCOMPARE(opened.children[3].properties.value(QStringLiteral("disposition")).toString(), QStringLiteral("warning"));
-        QCOMPARE(describe(opened.children[5]), QStringLiteral("ChatGPT (disabled) +icon"));
-        QCOMPARE(describe(opened.children[8]), QStringLiteral("Session expired — check your key"));
+        QCOMPARE(describe(opened.children[10]), QStringLiteral("Session expired — check your key"));
+        QCOMPARE(opened.children[10].properties.value(QStringLiteral("disposition")).toString(), QStringLiteral("warning"));
+        QCOMPARE(describe(opened.children[12]), QStringLiteral("ChatGPT (disabled) +icon"));
+        QCOMPARE(describe(opened.children[21]), QStringLiteral("Session expired — check your key"));
 
         // A click runs the command after the call has returned.
         const int fetches = h.claude.fetches;
@@ -362,9 +363,9 @@ private slots:
             return reply.value();
         };
         const QList<DBusMenuItem> all = groupProperties({}, {});
-        QCOMPARE(all.size(), 16);
-        QCOMPARE(all[10].properties.value(QStringLiteral("label")).toString(), QStringLiteral("Refresh Now"));
-        QVERIFY(all[10].properties.contains(QStringLiteral("shortcut")));
+        QCOMPARE(all.size(), 30);
+        QCOMPARE(all[23].properties.value(QStringLiteral("label")).toString(), QStringLiteral("Refresh Now"));
+        QVERIFY(all[23].properties.contains(QStringLiteral("shortcut")));
         QCOMPARE(groupProperties({1}, {QStringLiteral("enabled")}).value(0).properties.keys(), QStringList{"enabled"});
 
         // Opening and closing through EventGroup, on the root.

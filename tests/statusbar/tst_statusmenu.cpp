@@ -1,4 +1,5 @@
 #include "statusbar/StatusMenu.h"
+#include "support/WorkedExample.h"
 
 #include <QtTest>
 #include <QTimeZone>
@@ -52,18 +53,18 @@ private slots:
             if (!item.visible)
                 described.last() += QStringLiteral(" (hidden)");
         }
-        QCOMPARE(described, (QStringList{
-                                "Claude (disabled)",
-                                "Session  — (disabled)",
-                                "Weekly  — (disabled)",
-                                "— (disabled)",
-                                "--- (hidden)",
-                                "ChatGPT (disabled) (hidden)",
-                                "Session  — (disabled) (hidden)",
-                                "Weekly  — (disabled) (hidden)",
+        const QStringList claudeExtra(7, QStringLiteral(" (disabled) (hidden)")); // six limits, extra usage
+        const QStringList openAIExtra(6, QStringLiteral(" (disabled) (hidden)"));
+        QCOMPARE(described, (QStringList{"Claude (disabled)", "Session  — (disabled)", "Weekly  — (disabled)"}
+                                + claudeExtra
+                                + QStringList{"— (disabled)", "--- (hidden)", "ChatGPT (disabled) (hidden)",
+                                              "Session  — (disabled) (hidden)", "Weekly  — (disabled) (hidden)"}
+                                + openAIExtra
+                                + QStringList{
                                 "— (disabled) (hidden)",
                                 "---",
                                 "Refresh Now Ctrl+R",
+                                "Usage History…",
                                 "Check for Updates…",
                                 "Preferences… Ctrl+,",
                                 "Welcome Guide…",
@@ -103,6 +104,70 @@ private slots:
         QCOMPARE(rows(menu, StatusMenu::claudeSessionItem), expected);
         menu.showOpenAI(true, usage, now);
         QCOMPARE(rows(menu, StatusMenu::openAISessionItem), expected);
+    }
+
+    // Per-model limits, windows of other lengths and extra usage get rows under the weekly one;
+    // the plan joins the header.
+    void extraRows_data()
+    {
+        QTest::addColumn<int>("provider");
+        QTest::addColumn<std::optional<ProviderUsage>>("usage");
+        QTest::addColumn<QString>("expected"); // header, then the visible rows
+
+        ProviderUsage models = record(10, {}, 20, {});
+        models.plan = QStringLiteral("Max");
+        models.windows = {
+            {QStringLiteral("five_hour"), QStringLiteral("Session"), LimitWindow::Kind::session},
+            {QStringLiteral("seven_day_opus"), QStringLiteral("Opus weekly"), LimitWindow::Kind::extra, 604800, 12,
+             std::nullopt, QStringLiteral("resets in 3 days")},
+            {QStringLiteral("seven_day_sonnet"), QStringLiteral("Sonnet weekly"), LimitWindow::Kind::extra, 604800, 0.4},
+        };
+        models.extraUsage = ExtraUsage{12.4, 50, 24.8, QStringLiteral("usd")};
+        QTest::newRow("Opus and Sonnet, extra usage, plan")
+            << int(Provider::claude) << std::optional(models)
+            << "Claude · Max | Session  90% | Weekly  80% | Opus weekly  88%  resets in 3 days | Sonnet weekly  100% | "
+               "Extra usage  $12.40 of $50.00 this month | Updated just now";
+
+        ProviderUsage plain = models;
+        plain.extraUsage = ExtraUsage{3, std::nullopt, std::nullopt, std::nullopt};
+        plain.windows.clear();
+        for (int i = 1; i <= 7; ++i)
+            plain.windows.append({QString::number(i), QStringLiteral("L%1").arg(i), LimitWindow::Kind::extra});
+        QTest::newRow("six rows at most, figures without a currency")
+            << int(Provider::claude) << std::optional(plain)
+            << "Claude · Max | Session  90% | Weekly  80% | L1  — | L2  — | L3  — | L4  — | L5  — | L6  — | "
+               "Extra usage  3.00 this month | Updated just now";
+
+        ProviderUsage broken = models;
+        broken.error = QStringLiteral("HTTP 500");
+        QTest::newRow("an error hides them") << int(Provider::claude) << std::optional(broken)
+                                             << "Claude | Session  — | Weekly  — | Session expired — check your key";
+
+        QTest::newRow("Team account") << int(Provider::openAI) << std::optional(WorkedExample::team())
+                                      << "ChatGPT · Team | Session  90%  Session resets in 40 min. | Weekly  — | "
+                                         "30-day  88%  resets in 1 wk. | Updated just now";
+    }
+
+    void extraRows()
+    {
+        QFETCH(int, provider);
+        QFETCH(std::optional<ProviderUsage>, usage);
+        QFETCH(QString, expected);
+        StatusMenu menu(StatusMenu::Actions{});
+        // Rows of an earlier record that had more do not linger.
+        ProviderUsage earlier = record(1, {}, 1, {});
+        earlier.extraUsage = ExtraUsage{};
+        for (int i = 0; i < 7; ++i)
+            earlier.windows.append({QString::number(i), QStringLiteral("old"), LimitWindow::Kind::extra});
+        const Provider which = Provider(provider);
+        for (const auto &shown : {std::optional(earlier), usage}) {
+            if (which == Provider::claude)
+                menu.showClaude(shown, now);
+            else
+                menu.showOpenAI(true, shown, now);
+        }
+        const auto header = which == Provider::claude ? StatusMenu::claudeHeader : StatusMenu::openAIHeaderItem;
+        QCOMPARE((QStringList{menu.item(header).title} + menu.rowTexts(which)).join(QStringLiteral(" | ")), expected);
     }
 
     void updatedText_data()
@@ -153,16 +218,17 @@ private slots:
             [&ran] { ran << "updates"; },
             [&ran] { ran << "guide"; },
             [&ran] { ran << "quit"; },
+            [&ran] { ran << "history"; },
         });
         menu.activate(StatusMenu::claudeUpdatedItem); // disabled until the expired form
         menu.activate(StatusMenu::claudeHeader);
         menu.showClaude(std::nullopt, now);
         menu.activate(StatusMenu::claudeUpdatedItem);
         menu.activate(StatusMenu::openAIUpdatedItem); // hidden
-        for (const auto id : {StatusMenu::refreshNow, StatusMenu::checkForUpdates, StatusMenu::openPrefs,
-                              StatusMenu::openOnboarding, StatusMenu::quit})
+        for (const auto id : {StatusMenu::refreshNow, StatusMenu::usageHistory, StatusMenu::checkForUpdates,
+                              StatusMenu::openPrefs, StatusMenu::openOnboarding, StatusMenu::quit})
             menu.activate(id);
-        QCOMPARE(ran, (QStringList{"prefs", "refresh", "updates", "prefs", "guide", "quit"}));
+        QCOMPARE(ran, (QStringList{"prefs", "refresh", "history", "updates", "prefs", "guide", "quit"}));
     }
 };
 

@@ -7,6 +7,7 @@
 Q_DECLARE_METATYPE(DisplayFormat)
 Q_DECLARE_METATYPE(std::optional<double>)
 Q_DECLARE_METATYPE(std::optional<ProviderUsage>)
+Q_DECLARE_METATYPE(ProviderUsage)
 
 namespace {
 
@@ -84,11 +85,37 @@ private slots:
                  expected);
     }
 
-    void missingSessionPercentage()
+    void missingWindowForms_data()
     {
-        ProviderUsage partial = claude;
-        partial.sessionPercentage.reset();
-        QCOMPARE(Title::segmentText(DisplayFormat::both, partial, now), QStringLiteral("S:new  W:41%"));
+        QTest::addColumn<DisplayFormat>("format");
+        QTest::addColumn<ProviderUsage>("usage");
+        QTest::addColumn<QString>("expected");
+        ProviderUsage noSession = claude;
+        noSession.sessionPercentage.reset();
+        ProviderUsage teamWithoutFigure = team();
+        teamWithoutFigure.windows[1].usedPercent.reset();
+        ProviderUsage weeklyAndMonth = chatGPT;
+        weeklyAndMonth.windows = {{QStringLiteral("secondary_window"), QStringLiteral("Weekly"), LimitWindow::Kind::weekly},
+                                  team().windows[1]};
+        ProviderUsage twoDays = team();
+        twoDays.windows[1].durationSeconds = 2 * 86400;
+
+        QTest::newRow("session missing") << DisplayFormat::both << noSession << "S:new  W:41%";
+        QTest::newRow("nothing known") << DisplayFormat::both << ProviderUsage{} << "S:new  W:new";
+        QTest::newRow("30 days stand in for the week") << DisplayFormat::both << team() << "S:90%  M:88%";
+        QTest::newRow("30 days, weekly only") << DisplayFormat::weeklyOnly << team() << "88%";
+        QTest::newRow("30 days with countdown in days") << DisplayFormat::weeklyAndTimer << team() << "M:88%  12d";
+        QTest::newRow("30 days without a figure") << DisplayFormat::both << teamWithoutFigure << "S:90%  M:new";
+        QTest::newRow("a weekly window keeps its place") << DisplayFormat::both << weeklyAndMonth << "S:90%  W:65%";
+        QTest::newRow("another length has its own letter") << DisplayFormat::both << twoDays << "S:90%  D:88%";
+    }
+
+    void missingWindowForms()
+    {
+        QFETCH(DisplayFormat, format);
+        QFETCH(ProviderUsage, usage);
+        QFETCH(QString, expected);
+        QCOMPARE(Title::segmentText(format, usage, now), expected);
     }
 
     void pct_data()
@@ -131,7 +158,9 @@ private slots:
         QTest::newRow("1 d 1 s") << qint64(86401000) << "2d";
         QTest::newRow("6 d") << qint64(518400000) << "6d";
         QTest::newRow("6 d 1 s") << qint64(518401000) << "7d";
-        QTest::newRow("30 d") << qint64(2592000000) << "7d";
+        QTest::newRow("7 d") << qint64(604800000) << "7d";
+        QTest::newRow("7 d 1 s: whole days beyond a week") << qint64(604801000) << "8d";
+        QTest::newRow("30 d") << qint64(2592000000) << "30d";
     }
 
     void timeRemaining()
@@ -163,7 +192,9 @@ private slots:
         QTest::newRow("1000 s") << 1000.0 << 100.0;
         QTest::newRow("exactly 2 h") << 7200.0 << 3600.0;
         QTest::newRow("30 s") << 30.0 << 30.0;
-        QTest::newRow("10 days") << 864000.0 << 259200.0;
+        QTest::newRow("7 days") << 604800.0 << 86400.0;
+        QTest::newRow("10 days") << 864000.0 << 86400.0;
+        QTest::newRow("12.5 days") << 1080000.0 << 43200.0;
         QTest::newRow("12 h") << 43200.0 << 25200.0;
     }
 

@@ -35,4 +35,21 @@ inline const ProviderUsage claude = usage(27, 2 * 3600 + 600, 59, 3 * 86400 + 4 
 inline const ProviderUsage chatGPT = usage(10, 40 * 60, 35, 6 * 86400 + 2 * 3600, QStringLiteral("Session resets in 40 min."),
                                            QStringLiteral("Weekly resets in 6 days"));
 
+// A Team account: five hours 10 % used, no weekly window, and 30 days 12 % used resetting in 12 days.
+inline ProviderUsage team()
+{
+    ProviderUsage u = usage(10, 40 * 60, 0, 0, QStringLiteral("Session resets in 40 min."), QString());
+    u.weeklyPercentage.reset();
+    u.weeklyResetAt.reset();
+    u.weeklyLabel.reset();
+    u.windows = {
+        {QStringLiteral("primary_window"), QStringLiteral("Session"), LimitWindow::Kind::session, 18000, 10,
+         u.sessionResetAt, u.sessionLabel},
+        {QStringLiteral("secondary_window"), QStringLiteral("30-day"), LimitWindow::Kind::otherLength, 2592000, 12,
+         now.addSecs(12 * 86400), QStringLiteral("resets in 1 wk.")},
+    };
+    u.plan = QStringLiteral("Team");
+    return u;
+}
+
 } // namespace WorkedExample

@@ -93,6 +93,28 @@ QSet<QString> values(const Record &r)
     return found;
 }
 
+// Every window of a record, then its plan and extra usage: "id=label used/length reset; …".
+template<typename Record>
+QString windowSummary(const Record &r)
+{
+    QStringList parts;
+    for (const LimitWindow &w : r.windows) {
+        parts.append(w.id + QLatin1Char('=') + w.label + QLatin1Char(' ') + optionalNumber(w.usedPercent) + QLatin1Char('/')
+                     + (w.durationSeconds ? QString::number(*w.durationSeconds) : QStringLiteral("-"))
+                     + QLatin1Char(' ') + optionalDate(w.resetAt));
+    }
+    if (r.plan)
+        parts.append(QStringLiteral("plan ") + *r.plan);
+    if constexpr (requires { r.extraUsage; }) {
+        if (r.extraUsage) {
+            parts.append(QStringLiteral("extra %1 of %2, %3%, %4")
+                             .arg(optionalNumber(r.extraUsage->usedCredits), optionalNumber(r.extraUsage->monthlyLimit),
+                                  optionalNumber(r.extraUsage->utilization), optionalText(r.extraUsage->currency)));
+        }
+    }
+    return parts.join(QStringLiteral("; "));
+}
+
 const QByteArray claudeUsageBody = R"({"five_hour":{"utilization":27.5,"resets_at":"2026-12-06T14:10:00.123456+00:00"},
     "seven_day":{"utilization":59,"resets_at":"2026-12-09T16:00:00Z"},"seven_day_opus":null})";
 const QByteArray openAIUsageBody = R"({"plan_type":"plus","rate_limit":{"allowed":true,
@@ -211,6 +233,89 @@ private slots:
         QVERIFY(isWellFormed(record));
     }
 
+    void claudeWindows_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("expected");
+        const QString base = QStringLiteral("five_hour=Session 10/18000 -; seven_day=Weekly 20/604800 -");
+        const auto body = [](const char *more) {
+            return QByteArray(R"({"five_hour":{"utilization":10},"seven_day":{"utilization":20})") + more + '}';
+        };
+        QTest::newRow("Opus and Sonnet, one of them null")
+            << body(R"(,"seven_day_sonnet":{"utilization":12,"resets_at":"2026-12-09T16:00:00Z"},"seven_day_opus":null)")
+            << base + "; seven_day_sonnet=Sonnet weekly 12/604800 2026-12-09T16:00:00.000Z";
+        QTest::newRow("known order, malformed one left out")
+            << body(R"(,"seven_day_oauth_apps":{"utilization":3},"seven_day_opus":{"utilization":"88"},"seven_day_sonnet":{"utilization":1})")
+            << base + "; seven_day_sonnet=Sonnet weekly 1/604800 -; seven_day_oauth_apps=OAuth apps weekly 3/604800 -";
+        QTest::newRow("unknown key of the same shape, under its own name")
+            << body(R"(,"seven_day_haiku":{"utilization":40,"resets_at":null},"iguana_necktie":{"utilization":5},"seven_day_cowork":[1])")
+            << base + "; seven_day_haiku=seven_day_haiku 40/- -";
+        QTest::newRow("at most six extra rows")
+            << body(R"(,"a":{"utilization":1,"resets_at":null},"b":{"utilization":2,"resets_at":null},"c":{"utilization":3,"resets_at":null},
+                     "d":{"utilization":4,"resets_at":null},"e":{"utilization":5,"resets_at":null},"f":{"utilization":6,"resets_at":null},
+                     "g":{"utilization":7,"resets_at":null})")
+            << base + "; a=a 1/- -; b=b 2/- -; c=c 3/- -; d=d 4/- -; e=e 5/- -; f=f 6/- -";
+        QTest::newRow("extra usage on, cents to dollars")
+            << body(R"(,"extra_usage":{"is_enabled":true,"monthly_limit":5000,"used_credits":1240,"utilization":24.8,"currency":"USD"})")
+            << base + "; extra 12.4 of 50, 24.8%, USD";
+        QTest::newRow("extra usage on without limit or currency")
+            << body(R"(,"extra_usage":{"is_enabled":true,"monthly_limit":null,"used_credits":0,"utilization":null})")
+            << base + "; extra 0 of -, -%, -";
+        QTest::newRow("extra usage off") << body(R"(,"extra_usage":{"is_enabled":false,"used_credits":1240})") << base;
+    }
+
+    void claudeWindows()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(QString, expected);
+        const UsageData record = ClaudeResponses::usageRecord(body, now, testLabel);
+        QCOMPARE(windowSummary(record), expected);
+        QCOMPARE(summary(record), QStringLiteral("10|-|-|20|-|-"));
+    }
+
+    void openAIWindows_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("expected"); // the session and weekly fields, then every window
+        QTest::newRow("free: one weekly window as primary")
+            << QByteArray(R"({"plan_type":"free","rate_limit":{"primary_window":{"used_percent":20,"limit_window_seconds":604800},"secondary_window":null}})")
+            << "-|-|-|20|-|- primary_window=Weekly 20/604800 -; plan Free";
+        QTest::newRow("Plus: five hours and seven days") << openAIUsageBody
+            << "10|2025-12-06T12:43:20.000Z|Session resets@2025-12-06T12:43:20Z|35.5|2025-12-12T00:40:00.500Z|Weekly resets@2025-12-12T00:40:00Z "
+               "primary_window=Session 10/18000 2025-12-06T12:43:20.000Z; "
+               "secondary_window=Weekly 35.5/604800 2025-12-12T00:40:00.500Z; plan Plus";
+        QTest::newRow("Team: five hours and 30 days, reset counted from now")
+            << QByteArray(R"({"plan_type":"team","rate_limit":{"primary_window":{"used_percent":10,"limit_window_seconds":18000},
+                 "secondary_window":{"used_percent":12,"limit_window_seconds":2592000,"reset_after_seconds":1036800}}})")
+            << "10|-|-|-|-|- primary_window=Session 10/18000 -; secondary_window=30-day 12/2592000 2026-12-18T12:00:00.000Z; plan Team";
+        QTest::newRow("30 days sent as primary, weekly as secondary")
+            << QByteArray(R"({"rate_limit":{"primary_window":{"used_percent":12,"limit_window_seconds":2592000},
+                 "secondary_window":{"used_percent":30,"limit_window_seconds":604800}}})")
+            << "-|-|-|30|-|- secondary_window=Weekly 30/604800 -; primary_window=30-day 12/2592000 -";
+        QTest::newRow("no limit_window_seconds: placed by position")
+            << QByteArray(R"({"rate_limit":{"primary_window":{"used_percent":1},"secondary_window":{"used_percent":2}}})")
+            << "1|-|-|2|-|- primary_window=Session 1/- -; secondary_window=Weekly 2/- -";
+        QTest::newRow("36 hours is neither session nor weekly")
+            << QByteArray(R"({"rate_limit":{"primary_window":{"used_percent":1,"limit_window_seconds":129600}}})")
+            << "-|-|-|-|-|- primary_window=36-hour 1/129600 -";
+        QTest::newRow("limit reached: the most used window is used up")
+            << QByteArray(R"({"rate_limit":{"limit_reached":true,"primary_window":{"used_percent":96,"limit_window_seconds":18000},
+                 "secondary_window":{"used_percent":40,"limit_window_seconds":604800}}})")
+            << "100|-|-|40|-|- primary_window=Session 100/18000 -; secondary_window=Weekly 40/604800 -";
+        QTest::newRow("unknown window key, and one that is no window")
+            << QByteArray(R"({"rate_limit":{"primary_window":{"used_percent":1},"code_review_window":{"used_percent":7,"reset_after_seconds":60},
+                 "allowed":true,"other":{"used":3}}})")
+            << "1|-|-|-|-|- primary_window=Session 1/- -; code_review_window=code_review_window 7/- 2026-12-06T12:01:00.000Z";
+    }
+
+    void openAIWindows()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(QString, expected);
+        const OpenAIUsageData record = OpenAIResponses::usageRecord(body, now, testLabel);
+        QCOMPARE(summary(record) + QLatin1Char(' ') + windowSummary(record), expected);
+    }
+
     void openAIAccessToken_data()
     {
         QTest::addColumn<QByteArray>("body");
@@ -247,7 +352,7 @@ private slots:
             << "5|-|-|70|-|-";
         QTest::newRow("two weekly windows keep their places")
             << QByteArray(R"({"rate_limit":{"primary_window":{"used_percent":1,"limit_window_seconds":604800},
-                 "secondary_window":{"used_percent":2,"limit_window_seconds":2592000}}})")
+                 "secondary_window":{"used_percent":2,"limit_window_seconds":691200}}})")
             << "1|-|-|2|-|-";
         QTest::newRow("short window sent as secondary alone")
             << QByteArray(R"({"rate_limit":{"secondary_window":{"used_percent":9,"limit_window_seconds":3600}}})")
