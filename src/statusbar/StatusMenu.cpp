@@ -182,14 +182,17 @@ qsizetype StatusMenu::indexOf(ItemId id) const
     return found - m_items.cbegin();
 }
 
-QStringList StatusMenu::rowTexts(Provider provider) const
+QStringList StatusMenu::rowTexts(Provider provider, const std::optional<QDateTime> &now) const
 {
     const Group group = groupOf(provider);
+    const auto fetchedAt = m_fetchedAt.find(provider);
     QStringList texts;
     bool inGroup = false;
     for (const Item &i : m_items) {
-        if (inGroup && i.visible)
-            texts.append(i.title);
+        if (inGroup && i.visible) {
+            const bool aged = i.id == group.updated && now && fetchedAt != m_fetchedAt.end();
+            texts.append(aged ? MenuTexts::updated(fetchedAt->second, *now) : i.title);
+        }
         if (i.id == group.header)
             inGroup = true;
         else if (i.id == group.updated)
@@ -247,12 +250,14 @@ void StatusMenu::showRows(Provider provider, bool shown, const std::optional<Pro
         edit(group.session).title = MenuTexts::sessionRow(*usage) + suffix(group.session, usage->sessionPercentage);
         edit(group.weekly).title = MenuTexts::weeklyRow(*usage) + suffix(group.weekly, usage->weeklyPercentage);
         updatedRow.title = MenuTexts::updated(usage->fetchedAt, now);
+        m_fetchedAt[provider] = usage->fetchedAt;
         updatedRow.enabled = false;
         updatedRow.style = Style::secondary;
     } else {
         edit(group.session).title = QStringLiteral("Session  ") + MenuTexts::none;
         edit(group.weekly).title = QStringLiteral("Weekly  ") + MenuTexts::none;
         updatedRow.title = MenuTexts::expired;
+        m_fetchedAt.erase(provider);
         updatedRow.enabled = true;
         updatedRow.style = Style::warning;
     }

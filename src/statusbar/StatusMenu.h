@@ -6,6 +6,9 @@
 
 #include <QObject>
 
+#include <map>
+#include <optional>
+
 #include <functional>
 
 // The drop-down menu's items and their current state; views render it, the controller rewrites it.
@@ -59,8 +62,9 @@ public:
     // In the order the menu shows them.
     const QList<Item> &items() const { return m_items; }
     const Item &item(ItemId id) const { return m_items.at(indexOf(id)); }
-    // The visible rows of a provider's group below its header, as its tooltip lists them.
-    QStringList rowTexts(Provider provider) const;
+    // The visible rows of a provider's group below its header, as its tooltip lists them; with
+    // `now`, the record's age is told for that moment rather than as last written.
+    QStringList rowTexts(Provider provider, const std::optional<QDateTime> &now = std::nullopt) const;
     // Runs the item's action if it has one and is enabled and visible.
     void activate(ItemId id);
 
@@ -89,6 +93,7 @@ private:
     }
 
     QList<Item> m_items;
+    std::map<Provider, QDateTime> m_fetchedAt; // of the records whose age the rows tell
     bool m_open = false;
     RowSuffix m_rowSuffix;
 };
