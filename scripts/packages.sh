@@ -2,10 +2,11 @@
 # Sourced by scripts/run, scripts/test and scripts/package.
 
 # The build renders the application icon with rsvg-convert; the tests draw offscreen and start their
-# own dbus-daemon; the fonts make renderings legible.
+# own dbus-daemon; the fonts make renderings legible; Qt Charts draws the usage history
+# (on Debian 12 its CMake files need the OpenGL ones, which the package does not pull in).
 QUOTABAR_PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libicu-dev librsvg2-bin
+    qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libicu-dev librsvg2-bin
     dbus fonts-dejavu-core
 )
 

@@ -44,6 +44,7 @@ AppSettings::AppSettings(DefaultsStore &defaults, LaunchAtLoginApplier applyLaun
     m_notifyFirstThreshold = thresholdValue(defaults, DefaultsKeys::notifyFirstThreshold, 20);
     m_notifySecondThreshold = thresholdValue(defaults, DefaultsKeys::notifySecondThreshold, 5);
     m_notifyReset = defaults.boolean(DefaultsKeys::notifyReset);
+    m_notifyAvailable = switchValue(defaults, DefaultsKeys::notifyAvailable);
     m_notifyExpired = switchValue(defaults, DefaultsKeys::notifyExpired);
 }
 
@@ -119,6 +120,11 @@ void AppSettings::setNotifySecondThreshold(int percentLeft)
 void AppSettings::setNotifyReset(bool notify)
 {
     assign(m_notifyReset, notify, DefaultsKeys::notifyReset, notify);
+}
+
+void AppSettings::setNotifyAvailable(bool notify)
+{
+    assign(m_notifyAvailable, notify, DefaultsKeys::notifyAvailable, notify);
 }
 
 void AppSettings::setNotifyExpired(bool notify)

@@ -40,6 +40,7 @@ public:
     int notifyFirstThreshold() const { return m_notifyFirstThreshold; }
     int notifySecondThreshold() const { return m_notifySecondThreshold; }
     bool notifyReset() const { return m_notifyReset; }
+    bool notifyAvailable() const { return m_notifyAvailable; }
     bool notifyExpired() const { return m_notifyExpired; }
 
     // Every setter stores the value even when it is unchanged, then emits changed().
@@ -55,6 +56,7 @@ public:
     void setNotifyFirstThreshold(int percentLeft);
     void setNotifySecondThreshold(int percentLeft);
     void setNotifyReset(bool notify);
+    void setNotifyAvailable(bool notify);
     void setNotifyExpired(bool notify);
 
 signals:
@@ -83,5 +85,6 @@ private:
     int m_notifyFirstThreshold;
     int m_notifySecondThreshold;
     bool m_notifyReset;
+    bool m_notifyAvailable;
     bool m_notifyExpired;
 };

@@ -19,5 +19,6 @@ inline const QString notifyLow = QStringLiteral("notifyLow");
 inline const QString notifyFirstThreshold = QStringLiteral("notifyFirstThreshold");
 inline const QString notifySecondThreshold = QStringLiteral("notifySecondThreshold");
 inline const QString notifyReset = QStringLiteral("notifyReset");
+inline const QString notifyAvailable = QStringLiteral("notifyAvailable");
 inline const QString notifyExpired = QStringLiteral("notifyExpired");
 }

@@ -3,9 +3,11 @@
 #include "SharedInstances.h"
 
 #include "app/AppSettings.h"
+#include "app/DefaultsKeys.h"
 #include "app/LaunchAtLoginHelper.h"
 #include "app/Notifications.h"
 #include "BuildInfo.h"
+#include "history/HistoryWindowController.h"
 #include "notify/Notifier.h"
 #include "pace/PaceTracker.h"
 #include "platform/linux/FreedesktopNotifications.h"
@@ -105,6 +107,7 @@ const StatusBarCommands &commands()
         [] { PreferencesWindowController::shared().showWindow(); },
         [] { OnboardingWindowController::shared().showWindow(); },
         [] { QCoreApplication::quit(); },
+        [] { HistoryWindowController::shared().showWindow(); },
     };
     return instance;
 }
@@ -114,11 +117,16 @@ void followUsage(StatusBarController &controller)
     auto *desktop = new FreedesktopNotifications(
         {QStringLiteral("Quotabar"), QStringLiteral("app.quotabar.Quotabar")}, QDBusConnection::sessionBus(),
         &controller);
-    auto *notifier = new Notifier(Notifier::Services{AppSettings::shared(), *desktop, clock(), commands().openPrefs},
+    auto *notifier = new Notifier(Notifier::Services{AppSettings::shared(), *desktop, clock(), scheduler(), commands().openPrefs},
                                   &controller);
     notifier->follow(controller);
-    auto *pace = new PaceTracker(HistoryStore::defaultFilePath(), clock(), &controller);
-    pace->follow(controller);
+    paceTracker().follow(controller);
+}
+
+PaceTracker &paceTracker()
+{
+    static auto *instance = new PaceTracker(HistoryStore::defaultFilePath(), clock(), QCoreApplication::instance());
+    return *instance;
 }
 
 }
@@ -175,6 +183,25 @@ PreferencesWindowController &PreferencesWindowController::shared()
         },
         QCoreApplication::instance());
     static auto *instance = new PreferencesWindowController(*model, QCoreApplication::instance());
+    return *instance;
+}
+
+HistoryWindowController &HistoryWindowController::shared()
+{
+    static auto *instance = new HistoryWindowController(
+        SharedInstances::paceTracker(), SharedInstances::clock(),
+        [] {
+            // A page for each provider shown in the panel; ChatGPT's only once it has a credential.
+            const AppSettings &settings = AppSettings::shared();
+            QList<Provider> shown;
+            if (settings.showClaude())
+                shown << Provider::claude;
+            if (settings.showOpenAI()
+                && !settings.defaults().string(DefaultsKeys::openAISessionKey).value_or(QString()).isEmpty())
+                shown << Provider::openAI;
+            return shown;
+        },
+        QCoreApplication::instance());
     return *instance;
 }
 

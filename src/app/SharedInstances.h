@@ -1,6 +1,7 @@
 #pragma once
 
 class Clock;
+class PaceTracker;
 class DefaultsStore;
 class LoginItems;
 class NotificationCenter;
@@ -21,4 +22,6 @@ UrlOpener &urlOpener();
 const StatusBarCommands &commands();
 // Notices and the pace history follow the records the controller receives.
 void followUsage(StatusBarController &controller);
+// Keeps the records and tells their pace.
+PaceTracker &paceTracker();
 }

@@ -36,6 +36,12 @@ Notice resetNotice(Provider provider, const NoticeRules::Observed &window)
     return {tag(provider, window.key), windowTitle(provider, window) + QStringLiteral(" limit has reset"), QString()};
 }
 
+Notice availableNotice(const QString &tag, Provider provider, const QString &name)
+{
+    return {tag, Title::providerName(provider) + QLatin1Char(' ') + name + QStringLiteral(" available again"),
+            QStringLiteral("The limit has reset; the full allowance is back.")};
+}
+
 Notice expiredNotice(Provider provider)
 {
     if (provider == Provider::claude)
@@ -80,7 +86,10 @@ std::optional<Notice> NoticeRules::observeWindow(Provider provider, const Observ
     const double left = Title::remainingRounded(*window.used); // the value the user is shown
     const auto &resetAt = window.resetAt;
     const QDateTime now = m_clock.now();
-    WindowState &known = m_windows[tag(provider, window.key)];
+    const QString windowTag = tag(provider, window.key);
+    WindowState &known = m_windows[windowTag];
+    known.provider = provider;
+    known.name = window.name;
     const bool speaks = settings.shown(provider);
 
     std::optional<Notice> notice;
@@ -90,9 +99,18 @@ std::optional<Notice> NoticeRules::observeWindow(Provider provider, const Observ
                                && (!resetAt || resetAt->toSecsSinceEpoch()
                                                    > known.resetAt->toSecsSinceEpoch() + sameResetTolerance);
         const int lowest = std::min(settings.thresholds[0], settings.thresholds[1]);
+        const bool usedUp = known.left <= 0;
+        // Back early: the provider refilled a used-up window before its reset instant.
+        const bool refilled = usedUp && left > rearmMargin;
+        if (usedUp && settings.availableAgain && (newPeriod || refilled)) {
+            if (!known.back && speaks)
+                notice = availableNotice(windowTag, provider, window.name);
+        } else if (newPeriod && settings.reset && speaks && known.left <= lowest) {
+            notice = resetNotice(provider, window);
+        }
+        if (newPeriod || refilled)
+            known.back = false;
         if (newPeriod) {
-            if (settings.reset && speaks && known.left <= lowest)
-                notice = resetNotice(provider, window);
             for (bool &fired : known.fired)
                 fired = false;
         }
@@ -119,6 +137,31 @@ std::optional<Notice> NoticeRules::observeWindow(Provider provider, const Observ
     if (resetAt || (known.resetAt && now >= *known.resetAt))
         known.resetAt = resetAt;
     return notice;
+}
+
+QList<Notice> NoticeRules::due(const NoticeSettings &settings)
+{
+    QList<Notice> notices;
+    const QDateTime now = m_clock.now();
+    for (auto it = m_windows.begin(); it != m_windows.end(); ++it) {
+        WindowState &known = it.value();
+        if (!known.seen || known.left > 0 || known.back || !known.resetAt || now < *known.resetAt)
+            continue;
+        known.back = true;
+        if (settings.availableAgain && settings.shown(known.provider))
+            notices.append(availableNotice(it.key(), known.provider, known.name));
+    }
+    return notices;
+}
+
+std::optional<QDateTime> NoticeRules::nextDue() const
+{
+    std::optional<QDateTime> earliest;
+    for (const WindowState &known : m_windows) {
+        if (known.seen && known.left <= 0 && !known.back && known.resetAt && (!earliest || *known.resetAt < *earliest))
+            earliest = known.resetAt;
+    }
+    return earliest;
 }
 
 std::optional<Notice> NoticeRules::expiredSet(Provider provider, bool expired, bool keyStored,

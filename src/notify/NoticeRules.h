@@ -27,11 +27,13 @@ struct NoticeSettings
     bool expired = true;
     bool claudeShown = true;
     bool openAIShown = true;
+    bool availableAgain = true; // a used-up window came back; said instead of the reset notice
 
     bool shown(Provider provider) const { return provider == Provider::claude ? claudeShown : openAIShown; }
 };
 
-// Decides when a window running low, a window resetting and a credential expiring deserve a notice.
+// Decides when a window running low, a window resetting or coming back after it was used up, and a
+// credential expiring deserve a notice.
 // Each threshold speaks once per window period: it is armed again when the window's reset instant
 // has passed, or when the value left climbs more than five points above it. The first record of a
 // window only arms it; a provider switched off, or a kind of notice switched off, still arms
@@ -57,6 +59,11 @@ public:
     // The provider's credential was marked expired (or not): a notice once per expiry, when a key is stored.
     std::optional<Notice> expiredSet(Provider provider, bool expired, bool keyStored, const NoticeSettings &settings);
 
+    // The used-up windows whose reset instant has passed with no new record yet: each is said once.
+    QList<Notice> due(const NoticeSettings &settings);
+    // The earliest reset instant of a used-up window not yet said to be back.
+    std::optional<QDateTime> nextDue() const;
+
 private:
     struct WindowState
     {
@@ -64,6 +71,9 @@ private:
         double left = 0;
         std::optional<QDateTime> resetAt;
         QMap<int, bool> fired; // threshold → spoken (or passed silently) in this period
+        bool back = false;     // used up, and said (or passed silently) to be available again
+        Provider provider = Provider::claude;
+        QString name; // as the notices name the window
     };
 
     std::optional<Notice> observeWindow(Provider provider, const Observed &window, const NoticeSettings &settings);

@@ -2,6 +2,7 @@
 
 #include "app/AppSettings.h"
 #include "app/DefaultsKeys.h"
+#include "platform/Clock.h"
 #include "platform/DefaultsStore.h"
 #include "platform/DesktopNotifications.h"
 #include "statusbar/StatusBarController.h"
@@ -30,6 +31,25 @@ void Notifier::follow(StatusBarController &controller)
             for (const Notice &notice : m_rules.observe(provider, usage, noticeSettings()))
                 show(notice);
         }
+        scheduleDue();
+    });
+}
+
+void Notifier::scheduleDue()
+{
+    if (m_dueTimer)
+        m_services.scheduler.cancel(*m_dueTimer);
+    m_dueTimer.reset();
+    const auto due = m_rules.nextDue();
+    if (!due)
+        return;
+    // A second late, so the reset instant has surely passed by the clock the rules read.
+    const qint64 delay = std::max<qint64>(0, m_services.clock.now().msecsTo(*due)) + 1000;
+    m_dueTimer = m_services.scheduler.after(std::chrono::milliseconds(delay), [this] {
+        m_dueTimer.reset();
+        for (const Notice &notice : m_rules.due(noticeSettings()))
+            show(notice);
+        scheduleDue();
     });
 }
 
@@ -41,7 +61,8 @@ NoticeSettings Notifier::noticeSettings() const
             settings.notifyReset(),
             settings.notifyExpired(),
             settings.showClaude(),
-            settings.showOpenAI()};
+            settings.showOpenAI(),
+            settings.notifyAvailable()};
 }
 
 void Notifier::expiredSet(Provider provider, bool expired)

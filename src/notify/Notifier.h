@@ -1,6 +1,7 @@
 #pragma once
 
 #include "notify/NoticeRules.h"
+#include "platform/Scheduler.h"
 
 #include <QObject>
 
@@ -10,8 +11,8 @@ class AppSettings;
 class DesktopNotifications;
 class StatusBarController;
 
-// Tells the user through desktop notices when a limit runs low or resets and when a stored
-// credential stops working, as the user's settings ask.
+// Tells the user through desktop notices when a limit runs low, resets or is available again, and
+// when a stored credential stops working, as the user's settings ask.
 class Notifier final : public QObject
 {
     Q_OBJECT
@@ -23,6 +24,7 @@ public:
         AppSettings &settings;
         DesktopNotifications &desktop;
         const Clock &clock;
+        Scheduler &scheduler;
         std::function<void()> openPreferences;
     };
 
@@ -35,8 +37,11 @@ private:
     NoticeSettings noticeSettings() const;
     void expiredSet(Provider provider, bool expired);
     void show(const Notice &notice);
+    // Aims the one timer at the next reset instant of a used-up window.
+    void scheduleDue();
 
     Services m_services;
     NoticeRules m_rules;
     FreshRecords m_fresh;
+    std::optional<Scheduler::TimerId> m_dueTimer;
 };

@@ -12,6 +12,8 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <array>
+#include <cstdlib>
 
 namespace {
 
@@ -83,9 +85,16 @@ void makePrivateFolder(const QString &filePath)
 
 } // namespace
 
-HistoryStore::HistoryStore(QString path, const Clock &clock)
+HistoryEntry HistoryEntry::of(Provider provider, const ProviderUsage &usage)
+{
+    return {usage.fetchedAt.toSecsSinceEpoch(), provider, sampleOf(usage, Window::session),
+            sampleOf(usage, Window::weekly)};
+}
+
+HistoryStore::HistoryStore(QString path, const Clock &clock, qint64 maxBytes)
     : m_path(std::move(path))
     , m_clock(clock)
+    , m_maxBytes(maxBytes)
 {
     load();
 }
@@ -100,10 +109,12 @@ QString HistoryStore::defaultFilePath()
 
 void HistoryStore::load()
 {
+    m_thinnedBefore = m_clock.now().toSecsSinceEpoch() - keptSeconds;
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly))
         return;
     const QByteArray content = file.readAll();
+    m_fileBytes = content.size();
     bool clean = content.isEmpty() || content.endsWith('\n');
     for (const QByteArray &text : content.split('\n')) {
         if (text.trimmed().isEmpty())
@@ -114,7 +125,7 @@ void HistoryStore::load()
         if (!entry || !accept(*entry))
             clean = false;
     }
-    if (dropOld() || !clean)
+    if (compact() || !clean)
         rewrite();
 }
 
@@ -128,23 +139,63 @@ bool HistoryStore::accept(const HistoryEntry &entry)
     return true;
 }
 
-bool HistoryStore::dropOld()
+bool HistoryStore::repeatsLast(const HistoryEntry &entry) const
 {
-    const qint64 oldest = m_clock.now().toSecsSinceEpoch() - keptSeconds;
-    return m_entries.removeIf([oldest](const HistoryEntry &entry) { return entry.at < oldest; }) > 0;
+    const auto last = std::find_if(m_entries.crbegin(), m_entries.crend(),
+                                   [&entry](const HistoryEntry &kept) { return kept.provider == entry.provider; });
+    if (last == m_entries.crend() || entry.at - last->at >= unchangedKeptEvery)
+        return false;
+    const auto same = [](const WindowSample &a, const WindowSample &b) {
+        return a.used == b.used && a.resetAt.has_value() == b.resetAt.has_value()
+               && (!a.resetAt || std::llabs(*a.resetAt - *b.resetAt) <= sameResetTolerance);
+    };
+    return same(entry.session, last->session) && same(entry.weekly, last->weekly);
+}
+
+bool HistoryStore::compact()
+{
+    const qint64 now = m_clock.now().toSecsSinceEpoch();
+    const qint64 oldest = now - archivedSeconds;
+    const qint64 thinBefore = now - keptSeconds;
+    const qsizetype before = m_entries.size();
+    // Past the full days, the first record of each provider and hour stands for the hour.
+    std::array<qint64, 2> lastStep{-1, -1};
+    m_entries.removeIf([&](const HistoryEntry &entry) {
+        if (entry.at < oldest)
+            return true;
+        if (entry.at >= thinBefore)
+            return false;
+        qint64 &step = lastStep[static_cast<std::size_t>(entry.provider)];
+        if (entry.at / archiveStep == step)
+            return true;
+        step = entry.at / archiveStep;
+        return false;
+    });
+    m_thinnedBefore = thinBefore;
+
+    // A bound on the file whatever the clock did: the oldest lines go first, a tenth more than
+    // needed, so that the next lines are appended rather than rewritten.
+    qint64 bytes = 0;
+    for (const HistoryEntry &entry : std::as_const(m_entries))
+        bytes += line(entry).size();
+    qsizetype dropped = 0;
+    const qint64 target = bytes >= m_maxBytes ? m_maxBytes / 10 * 9 : m_maxBytes;
+    while (bytes >= target && dropped < m_entries.size())
+        bytes -= line(m_entries[dropped++]).size();
+    m_entries.remove(0, dropped);
+    return m_entries.size() != before;
 }
 
 bool HistoryStore::add(Provider provider, const ProviderUsage &usage)
 {
     if (!usage.usable() || !usage.fetchedAt.isValid())
         return true;
-    const HistoryEntry entry{usage.fetchedAt.toSecsSinceEpoch(), provider, sampleOf(usage, Window::session),
-                             sampleOf(usage, Window::weekly)};
-    if (!accept(entry))
+    const HistoryEntry entry = HistoryEntry::of(provider, usage);
+    if (repeatsLast(entry) || !accept(entry))
         return true;
     const qint64 now = m_clock.now().toSecsSinceEpoch();
-    if (m_entries.first().at < now - keptSeconds - compactionSlack) {
-        dropOld();
+    if (now - keptSeconds - m_thinnedBefore > compactionSlack || m_fileBytes + line(entry).size() >= m_maxBytes) {
+        compact();
         return rewrite();
     }
     return append(entry);
@@ -160,7 +211,9 @@ bool HistoryStore::append(const HistoryEntry &entry)
     if (created)
         file.setPermissions(privateFile);
     const QByteArray text = line(entry);
-    return file.write(text) == text.size();
+    const bool written = file.write(text) == text.size();
+    m_fileBytes = file.size();
+    return written;
 }
 
 bool HistoryStore::rewrite()
@@ -170,7 +223,11 @@ bool HistoryStore::rewrite()
     if (!file.open(QIODevice::WriteOnly))
         return false;
     file.setPermissions(privateFile);
+    qint64 bytes = 0;
     for (const HistoryEntry &entry : std::as_const(m_entries))
-        file.write(line(entry));
-    return file.commit();
+        bytes += file.write(line(entry));
+    const bool committed = file.commit();
+    if (committed)
+        m_fileBytes = bytes;
+    return committed;
 }

@@ -23,27 +23,40 @@ struct HistoryEntry
     WindowSample weekly;
 
     const WindowSample &window(Window which) const { return which == Window::session ? session : weekly; }
+    // The entry a success record makes.
+    static HistoryEntry of(Provider provider, const ProviderUsage &usage);
 };
 
-// The recent records of both providers, kept in a private JSON-lines file so a pace can be told
-// across restarts. At most one record per provider and minute, none older than eight days; the
-// file is appended to, and rewritten whole (atomically) when old lines pile up or a line is damaged.
+// The records of both providers, kept in a private JSON-lines file so a pace and a history can be
+// told across restarts. Eight days in full (at most one record per provider and minute, and only
+// when a figure or reset instant changed or an hour passed), then one per provider and hour up to
+// ninety days, the whole under a size bound. The file is appended to, and rewritten whole
+// (atomically) when old lines are due for thinning, the bound is passed, or a line is damaged.
 // Line form: {"t":1765022400,"p":"claude","s":[42.4,1765033200],"w":[59,null]}.
 class HistoryStore
 {
 public:
     static constexpr qint64 keptSeconds = 8 * 24 * 3600;
-    // Old lines are let stand this long past the limit, so the file is rewritten about hourly.
-    static constexpr qint64 compactionSlack = 3600;
+    // Past the full eight days, one record per provider and this step is kept, up to the archive's age.
+    static constexpr qint64 archiveStep = 3600;
+    static constexpr qint64 archivedSeconds = 90 * 24 * 3600;
+    // Lines past the eight days are let stand this long before thinning, so the file is rewritten daily.
+    static constexpr qint64 compactionSlack = 24 * 3600;
+    // A record that repeats the last one is still kept after this long, so a pace can be told.
+    static constexpr qint64 unchangedKeptEvery = 3600;
+    // Reset instants this close are the same instant, reported with jitter.
+    static constexpr qint64 sameResetTolerance = 60;
+    static constexpr qint64 defaultMaxBytes = 3'000'000; // the file stays below this
 
-    // Reads what the file holds, skipping lines it cannot read.
-    HistoryStore(QString path, const Clock &clock);
+    // Reads what the file holds, skipping lines it cannot read; the oldest lines go past maxBytes.
+    HistoryStore(QString path, const Clock &clock, qint64 maxBytes = defaultMaxBytes);
 
     // $XDG_STATE_HOME/quotabar/history.jsonl, or under ~/.local/state without the variable.
     static QString defaultFilePath();
 
     // Keeps a success record unless the provider already has one in the same minute (or a later
-    // one). Answers false when the file could not be written; the record is kept in memory anyway.
+    // one), or its last one says the same and is less than an hour old. Answers false when the
+    // file could not be written; the record is kept in memory anyway.
     bool add(Provider provider, const ProviderUsage &usage);
 
     // Every kept record, oldest first.
@@ -54,12 +67,16 @@ public:
 private:
     void load();
     bool accept(const HistoryEntry &entry);
-    bool dropOld();
+    bool repeatsLast(const HistoryEntry &entry) const;
+    bool compact();
     bool append(const HistoryEntry &entry);
     bool rewrite();
 
     QString m_path;
     const Clock &m_clock;
+    qint64 m_maxBytes;
     QList<HistoryEntry> m_entries;
     int m_damagedLines = 0;
+    qint64 m_fileBytes = 0;
+    qint64 m_thinnedBefore = 0; // records older than this are already one per hour
 };

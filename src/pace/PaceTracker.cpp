@@ -19,8 +19,12 @@ void PaceTracker::follow(StatusBarController &controller)
 void PaceTracker::keep(StatusBarController &controller)
 {
     const auto fresh = m_fresh.take(controller.currentUsage(), controller.currentOpenAIUsage());
-    for (const auto &[provider, usage] : fresh)
+    for (const auto &[provider, usage] : fresh) {
         m_history.add(provider, usage);
+        m_latest[static_cast<std::size_t>(provider)] = HistoryEntry::of(provider, usage);
+    }
+    if (!fresh.isEmpty())
+        emit recorded();
     // The rows were written before this record was kept; a closed menu gets them again.
     if (!fresh.isEmpty() && !controller.menu().isOpen())
         controller.menuWillOpen();
@@ -29,11 +33,15 @@ void PaceTracker::keep(StatusBarController &controller)
 std::optional<Forecast> PaceTracker::forecast(Provider provider, Window window) const
 {
     QList<Pace::Point> points;
-    for (const HistoryEntry &entry : m_history.entries()) {
+    const auto add = [&](const HistoryEntry &entry) {
         const WindowSample &sample = entry.window(window);
-        if (entry.provider == provider && sample.used)
+        if (entry.provider == provider && sample.used && (points.isEmpty() || entry.at > points.last().at))
             points.append({entry.at, *sample.used, sample.resetAt});
-    }
+    };
+    for (const HistoryEntry &entry : m_history.entries())
+        add(entry);
+    if (const auto &latest = m_latest[static_cast<std::size_t>(provider)])
+        add(*latest);
     return Pace::forecast(points);
 }
 

@@ -22,6 +22,10 @@ public:
     const HistoryStore &history() const { return m_history; }
     std::optional<Forecast> forecast(Provider provider, Window window) const;
 
+signals:
+    // New records were kept.
+    void recorded();
+
 private:
     void keep(StatusBarController &controller);
     QString rowSuffix(StatusMenu::ItemId row) const;
@@ -29,4 +33,6 @@ private:
     const Clock &m_clock;
     HistoryStore m_history;
     FreshRecords m_fresh;
+    // The newest record of each provider, kept or not: the history skips repeats.
+    std::array<std::optional<HistoryEntry>, 2> m_latest;
 };

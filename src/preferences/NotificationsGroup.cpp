@@ -52,11 +52,15 @@ NotificationsGroup::NotificationsGroup(PreferencesModel &model, QWidget *parent)
     m_reset = new SwitchToggle(group);
     rows->addWidget(row(QStringLiteral("Notify when a limit resets"), m_reset, group));
     rows->addWidget(new Divider(group));
+    m_available = new SwitchToggle(group);
+    rows->addWidget(row(QStringLiteral("Notify when a limit is available again"), m_available, group));
+    rows->addWidget(new Divider(group));
     m_expired = new SwitchToggle(group);
     rows->addWidget(row(QStringLiteral("Notify when a key expires"), m_expired, group));
 
     connect(m_low, &SwitchToggle::toggled, this, [this](bool on) { m_model.setNotifyLow(on); });
     connect(m_reset, &SwitchToggle::toggled, this, [this](bool on) { m_model.setNotifyReset(on); });
+    connect(m_available, &SwitchToggle::toggled, this, [this](bool on) { m_model.setNotifyAvailable(on); });
     connect(m_expired, &SwitchToggle::toggled, this, [this](bool on) { m_model.setNotifyExpired(on); });
     connect(&model, &PreferencesModel::changed, this, &NotificationsGroup::sync);
     sync();
@@ -77,6 +81,7 @@ void NotificationsGroup::sync()
 {
     const AppSettings &settings = m_model.settings();
     for (const auto &[toggle, on] : {std::pair{m_low, settings.notifyLow()}, std::pair{m_reset, settings.notifyReset()},
+                                     std::pair{m_available, settings.notifyAvailable()},
                                      std::pair{m_expired, settings.notifyExpired()}}) {
         const QSignalBlocker blocker(toggle);
         toggle->setChecked(on);

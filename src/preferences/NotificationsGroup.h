@@ -17,6 +17,7 @@ public:
     QComboBox *firstThresholdPicker() const { return m_firstThreshold; }
     QComboBox *secondThresholdPicker() const { return m_secondThreshold; }
     SwitchToggle *resetToggle() const { return m_reset; }
+    SwitchToggle *availableToggle() const { return m_available; }
     SwitchToggle *expiredToggle() const { return m_expired; }
 
 private:
@@ -28,5 +29,6 @@ private:
     QComboBox *m_firstThreshold = nullptr;
     QComboBox *m_secondThreshold = nullptr;
     SwitchToggle *m_reset = nullptr;
+    SwitchToggle *m_available = nullptr;
     SwitchToggle *m_expired = nullptr;
 };

@@ -99,6 +99,11 @@ void PreferencesModel::setNotifyReset(bool notify)
     change(&AppSettings::notifyReset, &AppSettings::setNotifyReset, notify);
 }
 
+void PreferencesModel::setNotifyAvailable(bool notify)
+{
+    change(&AppSettings::notifyAvailable, &AppSettings::setNotifyAvailable, notify);
+}
+
 void PreferencesModel::setNotifyExpired(bool notify)
 {
     change(&AppSettings::notifyExpired, &AppSettings::setNotifyExpired, notify);

@@ -57,6 +57,7 @@ public:
     void setNotifyFirstThreshold(int percentLeft);
     void setNotifySecondThreshold(int percentLeft);
     void setNotifyReset(bool notify);
+    void setNotifyAvailable(bool notify);
     void setNotifyExpired(bool notify);
 
     // The picker row of the stored interval, or absent when it is none of the five.

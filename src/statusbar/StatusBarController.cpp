@@ -47,6 +47,10 @@ StatusBarController::StatusBarController(StatusBarServices services, StatusBarCo
               [this] { m_commands.checkForUpdates(); },
               [this] { m_commands.openOnboarding(); },
               [this] { m_commands.quit(); },
+              [this] {
+                  if (m_commands.openHistory)
+                      m_commands.openHistory();
+              },
           },
           this)
 {

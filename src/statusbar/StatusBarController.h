@@ -36,6 +36,7 @@ struct StatusBarCommands
     std::function<void()> openPrefs;
     std::function<void()> openOnboarding;
     std::function<void()> quit;
+    std::function<void()> openHistory;
 };
 
 // Keeps the latest record of each provider, decides when to poll, keeps the title and the menu

@@ -167,6 +167,7 @@ StatusMenu::StatusMenu(const Actions &actions, QObject *parent)
         row(openAIUpdatedItem, MenuTexts::none, false, actions.openPrefs),
         separator(commandsSeparator, true),
         command(refreshNow, QStringLiteral("Refresh Now"), QStringLiteral("Ctrl+R"), actions.refreshNow),
+        command(usageHistory, QStringLiteral("Usage History…"), QString(), actions.openHistory),
         command(checkForUpdates, QStringLiteral("Check for Updates…"), QString(), actions.checkForUpdates),
         command(openPrefs, QStringLiteral("Preferences…"), QStringLiteral("Ctrl+,"), actions.openPrefs),
         command(openOnboarding, QStringLiteral("Welcome Guide…"), QString(), actions.openOnboarding),

@@ -28,6 +28,7 @@ public:
         openAIUpdatedItem,
         commandsSeparator,
         refreshNow,
+        usageHistory,
         checkForUpdates,
         openPrefs,
         openOnboarding,
@@ -55,6 +56,7 @@ public:
         std::function<void()> checkForUpdates;
         std::function<void()> openOnboarding;
         std::function<void()> quit;
+        std::function<void()> openHistory;
     };
 
     explicit StatusMenu(const Actions &actions, QObject *parent = nullptr);

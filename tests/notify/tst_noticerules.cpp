@@ -46,44 +46,57 @@ private slots:
     void windowNotices_data()
     {
         QTest::addColumn<QString>("script");
-        QTest::addColumn<bool>("resetNotices");
+        QTest::addColumn<QString>("chosen"); // the kinds switched on besides low: "reset", "available"
         QTest::addColumn<QStringList>("expected"); // summary per record, empty for none
 
         const QString s18 = QStringLiteral("Claude session: 18% left");
         QTest::newRow("crossing down, each threshold once")
-            << "0:30@300 5:18@300 5:15@300 5:4@300 5:2@300" << false
+            << "0:30@300 5:18@300 5:15@300 5:4@300 5:2@300" << ""
             << QStringList{"", s18, "", "Claude session: 4% left", ""};
         QTest::newRow("two thresholds at once give one notice")
-            << "0:30@300 5:3@300 5:2@300" << false << QStringList{"", "Claude session: 3% left", ""};
+            << "0:30@300 5:3@300 5:2@300" << "" << QStringList{"", "Claude session: 3% left", ""};
         QTest::newRow("nothing for values already low at start")
-            << "0:10@300 5:8@300 5:4@300" << false << QStringList{"", "", "Claude session: 4% left"};
+            << "0:10@300 5:8@300 5:4@300" << "" << QStringList{"", "", "Claude session: 4% left"};
         QTest::newRow("up to threshold + 5 does not re-arm, above it does")
-            << "0:30@300 5:18@300 5:25@300 5:19@300 5:26@300 5:19@300" << false
+            << "0:30@300 5:18@300 5:25@300 5:19@300 5:26@300 5:19@300" << ""
             << QStringList{"", s18, "", "", "", "Claude session: 19% left"};
         QTest::newRow("re-armed once the reset instant has passed")
-            << "0:30@60 10:18@60 60:19@360" << false << QStringList{"", s18, "Claude session: 19% left"};
+            << "0:30@60 10:18@60 60:19@360" << "" << QStringList{"", s18, "Claude session: 19% left"};
         QTest::newRow("a reset instant still ahead keeps it spoken")
-            << "0:30@300 10:18@300 60:19@300" << false << QStringList{"", s18, ""};
+            << "0:30@300 10:18@300 60:19@300" << "" << QStringList{"", s18, ""};
         QTest::newRow("reset notice after running low")
-            << "0:10@60 30:3@60 40:100@360" << true
+            << "0:10@60 30:3@60 40:100@360" << "reset"
             << QStringList{"", "Claude session: 3% left", "Claude session limit has reset"};
         QTest::newRow("reset notice when the window is no longer reported with a reset")
-            << "0:4@60 70:100" << true << QStringList{"", "Claude session limit has reset"};
+            << "0:4@60 70:100" << "reset" << QStringList{"", "Claude session limit has reset"};
         QTest::newRow("reset notices are off unless chosen")
-            << "0:10@60 30:3@60 40:100@360" << false << QStringList{"", "Claude session: 3% left", ""};
+            << "0:10@60 30:3@60 40:100@360" << "" << QStringList{"", "Claude session: 3% left", ""};
         QTest::newRow("no reset notice for a window that was not low")
-            << "0:50@60 70:100@360" << true << QStringList{"", ""};
+            << "0:50@60 70:100@360" << "reset" << QStringList{"", ""};
         QTest::newRow("the provider lagging past its reset is not yet a new period")
-            << "0:4@60 61:4@60 5:100@365" << true << QStringList{"", "", "Claude session limit has reset"};
+            << "0:4@60 61:4@60 5:100@365" << "reset" << QStringList{"", "", "Claude session limit has reset"};
         QTest::newRow("switched off: armed silently, quiet after switching on")
-            << "0:30@300 5:18@300! 5:15@300 5:4@300" << false
+            << "0:30@300 5:18@300! 5:15@300 5:4@300" << ""
             << QStringList{"", "", "", "Claude session: 4% left"};
+
+        const QString back = QStringLiteral("Claude session available again");
+        QTest::newRow("available again once, instead of the reset notice")
+            << "0:2@60 10:0@60 60:100@360 5:99@360" << "reset available" << QStringList{"", "", back, ""};
+        QTest::newRow("available again after a record gap over the reset")
+            << "0:20@60 30:0@60 300:100@360" << "available"
+            << QStringList{"", "Claude session: 0% left", back};
+        QTest::newRow("available again when refilled before the reset instant")
+            << "0:0@300 10:100@300 10:100@300" << "available" << QStringList{"", back, ""};
+        QTest::newRow("an ordinary reset is not announced as available again")
+            << "0:3@60 70:100@360" << "available" << QStringList{"", ""};
+        QTest::newRow("the reset notice when available-again notices are off")
+            << "0:2@60 10:0@60 60:100@360" << "reset" << QStringList{"", "", "Claude session limit has reset"};
     }
 
     void windowNotices()
     {
         QFETCH(QString, script);
-        QFETCH(bool, resetNotices);
+        QFETCH(QString, chosen);
         QFETCH(QStringList, expected);
 
         FakeClock clock;
@@ -98,7 +111,8 @@ private slots:
                 usage.sessionResetAt = start.addSecs(*step.resetMinute * 60);
             usage.fetchedAt = clock.now();
             NoticeSettings settings;
-            settings.reset = resetNotices;
+            settings.reset = chosen.contains(QLatin1String("reset"));
+            settings.availableAgain = chosen.contains(QLatin1String("available"));
             settings.claudeShown = !step.switchedOff;
             const QList<Notice> notices = rules.observe(Provider::claude, usage, settings);
             QVERIFY(notices.size() <= 1);

@@ -75,7 +75,7 @@ private slots:
         ControllerHarness<FakeStatusItem> h;
         RecordingNotifications desktop;
         h.start();
-        Notifier notifier({h.settings, desktop, h.clock, [] {}});
+        Notifier notifier({h.settings, desktop, h.clock, h.scheduler, [] {}});
         notifier.follow(*h.controller);
 
         h.claude.deliver(sessionRecord(h.clock, 90)); // already low at start: arms only
@@ -100,6 +100,27 @@ private slots:
                  (QList<std::pair<QString, QString>>{{"open-preferences", "Open Preferences"}}));
     }
 
+    // A used-up window is announced when its reset instant passes, and not again by the next record.
+    void availableAgainWhenTheResetPasses()
+    {
+        ControllerHarness<FakeStatusItem> h;
+        RecordingNotifications desktop;
+        h.start();
+        Notifier notifier({h.settings, desktop, h.clock, h.scheduler, [] {}});
+        notifier.follow(*h.controller);
+
+        h.claude.deliver(sessionRecord(h.clock, 100));
+        h.scheduler.advance(std::chrono::minutes(59));
+        QVERIFY(desktop.shown.isEmpty());
+        h.scheduler.advance(std::chrono::minutes(2));
+        QCOMPARE(desktop.shown.size(), 1);
+        QCOMPARE(desktop.shown[0].second.summary, QStringLiteral("Claude session available again"));
+
+        h.claude.deliver(sessionRecord(h.clock, 0)); // the new period, a minute after the reset
+        h.scheduler.advance(std::chrono::hours(3));
+        QCOMPARE(desktop.shown.size(), 1);
+    }
+
     void noticeAndActionOverThePrivateBus()
     {
         PrivateSessionBus bus;
@@ -114,10 +135,11 @@ private slots:
         defaults.setString(DefaultsKeys::sessionKey, QStringLiteral("sk-1"));
         AppSettings settings(defaults, {});
         FakeClock clock;
+        FakeScheduler scheduler(clock);
         FreedesktopNotifications desktop({QStringLiteral("Quotabar"), QStringLiteral("app.quotabar.Quotabar")},
                                          QDBusConnection::connectToBus(bus.address(), QStringLiteral("client")));
         int preferencesOpened = 0;
-        Notifier notifier({settings, desktop, clock, [&preferencesOpened] { ++preferencesOpened; }});
+        Notifier notifier({settings, desktop, clock, scheduler, [&preferencesOpened] { ++preferencesOpened; }});
 
         settings.setClaudeSessionExpired(true);
         QVERIFY(waitUntil([&server] { return server.calls.size() == 1; }));

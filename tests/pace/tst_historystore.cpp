@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -75,31 +76,110 @@ private slots:
         QCOMPARE(last.weekly.used, std::nullopt);
     }
 
-    void boundedToEightDays()
+    void repeatsAreKeptHourly_data()
+    {
+        QTest::addColumn<QString>("script"); // "minute:used@resetMinute ..."
+        QTest::addColumn<int>("kept");
+
+        QTest::newRow("the same within the hour") << "0:10@300 1:10@300 30:10@300 59:10@300" << 1;
+        QTest::newRow("the same an hour later") << "0:10@300 60:10@300 61:10@300 121:10@300" << 3;
+        QTest::newRow("a changed figure") << "0:10@300 1:11@300 2:10@300" << 3;
+        QTest::newRow("a new reset instant") << "0:10@300 1:10@600" << 2;
+        QTest::newRow("a reset instant seconds off is the same") << "0:10@300 1:10@300.5 2:10@299.5" << 1;
+        QTest::newRow("a reset instant appearing") << "0:10 1:10@300" << 2;
+    }
+
+    void repeatsAreKeptHourly()
+    {
+        QFETCH(QString, script);
+        QFETCH(int, kept);
+
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("history.jsonl"));
+        FakeClock clock;
+        const QDateTime start = clock.now();
+        HistoryStore store(path, clock);
+        for (const QString &token : script.split(QLatin1Char(' '))) {
+            const QStringList timeAndRest = token.split(QLatin1Char(':'));
+            const QStringList usedAndReset = timeAndRest[1].split(QLatin1Char('@'));
+            clock.current = start.addSecs(timeAndRest[0].toLongLong() * 60);
+            ProviderUsage usage = record(clock.now(), usedAndReset[0].toDouble());
+            usage.sessionResetAt.reset();
+            if (usedAndReset.size() > 1)
+                usage.sessionResetAt = start.addSecs(qint64(usedAndReset[1].toDouble() * 60));
+            QVERIFY(store.add(Provider::claude, usage));
+        }
+        QCOMPARE(store.entries().size(), kept);
+        QCOMPARE(lines(path).size(), kept);
+    }
+
+    void thinnedPastEightDays()
     {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("history.jsonl"));
         FakeClock clock;
         HistoryStore store(path, clock);
-        const qint64 limit = HistoryStore::keptSeconds + HistoryStore::compactionSlack;
-        // Every ten minutes for ten days; the oldest kept line is never much older than eight days.
+        // Both providers every ten minutes for ten days, each record a new figure.
+        QList<qint64> added;
         for (int i = 0; i < 10 * 144; ++i) {
             store.add(Provider::claude, record(clock.now(), i % 100));
-            const qint64 now = clock.now().toSecsSinceEpoch();
-            QVERIFY(now - store.entries().first().at <= limit);
+            store.add(Provider::openAI, record(clock.now(), i % 100));
+            added << clock.now().toSecsSinceEpoch();
             clock.advance(10 * 60'000);
         }
-        QVERIFY(lines(path).size() <= int(limit / 600) + 1);
-        QCOMPARE(lines(path).size(), store.entries().size());
+        // Read again: the full eight days, and one record an hour of each provider before them.
+        const HistoryStore later(path, clock);
+        const qint64 edge = clock.now().toSecsSinceEpoch() - HistoryStore::keptSeconds;
+        for (const Provider provider : allProviders) {
+            QList<qint64> recent;
+            QSet<qint64> hours;
+            int old = 0;
+            for (const HistoryEntry &entry : later.entries()) {
+                if (entry.provider != provider)
+                    continue;
+                if (entry.at >= edge)
+                    recent << entry.at;
+                else
+                    ++old, hours.insert(entry.at / 3600);
+            }
+            QCOMPARE(recent, QList<qint64>(std::find_if(added.cbegin(), added.cend(), [edge](qint64 at) { return at >= edge; }),
+                                           added.cend()));
+            QCOMPARE(old, 48);
+            QCOMPARE(hours.size(), 48);
+        }
+        QCOMPARE(lines(path).size(), later.entries().size());
+        QCOMPARE(mode(path), 0600);
+    }
+
+    void boundedOverHundredDays_data()
+    {
+        QTest::addColumn<qint64>("maxBytes");
+        QTest::newRow("the usual bound") << HistoryStore::defaultMaxBytes;
+        QTest::newRow("a small bound drops the oldest first") << qint64(40'000);
+    }
+
+    void boundedOverHundredDays()
+    {
+        QFETCH(qint64, maxBytes);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("history.jsonl"));
+        FakeClock clock;
+        HistoryStore store(path, clock, maxBytes);
+        for (int i = 0; i < 100 * 48; ++i) {
+            store.add(Provider::claude, record(clock.now(), i % 97 + 0.5));
+            store.add(Provider::openAI, record(clock.now(), i % 89 + 0.25));
+            QVERIFY(QFileInfo(path).size() < maxBytes);
+            clock.advance(30 * 60'000);
+        }
+        const qint64 now = clock.now().toSecsSinceEpoch();
+        QVERIFY(now - store.entries().first().at
+                <= HistoryStore::archivedSeconds + HistoryStore::compactionSlack);
+        QVERIFY(now - store.entries().last().at <= 30 * 60);
         QCOMPARE(mode(path), 0600);
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("history.jsonl")});
-
-        // Read again a day later: what passed the eight days is gone from memory and file.
-        clock.advance(24 * 3600'000);
-        const HistoryStore later(path, clock);
-        QVERIFY(clock.now().toSecsSinceEpoch() - later.entries().first().at <= HistoryStore::keptSeconds);
-        QVERIFY(later.entries().size() < store.entries().size());
-        QCOMPARE(lines(path).size(), later.entries().size());
+        const HistoryStore reread(path, clock, maxBytes);
+        QCOMPARE(reread.damagedLines(), 0);
+        QCOMPARE(reread.entries().last().at, store.entries().last().at);
     }
 
     void damagedLinesAreSkipped()

@@ -331,6 +331,7 @@ private slots:
                             "— (disabled) (hidden)",
                             "---",
                             "Refresh Now [Control+r]",
+                            "Usage History…",
                             "Check for Updates…",
                             "Preferences… [Control+comma]",
                             "Welcome Guide…",
@@ -376,7 +377,7 @@ private slots:
             return reply.value();
         };
         const QList<DBusMenuItem> all = groupProperties({}, {});
-        QCOMPARE(all.size(), 29);
+        QCOMPARE(all.size(), 30);
         QCOMPARE(all[23].properties.value(QStringLiteral("label")).toString(), QStringLiteral("Refresh Now"));
         QVERIFY(all[23].properties.contains(QStringLiteral("shortcut")));
         QCOMPARE(groupProperties({1}, {QStringLiteral("enabled")}).value(0).properties.keys(), QStringList{"enabled"});

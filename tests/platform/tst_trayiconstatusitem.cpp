@@ -51,7 +51,7 @@ private slots:
 
         for (int index : {0, 1}) {
             const QList<QAction *> actions = item.menu(index)->actions();
-            QCOMPARE(actions.size(), 29);
+            QCOMPARE(actions.size(), 30);
             QCOMPARE(actions[23]->text(), QStringLiteral("Refresh Now"));
             QCOMPARE(actions[23]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
             QVERIFY(actions[11]->isSeparator());

@@ -188,6 +188,7 @@ private slots:
         const NotificationsGroup &group = *view.notifications();
         QVERIFY(group.lowToggle()->isChecked());
         QVERIFY(!group.resetToggle()->isChecked());
+        QVERIFY(group.availableToggle()->isChecked());
         QVERIFY(group.expiredToggle()->isChecked());
         QCOMPARE(group.firstThresholdPicker()->currentText(), QStringLiteral("20%"));
         QCOMPARE(group.secondThresholdPicker()->currentText(), QStringLiteral("5%"));
@@ -205,7 +206,9 @@ private slots:
         group.lowToggle()->click();
         QVERIFY(!h.settings.notifyLow());
         QVERIFY(!group.firstThresholdPicker()->isEnabled());
-        QCOMPARE(changes, 3);
+        group.availableToggle()->click();
+        QVERIFY(!h.settings.notifyAvailable());
+        QCOMPARE(changes, 4);
     }
 
     void saveRenderings()

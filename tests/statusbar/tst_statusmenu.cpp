@@ -63,6 +63,7 @@ private slots:
                                 "— (disabled) (hidden)",
                                 "---",
                                 "Refresh Now Ctrl+R",
+                                "Usage History…",
                                 "Check for Updates…",
                                 "Preferences… Ctrl+,",
                                 "Welcome Guide…",
@@ -216,16 +217,17 @@ private slots:
             [&ran] { ran << "updates"; },
             [&ran] { ran << "guide"; },
             [&ran] { ran << "quit"; },
+            [&ran] { ran << "history"; },
         });
         menu.activate(StatusMenu::claudeUpdatedItem); // disabled until the expired form
         menu.activate(StatusMenu::claudeHeader);
         menu.showClaude(std::nullopt, now);
         menu.activate(StatusMenu::claudeUpdatedItem);
         menu.activate(StatusMenu::openAIUpdatedItem); // hidden
-        for (const auto id : {StatusMenu::refreshNow, StatusMenu::checkForUpdates, StatusMenu::openPrefs,
-                              StatusMenu::openOnboarding, StatusMenu::quit})
+        for (const auto id : {StatusMenu::refreshNow, StatusMenu::usageHistory, StatusMenu::checkForUpdates,
+                              StatusMenu::openPrefs, StatusMenu::openOnboarding, StatusMenu::quit})
             menu.activate(id);
-        QCOMPARE(ran, (QStringList{"prefs", "refresh", "updates", "prefs", "guide", "quit"}));
+        QCOMPARE(ran, (QStringList{"prefs", "refresh", "history", "updates", "prefs", "guide", "quit"}));
     }
 };
 

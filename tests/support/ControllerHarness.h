@@ -45,7 +45,7 @@ struct ControllerHarness
         controller = std::make_unique<StatusBarController>(
             StatusBarServices{settings, claude, openAI, notifications, scheduler, clock, view(), network.factory()},
             StatusBarCommands{record("checkSilently"), record("checkForUpdates"), record("openPrefs"),
-                              record("openOnboarding"), record("quit")});
+                              record("openOnboarding"), record("quit"), record("openHistory")});
     }
 
     TitleView &view()

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "history/UsageHistory.h"
+
+#include <QWidget>
+
+class QChart;
+class QChartView;
+class QLabel;
+class QListWidget;
+class QXYSeries;
+
+// One provider's page of the history window: the chart of both windows with their resets and even
+// pace, how each stands against that pace, and the times a limit was reached.
+class HistoryChartPane final : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit HistoryChartPane(Provider provider, QWidget *parent = nullptr);
+
+    Provider provider() const { return m_provider; }
+    // Draws the provider's records of the span ending at `now`.
+    void show(const QList<HistoryEntry> &entries, UsageHistory::Span span, qint64 now);
+
+    QChartView *chartView() const { return m_view; }
+    QListWidget *hitList() const { return m_hits; }
+    QLabel *standingLabel() const { return m_standing; }
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void addWindow(Window window, const QList<UsageHistory::Point> &samples, UsageHistory::Span span, qint64 now);
+    // Hovering the series shows the nearest point's time, and its value when it has one to tell.
+    void follow(QXYSeries *series, const QList<UsageHistory::Point> &points, const QString &name, bool withValue);
+    void applyPalette();
+
+    Provider m_provider;
+    QChart *m_chart = nullptr;
+    QChartView *m_view = nullptr;
+    QLabel *m_standing = nullptr;
+    QListWidget *m_hits = nullptr;
+};

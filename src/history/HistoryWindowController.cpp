@@ -1,0 +1,23 @@
+#include "HistoryWindowController.h"
+
+#include "pace/PaceTracker.h"
+#include "platform/qt/UtilityWindow.h"
+
+HistoryWindowController::HistoryWindowController(PaceTracker &tracker, const Clock &clock,
+                                                 HistoryView::ShownProviders shownProviders, QObject *parent)
+    : QObject(parent)
+    , m_window(std::make_unique<HistoryView>(tracker.history(), clock, std::move(shownProviders)))
+{
+    UtilityWindow::prepare(*m_window, QStringLiteral("Quotabar — Usage History"));
+    connect(&tracker, &PaceTracker::recorded, this, [this] {
+        if (m_window->isVisible())
+            m_window->reload();
+    });
+}
+
+HistoryWindowController::~HistoryWindowController() = default;
+
+void HistoryWindowController::showWindow()
+{
+    UtilityWindow::bringToFront(*m_window);
+}

@@ -1,0 +1,88 @@
+#include "history/HistoryChartPane.h"
+#include "history/HistoryView.h"
+#include "support/FakeClock.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// A record of both windows; the weekly one resets three days after the record's midnight.
+ProviderUsage record(const QDateTime &at, double sessionUsed, const QDateTime &sessionReset, double weeklyUsed)
+{
+    ProviderUsage usage;
+    usage.sessionPercentage = sessionUsed;
+    usage.sessionResetAt = sessionReset;
+    usage.weeklyPercentage = weeklyUsed;
+    usage.weeklyResetAt = at.date().startOfDay(Qt::UTC).addDays(3);
+    usage.fetchedAt = at;
+    return usage;
+}
+
+} // namespace
+
+// The history window builds from kept records and shows them: no pixels compared.
+class TestHistoryWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void showsTheRecords()
+    {
+        QTemporaryDir folder;
+        FakeClock clock;
+        HistoryStore store(folder.filePath(QStringLiteral("history.jsonl")), clock);
+        // Claude runs out at 14:00 and is back at 15:00; ChatGPT has one record. Repeats of the
+        // used-up record within the hour are not kept.
+        const QDateTime start = clock.now();
+        const QDateTime firstReset = start.addSecs(3 * 3600);
+        for (int minute = 0; minute < 180; minute += 15) {
+            clock.current = start.addSecs(minute * 60);
+            store.add(Provider::claude, record(clock.now(), std::min(100, minute * 100 / 120), firstReset, 40));
+        }
+        clock.current = start.addSecs(200 * 60);
+        store.add(Provider::claude, record(clock.now(), 5, firstReset.addSecs(5 * 3600), 41));
+        store.add(Provider::openAI, record(clock.now(), 10, firstReset, 20));
+
+        HistoryView view(store, clock, [] { return QList<Provider>{Provider::claude, Provider::openAI}; });
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QCOMPARE(view.tabs()->count(), 2);
+        QCOMPARE(view.tabs()->tabText(1), QStringLiteral("ChatGPT"));
+
+        const HistoryChartPane *claude = view.pane(0);
+        QStringList names;
+        int sessionPoints = 0;
+        for (QAbstractSeries *series : claude->chartView()->chart()->series()) {
+            names << series->name();
+            if (series->name() == QStringLiteral("Session"))
+                sessionPoints = int(static_cast<QLineSeries *>(series)->count());
+        }
+        QCOMPARE(names, (QStringList{"Session", "Session pace", "Session resets", "Weekly", "Weekly pace"}));
+        QCOMPARE(sessionPoints, 10);
+        QCOMPARE(claude->hitList()->count(), 1);
+        QVERIFY(claude->hitList()->item(0)->text().startsWith(QStringLiteral("Session limit reached ")));
+        QVERIFY(claude->standingLabel()->text().contains(QStringLiteral("Session: ")));
+        QVERIFY(claude->chartView()->accessibleDescription().startsWith(QStringLiteral("Session: 95% left")));
+        QCOMPARE(view.pane(1)->hitList()->item(0)->text(), QStringLiteral("No limit reached in the last 24 hours."));
+
+        view.setSpan(UsageHistory::Span::week);
+        QCOMPARE(claude->hitList()->item(0)->text().left(22), QStringLiteral("Session limit reached "));
+        const QString path = folder.filePath(QStringLiteral("out.csv"));
+        QVERIFY(view.exportTo(path));
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QList<QByteArray> rows = written.readAll().split('\n');
+        QCOMPARE(rows.first(), QByteArray("time,provider,window,percent_left,resets_at"));
+        QCOMPARE(rows.size(), 1 + 2 * 10 + 1); // header, both windows of each record, the final newline
+    }
+};
+
+QTEST_MAIN(TestHistoryWindow)
+#include "tst_historywindow.moc"
