@@ -83,7 +83,7 @@ std::optional<QString> PanelPresenter::toolTipNow(const QString &segmentId) cons
         return std::nullopt;
     for (const Provider provider : {Provider::claude, Provider::openAI}) {
         if (Title::providerId(provider) == segmentId)
-            return m_menu->rowTexts(provider, m_clock.now()).join(QLatin1Char('\n'));
+            return m_menu->rowTexts(provider, StatusMenu::AgeAt{m_clock.now()}).join(QLatin1Char('\n'));
     }
     return std::nullopt;
 }
@@ -108,7 +108,10 @@ StatusSegment PanelPresenter::segmentFor(const TitleSegment &title, PanelStyle s
     segment.mark = PanelSegments::providerColor(title.provider);
     segment.toolTipTitle = segment.name;
     if (m_menu)
-        segment.toolTipText = m_menu->rowTexts(title.provider).join(QLatin1Char('\n'));
+        // Ages to the minute: a refresh of one provider rewrites the other's rows, and ages to the
+        // second would then tell the panel of a new tooltip at every refresh.
+        segment.toolTipText =
+            m_menu->rowTexts(title.provider, StatusMenu::AgeAt{m_clock.now(), true}).join(QLatin1Char('\n'));
     return segment;
 }
 

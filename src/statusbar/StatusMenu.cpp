@@ -105,6 +105,11 @@ QString updated(const QDateTime &fetchedAt, const QDateTime &now)
     return QStringLiteral("Updated %1h ago").arg(static_cast<qint64>(elapsed / 3600));
 }
 
+QString updatedByTheMinute(const QDateTime &fetchedAt, const QDateTime &now)
+{
+    return fetchedAt.secsTo(now) < 60 ? QStringLiteral("Updated just now") : updated(fetchedAt, now);
+}
+
 }
 
 StatusMenu::StatusMenu(const Actions &actions, QObject *parent)
@@ -183,7 +188,7 @@ qsizetype StatusMenu::indexOf(ItemId id) const
     return found - m_items.cbegin();
 }
 
-QStringList StatusMenu::rowTexts(Provider provider, const std::optional<QDateTime> &now) const
+QStringList StatusMenu::rowTexts(Provider provider, const std::optional<AgeAt> &age) const
 {
     const Group group = groupOf(provider);
     const auto fetchedAt = m_fetchedAt.find(provider);
@@ -191,8 +196,12 @@ QStringList StatusMenu::rowTexts(Provider provider, const std::optional<QDateTim
     bool inGroup = false;
     for (const Item &i : m_items) {
         if (inGroup && i.visible) {
-            const bool aged = i.id == group.updated && now && fetchedAt != m_fetchedAt.end();
-            texts.append(aged ? MenuTexts::updated(fetchedAt->second, *now) : i.title);
+            if (i.id != group.updated || !age || fetchedAt == m_fetchedAt.end())
+                texts.append(i.title);
+            else if (age->byTheMinute)
+                texts.append(MenuTexts::updatedByTheMinute(fetchedAt->second, age->now));
+            else
+                texts.append(MenuTexts::updated(fetchedAt->second, age->now));
         }
         if (i.id == group.header)
             inGroup = true;

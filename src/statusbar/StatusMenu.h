@@ -64,9 +64,15 @@ public:
     // In the order the menu shows them.
     const QList<Item> &items() const { return m_items; }
     const Item &item(ItemId id) const { return m_items.at(indexOf(id)); }
+    // The moment a record's age is told for, to the second or only to the minute.
+    struct AgeAt
+    {
+        QDateTime now;
+        bool byTheMinute = false;
+    };
     // The visible rows of a provider's group below its header, as its tooltip lists them; with
-    // `now`, the record's age is told for that moment rather than as last written.
-    QStringList rowTexts(Provider provider, const std::optional<QDateTime> &now = std::nullopt) const;
+    // `age`, the record's age is told for that moment rather than as last written.
+    QStringList rowTexts(Provider provider, const std::optional<AgeAt> &age = std::nullopt) const;
     // Runs the item's action if it has one and is enabled and visible.
     void activate(ItemId id);
 
@@ -114,4 +120,6 @@ QString extraUsageRow(const ExtraUsage &extra);
 // The rows a usable record gives below its header, without the pace suffixes.
 QStringList rows(const ProviderUsage &usage, const QDateTime &now);
 QString updated(const QDateTime &fetchedAt, const QDateTime &now);
+// The same, with "Updated just now" for the whole first minute.
+QString updatedByTheMinute(const QDateTime &fetchedAt, const QDateTime &now);
 }

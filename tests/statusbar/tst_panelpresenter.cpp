@@ -1,3 +1,4 @@
+#include "app/DefaultsKeys.h"
 #include "statusbar/PanelPresenter.h"
 #include "support/ControllerHarness.h"
 
@@ -123,20 +124,27 @@ private slots:
         QTest::addColumn<int>("changesPerRefresh");
         QTest::newRow("every 30 s") << 30 << 0;
         QTest::newRow("every minute") << 60 << 0;
-        QTest::newRow("every 5 minutes") << 300 << 5; // 1m … 4m ago, then just now again
+        QTest::newRow("every 5 minutes") << 300 << 6; // 1m … 4m ago, then just now again, per provider
     }
 
     void panelHearsOnlyOfChanges()
     {
         QFETCH(int, intervalSeconds);
         QFETCH(int, changesPerRefresh);
+        using namespace std::chrono_literals;
         ControllerHarness<RecordingItem> h;
+        h.defaults.setString(DefaultsKeys::openAISessionKey, QStringLiteral("token"));
         h.start();
-        h.claude.deliver(h.claudeRecord());
+        const auto refresh = [&] { // the two answers come a moment apart
+            h.claude.deliver(h.claudeRecord());
+            h.scheduler.advance(1s);
+            h.openAI.deliver(h.openAIRecord());
+        };
+        refresh();
         const int before = h.item.changes;
         for (int i = 0; i < 4; ++i) {
-            h.scheduler.advance(std::chrono::seconds(intervalSeconds));
-            h.claude.deliver(h.claudeRecord());
+            h.scheduler.advance(std::chrono::seconds(intervalSeconds) - 1s);
+            refresh();
         }
         QCOMPARE(h.item.changes - before, 4 * changesPerRefresh);
     }
