@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """HTTPS server behind scripts/fake-services: answers the requests Quotabar sends to the Claude and
-ChatGPT web applications and to the product site's appcast, with canned figures, and logs each one.
+ChatGPT web applications, to the OAuth usage endpoint and to the product site's appcast, with canned
+figures, and logs each one.
 Listens on $ADDR (127.0.0.1):443 with the certificate made by scripts/fake-services (standard library only)."""
 
 import json
@@ -14,6 +15,9 @@ from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 STATE = os.environ["STATE"]
 CLAUDE_KEY = os.environ["CLAUDE_KEY"]
 CHATGPT_KEY = os.environ["CHATGPT_KEY"]
+CLAUDE_CODE_TOKEN = os.environ["CLAUDE_CODE_TOKEN"]
+CODEX_TOKEN = os.environ["CODEX_TOKEN"]
+CODEX_ACCOUNT = os.environ["CODEX_ACCOUNT"]
 ACCESS_TOKEN = "quotabar-lab-access-token"
 ORG = "00000000-0000-4000-8000-00000000c1a0"
 # percent used (session, weekly); the appcast's build (1 = the running build: no update offered)
@@ -140,13 +144,20 @@ class Handler(BaseHTTPRequestHandler):
                                          "memberships": [{"organization": {"uuid": ORG, "name": "Lab"}}]})
             if path == "/api/organizations/%s/usage" % ORG:
                 return self.answer(200, claude_usage())
+        elif host == "api.anthropic.com" and path == "/api/oauth/usage":
+            if (self.headers.get("Authorization") != "Bearer " + CLAUDE_CODE_TOKEN
+                    or self.headers.get("anthropic-beta") != "oauth-2025-04-20"):
+                return self.answer(401, {"error": {"type": "authentication_error"}})
+            return self.answer(200, claude_usage())
         elif host == "chatgpt.com":
             if path == "/api/auth/session":
                 if jar.get("__Secure-next-auth.session-token") != CHATGPT_KEY:
                     return self.answer(200, {})
                 return self.answer(200, {"accessToken": ACCESS_TOKEN, "user": {"email": "lab@example.invalid"}})
             if path == "/backend-api/wham/usage":
-                if self.headers.get("Authorization") != "Bearer " + ACCESS_TOKEN:
+                codex = (self.headers.get("Authorization") == "Bearer " + CODEX_TOKEN
+                         and self.headers.get("ChatGPT-Account-Id") == CODEX_ACCOUNT)
+                if self.headers.get("Authorization") != "Bearer " + ACCESS_TOKEN and not codex:
                     return self.answer(401, {"detail": "Unauthorized"})
                 return self.answer(200, chatgpt_usage())
         elif host == "quotabar.app" and path == "/appcast.xml":
@@ -161,7 +172,8 @@ def main():
     address = os.environ.get("ADDR", "127.0.0.1")
     server = ThreadingHTTPServer((address, 443), Handler)
     server.socket = context.wrap_socket(server.socket, server_side=True)
-    print("serving", ", ".join(["claude.ai", "chatgpt.com", "quotabar.app"]), "on %s:443" % address, flush=True)
+    print("serving", ", ".join(["claude.ai", "chatgpt.com", "quotabar.app", "api.anthropic.com"]),
+          "on %s:443" % address, flush=True)
     server.serve_forever()
 
 

@@ -8,6 +8,7 @@ QUOTABAR_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libicu-dev librsvg2-bin
     dbus fonts-dejavu-core
+    qtkeychain-qt6-dev gnome-keyring libsecret-tools
 )
 
 # Installs whatever of the list is missing, without asking.

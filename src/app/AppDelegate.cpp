@@ -13,8 +13,8 @@
 #include "platform/qt/QtNetworkPathMonitor.h"
 #include "statusbar/PanelPresenter.h"
 #include "statusbar/StatusBarController.h"
-#include "usage/OpenAIUsageFetcher.h"
-#include "usage/UsageFetcher.h"
+#include "usage/UsageData.h"
+#include "usage/UsageSource.h"
 
 
 AppDelegate::AppDelegate(QObject *parent)
@@ -35,8 +35,8 @@ void AppDelegate::applicationDidFinishLaunching()
     m_statusBarController = new StatusBarController(
         StatusBarServices{
             AppSettings::shared(),
-            UsageFetcher::shared(),
-            OpenAIUsageFetcher::shared(),
+            SharedInstances::claudeUsage(),
+            SharedInstances::openAIUsage(),
             SharedInstances::notifications(),
             SharedInstances::scheduler(),
             SharedInstances::clock(),

@@ -7,11 +7,15 @@
 #include "app/LaunchAtLoginHelper.h"
 #include "app/Notifications.h"
 #include "BuildInfo.h"
+#include "credentials/CredentialSource.h"
+#include "credentials/CredentialStore.h"
 #include "history/HistoryWindowController.h"
 #include "notify/Notifier.h"
 #include "pace/PaceTracker.h"
 #include "platform/linux/FreedesktopNotifications.h"
 #include "platform/qt/DesktopUrlOpener.h"
+#include "platform/qt/FileChangeWatch.h"
+#include "platform/qt/KeychainSecretStore.h"
 #include "platform/qt/MessageBoxAlerts.h"
 #include "platform/qt/NetworkTransport.h"
 #include "platform/qt/QtScheduler.h"
@@ -23,18 +27,27 @@
 #include "preferences/PreferencesWindowController.h"
 #include "statusbar/StatusBarController.h"
 #include "update/UpdateChecker.h"
+#include "usage/ChosenSource.h"
 #include "usage/HTTPClient.h"
 #include "usage/OpenAIUsageFetcher.h"
+#include "usage/SignInTools.h"
 #include "usage/UsageFetcher.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace {
+
+const QString applicationId = QStringLiteral("app.quotabar.Quotabar");
 
 // Qt objects are children of the application object and end with it; the rest end at exit.
 struct Platform
 {
-    SettingsDefaultsStore defaults{SettingsDefaultsStore::defaultFilePath()};
+    SettingsDefaultsStore settingsFile{SettingsDefaultsStore::defaultFilePath()};
+    KeychainSecretStore *keyring = new KeychainSecretStore(applicationId, QCoreApplication::instance());
+    // Every setting lives in the file; the credentials in the keyring when one answers.
+    CredentialStore *defaults = new CredentialStore(
+        settingsFile, keyring, {DefaultsKeys::sessionKey, DefaultsKeys::openAISessionKey}, QCoreApplication::instance());
     SystemClock clock;
     QtScheduler *scheduler = new QtScheduler(QCoreApplication::instance());
     NotificationCenter *notifications = new NotificationCenter(QCoreApplication::instance());
@@ -52,6 +65,8 @@ struct Platform
                                         .requestTimeout = std::chrono::seconds(60),
                                         .sameOriginRedirectsOnly = false},
                              QCoreApplication::instance());
+
+    Platform() { defaults->load(); }
 };
 
 Platform &platform()
@@ -65,13 +80,57 @@ FetcherServices fetcherServices()
     return {SharedInstances::defaults(), HTTPClient::session(), SharedInstances::scheduler(), SharedInstances::clock()};
 }
 
+QString environmentValue(const char *name)
+{
+    return qEnvironmentVariable(name);
+}
+
+// Usage through the sign-ins of the Claude Code and Codex command-line tools.
+SignInUsageFetcher<UsageData> &claudeCodeFetcher()
+{
+    static auto *instance = new SignInUsageFetcher<UsageData>(
+        SignInTools::anthropicAPI, SignInTools::claudeCode(environmentValue), fetcherServices(), QCoreApplication::instance());
+    return *instance;
+}
+
+SignInUsageFetcher<OpenAIUsageData> &codexFetcher()
+{
+    static auto *instance = new SignInUsageFetcher<OpenAIUsageData>(
+        SignInTools::chatGPT, SignInTools::codex(environmentValue), fetcherServices(), QCoreApplication::instance());
+    return *instance;
+}
+
+// Watches both sign-in files, so that a token the tool has renewed is used at once.
+FileChangeWatch &signInWatch()
+{
+    static auto *instance = new FileChangeWatch({claudeCodeFetcher().filePath(), codexFetcher().filePath()},
+                                                QCoreApplication::instance());
+    return *instance;
+}
+
 } // namespace
 
 namespace SharedInstances {
 
+UsageSource<UsageData> &claudeUsage()
+{
+    static ChosenSource<UsageData> instance(UsageFetcher::shared(), claudeCodeFetcher(), [] {
+        return CredentialSource::claude(defaults()) == CredentialSource::claudeCode;
+    });
+    return instance;
+}
+
+UsageSource<OpenAIUsageData> &openAIUsage()
+{
+    static ChosenSource<OpenAIUsageData> instance(OpenAIUsageFetcher::shared(), codexFetcher(), [] {
+        return CredentialSource::openAI(defaults()) == CredentialSource::codex;
+    });
+    return instance;
+}
+
 DefaultsStore &defaults()
 {
-    return platform().defaults;
+    return *platform().defaults;
 }
 
 Clock &clock()
@@ -121,6 +180,20 @@ void followUsage(StatusBarController &controller)
                                   &controller);
     notifier->follow(controller);
     paceTracker().follow(controller);
+    QObject::connect(&signInWatch(), &FileChangeWatch::changed, &controller, [](const QString &path) {
+        if (path == claudeCodeFetcher().filePath() && CredentialSource::claude(defaults()) == CredentialSource::claudeCode)
+            claudeUsage().fetchUsage();
+        if (path == codexFetcher().filePath() && CredentialSource::openAI(defaults()) == CredentialSource::codex)
+            openAIUsage().fetchUsage();
+    });
+    // A ChatGPT credential that only the keyring knew was not there when the controller started.
+    if (!defaults().isLoaded()) {
+        const bool fetchedAtStart = controller.hasOpenAIToken();
+        QObject::connect(platform().defaults, &CredentialStore::loaded, &controller, [&controller, fetchedAtStart] {
+            if (!fetchedAtStart && controller.hasOpenAIToken())
+                openAIUsage().fetchUsage();
+        });
+    }
 }
 
 PaceTracker &paceTracker()
@@ -177,11 +250,20 @@ PreferencesWindowController &PreferencesWindowController::shared()
             AppSettings::shared(),
             SharedInstances::notifications(),
             SharedInstances::scheduler(),
-            [] { UsageFetcher::shared().fetchUsage(); },
-            [] { OpenAIUsageFetcher::shared().fetchUsage(); },
+            [] { SharedInstances::claudeUsage().fetchUsage(); },
+            [] { SharedInstances::openAIUsage().fetchUsage(); },
             [](const QUrl &url) { SharedInstances::urlOpener().open(url); },
+            [](const QString &defaultsKey) {
+                return CredentialStore::locationText(platform().defaults->location(defaultsKey));
+            },
+            [](const QString &source) {
+                return QFileInfo::exists(source == CredentialSource::claudeCode ? claudeCodeFetcher().filePath()
+                                                                                : codexFetcher().filePath());
+            },
         },
         QCoreApplication::instance());
+    QObject::connect(platform().defaults, &CredentialStore::locationsChanged, model, &PreferencesModel::changed);
+    QObject::connect(&signInWatch(), &FileChangeWatch::changed, model, &PreferencesModel::changed);
     static auto *instance = new PreferencesWindowController(*model, QCoreApplication::instance());
     return *instance;
 }

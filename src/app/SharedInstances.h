@@ -9,6 +9,10 @@ class Scheduler;
 class StatusBarController;
 class UrlOpener;
 struct StatusBarCommands;
+struct OpenAIUsageData;
+struct UsageData;
+template<typename Record>
+class UsageSource;
 
 // The platform services of the running application, each created once on first use.
 namespace SharedInstances {
@@ -18,6 +22,9 @@ Scheduler &scheduler();
 NotificationCenter &notifications();
 LoginItems &loginItems();
 UrlOpener &urlOpener();
+// Each provider's usage from the source chosen in Preferences: session key or sign-in.
+UsageSource<UsageData> &claudeUsage();
+UsageSource<OpenAIUsageData> &openAIUsage();
 // The commands the panel menu leads to: windows, update checks, quitting.
 const StatusBarCommands &commands();
 // Notices and the pace history follow the records the controller receives.

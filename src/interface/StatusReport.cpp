@@ -85,7 +85,7 @@ QString state(const std::optional<ProviderUsage> &usage, bool expired)
 }
 
 QJsonObject provider(const QString &name, bool shown, const std::optional<ProviderUsage> &usage, bool expired,
-                     const TitleModel &title, Provider which, const QDateTime &now)
+                     const QString &source, const TitleModel &title, Provider which, const QDateTime &now)
 {
     const bool usable = usage && usage->usable();
     const ProviderUsage values = usable ? *usage : ProviderUsage{};
@@ -107,6 +107,7 @@ QJsonObject provider(const QString &name, bool shown, const std::optional<Provid
         {QStringLiteral("state"), state(usage, expired)},
         {QStringLiteral("error"), usage ? orNull(usage->error) : QJsonValue()},
         {QStringLiteral("credentialExpired"), expired},
+        {QStringLiteral("source"), source},
         {QStringLiteral("fetchedAt"), usage ? instant(usage->fetchedAt) : QJsonValue()},
         {QStringLiteral("session"), window(values.sessionPercentage, values.sessionResetAt, values.sessionLabel, now)},
         {QStringLiteral("weekly"), window(values.weeklyPercentage, values.weeklyResetAt, values.weeklyLabel, now)},
@@ -213,9 +214,9 @@ QJsonObject build(const StatusInputs &inputs)
         {QStringLiteral("providers"),
          QJsonObject{
              {QStringLiteral("claude"), provider(QStringLiteral("Claude"), in.showClaude, in.claude,
-                                                 inputs.claudeSessionExpired, title, Provider::claude, in.now)},
+                                                 inputs.claudeSessionExpired, inputs.claudeSource, title, Provider::claude, in.now)},
              {QStringLiteral("chatgpt"), provider(QStringLiteral("ChatGPT"), in.showOpenAI, in.openAI,
-                                                  inputs.openAISessionExpired, title, Provider::openAI, in.now)},
+                                                  inputs.openAISessionExpired, inputs.openAISource, title, Provider::openAI, in.now)},
          }},
     };
     const auto [name, lowest] = level(status);

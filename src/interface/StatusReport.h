@@ -11,6 +11,9 @@ struct StatusInputs
     TitleInputs title;
     bool claudeSessionExpired = false;
     bool openAISessionExpired = false;
+    // Where each provider's usage comes from: "sessionKey", "claudeCode" or "codex".
+    QString claudeSource = QStringLiteral("sessionKey");
+    QString openAISource = QStringLiteral("sessionKey");
 };
 
 // The figures as other programs read them: one JSON document (its schema is in the README,

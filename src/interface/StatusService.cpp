@@ -2,6 +2,7 @@
 
 #include "app/AppSettings.h"
 #include "app/Notifications.h"
+#include "credentials/CredentialSource.h"
 #include "platform/Clock.h"
 #include "statusbar/StatusBarController.h"
 
@@ -37,6 +38,8 @@ QJsonObject StatusService::status() const
         },
         settings.claudeSessionExpired(),
         settings.openAISessionExpired(),
+        CredentialSource::claude(settings.defaults()),
+        CredentialSource::openAI(settings.defaults()),
     });
 }
 

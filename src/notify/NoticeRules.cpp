@@ -1,5 +1,6 @@
 #include "NoticeRules.h"
 
+#include "credentials/CredentialSource.h"
 #include "pace/DurationText.h"
 #include "platform/Clock.h"
 #include "statusbar/TitleModel.h"
@@ -42,8 +43,11 @@ Notice availableNotice(const QString &tag, Provider provider, const QString &nam
             QStringLiteral("The limit has reset; the full allowance is back.")};
 }
 
-Notice expiredNotice(Provider provider)
+Notice expiredNotice(Provider provider, const QString &source)
 {
+    if (const auto signIn = CredentialSource::tool(source))
+        return {tag(provider, QStringLiteral("key")), QStringLiteral("%1 sign-in expired").arg(signIn->name),
+                QStringLiteral("Run %1 to sign in again.").arg(signIn->command), false};
     if (provider == Provider::claude)
         return {tag(provider, QStringLiteral("key")), QStringLiteral("Claude session key expired"),
                 QStringLiteral("Paste a new sessionKey in Preferences."), true};
@@ -165,12 +169,12 @@ std::optional<QDateTime> NoticeRules::nextDue() const
 }
 
 std::optional<Notice> NoticeRules::expiredSet(Provider provider, bool expired, bool keyStored,
-                                              const NoticeSettings &settings)
+                                              const NoticeSettings &settings, const QString &source)
 {
     bool &known = m_expired[static_cast<std::size_t>(provider)];
     const bool turned = expired && !known;
     known = expired;
     if (turned && keyStored && settings.expired && settings.shown(provider))
-        return expiredNotice(provider);
+        return expiredNotice(provider, source);
     return std::nullopt;
 }

@@ -57,7 +57,9 @@ public:
     };
 
     // The provider's credential was marked expired (or not): a notice once per expiry, when a key is stored.
-    std::optional<Notice> expiredSet(Provider provider, bool expired, bool keyStored, const NoticeSettings &settings);
+    // `source` says where the refused credential came from ("sessionKey", "claudeCode", "codex").
+    std::optional<Notice> expiredSet(Provider provider, bool expired, bool keyStored, const NoticeSettings &settings,
+                                     const QString &source = QStringLiteral("sessionKey"));
 
     // The used-up windows whose reset instant has passed with no new record yet: each is said once.
     QList<Notice> due(const NoticeSettings &settings);

@@ -3,6 +3,7 @@
 #include "app/AppSettings.h"
 #include "app/DefaultsKeys.h"
 #include "platform/Clock.h"
+#include "credentials/CredentialSource.h"
 #include "platform/DefaultsStore.h"
 #include "platform/DesktopNotifications.h"
 #include "statusbar/StatusBarController.h"
@@ -67,9 +68,12 @@ NoticeSettings Notifier::noticeSettings() const
 
 void Notifier::expiredSet(Provider provider, bool expired)
 {
+    const DefaultsStore &defaults = m_services.settings.defaults();
     const QString &key = provider == Provider::claude ? DefaultsKeys::sessionKey : DefaultsKeys::openAISessionKey;
-    const bool keyStored = !m_services.settings.defaults().string(key).value_or(QString()).isEmpty();
-    if (const auto notice = m_rules.expiredSet(provider, expired, keyStored, noticeSettings()))
+    const QString source = provider == Provider::claude ? CredentialSource::claude(defaults) : CredentialSource::openAI(defaults);
+    // A sign-in of a command-line tool counts as a stored credential.
+    const bool keyStored = source != CredentialSource::sessionKey || !defaults.string(key).value_or(QString()).isEmpty();
+    if (const auto notice = m_rules.expiredSet(provider, expired, keyStored, noticeSettings(), source))
         show(*notice);
 }
 

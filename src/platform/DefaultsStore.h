@@ -3,6 +3,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
 #include <optional>
 
 // The per-user key-value store every persisted setting and credential lives in.
@@ -17,6 +18,12 @@ public:
     // Stores the value and writes it through to persistent storage at once.
     virtual void setObject(const QString &key, const QVariant &value) = 0;
     virtual void remove(const QString &key) = 0;
+
+    // Whether every value can be read yet: a store whose credentials sit in a keyring learns
+    // them asynchronously, after start.
+    virtual bool isLoaded() const { return true; }
+    // Runs `then` once every value can be read: at once if it can now, otherwise later.
+    virtual void whenLoaded(std::function<void()> then) { then(); }
 
     // A stored string; absent for a missing key or a value of another type.
     std::optional<QString> string(const QString &key) const;

@@ -16,6 +16,7 @@ struct HttpRequest
 {
     QUrl url;
     QList<HeaderField> headers; // sent in this order
+    bool followsRedirects = true; // false: a redirect is answered as it came, its target never asked
 };
 
 // What came back for one request: a transport failure, or a status with its header fields and body.

@@ -11,10 +11,30 @@ CredentialTest::CredentialTest(Provider provider, Services services, QObject *pa
     , m_provider(std::move(provider))
     , m_services(services)
 {
+    takeStored();
+    // A keyring may answer after the window opened; what the user typed meanwhile stays.
+    if (!m_services.defaults.isLoaded()) {
+        m_services.defaults.whenLoaded([self = QPointer(this)] {
+            if (!self || !self->m_text.isEmpty() || self->m_isTesting)
+                return;
+            self->takeStored();
+            emit self->changed();
+        });
+    }
+}
+
+void CredentialTest::takeStored()
+{
     const std::optional<QString> stored = m_services.defaults.string(m_provider.defaultsKey);
     m_text = stored.value_or(QString());
-    if (stored)
+    if (stored || usesSignIn())
         m_status = m_provider.isExpired() ? StatusBadge::error(expiredText) : StatusBadge::ok(connectedText);
+}
+
+QString CredentialTest::storageNote() const
+{
+    const bool stored = !m_services.defaults.string(m_provider.defaultsKey).value_or(QString()).isEmpty();
+    return stored && m_provider.storageNote ? m_provider.storageNote() : QString();
 }
 
 QString CredentialTest::trimmed(const QString &text)
@@ -47,8 +67,47 @@ void CredentialTest::saveAndTest()
     const QString credential = trimmed(m_text);
     if (credential.isEmpty())
         return;
+    if (usesSignIn())
+        m_services.defaults.remove(m_provider.signIn->sourceKey); // a key saved is a key to use
     m_services.defaults.setString(m_provider.defaultsKey, credential);
     triggerTest(testingText);
+}
+
+bool CredentialTest::usesSignIn() const
+{
+    return m_provider.signIn && m_services.defaults.string(m_provider.signIn->sourceKey) == m_provider.signIn->source;
+}
+
+QString CredentialTest::signInOffer() const
+{
+    if (!m_provider.signIn || usesSignIn() || !m_provider.signIn->found())
+        return {};
+    return QStringLiteral("Found your %1 sign-in — use it").arg(m_provider.signIn->toolName);
+}
+
+QString CredentialTest::signInInUse() const
+{
+    return usesSignIn() ? QStringLiteral("Using your %1 sign-in").arg(m_provider.signIn->toolName) : QString();
+}
+
+void CredentialTest::useSignIn()
+{
+    if (!m_provider.signIn)
+        return;
+    m_services.defaults.setString(m_provider.signIn->sourceKey, m_provider.signIn->source);
+    triggerTest(testingText);
+}
+
+void CredentialTest::useSessionKey()
+{
+    if (!usesSignIn())
+        return;
+    m_services.defaults.remove(m_provider.signIn->sourceKey);
+    m_status.reset();
+    if (!m_services.defaults.string(m_provider.defaultsKey).value_or(QString()).isEmpty())
+        m_status = StatusBadge::ok(connectedText);
+    emit changed();
+    m_services.notifications.post(Notifications::settingsChanged);
 }
 
 void CredentialTest::triggerTest(const QString &pendingMessage)

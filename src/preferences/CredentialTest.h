@@ -32,6 +32,15 @@ public:
     static inline const QString connectedText = QStringLiteral("Connected");
     static inline const QString expiredText = QStringLiteral("Session expired - check your key");
 
+    // A command-line tool whose own sign-in can stand in for the session key.
+    struct SignInChoice
+    {
+        QString toolName;           // "Claude Code" or "Codex"
+        QString sourceKey;          // the defaults key that holds the choice
+        QString source;             // the value that chooses the sign-in
+        std::function<bool()> found; // whether the tool's sign-in file exists
+    };
+
     struct Provider
     {
         QString defaultsKey;                   // "sessionKey" or "openAISessionKey"
@@ -39,6 +48,8 @@ public:
         std::function<bool()> isExpired;       // the stored expired flag
         std::function<void()> clearExpired;    // sets that flag to false
         std::function<void()> fetchUsage;      // starts one fetch of the shared fetcher
+        std::function<QString()> storageNote;  // where a stored credential is kept, in words
+        std::optional<SignInChoice> signIn;
     };
     struct Services
     {
@@ -55,6 +66,14 @@ public:
     const QString &text() const { return m_text; }
     bool isTesting() const { return m_isTesting; }
     const std::optional<StatusBadge> &status() const { return m_status; }
+    // Where the stored credential is kept; empty when none is stored.
+    QString storageNote() const;
+    // Whether usage comes from the command-line tool's sign-in rather than the session key.
+    bool usesSignIn() const;
+    // "Found your … sign-in — use it" while it can be chosen; empty otherwise.
+    QString signInOffer() const;
+    // "Using your … sign-in" while it is in use; empty otherwise.
+    QString signInInUse() const;
     // "Test" is offered for a non-empty trimmed text while no test runs.
     bool canTest() const;
 
@@ -62,6 +81,10 @@ public:
     // Stores the trimmed text and tests it; an empty trimmed text does nothing.
     void saveAndTest();
     void triggerTest(const QString &pendingMessage);
+    // One click on the offer: use the tool's sign-in from now on, and test it.
+    void useSignIn();
+    // Back to the session key.
+    void useSessionKey();
     // The remove-key button: forgets the stored credential.
     void removeKey();
     // The expiry watch: an announced `true` marks a stored credential expired unless an error shows.
@@ -74,6 +97,7 @@ signals:
     void changed();
 
 private:
+    void takeStored();
     void finish(const QVariantMap &userInfo);
     void stopObserving();
 

@@ -3,6 +3,7 @@
 #include "app/AppSettings.h"
 #include "app/DefaultsKeys.h"
 #include "app/Notifications.h"
+#include "credentials/CredentialSource.h"
 
 PreferencesModel::PreferencesModel(Services services, QObject *parent)
     : QObject(parent)
@@ -14,6 +15,8 @@ PreferencesModel::PreferencesModel(Services services, QObject *parent)
               [this] { return m_services.settings.claudeSessionExpired(); },
               [this] { m_services.settings.setClaudeSessionExpired(false); },
               m_services.fetchClaude,
+              [this] { return m_services.storageNote ? m_services.storageNote(DefaultsKeys::sessionKey) : QString(); },
+              signInChoice(QStringLiteral("Claude Code"), CredentialSource::claudeKey, CredentialSource::claudeCode),
           },
           CredentialTest::Services{m_services.settings.defaults(), m_services.notifications, m_services.scheduler},
           this)
@@ -24,6 +27,8 @@ PreferencesModel::PreferencesModel(Services services, QObject *parent)
               [this] { return m_services.settings.openAISessionExpired(); },
               [this] { m_services.settings.setOpenAISessionExpired(false); },
               m_services.fetchOpenAI,
+              [this] { return m_services.storageNote ? m_services.storageNote(DefaultsKeys::openAISessionKey) : QString(); },
+              signInChoice(QStringLiteral("Codex"), CredentialSource::openAIKey, CredentialSource::codex),
           },
           CredentialTest::Services{m_services.settings.defaults(), m_services.notifications, m_services.scheduler},
           this)
@@ -37,6 +42,13 @@ PreferencesModel::PreferencesModel(Services services, QObject *parent)
     connect(&settings, &AppSettings::changed, this, &PreferencesModel::changed);
     connect(&m_claude, &CredentialTest::changed, this, &PreferencesModel::changed);
     connect(&m_openAI, &CredentialTest::changed, this, &PreferencesModel::changed);
+}
+
+CredentialTest::SignInChoice PreferencesModel::signInChoice(const QString &toolName, const QString &sourceKey,
+                                                           const QString &source)
+{
+    return {toolName, sourceKey, source,
+            [this, source] { return m_services.signInFound && m_services.signInFound(source); }};
 }
 
 template<typename T>

@@ -38,6 +38,8 @@ public:
         std::function<void()> fetchClaude;
         std::function<void()> fetchOpenAI;
         std::function<void(const QUrl &)> openUrl;
+        std::function<QString(const QString &defaultsKey)> storageNote; // where a credential is kept
+        std::function<bool(const QString &source)> signInFound; // a command-line tool's sign-in file exists
     };
 
     explicit PreferencesModel(Services services, QObject *parent = nullptr);
@@ -71,6 +73,7 @@ signals:
     void changed();
 
 private:
+    CredentialTest::SignInChoice signInChoice(const QString &toolName, const QString &sourceKey, const QString &source);
     // Stores a new value through the settings, then tells the application; an equal value does nothing.
     template<typename T>
     void change(T (AppSettings::*current)() const, void (AppSettings::*store)(T), T value);

@@ -21,6 +21,17 @@ using namespace PreferencesStyles;
 
 namespace {
 
+// A flat button in caption type that reads as a link.
+QPushButton *linkButton(const QString &text, QWidget *parent)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setFlat(true);
+    button->setFont(captionFont());
+    button->setCursor(Qt::PointingHandCursor);
+    button->setStyleSheet(QStringLiteral("QPushButton { border: none; padding: 0; color: palette(link); }"));
+    return button;
+}
+
 constexpr int logoSize = 17;
 constexpr int pickerWidth = 180;
 
@@ -190,6 +201,20 @@ QWidget *PreferencesView::credentialBlock(const ProviderLook &look, CredentialTe
     controls.testButton = new QPushButton(QStringLiteral("Test"), block);
     fieldRow->addWidget(controls.testButton);
     layout->addLayout(fieldRow);
+    controls.storage = new QLabel(block);
+    controls.storage->setFont(captionFont());
+    controls.storage->setForegroundRole(QPalette::PlaceholderText);
+    layout->addWidget(controls.storage);
+
+    auto *signInRow = new QHBoxLayout;
+    signInRow->setSpacing(6);
+    controls.signInInUse = new QLabel(block);
+    controls.signInInUse->setFont(captionFont());
+    signInRow->addWidget(controls.signInInUse);
+    controls.signInChoice = linkButton(QString(), block);
+    signInRow->addWidget(controls.signInChoice);
+    signInRow->addStretch(1);
+    layout->addLayout(signInRow);
 
     auto *statusRow = new QHBoxLayout;
     statusRow->setSpacing(0);
@@ -205,11 +230,7 @@ QWidget *PreferencesView::credentialBlock(const ProviderLook &look, CredentialTe
     statusRow->addSpacing(4);
     statusRow->addWidget(controls.removeKey);
     statusRow->addStretch(1);
-    controls.keyHelp = new QPushButton(look.keyHelpText, block);
-    controls.keyHelp->setFlat(true);
-    controls.keyHelp->setFont(captionFont());
-    controls.keyHelp->setCursor(Qt::PointingHandCursor);
-    controls.keyHelp->setStyleSheet(QStringLiteral("QPushButton { border: none; padding: 0; color: palette(link); }"));
+    controls.keyHelp = linkButton(look.keyHelpText, block);
     statusRow->addWidget(controls.keyHelp);
     layout->addLayout(statusRow);
 
@@ -221,6 +242,12 @@ QWidget *PreferencesView::credentialBlock(const ProviderLook &look, CredentialTe
     });
     connect(controls.testButton, &QPushButton::clicked, &test, &CredentialTest::saveAndTest);
     connect(controls.removeKey, &QToolButton::clicked, &test, &CredentialTest::removeKey);
+    connect(controls.signInChoice, &QPushButton::clicked, &test, [&test] {
+        if (test.usesSignIn())
+            test.useSessionKey();
+        else
+            test.useSignIn();
+    });
     connect(controls.keyHelp, &QPushButton::clicked, this, std::move(openKeyHelp));
     controls.credentialBlock = block;
     return block;
@@ -236,9 +263,19 @@ void PreferencesView::syncProvider(const CredentialTest &test, ProviderControls 
         controls.field->setText(test.text());
     }
     controls.testButton->setEnabled(test.canTest());
+    const QString storage = test.storageNote();
+    controls.storage->setText(storage);
+    controls.storage->setVisible(!storage.isEmpty() && !test.usesSignIn());
+    const QString inUse = test.signInInUse();
+    controls.signInInUse->setText(inUse);
+    controls.signInInUse->setVisible(!inUse.isEmpty());
+    const QString choice = inUse.isEmpty() ? test.signInOffer() : QStringLiteral("Use a session key instead");
+    controls.signInChoice->setText(choice);
+    controls.signInChoice->setVisible(!choice.isEmpty());
     const auto &status = test.status();
     controls.status->setVisible(status.has_value());
-    controls.removeKey->setVisible(status && status->kind == StatusBadge::Kind::ok);
+    // With a sign-in in use there is no key of ours to remove.
+    controls.removeKey->setVisible(status && status->kind == StatusBadge::Kind::ok && !test.usesSignIn());
     if (status) {
         controls.status->setText(status->text);
         setTextColour(controls.status, status->kind == StatusBadge::Kind::ok ? okColor(palette()) : errorColor(palette()));

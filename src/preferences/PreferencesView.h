@@ -28,6 +28,9 @@ public:
         QWidget *credentialBlock = nullptr;
         QLineEdit *field = nullptr;
         QPushButton *testButton = nullptr;
+        QLabel *storage = nullptr; // where the stored key is kept
+        QLabel *signInInUse = nullptr;
+        QPushButton *signInChoice = nullptr; // "Found your … sign-in — use it" or back to the key
         QLabel *status = nullptr;
         QToolButton *removeKey = nullptr;
         QPushButton *keyHelp = nullptr;

@@ -3,6 +3,7 @@
 #include "app/AppSettings.h"
 #include "app/DefaultsKeys.h"
 #include "app/Notifications.h"
+#include "credentials/CredentialSource.h"
 #include "platform/Clock.h"
 #include "platform/DefaultsStore.h"
 #include "statusbar/TitleView.h"
@@ -128,7 +129,9 @@ void StatusBarController::installFetcherCallbacks()
 
 bool StatusBarController::hasOpenAIToken() const
 {
-    return !m_services.settings.defaults().string(DefaultsKeys::openAISessionKey).value_or(QString()).isEmpty();
+    const DefaultsStore &defaults = m_services.settings.defaults();
+    return CredentialSource::openAI(defaults) == CredentialSource::codex
+        || !defaults.string(DefaultsKeys::openAISessionKey).value_or(QString()).isEmpty();
 }
 
 void StatusBarController::refreshNow()
@@ -299,6 +302,9 @@ void StatusBarController::menuWillOpen()
 void StatusBarController::refreshMenuContent()
 {
     const QDateTime now = m_services.clock.now();
-    m_menu.showClaude(ProviderUsage::from(m_currentUsage), now);
-    m_menu.showOpenAI(hasOpenAIToken(), ProviderUsage::from(m_currentOpenAIUsage), now);
+    const DefaultsStore &defaults = m_services.settings.defaults();
+    m_menu.showClaude(ProviderUsage::from(m_currentUsage), now,
+                      CredentialSource::expiredText(CredentialSource::claude(defaults)));
+    m_menu.showOpenAI(hasOpenAIToken(), ProviderUsage::from(m_currentOpenAIUsage), now,
+                      CredentialSource::expiredText(CredentialSource::openAI(defaults)));
 }

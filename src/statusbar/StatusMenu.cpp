@@ -218,18 +218,19 @@ void StatusMenu::activate(ItemId id)
         target.action();
 }
 
-void StatusMenu::showClaude(const std::optional<ProviderUsage> &usage, const QDateTime &now)
+void StatusMenu::showClaude(const std::optional<ProviderUsage> &usage, const QDateTime &now, const QString &expiredText)
 {
-    showRows(Provider::claude, true, usage, now);
+    showRows(Provider::claude, true, expiredText, usage, now);
     emit changed();
 }
 
-void StatusMenu::showOpenAI(bool shown, const std::optional<ProviderUsage> &usage, const QDateTime &now)
+void StatusMenu::showOpenAI(bool shown, const std::optional<ProviderUsage> &usage, const QDateTime &now,
+                            const QString &expiredText)
 {
     for (const ItemId id : {openAISeparator, openAIHeaderItem, openAISessionItem, openAIWeeklyItem, openAIUpdatedItem})
         edit(id).visible = shown;
     if (shown) {
-        showRows(Provider::openAI, shown, usage, now);
+        showRows(Provider::openAI, shown, expiredText, usage, now);
     } else {
         for (int i = 0; i < LimitWindows::maxExtraRows; ++i)
             edit(static_cast<ItemId>(openAIExtraItem + i)).visible = false;
@@ -237,7 +238,8 @@ void StatusMenu::showOpenAI(bool shown, const std::optional<ProviderUsage> &usag
     emit changed();
 }
 
-void StatusMenu::showRows(Provider provider, bool shown, const std::optional<ProviderUsage> &usage,
+void StatusMenu::showRows(Provider provider, bool shown, const QString &expiredText,
+                          const std::optional<ProviderUsage> &usage,
                           const QDateTime &now)
 {
     const Group group = groupOf(provider);
@@ -266,7 +268,7 @@ void StatusMenu::showRows(Provider provider, bool shown, const std::optional<Pro
     } else {
         edit(group.session).title = QStringLiteral("Session  ") + MenuTexts::none;
         edit(group.weekly).title = QStringLiteral("Weekly  ") + MenuTexts::none;
-        updatedRow.title = MenuTexts::expired;
+        updatedRow.title = expiredText.isEmpty() ? MenuTexts::expired : expiredText;
         m_fetchedAt.erase(provider);
         updatedRow.enabled = true;
         updatedRow.style = Style::warning;

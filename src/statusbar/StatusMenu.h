@@ -81,8 +81,10 @@ public:
     void setOpen(bool open) { m_open = open; }
 
     // Rewrites one provider's rows from its latest record (absent: none yet, or cleared).
-    void showClaude(const std::optional<ProviderUsage> &usage, const QDateTime &now);
-    void showOpenAI(bool shown, const std::optional<ProviderUsage> &usage, const QDateTime &now);
+    // `expiredText` replaces the usual one when the provider's usage comes from a sign-in.
+    void showClaude(const std::optional<ProviderUsage> &usage, const QDateTime &now, const QString &expiredText = {});
+    void showOpenAI(bool shown, const std::optional<ProviderUsage> &usage, const QDateTime &now,
+                    const QString &expiredText = {});
 
     // Text added after a session or weekly row that shows a value; asked at every rewrite.
     using RowSuffix = std::function<QString(ItemId row)>;
@@ -92,7 +94,8 @@ signals:
     void changed();
 
 private:
-    void showRows(Provider provider, bool shown, const std::optional<ProviderUsage> &usage, const QDateTime &now);
+    void showRows(Provider provider, bool shown, const QString &expiredText, const std::optional<ProviderUsage> &usage,
+                  const QDateTime &now);
     qsizetype indexOf(ItemId id) const;
     Item &edit(ItemId id) { return m_items[indexOf(id)]; }
     QString suffix(ItemId row, std::optional<double> used) const

@@ -68,6 +68,19 @@ protected:
             deliverError(error.message);
     }
 
+    // True while the stored credentials are still being read: the cycle then starts once they
+    // are, rather than reporting a missing credential.
+    bool deferredUntilLoaded()
+    {
+        if (m_services.defaults.isLoaded())
+            return false;
+        m_services.defaults.whenLoaded([self = QPointer(this)] {
+            if (self)
+                self->fetchUsage();
+        });
+        return true;
+    }
+
     // The stored credential when it can be sent; otherwise the cycle's outcome is delivered
     // (needs login for a missing or empty one, `invalidMessage` for one unfit for a header).
     std::optional<QString> usableCredential(const QString &key, const QString &invalidMessage)

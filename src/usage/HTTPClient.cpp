@@ -1,6 +1,10 @@
 #include "HTTPClient.h"
 
+#include "BuildInfo.h"
+
 #include <algorithm>
+
+const QByteArray HTTPClient::ownUserAgent = QByteArrayLiteral("Quotabar/") + BuildInfo::version;
 
 HttpRequest HTTPClient::makeRequest(const QUrl &url, const HeaderField &credential, const QString &base)
 {
@@ -48,4 +52,29 @@ void HTTPClient::fetch(const QUrl &url, const HeaderField &credential, const QSt
                     [completion = std::move(completion)](const HttpResponse &response) {
                         completion(classify(response));
                     });
+}
+
+bool HTTPClient::mayCarryBearer(const QUrl &url)
+{
+    if (url.scheme() == QLatin1String("https"))
+        return true;
+    const QString host = url.host();
+    const bool loopback = host == QLatin1String("127.0.0.1") || host == QLatin1String("::1")
+        || host == QLatin1String("localhost");
+    return url.scheme() == QLatin1String("http") && loopback;
+}
+
+void HTTPClient::fetchWithBearer(const QUrl &url, const QList<HeaderField> &headers,
+                                 std::function<void(FetchResult)> completion)
+{
+    if (!mayCarryBearer(url)) {
+        completion(FetchError::parse(QStringLiteral("Refused to send a sign-in over an unencrypted connection")));
+        return;
+    }
+    HttpRequest request{url, headers, false};
+    request.headers.append({QByteArrayLiteral("Accept"), QByteArrayLiteral("application/json")});
+    request.headers.append({QByteArrayLiteral("User-Agent"), ownUserAgent});
+    m_transport.get(request, [completion = std::move(completion)](const HttpResponse &response) {
+        completion(classify(response));
+    });
 }

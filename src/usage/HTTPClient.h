@@ -12,6 +12,9 @@ public:
         "Mozilla/5.0 (Macintosh; Intel Mac OS X 10_15_7) AppleWebKit/537.36 (KHTML, like Gecko) "
         "Chrome/124.0.0.0 Safari/537.36");
 
+    // Quotabar's own identification, sent with the sign-ins of the command-line tools.
+    static const QByteArray ownUserAgent;
+
     explicit HTTPClient(HttpTransport &transport)
         : m_transport(transport)
     {
@@ -28,6 +31,12 @@ public:
 
     void fetch(const QUrl &url, const HeaderField &credential, const QString &base,
                std::function<void(FetchResult)> completion);
+
+    // GET with a bearer token: `headers` (the Authorization first), then Accept and Quotabar's own
+    // User-Agent. The token is sent over HTTPS only (plain HTTP to this machine aside) and never
+    // follows a redirect; a refused destination is reported as a failure without a request.
+    void fetchWithBearer(const QUrl &url, const QList<HeaderField> &headers, std::function<void(FetchResult)> completion);
+    static bool mayCarryBearer(const QUrl &url);
 
 private:
     HttpTransport &m_transport;

@@ -15,6 +15,8 @@ std::optional<QString> OpenAIUsageFetcher::cachedAccessToken() const
 
 void OpenAIUsageFetcher::fetchUsage()
 {
+    if (deferredUntilLoaded())
+        return;
     runCycle(false);
 }
 

@@ -15,6 +15,8 @@ std::optional<QString> UsageFetcher::cachedOrgID() const
 
 void UsageFetcher::fetchUsage()
 {
+    if (deferredUntilLoaded())
+        return;
     const std::optional<QString> sessionKey =
         usableCredential(DefaultsKeys::sessionKey, QStringLiteral("Session key contains invalid characters"));
     if (!sessionKey)

@@ -65,7 +65,7 @@ private slots:
                      "\"fetchedAt\":\"2026-12-06T12:00:00Z\",\"name\":\"ChatGPT\",\"plan\":null,\"rows\":[\"Session  90%  Session resets in 40 min.\","
                      "\"Weekly  65%  Weekly resets in 6 days\",\"Updated just now\"],\"segment\":\"%4\","
                      "\"session\":{\"countdown\":\"45m\",\"remaining\":90,\"remainingRounded\":90,\"resetPhrase\":\"Session resets in 40 min.\","
-                     "\"resetsAt\":\"2026-12-06T12:40:00Z\",\"used\":10},\"shown\":true,\"state\":\"ok\","
+                     "\"resetsAt\":\"2026-12-06T12:40:00Z\",\"used\":10},\"shown\":true,\"source\":\"sessionKey\",\"state\":\"ok\","
                      "\"weekly\":{\"countdown\":\"7d\",\"remaining\":65,\"remainingRounded\":65,\"resetPhrase\":\"Weekly resets in 6 days\","
                      "\"resetsAt\":\"2026-12-12T14:00:00Z\",\"used\":35},\"windows\":[]},"
                      "\"claude\":{\"credentialExpired\":false,\"error\":null,\"extraUsage\":null,\"fetchedAt\":\"2026-12-06T12:00:00Z\","
@@ -73,7 +73,7 @@ private slots:
                      "\"rows\":[\"Session  73%  Session resets in 2 hr.\",\"Weekly  41%  Weekly resets in 3 days\",\"Updated just now\"],"
                      "\"segment\":\"%3\",\"session\":{\"countdown\":\"3h\",\"remaining\":73,\"remainingRounded\":73,"
                      "\"resetPhrase\":\"Session resets in 2 hr.\",\"resetsAt\":\"2026-12-06T14:10:00Z\",\"used\":27},\"shown\":true,"
-                     "\"state\":\"ok\",\"weekly\":{\"countdown\":\"4d\",\"remaining\":41,\"remainingRounded\":41,"
+                     "\"source\":\"sessionKey\",\"state\":\"ok\",\"weekly\":{\"countdown\":\"4d\",\"remaining\":41,\"remainingRounded\":41,"
                      "\"resetPhrase\":\"Weekly resets in 3 days\",\"resetsAt\":\"2026-12-09T16:00:00Z\",\"used\":59},\"windows\":[]}},"
                      "\"title\":\"%5\",\"titleTooltip\":null,\"version\":1}")
                      .arg(formatId, label, claudeText, chatGPTText, title));
@@ -194,11 +194,13 @@ private slots:
     {
         StatusInputs in = inputs(DisplayFormat::both, std::nullopt, std::nullopt);
         in.openAISessionExpired = true;
+        in.openAISource = QStringLiteral("codex");
         const QJsonObject providers = StatusReport::build(in).value(QStringLiteral("providers")).toObject();
         QCOMPARE(providers.value(QStringLiteral("claude")).toObject().value(QStringLiteral("state")).toString(), "none");
         const QJsonObject openAI = providers.value(QStringLiteral("chatgpt")).toObject();
         QCOMPARE(openAI.value(QStringLiteral("state")).toString(), "expired");
         QCOMPARE(openAI.value(QStringLiteral("credentialExpired")).toBool(), true);
+        QCOMPARE(openAI.value(QStringLiteral("source")).toString(), "codex");
     }
 
     void thresholds_data()

@@ -23,6 +23,7 @@ struct Harness
     int openAIFetches = 0;
     QList<QUrl> opened;
     QStringList posted;
+    QStringList signInsFound; // the sources whose sign-in file exists
     std::unique_ptr<PreferencesModel> model;
 
     Harness()
@@ -35,7 +36,9 @@ struct Harness
     {
         model = std::make_unique<PreferencesModel>(PreferencesModel::Services{
             settings, notifications, scheduler, [this] { ++claudeFetches; }, [this] { ++openAIFetches; },
-            [this](const QUrl &url) { opened.append(url); }});
+            [this](const QUrl &url) { opened.append(url); },
+            [](const QString &) { return QStringLiteral("Stored in the keyring"); },
+            [this](const QString &source) { return signInsFound.contains(source); }});
         return *model;
     }
 
@@ -66,6 +69,31 @@ class TestPreferencesModel : public QObject
     Q_OBJECT
 
 private slots:
+    // The sign-in is offered only when its file exists, taken with one click, and given up by saving a key.
+    void signInChoice()
+    {
+        Harness h;
+        CredentialTest &claude = h.open().claude();
+        QCOMPARE(claude.signInOffer(), QString());
+        h.signInsFound = {QStringLiteral("claudeCode")};
+        QCOMPARE(claude.signInOffer(), QStringLiteral("Found your Claude Code sign-in — use it"));
+        QCOMPARE(h.model->openAI().signInOffer(), QString());
+        QCOMPARE(h.defaults.values.value(QStringLiteral("claudeSource")), QVariant()); // never chosen unasked
+
+        claude.useSignIn();
+        QCOMPARE(h.defaults.values.value(QStringLiteral("claudeSource")).toString(), QStringLiteral("claudeCode"));
+        QCOMPARE(h.claudeFetches, 1);
+        QCOMPARE(claude.signInInUse(), QStringLiteral("Using your Claude Code sign-in"));
+        QCOMPARE(claude.signInOffer(), QString());
+        QCOMPARE(claude.storageNote(), QString()); // no key stored
+
+        claude.setText(QStringLiteral("sk-pasted"));
+        claude.saveAndTest();
+        QVERIFY(!claude.usesSignIn());
+        QCOMPARE(claude.storageNote(), QStringLiteral("Stored in the keyring"));
+        QCOMPARE(claude.signInOffer(), QStringLiteral("Found your Claude Code sign-in — use it"));
+    }
+
     void initialStatus_data()
     {
         QTest::addColumn<QVariant>("stored");

@@ -334,6 +334,39 @@ private slots:
         QVERIFY(h.network.monitors[1]->cancelled);
     }
 
+    // A refused sign-in tells which tool signs in again; a Codex sign-in alone shows the ChatGPT rows.
+    void expiredSignInNamesItsTool_data()
+    {
+        QTest::addColumn<QString>("claudeSource");
+        QTest::addColumn<QString>("openAISource");
+        QTest::addColumn<QString>("claudeText");
+        QTest::addColumn<QString>("openAIText");
+        QTest::newRow("session keys") << "sessionKey" << "sessionKey" << "Session expired — check your key" << QString();
+        QTest::newRow("sign-ins") << "claudeCode" << "codex"
+                                  << "Claude Code sign-in expired — run claude to sign in again"
+                                  << "Codex sign-in expired — run codex login to sign in again";
+    }
+
+    void expiredSignInNamesItsTool()
+    {
+        QFETCH(QString, claudeSource);
+        QFETCH(QString, openAISource);
+        QFETCH(QString, claudeText);
+        QFETCH(QString, openAIText);
+        Harness h;
+        h.defaults.setString(QStringLiteral("claudeSource"), claudeSource);
+        h.defaults.setString(QStringLiteral("openAISource"), openAISource);
+        h.start();
+        h.claude.needsLogin();
+        h.openAI.needsLogin();
+        h.item.openMenu();
+        const StatusMenu &menu = h.controller->menu();
+        QCOMPARE(menu.item(StatusMenu::claudeUpdatedItem).title, claudeText);
+        QCOMPARE(menu.item(StatusMenu::openAIHeaderItem).visible, !openAIText.isEmpty());
+        if (!openAIText.isEmpty())
+            QCOMPARE(menu.item(StatusMenu::openAIUpdatedItem).title, openAIText);
+    }
+
     void menuIsRewrittenAtEachOpening()
     {
         Harness h;

@@ -108,9 +108,10 @@ void NetworkTransport::get(const HttpRequest &request, std::function<void(HttpRe
     QNetworkRequest networkRequest(request.url);
     networkRequest.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
     networkRequest.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
-    networkRequest.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                                m_limits.sameOriginRedirectsOnly ? QNetworkRequest::SameOriginRedirectPolicy
-                                                                 : QNetworkRequest::NoLessSafeRedirectPolicy);
+    const QNetworkRequest::RedirectPolicy redirects = !request.followsRedirects ? QNetworkRequest::ManualRedirectPolicy
+        : m_limits.sameOriginRedirectsOnly                                        ? QNetworkRequest::SameOriginRedirectPolicy
+                                                                                  : QNetworkRequest::NoLessSafeRedirectPolicy;
+    networkRequest.setAttribute(QNetworkRequest::RedirectPolicyAttribute, redirects);
     networkRequest.setTransferTimeout(0); // the watch below owns both time-outs
     for (const auto &[name, value] : request.headers)
         networkRequest.setRawHeader(name, value);

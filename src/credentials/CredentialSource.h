@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/DefaultsStore.h"
+
+// Where each provider's usage comes from: the pasted session key (the default) or the sign-in
+// of the provider's command-line tool, which the user chose in Preferences.
+namespace CredentialSource {
+inline const QString claudeKey = QStringLiteral("claudeSource");
+inline const QString openAIKey = QStringLiteral("openAISource");
+
+inline const QString sessionKey = QStringLiteral("sessionKey");
+inline const QString claudeCode = QStringLiteral("claudeCode");
+inline const QString codex = QStringLiteral("codex");
+
+// The command-line tool behind a sign-in source and the command that signs in again.
+struct SignInTool
+{
+    QString name;
+    QString command;
+};
+
+inline std::optional<SignInTool> tool(const QString &source)
+{
+    if (source == claudeCode)
+        return SignInTool{QStringLiteral("Claude Code"), QStringLiteral("claude")};
+    if (source == codex)
+        return SignInTool{QStringLiteral("Codex"), QStringLiteral("codex login")};
+    return std::nullopt;
+}
+
+// What the menu says when a sign-in has expired or was refused; empty for the session key.
+inline QString expiredText(const QString &source)
+{
+    const auto signIn = tool(source);
+    return signIn ? QStringLiteral("%1 sign-in expired — run %2 to sign in again").arg(signIn->name, signIn->command)
+                  : QString();
+}
+
+inline QString claude(const DefaultsStore &defaults)
+{
+    return defaults.string(claudeKey) == claudeCode ? claudeCode : sessionKey;
+}
+
+inline QString openAI(const DefaultsStore &defaults)
+{
+    return defaults.string(openAIKey) == codex ? codex : sessionKey;
+}
+}

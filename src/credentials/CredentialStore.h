@@ -1,0 +1,59 @@
+#pragma once
+
+#include "platform/DefaultsStore.h"
+#include "platform/SecretStore.h"
+
+#include <QHash>
+#include <QObject>
+#include <QStringList>
+
+// The defaults store with the credentials kept apart: in the keyring whenever one answers,
+// otherwise in the private settings file. Credentials are read once, asynchronously, and kept
+// in memory; a credential moves from the file into the keyring only once the keyring has
+// given it back unchanged, so no step can lose it.
+class CredentialStore final : public QObject, public DefaultsStore
+{
+    Q_OBJECT
+public:
+    enum class Location { loading, keyring, file };
+
+    // `keyring` may be absent (no Secret Service wanted): everything then stays in `file`.
+    CredentialStore(DefaultsStore &file, SecretStore *keyring, const QStringList &credentialKeys,
+                    QObject *parent = nullptr);
+
+    // Reads the credentials from the keyring, moving over any the file still holds.
+    void load();
+    // Where the credential under `key` is kept (a new one goes to the same place).
+    Location location(const QString &key) const;
+    // The words Preferences shows under a key field; empty while the keyring has not answered.
+    static QString locationText(Location location);
+
+    QVariant object(const QString &key) const override;
+    void setObject(const QString &key, const QVariant &value) override;
+    void remove(const QString &key) override;
+    bool isLoaded() const override;
+    void whenLoaded(std::function<void()> then) override;
+
+signals:
+    void loaded();
+    // A credential's location changed (loading ended, a keyring failed, a move finished).
+    void locationsChanged();
+
+private:
+    struct Entry
+    {
+        std::optional<QString> value;
+        Location location = Location::loading;
+        quint64 generation = 0; // counts the user's changes, so a late keyring answer cannot undo one
+    };
+
+    void settle(const QString &key, Location location);
+    // Write, read back, compare; only then take the credential out of the file.
+    void moveIntoKeyring(const QString &key, const QString &value);
+
+    DefaultsStore &m_file;
+    SecretStore *m_keyring;
+    QHash<QString, Entry> m_entries;
+    std::vector<std::function<void()>> m_waiting;
+    bool m_loaded = false;
+};

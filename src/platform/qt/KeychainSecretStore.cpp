@@ -1,0 +1,61 @@
+#include "KeychainSecretStore.h"
+
+#include <qt6keychain/keychain.h>
+
+namespace {
+
+// Starts `job` and reports its outcome once; the job deletes itself after it finished.
+void run(QKeychain::Job *job, const QString &name, SecretStore::Completion completion)
+{
+    job->setAutoDelete(true);
+    job->setInsecureFallback(false);
+    job->setKey(name);
+    QObject::connect(job, &QKeychain::Job::finished, job, [completion = std::move(completion)](QKeychain::Job *done) {
+        SecretStore::Outcome outcome;
+        switch (done->error()) {
+        case QKeychain::NoError:
+            if (auto *read = qobject_cast<QKeychain::ReadPasswordJob *>(done))
+                outcome.secret = read->textData();
+            break;
+        case QKeychain::EntryNotFound:
+            outcome.kind = SecretStore::Outcome::Kind::notFound;
+            break;
+        default:
+            outcome.kind = SecretStore::Outcome::Kind::unavailable;
+            outcome.reason = done->errorString();
+            break;
+        }
+        completion(std::move(outcome));
+    });
+    job->start();
+}
+
+} // namespace
+
+KeychainSecretStore::KeychainSecretStore(const QString &applicationId, QObject *parent)
+    : QObject(parent)
+    , m_applicationId(applicationId)
+{
+}
+
+void KeychainSecretStore::read(const QString &name, Completion completion)
+{
+    run(new QKeychain::ReadPasswordJob(m_applicationId, this), name, std::move(completion));
+}
+
+void KeychainSecretStore::write(const QString &name, const QString &secret, Completion completion)
+{
+    auto *job = new QKeychain::WritePasswordJob(m_applicationId, this);
+    job->setTextData(secret);
+    run(job, name, std::move(completion));
+}
+
+void KeychainSecretStore::remove(const QString &name, Completion completion)
+{
+    run(new QKeychain::DeletePasswordJob(m_applicationId, this), name,
+        [completion = std::move(completion)](SecretStore::Outcome outcome) {
+            if (outcome.kind == SecretStore::Outcome::Kind::notFound)
+                outcome.kind = SecretStore::Outcome::Kind::done;
+            completion(std::move(outcome));
+        });
+}

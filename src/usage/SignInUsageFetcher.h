@@ -1,0 +1,66 @@
+#pragma once
+
+#include "credentials/SignInFile.h"
+#include "usage/FetcherBase.h"
+#include "usage/LimitWindows.h"
+
+// Usage through a command-line tool's own sign-in: reads its file afresh for every cycle (so a
+// token the tool has renewed is used at once), never writes it and never renews a token itself.
+// An expired or refused token asks for a login; an expired one is never sent.
+template<typename Record>
+class SignInUsageFetcher final : public FetcherBase<Record>
+{
+public:
+    struct Tool
+    {
+        QString filePath;
+        std::function<std::optional<SignIn>(const QByteArray &)> read;
+        QString usagePath;
+        std::function<QList<HeaderField>(const SignIn &)> extraHeaders; // after the Authorization
+        std::function<Record(const QByteArray &, const QDateTime &, const ResetLabelMaker &)> record;
+    };
+
+    SignInUsageFetcher(const QString &base, Tool tool, const FetcherServices &services, QObject *parent = nullptr)
+        : FetcherBase<Record>(base, services, parent)
+        , m_tool(std::move(tool))
+    {
+    }
+
+    const QString &filePath() const { return m_tool.filePath; }
+
+    void fetchUsage() override
+    {
+        const std::optional<QByteArray> contents = SignInFile::contents(m_tool.filePath);
+        const std::optional<SignIn> signIn = contents ? m_tool.read(*contents) : std::nullopt;
+        if (!signIn || (signIn->expiresAt && *signIn->expiresAt <= this->m_services.clock.now())) {
+            this->deliverNeedsLogin();
+            return;
+        }
+        QList<HeaderField> headers{{QByteArrayLiteral("Authorization"), "Bearer " + signIn->accessToken.toUtf8()}};
+        headers += m_tool.extraHeaders(*signIn);
+        const bool safe = std::all_of(headers.cbegin(), headers.cend(), [](const HeaderField &field) {
+            return HTTPClient::isSafeHeaderValue(QString::fromUtf8(field.second));
+        });
+        if (!safe) {
+            this->deliverError(QStringLiteral("Sign-in file holds invalid characters"));
+            return;
+        }
+        this->m_services.http.fetchWithBearer(
+            QUrl(this->base + m_tool.usagePath), headers,
+            this->whileAlive([this, plan = signIn->plan](const FetchResult &result) {
+                if (const auto *error = std::get_if<FetchError>(&result)) {
+                    this->deliverFailure(*error);
+                    return;
+                }
+                Record record = m_tool.record(std::get<QByteArray>(result), this->m_services.clock.now(),
+                                              this->resetLabelMaker());
+                // The sign-in names the plan when the usage reply does not.
+                if (!record.error && !record.plan && plan)
+                    record.plan = LimitWindows::planName(*plan);
+                this->deliver(record);
+            }));
+    }
+
+private:
+    Tool m_tool;
+};
