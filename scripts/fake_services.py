@@ -119,6 +119,9 @@ def cookies(header):
     return jar
 
 
+CLOSE_EACH = os.environ.get("CLOSE_EACH") == "1"
+
+
 class Handler(BaseHTTPRequestHandler):
     protocol_version = "HTTP/1.1"
 
@@ -133,6 +136,10 @@ class Handler(BaseHTTPRequestHandler):
             self.send_header(name, value)
         self.send_header("Content-Type", kind)
         self.send_header("Content-Length", str(len(data)))
+        if CLOSE_EACH:
+            # Every request then opens a new connection, with its TLS handshake.
+            self.send_header("Connection", "close")
+            self.close_connection = True
         self.end_headers()
         self.wfile.write(data)
 

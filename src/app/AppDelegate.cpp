@@ -32,7 +32,7 @@ void AppDelegate::applicationDidFinishLaunching()
     m_statusItem = std::make_unique<PanelStatusItem>(
         SniStatusItem::Options{[ink] { return ink->color(); }, SniStatusItem::exportIconTheme(), desktop});
     m_presenter = std::make_unique<PanelPresenter>(*m_statusItem, AppSettings::shared(),
-                                                   SharedInstances::scheduler(), desktop);
+                                                   SharedInstances::scheduler(), SharedInstances::clock(), desktop);
     m_statusBarController = new StatusBarController(
         StatusBarServices{
             AppSettings::shared(),

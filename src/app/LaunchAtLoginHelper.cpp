@@ -2,6 +2,7 @@
 
 #include "platform/LoginItems.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -15,6 +16,13 @@ void setEnabled(LoginItems &loginItems, bool enabled)
         std::fputs(qPrintable(QStringLiteral("LaunchAtLogin error: %1\n").arg(*error)), stdout);
         std::fflush(stdout);
     }
+}
+
+QString command()
+{
+    const QString name = QCoreApplication::arguments().value(0);
+    return QFileInfo(name).isAbsolute() && QFileInfo(name).isExecutable() ? name
+                                                                           : QCoreApplication::applicationFilePath();
 }
 
 QString programPath(const QString &running, const QString &installed)

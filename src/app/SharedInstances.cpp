@@ -53,12 +53,15 @@ struct Platform
     QtScheduler *scheduler = new QtScheduler(QCoreApplication::instance());
     NotificationCenter *notifications = new NotificationCenter(QCoreApplication::instance());
     NetworkTransport *transport = new NetworkTransport(HttpLimits{}, QCoreApplication::instance());
-    XdgAutostart loginItems{LaunchAtLoginHelper::programPath(QCoreApplication::applicationFilePath(),
+    // The quotabar command starts this program under its own path, which login entries start too.
+    XdgAutostart loginItems{LaunchAtLoginHelper::programPath(LaunchAtLoginHelper::command(),
                                                              QString::fromLatin1(BuildInfo::installedProgram))};
     MessageBoxAlerts alerts;
     DesktopUrlOpener urlOpener;
     OsReleaseFile osRelease;
-    // The update check has a connection of its own, apart from the usage fetchers'.
+    // The update check has a connection of its own, apart from the usage fetchers'. Each transport's
+    // HTTP runs on a thread of its own, so this costs a second, mostly sleeping thread; that is fine:
+    // a slow feed never holds up a usage request, and the feed's redirect rules stay apart.
     NetworkTransport *feedTransport =
         new NetworkTransport(HttpLimits{.idleTimeout = std::chrono::seconds(60),
                                         .requestTimeout = std::chrono::seconds(60),

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 // One item in the panel: a provider's icon with its label, or the application's idle icon.
 struct StatusSegment
@@ -49,6 +50,9 @@ struct StatusMenuHandlers
     std::function<void()> aboutToShow;    // before each opening; rows may change
     std::function<void(bool)> openChanged; // the host shows or hides the menu
     std::function<void(int)> activate;     // a row was clicked
+    // A segment's tooltip text as of the moment a host reads it (its ages current), or nothing to
+    // keep the text last shown.
+    std::function<std::optional<QString>(const QString &segmentId)> toolTipNow;
 };
 
 // The application's presence in the panel: one item per segment, all opening the same menu.

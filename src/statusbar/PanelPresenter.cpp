@@ -44,21 +44,48 @@ quint32 providerColor(Provider provider)
 } // namespace PanelSegments
 
 PanelPresenter::PanelPresenter(StatusItem &item, const AppSettings &settings, Scheduler &scheduler,
-                               QString currentDesktop, QObject *parent)
+                               const Clock &clock, QString currentDesktop, QObject *parent)
     : QObject(parent)
     , m_item(item)
     , m_settings(settings)
     , m_currentDesktop(std::move(currentDesktop))
     , m_scheduler(scheduler)
+    , m_clock(clock)
 {
-    // The rows' ages change by the minute while titles may stay for the whole refresh interval.
-    m_tooltipTimer = m_scheduler.every(std::chrono::seconds(60), [this] {
-        if (!m_menu || m_menu->isOpen() || !std::holds_alternative<TitleModel>(m_shown))
-            return;
-        if (m_rewriteRows)
-            m_rewriteRows();
-        refresh();
+}
+
+// The rows' ages change by the minute while titles may stay for the whole refresh interval. The
+// timer starts again with every title, a little over a minute after it, so refreshes every minute
+// (which land just after the minute) never wake it: the panel hears of ages only when they change.
+void PanelPresenter::restartAgeTimer()
+{
+    using namespace std::chrono_literals;
+    if (m_tooltipTimer)
+        m_scheduler.cancel(*m_tooltipTimer);
+    m_tooltipTimer = m_scheduler.after(60s + 5s, [this] {
+        m_tooltipTimer = m_scheduler.every(60s, [this] { rewriteAges(); });
+        rewriteAges();
     });
+}
+
+void PanelPresenter::rewriteAges()
+{
+    if (!m_menu || m_menu->isOpen() || !std::holds_alternative<TitleModel>(m_shown))
+        return;
+    if (m_rewriteRows)
+        m_rewriteRows();
+    refresh();
+}
+
+std::optional<QString> PanelPresenter::toolTipNow(const QString &segmentId) const
+{
+    if (!m_menu)
+        return std::nullopt;
+    for (const Provider provider : {Provider::claude, Provider::openAI}) {
+        if (Title::providerId(provider) == segmentId)
+            return m_menu->rowTexts(provider, StatusMenu::AgeAt{m_clock.now()}).join(QLatin1Char('\n'));
+    }
+    return std::nullopt;
 }
 
 PanelPresenter::~PanelPresenter()
@@ -81,7 +108,10 @@ StatusSegment PanelPresenter::segmentFor(const TitleSegment &title, PanelStyle s
     segment.mark = PanelSegments::providerColor(title.provider);
     segment.toolTipTitle = segment.name;
     if (m_menu)
-        segment.toolTipText = m_menu->rowTexts(title.provider).join(QLatin1Char('\n'));
+        // Ages to the minute: a refresh of one provider rewrites the other's rows, and ages to the
+        // second would then tell the panel of a new tooltip at every refresh.
+        segment.toolTipText =
+            m_menu->rowTexts(title.provider, StatusMenu::AgeAt{m_clock.now(), true}).join(QLatin1Char('\n'));
     return segment;
 }
 
@@ -107,6 +137,12 @@ void PanelPresenter::showPlaceholder(const QString &text)
 
 void PanelPresenter::showTitle(const TitleModel &title)
 {
+    restartAgeTimer();
+    present(title);
+}
+
+void PanelPresenter::present(const TitleModel &title)
+{
     m_shown = title;
     const PanelStyle style = PanelStyles::resolved(m_settings.panelStyle(), m_currentDesktop);
     QList<StatusSegment> segments;
@@ -125,7 +161,7 @@ void PanelPresenter::refresh()
     if (const auto *text = std::get_if<QString>(&m_shown))
         showPlaceholder(*text);
     else if (const auto *title = std::get_if<TitleModel>(&m_shown))
-        showTitle(*title);
+        present(*title);
 }
 
 QList<StatusMenuRow> PanelPresenter::rows() const
@@ -145,5 +181,6 @@ void PanelPresenter::setMenu(StatusMenu &menu, std::function<void()> aboutToShow
                                std::move(aboutToShow),
                                [&menu](bool open) { menu.setOpen(open); },
                                [&menu](int id) { menu.activate(static_cast<StatusMenu::ItemId>(id)); },
+                               [this](const QString &segmentId) { return toolTipNow(segmentId); },
                            });
 }

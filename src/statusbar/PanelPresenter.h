@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/PanelStyle.h"
+#include "platform/Clock.h"
 #include "platform/Scheduler.h"
 #include "platform/StatusItem.h"
 #include "statusbar/TitleView.h"
@@ -17,10 +18,10 @@ class PanelPresenter final : public QObject, public TitleView
 {
     Q_OBJECT
 public:
-    // `currentDesktop` is XDG_CURRENT_DESKTOP, for the automatic panel style; `scheduler` keeps the
-    // tooltips' "Updated …" rows current between titles.
-    PanelPresenter(StatusItem &item, const AppSettings &settings, Scheduler &scheduler, QString currentDesktop,
-                   QObject *parent = nullptr);
+    // `currentDesktop` is XDG_CURRENT_DESKTOP, for the automatic panel style; `scheduler` and `clock`
+    // keep the tooltips' "Updated …" rows current between titles.
+    PanelPresenter(StatusItem &item, const AppSettings &settings, Scheduler &scheduler, const Clock &clock,
+                   QString currentDesktop, QObject *parent = nullptr);
     ~PanelPresenter() override;
 
     void showPlaceholder(const QString &text) override;
@@ -33,11 +34,16 @@ public:
 private:
     QList<StatusMenuRow> rows() const;
     StatusSegment segmentFor(const TitleSegment &title, PanelStyle style) const;
+    std::optional<QString> toolTipNow(const QString &segmentId) const;
+    void restartAgeTimer();
+    void rewriteAges();
+    void present(const TitleModel &title);
 
     StatusItem &m_item;
     const AppSettings &m_settings;
     QString m_currentDesktop;
     Scheduler &m_scheduler;
+    const Clock &m_clock;
     std::optional<Scheduler::TimerId> m_tooltipTimer;
     StatusMenu *m_menu = nullptr;
     std::function<void()> m_rewriteRows;

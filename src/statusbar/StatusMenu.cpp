@@ -117,6 +117,11 @@ QString lastRow(const std::optional<ProviderUsage> &usage, const QDateTime &now,
     return text;
 }
 
+QString updatedByTheMinute(const QDateTime &fetchedAt, const QDateTime &now)
+{
+    return fetchedAt.secsTo(now) < 60 ? QStringLiteral("Updated just now") : updated(fetchedAt, now);
+}
+
 }
 
 StatusMenu::StatusMenu(const Actions &actions, QObject *parent)
@@ -195,14 +200,21 @@ qsizetype StatusMenu::indexOf(ItemId id) const
     return found - m_items.cbegin();
 }
 
-QStringList StatusMenu::rowTexts(Provider provider) const
+QStringList StatusMenu::rowTexts(Provider provider, const std::optional<AgeAt> &age) const
 {
     const Group group = groupOf(provider);
+    const auto fetchedAt = m_fetchedAt.find(provider);
     QStringList texts;
     bool inGroup = false;
     for (const Item &i : m_items) {
-        if (inGroup && i.visible)
-            texts.append(i.title);
+        if (inGroup && i.visible) {
+            if (i.id != group.updated || !age || fetchedAt == m_fetchedAt.end())
+                texts.append(i.title);
+            else if (age->byTheMinute)
+                texts.append(MenuTexts::updatedByTheMinute(fetchedAt->second, age->now));
+            else
+                texts.append(MenuTexts::updated(fetchedAt->second, age->now));
+        }
         if (i.id == group.header)
             inGroup = true;
         else if (i.id == group.updated)
@@ -262,12 +274,18 @@ void StatusMenu::showRows(Provider provider, bool shown, const QString &expiredT
         edit(group.session).title = MenuTexts::sessionRow(*usage) + suffix(group.session, usage->sessionPercentage);
         edit(group.weekly).title = MenuTexts::weeklyRow(*usage) + suffix(group.weekly, usage->weeklyPercentage);
         updatedRow.title = MenuTexts::lastRow(usage, now);
+        // A plain age is told afresh whenever the rows are read; a failed or waiting try is not.
+        if (!usage->failedTry && !(usage->nextTryAt && *usage->nextTryAt > now))
+            m_fetchedAt[provider] = usage->fetchedAt;
+        else
+            m_fetchedAt.erase(provider);
         updatedRow.enabled = false;
         updatedRow.style = Style::secondary;
     } else {
         edit(group.session).title = QStringLiteral("Session  ") + MenuTexts::none;
         edit(group.weekly).title = QStringLiteral("Weekly  ") + MenuTexts::none;
         updatedRow.title = MenuTexts::lastRow(usage, now, expiredText);
+        m_fetchedAt.erase(provider);
         updatedRow.enabled = true;
         updatedRow.style = Style::warning;
     }

@@ -6,6 +6,9 @@
 
 #include <QObject>
 
+#include <map>
+#include <optional>
+
 #include <functional>
 
 // The drop-down menu's items and their current state; views render it, the controller rewrites it.
@@ -61,8 +64,15 @@ public:
     // In the order the menu shows them.
     const QList<Item> &items() const { return m_items; }
     const Item &item(ItemId id) const { return m_items.at(indexOf(id)); }
-    // The visible rows of a provider's group below its header, as its tooltip lists them.
-    QStringList rowTexts(Provider provider) const;
+    // The moment a record's age is told for, to the second or only to the minute.
+    struct AgeAt
+    {
+        QDateTime now;
+        bool byTheMinute = false;
+    };
+    // The visible rows of a provider's group below its header, as its tooltip lists them; with
+    // `age`, the record's age is told for that moment rather than as last written.
+    QStringList rowTexts(Provider provider, const std::optional<AgeAt> &age = std::nullopt) const;
     // Runs the item's action if it has one and is enabled and visible.
     void activate(ItemId id);
 
@@ -94,6 +104,7 @@ private:
     }
 
     QList<Item> m_items;
+    std::map<Provider, QDateTime> m_fetchedAt; // of the records whose age the rows tell
     bool m_open = false;
     RowSuffix m_rowSuffix;
 };
@@ -116,4 +127,6 @@ QString updated(const QDateTime &fetchedAt, const QDateTime &now);
 // there are none (the failure, or the expired text when there is no record).
 // `expiredText` replaces the usual expired text when the usage comes from a sign-in.
 QString lastRow(const std::optional<ProviderUsage> &usage, const QDateTime &now, const QString &expiredText = {});
+// The same, with "Updated just now" for the whole first minute.
+QString updatedByTheMinute(const QDateTime &fetchedAt, const QDateTime &now);
 }

@@ -107,8 +107,10 @@ public:
     QStringList labels;
     int icons = 0;
     int propertyUpdates = 0;
+    int toolTips = 0;
 
 public slots:
+    void onNewToolTip() { ++toolTips; }
     void onNewLabel(const QString &label, const QString &) { labels.append(label); }
     void onNewIcon() { ++icons; }
     void onPropertiesUpdated(const QDBusMessage &) { ++propertyUpdates; }
@@ -166,6 +168,18 @@ private slots:
         const SniToolTip toolTip = itemProperty<SniToolTip>(claude, QStringLiteral("ToolTip"));
         QCOMPARE(toolTip.title, QStringLiteral("Claude"));
         QCOMPARE(toolTip.description, QStringLiteral("Session  73%\nWeekly  41%\nUpdated just now"));
+
+        // The age is the one of the moment the host reads; the same figures again send no signal.
+        SignalProbe quiet;
+        QVERIFY(QDBusConnection::sessionBus().connect(claude, StatusNotifierItem::objectPath, itemInterface,
+                                                      QStringLiteral("NewToolTip"), &quiet, SLOT(onNewToolTip())));
+        h.scheduler.advance(std::chrono::seconds(49));
+        QCOMPARE(itemProperty<SniToolTip>(claude, QStringLiteral("ToolTip")).description,
+                 QStringLiteral("Session  73%\nWeekly  41%\nUpdated 49s ago"));
+        h.scheduler.advance(std::chrono::seconds(11));
+        h.claude.deliver(h.claudeRecord());
+        QCOMPARE(itemProperty<QString>(claude, QStringLiteral("XAyatanaLabel")), QStringLiteral("S:73%  W:41%"));
+        QCOMPARE(quiet.toolTips, 0);
         QVERIFY(itemProperty<bool>(claude, QStringLiteral("ItemIsMenu")));
 
         const auto pixmaps = itemProperty<QList<SniIconPixmap>>(claude, QStringLiteral("IconPixmap"));

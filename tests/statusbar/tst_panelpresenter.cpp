@@ -1,3 +1,4 @@
+#include "app/DefaultsKeys.h"
 #include "statusbar/PanelPresenter.h"
 #include "support/ControllerHarness.h"
 
@@ -8,12 +9,22 @@ namespace {
 // A panel item that keeps what it was last told.
 struct RecordingItem final : StatusItem
 {
-    void showSegments(const QList<StatusSegment> &shown) override { segments = shown; }
-    void setMenu(const QList<StatusMenuRow> &shown, StatusMenuHandlers) override { rows = shown; }
+    void showSegments(const QList<StatusSegment> &shown) override
+    {
+        changes += shown != segments;
+        segments = shown;
+    }
+    void setMenu(const QList<StatusMenuRow> &shown, StatusMenuHandlers given) override
+    {
+        rows = shown;
+        handlers = std::move(given);
+    }
     void updateMenu(const QList<StatusMenuRow> &shown) override { rows = shown; }
 
     QList<StatusSegment> segments;
     QList<StatusMenuRow> rows;
+    StatusMenuHandlers handlers;
+    int changes = 0; // calls that changed what the panel shows
 };
 
 } // namespace
@@ -103,6 +114,53 @@ private slots:
         h.controller->menu().setOpen(true); // not while a host shows the menu
         h.scheduler.advance(60s);
         QVERIFY(h.item.segments[0].toolTipText.endsWith(QStringLiteral("Updated 2m ago")));
+    }
+
+    // Refreshing at least once a minute with the same figures tells the panel nothing new; slower
+    // refreshes change the tooltip once per minute of age.
+    void panelHearsOnlyOfChanges_data()
+    {
+        QTest::addColumn<int>("intervalSeconds");
+        QTest::addColumn<int>("changesPerRefresh");
+        QTest::newRow("every 30 s") << 30 << 0;
+        QTest::newRow("every minute") << 60 << 0;
+        QTest::newRow("every 5 minutes") << 300 << 6; // 1m … 4m ago, then just now again, per provider
+    }
+
+    void panelHearsOnlyOfChanges()
+    {
+        QFETCH(int, intervalSeconds);
+        QFETCH(int, changesPerRefresh);
+        using namespace std::chrono_literals;
+        ControllerHarness<RecordingItem> h;
+        h.defaults.setString(DefaultsKeys::openAISessionKey, QStringLiteral("token"));
+        h.start();
+        const auto refresh = [&] { // the two answers come a moment apart
+            h.claude.deliver(h.claudeRecord());
+            h.scheduler.advance(1s);
+            h.openAI.deliver(h.openAIRecord());
+        };
+        refresh();
+        const int before = h.item.changes;
+        for (int i = 0; i < 4; ++i) {
+            h.scheduler.advance(std::chrono::seconds(intervalSeconds) - 1s);
+            refresh();
+        }
+        QCOMPARE(h.item.changes - before, 4 * changesPerRefresh);
+    }
+
+    // A host reading the tooltip between titles reads the age of that moment.
+    void tooltipAgeAsTheHostReadsIt()
+    {
+        using namespace std::chrono_literals;
+        ControllerHarness<RecordingItem> h;
+        h.start();
+        h.claude.deliver(h.claudeRecord());
+        h.scheduler.advance(49s);
+        QCOMPARE(h.item.handlers.toolTipNow(QStringLiteral("claude")).value_or(QString()),
+                 QStringLiteral("Session  73%\nWeekly  41%\nUpdated 49s ago"));
+        QCOMPARE(h.item.segments[0].toolTipText, QStringLiteral("Session  73%\nWeekly  41%\nUpdated just now"));
+        QVERIFY(!h.item.handlers.toolTipNow(QStringLiteral("idle")));
     }
 
     void idleItemWhenBothAreOff()

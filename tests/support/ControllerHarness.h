@@ -54,7 +54,7 @@ struct ControllerHarness
             return item;
         } else {
             if (!presenter)
-                presenter = std::make_unique<PanelPresenter>(item, settings, scheduler, currentDesktop);
+                presenter = std::make_unique<PanelPresenter>(item, settings, scheduler, clock, currentDesktop);
             return *presenter;
         }
     }

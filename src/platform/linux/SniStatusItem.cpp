@@ -204,6 +204,9 @@ SniStatusItem::Entry SniStatusItem::create(const StatusSegment &segment)
                                         HostOrder::title(segment.name),
                                         HostOrder::orderingIndex(segment.id),
                                         QDBusObjectPath(DBusMenuExporter::objectPath), this);
+    entry.item->setToolTipReader([this, id = segment.id]() -> std::optional<QString> {
+        return m_handlers.toolTipNow ? m_handlers.toolTipNow(id) : std::nullopt;
+    });
     if (HostOrder::leftClickOnlyActivates(m_options.currentDesktop)) {
         // Leave the D-Bus call first: the menu runs its own loop.
         entry.item->setActivation([this] { QTimer::singleShot(0, this, &SniStatusItem::popUpMenu); });

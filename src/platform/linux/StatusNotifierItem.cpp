@@ -94,6 +94,12 @@ void StatusNotifierItem::setToolTip(const QString &title, const QString &text)
     emit NewToolTip();
 }
 
+SniToolTip StatusNotifierItem::toolTip() const
+{
+    const std::optional<QString> now = m_readToolTip ? m_readToolTip() : std::nullopt;
+    return {QString(), {}, m_toolTipTitle, now.value_or(m_toolTipText)};
+}
+
 void StatusNotifierItem::setLabel(const QString &label, const QString &guide)
 {
     if (label == m_label && guide == m_labelGuide)

@@ -7,6 +7,7 @@
 #include <QObject>
 
 #include <functional>
+#include <optional>
 
 // (iiay): one icon size, ARGB32 in network byte order.
 struct SniIconPixmap
@@ -76,6 +77,9 @@ public:
     void setIcon(const QString &name, const QString &themePath, const SniIconPixmapList &pixmaps);
     void setToolTip(const QString &title, const QString &text);
     void setLabel(const QString &label, const QString &guide);
+    // Gives the tooltip text at the moment a host reads it; without it, or when it gives nothing,
+    // the host reads the text last set.
+    void setToolTipReader(std::function<std::optional<QString>()> read) { m_readToolTip = std::move(read); }
     // What a click that calls Activate does; without it Activate fails, which hosts take as "show the menu".
     void setActivation(std::function<void()> activate) { m_activate = std::move(activate); }
 
@@ -89,7 +93,7 @@ public:
     SniIconPixmapList noPixmaps() const { return {}; }
     QString iconName() const { return m_iconName; }
     QString iconThemePath() const { return m_iconThemePath; }
-    SniToolTip toolTip() const { return {QString(), {}, m_toolTipTitle, m_toolTipText}; }
+    SniToolTip toolTip() const;
     bool itemIsMenu() const { return true; }
     QDBusObjectPath menu() const { return m_menuPath; }
     QString label() const { return m_label; }
@@ -119,6 +123,7 @@ signals:
 
 private:
     std::function<void()> m_activate;
+    std::function<std::optional<QString>()> m_readToolTip;
     QString m_id;
     QString m_title;
     uint m_orderingIndex;

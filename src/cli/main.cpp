@@ -1,0 +1,89 @@
+// The quotabar command: runs a verb against the running program, or starts the panel program.
+// It links QtCore and QtDBus only, so a bar that keeps `status --follow` running stays small.
+
+#include "cli/CommandLine.h"
+#include "platform/linux/StatusBusClient.h"
+
+#include "BuildInfo.h"
+
+#include <QCoreApplication>
+#include <QDBusArgument>
+#include <QDBusError>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusSignature>
+#include <QDBusUnixFileDescriptor>
+#include <QDBusVariant>
+#include <QTimer>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+namespace {
+
+void write(FILE *stream, const QString &text)
+{
+    std::fputs(text.toUtf8().constData(), stream);
+    std::fflush(stream); // a bar reading --follow sees each line at once
+}
+
+// The panel program beside this one (a build tree), else the installed one.
+std::string panelProgram(const std::filesystem::path &self)
+{
+    std::error_code error;
+    const std::filesystem::path beside = self.parent_path() / "quotabar-panel";
+    if (!self.empty() && std::filesystem::exists(beside, error) && ::access(beside.c_str(), X_OK) == 0)
+        return beside.string();
+    return BuildInfo::installedPanel;
+}
+
+// Replaces this process with the panel program, so the pid a session or a script holds stays the
+// panel's. It gets this program's path as its name, for the login entry it writes.
+int startPanel(char *argv[])
+{
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    const std::string panel = panelProgram(self);
+    std::string name = self.empty() ? std::string(argv[0]) : self.string();
+    std::vector<char *> arguments{name.data()};
+    for (int i = 1; argv[i]; ++i)
+        arguments.push_back(argv[i]);
+    arguments.push_back(nullptr);
+    ::execv(panel.c_str(), arguments.data());
+    std::fprintf(stderr, "quotabar: cannot start %s: %s\n", panel.c_str(), std::strerror(errno));
+    return 127;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (!CommandLine::isCommand(arguments))
+        return startPanel(argv);
+
+    QCoreApplication app(argc, argv);
+    // QtDBus registers its own types when first needed, which its connection thread may do
+    // while this one does too; at exit that race printed a warning about an invalid type.
+    qRegisterMetaType<QDBusArgument>();
+    qRegisterMetaType<QDBusError>();
+    qRegisterMetaType<QDBusMessage>();
+    qRegisterMetaType<QDBusObjectPath>();
+    qRegisterMetaType<QDBusSignature>();
+    qRegisterMetaType<QDBusUnixFileDescriptor>();
+    qRegisterMetaType<QDBusVariant>();
+    StatusBusClient client;
+    CommandLine commandLine(client, {[](const QString &text) { write(stdout, text); },
+                                     [](const QString &text) { write(stderr, text); },
+                                     [](int code) { QCoreApplication::exit(code); }});
+    QTimer::singleShot(0, &app, [&] { commandLine.run(QCoreApplication::arguments().mid(1)); });
+    return QCoreApplication::exec();
+}
