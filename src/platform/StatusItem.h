@@ -47,7 +47,6 @@ struct StatusMenuRow
 struct StatusMenuHandlers
 {
     std::function<void()> aboutToShow;    // before each opening; rows may change
-    std::function<void(bool)> openChanged; // the host shows or hides the menu
     std::function<void(int)> activate;     // a row was clicked
 };
 

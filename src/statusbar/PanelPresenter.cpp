@@ -53,7 +53,7 @@ PanelPresenter::PanelPresenter(StatusItem &item, const AppSettings &settings, Sc
 {
     // The rows' ages change by the minute while titles may stay for the whole refresh interval.
     m_tooltipTimer = m_scheduler.every(std::chrono::seconds(60), [this] {
-        if (!m_menu || m_menu->isOpen() || !std::holds_alternative<TitleModel>(m_shown))
+        if (!m_menu || !std::holds_alternative<TitleModel>(m_shown))
             return;
         if (m_rewriteRows)
             m_rewriteRows();
@@ -143,7 +143,6 @@ void PanelPresenter::setMenu(StatusMenu &menu, std::function<void()> aboutToShow
     connect(&menu, &StatusMenu::changed, this, [this] { m_item.updateMenu(rows()); });
     m_item.setMenu(rows(), StatusMenuHandlers{
                                std::move(aboutToShow),
-                               [&menu](bool open) { menu.setOpen(open); },
                                [&menu](int id) { menu.activate(static_cast<StatusMenu::ItemId>(id)); },
                            });
 }
