@@ -56,6 +56,14 @@ OnboardingPage::OnboardingPage(const PageDefinition &definition, QWidget *illust
     recolour();
     column->addWidget(m_description);
 
+    if (!definition.note.isEmpty()) {
+        m_note = new QLabel(definition.note, this);
+        m_note->setFont(bodyFont);
+        m_note->setWordWrap(true);
+        m_note->setAlignment(Qt::AlignCenter);
+        column->addWidget(m_note);
+    }
+
     if (definition.actionLabel && action) {
         column->addSpacing(4);
         m_button = new QPushButton(*definition.actionLabel, this);
