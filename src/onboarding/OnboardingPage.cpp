@@ -58,7 +58,9 @@ OnboardingPage::OnboardingPage(const PageDefinition &definition, QWidget *illust
 
     if (!definition.note.isEmpty()) {
         m_note = new QLabel(definition.note, this);
-        m_note->setFont(bodyFont);
+        QFont noteFont = font();
+        noteFont.setPixelSize(12); // one line in the room the fixed page leaves
+        m_note->setFont(noteFont);
         m_note->setWordWrap(true);
         m_note->setAlignment(Qt::AlignCenter);
         column->addWidget(m_note);
