@@ -46,6 +46,13 @@ def figures(which):
         return DEFAULT_FIGURES[which]
 
 
+def fault(which):
+    """A scripted misbehaviour of a provider's usage endpoint: {"status", "retryAfter", "delay"}."""
+    try:
+        with open(os.path.join(STATE, "figures.json")) as f:
+            return json.load(f).get("faults", {}).get(which, {})
+    except (OSError, ValueError):
+        return {}
 def shape(which, default):
     return figures("shape").get(which, default) if isinstance(figures("shape"), dict) else default
 
@@ -117,13 +124,24 @@ class Handler(BaseHTTPRequestHandler):
         sys.stdout.write("%s %s %s\n" % (time.strftime("%H:%M:%S"), self.headers.get("Host", "-"), fmt % args))
         sys.stdout.flush()
 
-    def answer(self, status, body, kind="application/json"):
+    def answer(self, status, body, kind="application/json", headers=()):
         data = body if isinstance(body, bytes) else json.dumps(body).encode()
         self.send_response(status)
+        for name, value in headers:
+            self.send_header(name, value)
         self.send_header("Content-Type", kind)
         self.send_header("Content-Length", str(len(data)))
         self.end_headers()
         self.wfile.write(data)
+
+    def usage(self, which, body):
+        """The usage answer, or the fault set for this provider (after its delay)."""
+        scripted = fault(which)
+        time.sleep(float(scripted.get("delay", 0)))
+        if scripted.get("status"):
+            headers = [("Retry-After", str(scripted["retryAfter"]))] if scripted.get("retryAfter") else []
+            return self.answer(int(scripted["status"]), {"error": "scripted"}, headers=headers)
+        return self.answer(200, body())
 
     def do_GET(self):
         host = (self.headers.get("Host") or "").split(":")[0]
@@ -136,12 +154,12 @@ class Handler(BaseHTTPRequestHandler):
                 return self.answer(200, {"uuid": "lab-user", "email_address": "lab@example.invalid",
                                          "memberships": [{"organization": {"uuid": ORG, "name": "Lab"}}]})
             if path == "/api/organizations/%s/usage" % ORG:
-                return self.answer(200, claude_usage())
+                return self.usage("claude", claude_usage)
         elif host == "api.anthropic.com" and path == "/api/oauth/usage":
             if (self.headers.get("Authorization") != "Bearer " + CLAUDE_CODE_TOKEN
                     or self.headers.get("anthropic-beta") != "oauth-2025-04-20"):
                 return self.answer(401, {"error": {"type": "authentication_error"}})
-            return self.answer(200, claude_usage())
+            return self.usage("claude", claude_usage)
         elif host == "chatgpt.com":
             if path == "/api/auth/session":
                 if jar.get("__Secure-next-auth.session-token") != CHATGPT_KEY:
@@ -152,7 +170,7 @@ class Handler(BaseHTTPRequestHandler):
                          and self.headers.get("ChatGPT-Account-Id") == CODEX_ACCOUNT)
                 if self.headers.get("Authorization") != "Bearer " + ACCESS_TOKEN and not codex:
                     return self.answer(401, {"detail": "Unauthorized"})
-                return self.answer(200, chatgpt_usage())
+                return self.usage("chatgpt", chatgpt_usage)
         elif host == "quotabar.app" and path == "/appcast.xml":
             build = int(figures("appcast"))
             return self.answer(200, APPCAST.format(build=build).encode(), "application/rss+xml")

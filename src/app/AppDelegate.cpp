@@ -4,6 +4,7 @@
 #include "app/SharedInstances.h"
 #include "interface/StatusService.h"
 #include "onboarding/WelcomeGuideLaunch.h"
+#include "pace/PaceTracker.h"
 #include "platform/linux/LogindWakeMonitor.h"
 #include "platform/linux/PanelStatusItem.h"
 #include "platform/linux/StatusBusObject.h"
@@ -64,7 +65,8 @@ void AppDelegate::publishStatus()
 {
     auto *service = new StatusService(
         StatusService::Services{AppSettings::shared(), *m_statusBarController, SharedInstances::notifications(),
-                                SharedInstances::scheduler(), SharedInstances::clock()},
+                                SharedInstances::scheduler(), SharedInstances::clock(),
+                                [] { return SharedInstances::paceTracker().history().writeFailure(); }},
         this);
     auto *bus = new StatusBusObject(
         StatusBusObject::Handlers{

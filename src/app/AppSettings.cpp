@@ -4,10 +4,21 @@
 #include "platform/DefaultsStore.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
 constexpr double defaultRefreshInterval = 300.0;
+// The range of intervals Preferences offers; a hand-edited value is held to it.
+constexpr double shortestRefreshInterval = 60.0;
+constexpr double longestRefreshInterval = 3600.0;
+
+double boundedInterval(double seconds)
+{
+    if (!std::isfinite(seconds) || seconds <= 0)
+        return defaultRefreshInterval;
+    return std::clamp(seconds, shortestRefreshInterval, longestRefreshInterval);
+}
 
 bool switchValue(const DefaultsStore &defaults, const QString &key)
 {
@@ -29,8 +40,7 @@ AppSettings::AppSettings(DefaultsStore &defaults, LaunchAtLoginApplier applyLaun
     , m_defaults(defaults)
     , m_applyLaunchAtLogin(std::move(applyLaunchAtLogin))
 {
-    const double interval = defaults.number(DefaultsKeys::refreshInterval);
-    m_refreshInterval = interval > 0 ? interval : defaultRefreshInterval;
+    m_refreshInterval = boundedInterval(defaults.number(DefaultsKeys::refreshInterval));
     m_launchAtLogin = defaults.boolean(DefaultsKeys::launchAtLogin);
     m_displayFormat = DisplayFormats::fromRawValue(defaults.string(DefaultsKeys::displayFormat).value_or(QString()))
                           .value_or(DisplayFormat::both);
@@ -58,6 +68,7 @@ void AppSettings::assign(T &property, T value, const QString &key, const QVarian
 
 void AppSettings::setRefreshInterval(double seconds)
 {
+    seconds = boundedInterval(seconds);
     assign(m_refreshInterval, seconds, DefaultsKeys::refreshInterval, seconds);
 }
 

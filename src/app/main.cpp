@@ -6,6 +6,13 @@
 #include "BuildInfo.h"
 
 #include <QApplication>
+#include <QDBusArgument>
+#include <QDBusError>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusSignature>
+#include <QDBusUnixFileDescriptor>
+#include <QDBusVariant>
 #include <QIcon>
 #include <QTimer>
 
@@ -23,6 +30,15 @@ void write(FILE *stream, const QString &text)
 int runCommand(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    // QtDBus registers its own types when first needed, which its connection thread may do
+    // while this one does too; at exit that race printed a warning about an invalid type.
+    qRegisterMetaType<QDBusArgument>();
+    qRegisterMetaType<QDBusError>();
+    qRegisterMetaType<QDBusMessage>();
+    qRegisterMetaType<QDBusObjectPath>();
+    qRegisterMetaType<QDBusSignature>();
+    qRegisterMetaType<QDBusUnixFileDescriptor>();
+    qRegisterMetaType<QDBusVariant>();
     StatusBusClient client;
     CommandLine commandLine(client, {[](const QString &text) { write(stdout, text); },
                                      [](const QString &text) { write(stderr, text); },

@@ -1,5 +1,6 @@
 #include "StatusReport.h"
 
+#include "credentials/CredentialSource.h"
 #include "statusbar/StatusMenu.h"
 
 #include <QJsonArray>
@@ -76,9 +77,12 @@ QJsonValue extraUsage(const std::optional<ExtraUsage> &extra)
     };
 }
 
-// ok: figures; error: the last fetch failed; expired: the credential was refused; none: nothing yet.
+// ok: figures; stale: the last good figures while recent tries fail; error: the last fetch failed;
+// expired: the credential was refused; none: nothing yet.
 QString state(const std::optional<ProviderUsage> &usage, bool expired)
 {
+    if (usage && usage->failedTry)
+        return QStringLiteral("stale");
     if (usage)
         return usage->usable() ? QStringLiteral("ok") : QStringLiteral("error");
     return expired ? QStringLiteral("expired") : QStringLiteral("none");
@@ -94,7 +98,7 @@ QJsonObject provider(const QString &name, bool shown, const std::optional<Provid
         rows = QJsonArray::fromStringList(MenuTexts::rows(values, now));
     } else {
         rows = {QStringLiteral("Session  ") + MenuTexts::none, QStringLiteral("Weekly  ") + MenuTexts::none,
-                MenuTexts::expired};
+                MenuTexts::lastRow(usage, now, CredentialSource::expiredText(source))};
     }
     QJsonValue segment;
     for (const TitleSegment &s : title.segments) {
@@ -105,7 +109,7 @@ QJsonObject provider(const QString &name, bool shown, const std::optional<Provid
         {QStringLiteral("name"), name},
         {QStringLiteral("shown"), shown},
         {QStringLiteral("state"), state(usage, expired)},
-        {QStringLiteral("error"), usage ? orNull(usage->error) : QJsonValue()},
+        {QStringLiteral("error"), usage ? orNull(usage->error ? usage->error : usage->failedTry) : QJsonValue()},
         {QStringLiteral("credentialExpired"), expired},
         {QStringLiteral("source"), source},
         {QStringLiteral("fetchedAt"), usage ? instant(usage->fetchedAt) : QJsonValue()},
@@ -144,7 +148,8 @@ QStringList menuGroup(const QJsonObject &provider)
 
 bool hasFigures(const QJsonObject &provider)
 {
-    return provider.value(QStringLiteral("state")).toString() == QLatin1String("ok");
+    const QString state = provider.value(QStringLiteral("state")).toString();
+    return state == QLatin1String("ok") || state == QLatin1String("stale");
 }
 
 // The class a bar gives the figures, and the lowest remaining percentage it is judged by.
@@ -206,6 +211,7 @@ QJsonObject build(const StatusInputs &inputs)
     const TitleModel title = Title::make(in);
     QJsonObject status{
         {QStringLiteral("version"), version},
+        {QStringLiteral("warnings"), QJsonArray::fromStringList(inputs.warnings)},
         {QStringLiteral("generatedAt"), instant(in.now)},
         {QStringLiteral("displayFormat"), formatId(in.format)},
         {QStringLiteral("displayFormatLabel"), DisplayFormats::rawValue(in.format)},
@@ -248,7 +254,7 @@ QString lines(const QJsonObject &status)
     for (const QJsonObject &p : shownProviders(status)) {
         QString line = menuGroup(p).join(QStringLiteral("  "));
         const QJsonValue error = p.value(QStringLiteral("error"));
-        if (error.isString())
+        if (error.isString() && !line.contains(error.toString()))
             line += QStringLiteral("  (") + error.toString() + QLatin1Char(')');
         out.append(line);
     }

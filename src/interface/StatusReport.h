@@ -3,6 +3,7 @@
 #include "statusbar/TitleModel.h"
 
 #include <QJsonObject>
+#include <QStringList>
 #include <QVariantMap>
 
 // Everything the status report is built from: the title's inputs and the expired marks.
@@ -14,6 +15,7 @@ struct StatusInputs
     // Where each provider's usage comes from: "sessionKey", "claudeCode" or "codex".
     QString claudeSource = QStringLiteral("sessionKey");
     QString openAISource = QStringLiteral("sessionKey");
+    QStringList warnings; // files Quotabar could not write
 };
 
 // The figures as other programs read them: one JSON document (its schema is in the README,

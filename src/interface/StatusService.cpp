@@ -4,6 +4,7 @@
 #include "app/Notifications.h"
 #include "credentials/CredentialSource.h"
 #include "platform/Clock.h"
+#include "platform/DefaultsStore.h"
 #include "statusbar/StatusBarController.h"
 
 #include <QPointer>
@@ -32,15 +33,28 @@ QJsonObject StatusService::status() const
             settings.displayFormat(),
             settings.showClaude(),
             settings.showOpenAI(),
-            ProviderUsage::from(controller.currentUsage()),
-            ProviderUsage::from(controller.currentOpenAIUsage()),
+            controller.shownClaude(),
+            controller.shownOpenAI(),
             m_services.clock.now(),
         },
         settings.claudeSessionExpired(),
         settings.openAISessionExpired(),
         CredentialSource::claude(settings.defaults()),
         CredentialSource::openAI(settings.defaults()),
+        warnings(),
     });
+}
+
+QStringList StatusService::warnings() const
+{
+    QStringList warnings;
+    if (const auto settingsFailure = m_services.settings.defaults().writeFailure())
+        warnings.append(*settingsFailure);
+    if (m_services.historyWriteFailure) {
+        if (const auto historyFailure = m_services.historyWriteFailure())
+            warnings.append(*historyFailure);
+    }
+    return warnings;
 }
 
 void StatusService::refresh(std::function<void()> done)

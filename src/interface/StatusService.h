@@ -25,6 +25,8 @@ public:
         NotificationCenter &notifications;
         Scheduler &scheduler;
         Clock &clock;
+        // Why the usage history could not be written, if it could not.
+        std::function<std::optional<QString>()> historyWriteFailure = {};
     };
 
     static constexpr std::chrono::seconds refreshLimit{30};
@@ -48,6 +50,7 @@ private:
         Scheduler::TimerId limit = 0;
         std::function<void()> done;
     };
+    QStringList warnings() const; // files that could not be written
     void resultPosted(const QString &name);
     // Answers and forgets the refreshes whose fetches have all reported (or all of them).
     void answer(bool all, std::optional<quint64> onlyId = std::nullopt);

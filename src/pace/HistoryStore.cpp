@@ -3,6 +3,7 @@
 #include "platform/Clock.h"
 #include "statusbar/TitleModel.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +13,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <utility>
 #include <array>
 #include <cstdlib>
 
@@ -160,8 +162,11 @@ bool HistoryStore::compact()
     const qsizetype before = m_entries.size();
     // Past the full days, the first record of each provider and hour stands for the hour.
     std::array<qint64, 2> lastStep{-1, -1};
+    // Records from the future were kept while the clock ran ahead; they would refuse every
+    // record after it was set right.
+    const qint64 latest = now + futureSlack;
     m_entries.removeIf([&](const HistoryEntry &entry) {
-        if (entry.at < oldest)
+        if (entry.at < oldest || entry.at > latest)
             return true;
         if (entry.at >= thinBefore)
             return false;
@@ -191,14 +196,34 @@ bool HistoryStore::add(Provider provider, const ProviderUsage &usage)
     if (!usage.usable() || !usage.fetchedAt.isValid())
         return true;
     const HistoryEntry entry = HistoryEntry::of(provider, usage);
-    if (repeatsLast(entry) || !accept(entry))
-        return true;
     const qint64 now = m_clock.now().toSecsSinceEpoch();
-    if (now - keptSeconds - m_thinnedBefore > compactionSlack || m_fileBytes + line(entry).size() >= m_maxBytes) {
+    const bool fromFuture = !m_entries.isEmpty() && m_entries.last().at > now + futureSlack;
+    if (fromFuture)
         compact();
-        return rewrite();
+    const bool repeat = repeatsLast(entry);
+    if (repeat || !accept(entry)) {
+        if (fromFuture)
+            told(rewrite());
+        return repeat; // the last record stands for a repeat; anything else is refused
     }
-    return append(entry);
+    if (fromFuture || now - keptSeconds - m_thinnedBefore > compactionSlack
+        || m_fileBytes + line(entry).size() >= m_maxBytes) {
+        compact();
+        return told(rewrite());
+    }
+    return told(append(entry));
+}
+
+bool HistoryStore::told(bool written)
+{
+    if (written) {
+        m_writeFailure.reset();
+        return true;
+    }
+    m_writeFailure = QStringLiteral("The usage history could not be written to %1").arg(m_path);
+    if (!std::exchange(m_writeFailureTold, true))
+        qWarning().noquote() << "Quotabar:" << *m_writeFailure;
+    return false;
 }
 
 bool HistoryStore::append(const HistoryEntry &entry)

@@ -42,6 +42,8 @@ public:
     static constexpr qint64 archivedSeconds = 90 * 24 * 3600;
     // Lines past the eight days are let stand this long before thinning, so the file is rewritten daily.
     static constexpr qint64 compactionSlack = 24 * 3600;
+    // A record this far past the clock was kept while it ran ahead, and is dropped.
+    static constexpr qint64 futureSlack = 300;
     // A record that repeats the last one is still kept after this long, so a pace can be told.
     static constexpr qint64 unchangedKeptEvery = 3600;
     // Reset instants this close are the same instant, reported with jitter.
@@ -55,12 +57,15 @@ public:
     static QString defaultFilePath();
 
     // Keeps a success record unless the provider already has one in the same minute (or a later
-    // one), or its last one says the same and is less than an hour old. Answers false when the
-    // file could not be written; the record is kept in memory anyway.
+    // one; records from the future are dropped first), or its last one says the same and is less
+    // than an hour old. Answers false when the record was refused, or when the file could not be
+    // written (told once per run on standard error; the record is kept in memory anyway).
     bool add(Provider provider, const ProviderUsage &usage);
 
     // Every kept record, oldest first.
     const QList<HistoryEntry> &entries() const { return m_entries; }
+    // Why the latest write of the file failed; none once a write succeeds again.
+    const std::optional<QString> &writeFailure() const { return m_writeFailure; }
     // Lines of the file that could not be read at start.
     int damagedLines() const { return m_damagedLines; }
 
@@ -71,6 +76,7 @@ private:
     bool compact();
     bool append(const HistoryEntry &entry);
     bool rewrite();
+    bool told(bool written);
 
     QString m_path;
     const Clock &m_clock;
@@ -79,4 +85,6 @@ private:
     int m_damagedLines = 0;
     qint64 m_fileBytes = 0;
     qint64 m_thinnedBefore = 0; // records older than this are already one per hour
+    std::optional<QString> m_writeFailure;
+    bool m_writeFailureTold = false;
 };

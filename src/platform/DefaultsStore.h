@@ -18,6 +18,8 @@ public:
     // Stores the value and writes it through to persistent storage at once.
     virtual void setObject(const QString &key, const QVariant &value) = 0;
     virtual void remove(const QString &key) = 0;
+    // Why the latest write did not reach persistent storage, while it did not.
+    virtual std::optional<QString> writeFailure() const { return std::nullopt; }
 
     // Whether every value can be read yet: a store whose credentials sit in a keyring learns
     // them asynchronously, after start.

@@ -30,6 +30,15 @@ Scheduler::Duration fromSeconds(double seconds)
     return Scheduler::Duration(static_cast<Scheduler::Duration::rep>(std::ceil(seconds * 1000.0)));
 }
 
+// Keeps a delivered record as the latest one, and as the last good one when it has figures.
+template<typename Record>
+void keep(const Record &record, std::optional<Record> &latest, std::optional<Record> &lastGood)
+{
+    latest = record;
+    if (!record.error)
+        lastGood = record;
+}
+
 QVariantMap resultInfo(const std::optional<QString> &error)
 {
     return error ? QVariantMap{{Notifications::errorKey, *error}} : QVariantMap{};
@@ -79,6 +88,7 @@ StatusBarController::~StatusBarController()
 {
     cancelTimer(m_refreshTimer);
     cancelTimer(m_countdownTimer);
+    cancelTimer(m_graceTimer);
     if (m_wakeNetworkMonitor)
         m_wakeNetworkMonitor->cancel();
 }
@@ -93,7 +103,7 @@ void StatusBarController::installFetcherCallbacks()
         if (!record.error)
             settings.setClaudeSessionExpired(false);
         if (self) {
-            self->m_currentUsage = record;
+            keep(record, self->m_currentUsage, self->m_lastGoodUsage);
             self->updateDisplay();
             self->scheduleCountdownTimer();
         }
@@ -103,6 +113,7 @@ void StatusBarController::installFetcherCallbacks()
         settings.setClaudeSessionExpired(true);
         if (self) {
             self->m_currentUsage.reset();
+            self->m_lastGoodUsage.reset();
             self->updateDisplay();
         }
         notifications.post(Notifications::usageFetchResult, resultInfo(QStringLiteral("Session key invalid or expired")));
@@ -111,8 +122,9 @@ void StatusBarController::installFetcherCallbacks()
         if (!record.error)
             settings.setOpenAISessionExpired(false);
         if (self) {
-            self->m_currentOpenAIUsage = record;
+            keep(record, self->m_currentOpenAIUsage, self->m_lastGoodOpenAIUsage);
             self->updateDisplay();
+            self->scheduleCountdownTimer();
         }
         notifications.post(Notifications::openAIFetchResult, resultInfo(record.error));
     };
@@ -120,6 +132,7 @@ void StatusBarController::installFetcherCallbacks()
         settings.setOpenAISessionExpired(true);
         if (self) {
             self->m_currentOpenAIUsage.reset();
+            self->m_lastGoodOpenAIUsage.reset();
             self->updateDisplay();
         }
         notifications.post(Notifications::openAIFetchResult,
@@ -141,8 +154,41 @@ void StatusBarController::refreshNow()
         m_services.openAI.fetchUsage();
 }
 
+std::optional<ProviderUsage> StatusBarController::shownClaude() const
+{
+    return shown(m_currentUsage, m_lastGoodUsage, m_services.claude);
+}
+
+std::optional<ProviderUsage> StatusBarController::shownOpenAI() const
+{
+    return shown(m_currentOpenAIUsage, m_lastGoodOpenAIUsage, m_services.openAI);
+}
+
+template<typename Record>
+std::optional<ProviderUsage> StatusBarController::shown(const std::optional<Record> &latest,
+                                                        const std::optional<Record> &lastGood,
+                                                        const UsageSource<Record> &source) const
+{
+    std::optional<ProviderUsage> usage = ProviderUsage::shown(latest, lastGood, m_services.clock.now(), refreshSeconds());
+    if (usage)
+        usage->nextTryAt = source.nextTryAt();
+    return usage;
+}
+
+std::chrono::seconds StatusBarController::refreshSeconds() const
+{
+    return std::chrono::seconds(static_cast<qint64>(m_services.settings.refreshInterval()));
+}
+
 void StatusBarController::settingsChanged()
 {
+    // Figures of a removed credential are nobody's any more.
+    if (m_services.settings.defaults().string(DefaultsKeys::sessionKey).value_or(QString()).isEmpty())
+        m_lastGoodUsage.reset();
+    if (!hasOpenAIToken()) {
+        m_currentOpenAIUsage.reset();
+        m_lastGoodOpenAIUsage.reset();
+    }
     scheduleTimer();
     scheduleCountdownTimer();
     updateDisplay();
@@ -180,7 +226,7 @@ void StatusBarController::scheduleCountdownTimer()
 
     const bool session = format == DisplayFormat::sessionAndTimer;
     QList<QDateTime> resets;
-    for (const auto &usage : {ProviderUsage::from(m_currentUsage), ProviderUsage::from(m_currentOpenAIUsage)}) {
+    for (const auto &usage : {shownClaude(), shownOpenAI()}) {
         if (!usage)
             continue;
         if (const auto at = session ? usage->sessionResetAt : usage->longWindow().resetAt)
@@ -188,10 +234,16 @@ void StatusBarController::scheduleCountdownTimer()
     }
 
     const QPointer self(this);
-    const auto refreshLater = [this, self](std::chrono::seconds delay) {
+    // Without a countdown to follow, ask again later; each fallback in a row waits twice as
+    // long as the one before, up to the refresh interval.
+    const auto refreshLater = [this, self](Scheduler::Duration first) {
+        const Scheduler::Duration interval = fromSeconds(m_services.settings.refreshInterval());
+        const Scheduler::Duration delay = std::min<Scheduler::Duration>(first * (1 << std::min(m_fallbackStreak, 20)), interval);
         m_countdownTimer = m_services.scheduler.after(delay, [self] {
-            if (self)
+            if (self) {
+                ++self->m_fallbackStreak;
                 self->refreshNow();
+            }
         });
     };
     if (resets.isEmpty()) {
@@ -224,6 +276,7 @@ void StatusBarController::scheduleCountdownTimer()
     if (passedUnasked)
         refreshNow();
     if (soonest) {
+        m_fallbackStreak = 0;
         m_countdownTimer = m_services.scheduler.after(fromSeconds(*soonest), [self] {
             if (self) {
                 self->updateDisplay();
@@ -245,11 +298,40 @@ void StatusBarController::updateDisplay()
         settings.displayFormat(),
         settings.showClaude(),
         settings.showOpenAI(),
-        ProviderUsage::from(m_currentUsage),
-        ProviderUsage::from(m_currentOpenAIUsage),
+        shownClaude(),
+        shownOpenAI(),
         m_services.clock.now(),
     }));
+    scheduleGraceEnd();
     emit displayUpdated();
+}
+
+void StatusBarController::scheduleGraceEnd()
+{
+    // Last good figures give way to the failure once too old or past a reset, failing tries or not.
+    cancelTimer(m_graceTimer);
+    const QDateTime now = m_services.clock.now();
+    std::optional<QDateTime> end;
+    for (const auto &usage : {shownClaude(), shownOpenAI()}) {
+        if (!usage || !usage->failedTry)
+            continue;
+        QList<QDateTime> limits{usage->fetchedAt.addSecs(ProviderUsage::grace(refreshSeconds()).count() + 1)};
+        for (const auto &reset : {usage->sessionResetAt, usage->weeklyResetAt}) {
+            if (reset)
+                limits.append(*reset);
+        }
+        for (const QDateTime &limit : std::as_const(limits))
+            end = end ? std::min(*end, limit) : limit;
+    }
+    if (!end)
+        return;
+    m_graceTimer = m_services.scheduler.after(std::chrono::milliseconds(std::max<qint64>(0, now.msecsTo(*end))),
+                                              [self = QPointer(this)] {
+                                                  if (self) {
+                                                      self->m_graceTimer.reset();
+                                                      self->updateDisplay();
+                                                  }
+                                              });
 }
 
 void StatusBarController::clockChanged()
@@ -303,8 +385,7 @@ void StatusBarController::refreshMenuContent()
 {
     const QDateTime now = m_services.clock.now();
     const DefaultsStore &defaults = m_services.settings.defaults();
-    m_menu.showClaude(ProviderUsage::from(m_currentUsage), now,
-                      CredentialSource::expiredText(CredentialSource::claude(defaults)));
-    m_menu.showOpenAI(hasOpenAIToken(), ProviderUsage::from(m_currentOpenAIUsage), now,
+    m_menu.showClaude(shownClaude(), now, CredentialSource::expiredText(CredentialSource::claude(defaults)));
+    m_menu.showOpenAI(hasOpenAIToken(), shownOpenAI(), now,
                       CredentialSource::expiredText(CredentialSource::openAI(defaults)));
 }

@@ -50,6 +50,10 @@ public:
 
     const std::optional<UsageData> &currentUsage() const { return m_currentUsage; }
     const std::optional<OpenAIUsageData> &currentOpenAIUsage() const { return m_currentOpenAIUsage; }
+    // What the title, the menu and the status report show of each provider: the latest record,
+    // or the last good one while the failures since are recent.
+    std::optional<ProviderUsage> shownClaude() const;
+    std::optional<ProviderUsage> shownOpenAI() const;
     StatusMenu &menu() { return m_menu; }
     std::optional<Scheduler::TimerId> refreshTimer() const { return m_refreshTimer; }
     std::optional<Scheduler::TimerId> countdownTimer() const { return m_countdownTimer; }
@@ -73,17 +77,26 @@ private:
     void installFetcherCallbacks();
     void scheduleTimer();
     void scheduleCountdownTimer();
+    void scheduleGraceEnd();
     void updateDisplay();
     void refreshMenuContent();
     void cancelTimer(std::optional<Scheduler::TimerId> &timer);
+    template<typename Record>
+    std::optional<ProviderUsage> shown(const std::optional<Record> &latest, const std::optional<Record> &lastGood,
+                                       const UsageSource<Record> &source) const;
+    std::chrono::seconds refreshSeconds() const;
 
     StatusBarServices m_services;
     StatusBarCommands m_commands;
     StatusMenu m_menu;
     std::optional<Scheduler::TimerId> m_refreshTimer;
     std::optional<Scheduler::TimerId> m_countdownTimer;
+    std::optional<Scheduler::TimerId> m_graceTimer;
     std::optional<UsageData> m_currentUsage;
     std::optional<OpenAIUsageData> m_currentOpenAIUsage;
+    std::optional<UsageData> m_lastGoodUsage;
+    std::optional<OpenAIUsageData> m_lastGoodOpenAIUsage;
+    int m_fallbackStreak = 0; // fallback refreshes since the countdown last had a future reset
     std::shared_ptr<NetworkPathMonitor> m_wakeNetworkMonitor;
     QSet<QDateTime> m_refreshedPassedResets; // passed reset instants that already asked for a refresh
 };

@@ -79,7 +79,7 @@ QStringList rows(const ProviderUsage &usage, const QDateTime &now)
         texts.append(windowRow(window));
     if (usage.extraUsage)
         texts.append(extraUsageRow(*usage.extraUsage));
-    texts.append(updated(usage.fetchedAt, now));
+    texts.append(lastRow(usage, now));
     return texts;
 }
 
@@ -103,6 +103,18 @@ QString updated(const QDateTime &fetchedAt, const QDateTime &now)
     if (elapsed < 3600)
         return QStringLiteral("Updated %1m ago").arg(static_cast<qint64>(elapsed / 60));
     return QStringLiteral("Updated %1h ago").arg(static_cast<qint64>(elapsed / 3600));
+}
+
+QString lastRow(const std::optional<ProviderUsage> &usage, const QDateTime &now, const QString &expiredText)
+{
+    if (!usage)
+        return expiredText.isEmpty() ? expired : expiredText;
+    QString text = usage->error ? *usage->error : updated(usage->fetchedAt, now);
+    if (usage->usable() && usage->failedTry)
+        text += QStringLiteral(" · last try failed: ") + *usage->failedTry;
+    if (usage->nextTryAt && *usage->nextTryAt > now)
+        text += QStringLiteral(" · next try in ") + Title::timeRemaining(usage->nextTryAt, now);
+    return text;
 }
 
 }
@@ -249,13 +261,13 @@ void StatusMenu::showRows(Provider provider, bool shown, const QString &expiredT
     if (usable) {
         edit(group.session).title = MenuTexts::sessionRow(*usage) + suffix(group.session, usage->sessionPercentage);
         edit(group.weekly).title = MenuTexts::weeklyRow(*usage) + suffix(group.weekly, usage->weeklyPercentage);
-        updatedRow.title = MenuTexts::updated(usage->fetchedAt, now);
+        updatedRow.title = MenuTexts::lastRow(usage, now);
         updatedRow.enabled = false;
         updatedRow.style = Style::secondary;
     } else {
         edit(group.session).title = QStringLiteral("Session  ") + MenuTexts::none;
         edit(group.weekly).title = QStringLiteral("Weekly  ") + MenuTexts::none;
-        updatedRow.title = expiredText.isEmpty() ? MenuTexts::expired : expiredText;
+        updatedRow.title = MenuTexts::lastRow(usage, now, expiredText);
         updatedRow.enabled = true;
         updatedRow.style = Style::warning;
     }

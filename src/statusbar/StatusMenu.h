@@ -107,4 +107,8 @@ QString extraUsageRow(const ExtraUsage &extra);
 // The rows a usable record gives below its header, without the pace suffixes.
 QStringList rows(const ProviderUsage &usage, const QDateTime &now);
 QString updated(const QDateTime &fetchedAt, const QDateTime &now);
+// A provider's last row: when its figures were fetched and how the latest try went, or why
+// there are none (the failure, or the expired text when there is no record).
+// `expiredText` replaces the usual expired text when the usage comes from a sign-in.
+QString lastRow(const std::optional<ProviderUsage> &usage, const QDateTime &now, const QString &expiredText = {});
 }

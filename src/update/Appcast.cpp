@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace Appcast {
 namespace {
 
@@ -20,6 +22,14 @@ constexpr const char *downloadPattern = R"((?<=url=")[^"]+\.dmg(?="))";
 constexpr const char *downloadPattern = R"((?<=url=")[^"]+\.deb(?="))";
 #endif
 
+// A character that would make a one-line title lie: a control or a formatting (bidi) character.
+bool isHidden(QChar c)
+{
+    const QChar::Category category = c.category();
+    return category == QChar::Other_Control || category == QChar::Other_Format || category == QChar::Separator_Line
+        || category == QChar::Separator_Paragraph;
+}
+
 } // namespace
 
 std::optional<qint64> toInt64(const QString &text)
@@ -32,8 +42,14 @@ std::optional<qint64> toInt64(const QString &text)
     return ok ? std::optional(value) : std::nullopt;
 }
 
-std::optional<UpdateInfo> parse(const QString &text)
+std::optional<UpdateInfo> parse(const QString &feed)
 {
+    // What a comment holds is not part of the feed.
+    static const QRegularExpression comment(QStringLiteral("<!--.*?-->"),
+                                            QRegularExpression::DotMatchesEverythingOption);
+    QString text = feed;
+    text.remove(comment);
+
     // \d takes any decimal digit and only ASCII digits convert: a build written in other
     // digits makes the feed unreadable rather than letting a later entry count.
     static const QRegularExpression build(QStringLiteral(R"((?<=<sparkle:version>)\d+(?=</sparkle:version>))"),
@@ -50,8 +66,7 @@ std::optional<UpdateInfo> parse(const QString &text)
         return std::nullopt;
     const QString displayVersion = firstMatch(version, text).value_or(*buildText);
     // The version stands in an alert's title: one short line or the feed is not trusted.
-    if (displayVersion.size() > maxVersionLength || displayVersion.contains(QLatin1Char('\n'))
-        || displayVersion.contains(QLatin1Char('\r')))
+    if (displayVersion.size() > maxVersionLength || std::any_of(displayVersion.cbegin(), displayVersion.cend(), isHidden))
         return std::nullopt;
     const std::optional<QString> address = firstMatch(download, text);
     if (!address)

@@ -13,9 +13,10 @@ struct FetchError
     Kind kind = Kind::parse;
     QString message; // for parse: what the user is shown
     int status = 0;  // for unauthorized: the refusing HTTP status
+    QByteArray retryAfter; // the service's Retry-After field, as sent (empty when none)
 
-    static FetchError parse(const QString &message) { return {Kind::parse, message, 0}; }
-    static FetchError unauthorized(int status) { return {Kind::unauthorized, QString(), status}; }
+    static FetchError parse(const QString &message) { return {Kind::parse, message, 0, {}}; }
+    static FetchError unauthorized(int status) { return {Kind::unauthorized, QString(), status, {}}; }
     bool isUnauthorized() const { return kind == Kind::unauthorized; }
 };
 

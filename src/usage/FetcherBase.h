@@ -6,6 +6,7 @@
 #include "usage/HTTPClient.h"
 #include "usage/RelativeTimeFormatter.h"
 #include "usage/ResetLabel.h"
+#include "usage/RetryAfter.h"
 #include "usage/UsageSource.h"
 
 #include <QLocale>
@@ -14,6 +15,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 
 // What a fetcher needs from the outside world.
 struct FetcherServices
@@ -27,22 +29,81 @@ struct FetcherServices
 
 // The delivery half both fetchers share: callbacks run later on the main thread, each read at
 // the moment of delivery, and never once the fetcher is gone.
+//
+// It also keeps the traffic polite: one cycle at a time (a request while one runs joins it, unless
+// the credential changed, when the newer cycle's outcome is the one delivered), and none before
+// the instant a Retry-After field named.
 template<typename Record>
 class FetcherBase : public QObject, public UsageSource<Record>
 {
 public:
     const QString base;
 
+    void fetchUsage() final
+    {
+        // While the stored credentials are still being read, the cycle starts once they are,
+        // rather than reporting a missing credential.
+        if (!m_services.defaults.isLoaded()) {
+            if (!std::exchange(m_waitingForLoad, true)) {
+                m_services.defaults.whenLoaded([self = QPointer(this)] {
+                    if (self) {
+                        self->m_waitingForLoad = false;
+                        self->fetchUsage();
+                    }
+                });
+            }
+            return;
+        }
+        const QDateTime now = m_services.clock.now();
+        if (m_retryAt && now < *m_retryAt) {
+            if (!m_retryTimer) {
+                m_retryTimer = m_services.scheduler.after(std::chrono::milliseconds(now.msecsTo(*m_retryAt)),
+                                                          [self = QPointer(this)] {
+                                                              if (self) {
+                                                                  self->m_retryTimer.reset();
+                                                                  self->fetchUsage();
+                                                              }
+                                                          });
+            }
+            return;
+        }
+        if (m_retryTimer) // the wait is over already (the clock was set forward)
+            m_services.scheduler.cancel(*std::exchange(m_retryTimer, std::nullopt));
+        const QString credential = credentialInUse();
+        if (m_inFlight && credential == m_inFlightCredential)
+            return;
+        ++m_generation;
+        m_inFlight = true;
+        m_inFlightCredential = credential;
+        startCycle();
+    }
+
+    std::optional<QDateTime> nextTryAt() const override
+    {
+        return m_retryAt && m_services.clock.now() < *m_retryAt ? m_retryAt : std::nullopt;
+    }
+
 protected:
-    FetcherBase(const QString &base, const FetcherServices &services, QObject *parent)
+    FetcherBase(const QString &base, const QString &credentialKey, const FetcherServices &services, QObject *parent)
         : QObject(parent)
         , base(base)
         , m_services(services)
+        , m_credentialKey(credentialKey)
     {
     }
 
+    // Runs one cycle with the stored credential; it ends in one of the deliveries below.
+    virtual void startCycle() = 0;
+
+    // The credential a cycle started now would send: a request joins the running cycle only
+    // while this is unchanged.
+    virtual QString credentialInUse() const { return m_services.defaults.string(m_credentialKey).value_or(QString()); }
+
     void deliver(const Record &record)
     {
+        m_inFlight = false;
+        if (!record.error)
+            m_retryAt.reset();
         m_services.scheduler.post([self = QPointer(this), record] {
             if (self && self->UsageSource<Record>::onUsageData)
                 self->UsageSource<Record>::onUsageData(record);
@@ -53,6 +114,7 @@ protected:
 
     void deliverNeedsLogin()
     {
+        m_inFlight = false;
         m_services.scheduler.post([self = QPointer(this)] {
             if (self && self->UsageSource<Record>::onNeedsLogin)
                 self->UsageSource<Record>::onNeedsLogin();
@@ -62,32 +124,22 @@ protected:
     // A refused credential asks for a login; every other failure becomes an error record.
     void deliverFailure(const FetchError &error)
     {
-        if (error.isUnauthorized())
+        if (error.isUnauthorized()) {
             deliverNeedsLogin();
-        else
-            deliverError(error.message);
-    }
-
-    // True while the stored credentials are still being read: the cycle then starts once they
-    // are, rather than reporting a missing credential.
-    bool deferredUntilLoaded()
-    {
-        if (m_services.defaults.isLoaded())
-            return false;
-        m_services.defaults.whenLoaded([self = QPointer(this)] {
-            if (self)
-                self->fetchUsage();
-        });
-        return true;
+            return;
+        }
+        if (const auto at = RetryAfter::instant(error.retryAfter, m_services.clock.now()))
+            m_retryAt = at;
+        deliverError(error.message);
     }
 
     // The stored credential when it can be sent; otherwise the cycle's outcome is delivered
-    // (needs login for a missing or empty one, `invalidMessage` for one unfit for a header).
-    std::optional<QString> usableCredential(const QString &key, const QString &invalidMessage)
+    // (`missingMessage` for a missing or empty one, `invalidMessage` for one unfit for a header).
+    std::optional<QString> usableCredential(const QString &missingMessage, const QString &invalidMessage)
     {
-        const std::optional<QString> credential = m_services.defaults.string(key);
+        const std::optional<QString> credential = m_services.defaults.string(m_credentialKey);
         if (!credential || credential->isEmpty()) {
-            deliverNeedsLogin();
+            deliverError(missingMessage);
             return std::nullopt;
         }
         if (!HTTPClient::isSafeHeaderValue(*credential)) {
@@ -106,11 +158,12 @@ protected:
         };
     }
 
-    // Runs `step` with the response only while this fetcher still exists.
-    std::function<void(FetchResult)> whileAlive(std::function<void(FetchResult)> step)
+    // Runs `step` with the response only while this fetcher still exists and no later cycle
+    // has started: an older answer never replaces a newer one.
+    std::function<void(FetchResult)> whileCurrent(std::function<void(FetchResult)> step)
     {
-        return [self = QPointer(this), step = std::move(step)](FetchResult result) {
-            if (self)
+        return [self = QPointer(this), generation = m_generation, step = std::move(step)](FetchResult result) {
+            if (self && self->m_generation == generation)
                 step(std::move(result));
         };
     }
@@ -119,4 +172,11 @@ protected:
 
 private:
     std::unique_ptr<RelativeTimeFormatter> m_relFmt;
+    QString m_credentialKey;
+    bool m_inFlight = false;
+    bool m_waitingForLoad = false;
+    QString m_inFlightCredential;
+    quint64 m_generation = 0;
+    std::optional<QDateTime> m_retryAt;
+    std::optional<Scheduler::TimerId> m_retryTimer; // the request that waits for m_retryAt
 };

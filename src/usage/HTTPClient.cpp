@@ -33,7 +33,9 @@ FetchResult HTTPClient::classify(const HttpResponse &response)
         return FetchError::unauthorized(status);
     if (response.body && status == 200)
         return *response.body;
-    return FetchError::parse(QStringLiteral("HTTP %1").arg(status));
+    FetchError error = FetchError::parse(QStringLiteral("HTTP %1").arg(status));
+    error.retryAfter = response.header(QByteArrayLiteral("Retry-After")).value_or(QByteArray()).trimmed();
+    return error;
 }
 
 bool HTTPClient::isSafeHeaderValue(const QString &text)

@@ -4,7 +4,7 @@
 #include "usage/OpenAIResponses.h"
 
 OpenAIUsageFetcher::OpenAIUsageFetcher(const QString &base, const FetcherServices &services, QObject *parent)
-    : FetcherBase(base, services, parent)
+    : FetcherBase(base, DefaultsKeys::openAISessionKey, services, parent)
 {
 }
 
@@ -13,17 +13,15 @@ std::optional<QString> OpenAIUsageFetcher::cachedAccessToken() const
     return m_cachedToken ? std::optional(m_cachedToken->accessToken) : std::nullopt;
 }
 
-void OpenAIUsageFetcher::fetchUsage()
+void OpenAIUsageFetcher::startCycle()
 {
-    if (deferredUntilLoaded())
-        return;
     runCycle(false);
 }
 
 void OpenAIUsageFetcher::runCycle(bool renewal)
 {
-    const std::optional<QString> sessionToken =
-        usableCredential(DefaultsKeys::openAISessionKey, QStringLiteral("Session token contains invalid characters"));
+    const std::optional<QString> sessionToken = usableCredential(
+        QStringLiteral("No session token — add one in Preferences"), QStringLiteral("Session token contains invalid characters"));
     if (!sessionToken)
         return;
     if (m_cachedToken && m_cachedToken->sessionToken != *sessionToken)
@@ -57,7 +55,7 @@ void OpenAIUsageFetcher::fetchAccessToken(const QString &sessionToken, std::func
         m_cachedToken = CachedToken{sessionToken, *accessToken};
         completion(*accessToken);
     };
-    m_services.http.fetch(QUrl(base + QStringLiteral("/api/auth/session")), cookie, base, whileAlive(handle));
+    m_services.http.fetch(QUrl(base + QStringLiteral("/api/auth/session")), cookie, base, whileCurrent(handle));
 }
 
 void OpenAIUsageFetcher::fetchUsageData(const QString &accessToken, bool renewal)
@@ -69,7 +67,7 @@ void OpenAIUsageFetcher::fetchUsageData(const QString &accessToken, bool renewal
             deliver(OpenAIResponses::usageRecord(std::get<QByteArray>(result), m_services.clock.now(),
                                                  resetLabelMaker()));
         } else if (!error->isUnauthorized()) {
-            deliverError(error->message);
+            deliverFailure(*error);
         } else if (renewal) {
             deliverError(QStringLiteral("HTTP %1").arg(error->status));
         } else {
@@ -78,5 +76,5 @@ void OpenAIUsageFetcher::fetchUsageData(const QString &accessToken, bool renewal
             runCycle(true);
         }
     };
-    m_services.http.fetch(QUrl(base + QStringLiteral("/backend-api/wham/usage")), bearer, base, whileAlive(handle));
+    m_services.http.fetch(QUrl(base + QStringLiteral("/backend-api/wham/usage")), bearer, base, whileCurrent(handle));
 }

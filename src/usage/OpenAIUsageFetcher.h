@@ -13,11 +13,11 @@ public:
     // The fetcher of the running application, on https://chatgpt.com.
     static OpenAIUsageFetcher &shared();
 
-    void fetchUsage() override;
 
     std::optional<QString> cachedAccessToken() const;
 
 private:
+    void startCycle() override;
     using TokenExchange = std::variant<QString, FetchError>;
 
     // `renewal` marks the one repetition after a refused access token.

@@ -21,17 +21,30 @@ public:
     };
 
     SignInUsageFetcher(const QString &base, Tool tool, const FetcherServices &services, QObject *parent = nullptr)
-        : FetcherBase<Record>(base, services, parent)
+        : FetcherBase<Record>(base, QString(), services, parent)
         , m_tool(std::move(tool))
     {
     }
 
     const QString &filePath() const { return m_tool.filePath; }
 
-    void fetchUsage() override
+private:
+    std::optional<SignIn> signIn() const
     {
         const std::optional<QByteArray> contents = SignInFile::contents(m_tool.filePath);
-        const std::optional<SignIn> signIn = contents ? m_tool.read(*contents) : std::nullopt;
+        return contents ? m_tool.read(*contents) : std::nullopt;
+    }
+
+    // A token the tool renewed while a cycle ran starts a cycle of its own.
+    QString credentialInUse() const override
+    {
+        const std::optional<SignIn> current = signIn();
+        return current ? current->accessToken : QString();
+    }
+
+    void startCycle() override
+    {
+        const std::optional<SignIn> signIn = this->signIn();
         if (!signIn || (signIn->expiresAt && *signIn->expiresAt <= this->m_services.clock.now())) {
             this->deliverNeedsLogin();
             return;
@@ -47,7 +60,7 @@ public:
         }
         this->m_services.http.fetchWithBearer(
             QUrl(this->base + m_tool.usagePath), headers,
-            this->whileAlive([this, plan = signIn->plan](const FetchResult &result) {
+            this->whileCurrent([this, plan = signIn->plan](const FetchResult &result) {
                 if (const auto *error = std::get_if<FetchError>(&result)) {
                     this->deliverFailure(*error);
                     return;
@@ -61,6 +74,5 @@ public:
             }));
     }
 
-private:
     Tool m_tool;
 };

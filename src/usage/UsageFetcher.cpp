@@ -4,7 +4,7 @@
 #include "usage/ClaudeResponses.h"
 
 UsageFetcher::UsageFetcher(const QString &base, const FetcherServices &services, QObject *parent)
-    : FetcherBase(base, services, parent)
+    : FetcherBase(base, DefaultsKeys::sessionKey, services, parent)
 {
 }
 
@@ -13,12 +13,10 @@ std::optional<QString> UsageFetcher::cachedOrgID() const
     return m_cachedOrg ? std::optional(m_cachedOrg->orgID) : std::nullopt;
 }
 
-void UsageFetcher::fetchUsage()
+void UsageFetcher::startCycle()
 {
-    if (deferredUntilLoaded())
-        return;
-    const std::optional<QString> sessionKey =
-        usableCredential(DefaultsKeys::sessionKey, QStringLiteral("Session key contains invalid characters"));
+    const std::optional<QString> sessionKey = usableCredential(
+        QStringLiteral("No session key — add one in Preferences"), QStringLiteral("Session key contains invalid characters"));
     if (!sessionKey)
         return;
     if (m_cachedOrg && m_cachedOrg->sessionKey != *sessionKey)
@@ -69,5 +67,5 @@ void UsageFetcher::fetchUsageData(const QString &orgID, const QString &sessionKe
 void UsageFetcher::fetch(const QString &path, const QString &sessionKey, std::function<void(FetchResult)> completion)
 {
     const HeaderField cookie{QByteArrayLiteral("Cookie"), "sessionKey=" + sessionKey.toUtf8()};
-    m_services.http.fetch(QUrl(base + path), cookie, base, whileAlive(std::move(completion)));
+    m_services.http.fetch(QUrl(base + path), cookie, base, whileCurrent(std::move(completion)));
 }

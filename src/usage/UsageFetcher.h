@@ -13,11 +13,11 @@ public:
     // The fetcher of the running application, on https://claude.ai.
     static UsageFetcher &shared();
 
-    void fetchUsage() override;
 
     std::optional<QString> cachedOrgID() const;
 
 private:
+    void startCycle() override;
     using OrgLookup = std::variant<QString, FetchError>;
 
     void fetchOrgID(const QString &sessionKey, std::function<void(OrgLookup)> completion);

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QDateTime>
+
 #include <functional>
+#include <optional>
 
 // A provider's usage as the rest of the application sees it: start a cycle, hear its outcome.
 template<typename Record>
@@ -9,8 +12,12 @@ class UsageSource
 public:
     virtual ~UsageSource() = default;
 
-    // Starts one cycle; it ends in one callback, on the main thread, never inside this call.
+    // Asks for fresh figures; the answer comes as one callback, on the main thread, never inside
+    // this call. A request while a cycle runs joins it; one before the service's Retry-After
+    // instant waits for it.
     virtual void fetchUsage() = 0;
+    // When the service asked not to be asked again before, while that is still ahead.
+    virtual std::optional<QDateTime> nextTryAt() const { return std::nullopt; }
 
     // Each is read at the moment of delivery.
     std::function<void(const Record &)> onUsageData;

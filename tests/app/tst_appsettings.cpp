@@ -35,6 +35,10 @@ private slots:
         QTest::newRow("interval 60") << DefaultsKeys::refreshInterval << QVariant(60.0) << "60";
         QTest::newRow("interval -5") << DefaultsKeys::refreshInterval << QVariant(-5.0) << "300";
         QTest::newRow("interval 0") << DefaultsKeys::refreshInterval << QVariant(0.0) << "300";
+        QTest::newRow("interval a thousandth") << DefaultsKeys::refreshInterval << QVariant(0.001) << "60";
+        QTest::newRow("interval 30 days") << DefaultsKeys::refreshInterval << QVariant(2592000.0) << "3600";
+        QTest::newRow("interval not a number") << DefaultsKeys::refreshInterval << QVariant(qQNaN()) << "300";
+        QTest::newRow("interval infinite") << DefaultsKeys::refreshInterval << QVariant(qInf()) << "300";
         QTest::newRow("interval as text") << DefaultsKeys::refreshInterval << QVariant(QStringLiteral("60")) << "300";
         QTest::newRow("format exact") << DefaultsKeys::displayFormat << QVariant(QStringLiteral("Weekly & Timer"))
                                       << "Weekly & Timer";

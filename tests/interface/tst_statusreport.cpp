@@ -75,7 +75,7 @@ private slots:
                      "\"resetPhrase\":\"Session resets in 2 hr.\",\"resetsAt\":\"2026-12-06T14:10:00Z\",\"used\":27},\"shown\":true,"
                      "\"source\":\"sessionKey\",\"state\":\"ok\",\"weekly\":{\"countdown\":\"4d\",\"remaining\":41,\"remainingRounded\":41,"
                      "\"resetPhrase\":\"Weekly resets in 3 days\",\"resetsAt\":\"2026-12-09T16:00:00Z\",\"used\":59},\"windows\":[]}},"
-                     "\"title\":\"%5\",\"titleTooltip\":null,\"version\":1}")
+                     "\"title\":\"%5\",\"titleTooltip\":null,\"version\":1,\"warnings\":[]}")
                      .arg(formatId, label, claudeText, chatGPTText, title));
 
         QCOMPARE(text(StatusReport::waybar(status)),
@@ -168,8 +168,22 @@ private slots:
         QTest::newRow("Claude error, ChatGPT hidden")
             << onlyClaude
             << "{\"class\":\"error\",\"text\":\"Claude ⚠\",\"tooltip\":\"Claude\\nSession  —\\nWeekly  —\\n"
-               "Session expired — check your key\"}"
-            << "Claude  Session  —  Weekly  —  Session expired — check your key  (HTTP 500)\n" << 1;
+               "HTTP 500\"}"
+            << "Claude  Session  —  Weekly  —  HTTP 500\n" << 1;
+
+        ProviderUsage stale = claude;
+        stale.fetchedAt = now.addSecs(-720);
+        stale.failedTry = QStringLiteral("HTTP 503");
+        StatusInputs staleClaude = inputs(DisplayFormat::both, stale);
+        staleClaude.title.showOpenAI = false;
+        QTest::newRow("Claude stale, ChatGPT hidden")
+            << staleClaude
+            << "{\"class\":\"ok\",\"percentage\":41,\"text\":\"Claude S:73%  W:41%\",\"tooltip\":\"Claude\\n"
+               "Session  73%  Session resets in 2 hr.\\nWeekly  41%  Weekly resets in 3 days\\n"
+               "Updated 12m ago · last try failed: HTTP 503\"}"
+            << "Claude  Session  73%  Session resets in 2 hr.  Weekly  41%  Weekly resets in 3 days  "
+               "Updated 12m ago · last try failed: HTTP 503\n"
+            << 0;
 
         StatusInputs nothingShown = inputs(DisplayFormat::both, failed(QStringLiteral("HTTP 500")));
         nothingShown.title.showClaude = false;
@@ -201,6 +215,14 @@ private slots:
         QCOMPARE(openAI.value(QStringLiteral("state")).toString(), "expired");
         QCOMPARE(openAI.value(QStringLiteral("credentialExpired")).toBool(), true);
         QCOMPARE(openAI.value(QStringLiteral("source")).toString(), "codex");
+
+        ProviderUsage stale = claude;
+        stale.failedTry = QStringLiteral("HTTP 503");
+        const QJsonObject staleClaude = StatusReport::build(inputs(DisplayFormat::both, stale))
+                                            .value(QStringLiteral("providers")).toObject().value(QStringLiteral("claude")).toObject();
+        QCOMPARE(staleClaude.value(QStringLiteral("state")).toString(), "stale");
+        QCOMPARE(staleClaude.value(QStringLiteral("error")).toString(), "HTTP 503");
+        QCOMPARE(staleClaude.value(QStringLiteral("session")).toObject().value(QStringLiteral("used")).toDouble(), 27.0);
     }
 
     void thresholds_data()

@@ -76,6 +76,41 @@ private slots:
         QCOMPARE(last.weekly.used, std::nullopt);
     }
 
+    // Records kept while the clock ran ahead give way once it is set right.
+    void recordsFromTheFutureGiveWay()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("history.jsonl"));
+        FakeClock clock;
+        HistoryStore store(path, clock);
+        const QDateTime right = clock.now();
+        clock.current = right.addDays(2); // the clock runs ahead
+        QVERIFY(store.add(Provider::claude, record(clock.now(), 10)));
+        QVERIFY(!store.add(Provider::claude, record(clock.now(), 11)));
+        clock.current = right.addSecs(60); // and is set right
+        QVERIFY(store.add(Provider::claude, record(clock.now(), 12)));
+        QCOMPARE(store.entries().size(), 1);
+        QCOMPARE(HistoryStore(path, clock).entries().size(), 1);
+        QVERIFY(!store.writeFailure());
+    }
+
+    // A file that cannot be written says why, and stops saying so once writing works again.
+    void writeFailureIsKnown()
+    {
+        QTemporaryDir folder;
+        const QString blocker = folder.filePath(QStringLiteral("state"));
+        QFile file(blocker);
+        QVERIFY(file.open(QIODevice::WriteOnly)); // a file where the history's folder should be
+        file.close();
+        FakeClock clock;
+        HistoryStore store(blocker + QStringLiteral("/history.jsonl"), clock);
+        QVERIFY(!store.add(Provider::claude, record(clock.now(), 10)));
+        QVERIFY(store.writeFailure() && store.writeFailure()->contains(blocker));
+        QVERIFY(QFile::remove(blocker));
+        QVERIFY(store.add(Provider::claude, record(clock.now().addSecs(120), 20)));
+        QVERIFY(!store.writeFailure());
+    }
+
     void repeatsAreKeptHourly_data()
     {
         QTest::addColumn<QString>("script"); // "minute:used@resetMinute ..."

@@ -61,6 +61,44 @@ private slots:
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("settings.json")});
     }
 
+    // An unchanged value is not written again; a write that fails says so.
+    void writesOnlyWhatChanged()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("settings.json"));
+        SettingsDefaultsStore store(path);
+        store.setBoolean(QStringLiteral("claudeSessionExpired"), false);
+        QVERIFY(QFile::remove(path));
+        store.setBoolean(QStringLiteral("claudeSessionExpired"), false);
+        QVERIFY(!QFile::exists(path));
+        QVERIFY(!store.writeFailure());
+
+        QFile blocker(folder.filePath(QStringLiteral("blocker")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        SettingsDefaultsStore unwritable(folder.filePath(QStringLiteral("blocker/settings.json")));
+        unwritable.setBoolean(QStringLiteral("showClaude"), false);
+        QVERIFY(unwritable.writeFailure());
+    }
+
+    // A link leads to the user's own file: its mode stays theirs, even when it is not JSON.
+    void linkedFileKeepsItsMode()
+    {
+        QTemporaryDir folder;
+        const QString target = folder.filePath(QStringLiteral("notes.txt"));
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not JSON");
+        file.close();
+        QVERIFY(QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                                                  | QFileDevice::ReadOther));
+        const QString path = folder.filePath(QStringLiteral("Quotabar.json"));
+        QVERIFY(QFile::link(target, path));
+        SettingsDefaultsStore store(path);
+        store.setBoolean(QStringLiteral("showClaude"), false);
+        QCOMPARE(fileMode(target), 0644);
+    }
+
     void fileIsPrivateToItsOwner()
     {
         QTemporaryDir folder;

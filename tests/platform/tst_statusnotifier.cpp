@@ -202,9 +202,10 @@ private slots:
         QCOMPARE(h.item.serviceNames()[0], claude);
         QVERIFY(waitUntil([&] { return m_watcher.registrations.size() == 3; }));
 
-        // Both providers off: one idle item with the error as its tooltip.
+        // Both providers off: one idle item with the error as its tooltip (once the figures are too old).
         h.settings.setShowClaude(false);
         h.settings.setShowOpenAI(false);
+        h.scheduler.advance(std::chrono::hours(1));
         h.claude.deliver(UsageData::failure(QStringLiteral("HTTP 500"), h.clock.now()));
         QCOMPARE(h.item.serviceNames().size(), 1);
         QCOMPARE(itemProperty<SniToolTip>(h.item.serviceNames()[0], QStringLiteral("ToolTip")).description,

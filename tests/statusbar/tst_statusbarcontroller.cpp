@@ -3,6 +3,8 @@
 
 #include <QtTest>
 
+#include <numeric>
+
 using namespace std::chrono_literals;
 
 namespace {
@@ -160,11 +162,112 @@ private slots:
         h.start();
         const bool session = format == DisplayFormat::sessionAndTimer;
         h.openAI.deliver(session ? h.openAIRecord(openAIReset) : h.openAIRecord(std::nullopt, openAIReset));
-        QVERIFY(!h.controller->countdownTimer()); // a ChatGPT delivery alone never schedules
         const int before = h.fetches();
         h.claude.deliver(session ? h.claudeRecord(claudeReset) : h.claudeRecord(std::nullopt, claudeReset));
         QCOMPARE(h.fetches() - before, immediateFetches);
         QCOMPARE(h.scheduler.msUntil(h.controller->countdownTimer()), timerMs);
+    }
+
+    // A user without Claude follows the ChatGPT countdown alone.
+    void chatGPTAloneMovesTheCountdown()
+    {
+        Harness h;
+        h.settings.setDisplayFormat(DisplayFormat::sessionAndTimer);
+        h.start();
+        h.claude.deliver(UsageData::failure(QStringLiteral("No session key — add one in Preferences"), h.clock.now()));
+        h.openAI.deliver(h.openAIRecord(7800));
+        QCOMPARE(h.scheduler.msUntil(h.controller->countdownTimer()), 600000);
+    }
+
+    // Without a countdown to follow, each retry in a row waits twice as long, up to the interval.
+    void fallbackRetriesDouble_data()
+    {
+        QTest::addColumn<bool>("failing");
+        QTest::addColumn<QList<qint64>>("gaps");
+        QTest::newRow("failing, no reset known") << true << QList<qint64>{30, 60, 120, 240, 480, 960};
+        QTest::newRow("answering, reset passed (clock skew)") << false << QList<qint64>{10, 20, 40, 80, 160, 320, 640};
+    }
+
+    void fallbackRetriesDouble()
+    {
+        QFETCH(bool, failing);
+        QFETCH(QList<qint64>, gaps);
+        Harness h;
+        h.settings.setDisplayFormat(DisplayFormat::sessionAndTimer);
+        h.settings.setRefreshInterval(3600);
+        const QDateTime passedReset = h.clock.now().addSecs(-60);
+        QList<QDateTime> fetchedAt;
+        h.claude.answer = [&] {
+            fetchedAt.append(h.clock.now());
+            h.scheduler.after(0ms, [&] {
+                UsageData record = h.claudeRecord();
+                record.sessionResetAt = passedReset;
+                h.claude.deliver(failing ? UsageData::failure(QStringLiteral("HTTP 503"), h.clock.now()) : record);
+            });
+        };
+        h.start();
+        h.scheduler.advance(std::chrono::seconds(std::accumulate(gaps.begin(), gaps.end(), qint64(0))));
+        QList<qint64> seen;
+        for (qsizetype i = 1; i < fetchedAt.size(); ++i) {
+            if (const qint64 gap = fetchedAt[i - 1].secsTo(fetchedAt[i]))
+                seen.append(gap);
+        }
+        QCOMPARE(seen, gaps);
+    }
+
+    // Failures other than a refused credential keep the last good figures for a while, saying so.
+    void failuresKeepTheLastGoodFigures_data()
+    {
+        QTest::addColumn<qint64>("sessionResetIn");
+        QTest::addColumn<qint64>("failAfter");
+        QTest::addColumn<qint64>("lookAfter");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("lastRow");
+        const QString figures = QStringLiteral("Claude S:73%  W:41%");
+        QTest::newRow("503 at once") << qint64(7200) << qint64(720) << qint64(720) << figures
+                                     << "Updated 12m ago · last try failed: HTTP 503";
+        QTest::newRow("grace runs out without another try") << qint64(7200) << qint64(720) << qint64(1801)
+                                                             << "Claude ⚠" << "HTTP 503";
+        QTest::newRow("503 after the grace") << qint64(7200) << qint64(1860) << qint64(1860) << "Claude ⚠" << "HTTP 503";
+        QTest::newRow("session reset since") << qint64(600) << qint64(300) << qint64(601) << "Claude ⚠" << "HTTP 503";
+    }
+
+    void failuresKeepTheLastGoodFigures()
+    {
+        QFETCH(qint64, sessionResetIn);
+        QFETCH(qint64, failAfter);
+        QFETCH(qint64, lookAfter);
+        QFETCH(QString, title);
+        QFETCH(QString, lastRow);
+        Harness h;
+        h.settings.setShowOpenAI(false);
+        h.settings.setRefreshInterval(1500); // a grace of 30 minutes
+        h.start();
+        h.claude.deliver(h.claudeRecord(sessionResetIn, 86400));
+        h.scheduler.advance(std::chrono::seconds(failAfter));
+        h.claude.deliver(UsageData::failure(QStringLiteral("HTTP 503"), h.clock.now()));
+        h.scheduler.advance(std::chrono::seconds(lookAfter - failAfter));
+        QCOMPARE(h.title(), title);
+        QCOMPARE(h.item.menu->item(StatusMenu::claudeUpdatedItem).title, lastRow);
+        QVERIFY(!h.settings.claudeSessionExpired());
+    }
+
+    // A removed ChatGPT token takes its figures along, and nothing keeps asking for them.
+    void removedTokenClearsChatGPT()
+    {
+        Harness h;
+        h.settings.setDisplayFormat(DisplayFormat::sessionAndTimer);
+        h.defaults.setString(DefaultsKeys::openAISessionKey, QStringLiteral("token"));
+        h.start();
+        h.claude.deliver(h.claudeRecord(7800));
+        h.openAI.deliver(h.openAIRecord(60));
+        h.defaults.remove(DefaultsKeys::openAISessionKey);
+        h.notifications.post(Notifications::settingsChanged);
+        QVERIFY(!h.controller->shownOpenAI());
+        QCOMPARE(h.title(), QStringLiteral("Claude S:73%  3h    ChatGPT ⚠"));
+        const int before = h.fetches();
+        h.scheduler.advance(1h);
+        QCOMPARE(h.fetches() - before, 12);
     }
 
     void countdownFollowsTheLabelDownToTheReset()
@@ -378,7 +481,7 @@ private slots:
 
         // A new stored token shows its group at the next opening.
         h.scheduler.advance(125s);
-        h.claude.deliver(UsageData::failure(QStringLiteral("HTTP 500"), h.clock.now()));
+        h.claude.needsLogin();
         h.defaults.setString(DefaultsKeys::openAISessionKey, QStringLiteral("token"));
         h.item.openMenu();
         QCOMPARE(menu.item(StatusMenu::claudeSessionItem).title, QStringLiteral("Session  —"));

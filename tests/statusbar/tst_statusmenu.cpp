@@ -84,7 +84,16 @@ private slots:
         ProviderUsage error = record(10, {}, 10, {});
         error.sessionPercentage.reset();
         error.error = QStringLiteral("HTTP 500");
-        QTest::newRow("error record") << std::optional(error) << expired;
+        QTest::newRow("error record") << std::optional(error)
+                                      << QStringLiteral("Session  — | Weekly  — | HTTP 500 [on]");
+        ProviderUsage stale = record(42.4, {}, 59, {});
+        stale.fetchedAt = stale.fetchedAt.addSecs(-720);
+        stale.failedTry = QStringLiteral("HTTP 503");
+        QTest::newRow("last good figures after a failed try")
+            << std::optional(stale) << "Session  58% | Weekly  41% | Updated 12m ago · last try failed: HTTP 503";
+        stale.nextTryAt = stale.fetchedAt.addSecs(720 + 120);
+        QTest::newRow("and the service asked to wait")
+            << std::optional(stale) << "Session  58% | Weekly  41% | Updated 12m ago · last try failed: HTTP 503 · next try in 2m";
         QTest::newRow("labels after the percentages")
             << std::optional(record(42.4, QStringLiteral("Session resets in 2 hr."), 59, QStringLiteral("Weekly resets in 3 days")))
             << "Session  58%  Session resets in 2 hr. | Weekly  41%  Weekly resets in 3 days | Updated just now";
@@ -140,7 +149,7 @@ private slots:
         ProviderUsage broken = models;
         broken.error = QStringLiteral("HTTP 500");
         QTest::newRow("an error hides them") << int(Provider::claude) << std::optional(broken)
-                                             << "Claude | Session  — | Weekly  — | Session expired — check your key";
+                                             << "Claude | Session  — | Weekly  — | HTTP 500";
 
         QTest::newRow("Team account") << int(Provider::openAI) << std::optional(WorkedExample::team())
                                       << "ChatGPT · Team | Session  90%  Session resets in 40 min. | Weekly  — | "

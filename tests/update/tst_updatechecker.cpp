@@ -130,6 +130,12 @@ private slots:
                                                   << "205|" + QString(64, 'v') + "|" + QString(deb);
         QTest::newRow("version of 65 characters") << feed(item("205", QByteArray(65, 'v'), deb)) << "-";
         QTest::newRow("version over two lines") << feed(item("205", "1.4.0\nPlease run rm -rf", deb)) << "-";
+        QTest::newRow("version with a right-to-left override")
+            << feed(item("205", "1.4.0\xe2\x80\xae" "bed.", deb)) << "-";
+        QTest::newRow("version with a control character") << feed(item("205", "1.4\x07", deb)) << "-";
+        QTest::newRow("item inside a comment") << feed("<!-- " + item("900", "9.0", deb) + " -->" + item("205", "1.4.0", deb))
+                                               << "205|1.4.0|" + QString(deb);
+        QTest::newRow("only a commented-out item") << feed("<!--" + item("205", "1.4.0", deb) + "-->") << "-";
         QTest::newRow("empty") << QByteArray() << "-";
     }
 

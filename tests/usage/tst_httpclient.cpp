@@ -2,6 +2,7 @@
 #include "support/FakeWebServer.h"
 #include "support/Waiting.h"
 #include "usage/HTTPClient.h"
+#include "usage/RetryAfter.h"
 
 #include <QtTest>
 
@@ -68,6 +69,36 @@ private slots:
         QFETCH(HttpResponse, input);
         QFETCH(QString, expected);
         QCOMPARE(describe(HTTPClient::classify(input)), expected);
+    }
+
+    // When a failing service may be asked again; -1: no wait.
+    void retryAfter_data()
+    {
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<qint64>("wait");
+        QTest::newRow("seconds") << QByteArray("120") << qint64(120);
+        QTest::newRow("over an hour is an hour") << QByteArray("86400") << qint64(3600);
+        QTest::newRow("beyond 64 bits is an hour") << QByteArray("99999999999999999999999") << qint64(3600);
+        QTest::newRow("HTTP date") << QByteArray("Sun, 06 Dec 2026 12:01:30 GMT") << qint64(90);
+        QTest::newRow("HTTP date tomorrow is an hour") << QByteArray("Mon, 07 Dec 2026 12:00:00 GMT") << qint64(3600);
+        QTest::newRow("HTTP date passed") << QByteArray("Sun, 06 Dec 2026 11:00:00 GMT") << qint64(-1);
+        QTest::newRow("zero") << QByteArray("0") << qint64(-1);
+        QTest::newRow("negative") << QByteArray("-5") << qint64(-1);
+        QTest::newRow("fraction") << QByteArray("1.5") << qint64(-1);
+        QTest::newRow("text") << QByteArray("soon") << qint64(-1);
+        QTest::newRow("absent") << QByteArray() << qint64(-1);
+    }
+
+    void retryAfter()
+    {
+        QFETCH(QByteArray, field);
+        QFETCH(qint64, wait);
+        const QDateTime now(QDate(2026, 12, 6), QTime(12, 0), Qt::UTC);
+        const std::optional<QDateTime> at = RetryAfter::instant(field, now);
+        QCOMPARE(at ? now.secsTo(*at) : -1, wait);
+        // The field travels with the failure that carried it.
+        const auto classified = HTTPClient::classify(response(429, "", {{"Retry-After", " " + field + " "}}));
+        QCOMPARE(std::get<FetchError>(classified).retryAfter, field.trimmed());
     }
 
     void headerValueSafety_data()

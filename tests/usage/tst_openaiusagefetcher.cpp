@@ -44,8 +44,9 @@ private slots:
         const QList<QByteArray> both{sessionPath, usagePath};
         const std::optional<QString> token = QStringLiteral("eyJhbGciOi.session");
 
-        QTest::newRow("no stored token") << std::optional<QString>() << notAsked << notAsked << "needsLogin" << none;
-        QTest::newRow("empty stored token") << std::optional<QString>(QString()) << notAsked << notAsked << "needsLogin" << none;
+        const QString noToken = QStringLiteral("error:No session token — add one in Preferences");
+        QTest::newRow("no stored token") << std::optional<QString>() << notAsked << notAsked << noToken << none;
+        QTest::newRow("empty stored token") << std::optional<QString>(QString()) << notAsked << notAsked << noToken << none;
         QTest::newRow("token with a control character is never sent")
             << std::optional<QString>(QStringLiteral("tok\nen")) << notAsked << notAsked
             << "error:Session token contains invalid characters" << none;

@@ -40,8 +40,9 @@ private slots:
         const QList<QByteArray> both{accountPath, usagePath};
         const std::optional<QString> key = QStringLiteral("sk-ant-sid01-key");
 
-        QTest::newRow("no stored key") << std::optional<QString>() << notAsked << notAsked << "needsLogin" << none;
-        QTest::newRow("empty stored key") << std::optional<QString>(QString()) << notAsked << notAsked << "needsLogin" << none;
+        const QString noKey = QStringLiteral("error:No session key — add one in Preferences");
+        QTest::newRow("no stored key") << std::optional<QString>() << notAsked << notAsked << noKey << none;
+        QTest::newRow("empty stored key") << std::optional<QString>(QString()) << notAsked << notAsked << noKey << none;
         QTest::newRow("key with a line break is never sent")
             << std::optional<QString>(QStringLiteral("abc\r\nX-Injected: 1")) << notAsked << notAsked
             << "error:Session key contains invalid characters" << none;
@@ -151,26 +152,67 @@ private slots:
         QCOMPARE(h.server.requestedPaths().last(), path.isEmpty() ? accountPath : path);
     }
 
-    void overlappingCyclesEachEndOnce()
+    // Requests from every source while a cycle runs join it: one request, one answer.
+    void requestsDuringACycleJoinIt()
     {
         Harness h;
         h.defaults.setString(DefaultsKeys::sessionKey, QStringLiteral("key"));
-        h.server.route(accountPath, FakeReply{200, accountOk.body, {}, 100});
-        h.server.route(usagePath, usageOk);
-        h.startFetch();
-        h.startFetch();
-        QVERIFY(waitUntil([&] { return h.outcomes.size() == 2; }));
+        h.server.route(accountPath, accountOk);
+        h.server.route(usagePath, FakeReply{200, usageOk.body, {}, 300});
+        for (int i = 0; i < 200; ++i)
+            h.startFetch();
+        QVERIFY(waitUntil([&] { return h.outcomes.size() == 1; }));
         h.settle();
-        QCOMPARE(h.outcomes, (QStringList{"record", "record"}));
+        QCOMPARE(h.outcomes, QStringList{"record"});
+        QCOMPARE(h.server.requestedPaths(), (QList<QByteArray>{accountPath, usagePath}));
         QVERIFY(!h.calledInsideFetch);
+    }
+
+    // A cycle started for a new key replaces the running one: its slower answer is dropped.
+    void olderAnswerNeverReplacesANewerOne()
+    {
+        Harness h;
+        h.defaults.setString(DefaultsKeys::sessionKey, QStringLiteral("old"));
+        h.server.route(accountPath, accountOk);
+        h.server.routeOnce(usagePath, FakeReply{200, R"({"five_hour":{"utilization":80},"seven_day":{"utilization":80}})", {}, 400});
+        h.server.routeOnce(usagePath, FakeReply{200, R"({"five_hour":{"utilization":20},"seven_day":{"utilization":20}})"});
+        h.startFetch();
+        QVERIFY(waitUntil([&] { return h.server.requestedPaths().count(usagePath) == 1; }));
+        h.defaults.setString(DefaultsKeys::sessionKey, QStringLiteral("new"));
+        h.startFetch();
+        QVERIFY(waitUntil([&] { return !h.outcomes.isEmpty(); }));
+        waitUntil([] { return false; }, 600);
+        QCOMPARE(h.outcomes, QStringList{"record"});
+        QCOMPARE(h.records.last().sessionPercentage, std::optional(20.0));
+    }
+
+    // No request of any source reaches the service before the instant its Retry-After named.
+    void retryAfterHoldsEveryRequest()
+    {
+        Harness h;
+        h.defaults.setString(DefaultsKeys::sessionKey, QStringLiteral("key"));
+        h.server.route(accountPath, accountOk);
+        h.server.routeOnce(usagePath, FakeReply{429, "slow down", {{"Retry-After", "120"}}});
+        h.server.route(usagePath, usageOk);
+        QCOMPARE(h.cycle(), QStringLiteral("error:HTTP 429"));
+        QCOMPARE(h.fetcher.nextTryAt(), std::optional(h.clock.now().addSecs(120)));
+        h.clock.advance(119000);
+        for (int i = 0; i < 5; ++i)
+            h.startFetch();
+        h.settle();
+        QCOMPARE(h.server.requestedPaths().count(usagePath), 1);
+        QCOMPARE(h.outcomes.size(), 1);
+        h.clock.advance(1000);
+        QCOMPARE(h.cycle(), QStringLiteral("record"));
+        QVERIFY(!h.fetcher.nextTryAt());
     }
 
     void callbacksAreReadAtDelivery()
     {
         Harness h;
-        h.startFetch(); // no key: needs login, delivered later
+        h.startFetch(); // no key: an error record, delivered later
         int replaced = 0;
-        h.fetcher.onNeedsLogin = [&replaced] { ++replaced; };
+        h.fetcher.onUsageData = [&replaced](const UsageData &) { ++replaced; };
         QVERIFY(waitUntil([&] { return replaced == 1; }));
         QVERIFY(h.outcomes.isEmpty());
     }

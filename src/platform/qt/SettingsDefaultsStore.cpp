@@ -9,6 +9,8 @@
 #include <QJsonObject>
 #include <QStandardPaths>
 
+#include <utility>
+
 namespace {
 
 constexpr QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
@@ -56,7 +58,8 @@ QString preparePrivateFile(const QString &filePath)
         if (file.open(QIODevice::WriteOnly, ownerOnly))
             file.close();
     }
-    if (file.permissions() != ownerOnly)
+    // A link leads to a file of the user's choosing, whose mode is theirs to set.
+    if (!info.isSymLink() && file.permissions() != ownerOnly)
         file.setPermissions(ownerOnly);
     return filePath;
 }
@@ -89,7 +92,8 @@ void keepUnreadableFile(const QString &filePath)
                              << "could not be read nor moved aside:" << file.errorString();
         return;
     }
-    QFile::setPermissions(kept, ownerOnly);
+    if (!QFileInfo(kept).isSymLink())
+        QFile::setPermissions(kept, ownerOnly);
     qWarning().noquote() << "Quotabar: the settings file could not be read; it was kept as" << kept
                          << "and the settings start from their defaults";
 }
@@ -122,6 +126,13 @@ void SettingsDefaultsStore::writeThrough()
         prepareReadablePrivateFile(m_settings.fileName());
     m_settings.sync();
     rememberFileState();
+    if (m_settings.status() == QSettings::NoError) {
+        m_writeFailure.reset();
+        return;
+    }
+    m_writeFailure = QStringLiteral("The settings could not be written to %1").arg(m_settings.fileName());
+    if (!std::exchange(m_writeFailureTold, true))
+        qWarning().noquote() << "Quotabar:" << *m_writeFailure;
 }
 
 QString SettingsDefaultsStore::defaultFilePath()
@@ -137,6 +148,9 @@ QVariant SettingsDefaultsStore::object(const QString &key) const
 
 void SettingsDefaultsStore::setObject(const QString &key, const QVariant &value)
 {
+    const QVariant stored = m_settings.value(key);
+    if (stored.isValid() && stored.typeId() == value.typeId() && stored == value)
+        return;
     m_settings.setValue(key, value);
     writeThrough();
 }

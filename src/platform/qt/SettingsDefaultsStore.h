@@ -19,6 +19,7 @@ public:
     QVariant object(const QString &key) const override;
     void setObject(const QString &key, const QVariant &value) override;
     void remove(const QString &key) override;
+    std::optional<QString> writeFailure() const override { return m_writeFailure; }
 
 private:
     struct FileState
@@ -33,4 +34,6 @@ private:
 
     mutable QSettings m_settings;
     FileState m_fileState;
+    std::optional<QString> m_writeFailure;
+    bool m_writeFailureTold = false; // a failed write is told once per run
 };
