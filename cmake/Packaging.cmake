@@ -13,10 +13,12 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_DEBIAN_PACKAGE_RELEASE ${QUOTABAR_BUILD_NUMBER})
+set(CPACK_DEBIAN_PACKAGE_RELEASE ${QUOTABAR_BUILD_NUMBER}${QUOTABAR_DEBIAN_RELEASE_TAG})
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Without the Wayland platform plugin Qt falls back to XWayland in a Wayland session.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Claude and ChatGPT usage limits in the panel
 Quotabar sits in the panel and shows how much of your Claude and ChatGPT
 usage limits remains: the short rolling session window and the weekly

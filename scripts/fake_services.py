@@ -32,6 +32,8 @@ APPCAST = """<?xml version="1.0" encoding="utf-8"?>
       <sparkle:version>{build}</sparkle:version>
       <sparkle:shortVersionString>1.0.{build}</sparkle:shortVersionString>
       <enclosure url="https://quotabar.app/downloads/Quotabar-1.0.{build}.dmg" length="1" type="application/octet-stream"/>
+      <enclosure url="https://quotabar.app/downloads/quotabar_1.0.{build}-{build}~deb12_amd64.deb" length="1" type="application/vnd.debian.binary-package"/>
+      <enclosure url="https://quotabar.app/downloads/quotabar_1.0.{build}-{build}~deb13_amd64.deb" length="1" type="application/vnd.debian.binary-package"/>
     </item>
   </channel>
 </rss>

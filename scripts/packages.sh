@@ -11,8 +11,13 @@ QUOTABAR_PACKAGES=(
     qtkeychain-qt6-dev gnome-keyring libsecret-tools
 )
 
-# Installs whatever of the list is missing, without asking.
+# Installs whatever of the list is missing, without asking. Without apt it says so once and goes on:
+# the build then finds what the system has, or names what it lacks.
 quotabar_install_packages() {
+    if ! command -v dpkg-query >/dev/null || ! command -v apt-get >/dev/null; then
+        echo "No apt on this system: install the build dependencies README.md names under \"Other systems\" yourself; building with what is there." >&2
+        return 0
+    fi
     local missing=()
     local package
     for package in "${QUOTABAR_PACKAGES[@]}"; do
@@ -26,6 +31,10 @@ quotabar_install_packages() {
     echo "Installing: ${missing[*]}"
     local sudo=()
     if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null; then
+            echo "Installing ${missing[*]} needs root: run this as root, or install sudo." >&2
+            return 1
+        fi
         sudo=(sudo)
     fi
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q

@@ -13,6 +13,7 @@
 #include "notify/Notifier.h"
 #include "pace/PaceTracker.h"
 #include "platform/linux/FreedesktopNotifications.h"
+#include "platform/linux/OsReleaseFile.h"
 #include "platform/qt/DesktopUrlOpener.h"
 #include "platform/qt/FileChangeWatch.h"
 #include "platform/qt/KeychainSecretStore.h"
@@ -57,6 +58,7 @@ struct Platform
                                                              QString::fromLatin1(BuildInfo::installedProgram))};
     MessageBoxAlerts alerts;
     DesktopUrlOpener urlOpener;
+    OsReleaseFile osRelease;
     // The update check has a connection of its own, apart from the usage fetchers'.
     NetworkTransport *feedTransport =
         new NetworkTransport(HttpLimits{.idleTimeout = std::chrono::seconds(60),
@@ -235,7 +237,8 @@ UpdateChecker &UpdateChecker::shared()
 {
     static auto *instance = new UpdateChecker(
         QUrl(QStringLiteral("https://quotabar.app/appcast.xml")),
-        Services{*platform().feedTransport, platform().alerts, platform().urlOpener, [] { QCoreApplication::quit(); }},
+        Services{*platform().feedTransport, platform().alerts, platform().urlOpener, platform().osRelease,
+                 [] { QCoreApplication::quit(); }},
         Running{QString::fromLatin1(BuildInfo::buildNumber), QString::fromLatin1(BuildInfo::version)},
         QCoreApplication::instance());
     return *instance;

@@ -1,6 +1,7 @@
 #include "app/AppDelegate.h"
 #include "cli/CommandLine.h"
 #include "platform/linux/StatusBusClient.h"
+#include "platform/linux/TerminationSignals.h"
 #include "platform/qt/SingleInstance.h"
 
 #include "BuildInfo.h"
@@ -69,6 +70,8 @@ int main(int argc, char *argv[])
     if (!instance.acquire())
         return 0; // another copy is already running
 
+    // Ending at logout goes the way of Quit, so the lock above is released and its file removed.
+    TerminationSignals termination([] { QCoreApplication::quit(); });
     AppDelegate delegate;
     QTimer::singleShot(0, &delegate, &AppDelegate::applicationDidFinishLaunching);
     return app.exec();

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <QTimeZone>
 
 namespace {
 
@@ -193,7 +194,7 @@ QString hitText(const LimitHit &hit, const QTimeZone &zone)
 QByteArray csv(const QList<HistoryEntry> &entries, Provider provider, qint64 from, qint64 to)
 {
     const auto isoTime = [](qint64 at) {
-        return QDateTime::fromSecsSinceEpoch(at, Qt::UTC).toString(Qt::ISODate).toLatin1();
+        return QDateTime::fromSecsSinceEpoch(at, QTimeZone::utc()).toUTC().toString(Qt::ISODate).toLatin1();
     };
     QByteArray text = "time,provider,window,percent_left,resets_at\n";
     for (const HistoryEntry &entry : entries) {

@@ -3,6 +3,7 @@
 #include "pace/DurationText.h"
 
 #include <cstdlib>
+#include <QTimeZone>
 
 namespace {
 
@@ -59,7 +60,7 @@ std::optional<Forecast> forecast(const QList<Point> &points)
     const double exhaustedAt = double(period.last().at) + (100 - period.last().used) / rate;
     if (exhaustedAt >= double(resetAt))
         return Forecast{Forecast::Kind::lastsUntilReset, {}};
-    return Forecast{Forecast::Kind::runsOut, QDateTime::fromSecsSinceEpoch(static_cast<qint64>(exhaustedAt), Qt::UTC)};
+    return Forecast{Forecast::Kind::runsOut, QDateTime::fromSecsSinceEpoch(static_cast<qint64>(exhaustedAt), QTimeZone::utc())};
 }
 
 QString menuSuffix(const std::optional<Forecast> &forecast, const QDateTime &now)

@@ -4,6 +4,7 @@
 #include "app/Notifications.h"
 #include "credentials/CredentialSource.h"
 #include "platform/DefaultsStore.h"
+#include "usage/HTTPClient.h"
 
 #include <QPointer>
 
@@ -46,14 +47,7 @@ QString CredentialTest::storageNote() const
 
 QString CredentialTest::trimmed(const QString &text)
 {
-    const auto blank = [](QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); };
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && blank(text[begin]))
-        ++begin;
-    while (end > begin && blank(text[end - 1]))
-        --end;
-    return text.mid(begin, end - begin);
+    return HTTPClient::withoutBlankEnds(text);
 }
 
 bool CredentialTest::canTest() const

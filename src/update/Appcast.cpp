@@ -30,7 +30,44 @@ bool isHidden(QChar c)
         || category == QChar::Separator_Paragraph;
 }
 
+// True when the address names a package built for `releaseTag`: "~deb13" in its file name, with no
+// further digit after it.
+bool builtFor(const QString &address, const QString &releaseTag)
+{
+    const QString name = QUrl(address).fileName();
+    const qsizetype at = name.indexOf(releaseTag);
+    return at >= 0 && (at + releaseTag.size() == name.size() || !name[at + releaseTag.size()].isDigit());
+}
+
+// The first package address, or the one built for `releaseTag` among those listed with it in the same item.
+std::optional<QString> packageAddress(const QRegularExpression &download, const QString &text, const QString &releaseTag)
+{
+    QRegularExpressionMatchIterator matches = download.globalMatch(text);
+    if (!matches.hasNext())
+        return std::nullopt;
+    const QRegularExpressionMatch first = matches.next();
+    if (releaseTag.isEmpty() || builtFor(first.captured(0), releaseTag))
+        return first.captured(0);
+    const qsizetype itemEnd = text.indexOf(QLatin1String("</item>"), first.capturedEnd(0));
+    while (matches.hasNext()) {
+        const QRegularExpressionMatch next = matches.next();
+        if (itemEnd >= 0 && next.capturedStart(0) > itemEnd)
+            break;
+        if (builtFor(next.captured(0), releaseTag))
+            return next.captured(0);
+    }
+    return first.captured(0);
+}
+
 } // namespace
+
+QString releaseTag(const OsReleaseInfo &system)
+{
+    static const QRegularExpression major(QStringLiteral("^[0-9]+$"));
+    if (system.id == QLatin1String("debian") && major.match(system.versionId).hasMatch())
+        return QStringLiteral("~deb") + system.versionId;
+    return {};
+}
 
 std::optional<qint64> toInt64(const QString &text)
 {
@@ -42,7 +79,7 @@ std::optional<qint64> toInt64(const QString &text)
     return ok ? std::optional(value) : std::nullopt;
 }
 
-std::optional<UpdateInfo> parse(const QString &feed)
+std::optional<UpdateInfo> parse(const QString &feed, const QString &releaseTag)
 {
     // What a comment holds is not part of the feed.
     static const QRegularExpression comment(QStringLiteral("<!--.*?-->"),
@@ -68,7 +105,7 @@ std::optional<UpdateInfo> parse(const QString &feed)
     // The version stands in an alert's title: one short line or the feed is not trusted.
     if (displayVersion.size() > maxVersionLength || std::any_of(displayVersion.cbegin(), displayVersion.cend(), isHidden))
         return std::nullopt;
-    const std::optional<QString> address = firstMatch(download, text);
+    const std::optional<QString> address = packageAddress(download, text, releaseTag);
     if (!address)
         return std::nullopt;
     const QUrl downloadURL(*address, QUrl::StrictMode);

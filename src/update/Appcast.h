@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/OsRelease.h"
+
 #include <QString>
 #include <QUrl>
 
@@ -15,8 +17,14 @@ struct UpdateInfo
 
 namespace Appcast {
 
-// The first build number, display version and package address in the feed's text.
-std::optional<UpdateInfo> parse(const QString &text);
+// The first build number, display version and package address in the feed's text. Of the packages
+// listed together with the first one, the one built for `releaseTag` ("~deb13") is taken when there
+// is one.
+std::optional<UpdateInfo> parse(const QString &text, const QString &releaseTag = {});
+
+// The tag in the names of packages built for this system ("~deb13" on Debian 13); empty when
+// no package is built for it in particular.
+QString releaseTag(const OsReleaseInfo &system);
 
 // Decimal text with one optional sign to a signed 64-bit integer; absent when it does not fit.
 std::optional<qint64> toInt64(const QString &text);

@@ -2,6 +2,7 @@
 
 #include "platform/Alerts.h"
 #include "platform/HttpTransport.h"
+#include "platform/OsRelease.h"
 #include "platform/UrlOpener.h"
 
 #include <QPointer>
@@ -44,7 +45,8 @@ void UpdateChecker::checkWithUI()
 
 void UpdateChecker::fetch(std::function<void(const FetchResult &)> completion)
 {
-    m_services.transport.get(HttpRequest{m_feedURL, {}}, [completion = std::move(completion)](const HttpResponse &response) {
+    const QString releaseTag = Appcast::releaseTag(m_services.system.current());
+    m_services.transport.get(HttpRequest{m_feedURL, {}}, [completion = std::move(completion), releaseTag](const HttpResponse &response) {
         if (response.transportError) {
             completion(*response.transportError);
             return;
@@ -54,7 +56,7 @@ void UpdateChecker::fetch(std::function<void(const FetchResult &)> completion)
             QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
             const QString text = decoder.decode(*response.body);
             if (!decoder.hasError()) {
-                if (const std::optional<UpdateInfo> info = Appcast::parse(text)) {
+                if (const std::optional<UpdateInfo> info = Appcast::parse(text, releaseTag)) {
                     completion(*info);
                     return;
                 }

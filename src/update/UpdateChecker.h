@@ -9,6 +9,7 @@
 
 class Alerts;
 class HttpTransport;
+class OsRelease;
 class UrlOpener;
 
 // Tells the user when a newer build is published in the appcast feed.
@@ -21,6 +22,7 @@ public:
         HttpTransport &transport; // its own, not the usage fetchers'
         Alerts &alerts;
         UrlOpener &urlOpener;
+        const OsRelease &system; // which of the listed packages fits
         std::function<void()> terminate;
     };
     // The running application's build and display version, as text.

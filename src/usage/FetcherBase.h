@@ -133,11 +133,12 @@ protected:
         deliverError(error.message);
     }
 
-    // The stored credential when it can be sent; otherwise the cycle's outcome is delivered
-    // (`missingMessage` for a missing or empty one, `invalidMessage` for one unfit for a header).
+    // The stored credential, without blank ends, when it can be sent; otherwise the cycle's outcome
+    // is delivered (`missingMessage` for a missing or blank one, `invalidMessage` for one unfit for a header).
     std::optional<QString> usableCredential(const QString &missingMessage, const QString &invalidMessage)
     {
-        const std::optional<QString> credential = m_services.defaults.string(m_credentialKey);
+        const std::optional<QString> stored = m_services.defaults.string(m_credentialKey);
+        const std::optional<QString> credential = stored ? std::optional(HTTPClient::withoutBlankEnds(*stored)) : std::nullopt;
         if (!credential || credential->isEmpty()) {
             deliverError(missingMessage);
             return std::nullopt;

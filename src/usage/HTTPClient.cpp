@@ -47,6 +47,18 @@ bool HTTPClient::isSafeHeaderValue(const QString &text)
     });
 }
 
+QString HTTPClient::withoutBlankEnds(const QString &text)
+{
+    const auto blank = [](QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); };
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && blank(text[begin]))
+        ++begin;
+    while (end > begin && blank(text[end - 1]))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
 void HTTPClient::fetch(const QUrl &url, const HeaderField &credential, const QString &base,
                        std::function<void(FetchResult)> completion)
 {

@@ -28,6 +28,9 @@ public:
     static FetchResult classify(const HttpResponse &response);
     // True when the text may stand in a header field value (no line breaks or other control characters).
     static bool isSafeHeaderValue(const QString &text);
+    // The text without spaces and tabs at either end: a credential as it is stored and sent, since
+    // a cookie value never begins or ends in blanks and HTTP drops them from header values anyway.
+    static QString withoutBlankEnds(const QString &text);
 
     void fetch(const QUrl &url, const HeaderField &credential, const QString &base,
                std::function<void(FetchResult)> completion);

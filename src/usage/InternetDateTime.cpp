@@ -1,6 +1,7 @@
 #include "InternetDateTime.h"
 
 #include <QRegularExpression>
+#include <QTimeZone>
 
 std::optional<QDateTime> parseInternetDateTime(const QString &text)
 {
@@ -27,5 +28,5 @@ std::optional<QDateTime> parseInternetDateTime(const QString &text)
             return std::nullopt;
         offsetSeconds = (hours * 3600 + minutes * 60) * (match.capturedView(9) == u"-" ? -1 : 1);
     }
-    return QDateTime(date, time, Qt::OffsetFromUTC, offsetSeconds).toUTC();
+    return QDateTime(date, time, QTimeZone(offsetSeconds)).toUTC();
 }

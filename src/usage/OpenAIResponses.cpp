@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <QTimeZone>
 
 namespace OpenAIResponses {
 namespace {
@@ -15,7 +16,8 @@ std::optional<QDateTime> instant(double secondsSinceEpoch)
 {
     if (std::abs(secondsSinceEpoch) >= maxEpochSeconds)
         return std::nullopt;
-    return QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(secondsSinceEpoch * 1000.0), Qt::UTC);
+    // toUTC(): plain UTC on every Qt version, where Qt 6.4 keeps a time zone named UTC.
+    return QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(secondsSinceEpoch * 1000.0), QTimeZone::utc()).toUTC();
 }
 
 // A window with its length and values; its kind, label and phrase are decided once it is placed.

@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <QTimeZone>
 
 namespace {
 
@@ -20,7 +21,7 @@ ProviderUsage record(const QDateTime &at, double sessionUsed, const QDateTime &s
     usage.sessionPercentage = sessionUsed;
     usage.sessionResetAt = sessionReset;
     usage.weeklyPercentage = weeklyUsed;
-    usage.weeklyResetAt = at.date().startOfDay(Qt::UTC).addDays(3);
+    usage.weeklyResetAt = at.date().startOfDay(QTimeZone::utc()).addDays(3);
     usage.fetchedAt = at;
     return usage;
 }

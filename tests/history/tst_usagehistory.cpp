@@ -1,13 +1,14 @@
 #include "history/UsageHistory.h"
 
 #include <QtTest>
+#include <QTimeZone>
 
 using namespace UsageHistory;
 
 namespace {
 
 // Sunday 6 December 2026, 12:00 UTC: whole hours and ten-minute steps start here.
-const qint64 start = QDateTime(QDate(2026, 12, 6), QTime(12, 0), Qt::UTC).toSecsSinceEpoch();
+const qint64 start = QDateTime(QDate(2026, 12, 6), QTime(12, 0), QTimeZone::utc()).toSecsSinceEpoch();
 
 qint64 minute(double minutes)
 {

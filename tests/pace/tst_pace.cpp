@@ -5,10 +5,11 @@
 
 #include <QTemporaryDir>
 #include <QtTest>
+#include <QTimeZone>
 
 namespace {
 
-const QDateTime start(QDate(2026, 12, 6), QTime(12, 0), Qt::UTC);
+const QDateTime start(QDate(2026, 12, 6), QTime(12, 0), QTimeZone::utc());
 
 // "minute:used@resetMinute ..." as points measured from `start`.
 QList<Pace::Point> series(const QString &script)

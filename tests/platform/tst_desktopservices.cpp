@@ -1,4 +1,5 @@
 #include "app/LaunchAtLoginHelper.h"
+#include "platform/linux/TerminationSignals.h"
 #include "platform/linux/WallClockMonitor.h"
 #include "platform/qt/QtNetworkPathMonitor.h"
 #include "platform/qt/SingleInstance.h"
@@ -9,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
 #include <cstdio>
 #include <ctime>
 #include <unistd.h>
@@ -185,6 +187,23 @@ private slots:
         first.reset(); // the first copy quits
         SingleInstance third(path);
         QVERIFY(third.acquire());
+    }
+
+    // The default lock is in the session's runtime folder, and SIGTERM (as at logout) ends the
+    // program the way Quit does, which removes it.
+    void terminationRemovesTheLock()
+    {
+        QTemporaryDir runtime;
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+        auto instance = std::make_unique<SingleInstance>();
+        QVERIFY(instance->acquire());
+        const QString lockFile = runtime.filePath(QStringLiteral("quotabar.lock"));
+        QVERIFY(QFile::exists(lockFile));
+
+        TerminationSignals termination([&] { instance.reset(); });
+        std::raise(SIGTERM);
+        QTRY_VERIFY(!instance);
+        QVERIFY(!QFile::exists(lockFile));
     }
 };
 

@@ -2,12 +2,13 @@
 #include "support/WorkedExample.h"
 
 #include <QtTest>
+#include <QTimeZone>
 
 Q_DECLARE_METATYPE(std::optional<ProviderUsage>)
 
 namespace {
 
-const QDateTime now(QDate(2026, 12, 6), QTime(12, 0), Qt::UTC);
+const QDateTime now(QDate(2026, 12, 6), QTime(12, 0), QTimeZone::utc());
 
 ProviderUsage record(std::optional<double> session, std::optional<QString> sessionLabel,
                      std::optional<double> weekly, std::optional<QString> weeklyLabel, qint64 ageMs = 0)

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "statusbar/ProviderUsage.h"
+#include <QTimeZone>
 
 // The worked example of the panel title at noon: Claude 27 % / 59 % used, ChatGPT 10 % / 35 % used.
 namespace WorkedExample {
 
-inline const QDateTime now(QDate(2026, 12, 6), QTime(12, 0), Qt::UTC);
+inline const QDateTime now(QDate(2026, 12, 6), QTime(12, 0), QTimeZone::utc());
 
 inline ProviderUsage usage(double session, qint64 sessionReset, double weekly, qint64 weeklyReset,
                            const QString &sessionPhrase, const QString &weeklyPhrase)

@@ -1,4 +1,5 @@
 #include "platform/Alerts.h"
+#include "platform/linux/OsReleaseFile.h"
 #include "platform/UrlOpener.h"
 #include "platform/qt/NetworkTransport.h"
 #include "support/FakeWebServer.h"
@@ -36,6 +37,24 @@ QByteArray bothDownloads(const QByteArray &build)
         + R"(" type="application/octet-stream"/><enclosure url=")" + deb + R"(" type="application/vnd.debian.binary-package"/></item>)";
 }
 
+const QByteArray deb12 = "https://quotabar.app/downloads/quotabar_1.4.0-205~deb12_amd64.deb";
+const QByteArray deb13 = "https://quotabar.app/downloads/quotabar_1.4.0-205~deb13_amd64.deb";
+
+// One release with a package for each Debian release it is built for, in the given order.
+QByteArray perRelease(const QList<QByteArray> &urls)
+{
+    QByteArray text = "<item><sparkle:version>205</sparkle:version>";
+    for (const QByteArray &url : urls)
+        text += R"(<enclosure url=")" + url + R"(" type="application/vnd.debian.binary-package"/>)";
+    return text + "</item>";
+}
+
+struct FakeOsRelease final : OsRelease
+{
+    OsReleaseInfo current() const override { return info; }
+    OsReleaseInfo info;
+};
+
 // Records each alert and answers with the scripted button.
 struct RecordingAlerts final : Alerts
 {
@@ -65,13 +84,14 @@ struct Harness
     NetworkTransport transport{HttpLimits{std::chrono::milliseconds(300), std::chrono::milliseconds(600)}};
     RecordingAlerts alerts;
     RecordingOpener opener;
+    FakeOsRelease system;
     int terminations = 0;
     int finished = 0;
 
     std::unique_ptr<UpdateChecker> checker(const QString &runningBuild, const QString &runningVersion = "1.3.0")
     {
         return std::make_unique<UpdateChecker>(QUrl(server.origin() + "/appcast.xml"),
-                                               UpdateChecker::Services{transport, alerts, opener, [this] { ++terminations; }},
+                                               UpdateChecker::Services{transport, alerts, opener, system, [this] { ++terminations; }},
                                                UpdateChecker::Running{runningBuild, runningVersion});
     }
 
@@ -147,6 +167,66 @@ private slots:
         QCOMPARE(info ? QStringLiteral("%1|%2|%3").arg(info->build).arg(info->version, info->downloadURL.toString())
                       : QStringLiteral("-"),
                  expected);
+    }
+
+    void packageForTheRunningRelease_data()
+    {
+        QTest::addColumn<QByteArray>("items");
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("versionId");
+        QTest::addColumn<QByteArray>("offered");
+
+        const QByteArray both = perRelease({deb12, deb13});
+        QTest::newRow("Debian 13") << both << "debian" << "13" << deb13;
+        QTest::newRow("Debian 12") << both << "debian" << "12" << deb12;
+        QTest::newRow("Debian 14 takes the first") << both << "debian" << "14" << deb12;
+        QTest::newRow("Debian 1 is not Debian 13") << perRelease({deb13, deb12}) << "debian" << "1" << deb13;
+        QTest::newRow("Ubuntu takes the first") << both << "ubuntu" << "24.04" << deb12;
+        QTest::newRow("rolling release takes the first") << both << "debian" << "" << deb12;
+        QTest::newRow("unknown system takes the first") << both << "" << "" << deb12;
+        QTest::newRow("untagged package") << perRelease({deb, deb13}) << "debian" << "13" << deb13;
+        QTest::newRow("an older item's package is never taken")
+            << perRelease({deb12}) + item("204", "1.3.0", deb13) << "debian" << "13" << deb12;
+    }
+
+    // The feed lists one package per release; the one built for the running system is offered.
+    void packageForTheRunningRelease()
+    {
+        QFETCH(QByteArray, items);
+        QFETCH(QString, id);
+        QFETCH(QString, versionId);
+        QFETCH(QByteArray, offered);
+
+        Harness h;
+        h.system.info = OsReleaseInfo{id, versionId};
+        h.server.route("/appcast.xml", FakeReply{200, feed(items)});
+        h.alerts.choice = 0;
+        const auto checker = h.checker("204");
+        h.run([&] { checker->checkSilently(); });
+        QCOMPARE(h.opener.opened, QList<QUrl>{QUrl(QString::fromLatin1(offered))});
+    }
+
+    void osReleaseFile_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("expected"); // "id|versionId"
+
+        QTest::newRow("Debian 13") << QByteArray("PRETTY_NAME=\"Debian GNU/Linux 13 (trixie)\"\nNAME=\"Debian GNU/Linux\"\n"
+                                                 "VERSION_ID=\"13\"\nVERSION=\"13 (trixie)\"\nID=debian\n")
+                                   << "debian|13";
+        QTest::newRow("single quotes and spaces") << QByteArray("ID='ubuntu'\nVERSION_ID = '24.04' \n") << "ubuntu|24.04";
+        QTest::newRow("escaped quote") << QByteArray("ID=\"my\\\"os\"\n") << "my\"os|";
+        QTest::newRow("comments and look-alike keys")
+            << QByteArray("#ID=fedora\nVERSION_ID_LIKE=1\nID_LIKE=debian\nID=debian\n") << "debian|";
+        QTest::newRow("empty") << QByteArray() << "|";
+    }
+
+    void osReleaseFile()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, expected);
+        const OsReleaseInfo info = OsReleaseFile::parse(text);
+        QCOMPARE(info.id + QLatin1Char('|') + info.versionId, expected);
     }
 
     void runningBuild_data()

@@ -3,6 +3,7 @@
 #include "usage/OpenAIUsageFetcher.h"
 
 #include <QtTest>
+#include <QTimeZone>
 
 Q_DECLARE_METATYPE(FakeReply)
 Q_DECLARE_METATYPE(std::optional<QString>)
@@ -102,7 +103,7 @@ private slots:
         h.defaults.setString(DefaultsKeys::openAISessionKey, QStringLiteral("token"));
         h.server.route(sessionPath, sessionOk);
         h.server.route(usagePath, usageOk);
-        h.clock.current = QDateTime::fromSecsSinceEpoch(1765023000, Qt::UTC);
+        h.clock.current = QDateTime::fromSecsSinceEpoch(1765023000, QTimeZone::utc());
 
         QCOMPARE(h.cycle(), QStringLiteral("record"));
         const OpenAIUsageData &record = h.records.last();

@@ -5,10 +5,11 @@
 
 #include <QSet>
 #include <QtTest>
+#include <QTimeZone>
 
 namespace {
 
-const QDateTime now(QDate(2026, 12, 6), QTime(12, 0), Qt::UTC);
+const QDateTime now(QDate(2026, 12, 6), QTime(12, 0), QTimeZone::utc());
 
 // Labels that show which instant and prefix they were made for.
 QString testLabel(const QDateTime &at, const QString &prefix)

@@ -4,6 +4,7 @@
 #include "usage/UsageFetcher.h"
 
 #include <QtTest>
+#include <QTimeZone>
 
 Q_DECLARE_METATYPE(FakeReply)
 Q_DECLARE_METATYPE(std::optional<QString>)
@@ -46,8 +47,11 @@ private slots:
         QTest::newRow("key with a line break is never sent")
             << std::optional<QString>(QStringLiteral("abc\r\nX-Injected: 1")) << notAsked << notAsked
             << "error:Session key contains invalid characters" << none;
-        QTest::newRow("whitespace key is sent") << std::optional<QString>(QStringLiteral("  ")) << FakeReply{401}
-                                                << notAsked << "needsLogin" << lookupOnly;
+        QTest::newRow("blank key counts as none")
+            << std::optional<QString>(QStringLiteral(" \t ")) << notAsked << notAsked << noKey << none;
+        QTest::newRow("key is sent without blank ends")
+            << std::optional<QString>(QStringLiteral("  sk-ant-sid01-key\t")) << FakeReply{401} << notAsked << "needsLogin"
+            << lookupOnly;
         QTest::newRow("account 401") << key << FakeReply{401} << notAsked << "needsLogin" << lookupOnly;
         QTest::newRow("account 500") << key << FakeReply{500} << notAsked << "error:HTTP 500" << lookupOnly;
         QTest::newRow("account without memberships") << key << FakeReply{200, R"({"memberships":[]})"} << notAsked
@@ -81,7 +85,7 @@ private slots:
         QVERIFY(!h.calledInsideFetch);
         QCOMPARE(h.server.requestedPaths(), paths);
         for (const RecordedRequest &request : h.server.requests()) {
-            QCOMPARE(request.header("Cookie").value(), "sessionKey=" + storedKey->toUtf8());
+            QCOMPARE(request.header("Cookie").value(), "sessionKey=" + storedKey->trimmed().toUtf8());
             QCOMPARE(request.header("Referer").value(), h.server.origin().toUtf8());
         }
     }
@@ -92,7 +96,7 @@ private slots:
         h.defaults.setString(DefaultsKeys::sessionKey, QStringLiteral("key"));
         h.server.route(accountPath, accountOk);
         h.server.route(usagePath, usageOk);
-        h.clock.current = QDateTime(QDate(2026, 12, 6), QTime(12, 0), Qt::UTC);
+        h.clock.current = QDateTime(QDate(2026, 12, 6), QTime(12, 0), QTimeZone::utc());
 
         QCOMPARE(h.cycle(), QStringLiteral("record"));
         const UsageData &record = h.records.last();

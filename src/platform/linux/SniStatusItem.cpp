@@ -260,7 +260,7 @@ QByteArray SniStatusItem::menuIconPng(const QString &name)
 QString SniStatusItem::exportIconTheme()
 {
     // Hosts read the icons from files, so the ones compiled into the program are written out once per start.
-    const QString root = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/icons");
+    const QString root = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/quotabar/icons");
     const QString apps = root + QStringLiteral("/hicolor/scalable/apps");
     if (!QDir().mkpath(apps))
         return {};

@@ -1,16 +1,19 @@
 #include "SingleInstance.h"
 
 #include <QDir>
-#include <QStandardPaths>
+
+#include <unistd.h>
 
 namespace {
 
+// The session's runtime folder, emptied at logout; without one, a name of this user's own in the
+// temporary folder, so that one user's lock never stops another's program.
 QString defaultLockPath()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return folder + QStringLiteral("/quotabar.lock");
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QDir(runtime).exists())
+        return runtime + QStringLiteral("/quotabar.lock");
+    return QDir::tempPath() + QStringLiteral("/quotabar-%1.lock").arg(getuid());
 }
 
 } // namespace

@@ -7,7 +7,8 @@
 class SingleInstance
 {
 public:
-    // `lockPath` defaults to quotabar.lock in the user's runtime folder.
+    // `lockPath` defaults to quotabar.lock in the user's runtime folder. The lock file is removed
+    // when this object ends.
     explicit SingleInstance(const QString &lockPath = {});
 
     // False when another running copy holds the lock.
