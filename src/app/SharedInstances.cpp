@@ -23,6 +23,7 @@
 #include "platform/qt/SettingsDefaultsStore.h"
 #include "platform/qt/SystemClock.h"
 #include "platform/qt/XdgAutostart.h"
+#include "onboarding/OnboardingView.h"
 #include "onboarding/OnboardingWindowController.h"
 #include "preferences/PreferencesModel.h"
 #include "preferences/PreferencesWindowController.h"
@@ -292,8 +293,28 @@ HistoryWindowController &HistoryWindowController::shared()
 
 OnboardingWindowController &OnboardingWindowController::shared()
 {
-    static auto *instance = new OnboardingWindowController(
-        SharedInstances::defaults(), [] { PreferencesWindowController::shared().showWindow(); },
-        QStringLiteral(":/images/quotabar-icon.png"), QCoreApplication::instance());
+    static auto *instance = [] {
+        auto *guide = new OnboardingWindowController(
+            SharedInstances::defaults(), [] { PreferencesWindowController::shared().showWindow(); },
+            QStringLiteral(":/images/quotabar-icon.png"), QCoreApplication::instance());
+        // Sign-ins are pointed to while no key is stored, never chosen: the user picks one in Preferences.
+        guide->window()->setFoundSignIns([] {
+            const DefaultsStore &defaults = SharedInstances::defaults();
+            const auto offered = [&](const QString &keyName, const QString &source, const QString &inUse,
+                                     const QString &path) {
+                return defaults.string(keyName).value_or(QString()).isEmpty() && source != inUse
+                    && QFileInfo::exists(path);
+            };
+            QStringList found;
+            if (offered(DefaultsKeys::sessionKey, CredentialSource::claude(defaults), CredentialSource::claudeCode,
+                        claudeCodeFetcher().filePath()))
+                found << CredentialSource::tool(CredentialSource::claudeCode)->name;
+            if (offered(DefaultsKeys::openAISessionKey, CredentialSource::openAI(defaults), CredentialSource::codex,
+                        codexFetcher().filePath()))
+                found << CredentialSource::tool(CredentialSource::codex)->name;
+            return found;
+        });
+        return guide;
+    }();
     return *instance;
 }

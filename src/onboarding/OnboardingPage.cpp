@@ -56,6 +56,16 @@ OnboardingPage::OnboardingPage(const PageDefinition &definition, QWidget *illust
     recolour();
     column->addWidget(m_description);
 
+    if (!definition.note.isEmpty()) {
+        m_note = new QLabel(definition.note, this);
+        QFont noteFont = font();
+        noteFont.setPixelSize(12); // one line in the room the fixed page leaves
+        m_note->setFont(noteFont);
+        m_note->setWordWrap(true);
+        m_note->setAlignment(Qt::AlignCenter);
+        column->addWidget(m_note);
+    }
+
     if (definition.actionLabel && action) {
         column->addSpacing(4);
         m_button = new QPushButton(*definition.actionLabel, this);

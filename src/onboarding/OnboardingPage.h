@@ -20,6 +20,7 @@ public:
 
     QLabel *titleLabel() const { return m_title; }
     QLabel *descriptionLabel() const { return m_description; }
+    QLabel *noteLabel() const { return m_note; }
     QPushButton *actionButton() const { return m_button; }
 
 protected:
@@ -30,5 +31,6 @@ private:
 
     QLabel *m_title = nullptr;
     QLabel *m_description = nullptr;
+    QLabel *m_note = nullptr;
     QPushButton *m_button = nullptr;
 };

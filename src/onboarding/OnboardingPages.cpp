@@ -53,4 +53,15 @@ PageDefinition definition(OnboardingPager::Page page)
     return {};
 }
 
+QString signInPointer(const QStringList &toolNames)
+{
+    if (toolNames.isEmpty())
+        return {};
+    if (toolNames.size() == 1)
+        return QStringLiteral("Found your %1 sign-in — use it in Preferences.").arg(toolNames.first());
+    return QStringLiteral("Found your %1 sign-ins — use them in Preferences.")
+        .arg(QStringList(toolNames.cbegin(), toolNames.cend() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ")
+             + toolNames.last());
+}
+
 }

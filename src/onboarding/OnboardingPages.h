@@ -22,6 +22,7 @@ struct PageDefinition
     QString description;
     std::optional<QString> actionLabel;
     std::optional<DevToolsContent> devTools; // the two connect pages
+    QString note;                            // a line under the text, shown when not empty
 };
 
 namespace OnboardingPages {
@@ -32,5 +33,7 @@ inline const QString chatGPTHost = QStringLiteral("chatgpt.com");
 inline const QString maskedThirdCookie = QStringLiteral("__Host-next-···");
 
 PageDefinition definition(OnboardingPager::Page page);
+// Points to command-line sign-ins that Preferences can use with one click; empty for none.
+QString signInPointer(const QStringList &toolNames);
 
 }

@@ -144,7 +144,7 @@ OnboardingView::OnboardingView(OnboardingPager &pager, std::function<void()> ope
 
 OnboardingPage *OnboardingView::makePage(qint64 page)
 {
-    const PageDefinition definition = OnboardingPages::definition(OnboardingPager::pageFor(page));
+    PageDefinition definition = OnboardingPages::definition(OnboardingPager::pageFor(page));
     QWidget *illustration = nullptr;
     switch (definition.page) {
     case OnboardingPager::Page::welcome:
@@ -159,6 +159,8 @@ OnboardingPage *OnboardingView::makePage(qint64 page)
         break;
     case OnboardingPager::Page::allSet:
         illustration = new AllSetIllustration;
+        if (m_foundSignIns)
+            definition.note = OnboardingPages::signInPointer(m_foundSignIns());
         break;
     }
     auto *view = new OnboardingPage(definition, illustration, m_openPreferences, m_pageArea);

@@ -24,6 +24,9 @@ public:
     OnboardingView(OnboardingPager &pager, std::function<void()> openPreferences, QString iconPath,
                    QWidget *parent = nullptr);
 
+    // The command-line tools whose sign-in the last page points to, asked each time it is made.
+    void setFoundSignIns(std::function<QStringList()> foundSignIns) { m_foundSignIns = std::move(foundSignIns); }
+
     OnboardingPage *currentPage() const { return m_current; }
     QCheckBox *dontShowAgainBox() const { return m_dontShowAgain; }
     QPushButton *previousButton() const { return m_previous; }
@@ -41,6 +44,7 @@ private:
 
     OnboardingPager &m_pager;
     std::function<void()> m_openPreferences;
+    std::function<QStringList()> m_foundSignIns;
     QString m_iconPath;
     QWidget *m_pageArea = nullptr;
     OnboardingPage *m_current = nullptr;

@@ -25,8 +25,8 @@ void PaceTracker::keep(StatusBarController &controller)
     }
     if (!fresh.isEmpty())
         emit recorded();
-    // The rows were written before this record was kept; a closed menu gets them again.
-    if (!fresh.isEmpty() && !controller.menu().isOpen())
+    // The rows were written before this record was kept; they get it now.
+    if (!fresh.isEmpty())
         controller.menuWillOpen();
 }
 

@@ -48,7 +48,6 @@ struct StatusMenuRow
 struct StatusMenuHandlers
 {
     std::function<void()> aboutToShow;    // before each opening; rows may change
-    std::function<void(bool)> openChanged; // the host shows or hides the menu
     std::function<void(int)> activate;     // a row was clicked
     // A segment's tooltip text as of the moment a host reads it (its ages current), or nothing to
     // keep the text last shown.

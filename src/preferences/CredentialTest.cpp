@@ -2,6 +2,7 @@
 
 #include "app/DefaultsKeys.h"
 #include "app/Notifications.h"
+#include "credentials/CredentialSource.h"
 #include "platform/DefaultsStore.h"
 #include "usage/HTTPClient.h"
 
@@ -29,7 +30,13 @@ void CredentialTest::takeStored()
     const std::optional<QString> stored = m_services.defaults.string(m_provider.defaultsKey);
     m_text = stored.value_or(QString());
     if (stored || usesSignIn())
-        m_status = m_provider.isExpired() ? StatusBadge::error(expiredText) : StatusBadge::ok(connectedText);
+        m_status = m_provider.isExpired() ? StatusBadge::error(expiredStatusText()) : StatusBadge::ok(connectedText);
+}
+
+QString CredentialTest::expiredStatusText() const
+{
+    // An expired sign-in is mended in the tool's terminal, not by a new key.
+    return usesSignIn() ? CredentialSource::expiredText(m_provider.signIn->source) : expiredText;
 }
 
 QString CredentialTest::storageNote() const
@@ -164,9 +171,9 @@ void CredentialTest::expiredAnnounced(bool expired)
 {
     if (!expired || (m_status && m_status->kind == StatusBadge::Kind::error))
         return;
-    // Without a stored credential there is nothing that could have expired.
-    if (!m_services.defaults.string(m_provider.defaultsKey))
+    // Without a stored credential or a sign-in in use there is nothing that could have expired.
+    if (!m_services.defaults.string(m_provider.defaultsKey) && !usesSignIn())
         return;
-    m_status = StatusBadge::error(expiredText);
+    m_status = StatusBadge::error(expiredStatusText());
     emit changed();
 }

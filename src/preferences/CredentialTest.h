@@ -98,6 +98,8 @@ signals:
 
 private:
     void takeStored();
+    // The status line of an expired credential: the sign-in's own text names its tool.
+    QString expiredStatusText() const;
     void finish(const QVariantMap &userInfo);
     void stopObserving();
 

@@ -70,7 +70,7 @@ void PanelPresenter::restartAgeTimer()
 
 void PanelPresenter::rewriteAges()
 {
-    if (!m_menu || m_menu->isOpen() || !std::holds_alternative<TitleModel>(m_shown))
+    if (!m_menu || !std::holds_alternative<TitleModel>(m_shown))
         return;
     if (m_rewriteRows)
         m_rewriteRows();
@@ -179,7 +179,6 @@ void PanelPresenter::setMenu(StatusMenu &menu, std::function<void()> aboutToShow
     connect(&menu, &StatusMenu::changed, this, [this] { m_item.updateMenu(rows()); });
     m_item.setMenu(rows(), StatusMenuHandlers{
                                std::move(aboutToShow),
-                               [&menu](bool open) { menu.setOpen(open); },
                                [&menu](int id) { menu.activate(static_cast<StatusMenu::ItemId>(id)); },
                                [this](const QString &segmentId) { return toolTipNow(segmentId); },
                            });

@@ -290,9 +290,9 @@ void StatusBarController::scheduleCountdownTimer()
 
 void StatusBarController::updateDisplay()
 {
-    // Hosts that draw the menu before asking for fresh rows then show current ones.
-    if (!m_menu.isOpen())
-        refreshMenuContent();
+    // Rows stay current at all times: some hosts show their last copy without asking for fresh
+    // rows, and some never say that the menu closed. Unchanged rows send nothing.
+    refreshMenuContent();
     const AppSettings &settings = m_services.settings;
     m_services.statusItem.showTitle(Title::make(TitleInputs{
         settings.displayFormat(),

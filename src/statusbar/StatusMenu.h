@@ -76,10 +76,6 @@ public:
     // Runs the item's action if it has one and is enabled and visible.
     void activate(ItemId id);
 
-    // Whether a host shows the menu now; its rows are not rewritten while it does.
-    bool isOpen() const { return m_open; }
-    void setOpen(bool open) { m_open = open; }
-
     // Rewrites one provider's rows from its latest record (absent: none yet, or cleared).
     // `expiredText` replaces the usual one when the provider's usage comes from a sign-in.
     void showClaude(const std::optional<ProviderUsage> &usage, const QDateTime &now, const QString &expiredText = {});
@@ -105,7 +101,6 @@ private:
 
     QList<Item> m_items;
     std::map<Provider, QDateTime> m_fetchedAt; // of the records whose age the rows tell
-    bool m_open = false;
     RowSuffix m_rowSuffix;
 };
 

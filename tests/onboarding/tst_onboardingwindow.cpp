@@ -127,6 +127,49 @@ private slots:
         QCOMPARE(buttons, (QStringList{"-", "-", "Open Preferences →", "Open Preferences →", "Open Preferences →"}));
     }
 
+    void lastPagePointsToFoundSignIns_data()
+    {
+        QTest::addColumn<QStringList>("found");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("none") << QStringList() << "";
+        QTest::newRow("Claude Code") << QStringList{"Claude Code"}
+                                     << "Found your Claude Code sign-in — use it in Preferences.";
+        QTest::newRow("both") << QStringList{"Claude Code", "Codex"}
+                              << "Found your Claude Code and Codex sign-ins — use them in Preferences.";
+    }
+
+    // Asked afresh each time the page is made; only the last page points, and pointing chooses nothing.
+    void lastPagePointsToFoundSignIns()
+    {
+        QFETCH(QStringList, found);
+        QFETCH(QString, note);
+        Harness h;
+        OnboardingView &view = h.view();
+        QStringList current;
+        view.setFoundSignIns([&current] { return current; });
+        const auto noteOn = [&view] {
+            const QLabel *label = view.currentPage()->noteLabel();
+            return label ? label->text() : QString();
+        };
+        for (int page = 0; page < 4; ++page) {
+            current = found;
+            QCOMPARE(noteOn(), QString());
+            h.controller->pager().navigate(+1);
+            view.finishTransition();
+        }
+        QCOMPARE(noteOn(), note);
+        current = {};
+        h.controller->pager().navigate(-1);
+        view.finishTransition();
+        h.controller->pager().navigate(+1);
+        view.finishTransition();
+        QCOMPARE(noteOn(), QString());
+        QCOMPARE(view.currentPage()->titleLabel()->text(), QStringLiteral("You're All Set!"));
+        view.currentPage()->actionButton()->click();
+        QCOMPARE(h.preferencesOpened, 1);
+        QVERIFY(h.defaults.values.isEmpty());
+    }
+
     void saveRenderings()
     {
         const QString out = Palettes::renderingsFolder();

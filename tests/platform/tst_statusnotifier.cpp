@@ -306,8 +306,6 @@ private slots:
                                [](QWidget *w) { return qobject_cast<QMenu *>(w) && w->isVisible(); });
         };
         QCOMPARE(waitUntil(shownMenu, itemShowsMenu ? 5000 : 300), itemShowsMenu);
-        if (itemShowsMenu)
-            QVERIFY(h.controller->menu().isOpen());
     }
 
     void menuAsTheHostReadsIt()
@@ -347,7 +345,6 @@ private slots:
                                                       SLOT(onPropertiesUpdated(QDBusMessage))));
         h.defaults.setString(DefaultsKeys::openAISessionKey, QStringLiteral("token"));
         QVERIFY(callMenu(service, QStringLiteral("Event"), {0, QStringLiteral("opened"), QVariant::fromValue(QDBusVariant(0)), 0u}));
-        QVERIFY(h.controller->menu().isOpen());
         QVERIFY(callMenu(service, QStringLiteral("AboutToShow"), {0}));
         QVERIFY(waitUntil([&] { return probe.propertyUpdates > 0; }));
         const DBusMenuLayoutItem opened = layoutOf(service);
@@ -362,6 +359,19 @@ private slots:
         QVERIFY(callMenu(service, QStringLiteral("Event"),
                          {int(StatusMenu::refreshNow), QStringLiteral("clicked"), QVariant::fromValue(QDBusVariant(0)), 0u}));
         QVERIFY(waitUntil([&] { return h.claude.fetches == fetches + 1; }));
+    }
+
+    // XFCE sends "opened" on the root but no "closed" when the menu is left with Escape, and later
+    // shows its copy of the rows without asking: new figures must reach that copy all the same.
+    void rowsStayCurrentAfterAnOpeningThatNeverClosed()
+    {
+        Harness h;
+        h.start();
+        const QString service = h.item.serviceNames().value(0);
+        QVERIFY(callMenu(service, QStringLiteral("Event"), {0, QStringLiteral("opened"), QVariant::fromValue(QDBusVariant(0)), 0u}));
+        QVERIFY(callMenu(service, QStringLiteral("AboutToShow"), {0}));
+        h.claude.deliver(h.claudeRecord());
+        QCOMPARE(describe(layoutOf(service).children[1]), QStringLiteral("Session  73% (disabled)"));
     }
 
     // The group calls as libdbusmenu-based hosts make them.
@@ -390,7 +400,6 @@ private slots:
         const QDBusReply<QList<int>> unknown = QDBusConnection::sessionBus().call(events, QDBus::BlockWithGui);
         QVERIFY(unknown.isValid());
         QVERIFY(unknown.value().isEmpty());
-        QVERIFY(h.controller->menu().isOpen());
 
         QDBusMessage get = QDBusMessage::createMethodCall(service, QStringLiteral("/MenuBar"), menuInterface,
                                                           QStringLiteral("GetProperty"));

@@ -97,32 +97,57 @@ private slots:
     void initialStatus_data()
     {
         QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<bool>("signIn");
         QTest::addColumn<bool>("expired");
+        QTest::addColumn<bool>("announcedLater"); // the flag is set while the window is open
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("status");
-        QTest::newRow("nothing stored") << QVariant() << false << "" << "none";
-        QTest::newRow("nothing stored, flag set") << QVariant() << true << "" << "none";
-        QTest::newRow("stored and valid") << QVariant(QStringLiteral("sk-1")) << false << "sk-1" << "ok:Connected";
-        QTest::newRow("stored and expired") << QVariant(QStringLiteral("sk-1")) << true << "sk-1"
+        QTest::addColumn<QString>("status"); // %1 and %2: the sign-in's tool and command
+        QTest::newRow("nothing stored") << QVariant() << false << false << false << "" << "none";
+        QTest::newRow("nothing stored, flag set") << QVariant() << false << true << false << "" << "none";
+        QTest::newRow("nothing stored, flag announced") << QVariant() << false << true << true << "" << "none";
+        QTest::newRow("stored and valid") << QVariant(QStringLiteral("sk-1")) << false << false << false << "sk-1"
+                                          << "ok:Connected";
+        QTest::newRow("stored and expired") << QVariant(QStringLiteral("sk-1")) << false << true << false << "sk-1"
                                             << "error:Session expired - check your key";
-        QTest::newRow("stored empty text counts as stored") << QVariant(QString()) << false << "" << "ok:Connected";
+        QTest::newRow("stored empty text counts as stored") << QVariant(QString()) << false << false << false << ""
+                                                            << "ok:Connected";
+        QTest::newRow("sign-in valid") << QVariant() << true << false << false << "" << "ok:Connected";
+        QTest::newRow("sign-in expired") << QVariant(QStringLiteral("sk-1")) << true << true << false << "sk-1"
+                                         << "error:%1 sign-in expired — run %2 to sign in again";
+        QTest::newRow("sign-in expiry announced, no key") << QVariant() << true << true << true << ""
+                                                          << "error:%1 sign-in expired — run %2 to sign in again";
     }
 
     void initialStatus()
     {
         QFETCH(QVariant, stored);
+        QFETCH(bool, signIn);
         QFETCH(bool, expired);
+        QFETCH(bool, announcedLater);
         QFETCH(QString, text);
         QFETCH(QString, status);
         for (const bool claude : {true, false}) {
             Harness h;
             if (stored.isValid())
                 h.defaults.setObject(claude ? DefaultsKeys::sessionKey : DefaultsKeys::openAISessionKey, stored);
-            claude ? h.settings.setClaudeSessionExpired(expired) : h.settings.setOpenAISessionExpired(expired);
+            if (signIn) {
+                h.defaults.setString(claude ? QStringLiteral("claudeSource") : QStringLiteral("openAISource"),
+                                     claude ? QStringLiteral("claudeCode") : QStringLiteral("codex"));
+            }
+            const auto setExpired = [&] {
+                claude ? h.settings.setClaudeSessionExpired(expired) : h.settings.setOpenAISessionExpired(expired);
+            };
+            if (!announcedLater)
+                setExpired();
             PreferencesModel &model = h.open();
+            if (announcedLater)
+                setExpired();
             CredentialTest &test = claude ? model.claude() : model.openAI();
             QCOMPARE(test.text(), text);
-            QCOMPARE(describe(test), status);
+            const QString expected = status.contains(u'%')
+                ? status.arg(claude ? "Claude Code" : "Codex", claude ? "claude" : "codex login")
+                : status;
+            QCOMPARE(describe(test), expected);
         }
     }
 

@@ -479,18 +479,15 @@ private slots:
         QCOMPARE(menu.item(StatusMenu::claudeSessionItem).title, QStringLiteral("Session  73%"));
         QVERIFY(!menu.item(StatusMenu::openAIHeaderItem).visible);
 
-        // While a host shows the menu, only an opening rewrites it.
+        // A new stored token shows its group at the next opening.
         h.scheduler.advance(125s);
-        menu.setOpen(true);
         h.claude.needsLogin();
-        QCOMPARE(menu.item(StatusMenu::claudeUpdatedItem).title, QStringLiteral("Updated just now"));
         h.defaults.setString(DefaultsKeys::openAISessionKey, QStringLiteral("token"));
         h.item.openMenu();
         QCOMPARE(menu.item(StatusMenu::claudeSessionItem).title, QStringLiteral("Session  —"));
         QCOMPARE(menu.item(StatusMenu::claudeUpdatedItem).title, QStringLiteral("Session expired — check your key"));
         QVERIFY(menu.item(StatusMenu::openAIHeaderItem).visible);
 
-        menu.setOpen(false);
         h.claude.deliver(h.claudeRecord(3600));
         h.scheduler.advance(7200s);
         h.item.openMenu();

@@ -4,6 +4,7 @@
 #include "usage/HTTPClient.h"
 #include "usage/RetryAfter.h"
 
+#include <QTimeZone>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(HttpResponse)
@@ -93,7 +94,7 @@ private slots:
     {
         QFETCH(QByteArray, field);
         QFETCH(qint64, wait);
-        const QDateTime now(QDate(2026, 12, 6), QTime(12, 0), Qt::UTC);
+        const QDateTime now(QDate(2026, 12, 6), QTime(12, 0), QTimeZone::utc());
         const std::optional<QDateTime> at = RetryAfter::instant(field, now);
         QCOMPARE(at ? now.secsTo(*at) : -1, wait);
         // The field travels with the failure that carried it.

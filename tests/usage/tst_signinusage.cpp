@@ -8,6 +8,7 @@
 
 #include <QCryptographicHash>
 #include <QTemporaryDir>
+#include <QTimeZone>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(FakeReply)
@@ -20,8 +21,8 @@ const FakeReply claudeUsage{200, R"({"five_hour":{"utilization":12,"resets_at":"
                                     "seven_day":{"utilization":40,"resets_at":"2026-12-10T08:00:00Z"}})"};
 const FakeReply codexUsage{200, R"({"rate_limit":{"primary_window":{"used_percent":10,"reset_at":1765025400}}})"};
 // The fake clock stands at 2026-12-06 12:00 UTC.
-const qint64 inAnHour = QDateTime(QDate(2026, 12, 6), QTime(13, 0), Qt::UTC).toMSecsSinceEpoch();
-const qint64 aMinuteAgo = QDateTime(QDate(2026, 12, 6), QTime(11, 59), Qt::UTC).toMSecsSinceEpoch();
+const qint64 inAnHour = QDateTime(QDate(2026, 12, 6), QTime(13, 0), QTimeZone::utc()).toMSecsSinceEpoch();
+const qint64 aMinuteAgo = QDateTime(QDate(2026, 12, 6), QTime(11, 59), QTimeZone::utc()).toMSecsSinceEpoch();
 
 QByteArray claudeFile(const QByteArray &token, qint64 expiresAt)
 {

@@ -175,10 +175,6 @@ QDBusVariant DBusMenuExporter::GetProperty(int id, const QString &name)
 
 void DBusMenuExporter::Event(int id, const QString &eventId, const QDBusVariant &, uint)
 {
-    if (id == rootId && (eventId == QLatin1String("opened") || eventId == QLatin1String("closed"))) {
-        if (m_handlers.openChanged)
-            m_handlers.openChanged(eventId == QLatin1String("opened"));
-    }
     if (eventId != QLatin1String("clicked") || !find(id))
         return;
     // Leave the D-Bus call first: the action may open a window or quit.

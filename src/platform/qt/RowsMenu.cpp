@@ -11,12 +11,6 @@ RowsMenu::RowsMenu(QWidget *parent)
         if (m_handlers.aboutToShow)
             m_handlers.aboutToShow(); // may bring new rows through updateRows
         sync();
-        if (m_handlers.openChanged)
-            m_handlers.openChanged(true);
-    });
-    connect(this, &QMenu::aboutToHide, this, [this] {
-        if (m_handlers.openChanged)
-            m_handlers.openChanged(false);
     });
 }
 
