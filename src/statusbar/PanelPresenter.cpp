@@ -62,7 +62,7 @@ void PanelPresenter::restartAgeTimer()
     using namespace std::chrono_literals;
     if (m_tooltipTimer)
         m_scheduler.cancel(*m_tooltipTimer);
-    m_tooltipTimer = m_scheduler.after(60s + 5s, [this] {
+    m_tooltipTimer = m_scheduler.after(std::chrono::seconds(lateAfterSeconds), [this] {
         m_tooltipTimer = m_scheduler.every(60s, [this] { rewriteAges(); });
         rewriteAges();
     });
@@ -107,11 +107,15 @@ StatusSegment PanelPresenter::segmentFor(const TitleSegment &title, PanelStyle s
                                                                      : StatusSegment::Icon::logo;
     segment.mark = PanelSegments::providerColor(title.provider);
     segment.toolTipTitle = segment.name;
-    if (m_menu)
-        // Ages to the minute: a refresh of one provider rewrites the other's rows, and ages to the
-        // second would then tell the panel of a new tooltip at every refresh.
-        segment.toolTipText =
-            m_menu->rowTexts(title.provider, StatusMenu::AgeAt{m_clock.now(), true}).join(QLatin1Char('\n'));
+    if (m_menu) {
+        // Hosts read the age afresh when they show the tooltip (toolTipNow), so the text they are told
+        // of calls a record "just now" until its next refresh is overdue: a refresh of one provider,
+        // which rewrites the other's rows a little over a minute after its answer, then changes
+        // nothing, and the panel hears of ages only once they say the figures are late.
+        const qint64 dueWithin = static_cast<qint64>(m_settings.refreshInterval()) + lateAfterSeconds;
+        segment.toolTipText = m_menu->rowTexts(title.provider, StatusMenu::AgeAt{m_clock.now(), dueWithin})
+                                  .join(QLatin1Char('\n'));
+    }
     return segment;
 }
 

@@ -32,6 +32,9 @@ public:
     void refresh();
 
 private:
+    // A refresh that has not answered this long after its interval is late (answers take a moment).
+    static constexpr qint64 lateAfterSeconds = 65;
+
     QList<StatusMenuRow> rows() const;
     StatusSegment segmentFor(const TitleSegment &title, PanelStyle style) const;
     std::optional<QString> toolTipNow(const QString &segmentId) const;

@@ -117,9 +117,10 @@ QString lastRow(const std::optional<ProviderUsage> &usage, const QDateTime &now,
     return text;
 }
 
-QString updatedByTheMinute(const QDateTime &fetchedAt, const QDateTime &now)
+QString updatedByTheMinute(const QDateTime &fetchedAt, const QDateTime &now, qint64 justNowWithin)
 {
-    return fetchedAt.secsTo(now) < 60 ? QStringLiteral("Updated just now") : updated(fetchedAt, now);
+    return fetchedAt.secsTo(now) < std::max<qint64>(justNowWithin, 60) ? QStringLiteral("Updated just now")
+                                                                         : updated(fetchedAt, now);
 }
 
 }
@@ -210,8 +211,8 @@ QStringList StatusMenu::rowTexts(Provider provider, const std::optional<AgeAt> &
         if (inGroup && i.visible) {
             if (i.id != group.updated || !age || fetchedAt == m_fetchedAt.end())
                 texts.append(i.title);
-            else if (age->byTheMinute)
-                texts.append(MenuTexts::updatedByTheMinute(fetchedAt->second, age->now));
+            else if (age->justNowWithin)
+                texts.append(MenuTexts::updatedByTheMinute(fetchedAt->second, age->now, *age->justNowWithin));
             else
                 texts.append(MenuTexts::updated(fetchedAt->second, age->now));
         }

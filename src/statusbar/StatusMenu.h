@@ -64,11 +64,12 @@ public:
     // In the order the menu shows them.
     const QList<Item> &items() const { return m_items; }
     const Item &item(ItemId id) const { return m_items.at(indexOf(id)); }
-    // The moment a record's age is told for, to the second or only to the minute.
+    // The moment a record's age is told for: to the second, or, with `justNowWithin`, as "Updated
+    // just now" while younger than that many seconds and to the minute after.
     struct AgeAt
     {
         QDateTime now;
-        bool byTheMinute = false;
+        std::optional<qint64> justNowWithin;
     };
     // The visible rows of a provider's group below its header, as its tooltip lists them; with
     // `age`, the record's age is told for that moment rather than as last written.
@@ -122,6 +123,6 @@ QString updated(const QDateTime &fetchedAt, const QDateTime &now);
 // there are none (the failure, or the expired text when there is no record).
 // `expiredText` replaces the usual expired text when the usage comes from a sign-in.
 QString lastRow(const std::optional<ProviderUsage> &usage, const QDateTime &now, const QString &expiredText = {});
-// The same, with "Updated just now" for the whole first minute.
-QString updatedByTheMinute(const QDateTime &fetchedAt, const QDateTime &now);
+// The age to the minute, and "Updated just now" while younger than `justNowWithin` seconds (a minute at least).
+QString updatedByTheMinute(const QDateTime &fetchedAt, const QDateTime &now, qint64 justNowWithin);
 }

@@ -102,36 +102,42 @@ private slots:
         QCOMPARE(openAI.toolTipTitle, QStringLiteral("ChatGPT"));
     }
 
-    // Hovering later tells the record's age, though no new title came.
-    void tooltipAgesByTheMinute()
+    // Once a refresh is overdue the panel hears of the record's age, by the minute.
+    void tooltipAgesOnceLate()
     {
         using namespace std::chrono_literals;
         ControllerHarness<RecordingItem> h;
+        h.settings.setRefreshInterval(60);
         h.start();
         h.claude.deliver(h.claudeRecord());
-        h.scheduler.advance(125s);
-        QCOMPARE(h.item.segments[0].toolTipText, QStringLiteral("Session  73%\nWeekly  41%\nUpdated 2m ago"));
+        h.scheduler.advance(124s);
+        QVERIFY(h.item.segments[0].toolTipText.endsWith(QStringLiteral("Updated just now")));
+        h.scheduler.advance(61s);
+        QCOMPARE(h.item.segments[0].toolTipText, QStringLiteral("Session  73%\nWeekly  41%\nUpdated 3m ago"));
         h.scheduler.advance(60s);
-        QVERIFY(h.item.segments[0].toolTipText.endsWith(QStringLiteral("Updated 3m ago")));
+        QVERIFY(h.item.segments[0].toolTipText.endsWith(QStringLiteral("Updated 4m ago")));
     }
 
-    // Refreshing at least once a minute with the same figures tells the panel nothing new; slower
-    // refreshes change the tooltip once per minute of age.
+    // Refreshes that answer on time with the same figures tell the panel nothing new, whatever the
+    // interval, and though the answers drift a little later each time.
     void panelHearsOnlyOfChanges_data()
     {
         QTest::addColumn<int>("intervalSeconds");
-        QTest::addColumn<int>("changesPerRefresh");
+        QTest::addColumn<int>("driftSeconds");
         QTest::newRow("every 30 s") << 30 << 0;
         QTest::newRow("every minute") << 60 << 0;
-        QTest::newRow("every 5 minutes") << 300 << 6; // 1m … 4m ago, then just now again, per provider
+        QTest::newRow("every minute, drifting") << 60 << 2;
+        QTest::newRow("every 5 minutes") << 300 << 0;
+        QTest::newRow("every 5 minutes, drifting") << 300 << 3;
     }
 
     void panelHearsOnlyOfChanges()
     {
         QFETCH(int, intervalSeconds);
-        QFETCH(int, changesPerRefresh);
+        QFETCH(int, driftSeconds);
         using namespace std::chrono_literals;
         ControllerHarness<RecordingItem> h;
+        h.settings.setRefreshInterval(intervalSeconds);
         h.defaults.setString(DefaultsKeys::openAISessionKey, QStringLiteral("token"));
         h.start();
         const auto refresh = [&] { // the two answers come a moment apart
@@ -142,10 +148,10 @@ private slots:
         refresh();
         const int before = h.item.changes;
         for (int i = 0; i < 4; ++i) {
-            h.scheduler.advance(std::chrono::seconds(intervalSeconds) - 1s);
+            h.scheduler.advance(std::chrono::seconds(intervalSeconds + driftSeconds) - 1s);
             refresh();
         }
-        QCOMPARE(h.item.changes - before, 4 * changesPerRefresh);
+        QCOMPARE(h.item.changes - before, 0);
     }
 
     // A host reading the tooltip between titles reads the age of that moment.
