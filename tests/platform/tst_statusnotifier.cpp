@@ -188,7 +188,7 @@ private slots:
             sizes.append(pixmap.width);
             QCOMPARE(pixmap.bytes.size(), pixmap.width * pixmap.height * 4);
         }
-        QCOMPARE(sizes, (QList<int>{16, 22, 24, 32, 44, 48}));
+        QCOMPARE(sizes, (QList<int>{16, 22, 24, 44, 48}));
 
         // A ChatGPT record: its label and icon change in place, with the change signals.
         SignalProbe probe;

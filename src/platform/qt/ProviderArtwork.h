@@ -17,7 +17,8 @@ inline const QColor systemOrange(0xFF, 0x95, 0x00);
 inline const QColor systemRed(0xFF, 0x3B, 0x30);
 inline const QString idleName = QStringLiteral("Quotabar-nobg");
 // The sizes panel icons are drawn in: what hosts pick at 1x (16 GNOME, 22 Plasma, 24 Xfce and MATE) and at 2x.
-inline constexpr std::array<int, 6> panelSizes{16, 22, 24, 32, 44, 48};
+// A host given no exact size takes the next larger one and scales it down; none picks 32 at 1x.
+inline constexpr std::array<int, 5> panelSizes{16, 22, 24, 44, 48};
 
 // Logo files decoded once: each size of each logo is kept after its first use.
 class LogoCache
