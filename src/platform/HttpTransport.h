@@ -43,6 +43,8 @@ struct HttpLimits
     std::chrono::milliseconds idleTimeout{20000};    // no bytes moved for this long ends the request
     std::chrono::milliseconds requestTimeout{60000}; // the whole exchange may take no longer
     qint64 maxBodyBytes = 5 * 1024 * 1024;
+    // Connections idle this long after the last answer are closed, with the TLS sessions they keep.
+    std::chrono::milliseconds lingerAfterLast{3000};
     // Credentials must never follow a redirect to another host; a public feed may.
     bool sameOriginRedirectsOnly = true;
 };

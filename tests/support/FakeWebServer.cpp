@@ -19,9 +19,12 @@ FakeWebServer::FakeWebServer(QObject *parent)
     connect(&m_server, &QTcpServer::newConnection, this, [this] {
         while (QTcpSocket *socket = m_server.nextPendingConnection()) {
             socket->setParent(this);
+            ++m_connectionsAccepted;
+            m_open.insert(socket);
             connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
             connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
                 m_buffers.remove(socket);
+                m_open.remove(socket);
                 socket->deleteLater();
             });
         }
@@ -102,8 +105,9 @@ void FakeWebServer::answer(QTcpSocket *socket, const FakeReply &reply)
         head += "Content-Length: " + QByteArray::number(reply.body.size()) + "\r\n";
     for (const auto &[name, value] : reply.headers)
         head += name + ": " + value + "\r\n";
-    head += "Connection: close\r\n\r\n";
+    head += reply.keepAlive ? "Connection: keep-alive\r\n\r\n" : "Connection: close\r\n\r\n";
     socket->write(head);
     socket->write(reply.body);
-    socket->disconnectFromHost();
+    if (!reply.keepAlive)
+        socket->disconnectFromHost();
 }

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QObject>
 #include <QQueue>
+#include <QSet>
 #include <QTcpServer>
 
 class QTcpSocket;
@@ -29,6 +30,7 @@ struct FakeReply
     int delayMs = 0;
     bool hangUp = false;            // close the connection without answering
     bool omitContentLength = false; // end the body by closing the connection
+    bool keepAlive = false;         // leave the connection open for the next request
 };
 
 // A loopback HTTP/1.1 server that answers each path as scripted and records every request.
@@ -46,6 +48,8 @@ public:
     void routeOnce(const QByteArray &path, const FakeReply &reply);
 
     const QList<RecordedRequest> &requests() const { return m_requests; }
+    int connectionsAccepted() const { return m_connectionsAccepted; }
+    int connectionsOpen() const { return static_cast<int>(m_open.size()); }
     QList<QByteArray> requestedPaths() const;
     void clearRequests() { m_requests.clear(); }
 
@@ -58,4 +62,6 @@ private:
     QHash<QByteArray, QQueue<FakeReply>> m_onceRoutes;
     QHash<QTcpSocket *, QByteArray> m_buffers;
     QList<RecordedRequest> m_requests;
+    QSet<QTcpSocket *> m_open;
+    int m_connectionsAccepted = 0;
 };

@@ -203,6 +203,27 @@ private slots:
         QCOMPARE(describe(fetch(client, server.origin() + "/slow")), expected);
     }
 
+    // Requests in a burst share a kept-alive connection; once the burst is over it is closed, so
+    // that no connection, and none of the TLS state Qt keeps with it, outlives a refresh.
+    void connectionsCloseAfterABurst()
+    {
+        FakeWebServer server;
+        FakeReply kept{200, "{}"};
+        kept.keepAlive = true;
+        server.route("/usage", kept);
+        HttpLimits limits;
+        limits.lingerAfterLast = std::chrono::milliseconds(200);
+        NetworkTransport transport(limits);
+        HTTPClient client(transport);
+
+        fetch(client, server.origin() + "/usage");
+        fetch(client, server.origin() + "/usage");
+        QCOMPARE(server.connectionsAccepted(), 1);
+        QVERIFY(waitUntil([&] { return server.connectionsOpen() == 0; }, 2000));
+        fetch(client, server.origin() + "/usage");
+        QCOMPARE(server.connectionsAccepted(), 2);
+    }
+
     void transportFailureReadsAsItsDescription()
     {
         FakeWebServer server;

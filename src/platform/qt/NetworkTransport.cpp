@@ -101,6 +101,14 @@ NetworkTransport::NetworkTransport(HttpLimits limits, QObject *parent)
     , m_limits(limits)
 {
     m_manager.setCache(nullptr);
+    // Qt keeps a host's connection object, and the TLS context it shares between reconnections,
+    // for as long as requests keep coming. That context caches every session ticket a server
+    // sends, so with a server that closes each connection it grew by some kilobytes at every
+    // refresh. Dropping the connections once a burst of requests is over frees it all; the next
+    // refresh makes a new handshake, as it would anyway after Qt's own two idle minutes.
+    m_dropConnections.setSingleShot(true);
+    m_dropConnections.setInterval(m_limits.lingerAfterLast);
+    connect(&m_dropConnections, &QTimer::timeout, this, [this] { m_manager.clearConnectionCache(); });
 }
 
 void NetworkTransport::get(const HttpRequest &request, std::function<void(HttpResponse)> completion)
@@ -116,5 +124,11 @@ void NetworkTransport::get(const HttpRequest &request, std::function<void(HttpRe
     for (const auto &[name, value] : request.headers)
         networkRequest.setRawHeader(name, value);
     QNetworkReply *reply = m_manager.get(networkRequest);
-    new ReplyWatch(reply, m_limits, std::move(completion));
+    ++m_inFlight;
+    m_dropConnections.stop();
+    new ReplyWatch(reply, m_limits, [this, completion = std::move(completion)](HttpResponse response) {
+        if (--m_inFlight == 0)
+            m_dropConnections.start();
+        completion(std::move(response));
+    });
 }
