@@ -9,7 +9,7 @@ import os
 import ssl
 import sys
 import time
-from datetime import datetime, timedelta, timezone
+from datetime import datetime, timezone
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 
 STATE = os.environ["STATE"]
@@ -63,13 +63,26 @@ def iso(moment):
     return moment.isoformat(timespec="milliseconds").replace("+00:00", "Z")
 
 
+STARTED = time.time()
+
+
+def reset_at(offset, window):
+    """A reset instant that stays put, as the services' do: offset seconds after the stand-in
+    started, a window later each time it passes."""
+    instant = STARTED + offset
+    now = time.time()
+    if instant <= now:
+        instant += window * (int((now - instant) // window) + 1)
+    return instant
+
+
 def claude_usage():
-    now = datetime.now(timezone.utc)
     session, weekly = figures("claude")
     kind = shape("claude", "plain")
-    week_reset = iso(now + timedelta(days=3, hours=5))
+    moment = lambda instant: iso(datetime.fromtimestamp(instant, timezone.utc))
+    week_reset = moment(reset_at(3 * 86400 + 5 * 3600, 7 * 86400))
     usage = {
-        "five_hour": {"utilization": session, "resets_at": iso(now + timedelta(hours=3, minutes=12))},
+        "five_hour": {"utilization": session, "resets_at": moment(reset_at(3 * 3600 + 12 * 60, 5 * 3600))},
         "seven_day": {"utilization": weekly, "resets_at": week_reset},
         "seven_day_oauth_apps": None,
         "seven_day_opus": None,
@@ -90,10 +103,12 @@ def chatgpt_usage():
     now = time.time()
     session, weekly = figures("chatgpt")
     kind = shape("chatgpt", "plus")
-    primary = {"used_percent": session, "limit_window_seconds": 18000, "reset_after_seconds": 2 * 3600 + 40 * 60,
-               "reset_at": int(now + 2 * 3600 + 40 * 60)}
-    secondary = {"used_percent": weekly, "limit_window_seconds": 604800, "reset_after_seconds": 4 * 86400 + 7 * 3600,
-                 "reset_at": int(now + 4 * 86400 + 7 * 3600)}
+    session_reset = reset_at(2 * 3600 + 40 * 60, 18000)
+    week_reset = reset_at(4 * 86400 + 7 * 3600, 604800)
+    primary = {"used_percent": session, "limit_window_seconds": 18000, "reset_after_seconds": int(session_reset - now),
+               "reset_at": int(session_reset)}
+    secondary = {"used_percent": weekly, "limit_window_seconds": 604800, "reset_after_seconds": int(week_reset - now),
+                 "reset_at": int(week_reset)}
     if kind == "team":
         # a Team account's long window, here told by its remaining seconds only
         secondary = {"used_percent": weekly, "limit_window_seconds": 2592000, "reset_after_seconds": 12 * 86400 + 3600}
