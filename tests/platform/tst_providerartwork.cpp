@@ -185,27 +185,6 @@ private slots:
         QVERIFY(ProviderArtwork::figuresIcon({"73%", "47%"}, Qt::black, Qt::red, 24) != a);
     }
 
-    void panelInkFromTheDesktop_data()
-    {
-        QTest::addColumn<QString>("desktop");
-        QTest::addColumn<QString>("gtkTheme");
-        QTest::addColumn<QColor>("ink");
-        const QColor light = PanelInk::lightInk;
-        const QColor dark = PanelInk::darkInk;
-        QTest::newRow("GNOME's bar is dark even with a light theme") << "ubuntu:GNOME" << "Adwaita" << light;
-        QTest::newRow("Xfce with Adwaita-dark") << "XFCE" << "Adwaita-dark" << light;
-        QTest::newRow("Xfce with Adwaita") << "XFCE" << "Adwaita" << dark;
-        QTest::newRow("MATE with nothing told") << "MATE" << "" << QColor(Qt::magenta);
-    }
-
-    void panelInkFromTheDesktop()
-    {
-        QFETCH(QString, desktop);
-        QFETCH(QString, gtkTheme);
-        QFETCH(QColor, ink);
-        QCOMPARE(PanelInk::choose({desktop, std::nullopt, gtkTheme, false, Qt::magenta}), ink);
-    }
-
     // Plasma's colour scheme is read from kdeglobals, and a new scheme is noticed while running.
     void panelInkFollowsPlasmaColourScheme()
     {

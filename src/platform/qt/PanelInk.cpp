@@ -50,6 +50,9 @@ PanelInk::PanelInk(QString currentDesktop, QString configHome, QObject *parent)
     // Settings files are written in place or replaced, so both they and their folders are watched.
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &PanelInk::reload);
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &PanelInk::reload);
+    connect(&m_xsettings, &XSettingsWatch::changed, this, &PanelInk::reload);
+    connect(&m_portal, &PortalColorScheme::changed, this, &PanelInk::reload);
+    connect(&m_budgie, &BudgiePanelTheme::changed, this, &PanelInk::reload);
 }
 
 void PanelInk::watch()
@@ -87,31 +90,31 @@ QString PanelInk::defaultConfigHome()
 PanelInk::Hints PanelInk::read() const
 {
     Hints hints;
-    hints.currentDesktop = m_currentDesktop;
-    hints.kdeWindowText = kdeWindowText(m_configHome);
+    PanelShade::Hints &shade = hints.shade;
+    shade.currentDesktop = m_currentDesktop;
+    shade.panelSetting = m_budgie.shade();
+    if (m_xsettings.settings())
+        shade.xsettingsTheme = m_xsettings.settings()->string(QStringLiteral("Net/ThemeName"));
     const QSettings gtk(m_configHome + QStringLiteral("/gtk-3.0/settings.ini"), QSettings::IniFormat);
-    hints.gtkPrefersDark = gtk.value(QStringLiteral("Settings/gtk-application-prefer-dark-theme")).toBool();
-    hints.gtkTheme = qEnvironmentVariable("GTK_THEME");
-    if (hints.gtkTheme.isEmpty())
-        hints.gtkTheme = xfceTheme(m_configHome);
-    if (hints.gtkTheme.isEmpty())
-        hints.gtkTheme = gtk.value(QStringLiteral("Settings/gtk-theme-name")).toString();
+    shade.gtkPrefersDark = gtk.value(QStringLiteral("Settings/gtk-application-prefer-dark-theme")).toBool();
+    shade.gtkTheme = qEnvironmentVariable("GTK_THEME");
+    if (shade.gtkTheme.isEmpty())
+        shade.gtkTheme = xfceTheme(m_configHome);
+    if (shade.gtkTheme.isEmpty())
+        shade.gtkTheme = gtk.value(QStringLiteral("Settings/gtk-theme-name")).toString();
+    shade.colorScheme = m_portal.value();
+    hints.kdeWindowText = kdeWindowText(m_configHome);
     hints.paletteText = SemanticColors::label(QGuiApplication::palette());
     return hints;
 }
 
 QColor PanelInk::choose(const Hints &hints)
 {
-    // These shells draw their top bar or panel dark whatever the theme of the applications.
-    for (const char *shell : {"GNOME", "Budgie", "Unity", "Pantheon"}) {
-        if (hasDesktop(hints.currentDesktop, QLatin1String(shell)))
-            return lightInk;
-    }
-    if (hasDesktop(hints.currentDesktop, QStringLiteral("KDE")))
+    // Plasma's panel is drawn in the colour scheme's window colours.
+    if (hasDesktop(hints.shade.currentDesktop, QStringLiteral("KDE")))
         return hints.kdeWindowText.value_or(darkInk);
-    if (hints.gtkPrefersDark || hints.gtkTheme.contains(QStringLiteral("dark"), Qt::CaseInsensitive))
-        return lightInk;
-    if (!hints.gtkTheme.isEmpty())
-        return darkInk;
-    return hints.paletteText;
+    const std::optional<PanelShade::Shade> shade = PanelShade::decide(hints.shade);
+    if (!shade)
+        return hints.paletteText;
+    return *shade == PanelShade::Shade::dark ? lightInk : darkInk;
 }

@@ -1,0 +1,71 @@
+#include "PanelShade.h"
+
+#include <QStringList>
+
+namespace PanelShade {
+namespace {
+
+bool hasDesktop(const Hints &hints, const char *name)
+{
+    return hints.currentDesktop.split(QLatin1Char(':')).contains(QLatin1String(name), Qt::CaseInsensitive);
+}
+
+// The theme the panel itself is drawn with: the live one first, then the configured one.
+QString panelTheme(const Hints &hints)
+{
+    return hints.xsettingsTheme.isEmpty() ? hints.gtkTheme : hints.xsettingsTheme;
+}
+
+std::optional<Shade> darkIf(bool dark)
+{
+    return dark ? std::optional(Shade::dark) : std::nullopt;
+}
+
+using Row = std::optional<Shade> (*)(const Hints &);
+
+// Read top to bottom; the first row that tells decides.
+constexpr Row rows[] = {
+    // The panel's own setting.
+    [](const Hints &h) { return h.panelSetting; },
+    // A shell whose bar is dark whatever the theme. Budgie names GNOME too, but its panel follows the theme.
+    [](const Hints &h) {
+        return darkIf(!hasDesktop(h, "Budgie")
+                      && (hasDesktop(h, "GNOME") || hasDesktop(h, "Unity") || hasDesktop(h, "Pantheon")));
+    },
+    // The panel's theme, by name.
+    [](const Hints &h) { return darkIf(isDarkTheme(panelTheme(h))); },
+    [](const Hints &h) { return darkIf(h.gtkPrefersDark); },
+    [](const Hints &h) { return panelTheme(h).isEmpty() ? std::nullopt : std::optional(Shade::light); },
+    // The portal's colour scheme, where no theme is named.
+    [](const Hints &h) -> std::optional<Shade> {
+        if (h.colorScheme == ColorScheme::preferDark)
+            return Shade::dark;
+        if (h.colorScheme == ColorScheme::preferLight)
+            return Shade::light;
+        return std::nullopt;
+    },
+    // Compositors whose usual bar, Waybar, is dark in its default style.
+    [](const Hints &h) { return darkIf(hasDesktop(h, "sway") || hasDesktop(h, "Hyprland") || hasDesktop(h, "river")); },
+};
+
+} // namespace
+
+bool isDarkTheme(const QString &themeName)
+{
+    // Dark themes whose names do not say so.
+    static const QStringList darkNames{QStringLiteral("BlackMATE"), QStringLiteral("HighContrastInverse"),
+                                       QStringLiteral("ContrastHighInverse")};
+    return themeName.contains(QLatin1String("dark"), Qt::CaseInsensitive)
+        || darkNames.contains(themeName, Qt::CaseInsensitive);
+}
+
+std::optional<Shade> decide(const Hints &hints)
+{
+    for (const Row &row : rows) {
+        if (const std::optional<Shade> shade = row(hints))
+            return shade;
+    }
+    return std::nullopt;
+}
+
+} // namespace PanelShade
