@@ -17,9 +17,11 @@ void settingChanged(GSettings *, const char *, gpointer watch)
 
 } // namespace
 
-BudgiePanelTheme::BudgiePanelTheme(QObject *parent)
+BudgiePanelTheme::BudgiePanelTheme(bool onBudgie, QObject *parent)
     : QObject(parent)
 {
+    if (!onBudgie)
+        return;
     // Asking for a schema that is not installed would abort, so it is looked up first.
     GSettingsSchemaSource *source = g_settings_schema_source_get_default();
     GSettingsSchema *schema = source ? g_settings_schema_source_lookup(source, schemaId, TRUE) : nullptr;

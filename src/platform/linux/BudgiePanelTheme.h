@@ -9,12 +9,13 @@
 using GSettings = struct _GSettings;
 
 // The shade Budgie's panel draws itself in when it uses its own built-in theme, read from its
-// settings and kept current; nothing where Budgie is not installed or the panel follows the theme.
+// settings and kept current; nothing on other desktops, or where the panel follows the theme.
 class BudgiePanelTheme final : public QObject
 {
     Q_OBJECT
 public:
-    explicit BudgiePanelTheme(QObject *parent = nullptr);
+    // Budgie's settings are installed with it, so they are read only where it is the desktop.
+    explicit BudgiePanelTheme(bool onBudgie, QObject *parent = nullptr);
     ~BudgiePanelTheme() override;
 
     std::optional<PanelShade::Shade> shade() const;

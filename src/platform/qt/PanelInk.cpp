@@ -44,6 +44,7 @@ PanelInk::PanelInk(QString currentDesktop, QString configHome, QObject *parent)
     : QObject(parent)
     , m_currentDesktop(std::move(currentDesktop))
     , m_configHome(std::move(configHome))
+    , m_budgie(hasDesktop(m_currentDesktop, QStringLiteral("Budgie")))
     , m_color(choose(read()))
 {
     watch();
