@@ -45,7 +45,11 @@ BudgiePanelTheme::~BudgiePanelTheme()
 
 std::optional<PanelShade::Shade> BudgiePanelTheme::shade() const
 {
-    if (!m_settings || !g_settings_get_boolean(m_settings, "builtin-theme"))
+    // Measured on Budgie 10.7: the built-in theme is dark whatever dark-theme says; without it, dark-theme
+    // asks for the GTK theme's dark variant, and otherwise the panel is in the GTK theme.
+    if (!m_settings)
         return std::nullopt;
-    return g_settings_get_boolean(m_settings, "dark-theme") ? PanelShade::Shade::dark : PanelShade::Shade::light;
+    if (g_settings_get_boolean(m_settings, "builtin-theme") || g_settings_get_boolean(m_settings, "dark-theme"))
+        return PanelShade::Shade::dark;
+    return std::nullopt;
 }

@@ -8,8 +8,8 @@
 
 using GSettings = struct _GSettings;
 
-// The shade Budgie's panel draws itself in when it uses its own built-in theme, read from its
-// settings and kept current; nothing on other desktops, or where the panel follows the theme.
+// Whether Budgie's panel draws itself dark (its built-in theme or its dark-theme setting), read
+// from its settings and kept current; nothing on other desktops, or where the panel follows the theme.
 class BudgiePanelTheme final : public QObject
 {
     Q_OBJECT
