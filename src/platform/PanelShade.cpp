@@ -2,12 +2,19 @@
 
 #include <QStringList>
 
+#include <cmath>
+
 namespace PanelShade {
 namespace {
 
+bool hasDesktop(const QString &currentDesktop, const char *name)
+{
+    return currentDesktop.split(QLatin1Char(':')).contains(QLatin1String(name), Qt::CaseInsensitive);
+}
+
 bool hasDesktop(const Hints &hints, const char *name)
 {
-    return hints.currentDesktop.split(QLatin1Char(':')).contains(QLatin1String(name), Qt::CaseInsensitive);
+    return hasDesktop(hints.currentDesktop, name);
 }
 
 // The theme the panel itself is drawn with: the live one first, then the configured one.
@@ -45,10 +52,37 @@ constexpr Row rows[] = {
         return std::nullopt;
     },
     // Compositors whose usual bar, Waybar, is dark in its default style.
-    [](const Hints &h) { return darkIf(hasDesktop(h, "sway") || hasDesktop(h, "Hyprland") || hasDesktop(h, "river")); },
+    [](const Hints &h) { return darkIf(usualBarIsWaybar(h.currentDesktop)); },
 };
 
 } // namespace
+
+double contrast(quint32 a, quint32 b)
+{
+    const auto luminance = [](quint32 rgb) {
+        const auto linear = [](quint32 channel) {
+            const double v = (channel & 0xFF) / 255.0;
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(rgb >> 16) + 0.7152 * linear(rgb >> 8) + 0.0722 * linear(rgb);
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+quint32 inkOn(quint32 background, quint32 lightInk, quint32 darkInk)
+{
+    constexpr double readable = 4.5;
+    const quint32 better = contrast(background, lightInk) >= contrast(background, darkInk) ? lightInk : darkInk;
+    if (contrast(background, better) >= readable)
+        return better;
+    return contrast(background, 0xFFFFFF) >= contrast(background, 0x000000) ? 0xFFFFFF : 0x000000;
+}
+
+bool usualBarIsWaybar(const QString &currentDesktop)
+{
+    return hasDesktop(currentDesktop, "sway") || hasDesktop(currentDesktop, "Hyprland") || hasDesktop(currentDesktop, "river");
+}
 
 bool isDarkTheme(const QString &themeName)
 {

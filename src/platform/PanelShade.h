@@ -24,6 +24,15 @@ struct Hints
 // The shade from the first source that tells, or nothing when none does.
 std::optional<Shade> decide(const Hints &hints);
 
+// The WCAG contrast ratio of two colours (0xRRGGBB), from 1 to 21.
+double contrast(quint32 a, quint32 b);
+// The ink for a known background: of the two given, the one that contrasts more; where neither
+// reaches 4.5:1, black or white, whichever contrasts more.
+quint32 inkOn(quint32 background, quint32 lightInk, quint32 darkInk);
+
+// Whether the desktop's usual bar is Waybar (sway and the compositors like it).
+bool usualBarIsWaybar(const QString &currentDesktop);
+
 // Whether a GTK theme of this name draws dark.
 bool isDarkTheme(const QString &themeName);
 

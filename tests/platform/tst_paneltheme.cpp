@@ -1,4 +1,5 @@
 #include "platform/PanelShade.h"
+#include "platform/WaybarStyle.h"
 #include "platform/XSettings.h"
 #include "platform/linux/PortalColorScheme.h"
 #include "support/PrivateSessionBus.h"
@@ -203,6 +204,50 @@ private slots:
             hints.colorScheme = ColorScheme(colorScheme);
         const std::optional<Shade> decided = PanelShade::decide(hints);
         QCOMPARE(decided ? int(*decided) : -1, shade);
+    }
+
+    void waybarTray_data()
+    {
+        QTest::addColumn<QString>("css");
+        QTest::addColumn<int>("background"); // 0xRRGGBB, or -1 for none
+        const QString bar = QStringLiteral("window#waybar {\n    background-color: rgba(43, 48, 59, 0.5);\n    color: #ffffff;\n}\n");
+        QTest::newRow("Waybar's own style") << bar + "#tray,\n#mode {\n    padding: 0 10px;\n}\n#tray {\n    background-color: #2980b9;\n}\n"
+                                                     "#tray > .needs-attention {\n    background-color: #eb4d4b;\n}\n"
+                                            << 0x2980B9;
+        QTest::newRow("a tray without a background: the bar's") << bar + "#tray { padding: 0 4px; }" << 0x2B303B;
+        QTest::newRow("a transparent tray: the bar's") << bar + "#tray { background: transparent; }" << 0x2B303B;
+        QTest::newRow("in a list of selectors") << "#clock, #tray { background: #333; }" << 0x333333;
+        QTest::newRow("the last rule wins") << "#tray { background: #ffffff; }\n#tray { background-color: rgb(20, 20, 20); }" << 0x141414;
+        QTest::newRow("a commented-out rule") << bar + "/* #tray { background: #ffffff; } */" << 0x2B303B;
+        QTest::newRow("a named colour") << "#tray { background-color: @base; }" << -1;
+        QTest::newRow("a bar mostly see-through") << "window#waybar { background: rgba(0, 0, 0, 0.2); }" << -1;
+    }
+
+    void waybarTray()
+    {
+        QFETCH(QString, css);
+        QFETCH(int, background);
+        const std::optional<quint32> read = WaybarStyle::trayBackground(css);
+        QCOMPARE(read ? int(*read) : -1, background);
+    }
+
+    // The ink on a known background reads at 4.5:1 or better, in the house inks where they do.
+    void inkOnAKnownBackground_data()
+    {
+        QTest::addColumn<int>("background");
+        QTest::addColumn<int>("ink");
+        QTest::newRow("Waybar's dark bar") << 0x2B303B << 0xF6F5F4;
+        QTest::newRow("a light bar") << 0xF6F5F4 << 0x232629;
+        QTest::newRow("Waybar's blue tray, where neither house ink reads") << 0x2980B9 << 0x000000;
+        QTest::newRow("a mid grey, where white reads and the light ink does not") << 0x737373 << 0xFFFFFF;
+    }
+
+    void inkOnAKnownBackground()
+    {
+        QFETCH(int, background);
+        QFETCH(int, ink);
+        QCOMPARE(int(PanelShade::inkOn(quint32(background), 0xF6F5F4, 0x232629)), ink);
+        QVERIFY(PanelShade::contrast(quint32(background), quint32(ink)) >= 4.5);
     }
 
     void portalValue_data()

@@ -1,5 +1,6 @@
 #include "PanelInk.h"
 
+#include "platform/WaybarStyle.h"
 #include "platform/qt/SemanticColors.h"
 
 #include <QDir>
@@ -38,6 +39,19 @@ QString xfceTheme(const QString &configHome)
     return theme.match(QString::fromUtf8(file.readAll())).captured(1);
 }
 
+// Behind Waybar's tray, from the style sheet Waybar reads: the user's, else the system's.
+std::optional<QColor> waybarTray(const QString &configHome)
+{
+    for (const QString &folder : QStringList{configHome} + QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation)) {
+        QFile style(folder + QStringLiteral("/waybar/style.css"));
+        if (!style.open(QIODevice::ReadOnly))
+            continue;
+        const std::optional<quint32> rgb = WaybarStyle::trayBackground(QString::fromUtf8(style.readAll()));
+        return rgb ? std::optional(QColor::fromRgb(*rgb)) : std::nullopt;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 PanelInk::PanelInk(QString currentDesktop, QString configHome, QObject *parent)
@@ -70,7 +84,8 @@ void PanelInk::watch()
 QStringList PanelInk::watchedFiles() const
 {
     return {m_configHome + QStringLiteral("/kdeglobals"), m_configHome + QStringLiteral("/gtk-3.0/settings.ini"),
-            m_configHome + QStringLiteral("/xfce4/xfconf/xfce-perchannel-xml/xsettings.xml")};
+            m_configHome + QStringLiteral("/xfce4/xfconf/xfce-perchannel-xml/xsettings.xml"),
+            m_configHome + QStringLiteral("/waybar/style.css")};
 }
 
 void PanelInk::reload()
@@ -105,6 +120,8 @@ PanelInk::Hints PanelInk::read() const
         shade.gtkTheme = gtk.value(QStringLiteral("Settings/gtk-theme-name")).toString();
     shade.colorScheme = m_portal.value();
     hints.kdeWindowText = kdeWindowText(m_configHome);
+    if (PanelShade::usualBarIsWaybar(m_currentDesktop))
+        hints.barBackground = waybarTray(m_configHome);
     hints.paletteText = SemanticColors::label(QGuiApplication::palette());
     return hints;
 }
@@ -114,6 +131,9 @@ QColor PanelInk::choose(const Hints &hints)
     // Plasma's panel is drawn in the colour scheme's window colours.
     if (hasDesktop(hints.shade.currentDesktop, QStringLiteral("KDE")))
         return hints.kdeWindowText.value_or(darkInk);
+    if (hints.barBackground)
+        return QColor::fromRgb(PanelShade::inkOn(hints.barBackground->rgb() & 0xFFFFFF, lightInk.rgb() & 0xFFFFFF,
+                                                 darkInk.rgb() & 0xFFFFFF));
     const std::optional<PanelShade::Shade> shade = PanelShade::decide(hints.shade);
     if (!shade)
         return hints.paletteText;

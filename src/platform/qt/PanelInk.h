@@ -22,6 +22,7 @@ public:
     {
         PanelShade::Hints shade;
         std::optional<QColor> kdeWindowText;     // kdeglobals [Colors:Window] ForegroundNormal
+        std::optional<QColor> barBackground;     // behind the items, where the bar's style sheet tells (Waybar)
         QColor paletteText;                      // the application's palette, when nothing else tells
     };
 
