@@ -155,18 +155,21 @@ QImage figuresIcon(LogoCache &logos, const QString &name, const QStringList &lin
     painter.fillRect(QRect(0, size - bar, size, bar), mark);
 
     // The provider's logo tells the figures apart without their colour: at the left of two lines,
-    // above a single one, which then keeps the whole width for its digits.
+    // above a single one, which then keeps the whole width for its digits. Below 20 px a logo is a
+    // smudge that only takes room from the digits, so there is none.
     const int shown = std::max<int>(1, std::min<int>(2, lines.size()));
-    const int cue = std::max(7, qRound(size * 0.32));
+    const int cue = qRound(size * 0.32);
     const int gap = std::max(1, size / 22);
-    const QImage logo = panelIcon(logos, name, false, ink, cue);
     QRectF area(0, 0, size, size - bar - 1); // where the digits go
-    if (shown == 1) {
-        painter.drawImage(QPoint((size - cue) / 2, 0), logo);
-        area.setTop(cue + gap);
-    } else {
-        painter.drawImage(QPoint(0, (size - bar - cue) / 2), logo);
-        area.setLeft(cue + gap);
+    if (size >= 20) {
+        const QImage logo = panelIcon(logos, name, false, ink, cue);
+        if (shown == 1) {
+            painter.drawImage(QPoint((size - cue) / 2, 0), logo);
+            area.setTop(cue + gap);
+        } else {
+            painter.drawImage(QPoint(0, (size - bar - cue) / 2), logo);
+            area.setLeft(cue + gap);
+        }
     }
 
     const qreal lineHeight = area.height() / shown;
