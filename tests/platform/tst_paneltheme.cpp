@@ -117,6 +117,7 @@ private slots:
         const QByteArray mate = captured("mate-adwaita");
         QTest::newRow("MATE, Adwaita") << mate << true << "Adwaita" << 41;
         QTest::newRow("MATE after switching to BlackMATE") << captured("mate-blackmate") << true << "BlackMATE" << 41;
+        QTest::newRow("Xfce, Adwaita-dark") << captured("xfce-adwaita-dark") << true << "Adwaita-dark" << 31;
         QTest::newRow("least significant byte first") << handMade(false) << true << "Menta-Dark" << 3;
         QTest::newRow("most significant byte first") << handMade(true) << true << "Menta-Dark" << 3;
         QTest::newRow("cut short inside a string") << mate.left(mate.indexOf("Adwaita") + 3) << false << "" << 0;
