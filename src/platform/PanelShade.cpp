@@ -7,16 +7,6 @@
 namespace PanelShade {
 namespace {
 
-bool hasDesktop(const QString &currentDesktop, const char *name)
-{
-    return currentDesktop.split(QLatin1Char(':')).contains(QLatin1String(name), Qt::CaseInsensitive);
-}
-
-bool hasDesktop(const Hints &hints, const char *name)
-{
-    return hasDesktop(hints.currentDesktop, name);
-}
-
 // The theme the panel itself is drawn with: the live one first, then the configured one.
 QString panelTheme(const Hints &hints)
 {
@@ -36,8 +26,9 @@ constexpr Row rows[] = {
     [](const Hints &h) { return h.panelSetting; },
     // A shell whose bar is dark whatever the theme. Budgie names GNOME too, but its panel follows the theme.
     [](const Hints &h) {
-        return darkIf(!hasDesktop(h, "Budgie")
-                      && (hasDesktop(h, "GNOME") || hasDesktop(h, "Unity") || hasDesktop(h, "Pantheon")));
+        const QString &desktop = h.currentDesktop;
+        return darkIf(!hasDesktop(desktop, "Budgie")
+                      && (hasDesktop(desktop, "GNOME") || hasDesktop(desktop, "Unity") || hasDesktop(desktop, "Pantheon")));
     },
     // The panel's theme, by name.
     [](const Hints &h) { return darkIf(isDarkTheme(panelTheme(h))); },
@@ -77,6 +68,11 @@ quint32 inkOn(quint32 background, quint32 lightInk, quint32 darkInk)
     if (contrast(background, better) >= readable)
         return better;
     return contrast(background, 0xFFFFFF) >= contrast(background, 0x000000) ? 0xFFFFFF : 0x000000;
+}
+
+bool hasDesktop(const QString &currentDesktop, const char *name)
+{
+    return currentDesktop.split(QLatin1Char(':')).contains(QLatin1String(name), Qt::CaseInsensitive);
 }
 
 bool usualBarIsWaybar(const QString &currentDesktop)

@@ -30,6 +30,8 @@ double contrast(quint32 a, quint32 b);
 // reaches 4.5:1, black or white, whichever contrasts more.
 quint32 inkOn(quint32 background, quint32 lightInk, quint32 darkInk);
 
+// Whether XDG_CURRENT_DESKTOP names the desktop (it may name several, separated by colons).
+bool hasDesktop(const QString &currentDesktop, const char *name);
 // Whether the desktop's usual bar is Waybar (sway and the compositors like it).
 bool usualBarIsWaybar(const QString &currentDesktop);
 

@@ -12,11 +12,6 @@
 
 namespace {
 
-bool hasDesktop(const QString &currentDesktop, const QString &name)
-{
-    return currentDesktop.split(QLatin1Char(':')).contains(name, Qt::CaseInsensitive);
-}
-
 std::optional<QColor> kdeWindowText(const QString &configHome)
 {
     const QString path = configHome + QStringLiteral("/kdeglobals");
@@ -58,7 +53,7 @@ PanelInk::PanelInk(QString currentDesktop, QString configHome, QObject *parent)
     : QObject(parent)
     , m_currentDesktop(std::move(currentDesktop))
     , m_configHome(std::move(configHome))
-    , m_budgie(hasDesktop(m_currentDesktop, QStringLiteral("Budgie")))
+    , m_budgie(PanelShade::hasDesktop(m_currentDesktop, "Budgie"))
     , m_color(choose(read()))
 {
     watch();
@@ -129,7 +124,7 @@ PanelInk::Hints PanelInk::read() const
 QColor PanelInk::choose(const Hints &hints)
 {
     // Plasma's panel is drawn in the colour scheme's window colours.
-    if (hasDesktop(hints.shade.currentDesktop, QStringLiteral("KDE")))
+    if (PanelShade::hasDesktop(hints.shade.currentDesktop, "KDE"))
         return hints.kdeWindowText.value_or(darkInk);
     if (hints.barBackground)
         return QColor::fromRgb(PanelShade::inkOn(hints.barBackground->rgb() & 0xFFFFFF, lightInk.rgb() & 0xFFFFFF,
