@@ -1,11 +1,8 @@
 #include "platform/qt/PanelInk.h"
 #include "platform/qt/ProviderArtwork.h"
-#include "support/Palettes.h"
 
-#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
-#include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -222,50 +219,6 @@ private slots:
         writeScheme("252,252,252");
         QVERIFY(changed.wait(5000));
         QCOMPARE(ink.color(), QColor(252, 252, 252));
-    }
-
-    // Renderings for a person to look at, in the build folder.
-    void saveRenderings()
-    {
-        const QString out = Palettes::renderingsFolder();
-        QImage sheet(6 * 52, 2 * 52, QImage::Format_ARGB32_Premultiplied);
-        sheet.fill(Qt::transparent);
-        QPainter painter(&sheet);
-        const QList<QPair<QColor, QColor>> panels{{QColor(0xF5, 0xF5, 0xF5), Qt::black}, {QColor(0x2B, 0x2B, 0x2B), Qt::white}};
-        for (int row = 0; row < panels.size(); ++row) {
-            painter.fillRect(0, row * 52, sheet.width(), 52, panels[row].first);
-            const QColor ink = panels[row].second;
-            ProviderArtwork::LogoCache logos(shippedArtwork);
-            ProviderArtwork::LogoCache missing(QStringLiteral("/nonexistent"));
-            const QList<QImage> icons{
-                ProviderArtwork::panelIcon(logos, QStringLiteral("claude"), false, ink, 48),
-                ProviderArtwork::panelIcon(logos, QStringLiteral("openai"), false, ink, 48),
-                ProviderArtwork::panelIcon(logos, QStringLiteral("claude"), true, ink, 48),
-                ProviderArtwork::panelIcon(missing, QStringLiteral("openai"), true, ink, 48),
-                ProviderArtwork::menuBarIcon(logos, 48, ink),
-                ProviderArtwork::figuresIcon({"73%", "41%"}, ink, QColor(0xD9, 0x77, 0x57), 48),
-            };
-            for (int i = 0; i < icons.size(); ++i)
-                painter.drawImage(2 + i * 52, row * 52 + 2, icons[i]);
-        }
-        painter.end();
-        QVERIFY(sheet.save(out + QStringLiteral("/panel-icons.png")));
-
-        // The figures at panel sizes, 4× enlarged without smoothing to judge each pixel.
-        const QList<QStringList> figures{{"73%", "41%"}, {"100%"}, {"73%", "3h"}, {"18%", "4%"}, {"new", "45m"}};
-        QImage small(figures.size() * 30 + 2, 2 * 30, QImage::Format_ARGB32_Premultiplied);
-        small.fill(Qt::transparent);
-        QPainter smallPainter(&small);
-        for (int row = 0; row < panels.size(); ++row) {
-            smallPainter.fillRect(0, row * 30, small.width(), 30, panels[row].first);
-            for (int i = 0; i < figures.size(); ++i) {
-                const int size = i % 2 ? 24 : 22;
-                smallPainter.drawImage(2 + i * 30, row * 30 + 3,
-                                       ProviderArtwork::figuresIcon(figures[i], panels[row].second, QColor(0xD9, 0x77, 0x57), size));
-            }
-        }
-        smallPainter.end();
-        QVERIFY(small.scaled(small.size() * 4).save(out + QStringLiteral("/figures-icons.png")));
     }
 };
 
