@@ -7,6 +7,7 @@
 #include "support/Waiting.h"
 
 #include <QDBusConnection>
+#include <QDBusPendingCallWatcher>
 #include <QtTest>
 
 namespace {
@@ -177,12 +178,13 @@ private slots:
         FreedesktopNotifications desktop({QStringLiteral("Quotabar"), QStringLiteral("app.quotabar.Quotabar")},
                                          QDBusConnection::connectToBus(bus.address(), QStringLiteral("lonely")));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Desktop notifications unavailable")));
+        const auto answered = [&desktop] { return desktop.findChildren<QDBusPendingCallWatcher *>().isEmpty(); };
         desktop.show(QStringLiteral("claude.key"), {QStringLiteral("two"), QString(), {}});
-        QTest::qWait(300);
+        QVERIFY(waitUntil(answered));
         // One line only, however many notices follow.
         QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
         desktop.show(QStringLiteral("claude.key"), {QStringLiteral("three"), QString(), {}});
-        QTest::qWait(300);
+        QVERIFY(waitUntil(answered));
     }
 };
 

@@ -457,8 +457,7 @@ private slots:
         h.settings.setShowOpenAI(true);
         h.notifications.post(Notifications::settingsChanged, {});
         QVERIFY(waitUntil([&] { return m_watcher.registrations.size() == afterSwitch.size(); }));
-        QTest::qWait(50);
-        QCOMPARE(registeredIds().mid(atStart.size()), afterSwitch.mid(atStart.size()));
+        QTRY_COMPARE(registeredIds().mid(atStart.size()), afterSwitch.mid(atStart.size()));
         QCOMPARE(itemProperty<QString>(h.item.serviceNames()[0], QStringLiteral("Id")), QStringLiteral("quotabar-claude"));
     }
 
