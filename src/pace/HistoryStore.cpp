@@ -1,6 +1,7 @@
 #include "HistoryStore.h"
 
 #include "platform/Clock.h"
+#include "platform/LogCategories.h"
 #include "statusbar/TitleModel.h"
 
 #include <QDebug>
@@ -222,7 +223,7 @@ bool HistoryStore::told(bool written)
     }
     m_writeFailure = QStringLiteral("The usage history could not be written to %1").arg(m_path);
     if (!std::exchange(m_writeFailureTold, true))
-        qWarning().noquote() << "Quotabar:" << *m_writeFailure;
+        qCWarning(historyLog).noquote() << "Quotabar:" << *m_writeFailure;
     return false;
 }
 
