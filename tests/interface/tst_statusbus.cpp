@@ -115,9 +115,7 @@ private slots:
         auto lines = start({QStringLiteral("status")});
         QVERIFY(finished(*lines));
         QCOMPARE(lines->exitCode(), 1);
-        QCOMPARE(QString::fromUtf8(lines->readAllStandardOutput()),
-                 QStringLiteral("Claude  Session  73%  Weekly  41%  Updated just now\n"
-                                "ChatGPT  Session  —  Weekly  —  Session expired — check your key\n"));
+        QCOMPARE(QString::fromUtf8(lines->readAllStandardOutput()), StatusReport::lines(m_service->status()));
     }
 
     void interfaceMatchesItsDescription()

@@ -15,31 +15,6 @@ class TestOnboardingPager : public QObject
     Q_OBJECT
 
 private slots:
-    void buttonsPerPage_data()
-    {
-        QTest::addColumn<int>("steps");
-        QTest::addColumn<qint64>("page");
-        QTest::addColumn<bool>("previous");
-        QTest::addColumn<bool>("done");
-        QTest::newRow("page 0") << 0 << qint64(0) << false << false;
-        QTest::newRow("page 1") << 1 << qint64(1) << true << false;
-        QTest::newRow("page 4") << 4 << qint64(4) << true << true;
-    }
-
-    void buttonsPerPage()
-    {
-        QFETCH(int, steps);
-        QFETCH(qint64, page);
-        QFETCH(bool, previous);
-        QFETCH(bool, done);
-        MemoryDefaultsStore defaults;
-        OnboardingPager pager(defaults, {});
-        for (int i = 0; i < steps; ++i)
-            pager.navigate(+1);
-        QCOMPARE(pager.page(), page);
-        QCOMPARE(pager.showsPrevious(), previous);
-        QCOMPARE(pager.showsDone(), done);
-    }
 
     void navigationClampsAndSetsDirection()
     {
