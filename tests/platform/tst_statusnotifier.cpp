@@ -1,6 +1,6 @@
 #include "app/DefaultsKeys.h"
 #include "platform/linux/DBusMenuTypes.h"
-#include "platform/linux/HostOrder.h"
+#include "platform/linux/HostQuirks.h"
 #include "platform/linux/PanelStatusItem.h"
 #include "platform/linux/SniStatusItem.h"
 #include "support/ControllerHarness.h"
@@ -414,7 +414,7 @@ private slots:
     {
         QFETCH(QString, desktop);
         QFETCH(QStringList, registered);
-        const std::vector<QString> order = HostOrder::registrationOrder(std::vector<QString>{"claude", "openai"}, desktop);
+        const std::vector<QString> order = HostQuirks::registrationOrder(std::vector<QString>{"claude", "openai"}, desktop);
         QCOMPARE(QStringList(order.begin(), order.end()), registered);
     }
 

@@ -1,8 +1,8 @@
-#include "HostOrder.h"
+#include "HostQuirks.h"
 
 #include <QStringList>
 
-namespace HostOrder {
+namespace HostQuirks {
 
 bool placesNewItemsFirst(const QString &currentDesktop)
 {
@@ -29,7 +29,7 @@ bool leftClickOnlyActivates(const QString &currentDesktop)
     return currentDesktop.split(QLatin1Char(':')).contains(QStringLiteral("MATE"), Qt::CaseInsensitive);
 }
 
-QString title(const QString &)
+QString itemTitle()
 {
     return QStringLiteral("Quotabar");
 }

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <vector>
 
-// What panel hosts go by when they place, name and order our items.
-namespace HostOrder {
+// How panel hosts differ in placing, ordering, colouring and opening our items.
+namespace HostQuirks {
 
 // Whether the host puts each new item before the ones already there, so items are registered last first.
 bool placesNewItemsFirst(const QString &currentDesktop);
@@ -25,8 +25,9 @@ bool recoloursSymbolicIcons(const QString &currentDesktop);
 // Whether a left click only calls Activate, so the item itself has to show the menu (MATE's panel).
 bool leftClickOnlyActivates(const QString &currentDesktop);
 
-// The item's Title: hosts that sort by it then keep Claude before ChatGPT.
-QString title(const QString &providerName);
+// The Title of every item, the application's name: hosts that sort by title (Plasma) then fall back
+// to the registration order, which registrationOrder sets.
+QString itemTitle();
 // XAyatanaOrderingIndex: fixed per item, Claude lowest.
 uint orderingIndex(const QString &id);
 // The themed icon of a provider's logo, "quotabar-claude-symbolic" (with "-warning" in the warning form).
