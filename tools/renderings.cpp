@@ -54,7 +54,7 @@ bool panelIcons(const QString &out)
             ProviderArtwork::panelIcon(logos, QStringLiteral("claude"), true, ink, 48),
             ProviderArtwork::panelIcon(missing, QStringLiteral("openai"), true, ink, 48),
             ProviderArtwork::menuBarIcon(logos, 48, ink),
-            ProviderArtwork::figuresIcon({"73%", "41%"}, ink, brand, 48),
+            ProviderArtwork::figuresIcon(logos, QStringLiteral("claude"), {"73%", "41%"}, ink, brand, 48),
         };
         for (int i = 0; i < icons.size(); ++i)
             painter.drawImage(2 + i * 52, row * 52 + 2, icons[i]);
@@ -68,9 +68,13 @@ bool panelIcons(const QString &out)
     QPainter smallPainter(&small);
     for (int row = 0; row < panels.size(); ++row) {
         smallPainter.fillRect(0, row * 30, small.width(), 30, panels[row].first);
-        for (int i = 0; i < figures.size(); ++i)
+        for (int i = 0; i < figures.size(); ++i) {
+            const bool claude = i % 2 == 0; // alternately each provider, at 22 and 24 px
             smallPainter.drawImage(2 + i * 30, row * 30 + 3,
-                                   ProviderArtwork::figuresIcon(figures[i], panels[row].second, brand, i % 2 ? 24 : 22));
+                                   ProviderArtwork::figuresIcon(logos, claude ? QStringLiteral("claude") : QStringLiteral("openai"),
+                                                                figures[i], panels[row].second,
+                                                                claude ? brand : QColor(0x10, 0xA3, 0x7F), claude ? 22 : 24));
+        }
     }
     smallPainter.end();
     return saved(sheet, out + QStringLiteral("/panel-icons.png"))
