@@ -3,6 +3,7 @@
 
 #include "cli/CommandLine.h"
 #include "platform/linux/StatusBusClient.h"
+#include "platform/qt/QtScheduler.h"
 
 #include "BuildInfo.h"
 
@@ -81,7 +82,8 @@ int main(int argc, char *argv[])
     qRegisterMetaType<QDBusUnixFileDescriptor>();
     qRegisterMetaType<QDBusVariant>();
     StatusBusClient client;
-    CommandLine commandLine(client, {[](const QString &text) { write(stdout, text); },
+    QtScheduler scheduler;
+    CommandLine commandLine(client, scheduler, {[](const QString &text) { write(stdout, text); },
                                      [](const QString &text) { write(stderr, text); },
                                      [](int code) { QCoreApplication::exit(code); }});
     QTimer::singleShot(0, &app, [&] { commandLine.run(QCoreApplication::arguments().mid(1)); });
