@@ -201,7 +201,7 @@ SniStatusItem::Entry SniStatusItem::create(const StatusSegment &segment)
     entry.serviceName =
         QStringLiteral("org.kde.StatusNotifierItem-%1-%2").arg(QCoreApplication::applicationPid()).arg(number);
     entry.item = new StatusNotifierItem(QStringLiteral("quotabar-") + segment.id,
-                                        HostOrder::title(segment.name),
+                                        HostOrder::title(segment.id),
                                         HostOrder::orderingIndex(segment.id),
                                         QDBusObjectPath(DBusMenuExporter::objectPath), this);
     entry.item->setToolTipReader([this, id = segment.id]() -> std::optional<QString> {
