@@ -38,12 +38,18 @@ public:
 
     QStringList registrations;
     QStringList senders;
+    bool holdAnswers = false;
+    QList<QDBusMessage> held;
 
 public slots:
     void RegisterStatusNotifierItem(const QString &service)
     {
         registrations.append(service);
         senders.append(message().service());
+        if (holdAnswers) {
+            setDelayedReply(true);
+            held.append(message().createReply());
+        }
     }
     void RegisterStatusNotifierHost(const QString &) {}
 };
@@ -469,6 +475,22 @@ private slots:
         QTest::qWait(50);
         QCOMPARE(registeredIds().mid(atStart.size()), afterSwitch.mid(atStart.size()));
         QCOMPARE(itemProperty<QString>(h.item.serviceNames()[0], QStringLiteral("Id")), QStringLiteral("quotabar-claude"));
+    }
+
+    // Each item calls from its own connection, so only waiting for each answer keeps the order.
+    void itemsRegisterOneAfterAnother()
+    {
+        m_watcher.holdAnswers = true;
+        Harness h(SniStatusItem::Options{.currentDesktop = QStringLiteral("sway")});
+        h.start();
+        QVERIFY(waitUntil([&] { return m_watcher.registrations.size() == 1; }));
+        QTest::qWait(200);
+        QCOMPARE(m_watcher.registrations.size(), 1);
+        QCOMPARE(m_watcher.registrations[0], h.item.serviceNames()[0]);
+        m_watcher.holdAnswers = false;
+        QDBusConnection(QStringLiteral("watcher")).send(m_watcher.held.takeFirst());
+        QVERIFY(waitUntil([&] { return m_watcher.registrations.size() == 2; }));
+        QCOMPARE(m_watcher.registrations, h.item.serviceNames());
     }
 
     void trayUntilAPanelHostStarts()

@@ -14,6 +14,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
 #include <QRegularExpression>
 
 namespace {
@@ -57,8 +58,7 @@ SniStatusItem::SniStatusItem(Options options, QObject *parent)
 {
     registerStatusNotifierTypes();
     connect(&m_watcherWatch, &QDBusServiceWatcher::serviceRegistered, this, [this] {
-        for (const Entry &entry : HostOrder::registrationOrder(m_entries, m_options.currentDesktop))
-            registerWithWatcher(entry);
+        registerWithWatcher(HostOrder::registrationOrder(m_entries, m_options.currentDesktop));
     });
 }
 
@@ -153,8 +153,7 @@ void SniStatusItem::showSegments(const QList<StatusSegment> &segments)
         }
     }
     m_entries = std::move(ordered);
-    for (const Entry &entry : HostOrder::registrationOrder(added, m_options.currentDesktop))
-        registerWithWatcher(entry);
+    registerWithWatcher(HostOrder::registrationOrder(added, m_options.currentDesktop));
 }
 
 void SniStatusItem::apply(Entry &entry, const StatusSegment &segment)
@@ -235,12 +234,22 @@ void SniStatusItem::destroy(Entry &entry)
     entry.menu->deleteLater();
 }
 
-void SniStatusItem::registerWithWatcher(const Entry &entry) const
+void SniStatusItem::registerWithWatcher(std::vector<Entry> entries)
 {
+    // Each item calls from its own connection, so calls sent together reach the watcher in any order;
+    // hosts that show the items in the order they registered (Waybar's tray) would then mix them up.
+    if (entries.empty())
+        return;
+    const Entry first = entries.front();
+    entries.erase(entries.begin());
     QDBusMessage call = QDBusMessage::createMethodCall(watcherService, QStringLiteral("/StatusNotifierWatcher"),
                                                        watcherService, QStringLiteral("RegisterStatusNotifierItem"));
-    call << entry.serviceName;
-    QDBusConnection(entry.connectionName).asyncCall(call);
+    call << first.serviceName;
+    auto *answer = new QDBusPendingCallWatcher(QDBusConnection(first.connectionName).asyncCall(call), this);
+    connect(answer, &QDBusPendingCallWatcher::finished, this, [this, rest = std::move(entries)](QDBusPendingCallWatcher *done) {
+        done->deleteLater();
+        registerWithWatcher(rest);
+    });
 }
 
 QByteArray SniStatusItem::menuIconPng(const QString &name)

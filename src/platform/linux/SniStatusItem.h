@@ -66,7 +66,8 @@ private:
     Entry create(const StatusSegment &segment);
     void apply(Entry &entry, const StatusSegment &segment);
     void destroy(Entry &entry);
-    void registerWithWatcher(const Entry &entry) const;
+    // Registers the entries in turn, each once the watcher has answered the one before.
+    void registerWithWatcher(std::vector<Entry> entries);
     QByteArray menuIconPng(const QString &name);
     void popUpMenu();
 
