@@ -25,6 +25,7 @@ public:
 
     static constexpr int noFigures = 1;
     static constexpr int notRunning = 2;
+    static constexpr int outputClosed = 74; // EX_IOERR: the reader of standard output has gone
     static constexpr int usageError = 64;
 
     // Whether the arguments (program name left out) ask for a verb rather than the panel program.

@@ -1,4 +1,5 @@
 #include "app/DefaultsKeys.h"
+#include "cli/CommandLine.h"
 #include "interface/StatusService.h"
 #include "platform/linux/StatusBusObject.h"
 #include "support/ControllerHarness.h"
@@ -205,6 +206,22 @@ private slots:
         QCOMPARE(lineClass(5), QStringLiteral("ok"));
         process->terminate();
         QVERIFY(finished(*process));
+    }
+
+    // Bars often pass on SIGPIPE ignored: once the bar has gone, the next line ends the command.
+    void followEndsWhenTheReaderHasGone()
+    {
+        QProcess process;
+        process.start(QStringLiteral("/bin/sh"),
+                      {QStringLiteral("-c"),
+                       QStringLiteral("trap '' PIPE; { \"$0\" status --waybar --follow; echo \"ended $?\" >&2; } | head -n 1"),
+                       QStringLiteral(QUOTABAR_BINARY)});
+        QVERIFY(waitUntil([&] { return process.canReadLine(); }));
+        UsageData record = m_app.claudeRecord();
+        record.sessionPercentage = 60;
+        m_app.claude.deliver(record);
+        QVERIFY(finished(process));
+        QCOMPARE(process.readAllStandardError().trimmed(), QByteArray("ended ") + QByteArray::number(CommandLine::outputClosed));
     }
 };
 
