@@ -32,7 +32,7 @@ class MinimalWatcher final : public QObject, protected QDBusContext
     Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ items)
 
 public:
-    bool hostRegistered() const { return true; }
+    bool hostRegistered() const { return host; }
     int protocolVersion() const { return 0; }
     QStringList items() const { return registrations; }
 
@@ -40,6 +40,10 @@ public:
     QStringList senders;
     bool holdAnswers = false;
     QList<QDBusMessage> held;
+    bool host = true;
+
+signals:
+    void StatusNotifierHostRegistered();
 
 public slots:
     void RegisterStatusNotifierItem(const QString &service)
@@ -489,6 +493,20 @@ private slots:
         QCOMPARE(m_watcher.registrations[0], h.item.serviceNames()[0]);
         m_watcher.holdAnswers = false;
         QDBusConnection(QStringLiteral("watcher")).send(m_watcher.held.takeFirst());
+        QVERIFY(waitUntil([&] { return m_watcher.registrations.size() == 2; }));
+        QCOMPARE(m_watcher.registrations, h.item.serviceNames());
+    }
+
+    // A host that starts later would take the items in the watcher's list order, which is the watcher's own.
+    void itemsWaitForAHost()
+    {
+        m_watcher.host = false;
+        Harness h(SniStatusItem::Options{.currentDesktop = QStringLiteral("sway")});
+        h.start();
+        QTest::qWait(300);
+        QVERIFY(m_watcher.registrations.isEmpty());
+        m_watcher.host = true;
+        emit m_watcher.StatusNotifierHostRegistered();
         QVERIFY(waitUntil([&] { return m_watcher.registrations.size() == 2; }));
         QCOMPARE(m_watcher.registrations, h.item.serviceNames());
     }

@@ -15,7 +15,10 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
+#include <QDBusVariant>
 #include <QRegularExpression>
+
+#include <utility>
 
 namespace {
 
@@ -57,6 +60,12 @@ SniStatusItem::SniStatusItem(Options options, QObject *parent)
     , m_watcherWatch(watcherService, QDBusConnection::sessionBus(), QDBusServiceWatcher::WatchForRegistration)
 {
     registerStatusNotifierTypes();
+    // Without a host nothing shows the items, so a watcher that never tells of one costs only this wait.
+    m_hostWait.setSingleShot(true);
+    m_hostWait.setInterval(std::chrono::seconds(5));
+    connect(&m_hostWait, &QTimer::timeout, this, &SniStatusItem::registerWaiting);
+    QDBusConnection::sessionBus().connect(watcherService, QStringLiteral("/StatusNotifierWatcher"), watcherService,
+                                          QStringLiteral("StatusNotifierHostRegistered"), this, SLOT(hostRegistered()));
     connect(&m_watcherWatch, &QDBusServiceWatcher::serviceRegistered, this, [this] {
         registerWithWatcher(HostOrder::registrationOrder(m_entries, m_options.currentDesktop));
     });
@@ -234,7 +243,45 @@ void SniStatusItem::destroy(Entry &entry)
     entry.menu->deleteLater();
 }
 
-void SniStatusItem::registerWithWatcher(std::vector<Entry> entries)
+void SniStatusItem::registerWithWatcher(const std::vector<Entry> &entries)
+{
+    // A host that starts after the items takes them from the watcher's list, in the watcher's order
+    // (Waybar's lists the newest first), while a running one adds them as they register: so the
+    // items wait for a host, and register in the order they are meant to show.
+    if (entries.empty())
+        return;
+    m_waitingForHost.insert(m_waitingForHost.end(), entries.begin(), entries.end());
+    if (m_hostWait.isActive())
+        return;
+    QDBusMessage get = QDBusMessage::createMethodCall(watcherService, QStringLiteral("/StatusNotifierWatcher"),
+                                                      QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    get << watcherService << QStringLiteral("IsStatusNotifierHostRegistered");
+    auto *answer = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(get), this);
+    connect(answer, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *done) {
+        done->deleteLater();
+        const QDBusMessage reply = done->reply();
+        const bool noHost = reply.type() == QDBusMessage::ReplyMessage && reply.arguments().size() == 1
+            && !reply.arguments().constFirst().value<QDBusVariant>().variant().toBool();
+        if (noHost)
+            m_hostWait.start();
+        else
+            registerWaiting();
+    });
+}
+
+void SniStatusItem::hostRegistered()
+{
+    if (m_hostWait.isActive())
+        registerWaiting();
+}
+
+void SniStatusItem::registerWaiting()
+{
+    m_hostWait.stop();
+    registerInTurn(std::exchange(m_waitingForHost, {}));
+}
+
+void SniStatusItem::registerInTurn(std::vector<Entry> entries)
 {
     // Each item calls from its own connection, so calls sent together reach the watcher in any order;
     // hosts that show the items in the order they registered (Waybar's tray) would then mix them up.
@@ -248,7 +295,7 @@ void SniStatusItem::registerWithWatcher(std::vector<Entry> entries)
     auto *answer = new QDBusPendingCallWatcher(QDBusConnection(first.connectionName).asyncCall(call), this);
     connect(answer, &QDBusPendingCallWatcher::finished, this, [this, rest = std::move(entries)](QDBusPendingCallWatcher *done) {
         done->deleteLater();
-        registerWithWatcher(rest);
+        registerInTurn(rest);
     });
 }
 
