@@ -12,7 +12,7 @@
 #include "history/HistoryWindowController.h"
 #include "notify/Notifier.h"
 #include "pace/PaceTracker.h"
-#include "platform/linux/FreedesktopNotifications.h"
+#include "platform/linux/FreedesktopNotices.h"
 #include "platform/linux/OsReleaseFile.h"
 #include "platform/qt/DesktopUrlOpener.h"
 #include "platform/qt/FileChangeWatch.h"
@@ -176,7 +176,7 @@ const StatusBarCommands &commands()
 
 void followUsage(StatusBarController &controller)
 {
-    auto *desktop = new FreedesktopNotifications(
+    auto *desktop = new FreedesktopNotices(
         {QStringLiteral("Quotabar"), QStringLiteral("app.quotabar.Quotabar")}, QDBusConnection::sessionBus(),
         &controller);
     auto *notifier = new Notifier(Notifier::Services{AppSettings::shared(), *desktop, clock(), scheduler(), commands().openPrefs},

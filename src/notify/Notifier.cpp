@@ -5,7 +5,7 @@
 #include "platform/Clock.h"
 #include "credentials/CredentialSource.h"
 #include "platform/DefaultsStore.h"
-#include "platform/DesktopNotifications.h"
+#include "platform/DesktopNotices.h"
 #include "statusbar/StatusBarController.h"
 
 Notifier::Notifier(Services services, QObject *parent)

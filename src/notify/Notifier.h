@@ -8,7 +8,7 @@
 #include <functional>
 
 class AppSettings;
-class DesktopNotifications;
+class DesktopNotices;
 class StatusBarController;
 
 // Tells the user through desktop notices when a limit runs low, resets or is available again, and
@@ -22,7 +22,7 @@ public:
     struct Services
     {
         AppSettings &settings;
-        DesktopNotifications &desktop;
+        DesktopNotices &desktop;
         const Clock &clock;
         Scheduler &scheduler;
         std::function<void()> openPreferences;

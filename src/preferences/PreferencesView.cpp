@@ -1,7 +1,7 @@
 #include "PreferencesView.h"
 
 #include "app/AppSettings.h"
-#include "preferences/NotificationsGroup.h"
+#include "preferences/NoticesGroup.h"
 #include "preferences/PreferencesModel.h"
 #include "preferences/PreferencesStyles.h"
 #include "preferences/SwitchToggle.h"
@@ -152,8 +152,8 @@ PreferencesView::PreferencesView(PreferencesModel &model, QWidget *parent)
     connect(m_launchToggle, &SwitchToggle::toggled, this, [this](bool on) { m_model.setLaunchAtLogin(on); });
     groupedRow(QStringLiteral("System"), QStringLiteral("Launch at login"), m_launchToggle);
     page->addWidget(sectionHeader(QStringLiteral("Notifications"), this));
-    m_notifications = new NotificationsGroup(model, this);
-    page->addWidget(m_notifications);
+    m_notices = new NoticesGroup(model, this);
+    page->addWidget(m_notices);
     page->addSpacing(20);
 
     connect(m_claude.toggle, &SwitchToggle::toggled, this, [this](bool on) { m_model.setShowClaude(on); });

@@ -3,7 +3,7 @@
 #include <QWidget>
 
 class CredentialTest;
-class NotificationsGroup;
+class NoticesGroup;
 class PreferencesModel;
 class QComboBox;
 class QLabel;
@@ -41,7 +41,7 @@ public:
     QComboBox *panelStylePicker() const { return m_panelStylePicker; }
     QComboBox *intervalPicker() const { return m_intervalPicker; }
     SwitchToggle *launchAtLoginToggle() const { return m_launchToggle; }
-    NotificationsGroup *notifications() const { return m_notifications; }
+    NoticesGroup *notices() const { return m_notices; }
 
 protected:
     bool event(QEvent *event) override;
@@ -69,5 +69,5 @@ private:
     QComboBox *m_panelStylePicker = nullptr;
     QComboBox *m_intervalPicker = nullptr;
     SwitchToggle *m_launchToggle = nullptr;
-    NotificationsGroup *m_notifications = nullptr;
+    NoticesGroup *m_notices = nullptr;
 };

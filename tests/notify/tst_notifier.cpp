@@ -1,7 +1,7 @@
 #include "app/DefaultsKeys.h"
 #include "notify/Notifier.h"
-#include "platform/DesktopNotifications.h"
-#include "platform/linux/FreedesktopNotifications.h"
+#include "platform/DesktopNotices.h"
+#include "platform/linux/FreedesktopNotices.h"
 #include "support/ControllerHarness.h"
 #include "support/PrivateSessionBus.h"
 #include "support/Waiting.h"
@@ -12,7 +12,7 @@
 namespace {
 
 // Remembers every notice it was asked to show.
-struct RecordingNotifications final : DesktopNotifications
+struct RecordingNotices final : DesktopNotices
 {
     void show(const QString &tag, const DesktopNotice &notice) override { shown.append({tag, notice}); }
     void setActionHandler(ActionHandler handler) override { actionHandler = std::move(handler); }
@@ -73,7 +73,7 @@ private slots:
     void followsNewRecordsOnly()
     {
         ControllerHarness<FakeStatusItem> h;
-        RecordingNotifications desktop;
+        RecordingNotices desktop;
         h.start();
         Notifier notifier({h.settings, desktop, h.clock, h.scheduler, [] {}});
         notifier.follow(*h.controller);
@@ -104,7 +104,7 @@ private slots:
     void availableAgainWhenTheResetPasses()
     {
         ControllerHarness<FakeStatusItem> h;
-        RecordingNotifications desktop;
+        RecordingNotices desktop;
         h.start();
         Notifier notifier({h.settings, desktop, h.clock, h.scheduler, [] {}});
         notifier.follow(*h.controller);
@@ -136,7 +136,7 @@ private slots:
         AppSettings settings(defaults, {});
         FakeClock clock;
         FakeScheduler scheduler(clock);
-        FreedesktopNotifications desktop({QStringLiteral("Quotabar"), QStringLiteral("app.quotabar.Quotabar")},
+        FreedesktopNotices desktop({QStringLiteral("Quotabar"), QStringLiteral("app.quotabar.Quotabar")},
                                          QDBusConnection::connectToBus(bus.address(), QStringLiteral("client")));
         int preferencesOpened = 0;
         Notifier notifier({settings, desktop, clock, scheduler, [&preferencesOpened] { ++preferencesOpened; }});
@@ -168,13 +168,13 @@ private slots:
 
     void withoutAServiceNothingFails()
     {
-        FreedesktopNotifications noBus({QStringLiteral("Quotabar"), QString()}, QDBusConnection(QStringLiteral("none")));
+        FreedesktopNotices noBus({QStringLiteral("Quotabar"), QString()}, QDBusConnection(QStringLiteral("none")));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no session bus$")));
         noBus.show(QStringLiteral("claude.key"), {QStringLiteral("one"), QString(), {}});
 
         PrivateSessionBus bus;
         QVERIFY(bus.start());
-        FreedesktopNotifications desktop({QStringLiteral("Quotabar"), QStringLiteral("app.quotabar.Quotabar")},
+        FreedesktopNotices desktop({QStringLiteral("Quotabar"), QStringLiteral("app.quotabar.Quotabar")},
                                          QDBusConnection::connectToBus(bus.address(), QStringLiteral("lonely")));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Desktop notifications unavailable")));
         desktop.show(QStringLiteral("claude.key"), {QStringLiteral("two"), QString(), {}});

@@ -1,6 +1,6 @@
 #include "app/DefaultsKeys.h"
 #include "platform/linux/DBusMenuTypes.h"
-#include "platform/linux/HostOrder.h"
+#include "platform/linux/HostQuirks.h"
 #include "platform/linux/PanelStatusItem.h"
 #include "platform/linux/SniStatusItem.h"
 #include "support/ControllerHarness.h"
@@ -434,15 +434,15 @@ private slots:
     {
         QFETCH(QString, desktop);
         QFETCH(QStringList, registered);
-        const std::vector<QString> order = HostOrder::registrationOrder(std::vector<QString>{"claude", "openai"}, desktop);
+        const std::vector<QString> order = HostQuirks::registrationOrder(std::vector<QString>{"claude", "openai"}, desktop);
         QCOMPARE(QStringList(order.begin(), order.end()), registered);
     }
 
     // Plasma sorts by title whatever order the items came in; equal titles cannot hold in every start order.
     void titlesSortClaudeFirst()
     {
-        QVERIFY(QString::localeAwareCompare(HostOrder::title(QStringLiteral("claude")), HostOrder::title(QStringLiteral("openai"))) < 0);
-        QVERIFY(QString::compare(HostOrder::title(QStringLiteral("claude")), HostOrder::title(QStringLiteral("openai")),
+        QVERIFY(QString::localeAwareCompare(HostQuirks::itemTitle(QStringLiteral("claude")), HostQuirks::itemTitle(QStringLiteral("openai"))) < 0);
+        QVERIFY(QString::compare(HostQuirks::itemTitle(QStringLiteral("claude")), HostQuirks::itemTitle(QStringLiteral("openai")),
                                  Qt::CaseInsensitive) < 0);
     }
 

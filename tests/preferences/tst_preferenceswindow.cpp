@@ -1,7 +1,7 @@
 #include "app/AppSettings.h"
 #include "app/DefaultsKeys.h"
 #include "app/Notifications.h"
-#include "preferences/NotificationsGroup.h"
+#include "preferences/NoticesGroup.h"
 #include "preferences/PreferencesModel.h"
 #include "preferences/PreferencesView.h"
 #include "preferences/PreferencesWindowController.h"
@@ -185,7 +185,7 @@ private slots:
         QVERIFY(top(QStringLiteral("Notify when a key expires")) > top(QStringLiteral("Notify when a limit resets")));
         QCOMPARE(view.height(), view.layout()->sizeHint().height());
 
-        const NotificationsGroup &group = *view.notifications();
+        const NoticesGroup &group = *view.notices();
         QVERIFY(group.lowToggle()->isChecked());
         QVERIFY(!group.resetToggle()->isChecked());
         QVERIFY(group.availableToggle()->isChecked());

@@ -1,6 +1,6 @@
 #include "PanelStatusItem.h"
 
-#include "platform/linux/HostOrder.h"
+#include "platform/linux/HostQuirks.h"
 #include "platform/qt/TrayIconStatusItem.h"
 
 #include <QDBusConnection>
@@ -16,7 +16,7 @@ PanelStatusItem::PanelStatusItem(SniStatusItem::Options options, QObject *parent
         m_usesNotifierItems = true;
     } else {
         m_active = std::make_unique<TrayIconStatusItem>(m_options.ink,
-                                                        HostOrder::placesNewItemsFirst(m_options.currentDesktop));
+                                                        HostQuirks::placesNewItemsFirst(m_options.currentDesktop));
         connect(&m_watcherWatch, &QDBusServiceWatcher::serviceRegistered, this,
                 &PanelStatusItem::switchToNotifierItems);
     }

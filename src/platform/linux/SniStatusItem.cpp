@@ -1,7 +1,7 @@
 #include "SniStatusItem.h"
 
 #include "platform/linux/DBusMenuExporter.h"
-#include "platform/linux/HostOrder.h"
+#include "platform/linux/HostQuirks.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -67,7 +67,7 @@ SniStatusItem::SniStatusItem(Options options, QObject *parent)
     QDBusConnection::sessionBus().connect(watcherService, QStringLiteral("/StatusNotifierWatcher"), watcherService,
                                           QStringLiteral("StatusNotifierHostRegistered"), this, SLOT(hostRegistered()));
     connect(&m_watcherWatch, &QDBusServiceWatcher::serviceRegistered, this, [this] {
-        registerWithWatcher(HostOrder::registrationOrder(m_entries, m_options.currentDesktop));
+        registerWithWatcher(HostQuirks::registrationOrder(m_entries, m_options.currentDesktop));
     });
 }
 
@@ -142,7 +142,7 @@ void SniStatusItem::showSegments(const QList<StatusSegment> &segments)
         if (std::none_of(kept.cbegin(), kept.cend(), [&id](const Entry &e) { return e.id == id; }))
             lastNew = i;
     }
-    const bool newFirst = HostOrder::placesNewItemsFirst(m_options.currentDesktop);
+    const bool newFirst = HostQuirks::placesNewItemsFirst(m_options.currentDesktop);
 
     std::vector<Entry> ordered;
     std::vector<Entry> added;
@@ -162,7 +162,7 @@ void SniStatusItem::showSegments(const QList<StatusSegment> &segments)
         }
     }
     m_entries = std::move(ordered);
-    registerWithWatcher(HostOrder::registrationOrder(added, m_options.currentDesktop));
+    registerWithWatcher(HostQuirks::registrationOrder(added, m_options.currentDesktop));
 }
 
 void SniStatusItem::apply(Entry &entry, const StatusSegment &segment)
@@ -174,7 +174,7 @@ void SniStatusItem::apply(Entry &entry, const StatusSegment &segment)
         const QColor figures = figuresInk(segment.level, ink);
         const QColor mark = QColor::fromRgb(segment.mark);
         item->setIcon(QString(), QString(), pixmaps([&](int size) {
-                          return ProviderArtwork::figuresIcon(segment.figures, figures, mark, size);
+                          return ProviderArtwork::figuresIcon(m_logos, segment.id, segment.figures, figures, mark, size);
                       }));
         item->setLabel(QString(), QString());
         break;
@@ -182,8 +182,8 @@ void SniStatusItem::apply(Entry &entry, const StatusSegment &segment)
     case StatusSegment::Icon::logo: {
         // Hosts that find the named symbolic logo draw it in their own text colour.
         const bool named =
-            !m_options.iconThemePath.isEmpty() && HostOrder::recoloursSymbolicIcons(m_options.currentDesktop);
-        item->setIcon(named ? HostOrder::iconName(segment.id, segment.warn) : QString(),
+            !m_options.iconThemePath.isEmpty() && HostQuirks::recoloursSymbolicIcons(m_options.currentDesktop);
+        item->setIcon(named ? HostQuirks::iconName(segment.id, segment.warn) : QString(),
                       m_options.iconThemePath,
                       pixmaps([&](int size) {
                           return ProviderArtwork::panelIcon(m_logos, segment.id, segment.warn, ink, size);
@@ -209,13 +209,13 @@ SniStatusItem::Entry SniStatusItem::create(const StatusSegment &segment)
     entry.serviceName =
         QStringLiteral("org.kde.StatusNotifierItem-%1-%2").arg(QCoreApplication::applicationPid()).arg(number);
     entry.item = new StatusNotifierItem(QStringLiteral("quotabar-") + segment.id,
-                                        HostOrder::title(segment.id),
-                                        HostOrder::orderingIndex(segment.id),
+                                        HostQuirks::itemTitle(segment.id),
+                                        HostQuirks::orderingIndex(segment.id),
                                         QDBusObjectPath(DBusMenuExporter::objectPath), this);
     entry.item->setToolTipReader([this, id = segment.id]() -> std::optional<QString> {
         return m_handlers.toolTipNow ? m_handlers.toolTipNow(id) : std::nullopt;
     });
-    if (HostOrder::leftClickOnlyActivates(m_options.currentDesktop)) {
+    if (HostQuirks::leftClickOnlyActivates(m_options.currentDesktop)) {
         // Leave the D-Bus call first: the menu runs its own loop.
         entry.item->setActivation([this] { QTimer::singleShot(0, this, &SniStatusItem::popUpMenu); });
     }

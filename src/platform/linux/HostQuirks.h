@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <vector>
 
-// What panel hosts go by when they place, name and order our items.
-namespace HostOrder {
+// How panel hosts differ in placing, ordering, colouring and opening our items.
+namespace HostQuirks {
 
 // Whether the host puts each new item before the ones already there, so items are registered last first.
 bool placesNewItemsFirst(const QString &currentDesktop);
@@ -26,7 +26,7 @@ bool recoloursSymbolicIcons(const QString &currentDesktop);
 bool leftClickOnlyActivates(const QString &currentDesktop);
 
 // The item's Title, distinct per item and sorting Claude first, for hosts that sort by it (Plasma).
-QString title(const QString &id);
+QString itemTitle(const QString &id);
 // XAyatanaOrderingIndex: fixed per item, Claude lowest.
 uint orderingIndex(const QString &id);
 // The themed icon of a provider's logo, "quotabar-claude-symbolic" (with "-warning" in the warning form).

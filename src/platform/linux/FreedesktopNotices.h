@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/DesktopNotifications.h"
+#include "platform/DesktopNotices.h"
 
 #include <QDBusConnection>
 #include <QMap>
@@ -9,7 +9,7 @@
 // Desktop notices through the freedesktop notification service (org.freedesktop.Notifications)
 // on the session bus. Without a bus or a service, notices are dropped and one line is written to
 // standard error, once.
-class FreedesktopNotifications final : public QObject, public DesktopNotifications
+class FreedesktopNotices final : public QObject, public DesktopNotices
 {
     Q_OBJECT
 public:
@@ -19,7 +19,7 @@ public:
         QString appIcon; // an icon name of the theme; also given as the desktop entry
     };
 
-    explicit FreedesktopNotifications(Sender sender, QDBusConnection bus = QDBusConnection::sessionBus(),
+    explicit FreedesktopNotices(Sender sender, QDBusConnection bus = QDBusConnection::sessionBus(),
                                       QObject *parent = nullptr);
 
     void show(const QString &tag, const DesktopNotice &notice) override;

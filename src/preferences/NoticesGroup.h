@@ -7,11 +7,11 @@ class QComboBox;
 class SwitchToggle;
 
 // The "Notifications" group of the Preferences window: which desktop notices the user wants.
-class NotificationsGroup final : public QWidget
+class NoticesGroup final : public QWidget
 {
     Q_OBJECT
 public:
-    explicit NotificationsGroup(PreferencesModel &model, QWidget *parent = nullptr);
+    explicit NoticesGroup(PreferencesModel &model, QWidget *parent = nullptr);
 
     SwitchToggle *lowToggle() const { return m_low; }
     QComboBox *firstThresholdPicker() const { return m_firstThreshold; }

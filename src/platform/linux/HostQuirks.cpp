@@ -1,14 +1,14 @@
-#include "HostOrder.h"
+#include "HostQuirks.h"
 
 #include <QStringList>
 
-namespace HostOrder {
+namespace HostQuirks {
 
 bool placesNewItemsFirst(const QString &currentDesktop)
 {
     // GNOME Shell's AppIndicator extension puts every new item leftmost. Budgie ("Budgie:GNOME") has only a
     // tray, which also puts the newest icon leftmost. Xfce's plugin sorts by XAyatanaOrderingIndex. Plasma 5.27
-    // sorts by category, then by title (see title()); among equal titles a running tray puts the newest item
+    // sorts by category, then by title (see itemTitle()); among equal titles a running tray puts the newest item
     // first, while a tray starting later takes the watcher's list as it is, so only distinct titles hold in both.
     return currentDesktop.split(QLatin1Char(':')).contains(QStringLiteral("GNOME"), Qt::CaseInsensitive);
 }
@@ -28,7 +28,7 @@ bool leftClickOnlyActivates(const QString &currentDesktop)
     return currentDesktop.split(QLatin1Char(':')).contains(QStringLiteral("MATE"), Qt::CaseInsensitive);
 }
 
-QString title(const QString &id)
+QString itemTitle(const QString &id)
 {
     // Plasma lists the items by title: the makers' names sort Anthropic's Claude before OpenAI's ChatGPT.
     if (id == QLatin1String("claude"))

@@ -1,4 +1,4 @@
-#include "FreedesktopNotifications.h"
+#include "FreedesktopNotices.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -16,7 +16,7 @@ constexpr int serverDefaultTimeout = -1;
 
 } // namespace
 
-FreedesktopNotifications::FreedesktopNotifications(Sender sender, QDBusConnection bus, QObject *parent)
+FreedesktopNotices::FreedesktopNotices(Sender sender, QDBusConnection bus, QObject *parent)
     : QObject(parent)
     , m_sender(std::move(sender))
     , m_bus(std::move(bus))
@@ -29,7 +29,7 @@ FreedesktopNotifications::FreedesktopNotifications(Sender sender, QDBusConnectio
                   SLOT(notificationClosed(uint, uint)));
 }
 
-void FreedesktopNotifications::show(const QString &tag, const DesktopNotice &notice)
+void FreedesktopNotices::show(const QString &tag, const DesktopNotice &notice)
 {
     if (!m_bus.isConnected()) {
         unavailable(QStringLiteral("no session bus"));
@@ -57,18 +57,18 @@ void FreedesktopNotifications::show(const QString &tag, const DesktopNotice &not
     });
 }
 
-void FreedesktopNotifications::actionInvoked(uint id, const QString &actionKey)
+void FreedesktopNotices::actionInvoked(uint id, const QString &actionKey)
 {
     if (m_actionHandler && std::find(m_shown.cbegin(), m_shown.cend(), id) != m_shown.cend())
         m_actionHandler(actionKey);
 }
 
-void FreedesktopNotifications::notificationClosed(uint id, uint)
+void FreedesktopNotices::notificationClosed(uint id, uint)
 {
     m_shown.removeIf([id](const auto &shown) { return shown.value() == id; });
 }
 
-void FreedesktopNotifications::unavailable(const QString &reason)
+void FreedesktopNotices::unavailable(const QString &reason)
 {
     if (m_toldUnavailable)
         return;

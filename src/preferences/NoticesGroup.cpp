@@ -1,4 +1,4 @@
-#include "NotificationsGroup.h"
+#include "NoticesGroup.h"
 
 #include "app/AppSettings.h"
 #include "preferences/PreferencesModel.h"
@@ -24,7 +24,7 @@ void choose(QComboBox *picker, int percentLeft)
 
 } // namespace
 
-NotificationsGroup::NotificationsGroup(PreferencesModel &model, QWidget *parent)
+NoticesGroup::NoticesGroup(PreferencesModel &model, QWidget *parent)
     : QWidget(parent)
     , m_model(model)
 {
@@ -62,11 +62,11 @@ NotificationsGroup::NotificationsGroup(PreferencesModel &model, QWidget *parent)
     connect(m_reset, &SwitchToggle::toggled, this, [this](bool on) { m_model.setNotifyReset(on); });
     connect(m_available, &SwitchToggle::toggled, this, [this](bool on) { m_model.setNotifyAvailable(on); });
     connect(m_expired, &SwitchToggle::toggled, this, [this](bool on) { m_model.setNotifyExpired(on); });
-    connect(&model, &PreferencesModel::changed, this, &NotificationsGroup::sync);
+    connect(&model, &PreferencesModel::changed, this, &NoticesGroup::sync);
     sync();
 }
 
-QComboBox *NotificationsGroup::thresholdPicker(void (PreferencesModel::*store)(int))
+QComboBox *NoticesGroup::thresholdPicker(void (PreferencesModel::*store)(int))
 {
     auto *picker = new QComboBox(this);
     picker->setFixedWidth(thresholdPickerWidth);
@@ -77,7 +77,7 @@ QComboBox *NotificationsGroup::thresholdPicker(void (PreferencesModel::*store)(i
     return picker;
 }
 
-void NotificationsGroup::sync()
+void NoticesGroup::sync()
 {
     const AppSettings &settings = m_model.settings();
     for (const auto &[toggle, on] : {std::pair{m_low, settings.notifyLow()}, std::pair{m_reset, settings.notifyReset()},
