@@ -1,55 +1,142 @@
 #include "cli/CommandLine.h"
 #include "interface/StatusReport.h"
 #include "platform/StatusClient.h"
+#include "support/FakeScheduler.h"
 #include "support/WorkedExample.h"
 
+#include <QJsonDocument>
 #include <QtTest>
 
 namespace {
 
-// A running program that answers with a fixed document, or none that answers.
+// A running (or stopped) program whose status is built at the fake clock's time.
 class FakeStatusClient final : public StatusClient
 {
 public:
-    std::optional<QString> document;
-    QStringList calls;
+    explicit FakeStatusClient(FakeClock &clock)
+        : m_clock(clock)
+    {
+    }
 
+    bool running = true;
+    std::optional<ProviderUsage> claude = WorkedExample::claude;
+    int asked = 0;
+    bool refreshed = false;
+    std::function<void(const QString &)> onStatus;
+    std::function<void()> onGone;
+
+    QString document() const
+    {
+        const StatusInputs inputs{TitleInputs{DisplayFormat::both, true, false, claude, std::nullopt, m_clock.now()}};
+        return QString::fromUtf8(StatusReport::compact(StatusReport::build(inputs)));
+    }
     std::optional<QString> status() override
     {
-        calls << QStringLiteral("status");
-        return document;
+        ++asked;
+        return running ? std::optional(document()) : std::nullopt;
     }
     std::optional<QString> refresh() override
     {
-        calls << QStringLiteral("refresh");
-        return document;
+        refreshed = true;
+        return status();
     }
-    bool follow(std::function<void(const QString &)>, std::function<void()>) override
+    bool follow(std::function<void(const QString &)> status, std::function<void()> gone) override
     {
-        calls << QStringLiteral("follow");
-        return document.has_value();
+        onStatus = std::move(status);
+        onGone = std::move(gone);
+        running ? onStatus(document()) : onGone();
+        return true;
     }
+
+private:
+    FakeClock &m_clock;
 };
 
-QString documentWith(const ProviderUsage &chatGPT)
+ProviderUsage claudeUsed(double session)
 {
-    using namespace WorkedExample;
-    const StatusInputs inputs{TitleInputs{DisplayFormat::both, true, true, claude, chatGPT, now}};
-    return QString::fromUtf8(StatusReport::compact(StatusReport::build(inputs)));
+    ProviderUsage usage = WorkedExample::claude;
+    usage.sessionPercentage = session;
+    return usage;
 }
 
 } // namespace
 
-// The verbs, their options and exit codes, against a running program stood in for.
+// The command line's verbs, exit codes and bar lines, against a fake program on a fake clock.
 class TestCommandLine : public QObject
 {
     Q_OBJECT
 
+    FakeClock m_clock{WorkedExample::now};
+    FakeScheduler m_scheduler{m_clock};
+    FakeStatusClient m_client{m_clock};
+    QStringList m_printed;
+    std::optional<int> m_exit;
+    CommandLine m_commandLine{m_client, m_scheduler,
+                              {[this](const QString &line) { m_printed.append(line); }, [](const QString &) {},
+                               [this](int code) { m_exit = code; }}};
+
+    QString tooltip(qsizetype line) const
+    {
+        return QJsonDocument::fromJson(m_printed.value(line).toUtf8()).object().value(QStringLiteral("tooltip")).toString();
+    }
+
 private slots:
+    void followTellsTheAgeOncePerMinute()
+    {
+        m_commandLine.run({QStringLiteral("status"), QStringLiteral("--waybar"), QStringLiteral("--follow")});
+        QCOMPARE(m_printed.size(), 1);
+        QVERIFY(tooltip(0).endsWith(QStringLiteral("Updated just now")));
+
+        m_scheduler.advance(std::chrono::seconds(59));
+        QCOMPARE(m_printed.size(), 1);
+        m_scheduler.advance(std::chrono::seconds(1));
+        QCOMPARE(m_printed.size(), 2);
+        QVERIFY(tooltip(1).endsWith(QStringLiteral("Updated 1m ago")));
+
+        // A change that shows the same text prints nothing and leaves the minute where it was.
+        m_scheduler.advance(std::chrono::seconds(30));
+        m_client.onStatus(m_client.document());
+        QCOMPARE(m_printed.size(), 2);
+        m_scheduler.advance(std::chrono::seconds(30));
+        QCOMPARE(m_printed.size(), 3);
+        QVERIFY(tooltip(2).endsWith(QStringLiteral("Updated 2m ago")));
+
+        // A line for a change starts the minute again.
+        m_scheduler.advance(std::chrono::seconds(20));
+        m_client.claude = claudeUsed(50);
+        m_client.onStatus(m_client.document());
+        QCOMPARE(m_printed.size(), 4);
+        m_scheduler.advance(std::chrono::seconds(59));
+        QCOMPARE(m_printed.size(), 4);
+        m_scheduler.advance(std::chrono::seconds(1));
+        QCOMPARE(m_printed.size(), 5);
+        QVERIFY(tooltip(4).endsWith(QStringLiteral("Updated 3m ago")));
+
+        // Without figures no age is shown, and nothing is asked again.
+        m_client.claude = WorkedExample::failed(QStringLiteral("Network error"));
+        m_client.onStatus(m_client.document());
+        const int asked = m_client.asked;
+        m_scheduler.advance(std::chrono::minutes(10));
+        QCOMPARE(m_client.asked, asked);
+        QCOMPARE(m_printed.size(), 6);
+
+        // Gone and back: one line each, and the age is followed again.
+        m_client.claude = WorkedExample::claude;
+        m_client.onGone();
+        m_client.onGone();
+        QCOMPARE(m_printed.size(), 7);
+        QCOMPARE(m_printed.last(), QStringLiteral("{\"class\":\"error\",\"text\":\"Quotabar ⚠\",\"tooltip\":\"Quotabar is not running\"}\n"));
+        m_client.onStatus(m_client.document());
+        m_scheduler.advance(std::chrono::minutes(1));
+        QCOMPARE(m_printed.size(), 9);
+        QVERIFY(!m_exit);
+    }
+
+    // The verbs, their options and exit codes; what goes to standard output and error.
     void verbsAndExitCodes_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("state"); // "ok", "error" (ChatGPT failed) or "none" (nothing running)
+        QTest::addColumn<QString>("state"); // "ok", "error" (Claude failed) or "none" (nothing running)
         QTest::addColumn<QString>("call");  // what the running program was asked
         QTest::addColumn<QString>("printed"); // "lines", "json", "waybar", "help", "version" or "" (nothing)
         QTest::addColumn<int>("exitCode");
@@ -84,21 +171,22 @@ private slots:
         QFETCH(QString, printed);
         QFETCH(int, exitCode);
 
-        FakeStatusClient client;
-        if (state != QLatin1String("none"))
-            client.document = documentWith(state == QLatin1String("ok") ? WorkedExample::chatGPT
-                                                                         : WorkedExample::failed(QStringLiteral("HTTP 500")));
+        FakeStatusClient client(m_clock);
+        client.running = state != QLatin1String("none");
+        if (state == QLatin1String("error"))
+            client.claude = WorkedExample::failed(QStringLiteral("HTTP 500"));
         QString out;
         QString err;
         QList<int> exits;
-        CommandLine commandLine(client, {[&out](const QString &text) { out += text; },
-                                         [&err](const QString &text) { err += text; },
-                                         [&exits](int code) { exits << code; }});
+        CommandLine commandLine(client, m_scheduler,
+                                {[&out](const QString &text) { out += text; }, [&err](const QString &text) { err += text; },
+                                 [&exits](int code) { exits << code; }});
         commandLine.run(arguments);
 
         QCOMPARE(exits, QList<int>{exitCode});
-        QCOMPARE(client.calls, call.isEmpty() ? QStringList() : QStringList{call});
-        const QJsonObject status = QJsonDocument::fromJson(client.document.value_or(QString()).toUtf8()).object();
+        QCOMPARE(client.asked, call.isEmpty() ? 0 : 1);
+        QCOMPARE(client.refreshed, call == QLatin1String("refresh"));
+        const QJsonObject status = QJsonDocument::fromJson(client.document().toUtf8()).object();
         const QHash<QString, QString> expected{
             {QStringLiteral("lines"), StatusReport::lines(status)},
             {QStringLiteral("json"), QString::fromUtf8(StatusReport::compact(status)) + QLatin1Char('\n')},
@@ -132,6 +220,31 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(bool, command);
         QCOMPARE(CommandLine::isCommand(arguments), command);
+    }
+
+    void polybarColoursLowAndCritical_data()
+    {
+        QTest::addColumn<bool>("running");
+        QTest::addColumn<std::optional<ProviderUsage>>("claude");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("ok") << true << std::optional(WorkedExample::claude) << "Claude S:73%  W:41%\n";
+        QTest::newRow("low") << true << std::optional(claudeUsed(80)) << "%{F#ffa348}Claude S:20%  W:41%%{F-}\n";
+        QTest::newRow("critical") << true << std::optional(claudeUsed(95)) << "%{F#f66151}Claude S:5%  W:41%%{F-}\n";
+        QTest::newRow("no figures") << true << std::optional(WorkedExample::failed(QStringLiteral("Network error")))
+                                    << "%{F#f66151}Claude ⚠%{F-}\n";
+        QTest::newRow("not running") << false << std::optional(WorkedExample::claude) << "%{F#f66151}Quotabar ⚠%{F-}\n";
+    }
+
+    void polybarColoursLowAndCritical()
+    {
+        QFETCH(bool, running);
+        QFETCH(std::optional<ProviderUsage>, claude);
+        QFETCH(QString, line);
+        m_client.running = running;
+        m_client.claude = claude;
+        m_printed.clear();
+        m_commandLine.run({QStringLiteral("status"), QStringLiteral("--polybar"), QStringLiteral("--follow")});
+        QCOMPARE(m_printed, QStringList{line});
     }
 };
 
