@@ -64,7 +64,7 @@ void AppDelegate::applicationDidFinishLaunching()
 void AppDelegate::publishStatus()
 {
     auto *service = new StatusService(
-        StatusService::Services{AppSettings::shared(), *m_statusBarController, SharedInstances::notifications(),
+        StatusService::Services{AppSettings::shared(), *m_statusBarController,
                                 SharedInstances::scheduler(), SharedInstances::clock(),
                                 [] { return SharedInstances::paceTracker().history().writeFailure(); }},
         this);

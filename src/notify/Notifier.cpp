@@ -27,9 +27,9 @@ Notifier::Notifier(Services services, QObject *parent)
 
 void Notifier::follow(StatusBarController &controller)
 {
-    connect(&controller, &StatusBarController::displayUpdated, this, [this, &controller] {
-        for (const auto &[provider, usage] : m_fresh.take(controller.currentUsage(), controller.currentOpenAIUsage())) {
-            for (const Notice &notice : m_rules.observe(provider, usage, noticeSettings()))
+    connect(&controller, &StatusBarController::recordStored, this, [this, &controller](Provider provider) {
+        if (const auto usage = controller.stored(provider); usage && usage->usable()) {
+            for (const Notice &notice : m_rules.observe(provider, *usage, noticeSettings()))
                 show(notice);
         }
         scheduleDue();

@@ -54,6 +54,8 @@ public:
     // or the last good one while the failures since are recent.
     std::optional<ProviderUsage> shownClaude() const;
     std::optional<ProviderUsage> shownOpenAI() const;
+    // A provider's latest record as stored: absent before the first one and after a needs-login report.
+    std::optional<ProviderUsage> stored(Provider provider) const;
     StatusMenu &menu() { return m_menu; }
     std::optional<Scheduler::TimerId> refreshTimer() const { return m_refreshTimer; }
     std::optional<Scheduler::TimerId> countdownTimer() const { return m_countdownTimer; }
@@ -70,6 +72,8 @@ public slots:
     void menuWillOpen();
 
 signals:
+    // A provider's record or needs-login report was stored, just before the title and menu show it.
+    void recordStored(Provider provider);
     // After every redraw of the title: a record arrived, a setting changed, or a countdown moved.
     void displayUpdated();
 

@@ -68,7 +68,7 @@ private slots:
         QVERIFY(m_bus.start());
         m_app.start();
         m_service = std::make_unique<StatusService>(StatusService::Services{
-            m_app.settings, *m_app.controller, m_app.notifications, m_app.scheduler, m_app.clock});
+            m_app.settings, *m_app.controller, m_app.scheduler, m_app.clock});
     }
 
     void nothingRunningExitsWithTwo()
