@@ -1,7 +1,7 @@
 #include "Notifier.h"
 
 #include "app/AppSettings.h"
-#include "app/DefaultsKeys.h"
+#include "app/Providers.h"
 #include "platform/Clock.h"
 #include "credentials/CredentialSource.h"
 #include "platform/DefaultsStore.h"
@@ -69,7 +69,7 @@ NoticeSettings Notifier::noticeSettings() const
 void Notifier::expiredSet(Provider provider, bool expired)
 {
     const DefaultsStore &defaults = m_services.settings.defaults();
-    const QString &key = provider == Provider::claude ? DefaultsKeys::sessionKey : DefaultsKeys::openAISessionKey;
+    const QString &key = Providers::of(provider).credentialKey;
     const QString source = provider == Provider::claude ? CredentialSource::claude(defaults) : CredentialSource::openAI(defaults);
     // A sign-in of a command-line tool counts as a stored credential.
     const bool keyStored = source != CredentialSource::sessionKey || !defaults.string(key).value_or(QString()).isEmpty();

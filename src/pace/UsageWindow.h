@@ -7,7 +7,6 @@
 // The four limit windows the application follows: each provider's session and weekly window.
 enum class Window { session, weekly };
 
-inline constexpr std::array<Provider, 2> allProviders{Provider::claude, Provider::openAI};
 inline constexpr std::array<Window, 2> allWindows{Window::session, Window::weekly};
 
 namespace UsageWindows {

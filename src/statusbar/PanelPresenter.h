@@ -56,6 +56,5 @@ namespace PanelSegments {
 QStringList figures(const QString &segmentText);
 // Orange at 20 % remaining or less, red at 5 % or less, from the lowest percentage among the figures.
 StatusSegment::Level level(const QStringList &figures);
-quint32 providerColor(Provider provider); // 0xRRGGBB
 
 }

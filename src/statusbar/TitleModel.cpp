@@ -37,21 +37,11 @@ QString TitleModel::plainText() const
 {
     QStringList parts;
     for (const TitleSegment &segment : segments)
-        parts.append(Title::providerName(segment.provider) + QLatin1Char(' ') + (segment.warn ? QStringLiteral("⚠") : segment.text));
+        parts.append(Providers::of(segment.provider).name + QLatin1Char(' ') + (segment.warn ? QStringLiteral("⚠") : segment.text));
     return parts.join(QStringLiteral("    "));
 }
 
 namespace Title {
-
-QString providerName(Provider provider)
-{
-    return provider == Provider::claude ? QStringLiteral("Claude") : QStringLiteral("ChatGPT");
-}
-
-QString providerId(Provider provider)
-{
-    return provider == Provider::claude ? QStringLiteral("claude") : QStringLiteral("openai");
-}
 
 double remainingRounded(double used)
 {

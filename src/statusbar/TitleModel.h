@@ -1,11 +1,10 @@
 #pragma once
 
 #include "app/DisplayFormat.h"
+#include "app/Providers.h"
 #include "statusbar/ProviderUsage.h"
 
 #include <QList>
-
-enum class Provider { claude, openAI };
 
 // One provider's part of the panel title: its logo, then the text or the warning sign.
 struct TitleSegment
@@ -41,11 +40,6 @@ struct TitleInputs
 };
 
 namespace Title {
-
-// "Claude" or "ChatGPT".
-QString providerName(Provider provider);
-// The provider's short id in names and files: "claude" or "openai".
-QString providerId(Provider provider);
 
 // 100 minus the used percentage, rounded half away from zero, never -0.
 double remainingRounded(double used);

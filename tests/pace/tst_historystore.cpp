@@ -165,7 +165,8 @@ private slots:
         // Read again: the full eight days, and one record an hour of each provider before them.
         const HistoryStore later(path, clock);
         const qint64 edge = clock.now().toSecsSinceEpoch() - HistoryStore::keptSeconds;
-        for (const Provider provider : allProviders) {
+        for (const ProviderIdentity &identity : Providers::all) {
+            const Provider provider = identity.provider;
             QList<qint64> recent;
             QSet<qint64> hours;
             int old = 0;

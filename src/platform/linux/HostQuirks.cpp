@@ -34,13 +34,6 @@ QString itemTitle()
     return QStringLiteral("Quotabar");
 }
 
-uint orderingIndex(const QString &id)
-{
-    static const QStringList order{QStringLiteral("claude"), QStringLiteral("openai"), QStringLiteral("idle")};
-    const auto index = order.indexOf(id);
-    return index < 0 ? uint(order.size()) : uint(index);
-}
-
 QString iconName(const QString &id, bool warn)
 {
     return QStringLiteral("quotabar-%1%2-symbolic").arg(id, warn ? QStringLiteral("-warning") : QString());

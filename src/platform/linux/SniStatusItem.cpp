@@ -202,7 +202,7 @@ SniStatusItem::Entry SniStatusItem::create(const StatusSegment &segment)
         QStringLiteral("org.kde.StatusNotifierItem-%1-%2").arg(QCoreApplication::applicationPid()).arg(number);
     entry.item = new StatusNotifierItem(QStringLiteral("quotabar-") + segment.id,
                                         HostQuirks::itemTitle(),
-                                        HostQuirks::orderingIndex(segment.id),
+                                        segment.order,
                                         QDBusObjectPath(DBusMenuExporter::objectPath), this);
     entry.item->setToolTipReader([this, id = segment.id]() -> std::optional<QString> {
         return m_handlers.toolTipNow ? m_handlers.toolTipNow(id) : std::nullopt;
