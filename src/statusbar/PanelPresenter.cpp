@@ -3,35 +3,15 @@
 #include "app/AppSettings.h"
 #include "statusbar/StatusMenu.h"
 
-#include <QRegularExpression>
-
 #include <algorithm>
 
 namespace PanelSegments {
 
-QStringList figures(const QString &segmentText)
+StatusSegment::Level level(std::optional<double> lowestRemaining)
 {
-    static const QRegularExpression prefix(QStringLiteral("^[A-Z]:"));
-    QStringList pieces = segmentText.split(QStringLiteral("  "), Qt::SkipEmptyParts);
-    for (QString &piece : pieces)
-        piece.remove(prefix);
-    return pieces;
-}
-
-StatusSegment::Level level(const QStringList &figures)
-{
-    std::optional<int> lowest;
-    for (const QString &figure : figures) {
-        if (!figure.endsWith(QLatin1Char('%')))
-            continue;
-        bool number = false;
-        const int remaining = figure.chopped(1).toInt(&number);
-        if (number)
-            lowest = lowest ? std::min(*lowest, remaining) : remaining;
-    }
-    if (lowest && *lowest <= 5)
+    if (lowestRemaining && *lowestRemaining <= 5)
         return StatusSegment::Level::critical;
-    if (lowest && *lowest <= 20)
+    if (lowestRemaining && *lowestRemaining <= 20)
         return StatusSegment::Level::low;
     return StatusSegment::Level::normal;
 }
@@ -94,8 +74,8 @@ StatusSegment PanelPresenter::segmentFor(const TitleSegment &title, PanelStyle s
     segment.name = Providers::of(title.provider).name;
     segment.warn = title.warn;
     segment.label = title.text;
-    segment.figures = PanelSegments::figures(title.text);
-    segment.level = PanelSegments::level(segment.figures);
+    segment.figures = title.figures;
+    segment.level = PanelSegments::level(title.lowestRemaining);
     segment.icon = style == PanelStyle::figuresInIcon && !title.warn ? StatusSegment::Icon::figures
                                                                      : StatusSegment::Icon::logo;
     segment.mark = Providers::of(title.provider).brandColour.rgb();

@@ -12,6 +12,8 @@ struct TitleSegment
     Provider provider;
     bool warn = false;
     QString text; // empty when warn is set
+    QStringList figures; // the text's figures without their letters: "73%", "41%" or "3h"
+    std::optional<double> lowestRemaining; // the lowest remaining percentage among them, as shown
 
     bool operator==(const TitleSegment &) const = default;
 };
@@ -48,6 +50,8 @@ QString pct(std::optional<double> used);
 // Coarse countdown to a reset ("3h", "45m", "4d"), or "new" when unknown or passed.
 QString timeRemaining(const std::optional<QDateTime> &resetAt, const QDateTime &now);
 QString segmentText(DisplayFormat format, const ProviderUsage &usage, const QDateTime &now);
+// A provider's segment with its text and figures.
+TitleSegment segment(Provider provider, DisplayFormat format, const ProviderUsage &usage, const QDateTime &now);
 TitleModel make(const TitleInputs &inputs);
 
 }
