@@ -178,9 +178,12 @@ std::optional<ProviderUsage> StatusBarController::shown(const std::optional<Reco
                                                         const std::optional<Record> &lastGood,
                                                         const UsageSource<Record> &source) const
 {
-    std::optional<ProviderUsage> usage = ProviderUsage::shown(latest, lastGood, m_services.clock.now(), refreshSeconds());
-    if (usage)
+    const QDateTime now = m_services.clock.now();
+    std::optional<ProviderUsage> usage = ProviderUsage::shown(latest, lastGood, now, refreshSeconds());
+    if (usage) {
+        usage = usage->phrasedAt(now, m_resetPhrases);
         usage->nextTryAt = source.nextTryAt();
+    }
     return usage;
 }
 

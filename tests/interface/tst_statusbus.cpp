@@ -95,7 +95,7 @@ private slots:
         QVERIFY(finished(*lines));
         QCOMPARE(lines->exitCode(), 1);
         QCOMPARE(QString::fromUtf8(lines->readAllStandardOutput()),
-                 QStringLiteral("Claude  Session  73%  Weekly  41%  Updated just now\n"
+                 QStringLiteral("Claude  Session  73%  Session resets in 2 hr.  Weekly  41%  Weekly resets in 3 days  Updated just now\n"
                                 "ChatGPT  Session  —  Weekly  —  Session expired — check your key\n"));
     }
 

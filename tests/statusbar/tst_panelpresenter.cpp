@@ -132,6 +132,28 @@ private slots:
         QVERIFY(h.item.segments[0].toolTipText.endsWith(QStringLiteral("Updated 3m ago")));
     }
 
+    // Reset phrases are told as of the moment the menu, the tooltip or the status report is made,
+    // not as of the record: an hour later the session resets an hour sooner.
+    void resetPhrasesAreCurrentWhenShown()
+    {
+        using namespace std::chrono_literals;
+        ControllerHarness<RecordingItem> h;
+        h.settings.setRefreshInterval(3600);
+        h.start();
+        UsageData record = h.claudeRecord(2 * 3600 + 600, 3 * 86400 + 600);
+        record.sessionLabel = QStringLiteral("Session resets in 2 hr."); // as the fetcher made it
+        h.claude.deliver(record);
+        QCOMPARE(h.item.segments[0].toolTipText,
+                 QStringLiteral("Session  73%  Session resets in 2 hr.\nWeekly  41%  Weekly resets in 3 days\nUpdated just now"));
+
+        h.scheduler.advance(1h);
+        const QString session = QStringLiteral("Session  73%  Session resets in 1 hr.");
+        QCOMPARE(h.controller->menu().item(StatusMenu::claudeSessionItem).title, session);
+        QCOMPARE(h.item.handlers.toolTipNow(QStringLiteral("claude")).value_or(QString()).section(QLatin1Char('\n'), 0, 0),
+                 session);
+        QCOMPARE(h.controller->shownClaude()->sessionLabel, QStringLiteral("Session resets in 1 hr."));
+    }
+
     // Refreshing at least once a minute with the same figures tells the panel nothing new; slower
     // refreshes change the tooltip once per minute of age.
     void panelHearsOnlyOfChanges_data()
