@@ -128,16 +128,16 @@ private slots:
         QVERIFY(!logos.logo(QStringLiteral("claude"), 24)); // another size reads the file, now gone
     }
 
-    // The figures icon: the lines it is given, in the ink, with the provider's mark below them.
+    // The figures icon: the provider's logo at the left, the lines beside it in the ink, the mark below.
     void figuresIcon_data()
     {
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<int>("size");
-        for (const int size : {22, 24, 48}) {
+        for (const int size : {22, 24, 44}) {
             const QByteArray px = QByteArray::number(size) + " px";
             QTest::newRow("session over weekly, " + px) << QStringList{"73%", "41%"} << size;
             QTest::newRow("one figure, " + px) << QStringList{"100%"} << size;
-            QTest::newRow("figure over countdown, " + px) << QStringList{"5%", "45m"} << size;
+            QTest::newRow("full over countdown, " + px) << QStringList{"100%", "45m"} << size;
         }
     }
 
@@ -147,63 +147,63 @@ private slots:
         QFETCH(int, size);
         const QColor ink(0x20, 0x20, 0x20);
         const QColor mark(0xD9, 0x77, 0x57);
-        const QImage icon = ProviderArtwork::figuresIcon(lines, ink, mark, size);
+        const int bar = std::max(2, qRound(size / 11.0));
+        const auto inked = [](const QImage &image, int x, int y) { return image.pixelColor(x, y).alpha() >= 160; };
+        ProviderArtwork::LogoCache logos(shippedArtwork);
+        ProviderArtwork::LogoCache missing(QStringLiteral("/nonexistent"));
+        const QStringList noDigits(lines.size(), QString());
+        const QImage icon = ProviderArtwork::figuresIcon(logos, QStringLiteral("claude"), lines, ink, mark, size);
+        const QImage cue = ProviderArtwork::figuresIcon(logos, QStringLiteral("claude"), noDigits, ink, mark, size);
         QCOMPARE(icon.size(), QSize(size, size));
         QCOMPARE(icon.pixelColor(size / 2, size - 1), mark);
 
-        // Each line is drawn in its own band, and its digits fill most of the band's height.
-        const int bar = std::max(2, qRound(size / 11.0));
-        const qreal band = qreal(size - bar - 1) / lines.size();
-        for (int line = 0; line < lines.size(); ++line) {
-            int top = size, bottom = -1, left = size, right = -1, inked = 0;
-            for (int y = int(line * band); y < int((line + 1) * band); ++y) {
-                for (int x = 0; x < size; ++x) {
-                    const QColor pixel = icon.pixelColor(x, y);
-                    if (pixel.alpha() < 160)
-                        continue;
-                    QVERIFY2(pixel.red() < 0x60, "figures are drawn in the ink only");
-                    ++inked;
-                    top = std::min(top, y);
-                    left = std::min(left, x);
-                    right = std::max(right, x);
-                    bottom = std::max(bottom, y);
-                }
+        // The logo is there, in the ink; the digits are beside or below it, never over it.
+        QRect cueBox, digitBox;
+        QList<int> digitRows(size, 0);
+        for (int y = 0; y < size - bar; ++y) {
+            for (int x = 0; x < size; ++x) {
+                const QColor pixel = icon.pixelColor(x, y);
+                if (inked(cue, x, y))
+                    cueBox |= QRect(x, y, 1, 1);
+                else if (inked(icon, x, y))
+                    digitBox |= QRect(x, y, 1, 1), ++digitRows[y];
+                QVERIFY2(!inked(icon, x, y) || pixel.red() < 0x60, "logo and figures are drawn in the ink only");
             }
-            QVERIFY2(inked > size / 2, qPrintable(lines[line]));
-            // A long figure is limited by the width instead.
-            QVERIFY2(bottom - top + 1 >= band * 0.55 || right - left + 1 >= size * 0.8, qPrintable(lines[line]));
         }
-        // Nothing drawn between the figures and the mark but anti-aliasing.
-        QVERIFY(opaquePixels(icon) > size);
+        QVERIFY2(cueBox.width() >= 6 && cueBox.height() >= 6, qPrintable(QString::number(cueBox.width())));
+        QVERIFY(!cueBox.intersects(digitBox));
+
+        // Each line stands apart, its digits tall enough to read.
+        QList<int> heights;
+        for (int y = 0; y < size; ++y) {
+            if (digitRows[y] && (y == 0 || !digitRows[y - 1]))
+                heights.append(0);
+            if (digitRows[y])
+                ++heights.last();
+        }
+        QCOMPARE(heights.size(), lines.size());
+        for (const int height : heights)
+            QVERIFY2(height >= std::max(6, size * 27 / 100), qPrintable(QString::number(height)));
+
+        // The other provider's logo, or letter where its file is missing, differs in shape, not in colour alone.
+        for (ProviderArtwork::LogoCache *other : {&logos, &missing}) {
+            const QImage openai = ProviderArtwork::figuresIcon(*other, QStringLiteral("openai"), noDigits, ink, mark, size);
+            int differing = 0;
+            for (int y = 0; y < size - bar; ++y)
+                for (int x = 0; x < size; ++x)
+                    differing += inked(cue, x, y) != inked(openai, x, y);
+            QVERIFY2(differing >= cueBox.width() * 2, qPrintable(QString::number(differing)));
+        }
     }
 
     // The digits are the title's texts: two icons for different figures differ, equal ones are equal.
     void figuresIconShowsItsLines()
     {
-        const QImage a = ProviderArtwork::figuresIcon({"73%", "41%"}, Qt::black, Qt::red, 24);
-        QCOMPARE(ProviderArtwork::figuresIcon({"73%", "41%"}, Qt::black, Qt::red, 24), a);
-        QVERIFY(ProviderArtwork::figuresIcon({"73%", "47%"}, Qt::black, Qt::red, 24) != a);
-    }
-
-    void panelInkFromTheDesktop_data()
-    {
-        QTest::addColumn<QString>("desktop");
-        QTest::addColumn<QString>("gtkTheme");
-        QTest::addColumn<QColor>("ink");
-        const QColor light = PanelInk::lightInk;
-        const QColor dark = PanelInk::darkInk;
-        QTest::newRow("GNOME's bar is dark even with a light theme") << "ubuntu:GNOME" << "Adwaita" << light;
-        QTest::newRow("Xfce with Adwaita-dark") << "XFCE" << "Adwaita-dark" << light;
-        QTest::newRow("Xfce with Adwaita") << "XFCE" << "Adwaita" << dark;
-        QTest::newRow("MATE with nothing told") << "MATE" << "" << QColor(Qt::magenta);
-    }
-
-    void panelInkFromTheDesktop()
-    {
-        QFETCH(QString, desktop);
-        QFETCH(QString, gtkTheme);
-        QFETCH(QColor, ink);
-        QCOMPARE(PanelInk::choose({desktop, std::nullopt, gtkTheme, false, Qt::magenta}), ink);
+        ProviderArtwork::LogoCache logos(shippedArtwork);
+        const QString claude = QStringLiteral("claude");
+        const QImage a = ProviderArtwork::figuresIcon(logos, claude, {"73%", "41%"}, Qt::black, Qt::red, 24);
+        QCOMPARE(ProviderArtwork::figuresIcon(logos, claude, {"73%", "41%"}, Qt::black, Qt::red, 24), a);
+        QVERIFY(ProviderArtwork::figuresIcon(logos, claude, {"73%", "47%"}, Qt::black, Qt::red, 24) != a);
     }
 
     // Plasma's colour scheme is read from kdeglobals, and a new scheme is noticed while running.
@@ -243,7 +243,7 @@ private slots:
                 ProviderArtwork::panelIcon(logos, QStringLiteral("claude"), true, ink, 48),
                 ProviderArtwork::panelIcon(missing, QStringLiteral("openai"), true, ink, 48),
                 ProviderArtwork::menuBarIcon(logos, 48, ink),
-                ProviderArtwork::figuresIcon({"73%", "41%"}, ink, QColor(0xD9, 0x77, 0x57), 48),
+                ProviderArtwork::figuresIcon(logos, QStringLiteral("claude"), {"73%", "41%"}, ink, QColor(0xD9, 0x77, 0x57), 48),
             };
             for (int i = 0; i < icons.size(); ++i)
                 painter.drawImage(2 + i * 52, row * 52 + 2, icons[i]);
@@ -253,6 +253,7 @@ private slots:
 
         // The figures at panel sizes, 4× enlarged without smoothing to judge each pixel.
         const QList<QStringList> figures{{"73%", "41%"}, {"100%"}, {"73%", "3h"}, {"18%", "4%"}, {"new", "45m"}};
+        ProviderArtwork::LogoCache logos(shippedArtwork);
         QImage small(figures.size() * 30 + 2, 2 * 30, QImage::Format_ARGB32_Premultiplied);
         small.fill(Qt::transparent);
         QPainter smallPainter(&small);
@@ -260,8 +261,11 @@ private slots:
             smallPainter.fillRect(0, row * 30, small.width(), 30, panels[row].first);
             for (int i = 0; i < figures.size(); ++i) {
                 const int size = i % 2 ? 24 : 22;
+                const bool claude = i % 2 == 0;
                 smallPainter.drawImage(2 + i * 30, row * 30 + 3,
-                                       ProviderArtwork::figuresIcon(figures[i], panels[row].second, QColor(0xD9, 0x77, 0x57), size));
+                                       ProviderArtwork::figuresIcon(logos, claude ? QStringLiteral("claude") : QStringLiteral("openai"),
+                                                                    figures[i], panels[row].second,
+                                                                    claude ? QColor(0xD9, 0x77, 0x57) : QColor(0x10, 0xA3, 0x7F), size));
             }
         }
         smallPainter.end();

@@ -79,14 +79,15 @@ private slots:
         TrayIconStatusItem item([] { return QColor(Qt::black); });
         StatusSegment segment = figures(QStringLiteral("claude"), {"73%", "41%"});
         segment.icon = StatusSegment::Icon::logo; // the panel style does not matter here
+        ProviderArtwork::LogoCache logos;
+        const QString claude = QStringLiteral("claude");
         const QImage normal = item.draw(segment, 24);
-        QCOMPARE(normal, ProviderArtwork::figuresIcon({"73%", "41%"}, Qt::black, QColor(0xD9, 0x77, 0x57), 24));
+        QCOMPARE(normal, ProviderArtwork::figuresIcon(logos, claude, {"73%", "41%"}, Qt::black, QColor(0xD9, 0x77, 0x57), 24));
         segment.level = StatusSegment::Level::critical;
-        QCOMPARE(item.draw(segment, 24),
-                 ProviderArtwork::figuresIcon({"73%", "41%"}, ProviderArtwork::systemRed, QColor(0xD9, 0x77, 0x57), 24));
+        QCOMPARE(item.draw(segment, 24), ProviderArtwork::figuresIcon(logos, claude, {"73%", "41%"}, ProviderArtwork::systemRed,
+                                                                      QColor(0xD9, 0x77, 0x57), 24));
         segment.warn = true;
         segment.figures.clear();
-        ProviderArtwork::LogoCache logos;
         QCOMPARE(item.draw(segment, 24), ProviderArtwork::panelIcon(logos, QStringLiteral("claude"), true, Qt::black, 24));
     }
 

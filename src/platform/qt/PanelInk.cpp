@@ -1,5 +1,6 @@
 #include "PanelInk.h"
 
+#include "platform/WaybarStyle.h"
 #include "platform/qt/SemanticColors.h"
 
 #include <QDir>
@@ -10,11 +11,6 @@
 #include <QStandardPaths>
 
 namespace {
-
-bool hasDesktop(const QString &currentDesktop, const QString &name)
-{
-    return currentDesktop.split(QLatin1Char(':')).contains(name, Qt::CaseInsensitive);
-}
 
 std::optional<QColor> kdeWindowText(const QString &configHome)
 {
@@ -38,18 +34,35 @@ QString xfceTheme(const QString &configHome)
     return theme.match(QString::fromUtf8(file.readAll())).captured(1);
 }
 
+// Behind Waybar's tray, from the style sheet Waybar reads: the user's, else the system's.
+std::optional<QColor> waybarTray(const QString &configHome)
+{
+    for (const QString &folder : QStringList{configHome} + QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation)) {
+        QFile style(folder + QStringLiteral("/waybar/style.css"));
+        if (!style.open(QIODevice::ReadOnly))
+            continue;
+        const std::optional<quint32> rgb = WaybarStyle::trayBackground(QString::fromUtf8(style.readAll()));
+        return rgb ? std::optional(QColor::fromRgb(*rgb)) : std::nullopt;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 PanelInk::PanelInk(QString currentDesktop, QString configHome, QObject *parent)
     : QObject(parent)
     , m_currentDesktop(std::move(currentDesktop))
     , m_configHome(std::move(configHome))
+    , m_budgie(PanelShade::hasDesktop(m_currentDesktop, "Budgie"))
     , m_color(choose(read()))
 {
     watch();
     // Settings files are written in place or replaced, so both they and their folders are watched.
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &PanelInk::reload);
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &PanelInk::reload);
+    connect(&m_xsettings, &XSettingsWatch::changed, this, &PanelInk::reload);
+    connect(&m_portal, &PortalColorScheme::changed, this, &PanelInk::reload);
+    connect(&m_budgie, &BudgiePanelTheme::changed, this, &PanelInk::reload);
 }
 
 void PanelInk::watch()
@@ -66,7 +79,8 @@ void PanelInk::watch()
 QStringList PanelInk::watchedFiles() const
 {
     return {m_configHome + QStringLiteral("/kdeglobals"), m_configHome + QStringLiteral("/gtk-3.0/settings.ini"),
-            m_configHome + QStringLiteral("/xfce4/xfconf/xfce-perchannel-xml/xsettings.xml")};
+            m_configHome + QStringLiteral("/xfce4/xfconf/xfce-perchannel-xml/xsettings.xml"),
+            m_configHome + QStringLiteral("/waybar/style.css")};
 }
 
 void PanelInk::reload()
@@ -87,31 +101,36 @@ QString PanelInk::defaultConfigHome()
 PanelInk::Hints PanelInk::read() const
 {
     Hints hints;
-    hints.currentDesktop = m_currentDesktop;
-    hints.kdeWindowText = kdeWindowText(m_configHome);
+    PanelShade::Hints &shade = hints.shade;
+    shade.currentDesktop = m_currentDesktop;
+    shade.panelSetting = m_budgie.shade();
+    if (m_xsettings.settings())
+        shade.xsettingsTheme = m_xsettings.settings()->string(QStringLiteral("Net/ThemeName"));
     const QSettings gtk(m_configHome + QStringLiteral("/gtk-3.0/settings.ini"), QSettings::IniFormat);
-    hints.gtkPrefersDark = gtk.value(QStringLiteral("Settings/gtk-application-prefer-dark-theme")).toBool();
-    hints.gtkTheme = qEnvironmentVariable("GTK_THEME");
-    if (hints.gtkTheme.isEmpty())
-        hints.gtkTheme = xfceTheme(m_configHome);
-    if (hints.gtkTheme.isEmpty())
-        hints.gtkTheme = gtk.value(QStringLiteral("Settings/gtk-theme-name")).toString();
+    shade.gtkPrefersDark = gtk.value(QStringLiteral("Settings/gtk-application-prefer-dark-theme")).toBool();
+    shade.gtkTheme = qEnvironmentVariable("GTK_THEME");
+    if (shade.gtkTheme.isEmpty())
+        shade.gtkTheme = xfceTheme(m_configHome);
+    if (shade.gtkTheme.isEmpty())
+        shade.gtkTheme = gtk.value(QStringLiteral("Settings/gtk-theme-name")).toString();
+    shade.colorScheme = m_portal.value();
+    hints.kdeWindowText = kdeWindowText(m_configHome);
+    if (PanelShade::usualBarIsWaybar(m_currentDesktop))
+        hints.barBackground = waybarTray(m_configHome);
     hints.paletteText = SemanticColors::label(QGuiApplication::palette());
     return hints;
 }
 
 QColor PanelInk::choose(const Hints &hints)
 {
-    // These shells draw their top bar or panel dark whatever the theme of the applications.
-    for (const char *shell : {"GNOME", "Budgie", "Unity", "Pantheon"}) {
-        if (hasDesktop(hints.currentDesktop, QLatin1String(shell)))
-            return lightInk;
-    }
-    if (hasDesktop(hints.currentDesktop, QStringLiteral("KDE")))
+    // Plasma's panel is drawn in the colour scheme's window colours.
+    if (PanelShade::hasDesktop(hints.shade.currentDesktop, "KDE"))
         return hints.kdeWindowText.value_or(darkInk);
-    if (hints.gtkPrefersDark || hints.gtkTheme.contains(QStringLiteral("dark"), Qt::CaseInsensitive))
-        return lightInk;
-    if (!hints.gtkTheme.isEmpty())
-        return darkInk;
-    return hints.paletteText;
+    if (hints.barBackground)
+        return QColor::fromRgb(PanelShade::inkOn(hints.barBackground->rgb() & 0xFFFFFF, lightInk.rgb() & 0xFFFFFF,
+                                                 darkInk.rgb() & 0xFFFFFF));
+    const std::optional<PanelShade::Shade> shade = PanelShade::decide(hints.shade);
+    if (!shade)
+        return hints.paletteText;
+    return *shade == PanelShade::Shade::dark ? lightInk : darkInk;
 }

@@ -1,5 +1,10 @@
 #pragma once
 
+#include "platform/PanelShade.h"
+#include "platform/linux/BudgiePanelTheme.h"
+#include "platform/linux/PortalColorScheme.h"
+#include "platform/linux/XSettingsWatch.h"
+
 #include <QColor>
 #include <QFileSystemWatcher>
 #include <QObject>
@@ -15,10 +20,9 @@ public:
     // What the desktop tells about its panel.
     struct Hints
     {
-        QString currentDesktop;                  // XDG_CURRENT_DESKTOP
+        PanelShade::Hints shade;
         std::optional<QColor> kdeWindowText;     // kdeglobals [Colors:Window] ForegroundNormal
-        QString gtkTheme;                        // GTK_THEME, the GTK settings or the XSETTINGS of Xfce
-        bool gtkPrefersDark = false;             // gtk-application-prefer-dark-theme
+        std::optional<QColor> barBackground;     // behind the items, where the bar's style sheet tells (Waybar)
         QColor paletteText;                      // the application's palette, when nothing else tells
     };
 
@@ -44,6 +48,10 @@ private:
 
     QString m_currentDesktop;
     QString m_configHome;
+    // The live sources come before the colour read from them.
+    XSettingsWatch m_xsettings;
+    PortalColorScheme m_portal;
+    BudgiePanelTheme m_budgie;
     QColor m_color;
     QFileSystemWatcher m_watcher;
 };

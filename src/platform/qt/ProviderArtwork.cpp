@@ -144,7 +144,8 @@ QImage panelIcon(LogoCache &logos, const QString &name, bool warn, const QColor 
     return image;
 }
 
-QImage figuresIcon(const QStringList &lines, const QColor &ink, const QColor &mark, int size)
+QImage figuresIcon(LogoCache &logos, const QString &name, const QStringList &lines, const QColor &ink,
+                   const QColor &mark, int size)
 {
     QImage image = transparentImage(size);
     QPainter painter(&image);
@@ -153,8 +154,25 @@ QImage figuresIcon(const QStringList &lines, const QColor &ink, const QColor &ma
     const int bar = std::max(2, qRound(size / 11.0));
     painter.fillRect(QRect(0, size - bar, size, bar), mark);
 
+    // The provider's logo tells the figures apart without their colour: at the left of two lines,
+    // above a single one, which then keeps the whole width for its digits. Below 20 px a logo is a
+    // smudge that only takes room from the digits, so there is none.
     const int shown = std::max<int>(1, std::min<int>(2, lines.size()));
-    const qreal lineHeight = qreal(size - bar - 1) / shown;
+    const int cue = qRound(size * 0.32);
+    const int gap = std::max(1, size / 22);
+    QRectF area(0, 0, size, size - bar - 1); // where the digits go
+    if (size >= 20) {
+        const QImage logo = panelIcon(logos, name, false, ink, cue);
+        if (shown == 1) {
+            painter.drawImage(QPoint((size - cue) / 2, 0), logo);
+            area.setTop(cue + gap);
+        } else {
+            painter.drawImage(QPoint(0, (size - bar - cue) / 2), logo);
+            area.setLeft(cue + gap);
+        }
+    }
+
+    const qreal lineHeight = area.height() / shown;
     painter.setPen(ink);
     for (int i = 0; i < shown && i < lines.size(); ++i) {
         QString text = lines[i];
@@ -162,19 +180,25 @@ QImage figuresIcon(const QStringList &lines, const QColor &ink, const QColor &ma
         QFont font;
         font.setBold(true);
         font.setHintingPreference(QFont::PreferFullHinting);
-        // Digits fill the line: their height is about three quarters of the font's pixel size.
+        // Digits fill the line: their height is about three quarters of the font's pixel size. A wide
+        // line is narrowed first, down to 70 %, and only then made smaller.
+        constexpr qreal narrowest = 0.7;
         int pixels = std::max(6, int(lineHeight / 0.74));
         font.setPixelSize(pixels);
-        while (pixels > 6 && QFontMetricsF(font).horizontalAdvance(text) > size) {
+        while (pixels > 6 && QFontMetricsF(font).horizontalAdvance(text) * narrowest > area.width()) {
             font.setPixelSize(--pixels);
         }
         painter.setFont(font);
         const QFontMetricsF metrics(font);
-        const QRectF box(0, i * lineHeight, size, lineHeight);
-        const qreal width = metrics.horizontalAdvance(text);
-        const qreal capHeight = metrics.capHeight();
-        const QPointF baseline(box.left() + (box.width() - width) / 2, box.top() + (box.height() + capHeight) / 2);
-        painter.drawText(QPointF(std::round(baseline.x()), std::round(baseline.y())), text);
+        const qreal stretch = std::min(1.0, area.width() / metrics.horizontalAdvance(text));
+        const qreal width = metrics.horizontalAdvance(text) * stretch;
+        const QPointF baseline(area.left() + (area.width() - width) / 2,
+                               area.top() + i * lineHeight + (lineHeight + metrics.capHeight()) / 2);
+        painter.save();
+        painter.translate(std::round(baseline.x()), std::round(baseline.y()));
+        painter.scale(stretch, 1);
+        painter.drawText(QPointF(0, 0), text);
+        painter.restore();
     }
     return image;
 }
