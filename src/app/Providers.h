@@ -15,6 +15,7 @@ struct ProviderIdentity
     Provider provider;
     QString id;        // in names, files and icons: "claude", "openai"
     QString name;      // shown to people: "Claude", "ChatGPT"
+    QString maker;     // "Anthropic", "OpenAI": their names sort the providers in their order
     QString reportKey; // its member in the status document: "claude", "chatgpt"
     struct Colour
     {
@@ -36,9 +37,9 @@ namespace Providers {
 
 // In the order the panel, the menu and the status document list them.
 inline const std::array<ProviderIdentity, 2> all{{
-    {Provider::claude, QStringLiteral("claude"), QStringLiteral("Claude"), QStringLiteral("claude"),
+    {Provider::claude, QStringLiteral("claude"), QStringLiteral("Claude"), QStringLiteral("Anthropic"), QStringLiteral("claude"),
      {0.82, 0.43, 0.27}, DefaultsKeys::showClaude, DefaultsKeys::sessionKey, DefaultsKeys::claudeSessionExpired},
-    {Provider::openAI, QStringLiteral("openai"), QStringLiteral("ChatGPT"), QStringLiteral("chatgpt"),
+    {Provider::openAI, QStringLiteral("openai"), QStringLiteral("ChatGPT"), QStringLiteral("OpenAI"), QStringLiteral("chatgpt"),
      {0.06, 0.64, 0.5}, DefaultsKeys::showOpenAI, DefaultsKeys::openAISessionKey, DefaultsKeys::openAISessionExpired},
 }};
 

@@ -80,6 +80,7 @@ StatusSegment PanelPresenter::segmentFor(const TitleSegment &title, PanelStyle s
                                                                      : StatusSegment::Icon::logo;
     segment.mark = Providers::of(title.provider).brandColour.rgb();
     segment.order = uint(title.provider);
+    segment.title = QStringLiteral("Quotabar — ") + Providers::of(title.provider).maker + QLatin1Char(' ') + segment.name;
     segment.toolTipTitle = segment.name;
     if (m_menu)
         // Ages to the minute: a refresh of one provider rewrites the other's rows, and ages to the
@@ -105,7 +106,7 @@ void PanelPresenter::showPlaceholder(const QString &text)
     }
     if (segments.isEmpty())
         segments.append({.id = QStringLiteral("idle"), .name = QStringLiteral("Quotabar"),
-                         .icon = StatusSegment::Icon::idle, .order = uint(Providers::all.size()), .toolTipTitle = QStringLiteral("Quotabar")});
+                         .icon = StatusSegment::Icon::idle, .order = uint(Providers::all.size()), .title = QStringLiteral("Quotabar"), .toolTipTitle = QStringLiteral("Quotabar")});
     m_item.showSegments(segments);
 }
 
@@ -124,7 +125,7 @@ void PanelPresenter::present(const TitleModel &title)
         segments.append(segmentFor(segment, style));
     if (title.iconOnly()) {
         segments.append({.id = QStringLiteral("idle"), .name = QStringLiteral("Quotabar"),
-                         .icon = StatusSegment::Icon::idle, .order = uint(Providers::all.size()), .toolTipTitle = QStringLiteral("Quotabar"),
+                         .icon = StatusSegment::Icon::idle, .order = uint(Providers::all.size()), .title = QStringLiteral("Quotabar"), .toolTipTitle = QStringLiteral("Quotabar"),
                          .toolTipText = title.tooltip.value_or(QString())});
     }
     m_item.showSegments(segments);

@@ -1,4 +1,5 @@
 #include "app/DefaultsKeys.h"
+#include "cli/CommandLine.h"
 #include "interface/StatusService.h"
 #include "platform/linux/StatusBusObject.h"
 #include "support/ControllerHarness.h"
@@ -166,27 +167,61 @@ private slots:
         QCOMPARE(unanswered->exitCode(), 0);
     }
 
-    void followPrintsEachChangeUntilTheProgramQuits()
+    void followWaitsForTheProgramAndOutlivesIt()
     {
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        QVERIFY(bus.unregisterService(StatusBusObject::serviceName));
         auto process = start({QStringLiteral("status"), QStringLiteral("--waybar"), QStringLiteral("--follow")});
         QByteArray seen;
         const auto lines = [&] {
             seen += process->readAllStandardOutput();
             return seen.count('\n');
         };
+        const auto lineClass = [&](int index) {
+            return parse(seen.split('\n').value(index)).value(QStringLiteral("class")).toString();
+        };
+        const QByteArray notRunning = "{\"class\":\"error\",\"text\":\"Quotabar ⚠\",\"tooltip\":\"Quotabar is not running\"}";
         QVERIFY(waitUntil([&] { return lines() == 1; }));
-        m_app.claude.needsLogin();
-        QVERIFY(waitUntil([&] { return lines() == 2; }));
-        m_app.claude.deliver(m_app.claudeRecord());
-        QVERIFY(waitUntil([&] { return lines() == 3; }));
-        const QList<QByteArray> printed = seen.trimmed().split('\n');
-        QCOMPARE(parse(printed.at(1)).value(QStringLiteral("class")).toString(), QStringLiteral("error"));
-        QCOMPARE(parse(printed.at(2)).value(QStringLiteral("class")).toString(), QStringLiteral("ok"));
+        QCOMPARE(seen.split('\n').value(0), notRunning);
 
-        QDBusConnection::sessionBus().unregisterService(StatusBusObject::serviceName);
+        // The name taken again: the figures follow at once, then every change.
+        QVERIFY(bus.registerService(StatusBusObject::serviceName));
+        QVERIFY(waitUntil([&] { return lines() == 2; }));
+        QCOMPARE(lineClass(1), QStringLiteral("ok"));
+        m_app.claude.needsLogin();
+        QVERIFY(waitUntil([&] { return lines() == 3; }));
+        QCOMPARE(lineClass(2), QStringLiteral("error"));
+        m_app.claude.deliver(m_app.claudeRecord());
+        QVERIFY(waitUntil([&] { return lines() == 4; }));
+        QCOMPARE(lineClass(3), QStringLiteral("ok"));
+
+        // Quit: the bar says so at once, and the command waits for the next start.
+        QVERIFY(bus.unregisterService(StatusBusObject::serviceName));
+        QVERIFY(waitUntil([&] { return lines() == 5; }, 2000));
+        QCOMPARE(seen.split('\n').value(4), notRunning);
+        QTest::qWait(300);
+        QCOMPARE(process->state(), QProcess::Running);
+        QVERIFY(bus.registerService(StatusBusObject::serviceName));
+        QVERIFY(waitUntil([&] { return lines() == 6; }));
+        QCOMPARE(lineClass(5), QStringLiteral("ok"));
+        process->terminate();
         QVERIFY(finished(*process));
-        QCOMPARE(process->exitStatus(), QProcess::NormalExit);
-        QCOMPARE(process->exitCode(), 0);
+    }
+
+    // Bars often pass on SIGPIPE ignored: once the bar has gone, the next line ends the command.
+    void followEndsWhenTheReaderHasGone()
+    {
+        QProcess process;
+        process.start(QStringLiteral("/bin/sh"),
+                      {QStringLiteral("-c"),
+                       QStringLiteral("trap '' PIPE; { \"$0\" status --waybar --follow; echo \"ended $?\" >&2; } | head -n 1"),
+                       QStringLiteral(QUOTABAR_BINARY)});
+        QVERIFY(waitUntil([&] { return process.canReadLine(); }));
+        UsageData record = m_app.claudeRecord();
+        record.sessionPercentage = 60;
+        m_app.claude.deliver(record);
+        QVERIFY(finished(process));
+        QCOMPARE(process.readAllStandardError().trimmed(), QByteArray("ended ") + QByteArray::number(CommandLine::outputClosed));
     }
 };
 

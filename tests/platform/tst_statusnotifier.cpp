@@ -32,18 +32,28 @@ class MinimalWatcher final : public QObject, protected QDBusContext
     Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ items)
 
 public:
-    bool hostRegistered() const { return true; }
+    bool hostRegistered() const { return host; }
     int protocolVersion() const { return 0; }
     QStringList items() const { return registrations; }
 
     QStringList registrations;
     QStringList senders;
+    bool holdAnswers = false;
+    QList<QDBusMessage> held;
+    bool host = true;
+
+signals:
+    void StatusNotifierHostRegistered();
 
 public slots:
     void RegisterStatusNotifierItem(const QString &service)
     {
         registrations.append(service);
         senders.append(message().service());
+        if (holdAnswers) {
+            setDelayedReply(true);
+            held.append(message().createReply());
+        }
     }
     void RegisterStatusNotifierHost(const QString &) {}
 };
@@ -164,6 +174,11 @@ private slots:
         QCOMPARE(itemProperty<QString>(claude, QStringLiteral("XAyatanaLabelGuide")), QStringLiteral("S:100%  W:100%"));
         QCOMPARE(itemProperty<uint>(claude, QStringLiteral("XAyatanaOrderingIndex")), 0u);
         QCOMPARE(itemProperty<uint>(openAI, QStringLiteral("XAyatanaOrderingIndex")), 1u);
+        // Plasma sorts by title whatever order the items came in; equal titles cannot hold in every start order.
+        const QString claudeTitle = itemProperty<QString>(claude, QStringLiteral("Title"));
+        const QString openAITitle = itemProperty<QString>(openAI, QStringLiteral("Title"));
+        QVERIFY(QString::localeAwareCompare(claudeTitle, openAITitle) < 0);
+        QVERIFY(QString::compare(claudeTitle, openAITitle, Qt::CaseInsensitive) < 0);
         QCOMPARE(itemProperty<QString>(openAI, QStringLiteral("XAyatanaLabel")), QString());
         const SniToolTip toolTip = itemProperty<SniToolTip>(claude, QStringLiteral("ToolTip"));
         QCOMPARE(toolTip.title, QStringLiteral("Claude"));
@@ -414,9 +429,10 @@ private slots:
     {
         QTest::addColumn<QString>("desktop");
         QTest::addColumn<QStringList>("registered");
-        QTest::newRow("XFCE keeps the order") << "XFCE" << QStringList{"claude", "openai"};
-        QTest::newRow("KDE puts the last registered first") << "KDE" << QStringList{"openai", "claude"};
+        QTest::newRow("XFCE sorts by index") << "XFCE" << QStringList{"claude", "openai"};
+        QTest::newRow("KDE sorts by title") << "KDE" << QStringList{"claude", "openai"};
         QTest::newRow("GNOME puts new items first") << "ubuntu:GNOME" << QStringList{"openai", "claude"};
+        QTest::newRow("Budgie's tray puts new icons first") << "Budgie:GNOME" << QStringList{"openai", "claude"};
     }
 
     void registrationOrderPerHost()
@@ -435,7 +451,7 @@ private slots:
         QTest::addColumn<QStringList>("atStart");      // the items' ids in registration order
         QTest::addColumn<QStringList>("afterSwitch");
         QTest::newRow("XFCE") << "XFCE" << QStringList{"claude"} << QStringList{"claude", "openai"};
-        QTest::newRow("KDE") << "KDE" << QStringList{"claude"} << QStringList{"claude", "openai", "claude"};
+        QTest::newRow("GNOME") << "GNOME" << QStringList{"claude"} << QStringList{"claude", "openai", "claude"};
     }
 
     void orderHoldsWhenAProviderIsSwitchedOn()
@@ -460,6 +476,36 @@ private slots:
         QTest::qWait(50);
         QCOMPARE(registeredIds().mid(atStart.size()), afterSwitch.mid(atStart.size()));
         QCOMPARE(itemProperty<QString>(h.item.serviceNames()[0], QStringLiteral("Id")), QStringLiteral("quotabar-claude"));
+    }
+
+    // Each item calls from its own connection, so only waiting for each answer keeps the order.
+    void itemsRegisterOneAfterAnother()
+    {
+        m_watcher.holdAnswers = true;
+        Harness h(SniStatusItem::Options{.currentDesktop = QStringLiteral("sway")});
+        h.start();
+        QVERIFY(waitUntil([&] { return m_watcher.registrations.size() == 1; }));
+        QTest::qWait(200);
+        QCOMPARE(m_watcher.registrations.size(), 1);
+        QCOMPARE(m_watcher.registrations[0], h.item.serviceNames()[0]);
+        m_watcher.holdAnswers = false;
+        QDBusConnection(QStringLiteral("watcher")).send(m_watcher.held.takeFirst());
+        QVERIFY(waitUntil([&] { return m_watcher.registrations.size() == 2; }));
+        QCOMPARE(m_watcher.registrations, h.item.serviceNames());
+    }
+
+    // A host that starts later would take the items in the watcher's list order, which is the watcher's own.
+    void itemsWaitForAHost()
+    {
+        m_watcher.host = false;
+        Harness h(SniStatusItem::Options{.currentDesktop = QStringLiteral("sway")});
+        h.start();
+        QTest::qWait(300);
+        QVERIFY(m_watcher.registrations.isEmpty());
+        m_watcher.host = true;
+        emit m_watcher.StatusNotifierHostRegistered();
+        QVERIFY(waitUntil([&] { return m_watcher.registrations.size() == 2; }));
+        QCOMPARE(m_watcher.registrations, h.item.serviceNames());
     }
 
     void trayUntilAPanelHostStarts()
