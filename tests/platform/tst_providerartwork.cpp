@@ -224,6 +224,36 @@ private slots:
         QCOMPARE(ink.color(), QColor(252, 252, 252));
     }
 
+    // A user's sheet that builds on another with @import: the imported rules come first, the user's
+    // own override them, and an import that cannot be read is passed over.
+    void waybarSheetWithImports_data()
+    {
+        QTest::addColumn<QString>("userSheet");
+        QTest::addColumn<int>("background");
+        QTest::newRow("the imported tray") << "@import \"base.css\";\nwindow#waybar { color: white; }" << 0x2980B9;
+        QTest::newRow("url() form") << "@import url('base.css');" << 0x2980B9;
+        QTest::newRow("the user's own rule wins") << "@import 'base.css';\n#tray { background: #222222; }" << 0x222222;
+        QTest::newRow("a missing import") << "@import 'gone.css';\n#tray { background: #222222; }" << 0x222222;
+    }
+
+    void waybarSheetWithImports()
+    {
+        QFETCH(QString, userSheet);
+        QFETCH(int, background);
+        QTemporaryDir config;
+        QVERIFY(QDir(config.path()).mkpath(QStringLiteral("waybar")));
+        const auto write = [&](const char *name, const QString &text) {
+            QFile file(config.filePath(QStringLiteral("waybar/") + QLatin1String(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(text.toUtf8());
+        };
+        write("base.css", QStringLiteral("window#waybar { background: #333333; }\n#tray { background-color: #2980b9; }"));
+        write("style.css", userSheet);
+        const PanelInk ink(QStringLiteral("sway"), config.path());
+        const std::optional<QColor> read = ink.read().barBackground;
+        QCOMPARE(read ? int(read->rgb() & 0xFFFFFF) : -1, background);
+    }
+
     // Renderings for a person to look at, in the build folder.
     void saveRenderings()
     {
