@@ -80,7 +80,7 @@ private slots:
         m_app.emplace();
         m_app->start();
         m_service = std::make_unique<StatusService>(StatusService::Services{
-            m_app->settings, *m_app->controller, m_app->notifications, m_app->scheduler, m_app->clock});
+            m_app->settings, *m_app->controller, m_app->scheduler, m_app->clock});
         m_refreshesAnswered = 0;
         QVERIFY(publish());
     }

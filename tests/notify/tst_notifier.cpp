@@ -1,9 +1,9 @@
 #include "app/DefaultsKeys.h"
 #include "notify/Notifier.h"
-#include "platform/DesktopNotices.h"
 #include "platform/linux/FreedesktopNotices.h"
 #include "support/ControllerHarness.h"
 #include "support/PrivateSessionBus.h"
+#include "support/RecordingNotices.h"
 #include "support/Waiting.h"
 
 #include <QDBusConnection>
@@ -11,16 +11,6 @@
 #include <QtTest>
 
 namespace {
-
-// Remembers every notice it was asked to show.
-struct RecordingNotices final : DesktopNotices
-{
-    void show(const QString &tag, const DesktopNotice &notice) override { shown.append({tag, notice}); }
-    void setActionHandler(ActionHandler handler) override { actionHandler = std::move(handler); }
-
-    QList<std::pair<QString, DesktopNotice>> shown;
-    ActionHandler actionHandler;
-};
 
 // A notification service on the bus that records each Notify call.
 class FakeNotificationServer : public QObject

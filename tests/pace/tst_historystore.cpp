@@ -166,7 +166,8 @@ private slots:
         // provider before them.
         const HistoryStore later(path, clock);
         const qint64 edge = clock.now().toSecsSinceEpoch() - 8 * 86400;
-        for (const Provider provider : allProviders) {
+        for (const ProviderIdentity &identity : Providers::all) {
+            const Provider provider = identity.provider;
             QList<qint64> recent;
             QSet<qint64> hours;
             int old = 0;

@@ -8,7 +8,7 @@ bool placesNewItemsFirst(const QString &currentDesktop)
 {
     // GNOME Shell's AppIndicator extension puts every new item leftmost. Budgie ("Budgie:GNOME") has only a
     // tray, which also puts the newest icon leftmost. Xfce's plugin sorts by XAyatanaOrderingIndex. Plasma 5.27
-    // sorts by category, then by title (see itemTitle()); among equal titles a running tray puts the newest item
+    // sorts by category, then by title (each segment's title); among equal titles a running tray puts the newest item
     // first, while a tray starting later takes the watcher's list as it is, so only distinct titles hold in both.
     return currentDesktop.split(QLatin1Char(':')).contains(QStringLiteral("GNOME"), Qt::CaseInsensitive);
 }
@@ -26,23 +26,6 @@ bool recoloursSymbolicIcons(const QString &currentDesktop)
 bool leftClickOnlyActivates(const QString &currentDesktop)
 {
     return currentDesktop.split(QLatin1Char(':')).contains(QStringLiteral("MATE"), Qt::CaseInsensitive);
-}
-
-QString itemTitle(const QString &id)
-{
-    // Plasma lists the items by title: the makers' names sort Anthropic's Claude before OpenAI's ChatGPT.
-    if (id == QLatin1String("claude"))
-        return QStringLiteral("Quotabar — Anthropic Claude");
-    if (id == QLatin1String("openai"))
-        return QStringLiteral("Quotabar — OpenAI ChatGPT");
-    return QStringLiteral("Quotabar");
-}
-
-uint orderingIndex(const QString &id)
-{
-    static const QStringList order{QStringLiteral("claude"), QStringLiteral("openai"), QStringLiteral("idle")};
-    const auto index = order.indexOf(id);
-    return index < 0 ? uint(order.size()) : uint(index);
 }
 
 QString iconName(const QString &id, bool warn)

@@ -25,10 +25,6 @@ bool recoloursSymbolicIcons(const QString &currentDesktop);
 // Whether a left click only calls Activate, so the item itself has to show the menu (MATE's panel).
 bool leftClickOnlyActivates(const QString &currentDesktop);
 
-// The item's Title, distinct per item and sorting Claude first, for hosts that sort by it (Plasma).
-QString itemTitle(const QString &id);
-// XAyatanaOrderingIndex: fixed per item, Claude lowest.
-uint orderingIndex(const QString &id);
 // The themed icon of a provider's logo, "quotabar-claude-symbolic" (with "-warning" in the warning form).
 QString iconName(const QString &id, bool warn);
 

@@ -209,8 +209,8 @@ SniStatusItem::Entry SniStatusItem::create(const StatusSegment &segment)
     entry.serviceName =
         QStringLiteral("org.kde.StatusNotifierItem-%1-%2").arg(QCoreApplication::applicationPid()).arg(number);
     entry.item = new StatusNotifierItem(QStringLiteral("quotabar-") + segment.id,
-                                        HostQuirks::itemTitle(segment.id),
-                                        HostQuirks::orderingIndex(segment.id),
+                                        segment.title,
+                                        segment.order,
                                         QDBusObjectPath(DBusMenuExporter::objectPath), this);
     entry.item->setToolTipReader([this, id = segment.id]() -> std::optional<QString> {
         return m_handlers.toolTipNow ? m_handlers.toolTipNow(id) : std::nullopt;
