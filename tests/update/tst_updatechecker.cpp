@@ -127,7 +127,6 @@ private slots:
         QTest::addColumn<QString>("expected"); // "build|version|url" or "-"
 
         QTest::newRow("full item") << feed(item("205", "1.4.0", deb)) << "205|1.4.0|" + QString(deb);
-        QTest::newRow("no short version") << feed(item("205", "", deb)) << "205|205|" + QString(deb);
         QTest::newRow("spaces around the build") << feed(item(" 205 ", "1.4.0", deb)) << "-";
         QTest::newRow("build only as an attribute")
             << feed(R"(<item><enclosure url=")" + deb + R"(" sparkle:version="205"/></item>)") << "-";
