@@ -33,7 +33,7 @@ void AppDelegate::applicationDidFinishLaunching()
         SniStatusItem::Options{[ink] { return ink->color(); }, SniStatusItem::exportIconTheme(), desktop});
     m_presenter = std::make_unique<PanelPresenter>(*m_statusItem, AppSettings::shared(),
                                                    SharedInstances::scheduler(), SharedInstances::clock(), desktop);
-    m_statusBarController = new StatusBarController(
+    m_statusBarController = std::make_unique<StatusBarController>(
         StatusBarServices{
             AppSettings::shared(),
             SharedInstances::claudeUsage(),
@@ -44,16 +44,16 @@ void AppDelegate::applicationDidFinishLaunching()
             *m_presenter,
             [] { return std::make_unique<QtNetworkPathMonitor>(); },
         },
-        SharedInstances::commands(), this);
+        SharedInstances::commands());
     SharedInstances::followUsage(*m_statusBarController);
 
     auto *wake = new LogindWakeMonitor(this);
-    connect(wake, &LogindWakeMonitor::didWake, m_statusBarController, &StatusBarController::systemDidWake);
+    connect(wake, &LogindWakeMonitor::didWake, m_statusBarController.get(), &StatusBarController::systemDidWake);
     auto *wallClock = new WallClockMonitor(this);
-    connect(wallClock, &WallClockMonitor::changed, m_statusBarController, &StatusBarController::clockChanged);
+    connect(wallClock, &WallClockMonitor::changed, m_statusBarController.get(), &StatusBarController::clockChanged);
     auto *appearance = new AppearanceMonitor(this);
-    connect(appearance, &AppearanceMonitor::changed, m_statusBarController, &StatusBarController::appearanceChanged);
-    connect(ink, &PanelInk::changed, m_statusBarController, &StatusBarController::appearanceChanged);
+    connect(appearance, &AppearanceMonitor::changed, m_statusBarController.get(), &StatusBarController::appearanceChanged);
+    connect(ink, &PanelInk::changed, m_statusBarController.get(), &StatusBarController::appearanceChanged);
 
     publishStatus();
 
@@ -63,18 +63,17 @@ void AppDelegate::applicationDidFinishLaunching()
 
 void AppDelegate::publishStatus()
 {
-    auto *service = new StatusService(
-        StatusService::Services{AppSettings::shared(), *m_statusBarController, SharedInstances::notifications(),
+    m_statusService = std::make_unique<StatusService>(
+        StatusService::Services{AppSettings::shared(), *m_statusBarController,
                                 SharedInstances::scheduler(), SharedInstances::clock(),
-                                [] { return SharedInstances::paceTracker().history().writeFailure(); }},
-        this);
-    auto *bus = new StatusBusObject(
+                                [] { return SharedInstances::paceTracker().history().writeFailure(); }});
+    StatusService *service = m_statusService.get();
+    m_statusBus = std::make_unique<StatusBusObject>(
         StatusBusObject::Handlers{
             [service] { return QString::fromUtf8(StatusReport::compact(service->status())); },
             [service] { return StatusReport::busState(service->status()); },
             [service](std::function<void()> done) { service->refresh(std::move(done)); },
-        },
-        this);
-    connect(service, &StatusService::changed, bus, &StatusBusObject::announceChange);
-    bus->publish(); // without a session bus the panel still works; only the command line cannot reach it
+        });
+    connect(service, &StatusService::changed, m_statusBus.get(), &StatusBusObject::announceChange);
+    m_statusBus->publish(); // without a session bus the panel still works; only the command line cannot reach it
 }

@@ -176,13 +176,10 @@ const StatusBarCommands &commands()
 
 void followUsage(StatusBarController &controller)
 {
-    auto *desktop = new FreedesktopNotices(
+    auto *notices = new FreedesktopNotices(
         {QStringLiteral("Quotabar"), QStringLiteral("app.quotabar.Quotabar")}, QDBusConnection::sessionBus(),
         &controller);
-    auto *notifier = new Notifier(Notifier::Services{AppSettings::shared(), *desktop, clock(), scheduler(), commands().openPrefs},
-                                  &controller);
-    notifier->follow(controller);
-    paceTracker().follow(controller);
+    followRecords(controller, {AppSettings::shared(), *notices, clock(), scheduler(), paceTracker(), commands().openPrefs});
     QObject::connect(&signInWatch(), &FileChangeWatch::changed, &controller, [](const QString &path) {
         if (path == claudeCodeFetcher().filePath() && CredentialSource::claude(defaults()) == CredentialSource::claudeCode)
             claudeUsage().fetchUsage();
@@ -197,6 +194,15 @@ void followUsage(StatusBarController &controller)
                 openAIUsage().fetchUsage();
         });
     }
+}
+
+void followRecords(StatusBarController &controller, const RecordFollowers &followers)
+{
+    auto *notifier = new Notifier(Notifier::Services{followers.settings, followers.notices, followers.clock,
+                                                     followers.scheduler, followers.openPreferences},
+                                  &controller);
+    notifier->follow(controller);
+    followers.pace.follow(controller);
 }
 
 PaceTracker &paceTracker()

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <functional>
+
+class AppSettings;
 class Clock;
+class DesktopNotices;
 class PaceTracker;
 class DefaultsStore;
 class LoginItems;
@@ -27,8 +31,21 @@ UsageSource<UsageData> &claudeUsage();
 UsageSource<OpenAIUsageData> &openAIUsage();
 // The commands the panel menu leads to: windows, update checks, quitting.
 const StatusBarCommands &commands();
-// Notices and the pace history follow the records the controller receives.
+// Notices and the pace history follow the records the controller stores, and sign-ins that
+// change or arrive late are fetched with.
 void followUsage(StatusBarController &controller);
+// What the followers of the records work with.
+struct RecordFollowers
+{
+    AppSettings &settings;
+    DesktopNotices &notices;
+    const Clock &clock;
+    Scheduler &scheduler;
+    PaceTracker &pace;
+    std::function<void()> openPreferences;
+};
+// The part of followUsage that joins the notices and the pace to the controller.
+void followRecords(StatusBarController &controller, const RecordFollowers &followers);
 // Keeps the records and tells their pace.
 PaceTracker &paceTracker();
 }

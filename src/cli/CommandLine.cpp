@@ -7,7 +7,7 @@
 
 #include <QJsonDocument>
 
-#include <memory>
+#include <algorithm>
 
 namespace {
 
@@ -18,9 +18,28 @@ QJsonObject parse(const QString &document)
     return QJsonDocument::fromJson(document.toUtf8()).object();
 }
 
-QString waybarLine(const QString &document)
+// Whether a shown provider's rows tell how old its figures are ("Updated 3m ago"), a text that
+// changes with time alone.
+bool showsAge(const QJsonObject &status)
 {
-    return QString::fromUtf8(StatusReport::compact(StatusReport::waybar(parse(document)))) + QLatin1Char('\n');
+    const QJsonObject providers = status.value(QStringLiteral("providers")).toObject();
+    return std::any_of(providers.begin(), providers.end(), [](const QJsonValue &provider) {
+        const QJsonObject p = provider.toObject();
+        const QString state = p.value(QStringLiteral("state")).toString();
+        return p.value(QStringLiteral("shown")).toBool()
+            && (state == QLatin1String("ok") || state == QLatin1String("stale"));
+    });
+}
+
+// Polybar's colour for the text of a document of the given class; empty for "ok".
+QString polybarColor(const QString &className)
+{
+    // Light enough to read on Polybar's dark default bar (#282A2E): 7.3:1 and 4.6:1.
+    if (className == QLatin1String("low"))
+        return QStringLiteral("#ffa348");
+    if (className == QLatin1String("critical") || className == QLatin1String("error"))
+        return QStringLiteral("#f66151");
+    return {};
 }
 
 } // namespace
@@ -41,20 +60,24 @@ QString CommandLine::help()
         "Without a command, starts Quotabar in the panel (a second start exits at once).\n"
         "\n"
         "Commands (they ask the running Quotabar and never start it):\n"
-        "  status                     one line per shown provider, with the menu's texts\n"
-        "  status --json              the whole state as one JSON object (schema version 1)\n"
-        "  status --waybar [--follow] Waybar custom-module JSON; --follow prints a line per change\n"
-        "  refresh [--json|--waybar]  fetch now, wait for the results (at most 30 s), print as status\n"
-        "  --version                  print the version\n"
-        "  --help                     print this help\n"
+        "  status                       one line per shown provider, with the menu's texts\n"
+        "  status --json                the whole state as one JSON object (schema version 1)\n"
+        "  status --waybar [--follow]   Waybar custom-module JSON; --follow prints a line per change\n"
+        "  status --polybar [--follow]  the title in Polybar's format, coloured when low or critical\n"
+        "  refresh [--json|--waybar|--polybar]\n"
+        "                               fetch now, wait for the results (at most 30 s), print as status\n"
+        "  --version                    print the version\n"
+        "  --help                       print this help\n"
         "\n"
         "Exit status: 0 every shown provider has figures, 1 one has no usable data,\n"
         "2 no running Quotabar answers, 64 unknown command or option.\n"
-        "status --waybar exits 0 whenever it printed, so that the bar shows the error class.\n");
+        "--waybar and --polybar exit 0 whenever they printed, so that the bar shows the error class.\n"
+        "--follow goes on while Quotabar is not running: it prints a line saying so and waits for it.\n");
 }
 
-CommandLine::CommandLine(StatusClient &client, Output output)
+CommandLine::CommandLine(StatusClient &client, Scheduler &scheduler, Output output)
     : m_client(client)
+    , m_scheduler(scheduler)
     , m_output(std::move(output))
 {
 }
@@ -89,31 +112,18 @@ void CommandLine::run(const QStringList &arguments)
             form = Form::json;
         else if (option == QLatin1String("--waybar") && form == Form::lines)
             form = Form::waybar;
+        else if (option == QLatin1String("--polybar") && form == Form::lines)
+            form = Form::polybar;
         else if (option == QLatin1String("--follow") && verb == QLatin1String("status"))
             follow = true;
         else
             return usage(QStringLiteral("unexpected option '%1'").arg(option));
     }
-    if (follow && form != Form::waybar)
-        return usage(QStringLiteral("--follow goes with --waybar"));
-
-    if (follow) {
-        // A redraw that changes nothing a bar shows (a countdown step in another format) prints nothing.
-        auto last = std::make_shared<QString>();
-        const bool running = m_client.follow(
-            [this, last](const QString &document) {
-                const QString line = waybarLine(document);
-                if (line != *last)
-                    m_output.out(line);
-                *last = line;
-            },
-            [this] { m_output.exit(0); });
-        if (!running) {
-            m_output.err(notRunningText);
-            m_output.exit(notRunning);
-        }
-        return;
-    }
+    const bool bar = form == Form::waybar || form == Form::polybar;
+    if (follow && !bar)
+        return usage(QStringLiteral("--follow goes with --waybar or --polybar"));
+    if (follow)
+        return this->follow(form);
 
     const std::optional<QString> document = verb == QLatin1String("refresh") ? m_client.refresh() : m_client.status();
     if (!document) {
@@ -122,7 +132,59 @@ void CommandLine::run(const QStringList &arguments)
         return;
     }
     print(form, *document);
-    m_output.exit(form == Form::waybar ? 0 : StatusReport::exitCode(parse(*document)));
+    m_output.exit(bar ? 0 : StatusReport::exitCode(parse(*document)));
+}
+
+void CommandLine::follow(Form form)
+{
+    const bool following = m_client.follow([this, form](const QString &document) { showFollowed(form, document); },
+                                           [this, form] { showFollowed(form, std::nullopt); });
+    if (!following) {
+        m_output.err(notRunningText);
+        m_output.exit(notRunning);
+    }
+}
+
+void CommandLine::showFollowed(Form form, const std::optional<QString> &document)
+{
+    const std::optional<QJsonObject> status = document ? std::optional(parse(*document)) : std::nullopt;
+    // A redraw that changes nothing a bar shows (a countdown step in another format) prints nothing.
+    const QString line = barLine(form, status);
+    const bool printed = line != m_lastLine;
+    if (printed) {
+        m_output.out(line);
+        m_lastLine = line;
+    }
+    // The rows say how old the figures are, so a minute after the last line the text is asked for
+    // again, printed if it changed, and asked for again a minute later.
+    if (!status || !showsAge(*status)) {
+        m_scheduler.cancel(m_ageTimer);
+        m_ageTimer = 0;
+    } else if (printed || m_ageTimer == 0) {
+        m_scheduler.cancel(m_ageTimer);
+        m_ageTimer = m_scheduler.after(ageStep, [this, form] {
+            m_ageTimer = 0;
+            // No answer: the program is going away, and the bus says so in a moment.
+            if (const std::optional<QString> now = m_client.status())
+                showFollowed(form, now);
+        });
+    }
+}
+
+QString CommandLine::barLine(Form form, const std::optional<QJsonObject> &status)
+{
+    if (form == Form::waybar) {
+        const QJsonObject module = status ? StatusReport::waybar(*status)
+                                          : QJsonObject{{QStringLiteral("text"), QStringLiteral("Quotabar ⚠")},
+                                                        {QStringLiteral("tooltip"), QStringLiteral("Quotabar is not running")},
+                                                        {QStringLiteral("class"), QStringLiteral("error")}};
+        return QString::fromUtf8(StatusReport::compact(module)) + QLatin1Char('\n');
+    }
+    const QString text = status ? status->value(QStringLiteral("title")).toString() : QStringLiteral("Quotabar ⚠");
+    const QString color = polybarColor(status ? status->value(QStringLiteral("class")).toString() : QStringLiteral("error"));
+    if (color.isEmpty())
+        return text + QLatin1Char('\n');
+    return QStringLiteral("%{F%1}%2%{F-}\n").arg(color, text);
 }
 
 void CommandLine::print(Form form, const QString &document)
@@ -136,7 +198,8 @@ void CommandLine::print(Form form, const QString &document)
         m_output.out(QString::fromUtf8(StatusReport::compact(status)) + QLatin1Char('\n'));
         break;
     case Form::waybar:
-        m_output.out(waybarLine(document));
+    case Form::polybar:
+        m_output.out(barLine(form, status));
         break;
     }
 }

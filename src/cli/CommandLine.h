@@ -1,8 +1,12 @@
 #pragma once
 
+#include "platform/Scheduler.h"
+
+#include <QJsonObject>
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class StatusClient;
 
@@ -21,19 +25,30 @@ public:
 
     static constexpr int noFigures = 1;
     static constexpr int notRunning = 2;
+    static constexpr int outputClosed = 74; // EX_IOERR: the reader of standard output has gone
     static constexpr int usageError = 64;
 
     // Whether the arguments (program name left out) ask for a verb rather than the panel program.
     static bool isCommand(const QStringList &arguments);
     static QString help();
 
-    CommandLine(StatusClient &client, Output output);
+    // How often at most --follow prints a line only because the age of the figures has grown.
+    static constexpr std::chrono::minutes ageStep{1};
+
+    CommandLine(StatusClient &client, Scheduler &scheduler, Output output);
     void run(const QStringList &arguments);
 
 private:
-    enum class Form { lines, json, waybar };
+    enum class Form { lines, json, waybar, polybar };
     void print(Form form, const QString &document);
+    // The line a bar shows for the document, or for no running Quotabar.
+    static QString barLine(Form form, const std::optional<QJsonObject> &status);
+    void follow(Form form);
+    void showFollowed(Form form, const std::optional<QString> &document);
 
     StatusClient &m_client;
+    Scheduler &m_scheduler;
     Output m_output;
+    QString m_lastLine;
+    Scheduler::TimerId m_ageTimer = 0;
 };

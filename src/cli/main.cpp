@@ -3,6 +3,7 @@
 
 #include "cli/CommandLine.h"
 #include "platform/linux/StatusBusClient.h"
+#include "platform/qt/QtScheduler.h"
 
 #include "BuildInfo.h"
 
@@ -27,10 +28,11 @@
 
 namespace {
 
-void write(FILE *stream, const QString &text)
+// False when the text could not be written: the reader has gone.
+bool write(FILE *stream, const QString &text)
 {
     std::fputs(text.toUtf8().constData(), stream);
-    std::fflush(stream); // a bar reading --follow sees each line at once
+    return std::fflush(stream) == 0; // a bar reading --follow sees each line at once
 }
 
 // The panel program beside this one (a build tree), else the installed one.
@@ -81,9 +83,15 @@ int main(int argc, char *argv[])
     qRegisterMetaType<QDBusUnixFileDescriptor>();
     qRegisterMetaType<QDBusVariant>();
     StatusBusClient client;
-    CommandLine commandLine(client, {[](const QString &text) { write(stdout, text); },
-                                     [](const QString &text) { write(stderr, text); },
-                                     [](int code) { QCoreApplication::exit(code); }});
+    QtScheduler scheduler;
+    // A bar that ends leaves --follow writing into a closed pipe, often with SIGPIPE ignored (bars
+    // pass that on): it ends then, rather than follow for nobody.
+    const auto out = [](const QString &text) {
+        if (!write(stdout, text))
+            QCoreApplication::exit(CommandLine::outputClosed);
+    };
+    const auto err = [](const QString &text) { write(stderr, text); };
+    CommandLine commandLine(client, scheduler, {out, err, [](int code) { QCoreApplication::exit(code); }});
     QTimer::singleShot(0, &app, [&] { commandLine.run(QCoreApplication::arguments().mid(1)); });
     return QCoreApplication::exec();
 }

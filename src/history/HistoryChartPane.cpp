@@ -63,7 +63,7 @@ HistoryChartPane::HistoryChartPane(Provider provider, QWidget *parent)
     m_view = new QChartView(m_chart, this);
     m_view->setRenderHint(QPainter::Antialiasing);
     m_view->setMinimumHeight(300);
-    m_view->setAccessibleName(Title::providerName(provider) + QStringLiteral(" usage chart"));
+    m_view->setAccessibleName(Providers::of(provider).name + QStringLiteral(" usage chart"));
     layout->addWidget(m_view, 1);
 
     m_standing = new QLabel(this);

@@ -74,7 +74,7 @@ void HistoryView::reload()
     for (qsizetype position = 0; position < providers.size(); ++position) {
         const Provider provider = providers[position];
         if (position >= m_tabs->count() || pane(int(position))->provider() != provider)
-            m_tabs->insertTab(int(position), new HistoryChartPane(provider, m_tabs), Title::providerName(provider));
+            m_tabs->insertTab(int(position), new HistoryChartPane(provider, m_tabs), Providers::of(provider).name);
     }
     const qint64 now = m_clock.now().toSecsSinceEpoch();
     for (int index = 0; index < m_tabs->count(); ++index)
@@ -103,7 +103,7 @@ void HistoryView::exportChosen()
     if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::homePath();
     const QString suggested = folder + QStringLiteral("/quotabar-%1-%2.csv")
-                                           .arg(Title::providerId(current->provider()),
+                                           .arg(Providers::of(current->provider()).id,
                                                 m_span == Span::day ? QStringLiteral("24h") : QStringLiteral("7d"));
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export CSV"), suggested,
                                                       QStringLiteral("CSV files (*.csv)"));

@@ -204,7 +204,7 @@ QByteArray csv(const QList<HistoryEntry> &entries, Provider provider, qint64 fro
             const WindowSample &sample = entry.window(window);
             if (!sample.used)
                 continue;
-            text += isoTime(entry.at) + ',' + Title::providerId(provider).toLatin1() + ','
+            text += isoTime(entry.at) + ',' + Providers::of(provider).id.toLatin1() + ','
                     + UsageWindows::windowName(window).toLatin1() + ',' + QByteArray::number(100 - *sample.used, 'g', 6)
                     + ',' + (sample.resetAt ? isoTime(*sample.resetAt) : QByteArray()) + '\n';
         }

@@ -127,8 +127,8 @@ QList<QJsonObject> shownProviders(const QJsonObject &status)
 {
     QList<QJsonObject> shown;
     const QJsonObject providers = status.value(QStringLiteral("providers")).toObject();
-    for (const char *key : {"claude", "chatgpt"}) {
-        const QJsonObject p = providers.value(QLatin1String(key)).toObject();
+    for (const ProviderIdentity &identity : Providers::all) {
+        const QJsonObject p = providers.value(identity.reportKey).toObject();
         if (p.value(QStringLiteral("shown")).toBool())
             shown.append(p);
     }
@@ -219,10 +219,12 @@ QJsonObject build(const StatusInputs &inputs)
         {QStringLiteral("titleTooltip"), orNull(title.tooltip)},
         {QStringLiteral("providers"),
          QJsonObject{
-             {QStringLiteral("claude"), provider(QStringLiteral("Claude"), in.showClaude, in.claude,
-                                                 inputs.claudeSessionExpired, inputs.claudeSource, title, Provider::claude, in.now)},
-             {QStringLiteral("chatgpt"), provider(QStringLiteral("ChatGPT"), in.showOpenAI, in.openAI,
-                                                  inputs.openAISessionExpired, inputs.openAISource, title, Provider::openAI, in.now)},
+             {Providers::of(Provider::claude).reportKey,
+              provider(Providers::of(Provider::claude).name, in.showClaude, in.claude, inputs.claudeSessionExpired,
+                       inputs.claudeSource, title, Provider::claude, in.now)},
+             {Providers::of(Provider::openAI).reportKey,
+              provider(Providers::of(Provider::openAI).name, in.showOpenAI, in.openAI, inputs.openAISessionExpired,
+                       inputs.openAISource, title, Provider::openAI, in.now)},
          }},
     };
     const auto [name, lowest] = level(status);

@@ -1,7 +1,6 @@
 #include "StatusService.h"
 
 #include "app/AppSettings.h"
-#include "app/Notifications.h"
 #include "credentials/CredentialSource.h"
 #include "platform/Clock.h"
 #include "platform/DefaultsStore.h"
@@ -14,8 +13,7 @@ StatusService::StatusService(Services services, QObject *parent)
     , m_services(services)
 {
     connect(&m_services.controller, &StatusBarController::displayUpdated, this, &StatusService::changed);
-    connect(&m_services.notifications, &NotificationCenter::posted, this,
-            [this](const QString &name) { resultPosted(name); });
+    connect(&m_services.controller, &StatusBarController::recordStored, this, &StatusService::reported);
 }
 
 StatusService::~StatusService()
@@ -68,12 +66,10 @@ void StatusService::refresh(std::function<void()> done)
     m_services.controller.refreshNow();
 }
 
-void StatusService::resultPosted(const QString &name)
+void StatusService::reported(Provider provider)
 {
-    const bool claude = name == Notifications::usageFetchResult;
-    const bool openAI = name == Notifications::openAIFetchResult;
-    if (!claude && !openAI)
-        return;
+    const bool claude = provider == Provider::claude;
+    const bool openAI = provider == Provider::openAI;
     for (PendingRefresh &pending : m_pending) {
         pending.claudeReported = pending.claudeReported || claude;
         pending.openAIReported = pending.openAIReported || openAI;

@@ -2,6 +2,7 @@
 
 #include "interface/StatusReport.h"
 #include "platform/Scheduler.h"
+#include "statusbar/TitleModel.h"
 
 #include <QObject>
 
@@ -9,7 +10,6 @@
 
 class AppSettings;
 class Clock;
-class NotificationCenter;
 class StatusBarController;
 
 // The running program's figures for other programs: the report on demand, a notice after every
@@ -22,7 +22,6 @@ public:
     {
         AppSettings &settings;
         StatusBarController &controller;
-        NotificationCenter &notifications;
         Scheduler &scheduler;
         Clock &clock;
         // Why the usage history could not be written, if it could not.
@@ -51,7 +50,7 @@ private:
         std::function<void()> done;
     };
     QStringList warnings() const; // files that could not be written
-    void resultPosted(const QString &name);
+    void reported(Provider provider);
     // Answers and forgets the refreshes whose fetches have all reported (or all of them).
     void answer(bool all, std::optional<quint64> onlyId = std::nullopt);
 

@@ -14,12 +14,12 @@ constexpr qint64 sameResetTolerance = 60;
 
 QString tag(Provider provider, const QString &what)
 {
-    return Title::providerId(provider) + QLatin1Char('.') + what;
+    return Providers::of(provider).id + QLatin1Char('.') + what;
 }
 
 QString windowTitle(Provider provider, const NoticeRules::Observed &window)
 {
-    return Title::providerName(provider) + QLatin1Char(' ') + window.name;
+    return Providers::of(provider).name + QLatin1Char(' ') + window.name;
 }
 
 Notice lowNotice(Provider provider, const NoticeRules::Observed &window, const QDateTime &now)
@@ -39,7 +39,7 @@ Notice resetNotice(Provider provider, const NoticeRules::Observed &window)
 
 Notice availableNotice(const QString &tag, Provider provider, const QString &name)
 {
-    return {tag, Title::providerName(provider) + QLatin1Char(' ') + name + QStringLiteral(" available again"),
+    return {tag, Providers::of(provider).name + QLatin1Char(' ') + name + QStringLiteral(" available again"),
             QStringLiteral("The limit has reset; the full allowance is back.")};
 }
 

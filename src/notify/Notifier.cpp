@@ -1,7 +1,7 @@
 #include "Notifier.h"
 
 #include "app/AppSettings.h"
-#include "app/DefaultsKeys.h"
+#include "app/Providers.h"
 #include "platform/Clock.h"
 #include "credentials/CredentialSource.h"
 #include "platform/DefaultsStore.h"
@@ -27,9 +27,9 @@ Notifier::Notifier(Services services, QObject *parent)
 
 void Notifier::follow(StatusBarController &controller)
 {
-    connect(&controller, &StatusBarController::displayUpdated, this, [this, &controller] {
-        for (const auto &[provider, usage] : m_fresh.take(controller.currentUsage(), controller.currentOpenAIUsage())) {
-            for (const Notice &notice : m_rules.observe(provider, usage, noticeSettings()))
+    connect(&controller, &StatusBarController::recordStored, this, [this, &controller](Provider provider) {
+        if (const auto usage = controller.stored(provider); usage && usage->usable()) {
+            for (const Notice &notice : m_rules.observe(provider, *usage, noticeSettings()))
                 show(notice);
         }
         scheduleDue();
@@ -69,7 +69,7 @@ NoticeSettings Notifier::noticeSettings() const
 void Notifier::expiredSet(Provider provider, bool expired)
 {
     const DefaultsStore &defaults = m_services.settings.defaults();
-    const QString &key = provider == Provider::claude ? DefaultsKeys::sessionKey : DefaultsKeys::openAISessionKey;
+    const QString &key = Providers::of(provider).credentialKey;
     const QString source = provider == Provider::claude ? CredentialSource::claude(defaults) : CredentialSource::openAI(defaults);
     // A sign-in of a command-line tool counts as a stored credential.
     const bool keyStored = source != CredentialSource::sessionKey || !defaults.string(key).value_or(QString()).isEmpty();

@@ -30,7 +30,7 @@ public:
 
     explicit Notifier(Services services, QObject *parent = nullptr);
 
-    // Starts watching the records the controller receives.
+    // Starts watching the records the controller stores.
     void follow(StatusBarController &controller);
 
 private:
@@ -42,6 +42,5 @@ private:
 
     Services m_services;
     NoticeRules m_rules;
-    FreshRecords m_fresh;
     std::optional<Scheduler::TimerId> m_dueTimer;
 };

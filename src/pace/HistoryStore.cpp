@@ -1,6 +1,7 @@
 #include "HistoryStore.h"
 
 #include "platform/Clock.h"
+#include "platform/LogCategories.h"
 #include "statusbar/TitleModel.h"
 
 #include <QDebug>
@@ -45,7 +46,7 @@ QByteArray line(const HistoryEntry &entry)
 {
     const QJsonObject object{
         {QStringLiteral("t"), double(entry.at)},
-        {QStringLiteral("p"), Title::providerId(entry.provider)},
+        {QStringLiteral("p"), Providers::of(entry.provider).id},
         {QStringLiteral("s"), windowJson(entry.session)},
         {QStringLiteral("w"), windowJson(entry.weekly)},
     };
@@ -59,14 +60,14 @@ std::optional<HistoryEntry> entryFrom(const QByteArray &text)
     if (error.error != QJsonParseError::NoError || !document.isObject())
         return std::nullopt;
     const QJsonObject object = document.object();
-    const QString provider = object.value(QStringLiteral("p")).toString();
+    const auto provider = Providers::fromId(object.value(QStringLiteral("p")).toString());
     const auto session = windowFrom(object.value(QStringLiteral("s")));
     const auto weekly = windowFrom(object.value(QStringLiteral("w")));
     if (!object.value(QStringLiteral("t")).isDouble() || !session || !weekly
-        || (provider != Title::providerId(Provider::claude) && provider != Title::providerId(Provider::openAI)))
+        || !provider)
         return std::nullopt;
     return HistoryEntry{static_cast<qint64>(object.value(QStringLiteral("t")).toDouble()),
-                        provider == Title::providerId(Provider::claude) ? Provider::claude : Provider::openAI,
+                        *provider,
                         *session, *weekly};
 }
 
@@ -222,7 +223,7 @@ bool HistoryStore::told(bool written)
     }
     m_writeFailure = QStringLiteral("The usage history could not be written to %1").arg(m_path);
     if (!std::exchange(m_writeFailureTold, true))
-        qWarning().noquote() << "Quotabar:" << *m_writeFailure;
+        qCWarning(historyLog).noquote() << "Quotabar:" << *m_writeFailure;
     return false;
 }
 

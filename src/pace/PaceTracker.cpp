@@ -13,21 +13,18 @@ PaceTracker::PaceTracker(const QString &historyPath, const Clock &clock, QObject
 void PaceTracker::follow(StatusBarController &controller)
 {
     controller.menu().setRowSuffix([this](StatusMenu::ItemId row) { return rowSuffix(row); });
-    connect(&controller, &StatusBarController::displayUpdated, this, [this, &controller] { keep(controller); });
+    // Stored records come before the redraw that shows them, so the rows get the forecast at once.
+    connect(&controller, &StatusBarController::recordStored, this, [this, &controller](Provider provider) {
+        if (const auto usage = controller.stored(provider); usage && usage->usable())
+            keep(provider, *usage);
+    });
 }
 
-void PaceTracker::keep(StatusBarController &controller)
+void PaceTracker::keep(Provider provider, const ProviderUsage &usage)
 {
-    const auto fresh = m_fresh.take(controller.currentUsage(), controller.currentOpenAIUsage());
-    for (const auto &[provider, usage] : fresh) {
-        m_history.add(provider, usage);
-        m_latest[static_cast<std::size_t>(provider)] = HistoryEntry::of(provider, usage);
-    }
-    if (!fresh.isEmpty())
-        emit recorded();
-    // The rows were written before this record was kept; they get it now.
-    if (!fresh.isEmpty())
-        controller.menuWillOpen();
+    m_history.add(provider, usage);
+    m_latest[static_cast<std::size_t>(provider)] = HistoryEntry::of(provider, usage);
+    emit recorded();
 }
 
 std::optional<Forecast> PaceTracker::forecast(Provider provider, Window window) const

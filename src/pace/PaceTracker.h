@@ -8,15 +8,15 @@
 
 class StatusBarController;
 
-// Keeps the history of the records the status bar controller receives, and ends each session and
-// weekly row of its menu with the pace forecast of that window.
+// Keeps the history of the records the status bar controller stores, and tells its menu the pace
+// forecast to end each session and weekly row with.
 class PaceTracker final : public QObject
 {
     Q_OBJECT
 public:
     PaceTracker(const QString &historyPath, const Clock &clock, QObject *parent = nullptr);
 
-    // Starts keeping the controller's new records and forecasting in its menu.
+    // Starts keeping the controller's records and giving its menu the forecasts.
     void follow(StatusBarController &controller);
 
     const HistoryStore &history() const { return m_history; }
@@ -27,12 +27,11 @@ signals:
     void recorded();
 
 private:
-    void keep(StatusBarController &controller);
+    void keep(Provider provider, const ProviderUsage &usage);
     QString rowSuffix(StatusMenu::ItemId row) const;
 
     const Clock &m_clock;
     HistoryStore m_history;
-    FreshRecords m_fresh;
     // The newest record of each provider, kept or not: the history skips repeats.
     std::array<std::optional<HistoryEntry>, 2> m_latest;
 };

@@ -21,6 +21,8 @@ struct StatusSegment
     QStringList figures;    // lines drawn inside the icon, top to bottom
     Level level = Level::normal;
     quint32 mark = 0;       // the provider's colour as 0xRRGGBB, a small bar in the figures icon
+    uint order = 0;         // the item's place among ours, lowest first, for hosts that sort by an index
+    QString title;          // the item's Title, distinct per item and sorting as `order` (Plasma sorts by it)
     QString toolTipTitle;
     QString toolTipText;
 

@@ -31,10 +31,21 @@ std::optional<quint32> background(const QString &css, const QString &selector)
 std::optional<quint32> trayBackground(const QString &css)
 {
     static const QRegularExpression comments(QStringLiteral("/\\*.*?\\*/"), QRegularExpression::DotMatchesEverythingOption);
-    const QString plain = QString(css).remove(comments);
+    static const QRegularExpression statements(QStringLiteral("@[^{};]*;")); // @import and the like
+    const QString plain = QString(css).remove(comments).remove(statements);
     if (const std::optional<quint32> tray = background(plain, QStringLiteral("#tray")))
         return tray;
     return background(plain, QStringLiteral("window#waybar"));
+}
+
+QStringList imports(const QString &css)
+{
+    static const QRegularExpression rule(
+        QStringLiteral("@import\\s+(?:url\\(\\s*)?[\"']([^\"']+)[\"']"));
+    QStringList files;
+    for (const QRegularExpressionMatch &match : rule.globalMatch(css))
+        files.append(match.captured(1));
+    return files;
 }
 
 std::optional<quint32> colour(const QString &value)

@@ -73,7 +73,7 @@ QComboBox *NoticesGroup::thresholdPicker(void (PreferencesModel::*store)(int))
     for (const int percent : AppSettings::thresholdChoices)
         picker->addItem(QStringLiteral("%1%").arg(percent), percent);
     connect(picker, &QComboBox::activated, this,
-            [this, picker, store](int index) { (m_model.*store)(picker->itemData(index).toInt()); });
+            [model = &m_model, picker, store](int index) { (model->*store)(picker->itemData(index).toInt()); });
     return picker;
 }
 

@@ -1,6 +1,7 @@
 #include "PreferencesView.h"
 
 #include "app/AppSettings.h"
+#include "app/Providers.h"
 #include "preferences/NoticesGroup.h"
 #include "preferences/PreferencesModel.h"
 #include "preferences/PreferencesStyles.h"
@@ -87,11 +88,16 @@ PreferencesView::PreferencesView(PreferencesModel &model, QWidget *parent)
     : QWidget(parent)
     , m_model(model)
 {
-    const ProviderLook claudeLook{QStringLiteral("claude"), QColor::fromRgbF(0.82f, 0.43f, 0.27f), QStringLiteral("Claude"),
-                                  QStringLiteral("Enter sessionKey"), QStringLiteral("How to get your Claude key →")};
-    const ProviderLook openAILook{QStringLiteral("openai"), QColor::fromRgbF(0.06f, 0.64f, 0.5f), QStringLiteral("ChatGPT"),
-                                  QStringLiteral("Enter __Secure-next-auth.session-token"),
-                                  QStringLiteral("How to get your ChatGPT key →")};
+    const auto look = [](Provider provider, const QString &placeholder, const QString &keyHelpText) {
+        const ProviderIdentity &identity = Providers::of(provider);
+        const ProviderIdentity::Colour &brand = identity.brandColour;
+        return ProviderLook{identity.id, QColor::fromRgbF(float(brand.red), float(brand.green), float(brand.blue)),
+                            identity.name, placeholder, keyHelpText};
+    };
+    const ProviderLook claudeLook = look(Provider::claude, QStringLiteral("Enter sessionKey"),
+                                         QStringLiteral("How to get your Claude key →"));
+    const ProviderLook openAILook = look(Provider::openAI, QStringLiteral("Enter __Secure-next-auth.session-token"),
+                                         QStringLiteral("How to get your ChatGPT key →"));
 
     setFixedWidth(pageWidth);
     auto *page = new QVBoxLayout(this);

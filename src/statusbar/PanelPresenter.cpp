@@ -3,42 +3,17 @@
 #include "app/AppSettings.h"
 #include "statusbar/StatusMenu.h"
 
-#include <QRegularExpression>
-
 #include <algorithm>
 
 namespace PanelSegments {
 
-QStringList figures(const QString &segmentText)
+StatusSegment::Level level(std::optional<double> lowestRemaining)
 {
-    static const QRegularExpression prefix(QStringLiteral("^[A-Z]:"));
-    QStringList pieces = segmentText.split(QStringLiteral("  "), Qt::SkipEmptyParts);
-    for (QString &piece : pieces)
-        piece.remove(prefix);
-    return pieces;
-}
-
-StatusSegment::Level level(const QStringList &figures)
-{
-    std::optional<int> lowest;
-    for (const QString &figure : figures) {
-        if (!figure.endsWith(QLatin1Char('%')))
-            continue;
-        bool number = false;
-        const int remaining = figure.chopped(1).toInt(&number);
-        if (number)
-            lowest = lowest ? std::min(*lowest, remaining) : remaining;
-    }
-    if (lowest && *lowest <= 5)
+    if (lowestRemaining && *lowestRemaining <= 5)
         return StatusSegment::Level::critical;
-    if (lowest && *lowest <= 20)
+    if (lowestRemaining && *lowestRemaining <= 20)
         return StatusSegment::Level::low;
     return StatusSegment::Level::normal;
-}
-
-quint32 providerColor(Provider provider)
-{
-    return provider == Provider::claude ? 0xD97757 : 0x10A37F;
 }
 
 } // namespace PanelSegments
@@ -81,10 +56,8 @@ std::optional<QString> PanelPresenter::toolTipNow(const QString &segmentId) cons
 {
     if (!m_menu)
         return std::nullopt;
-    for (const Provider provider : {Provider::claude, Provider::openAI}) {
-        if (Title::providerId(provider) == segmentId)
-            return m_menu->rowTexts(provider, StatusMenu::AgeAt{m_clock.now()}).join(QLatin1Char('\n'));
-    }
+    if (const auto provider = Providers::fromId(segmentId))
+        return m_menu->rowTexts(*provider, StatusMenu::AgeAt{m_clock.now()}).join(QLatin1Char('\n'));
     return std::nullopt;
 }
 
@@ -97,21 +70,24 @@ PanelPresenter::~PanelPresenter()
 StatusSegment PanelPresenter::segmentFor(const TitleSegment &title, PanelStyle style) const
 {
     StatusSegment segment;
-    segment.id = Title::providerId(title.provider);
-    segment.name = Title::providerName(title.provider);
+    segment.id = Providers::of(title.provider).id;
+    segment.name = Providers::of(title.provider).name;
     segment.warn = title.warn;
     segment.label = title.text;
-    segment.figures = PanelSegments::figures(title.text);
-    segment.level = PanelSegments::level(segment.figures);
+    segment.figures = title.figures;
+    segment.level = PanelSegments::level(title.lowestRemaining);
     segment.icon = style == PanelStyle::figuresInIcon && !title.warn ? StatusSegment::Icon::figures
                                                                      : StatusSegment::Icon::logo;
-    segment.mark = PanelSegments::providerColor(title.provider);
+    segment.mark = Providers::of(title.provider).brandColour.rgb();
+    segment.order = uint(title.provider);
+    segment.title = QStringLiteral("Quotabar — ") + Providers::of(title.provider).maker + QLatin1Char(' ') + segment.name;
     segment.toolTipTitle = segment.name;
     if (m_menu) {
-        // Hosts read the age afresh when they show the tooltip (toolTipNow), so the text they are told
-        // of calls a record "just now" until its next refresh is overdue: a refresh of one provider,
-        // which rewrites the other's rows a little over a minute after its answer, then changes
-        // nothing, and the panel hears of ages only once they say the figures are late.
+        // A host that reads the tooltip gets the age of that moment (toolTipNow). The text the panel is
+        // told of calls a record "just now" until its next refresh is overdue, so refreshes on time,
+        // each of which rewrites the other provider's rows too, tell the panel nothing, and it hears
+        // of ages once they say the figures are late. Hosts that keep what they read last (Xfce)
+        // show "just now" meanwhile.
         const qint64 dueWithin = static_cast<qint64>(m_settings.refreshInterval()) + lateAfterSeconds;
         segment.toolTipText = m_menu->rowTexts(title.provider, StatusMenu::AgeAt{m_clock.now(), dueWithin})
                                   .join(QLatin1Char('\n'));
@@ -135,7 +111,7 @@ void PanelPresenter::showPlaceholder(const QString &text)
     }
     if (segments.isEmpty())
         segments.append({.id = QStringLiteral("idle"), .name = QStringLiteral("Quotabar"),
-                         .icon = StatusSegment::Icon::idle, .toolTipTitle = QStringLiteral("Quotabar")});
+                         .icon = StatusSegment::Icon::idle, .order = uint(Providers::all.size()), .title = QStringLiteral("Quotabar"), .toolTipTitle = QStringLiteral("Quotabar")});
     m_item.showSegments(segments);
 }
 
@@ -154,7 +130,7 @@ void PanelPresenter::present(const TitleModel &title)
         segments.append(segmentFor(segment, style));
     if (title.iconOnly()) {
         segments.append({.id = QStringLiteral("idle"), .name = QStringLiteral("Quotabar"),
-                         .icon = StatusSegment::Icon::idle, .toolTipTitle = QStringLiteral("Quotabar"),
+                         .icon = StatusSegment::Icon::idle, .order = uint(Providers::all.size()), .title = QStringLiteral("Quotabar"), .toolTipTitle = QStringLiteral("Quotabar"),
                          .toolTipText = title.tooltip.value_or(QString())});
     }
     m_item.showSegments(segments);

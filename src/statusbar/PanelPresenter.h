@@ -55,10 +55,7 @@ private:
 
 namespace PanelSegments {
 
-// The pieces of a segment text drawn inside the icon: "S:73%  W:41%" gives "73%" and "41%".
-QStringList figures(const QString &segmentText);
-// Orange at 20 % remaining or less, red at 5 % or less, from the lowest percentage among the figures.
-StatusSegment::Level level(const QStringList &figures);
-quint32 providerColor(Provider provider); // 0xRRGGBB
+// Orange at 20 % remaining or less, red at 5 % or less.
+StatusSegment::Level level(std::optional<double> lowestRemaining);
 
 }

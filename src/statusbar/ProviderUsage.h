@@ -1,5 +1,6 @@
 #pragma once
 
+#include "usage/ResetLabel.h"
 #include "usage/UsageData.h"
 
 #include <algorithm>
@@ -39,6 +40,23 @@ struct ProviderUsage
     static std::optional<ProviderUsage> from(const std::optional<Record> &record)
     {
         return record ? std::optional(from(*record)) : std::nullopt;
+    }
+
+    // The same usage with each reset phrase composed again from its reset instant, as of `now`:
+    // a record's phrases are as old as the record.
+    ProviderUsage phrasedAt(const QDateTime &now, const ResetPhrases &phrases) const
+    {
+        ProviderUsage phrased = *this;
+        const auto rephrase = [&](std::optional<QString> &phrase, const std::optional<QDateTime> &resetAt,
+                                  LimitWindow::Kind kind) {
+            if (resetAt)
+                phrase = phrases.phrase(*resetAt, ResetPhrases::prefix(kind), now);
+        };
+        rephrase(phrased.sessionLabel, sessionResetAt, LimitWindow::Kind::session);
+        rephrase(phrased.weeklyLabel, weeklyResetAt, LimitWindow::Kind::weekly);
+        for (LimitWindow &window : phrased.windows)
+            rephrase(window.resetPhrase, window.resetAt, window.kind);
+        return phrased;
     }
 
     // Has values to show: a record without an error.

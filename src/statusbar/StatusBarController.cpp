@@ -104,6 +104,7 @@ void StatusBarController::installFetcherCallbacks()
             settings.setClaudeSessionExpired(false);
         if (self) {
             keep(record, self->m_currentUsage, self->m_lastGoodUsage);
+            emit self->recordStored(Provider::claude);
             self->updateDisplay();
             self->scheduleCountdownTimer();
         }
@@ -114,6 +115,7 @@ void StatusBarController::installFetcherCallbacks()
         if (self) {
             self->m_currentUsage.reset();
             self->m_lastGoodUsage.reset();
+            emit self->recordStored(Provider::claude);
             self->updateDisplay();
         }
         notifications.post(Notifications::usageFetchResult, resultInfo(QStringLiteral("Session key invalid or expired")));
@@ -123,6 +125,7 @@ void StatusBarController::installFetcherCallbacks()
             settings.setOpenAISessionExpired(false);
         if (self) {
             keep(record, self->m_currentOpenAIUsage, self->m_lastGoodOpenAIUsage);
+            emit self->recordStored(Provider::openAI);
             self->updateDisplay();
             self->scheduleCountdownTimer();
         }
@@ -133,6 +136,7 @@ void StatusBarController::installFetcherCallbacks()
         if (self) {
             self->m_currentOpenAIUsage.reset();
             self->m_lastGoodOpenAIUsage.reset();
+            emit self->recordStored(Provider::openAI);
             self->updateDisplay();
         }
         notifications.post(Notifications::openAIFetchResult,
@@ -164,14 +168,22 @@ std::optional<ProviderUsage> StatusBarController::shownOpenAI() const
     return shown(m_currentOpenAIUsage, m_lastGoodOpenAIUsage, m_services.openAI);
 }
 
+std::optional<ProviderUsage> StatusBarController::stored(Provider provider) const
+{
+    return provider == Provider::claude ? ProviderUsage::from(m_currentUsage) : ProviderUsage::from(m_currentOpenAIUsage);
+}
+
 template<typename Record>
 std::optional<ProviderUsage> StatusBarController::shown(const std::optional<Record> &latest,
                                                         const std::optional<Record> &lastGood,
                                                         const UsageSource<Record> &source) const
 {
-    std::optional<ProviderUsage> usage = ProviderUsage::shown(latest, lastGood, m_services.clock.now(), refreshSeconds());
-    if (usage)
+    const QDateTime now = m_services.clock.now();
+    std::optional<ProviderUsage> usage = ProviderUsage::shown(latest, lastGood, now, refreshSeconds());
+    if (usage) {
+        usage = usage->phrasedAt(now, m_resetPhrases);
         usage->nextTryAt = source.nextTryAt();
+    }
     return usage;
 }
 

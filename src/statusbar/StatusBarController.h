@@ -7,6 +7,7 @@
 #include "usage/UsageData.h"
 #include "usage/UsageSource.h"
 
+#include <QLocale>
 #include <QObject>
 #include <QSet>
 
@@ -51,9 +52,11 @@ public:
     const std::optional<UsageData> &currentUsage() const { return m_currentUsage; }
     const std::optional<OpenAIUsageData> &currentOpenAIUsage() const { return m_currentOpenAIUsage; }
     // What the title, the menu and the status report show of each provider: the latest record,
-    // or the last good one while the failures since are recent.
+    // or the last good one while the failures since are recent; reset phrases as of now.
     std::optional<ProviderUsage> shownClaude() const;
     std::optional<ProviderUsage> shownOpenAI() const;
+    // A provider's latest record as stored: absent before the first one and after a needs-login report.
+    std::optional<ProviderUsage> stored(Provider provider) const;
     StatusMenu &menu() { return m_menu; }
     std::optional<Scheduler::TimerId> refreshTimer() const { return m_refreshTimer; }
     std::optional<Scheduler::TimerId> countdownTimer() const { return m_countdownTimer; }
@@ -70,6 +73,8 @@ public slots:
     void menuWillOpen();
 
 signals:
+    // A provider's record or needs-login report was stored, just before the title and menu show it.
+    void recordStored(Provider provider);
     // After every redraw of the title: a record arrived, a setting changed, or a countdown moved.
     void displayUpdated();
 
@@ -89,6 +94,7 @@ private:
     StatusBarServices m_services;
     StatusBarCommands m_commands;
     StatusMenu m_menu;
+    ResetPhrases m_resetPhrases{QLocale::system().name()};
     std::optional<Scheduler::TimerId> m_refreshTimer;
     std::optional<Scheduler::TimerId> m_countdownTimer;
     std::optional<Scheduler::TimerId> m_graceTimer;

@@ -50,7 +50,7 @@ namespace MenuTexts {
 
 QString header(Provider provider, const std::optional<QString> &plan)
 {
-    return Title::providerName(provider) + (plan ? QStringLiteral(" · ") + *plan : QString());
+    return Providers::of(provider).name + (plan ? QStringLiteral(" · ") + *plan : QString());
 }
 
 QString windowRow(const LimitWindow &window)
@@ -155,10 +155,12 @@ StatusMenu::StatusMenu(const Actions &actions, QObject *parent)
         return item;
     };
 
-    Item claudeTitle = row(claudeHeader, QStringLiteral("Claude"), true);
-    claudeTitle.icon = QStringLiteral("claude");
-    Item openAITitle = row(openAIHeaderItem, QStringLiteral("ChatGPT"), false);
-    openAITitle.icon = QStringLiteral("openai");
+    const ProviderIdentity &claude = Providers::of(Provider::claude);
+    const ProviderIdentity &openAI = Providers::of(Provider::openAI);
+    Item claudeTitle = row(claudeHeader, claude.name, true);
+    claudeTitle.icon = claude.id;
+    Item openAITitle = row(openAIHeaderItem, openAI.name, false);
+    openAITitle.icon = openAI.id;
 
     // A provider's other limits wait hidden under its weekly row.
     const auto appendExtraRows = [this, &row](ItemId first) {

@@ -21,14 +21,14 @@ constexpr std::array<CountdownStep, 22> timeLabels{{
     {180, "4m"},    {120, "3m"},    {60, "2m"},     {0, "1m"},
 }};
 
-std::optional<TitleSegment> segment(Provider provider, bool shown, const std::optional<ProviderUsage> &usage,
+std::optional<TitleSegment> shownSegment(Provider provider, bool shown, const std::optional<ProviderUsage> &usage,
                                     const TitleInputs &inputs)
 {
     if (!shown)
         return std::nullopt;
     if (!usage || !usage->usable())
         return TitleSegment{provider, true, QString()};
-    return TitleSegment{provider, false, Title::segmentText(inputs.format, *usage, inputs.now)};
+    return Title::segment(provider, inputs.format, *usage, inputs.now);
 }
 
 } // namespace
@@ -37,21 +37,11 @@ QString TitleModel::plainText() const
 {
     QStringList parts;
     for (const TitleSegment &segment : segments)
-        parts.append(Title::providerName(segment.provider) + QLatin1Char(' ') + (segment.warn ? QStringLiteral("⚠") : segment.text));
+        parts.append(Providers::of(segment.provider).name + QLatin1Char(' ') + (segment.warn ? QStringLiteral("⚠") : segment.text));
     return parts.join(QStringLiteral("    "));
 }
 
 namespace Title {
-
-QString providerName(Provider provider)
-{
-    return provider == Provider::claude ? QStringLiteral("Claude") : QStringLiteral("ChatGPT");
-}
-
-QString providerId(Provider provider)
-{
-    return provider == Provider::claude ? QStringLiteral("claude") : QStringLiteral("openai");
-}
 
 double remainingRounded(double used)
 {
@@ -83,28 +73,57 @@ QString timeRemaining(const std::optional<QDateTime> &resetAt, const QDateTime &
 
 QString segmentText(DisplayFormat format, const ProviderUsage &usage, const QDateTime &now)
 {
+    return segment(Provider::claude, format, usage, now).text;
+}
+
+TitleSegment segment(Provider provider, DisplayFormat format, const ProviderUsage &usage, const QDateTime &now)
+{
+    TitleSegment shown{provider, false, {}, {}, {}};
+    QStringList pieces;
+    // A figure with its letter ("S", "W"; none in the single-figure forms), or a countdown.
+    const auto percentage = [&](const QString &letter, std::optional<double> used) {
+        shown.figures.append(pct(used));
+        pieces.append(letter.isEmpty() ? pct(used) : letter + QLatin1Char(':') + pct(used));
+        if (used) {
+            const double remaining = remainingRounded(*used);
+            shown.lowestRemaining = std::min(shown.lowestRemaining.value_or(remaining), remaining);
+        }
+    };
+    const auto countdown = [&](const std::optional<QDateTime> &resetAt) {
+        shown.figures.append(timeRemaining(resetAt, now));
+        pieces.append(shown.figures.last());
+    };
     const ProviderUsage::LongWindow weekly = usage.longWindow();
     switch (format) {
     case DisplayFormat::both:
-        return QStringLiteral("S:%1  %2:%3").arg(pct(usage.sessionPercentage), weekly.letter, pct(weekly.used));
+        percentage(QStringLiteral("S"), usage.sessionPercentage);
+        percentage(weekly.letter, weekly.used);
+        break;
     case DisplayFormat::sessionOnly:
-        return pct(usage.sessionPercentage);
+        percentage({}, usage.sessionPercentage);
+        break;
     case DisplayFormat::weeklyOnly:
-        return pct(weekly.used);
+        percentage({}, weekly.used);
+        break;
     case DisplayFormat::sessionAndTimer:
-        return QStringLiteral("S:%1  %2").arg(pct(usage.sessionPercentage), timeRemaining(usage.sessionResetAt, now));
+        percentage(QStringLiteral("S"), usage.sessionPercentage);
+        countdown(usage.sessionResetAt);
+        break;
     case DisplayFormat::weeklyAndTimer:
-        return QStringLiteral("%1:%2  %3").arg(weekly.letter, pct(weekly.used), timeRemaining(weekly.resetAt, now));
+        percentage(weekly.letter, weekly.used);
+        countdown(weekly.resetAt);
+        break;
     }
-    return {};
+    shown.text = pieces.join(QStringLiteral("  "));
+    return shown;
 }
 
 TitleModel make(const TitleInputs &inputs)
 {
     TitleModel model;
-    if (auto claude = segment(Provider::claude, inputs.showClaude, inputs.claude, inputs))
+    if (auto claude = shownSegment(Provider::claude, inputs.showClaude, inputs.claude, inputs))
         model.segments.append(*claude);
-    if (auto openAI = segment(Provider::openAI, inputs.showOpenAI, inputs.openAI, inputs))
+    if (auto openAI = shownSegment(Provider::openAI, inputs.showOpenAI, inputs.openAI, inputs))
         model.segments.append(*openAI);
     if (model.iconOnly()) {
         if (inputs.claude && inputs.claude->error)

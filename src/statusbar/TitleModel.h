@@ -1,11 +1,10 @@
 #pragma once
 
 #include "app/DisplayFormat.h"
+#include "app/Providers.h"
 #include "statusbar/ProviderUsage.h"
 
 #include <QList>
-
-enum class Provider { claude, openAI };
 
 // One provider's part of the panel title: its logo, then the text or the warning sign.
 struct TitleSegment
@@ -13,6 +12,8 @@ struct TitleSegment
     Provider provider;
     bool warn = false;
     QString text; // empty when warn is set
+    QStringList figures; // the text's figures without their letters: "73%", "41%" or "3h"
+    std::optional<double> lowestRemaining; // the lowest remaining percentage among them, as shown
 
     bool operator==(const TitleSegment &) const = default;
 };
@@ -42,11 +43,6 @@ struct TitleInputs
 
 namespace Title {
 
-// "Claude" or "ChatGPT".
-QString providerName(Provider provider);
-// The provider's short id in names and files: "claude" or "openai".
-QString providerId(Provider provider);
-
 // 100 minus the used percentage, rounded half away from zero, never -0.
 double remainingRounded(double used);
 // Remaining percentage of a used one: "73%", "-1%", or "new" when unknown.
@@ -54,6 +50,8 @@ QString pct(std::optional<double> used);
 // Coarse countdown to a reset ("3h", "45m", "4d"), or "new" when unknown or passed.
 QString timeRemaining(const std::optional<QDateTime> &resetAt, const QDateTime &now);
 QString segmentText(DisplayFormat format, const ProviderUsage &usage, const QDateTime &now);
+// A provider's segment with its text and figures.
+TitleSegment segment(Provider provider, DisplayFormat format, const ProviderUsage &usage, const QDateTime &now);
 TitleModel make(const TitleInputs &inputs);
 
 }

@@ -94,9 +94,9 @@ UsageData usageRecord(const QByteArray &usageBody, const QDateTime &now, const R
 
     UsageData record;
     const LimitWindow session = readWindow(QStringLiteral("five_hour"), QStringLiteral("Session"), LimitWindow::Kind::session,
-                                           LimitWindows::fiveHourSeconds, *fiveHour, QStringLiteral("Session resets"), label);
+                                           LimitWindows::fiveHourSeconds, *fiveHour, ResetPhrases::prefix(LimitWindow::Kind::session), label);
     const LimitWindow weekly = readWindow(QStringLiteral("seven_day"), QStringLiteral("Weekly"), LimitWindow::Kind::weekly,
-                                          LimitWindows::weekSeconds, *sevenDay, QStringLiteral("Weekly resets"), label);
+                                          LimitWindows::weekSeconds, *sevenDay, ResetPhrases::prefix(LimitWindow::Kind::weekly), label);
     record.windows = {session, weekly};
 
     // Known per-model limits first, then any other key of the same shape under its own name.
@@ -107,7 +107,7 @@ UsageData usageRecord(const QByteArray &usageBody, const QDateTime &now, const R
         const QJsonValue value = usage->value(key);
         if (value.isObject() && value.toObject().value(QStringLiteral("utilization")).isDouble())
             record.windows.append(readWindow(key, name, LimitWindow::Kind::extra, duration, value.toObject(),
-                                             QStringLiteral("resets"), label));
+                                             ResetPhrases::prefix(LimitWindow::Kind::extra), label));
     };
     for (const ModelWindow &model : modelWindows)
         addExtra(QLatin1String(model.key), QLatin1String(model.label), LimitWindows::weekSeconds);

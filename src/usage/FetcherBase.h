@@ -4,7 +4,6 @@
 #include "platform/DefaultsStore.h"
 #include "platform/Scheduler.h"
 #include "usage/HTTPClient.h"
-#include "usage/RelativeTimeFormatter.h"
 #include "usage/ResetLabel.h"
 #include "usage/RetryAfter.h"
 #include "usage/UsageSource.h"
@@ -153,9 +152,7 @@ protected:
     ResetLabelMaker resetLabelMaker()
     {
         return [this](const QDateTime &resetAt, const QString &prefix) {
-            if (!m_relFmt)
-                m_relFmt = std::make_unique<RelativeTimeFormatter>(m_services.localeName);
-            return prefix + QLatin1Char(' ') + m_relFmt->phrase(resetAt, m_services.clock.now());
+            return m_resetPhrases.phrase(resetAt, prefix, m_services.clock.now());
         };
     }
 
@@ -172,7 +169,7 @@ protected:
     FetcherServices m_services;
 
 private:
-    std::unique_ptr<RelativeTimeFormatter> m_relFmt;
+    ResetPhrases m_resetPhrases{m_services.localeName};
     QString m_credentialKey;
     bool m_inFlight = false;
     bool m_waitingForLoad = false;

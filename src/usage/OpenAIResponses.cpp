@@ -97,7 +97,7 @@ OpenAIUsageData usageRecord(const QByteArray &usageBody, const QDateTime &now, c
     for (std::optional<LimitWindow> *window : {&session, &weekly}) {
         if (hasOtherLength(*window)) {
             place(**window, LimitWindow::Kind::otherLength, LimitWindows::lengthLabel(*(*window)->durationSeconds),
-                  QStringLiteral("resets"), label);
+                  ResetPhrases::prefix(LimitWindow::Kind::otherLength), label);
             others.append(**window);
             window->reset();
         }
@@ -114,11 +114,11 @@ OpenAIUsageData usageRecord(const QByteArray &usageBody, const QDateTime &now, c
 
     OpenAIUsageData record;
     if (session) {
-        place(*session, LimitWindow::Kind::session, QStringLiteral("Session"), QStringLiteral("Session resets"), label);
+        place(*session, LimitWindow::Kind::session, QStringLiteral("Session"), ResetPhrases::prefix(LimitWindow::Kind::session), label);
         record.windows.append(*session);
     }
     if (weekly) {
-        place(*weekly, LimitWindow::Kind::weekly, QStringLiteral("Weekly"), QStringLiteral("Weekly resets"), label);
+        place(*weekly, LimitWindow::Kind::weekly, QStringLiteral("Weekly"), ResetPhrases::prefix(LimitWindow::Kind::weekly), label);
         record.windows.append(*weekly);
     }
     record.windows.append(others);
@@ -127,7 +127,7 @@ OpenAIUsageData usageRecord(const QByteArray &usageBody, const QDateTime &now, c
         if (it.key() == primaryKey || it.key() == secondaryKey || !it.value().toObject().value(QStringLiteral("used_percent")).isDouble())
             continue;
         if (auto extra = readWindow(it.value(), it.key(), now)) {
-            place(*extra, LimitWindow::Kind::extra, it.key(), QStringLiteral("resets"), label);
+            place(*extra, LimitWindow::Kind::extra, it.key(), ResetPhrases::prefix(LimitWindow::Kind::extra), label);
             record.windows.append(*extra);
         }
     }

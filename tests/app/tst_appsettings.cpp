@@ -95,59 +95,6 @@ private slots:
                                          QVariant(settings.notifyExpired()).toString());
         QCOMPARE(values.value(key, notices), loaded);
     }
-
-    void everyAssignmentWritesThrough()
-    {
-        MemoryDefaultsStore defaults;
-        QList<bool> launchCalls;
-        AppSettings settings(defaults, [&launchCalls](bool enabled) { launchCalls.append(enabled); });
-        int changes = 0;
-        connect(&settings, &AppSettings::changed, this, [&changes] { ++changes; });
-
-        settings.setDisplayFormat(DisplayFormat::sessionAndTimer);
-        QCOMPARE(defaults.values.value(DefaultsKeys::displayFormat), QVariant(QStringLiteral("Session & Timer")));
-        settings.setRefreshInterval(900);
-        QCOMPARE(defaults.values.value(DefaultsKeys::refreshInterval), QVariant(900.0));
-        settings.setShowOpenAI(false);
-        QCOMPARE(defaults.values.value(DefaultsKeys::showOpenAI), QVariant(false));
-        settings.setClaudeSessionExpired(true);
-        QCOMPARE(defaults.values.value(DefaultsKeys::claudeSessionExpired), QVariant(true));
-
-        // Equal values are written again, and launch at login is applied again.
-        const int writesBefore = defaults.writes;
-        settings.setLaunchAtLogin(false);
-        settings.setLaunchAtLogin(false);
-        settings.setShowOpenAI(false);
-        QCOMPARE(defaults.writes, writesBefore + 3);
-        QCOMPARE(launchCalls, (QList<bool>{false, false}));
-        QCOMPARE(defaults.values.value(DefaultsKeys::launchAtLogin), QVariant(false));
-        QCOMPARE(changes, 7);
-
-        // A new store reads back what was written.
-        const AppSettings reloaded(defaults, {});
-        QCOMPARE(reloaded.displayFormat(), DisplayFormat::sessionAndTimer);
-        QCOMPARE(reloaded.refreshInterval(), 900.0);
-        QCOMPARE(reloaded.showOpenAI(), false);
-        QCOMPARE(reloaded.claudeSessionExpired(), true);
-
-        settings.setNotifyFirstThreshold(10);
-        settings.setNotifyReset(true);
-        const AppSettings again(defaults, {});
-        QCOMPARE(again.notifyFirstThreshold(), 10);
-        QCOMPARE(again.notifyReset(), true);
-    }
-
-    void displayFormatRawValuesRoundTrip()
-    {
-        QStringList labels;
-        for (const DisplayFormat format : DisplayFormats::allCases) {
-            labels.append(DisplayFormats::rawValue(format));
-            QCOMPARE(DisplayFormats::fromRawValue(labels.last()), std::optional(format));
-        }
-        QCOMPARE(labels, (QStringList{"Session & Weekly", "Session Only", "Weekly Only", "Session & Timer",
-                                      "Weekly & Timer"}));
-        QCOMPARE(DisplayFormats::fromRawValue(QString()), std::nullopt);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestAppSettings)

@@ -1,4 +1,5 @@
 #include "app/DefaultsKeys.h"
+#include "cli/CommandLine.h"
 #include "interface/StatusService.h"
 #include "platform/linux/StatusBusObject.h"
 #include "support/ControllerHarness.h"
@@ -10,6 +11,8 @@
 #include <QJsonDocument>
 #include <QProcess>
 #include <QtTest>
+
+#include <optional>
 
 namespace {
 
@@ -36,7 +39,8 @@ class TestStatusBus : public QObject
     Q_OBJECT
 
     PrivateSessionBus m_bus;
-    ControllerHarness<FakeStatusItem> m_app;
+    std::optional<ControllerHarness<FakeStatusItem>> m_app;
+    int m_refreshesAnswered = 0;
     std::unique_ptr<StatusService> m_service;
     std::unique_ptr<StatusBusObject> m_object;
 
@@ -56,23 +60,42 @@ class TestStatusBus : public QObject
         m_object = std::make_unique<StatusBusObject>(StatusBusObject::Handlers{
             [this] { return QString::fromUtf8(StatusReport::compact(m_service->status())); },
             [this] { return StatusReport::busState(m_service->status()); },
-            [this](std::function<void()> done) { m_service->refresh(std::move(done)); },
+            [this](std::function<void()> done) {
+                m_service->refresh([this, done = std::move(done)] {
+                    ++m_refreshesAnswered;
+                    done();
+                });
+            },
         });
         connect(m_service.get(), &StatusService::changed, m_object.get(), &StatusBusObject::announceChange);
         return m_object->publish();
     }
 
 private slots:
-    void initTestCase()
+    void initTestCase() { QVERIFY(m_bus.start()); }
+
+    // Each test has a program of its own, published on the bus.
+    void init()
     {
-        QVERIFY(m_bus.start());
-        m_app.start();
+        m_app.emplace();
+        m_app->start();
         m_service = std::make_unique<StatusService>(StatusService::Services{
-            m_app.settings, *m_app.controller, m_app.notifications, m_app.scheduler, m_app.clock});
+            m_app->settings, *m_app->controller, m_app->scheduler, m_app->clock});
+        m_refreshesAnswered = 0;
+        QVERIFY(publish());
+    }
+
+    void cleanup()
+    {
+        m_object.reset();
+        QDBusConnection::sessionBus().unregisterService(StatusBusObject::serviceName);
+        m_service.reset();
+        m_app.reset();
     }
 
     void nothingRunningExitsWithTwo()
     {
+        cleanup();
         auto process = start({QStringLiteral("status"), QStringLiteral("--waybar")});
         QVERIFY(finished(*process));
         QCOMPARE(process->exitCode(), 2);
@@ -81,22 +104,19 @@ private slots:
 
     void statusAnswersTheDocument()
     {
-        QVERIFY(publish());
-        m_app.claude.deliver(m_app.claudeRecord(7800, 273600));
-        m_app.openAI.deliver(m_app.openAIRecord(2400, 525600));
+        m_app->claude.deliver(m_app->claudeRecord(7800, 273600));
+        m_app->openAI.deliver(m_app->openAIRecord(2400, 525600));
 
         auto json = start({QStringLiteral("status"), QStringLiteral("--json")});
         QVERIFY(finished(*json));
         QCOMPARE(json->exitCode(), 0);
         QCOMPARE(parse(json->readAllStandardOutput()), m_service->status());
 
-        m_app.openAI.needsLogin();
+        m_app->openAI.needsLogin();
         auto lines = start({QStringLiteral("status")});
         QVERIFY(finished(*lines));
         QCOMPARE(lines->exitCode(), 1);
-        QCOMPARE(QString::fromUtf8(lines->readAllStandardOutput()),
-                 QStringLiteral("Claude  Session  73%  Weekly  41%  Updated just now\n"
-                                "ChatGPT  Session  —  Weekly  —  Session expired — check your key\n"));
+        QCOMPARE(QString::fromUtf8(lines->readAllStandardOutput()), StatusReport::lines(m_service->status()));
     }
 
     void interfaceMatchesItsDescription()
@@ -129,11 +149,14 @@ private slots:
         // The daemon answers in order, so after this round trip it holds the match rule.
         client.call(QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
                                                    QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetId")));
-        UsageData record = m_app.claudeRecord();
+        UsageData record = m_app->claudeRecord();
         record.sessionPercentage = 50;
-        m_app.claude.deliver(record);
+        m_app->claude.deliver(record);
         QVERIFY(waitUntil([&] { return !listener.heard.isEmpty(); }));
-        QTest::qWait(200);
+        // The program answers a call only after the signals it sent before: none follows the first.
+        QDBusPendingCall ping = client.asyncCall(QDBusMessage::createMethodCall(
+            StatusBusObject::serviceName, StatusBusObject::objectPath, StatusBusObject::interfaceName, QStringLiteral("Status")));
+        QVERIFY(waitUntil([&] { return ping.isFinished(); }));
         QCOMPARE(listener.heard.size(), 1);
         QCOMPARE(parse(listener.heard.constFirst().toUtf8()).value(QStringLiteral("title")).toString(),
                  QStringLiteral("Claude S:50%  W:41%    ChatGPT ⚠"));
@@ -141,52 +164,87 @@ private slots:
 
     void refreshWaitsForTheResults()
     {
-        m_app.defaults.setObject(DefaultsKeys::openAISessionKey, QStringLiteral("token"));
-        const int claudeFetches = m_app.claude.fetches;
+        m_app->defaults.setObject(DefaultsKeys::openAISessionKey, QStringLiteral("token"));
+        const int claudeFetches = m_app->claude.fetches;
         auto process = start({QStringLiteral("refresh"), QStringLiteral("--waybar")});
-        QVERIFY(waitUntil([&] { return m_app.claude.fetches > claudeFetches; }));
-        QCOMPARE(m_app.openAI.fetches > 0, true);
-        m_app.claude.deliver(m_app.claudeRecord());
-        QTest::qWait(300);
-        QCOMPARE(process->state(), QProcess::Running); // ChatGPT has not answered yet
-        m_app.openAI.deliver(m_app.openAIRecord());
+        QVERIFY(waitUntil([&] { return m_app->claude.fetches > claudeFetches; }));
+        QCOMPARE(m_app->openAI.fetches > 0, true);
+        m_app->claude.deliver(m_app->claudeRecord());
+        QCOMPARE(m_refreshesAnswered, 0); // ChatGPT has not answered yet
+        m_app->openAI.deliver(m_app->openAIRecord());
         QVERIFY(finished(*process));
         QCOMPARE(process->exitCode(), 0);
         QCOMPARE(parse(process->readAllStandardOutput()).value(QStringLiteral("class")).toString(), QStringLiteral("ok"));
 
         // Without any result the answer comes at the time limit, with the figures held.
         auto unanswered = start({QStringLiteral("refresh")});
-        const int fetchesBefore = m_app.claude.fetches;
-        QVERIFY(waitUntil([&] { return m_app.claude.fetches > fetchesBefore; }));
-        m_app.scheduler.advance(std::chrono::seconds(29));
-        QTest::qWait(300);
-        QCOMPARE(unanswered->state(), QProcess::Running);
-        m_app.scheduler.advance(std::chrono::seconds(1));
+        const int fetchesBefore = m_app->claude.fetches;
+        QVERIFY(waitUntil([&] { return m_app->claude.fetches > fetchesBefore; }));
+        m_app->scheduler.advance(std::chrono::seconds(29));
+        QCOMPARE(m_refreshesAnswered, 1);
+        m_app->scheduler.advance(std::chrono::seconds(1));
         QVERIFY(finished(*unanswered));
         QCOMPARE(unanswered->exitCode(), 0);
     }
 
-    void followPrintsEachChangeUntilTheProgramQuits()
+    void followWaitsForTheProgramAndOutlivesIt()
     {
+        m_app->defaults.setObject(DefaultsKeys::openAISessionKey, QStringLiteral("token"));
+        m_app->claude.deliver(m_app->claudeRecord());
+        m_app->openAI.deliver(m_app->openAIRecord());
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        QVERIFY(bus.unregisterService(StatusBusObject::serviceName));
         auto process = start({QStringLiteral("status"), QStringLiteral("--waybar"), QStringLiteral("--follow")});
         QByteArray seen;
         const auto lines = [&] {
             seen += process->readAllStandardOutput();
             return seen.count('\n');
         };
+        const auto lineClass = [&](int index) {
+            return parse(seen.split('\n').value(index)).value(QStringLiteral("class")).toString();
+        };
+        const QByteArray notRunning = "{\"class\":\"error\",\"text\":\"Quotabar ⚠\",\"tooltip\":\"Quotabar is not running\"}";
         QVERIFY(waitUntil([&] { return lines() == 1; }));
-        m_app.claude.needsLogin();
-        QVERIFY(waitUntil([&] { return lines() == 2; }));
-        m_app.claude.deliver(m_app.claudeRecord());
-        QVERIFY(waitUntil([&] { return lines() == 3; }));
-        const QList<QByteArray> printed = seen.trimmed().split('\n');
-        QCOMPARE(parse(printed.at(1)).value(QStringLiteral("class")).toString(), QStringLiteral("error"));
-        QCOMPARE(parse(printed.at(2)).value(QStringLiteral("class")).toString(), QStringLiteral("ok"));
+        QCOMPARE(seen.split('\n').value(0), notRunning);
 
-        QDBusConnection::sessionBus().unregisterService(StatusBusObject::serviceName);
+        // The name taken again: the figures follow at once, then every change.
+        QVERIFY(bus.registerService(StatusBusObject::serviceName));
+        QVERIFY(waitUntil([&] { return lines() == 2; }));
+        QCOMPARE(lineClass(1), QStringLiteral("ok"));
+        m_app->claude.needsLogin();
+        QVERIFY(waitUntil([&] { return lines() == 3; }));
+        QCOMPARE(lineClass(2), QStringLiteral("error"));
+        m_app->claude.deliver(m_app->claudeRecord());
+        QVERIFY(waitUntil([&] { return lines() == 4; }));
+        QCOMPARE(lineClass(3), QStringLiteral("ok"));
+
+        // Quit: the bar says so at once, and the command waits for the next start.
+        QVERIFY(bus.unregisterService(StatusBusObject::serviceName));
+        QVERIFY(waitUntil([&] { return lines() == 5; }, 2000));
+        QCOMPARE(seen.split('\n').value(4), notRunning);
+        QTest::qWait(300);
+        QCOMPARE(process->state(), QProcess::Running);
+        QVERIFY(bus.registerService(StatusBusObject::serviceName));
+        QVERIFY(waitUntil([&] { return lines() == 6; }));
+        QCOMPARE(lineClass(5), QStringLiteral("ok"));
+        process->terminate();
         QVERIFY(finished(*process));
-        QCOMPARE(process->exitStatus(), QProcess::NormalExit);
-        QCOMPARE(process->exitCode(), 0);
+    }
+
+    // Bars often pass on SIGPIPE ignored: once the bar has gone, the next line ends the command.
+    void followEndsWhenTheReaderHasGone()
+    {
+        QProcess process;
+        process.start(QStringLiteral("/bin/sh"),
+                      {QStringLiteral("-c"),
+                       QStringLiteral("trap '' PIPE; { \"$0\" status --waybar --follow; echo \"ended $?\" >&2; } | head -n 1"),
+                       QStringLiteral(QUOTABAR_BINARY)});
+        QVERIFY(waitUntil([&] { return process.canReadLine(); }));
+        UsageData record = m_app->claudeRecord();
+        record.sessionPercentage = 60;
+        m_app->claude.deliver(record);
+        QVERIFY(finished(process));
+        QCOMPARE(process.readAllStandardError().trimmed(), QByteArray("ended ") + QByteArray::number(CommandLine::outputClosed));
     }
 };
 

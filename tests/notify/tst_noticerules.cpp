@@ -53,6 +53,8 @@ private slots:
         QTest::newRow("crossing down, each threshold once")
             << "0:30@300 5:18@300 5:15@300 5:4@300 5:2@300" << ""
             << QStringList{"", s18, "", "Claude session: 4% left", ""};
+        QTest::newRow("exactly on each threshold") << "0:30@300 5:20@300 5:5@300" << ""
+                                                   << QStringList{"", "Claude session: 20% left", "Claude session: 5% left"};
         QTest::newRow("two thresholds at once give one notice")
             << "0:30@300 5:3@300 5:2@300" << "" << QStringList{"", "Claude session: 3% left", ""};
         QTest::newRow("nothing for values already low at start")

@@ -1,25 +1,16 @@
 #include "app/DefaultsKeys.h"
 #include "notify/Notifier.h"
-#include "platform/DesktopNotices.h"
 #include "platform/linux/FreedesktopNotices.h"
 #include "support/ControllerHarness.h"
 #include "support/PrivateSessionBus.h"
+#include "support/RecordingNotices.h"
 #include "support/Waiting.h"
 
 #include <QDBusConnection>
+#include <QDBusPendingCallWatcher>
 #include <QtTest>
 
 namespace {
-
-// Remembers every notice it was asked to show.
-struct RecordingNotices final : DesktopNotices
-{
-    void show(const QString &tag, const DesktopNotice &notice) override { shown.append({tag, notice}); }
-    void setActionHandler(ActionHandler handler) override { actionHandler = std::move(handler); }
-
-    QList<std::pair<QString, DesktopNotice>> shown;
-    ActionHandler actionHandler;
-};
 
 // A notification service on the bus that records each Notify call.
 class FakeNotificationServer : public QObject
@@ -177,12 +168,13 @@ private slots:
         FreedesktopNotices desktop({QStringLiteral("Quotabar"), QStringLiteral("app.quotabar.Quotabar")},
                                          QDBusConnection::connectToBus(bus.address(), QStringLiteral("lonely")));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Desktop notifications unavailable")));
+        const auto answered = [&desktop] { return desktop.findChildren<QDBusPendingCallWatcher *>().isEmpty(); };
         desktop.show(QStringLiteral("claude.key"), {QStringLiteral("two"), QString(), {}});
-        QTest::qWait(300);
+        QVERIFY(waitUntil(answered));
         // One line only, however many notices follow.
         QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
         desktop.show(QStringLiteral("claude.key"), {QStringLiteral("three"), QString(), {}});
-        QTest::qWait(300);
+        QVERIFY(waitUntil(answered));
     }
 };
 

@@ -15,31 +15,6 @@ class TestOnboardingPager : public QObject
     Q_OBJECT
 
 private slots:
-    void buttonsPerPage_data()
-    {
-        QTest::addColumn<int>("steps");
-        QTest::addColumn<qint64>("page");
-        QTest::addColumn<bool>("previous");
-        QTest::addColumn<bool>("done");
-        QTest::newRow("page 0") << 0 << qint64(0) << false << false;
-        QTest::newRow("page 1") << 1 << qint64(1) << true << false;
-        QTest::newRow("page 4") << 4 << qint64(4) << true << true;
-    }
-
-    void buttonsPerPage()
-    {
-        QFETCH(int, steps);
-        QFETCH(qint64, page);
-        QFETCH(bool, previous);
-        QFETCH(bool, done);
-        MemoryDefaultsStore defaults;
-        OnboardingPager pager(defaults, {});
-        for (int i = 0; i < steps; ++i)
-            pager.navigate(+1);
-        QCOMPARE(pager.page(), page);
-        QCOMPARE(pager.showsPrevious(), previous);
-        QCOMPARE(pager.showsDone(), done);
-    }
 
     void navigationClampsAndSetsDirection()
     {
@@ -131,42 +106,6 @@ private slots:
         QFETCH(qint64, value);
         QFETCH(OnboardingPager::Page, page);
         QCOMPARE(OnboardingPager::pageFor(value), page);
-    }
-
-    void pageTexts_data()
-    {
-        QTest::addColumn<OnboardingPager::Page>("page");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("description");
-        using Page = OnboardingPager::Page;
-        QTest::newRow("welcome") << Page::welcome << "Welcome to Quotabar"
-                                 << "A free, native Linux menu bar app that shows how much of your Claude and ChatGPT "
-                                    "limits remain — at a glance, any time.";
-        QTest::newRow("what it does")
-            << Page::whatItDoes << "Always Visible. Always Current."
-            << "Quotabar shows the percentage of your session and weekly limits that remain — directly in the menu bar. "
-               "100% means fresh. 0% means used up. No app-switching required.";
-        QTest::newRow("connect Claude")
-            << Page::connectClaude << "Connect Your Claude Account"
-            << "Open claude.ai in your browser, press Ctrl+Shift+I to open DevTools, go to Application → Cookies → "
-               "claude.ai, and copy the value of sessionKey. Paste it in Preferences.";
-        QTest::newRow("connect ChatGPT")
-            << Page::connectChatGPT << "Connect Your ChatGPT Account"
-            << "Open chatgpt.com in your browser, press Ctrl+Shift+I, go to Application → Cookies → chatgpt.com, and "
-               "copy __Secure-next-auth.session-token. Paste it in Preferences.";
-        QTest::newRow("all set") << Page::allSet << "You're All Set!"
-                                 << "Quotabar lives in your menu bar and updates automatically. Click it any time to see "
-                                    "a detailed breakdown, change settings, or refresh your data.";
-    }
-
-    void pageTexts()
-    {
-        QFETCH(OnboardingPager::Page, page);
-        QFETCH(QString, title);
-        QFETCH(QString, description);
-        const PageDefinition definition = OnboardingPages::definition(page);
-        QCOMPARE(definition.title, title);
-        QCOMPARE(definition.description, description);
     }
 
     void devToolsSamples()

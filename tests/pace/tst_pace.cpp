@@ -111,12 +111,12 @@ private slots:
         const StatusMenu &menu = h.controller->menu();
         deliver(40);
         deliver(45);
-        QCOMPARE(menu.item(StatusMenu::claudeSessionItem).title, QStringLiteral("Session  55%  Session resets in 5 hr."));
+        QCOMPARE(menu.item(StatusMenu::claudeSessionItem).title, QStringLiteral("Session  55%  Session resets in 4 hr."));
         deliver(50);
         // 1 % a minute from 50 % at minute 10: out at minute 60.
         QCOMPARE(menu.item(StatusMenu::claudeSessionItem).title,
-                 QStringLiteral("Session  50%  Session resets in 5 hr.  · runs out in ~50 min."));
-        QCOMPARE(menu.item(StatusMenu::claudeWeeklyItem).title, QStringLiteral("Weekly  70%  · lasts until reset"));
+                 QStringLiteral("Session  50%  Session resets in 4 hr.  · runs out in ~50 min."));
+        QCOMPARE(menu.item(StatusMenu::claudeWeeklyItem).title, QStringLiteral("Weekly  70%  Weekly resets in 3 days  · lasts until reset"));
         QCOMPARE(pace.history().entries().size(), 3);
 
         // Redraws without a new record keep nothing; the menu reads the time when it opens.
@@ -124,7 +124,7 @@ private slots:
         QCOMPARE(pace.history().entries().size(), 3);
         h.item.openMenu();
         QCOMPARE(menu.item(StatusMenu::claudeSessionItem).title,
-                 QStringLiteral("Session  50%  Session resets in 5 hr.  · runs out in ~45 min."));
+                 QStringLiteral("Session  50%  Session resets in 4 hr.  · runs out in ~45 min."));
         QCOMPARE(menu.item(StatusMenu::openAISessionItem).title, QStringLiteral("Session  —"));
     }
 };

@@ -1,11 +1,9 @@
 #include "platform/qt/PanelInk.h"
 #include "platform/qt/ProviderArtwork.h"
-#include "support/Palettes.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
-#include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -224,52 +222,34 @@ private slots:
         QCOMPARE(ink.color(), QColor(252, 252, 252));
     }
 
-    // Renderings for a person to look at, in the build folder.
-    void saveRenderings()
+    // A user's sheet that builds on another with @import: the imported rules come first, the user's
+    // own override them, and an import that cannot be read is passed over.
+    void waybarSheetWithImports_data()
     {
-        const QString out = Palettes::renderingsFolder();
-        QImage sheet(6 * 52, 2 * 52, QImage::Format_ARGB32_Premultiplied);
-        sheet.fill(Qt::transparent);
-        QPainter painter(&sheet);
-        const QList<QPair<QColor, QColor>> panels{{QColor(0xF5, 0xF5, 0xF5), Qt::black}, {QColor(0x2B, 0x2B, 0x2B), Qt::white}};
-        for (int row = 0; row < panels.size(); ++row) {
-            painter.fillRect(0, row * 52, sheet.width(), 52, panels[row].first);
-            const QColor ink = panels[row].second;
-            ProviderArtwork::LogoCache logos(shippedArtwork);
-            ProviderArtwork::LogoCache missing(QStringLiteral("/nonexistent"));
-            const QList<QImage> icons{
-                ProviderArtwork::panelIcon(logos, QStringLiteral("claude"), false, ink, 48),
-                ProviderArtwork::panelIcon(logos, QStringLiteral("openai"), false, ink, 48),
-                ProviderArtwork::panelIcon(logos, QStringLiteral("claude"), true, ink, 48),
-                ProviderArtwork::panelIcon(missing, QStringLiteral("openai"), true, ink, 48),
-                ProviderArtwork::menuBarIcon(logos, 48, ink),
-                ProviderArtwork::figuresIcon(logos, QStringLiteral("claude"), {"73%", "41%"}, ink, QColor(0xD9, 0x77, 0x57), 48),
-            };
-            for (int i = 0; i < icons.size(); ++i)
-                painter.drawImage(2 + i * 52, row * 52 + 2, icons[i]);
-        }
-        painter.end();
-        QVERIFY(sheet.save(out + QStringLiteral("/panel-icons.png")));
+        QTest::addColumn<QString>("userSheet");
+        QTest::addColumn<int>("background");
+        QTest::newRow("the imported tray") << "@import \"base.css\";\nwindow#waybar { color: white; }" << 0x2980B9;
+        QTest::newRow("url() form") << "@import url('base.css');" << 0x2980B9;
+        QTest::newRow("the user's own rule wins") << "@import 'base.css';\n#tray { background: #222222; }" << 0x222222;
+        QTest::newRow("a missing import") << "@import 'gone.css';\n#tray { background: #222222; }" << 0x222222;
+    }
 
-        // The figures at panel sizes, 4× enlarged without smoothing to judge each pixel.
-        const QList<QStringList> figures{{"73%", "41%"}, {"100%"}, {"73%", "3h"}, {"18%", "4%"}, {"new", "45m"}};
-        ProviderArtwork::LogoCache logos(shippedArtwork);
-        QImage small(figures.size() * 30 + 2, 2 * 30, QImage::Format_ARGB32_Premultiplied);
-        small.fill(Qt::transparent);
-        QPainter smallPainter(&small);
-        for (int row = 0; row < panels.size(); ++row) {
-            smallPainter.fillRect(0, row * 30, small.width(), 30, panels[row].first);
-            for (int i = 0; i < figures.size(); ++i) {
-                const int size = i % 2 ? 24 : 22;
-                const bool claude = i % 2 == 0;
-                smallPainter.drawImage(2 + i * 30, row * 30 + 3,
-                                       ProviderArtwork::figuresIcon(logos, claude ? QStringLiteral("claude") : QStringLiteral("openai"),
-                                                                    figures[i], panels[row].second,
-                                                                    claude ? QColor(0xD9, 0x77, 0x57) : QColor(0x10, 0xA3, 0x7F), size));
-            }
-        }
-        smallPainter.end();
-        QVERIFY(small.scaled(small.size() * 4).save(out + QStringLiteral("/figures-icons.png")));
+    void waybarSheetWithImports()
+    {
+        QFETCH(QString, userSheet);
+        QFETCH(int, background);
+        QTemporaryDir config;
+        QVERIFY(QDir(config.path()).mkpath(QStringLiteral("waybar")));
+        const auto write = [&](const char *name, const QString &text) {
+            QFile file(config.filePath(QStringLiteral("waybar/") + QLatin1String(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(text.toUtf8());
+        };
+        write("base.css", QStringLiteral("window#waybar { background: #333333; }\n#tray { background-color: #2980b9; }"));
+        write("style.css", userSheet);
+        const PanelInk ink(QStringLiteral("sway"), config.path());
+        const std::optional<QColor> read = ink.read().barBackground;
+        QCOMPARE(read ? int(read->rgb() & 0xFFFFFF) : -1, background);
     }
 };
 

@@ -141,7 +141,8 @@ private slots:
         if (damagedWhileRunning) {
             store.emplace(path);
             store->setString(QStringLiteral("sessionKey"), QStringLiteral("old"));
-            QTest::qWait(20); // a later modification time than the store's own write
+            // A later modification time than the store's own write.
+            QTRY_VERIFY(QFileInfo(path).lastModified() < QDateTime::currentDateTime());
             damage();
         } else {
             damage();

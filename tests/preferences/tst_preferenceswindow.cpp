@@ -8,12 +8,10 @@
 #include "preferences/SwitchToggle.h"
 #include "support/FakeScheduler.h"
 #include "support/MemoryDefaultsStore.h"
-#include "support/Palettes.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -209,20 +207,6 @@ private slots:
         group.availableToggle()->click();
         QVERIFY(!h.settings.notifyAvailable());
         QCOMPARE(changes, 4);
-    }
-
-    void saveRenderings()
-    {
-        const QString out = Palettes::renderingsFolder();
-        Palettes::forEachAppearance([&out](const QString &name) {
-            Harness h;
-            h.defaults.setString(DefaultsKeys::sessionKey, QStringLiteral("sk-ant-sid01-AbCdEf"));
-            h.settings.setOpenAISessionExpired(true);
-            h.defaults.setString(DefaultsKeys::openAISessionKey, QStringLiteral("eyJhbGciOiJkaXIi"));
-            PreferencesView &view = h.open();
-            settle();
-            QVERIFY(view.grab().save(out + QStringLiteral("/preferences-%1.png").arg(name)));
-        });
     }
 };
 

@@ -4,6 +4,9 @@
 
 #include <QtTest>
 
+Q_DECLARE_METATYPE(DisplayFormat)
+Q_DECLARE_METATYPE(std::optional<double>)
+
 namespace {
 
 // A panel item that keeps what it was last told.
@@ -37,28 +40,42 @@ class TestPanelPresenter : public QObject
 private slots:
     void figuresAndLevel_data()
     {
-        QTest::addColumn<QString>("text");
+        QTest::addColumn<DisplayFormat>("format");
+        QTest::addColumn<std::optional<double>>("sessionUsed");
+        QTest::addColumn<std::optional<double>>("weeklyUsed");
         QTest::addColumn<QStringList>("figures");
         QTest::addColumn<int>("level");
         const int normal = int(StatusSegment::Level::normal);
         const int low = int(StatusSegment::Level::low);
         const int critical = int(StatusSegment::Level::critical);
-        QTest::newRow("session and weekly") << "S:73%  W:41%" << QStringList{"73%", "41%"} << normal;
-        QTest::newRow("one figure") << "21%" << QStringList{"21%"} << normal;
-        QTest::newRow("20 % is low") << "S:20%  W:41%" << QStringList{"20%", "41%"} << low;
-        QTest::newRow("the lower one counts") << "S:73%  W:6%" << QStringList{"73%", "6%"} << low;
-        QTest::newRow("5 % is critical") << "W:5%  4d" << QStringList{"5%", "4d"} << critical;
-        QTest::newRow("overdrawn") << "S:-1%  3h" << QStringList{"-1%", "3h"} << critical;
-        QTest::newRow("unknown") << "S:new  W:new" << QStringList{"new", "new"} << normal;
+        const auto used = [](double percent) { return std::optional(percent); };
+        const std::optional<double> unknown;
+        QTest::newRow("session and weekly") << DisplayFormat::both << used(27) << used(59) << QStringList{"73%", "41%"} << normal;
+        QTest::newRow("one figure") << DisplayFormat::sessionOnly << used(79) << used(99) << QStringList{"21%"} << normal;
+        QTest::newRow("20.4 % left shows 20 %, low") << DisplayFormat::both << used(79.6) << used(59) << QStringList{"20%", "41%"} << low;
+        QTest::newRow("the lower one counts") << DisplayFormat::both << used(27) << used(94) << QStringList{"73%", "6%"} << low;
+        QTest::newRow("5 % is critical") << DisplayFormat::weeklyAndTimer << used(0) << used(95) << QStringList{"5%", "4d"} << critical;
+        QTest::newRow("overdrawn") << DisplayFormat::sessionAndTimer << used(101) << used(0) << QStringList{"-1%", "3h"} << critical;
+        QTest::newRow("unknown") << DisplayFormat::both << unknown << unknown << QStringList{"new", "new"} << normal;
     }
 
+    // The figures drawn in the icon and their colour come with the title, not out of its text.
     void figuresAndLevel()
     {
-        QFETCH(QString, text);
+        QFETCH(DisplayFormat, format);
+        QFETCH(std::optional<double>, sessionUsed);
+        QFETCH(std::optional<double>, weeklyUsed);
         QFETCH(QStringList, figures);
         QFETCH(int, level);
-        QCOMPARE(PanelSegments::figures(text), figures);
-        QCOMPARE(int(PanelSegments::level(figures)), level);
+        const QDateTime now = QDateTime::fromSecsSinceEpoch(1'765'000'000, QTimeZone::utc());
+        ProviderUsage usage;
+        usage.sessionPercentage = sessionUsed;
+        usage.weeklyPercentage = weeklyUsed;
+        usage.sessionResetAt = now.addSecs(2 * 3600 + 60);
+        usage.weeklyResetAt = now.addDays(3).addSecs(60);
+        const TitleSegment segment = Title::segment(Provider::claude, format, usage, now);
+        QCOMPARE(segment.figures, figures);
+        QCOMPARE(int(PanelSegments::level(segment.lowestRemaining)), level);
     }
 
     void automaticStyle_data()
@@ -116,6 +133,28 @@ private slots:
         QCOMPARE(h.item.segments[0].toolTipText, QStringLiteral("Session  73%\nWeekly  41%\nUpdated 3m ago"));
         h.scheduler.advance(60s);
         QVERIFY(h.item.segments[0].toolTipText.endsWith(QStringLiteral("Updated 4m ago")));
+    }
+
+    // Reset phrases are told as of the moment the menu, the tooltip or the status report is made,
+    // not as of the record: an hour later the session resets an hour sooner.
+    void resetPhrasesAreCurrentWhenShown()
+    {
+        using namespace std::chrono_literals;
+        ControllerHarness<RecordingItem> h;
+        h.settings.setRefreshInterval(3600);
+        h.start();
+        UsageData record = h.claudeRecord(2 * 3600 + 600, 3 * 86400 + 600);
+        record.sessionLabel = QStringLiteral("Session resets in 2 hr."); // as the fetcher made it
+        h.claude.deliver(record);
+        QCOMPARE(h.item.segments[0].toolTipText,
+                 QStringLiteral("Session  73%  Session resets in 2 hr.\nWeekly  41%  Weekly resets in 3 days\nUpdated just now"));
+
+        h.scheduler.advance(1h);
+        const QString session = QStringLiteral("Session  73%  Session resets in 1 hr.");
+        QCOMPARE(h.controller->menu().item(StatusMenu::claudeSessionItem).title, session);
+        QCOMPARE(h.item.handlers.toolTipNow(QStringLiteral("claude")).value_or(QString()).section(QLatin1Char('\n'), 0, 0),
+                 session);
+        QCOMPARE(h.controller->shownClaude()->sessionLabel, QStringLiteral("Session resets in 1 hr."));
     }
 
     // Refreshes that answer on time with the same figures tell the panel nothing new, whatever the

@@ -476,7 +476,7 @@ private slots:
         h.start();
         StatusMenu &menu = h.controller->menu();
         h.claude.deliver(h.claudeRecord(3600));
-        QCOMPARE(menu.item(StatusMenu::claudeSessionItem).title, QStringLiteral("Session  73%"));
+        QCOMPARE(menu.item(StatusMenu::claudeSessionItem).title, QStringLiteral("Session  73%  Session resets in 1 hr."));
         QVERIFY(!menu.item(StatusMenu::openAIHeaderItem).visible);
 
         // A new stored token shows its group at the next opening.

@@ -2,6 +2,7 @@
 
 #include "platform/qt/NetworkTransport.h"
 #include "platform/qt/QtScheduler.h"
+#include "support/CountingTransport.h"
 #include "support/FakeClock.h"
 #include "support/FakeWebServer.h"
 #include "support/MemoryDefaultsStore.h"
@@ -17,7 +18,8 @@ struct FetcherHarness
     FakeWebServer server;
     MemoryDefaultsStore defaults;
     NetworkTransport transport{HttpLimits{std::chrono::milliseconds(500), std::chrono::milliseconds(1000)}};
-    HTTPClient http{transport};
+    CountingTransport counting{transport};
+    HTTPClient http{counting};
     QtScheduler scheduler;
     FakeClock clock;
     Fetcher fetcher{server.origin(), FetcherServices{defaults, http, scheduler, clock, QStringLiteral("en_US")}};
@@ -57,6 +59,6 @@ struct FetcherHarness
         return outcomes.last();
     }
 
-    // Lets late deliveries arrive, so a test can tell that there were none.
-    void settle() { waitUntil([] { return false; }, 300); }
+    // Lets every answer be handled, so a test can tell that no late delivery follows.
+    void settle() { waitUntil([this] { return counting.settled(); }); }
 };

@@ -2,6 +2,7 @@
 #include "platform/linux/OsReleaseFile.h"
 #include "platform/UrlOpener.h"
 #include "platform/qt/NetworkTransport.h"
+#include "support/CountingTransport.h"
 #include "support/FakeWebServer.h"
 #include "support/Waiting.h"
 #include "update/UpdateChecker.h"
@@ -81,7 +82,8 @@ struct RecordingOpener final : UrlOpener
 struct Harness
 {
     FakeWebServer server;
-    NetworkTransport transport{HttpLimits{std::chrono::milliseconds(300), std::chrono::milliseconds(600)}};
+    NetworkTransport network{HttpLimits{std::chrono::milliseconds(300), std::chrono::milliseconds(600)}};
+    CountingTransport transport{network};
     RecordingAlerts alerts;
     RecordingOpener opener;
     FakeOsRelease system;
@@ -98,10 +100,8 @@ struct Harness
     // Runs a check and waits until the feed has been answered and handled.
     void run(const std::function<void()> &check)
     {
-        const qsizetype before = server.requests().size();
         check();
-        waitUntil([&] { return server.requests().size() > before; });
-        waitUntil([] { return false; }, 150);
+        waitUntil([this] { return transport.settled(); });
     }
 
     QString alertTitles() const
@@ -127,7 +127,6 @@ private slots:
         QTest::addColumn<QString>("expected"); // "build|version|url" or "-"
 
         QTest::newRow("full item") << feed(item("205", "1.4.0", deb)) << "205|1.4.0|" + QString(deb);
-        QTest::newRow("no short version") << feed(item("205", "", deb)) << "205|205|" + QString(deb);
         QTest::newRow("spaces around the build") << feed(item(" 205 ", "1.4.0", deb)) << "-";
         QTest::newRow("build only as an attribute")
             << feed(R"(<item><enclosure url=")" + deb + R"(" sparkle:version="205"/></item>)") << "-";
@@ -292,7 +291,6 @@ private slots:
 
         h.alerts.shown.clear();
         h.run([&] { checker->checkSilently(); });
-        waitUntil([] { return false; }, reply.delayMs > 0 ? 1000 : 100);
         QCOMPARE(h.alertTitles(), silent);
         QVERIFY(h.opener.opened.isEmpty());
         QCOMPARE(h.terminations, 0);
@@ -362,7 +360,7 @@ private slots:
         auto checker = h.checker("204");
         checker->checkWithUI();
         checker.reset();
-        waitUntil([] { return false; }, 400);
+        waitUntil([&h] { return h.transport.settled(); });
         QVERIFY(h.alerts.shown.isEmpty());
     }
 };

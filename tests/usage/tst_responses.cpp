@@ -337,15 +337,9 @@ private slots:
     {
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("both windows") << openAIUsageBody
-                                      << "10|2025-12-06T12:43:20.000Z|Session resets@2025-12-06T12:43:20Z|"
-                                         "35.5|2025-12-12T00:40:00.500Z|Weekly resets@2025-12-12T00:40:00Z";
         QTest::newRow("only primary, no length")
             << QByteArray(R"({"rate_limit":{"primary_window":{"used_percent":0,"reset_at":0}}})")
             << "0|1970-01-01T00:00:00.000Z|Session resets@1970-01-01T00:00:00Z|-|-|-";
-        QTest::newRow("weekly-only account sends it as primary")
-            << QByteArray(R"({"rate_limit":{"primary_window":{"used_percent":20,"limit_window_seconds":604800}}})")
-            << "-|-|-|20|-|-";
         QTest::newRow("windows sent in swapped order")
             << QByteArray(R"({"rate_limit":{"primary_window":{"used_percent":70,"limit_window_seconds":604800},
                  "secondary_window":{"used_percent":5,"limit_window_seconds":18000}}})")

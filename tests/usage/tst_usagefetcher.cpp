@@ -185,7 +185,7 @@ private slots:
         h.defaults.setString(DefaultsKeys::sessionKey, QStringLiteral("new"));
         h.startFetch();
         QVERIFY(waitUntil([&] { return !h.outcomes.isEmpty(); }));
-        waitUntil([] { return false; }, 600);
+        h.settle(); // the older, slower answer comes in and is dropped
         QCOMPARE(h.outcomes, QStringList{"record"});
         QCOMPARE(h.records.last().sessionPercentage, std::optional(20.0));
     }

@@ -1,5 +1,7 @@
 #include "FreedesktopNotices.h"
 
+#include "platform/LogCategories.h"
+
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -73,5 +75,5 @@ void FreedesktopNotices::unavailable(const QString &reason)
     if (m_toldUnavailable)
         return;
     m_toldUnavailable = true;
-    qWarning().noquote() << "Desktop notifications unavailable, notices are skipped:" << reason;
+    qCWarning(noticesLog).noquote() << "Desktop notifications unavailable, notices are skipped:" << reason;
 }

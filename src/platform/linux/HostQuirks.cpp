@@ -6,12 +6,11 @@ namespace HostQuirks {
 
 bool placesNewItemsFirst(const QString &currentDesktop)
 {
-    // GNOME Shell's AppIndicator extension puts every new item leftmost; Plasma's tray sorts by category and
-    // title, and among equal ones the last registered comes first. Xfce's plugin sorts by XAyatanaOrderingIndex.
-    // Budgie ("Budgie:GNOME") has only a tray, which also puts the newest icon leftmost.
-    const QStringList desktops = currentDesktop.split(QLatin1Char(':'));
-    return desktops.contains(QStringLiteral("GNOME"), Qt::CaseInsensitive)
-        || desktops.contains(QStringLiteral("KDE"), Qt::CaseInsensitive);
+    // GNOME Shell's AppIndicator extension puts every new item leftmost. Budgie ("Budgie:GNOME") has only a
+    // tray, which also puts the newest icon leftmost. Xfce's plugin sorts by XAyatanaOrderingIndex. Plasma 5.27
+    // sorts by category, then by title (each segment's title); among equal titles a running tray puts the newest item
+    // first, while a tray starting later takes the watcher's list as it is, so only distinct titles hold in both.
+    return currentDesktop.split(QLatin1Char(':')).contains(QStringLiteral("GNOME"), Qt::CaseInsensitive);
 }
 
 bool recoloursSymbolicIcons(const QString &currentDesktop)
@@ -27,18 +26,6 @@ bool recoloursSymbolicIcons(const QString &currentDesktop)
 bool leftClickOnlyActivates(const QString &currentDesktop)
 {
     return currentDesktop.split(QLatin1Char(':')).contains(QStringLiteral("MATE"), Qt::CaseInsensitive);
-}
-
-QString itemTitle()
-{
-    return QStringLiteral("Quotabar");
-}
-
-uint orderingIndex(const QString &id)
-{
-    static const QStringList order{QStringLiteral("claude"), QStringLiteral("openai"), QStringLiteral("idle")};
-    const auto index = order.indexOf(id);
-    return index < 0 ? uint(order.size()) : uint(index);
 }
 
 QString iconName(const QString &id, bool warn)

@@ -25,11 +25,6 @@ bool recoloursSymbolicIcons(const QString &currentDesktop);
 // Whether a left click only calls Activate, so the item itself has to show the menu (MATE's panel).
 bool leftClickOnlyActivates(const QString &currentDesktop);
 
-// The Title of every item, the application's name: hosts that sort by title (Plasma) then fall back
-// to the registration order, which registrationOrder sets.
-QString itemTitle();
-// XAyatanaOrderingIndex: fixed per item, Claude lowest.
-uint orderingIndex(const QString &id);
 // The themed icon of a provider's logo, "quotabar-claude-symbolic" (with "-warning" in the warning form).
 QString iconName(const QString &id, bool warn);
 

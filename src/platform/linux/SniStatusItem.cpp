@@ -14,7 +14,11 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusVariant>
 #include <QRegularExpression>
+
+#include <utility>
 
 namespace {
 
@@ -56,9 +60,14 @@ SniStatusItem::SniStatusItem(Options options, QObject *parent)
     , m_watcherWatch(watcherService, QDBusConnection::sessionBus(), QDBusServiceWatcher::WatchForRegistration)
 {
     registerStatusNotifierTypes();
+    // Without a host nothing shows the items, so a watcher that never tells of one costs only this wait.
+    m_hostWait.setSingleShot(true);
+    m_hostWait.setInterval(std::chrono::seconds(5));
+    connect(&m_hostWait, &QTimer::timeout, this, &SniStatusItem::registerWaiting);
+    QDBusConnection::sessionBus().connect(watcherService, QStringLiteral("/StatusNotifierWatcher"), watcherService,
+                                          QStringLiteral("StatusNotifierHostRegistered"), this, SLOT(hostRegistered()));
     connect(&m_watcherWatch, &QDBusServiceWatcher::serviceRegistered, this, [this] {
-        for (const Entry &entry : HostQuirks::registrationOrder(m_entries, m_options.currentDesktop))
-            registerWithWatcher(entry);
+        registerWithWatcher(HostQuirks::registrationOrder(m_entries, m_options.currentDesktop));
     });
 }
 
@@ -153,8 +162,7 @@ void SniStatusItem::showSegments(const QList<StatusSegment> &segments)
         }
     }
     m_entries = std::move(ordered);
-    for (const Entry &entry : HostQuirks::registrationOrder(added, m_options.currentDesktop))
-        registerWithWatcher(entry);
+    registerWithWatcher(HostQuirks::registrationOrder(added, m_options.currentDesktop));
 }
 
 void SniStatusItem::apply(Entry &entry, const StatusSegment &segment)
@@ -201,8 +209,8 @@ SniStatusItem::Entry SniStatusItem::create(const StatusSegment &segment)
     entry.serviceName =
         QStringLiteral("org.kde.StatusNotifierItem-%1-%2").arg(QCoreApplication::applicationPid()).arg(number);
     entry.item = new StatusNotifierItem(QStringLiteral("quotabar-") + segment.id,
-                                        HostQuirks::itemTitle(),
-                                        HostQuirks::orderingIndex(segment.id),
+                                        segment.title,
+                                        segment.order,
                                         QDBusObjectPath(DBusMenuExporter::objectPath), this);
     entry.item->setToolTipReader([this, id = segment.id]() -> std::optional<QString> {
         return m_handlers.toolTipNow ? m_handlers.toolTipNow(id) : std::nullopt;
@@ -235,12 +243,60 @@ void SniStatusItem::destroy(Entry &entry)
     entry.menu->deleteLater();
 }
 
-void SniStatusItem::registerWithWatcher(const Entry &entry) const
+void SniStatusItem::registerWithWatcher(const std::vector<Entry> &entries)
 {
+    // A host that starts after the items takes them from the watcher's list, in the watcher's order
+    // (Waybar's lists the newest first), while a running one adds them as they register: so the
+    // items wait for a host, and register in the order they are meant to show.
+    if (entries.empty())
+        return;
+    m_waitingForHost.insert(m_waitingForHost.end(), entries.begin(), entries.end());
+    if (m_hostWait.isActive())
+        return;
+    QDBusMessage get = QDBusMessage::createMethodCall(watcherService, QStringLiteral("/StatusNotifierWatcher"),
+                                                      QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    get << watcherService << QStringLiteral("IsStatusNotifierHostRegistered");
+    auto *answer = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(get), this);
+    connect(answer, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *done) {
+        done->deleteLater();
+        const QDBusMessage reply = done->reply();
+        const bool noHost = reply.type() == QDBusMessage::ReplyMessage && reply.arguments().size() == 1
+            && !reply.arguments().constFirst().value<QDBusVariant>().variant().toBool();
+        if (noHost)
+            m_hostWait.start();
+        else
+            registerWaiting();
+    });
+}
+
+void SniStatusItem::hostRegistered()
+{
+    if (m_hostWait.isActive())
+        registerWaiting();
+}
+
+void SniStatusItem::registerWaiting()
+{
+    m_hostWait.stop();
+    registerInTurn(std::exchange(m_waitingForHost, {}));
+}
+
+void SniStatusItem::registerInTurn(std::vector<Entry> entries)
+{
+    // Each item calls from its own connection, so calls sent together reach the watcher in any order;
+    // hosts that show the items in the order they registered (Waybar's tray) would then mix them up.
+    if (entries.empty())
+        return;
+    const Entry first = entries.front();
+    entries.erase(entries.begin());
     QDBusMessage call = QDBusMessage::createMethodCall(watcherService, QStringLiteral("/StatusNotifierWatcher"),
                                                        watcherService, QStringLiteral("RegisterStatusNotifierItem"));
-    call << entry.serviceName;
-    QDBusConnection(entry.connectionName).asyncCall(call);
+    call << first.serviceName;
+    auto *answer = new QDBusPendingCallWatcher(QDBusConnection(first.connectionName).asyncCall(call), this);
+    connect(answer, &QDBusPendingCallWatcher::finished, this, [this, rest = std::move(entries)](QDBusPendingCallWatcher *done) {
+        done->deleteLater();
+        registerInTurn(rest);
+    });
 }
 
 QByteArray SniStatusItem::menuIconPng(const QString &name)

@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QDBusServiceWatcher>
 #include <QObject>
+#include <QTimer>
 
 #include <memory>
 #include <vector>
@@ -66,15 +67,25 @@ private:
     Entry create(const StatusSegment &segment);
     void apply(Entry &entry, const StatusSegment &segment);
     void destroy(Entry &entry);
-    void registerWithWatcher(const Entry &entry) const;
+    // Registers the entries once a host is there to show them, in turn.
+    void registerWithWatcher(const std::vector<Entry> &entries);
+    void registerWaiting();
+    // Registers the entries in turn, each once the watcher has answered the one before.
+    void registerInTurn(std::vector<Entry> entries);
     QByteArray menuIconPng(const QString &name);
     void popUpMenu();
 
+private slots:
+    void hostRegistered();
+
+private:
     Options m_options;
     QList<StatusMenuRow> m_rows;
     StatusMenuHandlers m_handlers;
     std::vector<Entry> m_entries;
     QDBusServiceWatcher m_watcherWatch;
+    std::vector<Entry> m_waitingForHost;
+    QTimer m_hostWait;
     int m_created = 0;
     ProviderArtwork::LogoCache m_logos;
     std::unique_ptr<RowsMenu> m_popup; // for hosts that leave the menu to the item on a left click

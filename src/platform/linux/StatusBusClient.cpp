@@ -41,21 +41,31 @@ std::optional<QString> StatusBusClient::refresh()
     return call(QStringLiteral("Refresh"), refreshTimeoutMs);
 }
 
-bool StatusBusClient::follow(std::function<void(const QString &)> onChange, std::function<void()> onGone)
+bool StatusBusClient::follow(std::function<void(const QString &)> onStatus, std::function<void()> onGone)
 {
     if (!m_bus.isConnected())
         return false;
-    m_onChange = std::move(onChange);
+    m_onChange = std::move(onStatus);
+    m_onGone = std::move(onGone);
+    // The bus tells when the name gets or loses its owner (NameOwnerChanged): no asking in a loop.
     auto *watcher = new QDBusServiceWatcher(StatusBusObject::serviceName, m_bus,
-                                            QDBusServiceWatcher::WatchForUnregistration, this);
-    connect(watcher, &QDBusServiceWatcher::serviceUnregistered, this, [onGone = std::move(onGone)] { onGone(); });
+                                            QDBusServiceWatcher::WatchForOwnerChange, this);
+    connect(watcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
+            [this](const QString &, const QString &, const QString &newOwner) {
+                if (newOwner.isEmpty()) {
+                    m_onGone();
+                } else if (const std::optional<QString> now = status()) {
+                    m_onChange(*now);
+                }
+            });
+    // The signal follows the name to whichever connection owns it.
     m_bus.connect(StatusBusObject::serviceName, StatusBusObject::objectPath, StatusBusObject::interfaceName,
                   QStringLiteral("Changed"), this, SLOT(changed(QString)));
     // Asked after subscribing, so that no change falls between the first answer and the first signal.
-    const std::optional<QString> first = status();
-    if (!first)
-        return false;
-    m_onChange(*first);
+    if (const std::optional<QString> first = status())
+        m_onChange(*first);
+    else
+        m_onGone();
     return true;
 }
 

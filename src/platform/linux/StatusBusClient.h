@@ -14,7 +14,7 @@ public:
 
     std::optional<QString> status() override;
     std::optional<QString> refresh() override;
-    bool follow(std::function<void(const QString &status)> onChange, std::function<void()> onGone) override;
+    bool follow(std::function<void(const QString &status)> onStatus, std::function<void()> onGone) override;
 
 private slots:
     void changed(const QString &status);
@@ -24,4 +24,5 @@ private:
 
     QDBusConnection m_bus;
     std::function<void(const QString &)> m_onChange;
+    std::function<void()> m_onGone;
 };

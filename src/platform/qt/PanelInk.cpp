@@ -34,14 +34,30 @@ QString xfceTheme(const QString &configHome)
     return theme.match(QString::fromUtf8(file.readAll())).captured(1);
 }
 
+// A style sheet with the sheets it imports put before it, as CSS orders their rules; nothing when the
+// file cannot be read. Users often start from Waybar's own sheet with an @import.
+std::optional<QString> styleSheet(const QString &path, int depth = 0)
+{
+    QFile file(path);
+    if (depth > 4 || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QString own = QString::fromUtf8(file.readAll());
+    QString whole;
+    for (const QString &imported : WaybarStyle::imports(own)) {
+        const QString resolved = QFileInfo(path).dir().absoluteFilePath(imported);
+        whole += styleSheet(resolved, depth + 1).value_or(QString()) + QLatin1Char('\n');
+    }
+    return whole + own;
+}
+
 // Behind Waybar's tray, from the style sheet Waybar reads: the user's, else the system's.
 std::optional<QColor> waybarTray(const QString &configHome)
 {
     for (const QString &folder : QStringList{configHome} + QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation)) {
-        QFile style(folder + QStringLiteral("/waybar/style.css"));
-        if (!style.open(QIODevice::ReadOnly))
+        const std::optional<QString> css = styleSheet(folder + QStringLiteral("/waybar/style.css"));
+        if (!css)
             continue;
-        const std::optional<quint32> rgb = WaybarStyle::trayBackground(QString::fromUtf8(style.readAll()));
+        const std::optional<quint32> rgb = WaybarStyle::trayBackground(*css);
         return rgb ? std::optional(QColor::fromRgb(*rgb)) : std::nullopt;
     }
     return std::nullopt;

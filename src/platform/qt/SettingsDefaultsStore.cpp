@@ -1,5 +1,7 @@
 #include "SettingsDefaultsStore.h"
 
+#include "platform/LogCategories.h"
+
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
@@ -88,14 +90,14 @@ void keepUnreadableFile(const QString &filePath)
     file.close();
     const QString kept = unreadableCopyName(filePath);
     if (!file.rename(kept)) {
-        qWarning().noquote() << "Quotabar: the settings file" << filePath
-                             << "could not be read nor moved aside:" << file.errorString();
+        qCWarning(settingsLog).noquote() << "Quotabar: the settings file" << filePath
+                                         << "could not be read nor moved aside:" << file.errorString();
         return;
     }
     if (!QFileInfo(kept).isSymLink())
         QFile::setPermissions(kept, ownerOnly);
-    qWarning().noquote() << "Quotabar: the settings file could not be read; it was kept as" << kept
-                         << "and the settings start from their defaults";
+    qCWarning(settingsLog).noquote() << "Quotabar: the settings file could not be read; it was kept as" << kept
+                                     << "and the settings start from their defaults";
 }
 
 QString prepareReadablePrivateFile(const QString &filePath)
@@ -132,7 +134,7 @@ void SettingsDefaultsStore::writeThrough()
     }
     m_writeFailure = QStringLiteral("The settings could not be written to %1").arg(m_settings.fileName());
     if (!std::exchange(m_writeFailureTold, true))
-        qWarning().noquote() << "Quotabar:" << *m_writeFailure;
+        qCWarning(settingsLog).noquote() << "Quotabar:" << *m_writeFailure;
 }
 
 QString SettingsDefaultsStore::defaultFilePath()

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QApplication>
-#include <QDir>
 #include <QPalette>
 
 // A light and a dark palette, to render windows in both appearances.
@@ -31,14 +30,6 @@ inline QPalette dark()
     palette.setColor(QPalette::Link, QColor(0x41, 0x9C, 0xFF));
     palette.setColor(QPalette::PlaceholderText, QColor(0x8E, 0x8E, 0x93));
     return palette;
-}
-
-// The folder in the build tree where tests leave renderings for a person to look at.
-inline QString renderingsFolder()
-{
-    const QString folder = QDir::current().absoluteFilePath(QStringLiteral("renderings"));
-    QDir().mkpath(folder);
-    return folder;
 }
 
 // Runs `draw` once per appearance ("light", "dark") with the application palette set to it.
