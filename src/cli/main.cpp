@@ -2,6 +2,7 @@
 // It links QtCore and QtDBus only, so a bar that keeps `status --follow` running stays small.
 
 #include "cli/CommandLine.h"
+#include "platform/linux/ReaderGoneWatch.h"
 #include "platform/linux/StatusBusClient.h"
 #include "platform/qt/QtScheduler.h"
 
@@ -21,6 +22,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -92,6 +94,10 @@ int main(int argc, char *argv[])
     };
     const auto err = [](const QString &text) { write(stderr, text); };
     CommandLine commandLine(client, scheduler, {out, err, [](int code) { QCoreApplication::exit(code); }});
+    // --follow may wait long between lines (for hours while Quotabar is not running).
+    std::optional<ReaderGoneWatch> readerGone;
+    if (arguments.contains(QLatin1String("--follow")))
+        readerGone.emplace(STDOUT_FILENO, [] { QCoreApplication::exit(CommandLine::outputClosed); });
     QTimer::singleShot(0, &app, [&] { commandLine.run(QCoreApplication::arguments().mid(1)); });
     return QCoreApplication::exec();
 }

@@ -231,20 +231,29 @@ private slots:
         QVERIFY(finished(*process));
     }
 
-    // Bars often pass on SIGPIPE ignored: once the bar has gone, the next line ends the command.
+    // Once the bar has gone the command ends, without waiting for a line to write into nothing
+    // (bars often pass on SIGPIPE ignored), also while it waits for Quotabar to start.
+    void followEndsWhenTheReaderHasGone_data()
+    {
+        QTest::addColumn<bool>("running");
+        QTest::newRow("figures shown") << true;
+        QTest::newRow("waiting for Quotabar") << false;
+    }
+
     void followEndsWhenTheReaderHasGone()
     {
+        QFETCH(bool, running);
+        if (!running)
+            QVERIFY(QDBusConnection::sessionBus().unregisterService(StatusBusObject::serviceName));
         QProcess process;
         process.start(QStringLiteral("/bin/sh"),
                       {QStringLiteral("-c"),
                        QStringLiteral("trap '' PIPE; { \"$0\" status --waybar --follow; echo \"ended $?\" >&2; } | head -n 1"),
                        QStringLiteral(QUOTABAR_BINARY)});
-        QVERIFY(waitUntil([&] { return process.canReadLine(); }));
-        UsageData record = m_app->claudeRecord();
-        record.sessionPercentage = 60;
-        m_app->claude.deliver(record);
         QVERIFY(finished(process));
         QCOMPARE(process.readAllStandardError().trimmed(), QByteArray("ended ") + QByteArray::number(CommandLine::outputClosed));
+        const QString tooltip = parse(process.readAllStandardOutput()).value(QStringLiteral("tooltip")).toString();
+        QCOMPARE(tooltip == QLatin1String("Quotabar is not running"), !running);
     }
 };
 
