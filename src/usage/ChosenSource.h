@@ -25,9 +25,12 @@ public:
         }
     }
 
-    void fetchUsage() override { (m_usesSignIn() ? m_signIn : m_sessionKey).fetchUsage(); }
+    void fetchUsage() override { chosen().fetchUsage(); }
+    std::optional<QDateTime> nextTryAt() const override { return chosen().nextTryAt(); }
 
 private:
+    UsageSource<Record> &chosen() const { return m_usesSignIn() ? m_signIn : m_sessionKey; }
+
     UsageSource<Record> &m_sessionKey;
     UsageSource<Record> &m_signIn;
     std::function<bool()> m_usesSignIn;

@@ -16,9 +16,11 @@ struct FakeUsageSource final : UsageSource<Record>
         if (answer)
             answer();
     }
+    std::optional<QDateTime> nextTryAt() const override { return heldUntil; }
     void deliver(const Record &record) { this->onUsageData(record); }
     void needsLogin() { this->onNeedsLogin(); }
     int fetches = 0;
+    std::optional<QDateTime> heldUntil; // as a service's Retry-After would set it
     std::function<void()> answer; // runs at every fetch, to script replies
 };
 
