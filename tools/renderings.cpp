@@ -9,6 +9,7 @@
 #include "onboarding/OnboardingWindowController.h"
 #include "platform/qt/ProviderArtwork.h"
 #include "platform/qt/QtScheduler.h"
+#include "platform/qt/SystemClock.h"
 #include "preferences/PreferencesModel.h"
 #include "preferences/PreferencesView.h"
 #include "preferences/PreferencesWindowController.h"
@@ -84,13 +85,14 @@ bool panelIcons(const QString &out)
 bool preferences(const QString &out, const QString &appearance)
 {
     QtScheduler scheduler;
+    SystemClock clock;
     MemoryDefaultsStore defaults;
     AppSettings settings(defaults, {});
     NotificationCenter notifications;
     defaults.setString(DefaultsKeys::sessionKey, QStringLiteral("sk-ant-sid01-AbCdEf"));
     settings.setOpenAISessionExpired(true);
     defaults.setString(DefaultsKeys::openAISessionKey, QStringLiteral("eyJhbGciOiJkaXIi"));
-    PreferencesModel model({settings, notifications, scheduler, [] {}, [] {}, [](const QUrl &) {}});
+    PreferencesModel model({settings, notifications, scheduler, clock, [] {}, [] {}, [](const QUrl &) {}});
     PreferencesWindowController controller(model);
     controller.showWindow();
     settle();

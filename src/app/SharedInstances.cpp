@@ -260,6 +260,7 @@ PreferencesWindowController &PreferencesWindowController::shared()
             AppSettings::shared(),
             SharedInstances::notifications(),
             SharedInstances::scheduler(),
+            SharedInstances::clock(),
             [] { SharedInstances::claudeUsage().fetchUsage(); },
             [] { SharedInstances::openAIUsage().fetchUsage(); },
             [](const QUrl &url) { SharedInstances::urlOpener().open(url); },
@@ -270,6 +271,8 @@ PreferencesWindowController &PreferencesWindowController::shared()
                 return QFileInfo::exists(source == CredentialSource::claudeCode ? claudeCodeFetcher().filePath()
                                                                                 : codexFetcher().filePath());
             },
+            [] { return SharedInstances::claudeUsage().nextTryAt(); },
+            [] { return SharedInstances::openAIUsage().nextTryAt(); },
         },
         QCoreApplication::instance());
     QObject::connect(platform().defaults, &CredentialStore::locationsChanged, model, &PreferencesModel::changed);

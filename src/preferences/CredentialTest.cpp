@@ -4,6 +4,7 @@
 #include "app/Notifications.h"
 #include "credentials/CredentialSource.h"
 #include "platform/DefaultsStore.h"
+#include "statusbar/TitleModel.h"
 #include "usage/HTTPClient.h"
 
 #include <QPointer>
@@ -120,6 +121,16 @@ void CredentialTest::triggerTest(const QString &pendingMessage)
 
     m_provider.fetchUsage();
     stopObserving();
+    // A service that asked to be left alone for longer than a test waits is left alone: ending the
+    // test with "Session expired" then would send the user after a key that may well be fine.
+    const QDateTime now = m_services.clock.now();
+    const std::optional<QDateTime> nextTry = m_provider.nextTryAt ? m_provider.nextTryAt() : std::nullopt;
+    if (nextTry && now.secsTo(*nextTry) >= timeout.count()) {
+        m_isTesting = false;
+        m_status = StatusBadge::error(heldText.arg(Title::timeRemaining(nextTry, now)));
+        emit changed();
+        return;
+    }
     m_resultObserver = connect(&m_services.notifications, &NotificationCenter::posted, this,
                                [this](const QString &name, const QVariantMap &userInfo) {
                                    if (name == m_provider.resultNotification)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Clock.h"
 #include "platform/Scheduler.h"
 
 #include <QMetaObject>
@@ -31,6 +32,7 @@ public:
     static inline const QString testingText = QStringLiteral("Testing…");
     static inline const QString connectedText = QStringLiteral("Connected");
     static inline const QString expiredText = QStringLiteral("Session expired - check your key");
+    static inline const QString heldText = QStringLiteral("Asked to wait · next try in %1");
 
     // A command-line tool whose own sign-in can stand in for the session key.
     struct SignInChoice
@@ -48,6 +50,8 @@ public:
         std::function<bool()> isExpired;       // the stored expired flag
         std::function<void()> clearExpired;    // sets that flag to false
         std::function<void()> fetchUsage;      // starts one fetch of the shared fetcher
+        // While the service has asked to be left alone: when the fetcher may ask it again.
+        std::function<std::optional<QDateTime>()> nextTryAt;
         std::function<QString()> storageNote;  // where a stored credential is kept, in words
         std::optional<SignInChoice> signIn;
     };
@@ -56,6 +60,7 @@ public:
         DefaultsStore &defaults;
         NotificationCenter &notifications;
         Scheduler &scheduler;
+        Clock &clock;
     };
 
     static constexpr std::chrono::seconds timeout{25};

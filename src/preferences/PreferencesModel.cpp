@@ -15,10 +15,12 @@ PreferencesModel::PreferencesModel(Services services, QObject *parent)
               [this] { return m_services.settings.claudeSessionExpired(); },
               [this] { m_services.settings.setClaudeSessionExpired(false); },
               m_services.fetchClaude,
+              m_services.claudeNextTry,
               [this] { return m_services.storageNote ? m_services.storageNote(DefaultsKeys::sessionKey) : QString(); },
               signInChoice(QStringLiteral("Claude Code"), CredentialSource::claudeKey, CredentialSource::claudeCode),
           },
-          CredentialTest::Services{m_services.settings.defaults(), m_services.notifications, m_services.scheduler},
+          CredentialTest::Services{m_services.settings.defaults(), m_services.notifications, m_services.scheduler,
+                                   m_services.clock},
           this)
     , m_openAI(
           CredentialTest::Provider{
@@ -27,10 +29,12 @@ PreferencesModel::PreferencesModel(Services services, QObject *parent)
               [this] { return m_services.settings.openAISessionExpired(); },
               [this] { m_services.settings.setOpenAISessionExpired(false); },
               m_services.fetchOpenAI,
+              m_services.openAINextTry,
               [this] { return m_services.storageNote ? m_services.storageNote(DefaultsKeys::openAISessionKey) : QString(); },
               signInChoice(QStringLiteral("Codex"), CredentialSource::openAIKey, CredentialSource::codex),
           },
-          CredentialTest::Services{m_services.settings.defaults(), m_services.notifications, m_services.scheduler},
+          CredentialTest::Services{m_services.settings.defaults(), m_services.notifications, m_services.scheduler,
+                                   m_services.clock},
           this)
 {
     AppSettings &settings = m_services.settings;

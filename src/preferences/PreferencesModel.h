@@ -35,11 +35,15 @@ public:
         AppSettings &settings;
         NotificationCenter &notifications;
         Scheduler &scheduler;
+        Clock &clock;
         std::function<void()> fetchClaude;
         std::function<void()> fetchOpenAI;
         std::function<void(const QUrl &)> openUrl;
         std::function<QString(const QString &defaultsKey)> storageNote; // where a credential is kept
         std::function<bool(const QString &source)> signInFound; // a command-line tool's sign-in file exists
+        // When each fetcher may ask its service again, while it holds back (empty: never holds back).
+        std::function<std::optional<QDateTime>()> claudeNextTry;
+        std::function<std::optional<QDateTime>()> openAINextTry;
     };
 
     explicit PreferencesModel(Services services, QObject *parent = nullptr);

@@ -22,6 +22,7 @@ struct Harness
     int claudeFetches = 0;
     int openAIFetches = 0;
     QList<QUrl> opened;
+    std::optional<QDateTime> claudeNextTry;
     QStringList posted;
     QStringList signInsFound; // the sources whose sign-in file exists
     std::unique_ptr<PreferencesModel> model;
@@ -35,10 +36,11 @@ struct Harness
     PreferencesModel &open()
     {
         model = std::make_unique<PreferencesModel>(PreferencesModel::Services{
-            settings, notifications, scheduler, [this] { ++claudeFetches; }, [this] { ++openAIFetches; },
+            settings, notifications, scheduler, clock, [this] { ++claudeFetches; }, [this] { ++openAIFetches; },
             [this](const QUrl &url) { opened.append(url); },
             [](const QString &) { return QStringLiteral("Stored in the keyring"); },
-            [this](const QString &source) { return signInsFound.contains(source); }});
+            [this](const QString &source) { return signInsFound.contains(source); },
+            [this] { return claudeNextTry; }, [] { return std::optional<QDateTime>(); }});
         return *model;
     }
 
@@ -249,6 +251,33 @@ private slots:
         h.claudeResult(success); // too late: no longer observed
         QCOMPARE(describe(test), QStringLiteral("error:Session expired - check your key"));
         QCOMPARE(h.settingsChangedPosts(), 1); // the first test's success only
+    }
+
+    // A test never blames the key only because the service asked Quotabar to wait.
+    void heldByTheService_data()
+    {
+        QTest::addColumn<int>("heldSeconds"); // -1: not held
+        QTest::addColumn<QString>("status");
+        QTest::newRow("not held") << -1 << "ok:Testing… (testing)";
+        QTest::newRow("held shorter than a test waits") << 24 << "ok:Testing… (testing)";
+        QTest::newRow("held as long as a test waits") << 25 << "error:Asked to wait · next try in 1m";
+        QTest::newRow("held 3 minutes") << 180 << "error:Asked to wait · next try in 3m";
+    }
+
+    void heldByTheService()
+    {
+        QFETCH(int, heldSeconds);
+        QFETCH(QString, status);
+        Harness h;
+        if (heldSeconds >= 0)
+            h.claudeNextTry = h.clock.now().addSecs(heldSeconds);
+        CredentialTest &test = h.open().claude();
+        test.setText(QStringLiteral("key"));
+        test.saveAndTest();
+        QCOMPARE(h.claudeFetches, 1); // the fetcher still asks once the wait is over
+        QCOMPARE(describe(test), status);
+        h.claudeResult(success); // a held test has ended already
+        QCOMPARE(describe(test), status.startsWith(QLatin1String("error:")) ? status : QStringLiteral("ok:Connected"));
     }
 
     void expiryNeedsAStoredCredential()

@@ -35,7 +35,7 @@ struct Harness
     {
         if (!controller) {
             model = std::make_unique<PreferencesModel>(PreferencesModel::Services{
-                settings, notifications, scheduler, [] {}, [] {}, [](const QUrl &) {}});
+                settings, notifications, scheduler, clock, [] {}, [] {}, [](const QUrl &) {}});
             controller = std::make_unique<PreferencesWindowController>(*model);
         }
         controller->showWindow();
