@@ -42,12 +42,20 @@ void CredentialStore::load()
             }
             // The file's credential is newer than the keyring's: it was saved while no keyring answered.
             const std::optional<QString> inFile = m_file.string(key);
-            if (entry.generation == generation && !(inFile && !inFile->isEmpty()))
+            const bool fileHoldsOne = inFile && !inFile->isEmpty();
+            if (entry.generation == generation && !fileHoldsOne)
                 entry.value = outcome.kind == Kind::done ? outcome.secret : std::nullopt;
-            if (inFile && !inFile->isEmpty())
-                moveIntoKeyring(key, *inFile);
-            else
+            if (!fileHoldsOne) {
                 settle(key, Location::keyring);
+                return;
+            }
+            // Its value is the file's: usable now, however long the keyring takes (or its prompt waits).
+            if (m_moveFailed) {
+                settle(key, Location::file);
+                return;
+            }
+            markKnown(key);
+            moveIntoKeyring(key, *inFile);
         });
     }
 }
@@ -57,38 +65,63 @@ void CredentialStore::settle(const QString &key, Location location)
     Entry &entry = m_entries[key];
     const bool changed = entry.location != location;
     entry.location = location;
-    if (!m_loaded && std::none_of(m_entries.cbegin(), m_entries.cend(),
-                                  [](const Entry &e) { return e.location == Location::loading; })) {
-        m_loaded = true;
-        for (auto &then : std::exchange(m_waiting, {}))
-            then();
-        emit loaded();
-    }
+    markKnown(key);
     if (changed)
         emit locationsChanged();
 }
 
+void CredentialStore::markKnown(const QString &key)
+{
+    m_entries[key].known = true;
+    if (m_loaded || std::any_of(m_entries.cbegin(), m_entries.cend(), [](const Entry &e) { return !e.known; }))
+        return;
+    m_loaded = true;
+    for (auto &then : std::exchange(m_waiting, {}))
+        then();
+    emit loaded();
+}
+
 void CredentialStore::moveIntoKeyring(const QString &key, const QString &value)
 {
-    auto fallBack = [this, key] { settle(key, Location::file); };
-    m_keyring->write(key, value, [this, self = QPointer(this), key, value, fallBack](const SecretStore::Outcome &written) {
+    m_moves.emplace_back(key, value);
+    if (m_moves.size() == 1)
+        moveNext();
+}
+
+void CredentialStore::moveNext()
+{
+    if (m_moves.empty())
+        return;
+    const auto [key, value] = m_moves.front();
+    const auto finish = [this, key = key](bool moved) {
+        if (!moved) {
+            m_moveFailed = true;
+            for (const auto &move : std::exchange(m_moves, {}))
+                settle(move.first, Location::file);
+            return;
+        }
+        settle(key, Location::keyring);
+        m_moves.erase(m_moves.begin()); // only now, so that a move asked for meanwhile waits its turn
+        moveNext();
+    };
+    m_keyring->write(key, value, [this, self = QPointer(this), key = key, value = value, finish](const SecretStore::Outcome &written) {
         if (!self)
             return;
         if (written.kind != Kind::done) {
-            fallBack();
+            finish(false);
             return;
         }
-        m_keyring->read(key, [this, self, key, value, fallBack](const SecretStore::Outcome &readBack) {
+        m_keyring->read(key, [this, self, key, value, finish](const SecretStore::Outcome &readBack) {
             if (!self)
                 return;
             if (readBack.kind != Kind::done || readBack.secret != value) {
-                fallBack();
+                finish(false);
                 return;
             }
             // Only the very credential the keyring now holds leaves the file; a newer one stays.
             if (m_file.string(key) == value)
                 m_file.remove(key);
-            settle(key, Location::keyring);
+            finish(true);
         });
     });
 }

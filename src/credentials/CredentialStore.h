@@ -10,7 +10,8 @@
 // The defaults store with the credentials kept apart: in the keyring whenever one answers,
 // otherwise in the private settings file. Credentials are read once, asynchronously, and kept
 // in memory; a credential moves from the file into the keyring only once the keyring has
-// given it back unchanged, so no step can lose it.
+// given it back unchanged, so no step can lose it. Moves run one at a time, and after one fails
+// the rest stay in the file: a keyring that asks the user (to create or unlock it) asks once.
 class CredentialStore final : public QObject, public DefaultsStore
 {
     Q_OBJECT
@@ -44,16 +45,22 @@ private:
     {
         std::optional<QString> value;
         Location location = Location::loading;
+        bool known = false;     // the value is settled: the keyring answered, or is not asked
         quint64 generation = 0; // counts the user's changes, so a late keyring answer cannot undo one
     };
 
     void settle(const QString &key, Location location);
+    // Every value is known once each credential's read was answered; a move may still be under way.
+    void markKnown(const QString &key);
     // Write, read back, compare; only then take the credential out of the file.
     void moveIntoKeyring(const QString &key, const QString &value);
+    void moveNext();
 
     DefaultsStore &m_file;
     SecretStore *m_keyring;
     QHash<QString, Entry> m_entries;
     std::vector<std::function<void()>> m_waiting;
+    std::vector<std::pair<QString, QString>> m_moves; // the first one is under way
+    bool m_moveFailed = false; // the credentials still to be read then stay in the file
     bool m_loaded = false;
 };

@@ -19,11 +19,13 @@ const QString claudeKey = QStringLiteral("sessionKey");
 const QString openAIKey = QStringLiteral("openAISessionKey");
 const QStringList credentialKeys{claudeKey, openAIKey};
 
-// The real keyring, except that it misbehaves once something was written.
+// The real keyring, except that it misbehaves once something was written, or at the first write:
+// a refusal is a prompt (to create or unlock it) that the user dismissed, no answer one left open.
 class FaultyAfterWrite final : public SecretStore
 {
 public:
-    enum class Fault { none, writeRefused, readBackFails, readBackDiffers };
+    enum class Fault { none, writeRefused, writeUnanswered, readBackFails, readBackDiffers };
+    int writes = 0;
 
     FaultyAfterWrite(SecretStore &real, Fault fault)
         : m_real(real)
@@ -48,6 +50,9 @@ public:
 
     void write(const QString &name, const QString &secret, Completion completion) override
     {
+        ++writes;
+        if (m_fault == Fault::writeUnanswered)
+            return;
         if (m_fault == Fault::writeRefused) {
             QTimer::singleShot(0, [completion = std::move(completion)] {
                 completion({Outcome::Kind::unavailable, std::nullopt, QStringLiteral("refused")});
@@ -176,6 +181,37 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(store.location(claudeKey), CredentialStore::Location::file, 10000);
         QCOMPARE(fileHolds(m_path, claudeKey), QStringLiteral("sk-kept"));
         QCOMPARE(store.string(claudeKey), QStringLiteral("sk-kept"));
+    }
+
+    // A keyring that asks the user asks once, and nothing waits for the answer: the credentials
+    // the file holds are used meanwhile, and stay there if the user says no.
+    void aKeyringThatAsksAsksOnce_data()
+    {
+        QTest::addColumn<FaultyAfterWrite::Fault>("fault");
+        QTest::newRow("prompt left open") << FaultyAfterWrite::Fault::writeUnanswered;
+        QTest::newRow("prompt dismissed") << FaultyAfterWrite::Fault::writeRefused;
+    }
+
+    void aKeyringThatAsksAsksOnce()
+    {
+        QFETCH(FaultyAfterWrite::Fault, fault);
+        {
+            SettingsDefaultsStore file(m_path);
+            file.setString(claudeKey, QStringLiteral("sk-kept"));
+            file.setString(openAIKey, QStringLiteral("tok-kept"));
+        }
+        FaultyAfterWrite keyring(*m_secrets, fault);
+        SettingsDefaultsStore file(m_path);
+        CredentialStore store(file, &keyring, credentialKeys);
+        QVERIFY(loaded(store));
+        QCOMPARE(store.string(claudeKey), QStringLiteral("sk-kept"));
+        QCOMPARE(store.string(openAIKey), QStringLiteral("tok-kept"));
+        const auto settled = fault == FaultyAfterWrite::Fault::writeRefused ? CredentialStore::Location::file
+                                                                            : CredentialStore::Location::loading;
+        QTRY_COMPARE_WITH_TIMEOUT(store.location(claudeKey), settled, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(store.location(openAIKey), settled, 10000);
+        QCOMPARE(keyring.writes, 1);
+        QCOMPARE(fileHolds(m_path, openAIKey), QStringLiteral("tok-kept"));
     }
 
     // A crash after the keyring took the key but before the file let go: both hold it, and the
