@@ -11,7 +11,7 @@
 // otherwise in the private settings file. Credentials are read once, asynchronously, and kept
 // in memory; a credential moves from the file into the keyring only once the keyring has
 // given it back unchanged, so no step can lose it. Moves run one at a time, and after one fails
-// the rest stay in the file: a keyring that asks the user (to create or unlock it) asks once.
+// the rest stay in the file: a keyring that asks the user before it takes one asks once.
 class CredentialStore final : public QObject, public DefaultsStore
 {
     Q_OBJECT

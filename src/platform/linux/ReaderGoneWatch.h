@@ -14,8 +14,6 @@ public:
     // Watches `fd` only when it is the writing end of a pipe; a terminal or a file is never "gone".
     ReaderGoneWatch(int fd, std::function<void()> onGone, QObject *parent = nullptr);
 
-    bool isWatching() const { return m_notifier != nullptr; }
-
 private:
     std::function<void()> m_onGone;
     QSocketNotifier *m_notifier = nullptr;
