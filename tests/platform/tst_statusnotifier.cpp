@@ -163,7 +163,11 @@ private slots:
         QVERIFY(SniStatusItem::watcherAvailable());
     }
 
-    void init() { m_watcher.registrations.clear(); }
+    void init()
+    {
+        m_watcher.registrations.clear();
+        m_watcher.host = true;
+    }
 
     // One item per shown provider from the start: the placeholder is the items' first label, and
     // later titles change them in place; only a provider switched on or off adds or drops its item.
@@ -500,7 +504,6 @@ private slots:
         }
         QVERIFY(waitUntil([&] { return m_watcher.registrations.size() == 2; }, withinMs));
         QCOMPARE(m_watcher.registrations, h.item.serviceNames());
-        m_watcher.host = true;
     }
 
     void trayUntilAPanelHostStarts()
