@@ -132,11 +132,35 @@ void HistoryStore::load()
         rewrite();
 }
 
+namespace {
+
+bool sameReset(const WindowSample &a, const WindowSample &b)
+{
+    return a.resetAt.has_value() == b.resetAt.has_value()
+        && (!a.resetAt || std::llabs(*a.resetAt - *b.resetAt) <= HistoryStore::sameResetTolerance);
+}
+
+bool usedUp(const WindowSample &window)
+{
+    return window.used && *window.used >= 100.0;
+}
+
+// A limit reached or lifted, or a window that reset: what the history must never lose to the
+// one-per-minute rule.
+bool marksALimit(const HistoryEntry &entry, const HistoryEntry &last)
+{
+    return usedUp(entry.session) != usedUp(last.session) || usedUp(entry.weekly) != usedUp(last.weekly)
+        || !sameReset(entry.session, last.session) || !sameReset(entry.weekly, last.weekly);
+}
+
+} // namespace
+
 bool HistoryStore::accept(const HistoryEntry &entry)
 {
     const auto last = std::find_if(m_entries.crbegin(), m_entries.crend(),
                                    [&entry](const HistoryEntry &kept) { return kept.provider == entry.provider; });
-    if (last != m_entries.crend() && entry.at / 60 <= last->at / 60)
+    if (last != m_entries.crend() && entry.at / 60 <= last->at / 60
+        && (entry.at < last->at || !marksALimit(entry, *last)))
         return false;
     m_entries.append(entry);
     return true;
@@ -148,10 +172,7 @@ bool HistoryStore::repeatsLast(const HistoryEntry &entry) const
                                    [&entry](const HistoryEntry &kept) { return kept.provider == entry.provider; });
     if (last == m_entries.crend() || entry.at - last->at >= unchangedKeptEvery)
         return false;
-    const auto same = [](const WindowSample &a, const WindowSample &b) {
-        return a.used == b.used && a.resetAt.has_value() == b.resetAt.has_value()
-               && (!a.resetAt || std::llabs(*a.resetAt - *b.resetAt) <= sameResetTolerance);
-    };
+    const auto same = [](const WindowSample &a, const WindowSample &b) { return a.used == b.used && sameReset(a, b); };
     return same(entry.session, last->session) && same(entry.weekly, last->weekly);
 }
 

@@ -28,8 +28,9 @@ struct HistoryEntry
 };
 
 // The records of both providers, kept in a private JSON-lines file so a pace and a history can be
-// told across restarts. Eight days in full (at most one record per provider and minute, and only
-// when a figure or reset instant changed or an hour passed), then one per provider and hour up to
+// told across restarts. Eight days in full (at most one record per provider and minute, beyond those
+// that reach or lift a limit or move a reset instant, and only when a figure or reset instant
+// changed or an hour passed), then one per provider and hour up to
 // ninety days, the whole under a size bound. The file is appended to, and rewritten whole
 // (atomically) when old lines are due for thinning, the bound is passed, or a line is damaged.
 // Line form: {"t":1765022400,"p":"claude","s":[42.4,1765033200],"w":[59,null]}.
@@ -57,8 +58,8 @@ public:
     static QString defaultFilePath();
 
     // Keeps a success record unless the provider already has one in the same minute (or a later
-    // one; records from the future are dropped first), or its last one says the same and is less
-    // than an hour old. Answers false when the record was refused, or when the file could not be
+    // one; records from the future are dropped first) and the record neither reaches nor lifts a
+    // limit nor moves a reset instant, or its last one says the same and is less than an hour old. Answers false when the record was refused, or when the file could not be
     // written (told once per run on standard error; the record is kept in memory anyway).
     bool add(Provider provider, const ProviderUsage &usage);
 

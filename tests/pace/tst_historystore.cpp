@@ -113,7 +113,7 @@ private slots:
 
     void repeatsAreKeptHourly_data()
     {
-        QTest::addColumn<QString>("script"); // "minute:used@resetMinute ..."
+        QTest::addColumn<QString>("script"); // "minute:used@resetMinute ...", minutes may be fractional
         QTest::addColumn<int>("kept");
 
         QTest::newRow("the same within the hour") << "0:10@300 1:10@300 30:10@300 59:10@300" << 1;
@@ -122,6 +122,9 @@ private slots:
         QTest::newRow("a new reset instant") << "0:10@300 1:10@600" << 2;
         QTest::newRow("a reset instant seconds off is the same") << "0:10@300 1:10@300.5 2:10@299.5" << 1;
         QTest::newRow("a reset instant appearing") << "0:10 1:10@300" << 2;
+        // Within one minute only a limit reached or lifted, or a reset, is kept beside the first.
+        QTest::newRow("a new figure in the same minute") << "0:10@300 0.5:11@300" << 1;
+        QTest::newRow("used up and available again in one minute") << "0:90@300 0.25:100@300 0.5:0@600" << 3;
     }
 
     void repeatsAreKeptHourly()
@@ -137,13 +140,14 @@ private slots:
         for (const QString &token : script.split(QLatin1Char(' '))) {
             const QStringList timeAndRest = token.split(QLatin1Char(':'));
             const QStringList usedAndReset = timeAndRest[1].split(QLatin1Char('@'));
-            clock.current = start.addSecs(timeAndRest[0].toLongLong() * 60);
+            clock.current = start.addSecs(qint64(timeAndRest[0].toDouble() * 60));
             ProviderUsage usage = record(clock.now(), usedAndReset[0].toDouble());
             usage.sessionResetAt.reset();
             if (usedAndReset.size() > 1)
                 usage.sessionResetAt = start.addSecs(qint64(usedAndReset[1].toDouble() * 60));
-            QVERIFY(store.add(Provider::claude, usage));
+            store.add(Provider::claude, usage);
         }
+        QVERIFY(!store.writeFailure());
         QCOMPARE(store.entries().size(), kept);
         QCOMPARE(lines(path).size(), kept);
     }
