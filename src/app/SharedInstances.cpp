@@ -13,6 +13,7 @@
 #include "notify/Notifier.h"
 #include "pace/PaceTracker.h"
 #include "platform/linux/FreedesktopNotices.h"
+#include "platform/linux/KeyringCollection.h"
 #include "platform/linux/OsReleaseFile.h"
 #include "platform/qt/DesktopUrlOpener.h"
 #include "platform/qt/FileChangeWatch.h"
@@ -46,7 +47,10 @@ const QString applicationId = QStringLiteral("app.quotabar.Quotabar");
 struct Platform
 {
     SettingsDefaultsStore settingsFile{SettingsDefaultsStore::defaultFilePath()};
-    KeychainSecretStore *keyring = new KeychainSecretStore(applicationId, QCoreApplication::instance());
+    KeyringCollection *keyringCollection = new KeyringCollection(
+        KeyringCollection::backendFor(qEnvironmentVariable("XDG_CURRENT_DESKTOP"), qEnvironmentVariable("KDE_SESSION_VERSION")),
+        QDBusConnection::sessionBus(), QCoreApplication::instance());
+    KeychainSecretStore *keyring = new KeychainSecretStore(applicationId, *keyringCollection, QCoreApplication::instance());
     // Every setting lives in the file; the credentials in the keyring when one answers.
     CredentialStore *defaults = new CredentialStore(
         settingsFile, keyring, {DefaultsKeys::sessionKey, DefaultsKeys::openAISessionKey}, QCoreApplication::instance());

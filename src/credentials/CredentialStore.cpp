@@ -25,39 +25,128 @@ CredentialStore::CredentialStore(DefaultsStore &file, SecretStore *keyring, cons
 
 void CredentialStore::load()
 {
-    for (auto it = m_entries.cbegin(); it != m_entries.cend(); ++it) {
-        const QString key = it.key();
-        if (!m_keyring) {
-            settle(key, Location::file);
-            continue;
+    if (!m_keyring) {
+        for (auto it = m_entries.cbegin(); it != m_entries.cend(); ++it)
+            settle(it.key(), Location::file);
+        return;
+    }
+    m_keyring->onCollectionChanged = [self = QPointer(this)] {
+        if (self)
+            self->collectionChanged();
+    };
+    m_keyring->collection([this, self = QPointer(this)](SecretStore::Collection collection) {
+        if (!self)
+            return;
+        m_collection = collection;
+        // Asking a keyring that is locked, or has no collection yet, for what the file holds
+        // anyway would only make it ask the user.
+        const bool wouldAsk = collection == SecretStore::Collection::absent || collection == SecretStore::Collection::locked;
+        for (auto it = m_entries.cbegin(); it != m_entries.cend(); ++it) {
+            if (wouldAsk && fileHolds(it.key())) {
+                m_deferred.append(it.key());
+                settle(it.key(), Location::file);
+            } else {
+                m_reads.append(it.key());
+            }
         }
-        const quint64 generation = it->generation;
-        m_keyring->read(key, [this, self = QPointer(this), key, generation](const SecretStore::Outcome &outcome) {
+        readNext();
+    });
+}
+
+bool CredentialStore::fileHolds(const QString &key) const
+{
+    const std::optional<QString> inFile = m_file.string(key);
+    return inFile && !inFile->isEmpty();
+}
+
+void CredentialStore::readNext()
+{
+    if (m_reads.isEmpty())
+        return;
+    const QString key = m_reads.constFirst();
+    const quint64 generation = m_entries.value(key).generation;
+    m_keyring->read(key, [this, self = QPointer(this), key, generation](const SecretStore::Outcome &outcome) {
+        if (!self)
+            return;
+        if (outcome.kind == SecretStore::Outcome::Kind::done) {
+            took(key, generation, outcome);
+            return;
+        }
+        // Nothing found may be a locked keyring whose prompt was dismissed: ask its state, not the user.
+        m_keyring->collection([this, self, key, generation, outcome](SecretStore::Collection collection) {
             if (!self)
                 return;
-            Entry &entry = m_entries[key];
-            if (outcome.kind == Kind::unavailable) {
-                settle(key, Location::file);
+            m_collection = collection;
+            if (collection != SecretStore::Collection::locked) {
+                took(key, generation, outcome);
                 return;
             }
-            // The file's credential is newer than the keyring's: it was saved while no keyring answered.
-            const std::optional<QString> inFile = m_file.string(key);
-            const bool fileHoldsOne = inFile && !inFile->isEmpty();
-            if (entry.generation == generation && !fileHoldsOne)
-                entry.value = outcome.kind == Kind::done ? outcome.secret : std::nullopt;
-            if (!fileHoldsOne) {
-                settle(key, Location::keyring);
-                return;
-            }
-            // Its value is the file's: usable now, however long the keyring takes (or its prompt waits).
-            if (m_moveFailed) {
-                settle(key, Location::file);
-                return;
-            }
-            markKnown(key);
-            moveIntoKeyring(key, *inFile);
+            for (const QString &waiting : std::exchange(m_reads, {}))
+                waitForUnlock(waiting);
         });
+    });
+}
+
+void CredentialStore::took(const QString &key, quint64 generation, const SecretStore::Outcome &outcome)
+{
+    m_reads.removeOne(key);
+    Entry &entry = m_entries[key];
+    if (outcome.kind == Kind::unavailable) {
+        settle(key, Location::file);
+    } else {
+        // The file's credential is newer than the keyring's: it was saved while no keyring answered.
+        const bool inFile = fileHolds(key);
+        if (entry.generation == generation && !inFile)
+            entry.value = outcome.kind == Kind::done ? outcome.secret : std::nullopt;
+        if (!inFile) {
+            settle(key, Location::keyring);
+        } else if (m_moveFailed) {
+            // Its value is the file's: usable now, however long the keyring takes (or its prompt waits).
+            settle(key, Location::file);
+        } else {
+            markKnown(key);
+            moveIntoKeyring(key, *m_file.string(key));
+        }
     }
+    readNext();
+}
+
+void CredentialStore::waitForUnlock(const QString &key)
+{
+    if (fileHolds(key)) {
+        if (!m_deferred.contains(key))
+            m_deferred.append(key);
+        settle(key, Location::file);
+        return;
+    }
+    Entry &entry = m_entries[key];
+    const bool changed = entry.location != Location::locked;
+    entry.location = Location::locked;
+    if (changed)
+        emit locationsChanged();
+}
+
+void CredentialStore::collectionChanged()
+{
+    m_keyring->collection([this, self = QPointer(this)](SecretStore::Collection collection) {
+        if (!self)
+            return;
+        m_collection = collection;
+        if (collection != SecretStore::Collection::unlocked)
+            return;
+        // Read what waited for the unlock, and move what waited in the file: neither asks now.
+        const bool reading = !m_reads.isEmpty();
+        for (auto it = m_entries.cbegin(); it != m_entries.cend(); ++it) {
+            if (it->location == Location::locked && !m_reads.contains(it.key()))
+                m_reads.append(it.key());
+        }
+        for (const QString &key : std::exchange(m_deferred, {})) {
+            if (fileHolds(key) && !m_moveFailed)
+                moveIntoKeyring(key, *m_file.string(key));
+        }
+        if (!reading)
+            readNext();
+    });
 }
 
 void CredentialStore::settle(const QString &key, Location location)
@@ -73,6 +162,17 @@ void CredentialStore::settle(const QString &key, Location location)
 void CredentialStore::markKnown(const QString &key)
 {
     m_entries[key].known = true;
+    std::vector<std::function<void()>> ready;
+    for (auto it = m_waitingFor.begin(); it != m_waitingFor.end();) {
+        if (it->first == key) {
+            ready.push_back(std::move(it->second));
+            it = m_waitingFor.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    for (const auto &then : ready)
+        then();
     if (m_loaded || std::any_of(m_entries.cbegin(), m_entries.cend(), [](const Entry &e) { return !e.known; }))
         return;
     m_loaded = true;
@@ -138,6 +238,8 @@ QString CredentialStore::locationText(Location location)
         return QStringLiteral("Stored in the keyring");
     case Location::file:
         return QStringLiteral("Stored in a file only you can read");
+    case Location::locked:
+        return QStringLiteral("Stored in the keyring, which is locked: unlock it to use this key");
     case Location::loading:
         break;
     }
@@ -164,7 +266,8 @@ void CredentialStore::setObject(const QString &key, const QVariant &value)
     it->value = text;
     ++it->generation;
     m_file.setString(key, text);
-    if (it->location == Location::keyring)
+    // A key the user stores may make the keyring ask: that is expected then.
+    if (it->location == Location::keyring || it->location == Location::locked || m_deferred.removeAll(key) > 0)
         moveIntoKeyring(key, text);
 }
 
@@ -186,6 +289,22 @@ void CredentialStore::remove(const QString &key)
 bool CredentialStore::isLoaded() const
 {
     return m_loaded;
+}
+
+DefaultsStore::Readiness CredentialStore::readiness(const QString &key) const
+{
+    const auto it = m_entries.constFind(key);
+    if (it == m_entries.cend() || it->known || it->value)
+        return Readiness::ready;
+    return it->location == Location::locked ? Readiness::locked : Readiness::loading;
+}
+
+void CredentialStore::whenReady(const QString &key, std::function<void()> then)
+{
+    if (readiness(key) == Readiness::ready)
+        then();
+    else
+        m_waitingFor.emplace_back(key, std::move(then));
 }
 
 void CredentialStore::whenLoaded(std::function<void()> then)

@@ -27,6 +27,20 @@ public:
     // Runs `then` once every value can be read: at once if it can now, otherwise later.
     virtual void whenLoaded(std::function<void()> then) { then(); }
 
+    // Whether the value under one key can be read yet, or what it waits for.
+    enum class Readiness { ready, loading, locked };
+    virtual Readiness readiness(const QString &key) const
+    {
+        Q_UNUSED(key);
+        return isLoaded() ? Readiness::ready : Readiness::loading;
+    }
+    // Runs `then` once the value under `key` can be read: at once if it can now, otherwise later.
+    virtual void whenReady(const QString &key, std::function<void()> then)
+    {
+        Q_UNUSED(key);
+        whenLoaded(std::move(then));
+    }
+
     // A stored string; absent for a missing key or a value of another type.
     std::optional<QString> string(const QString &key) const;
     // A stored Boolean or number (non-zero is true); false when absent or of another type.

@@ -21,7 +21,16 @@ public:
     };
     using Completion = std::function<void(Outcome)>;
 
+    // The collection new secrets go to, as the keyring tells without asking the user anything:
+    // unknown where it cannot tell, absent where none was made yet (storing one would ask the
+    // user to make it), locked until the user unlocks it.
+    enum class Collection { unknown, absent, locked, unlocked };
+
     virtual ~SecretStore() = default;
+    // Runs `then` with the collection's state, later on the main thread.
+    virtual void collection(std::function<void(Collection)> then) = 0;
+    // Called, on the main thread, whenever the collection may have been made, locked or unlocked.
+    std::function<void()> onCollectionChanged;
     virtual void read(const QString &name, Completion completion) = 0;
     virtual void write(const QString &name, const QString &secret, Completion completion) = 0;
     // Removing a name that holds nothing is done, not a failure.

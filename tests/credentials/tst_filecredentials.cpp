@@ -1,4 +1,5 @@
 #include "credentials/CredentialStore.h"
+#include "platform/linux/KeyringCollection.h"
 #include "platform/qt/KeychainSecretStore.h"
 #include "platform/qt/SettingsDefaultsStore.h"
 #include "support/PrivateSessionBus.h"
@@ -23,7 +24,8 @@ private slots:
         const QString path = folder.filePath(QStringLiteral("Quotabar.json"));
         SettingsDefaultsStore(path).setString(QStringLiteral("sessionKey"), QStringLiteral("sk-file"));
 
-        KeychainSecretStore keyring(QStringLiteral("app.quotabar.Test"));
+        KeyringCollection collection(KeyringCollection::Backend::secretService, QDBusConnection::sessionBus());
+        KeychainSecretStore keyring(QStringLiteral("app.quotabar.Test"), collection);
         SettingsDefaultsStore file(path);
         CredentialStore store(file, &keyring, {QStringLiteral("sessionKey"), QStringLiteral("openAISessionKey")});
         store.load();

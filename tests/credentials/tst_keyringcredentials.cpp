@@ -1,4 +1,5 @@
 #include "credentials/CredentialStore.h"
+#include "platform/linux/KeyringCollection.h"
 #include "platform/qt/KeychainSecretStore.h"
 #include "platform/qt/NetworkTransport.h"
 #include "platform/qt/QtScheduler.h"
@@ -10,6 +11,12 @@
 #include "support/Waiting.h"
 #include "usage/UsageFetcher.h"
 
+#include <QDBusArgument>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -64,6 +71,7 @@ public:
     }
 
     void remove(const QString &name, Completion completion) override { m_real.remove(name, std::move(completion)); }
+    void collection(std::function<void(Collection)> then) override { m_real.collection(std::move(then)); }
 
 private:
     SecretStore &m_real;
@@ -107,6 +115,7 @@ class TestKeyringCredentials : public QObject
     QTemporaryDir m_folder;
     int m_run = 0;
     QString m_path;
+    std::unique_ptr<KeyringCollection> m_collection;
     std::unique_ptr<KeychainSecretStore> m_secrets;
 
 private slots:
@@ -114,6 +123,8 @@ private slots:
     {
         QVERIFY(m_bus.start());
         QVERIFY(m_keyring.start());
+        m_collection = std::make_unique<KeyringCollection>(KeyringCollection::Backend::secretService,
+                                                           QDBusConnection::sessionBus());
     }
 
     // Each test has a settings file and a keyring entry name space of its own.
@@ -121,7 +132,7 @@ private slots:
     {
         ++m_run;
         m_path = m_folder.filePath(QStringLiteral("run%1/Quotabar.json").arg(m_run));
-        m_secrets = std::make_unique<KeychainSecretStore>(QStringLiteral("app.quotabar.Test%1").arg(m_run));
+        m_secrets = std::make_unique<KeychainSecretStore>(QStringLiteral("app.quotabar.Test%1").arg(m_run), *m_collection);
     }
 
     void migrationMovesEveryStoredCredential_data()
@@ -275,6 +286,54 @@ private slots:
         QVERIFY(waitUntil([&] { return !server.requests().isEmpty(); }, 10000));
         QCOMPARE(needsLogin, false);
         QCOMPARE(server.requests().first().header("Cookie"), QByteArray("sessionKey=sk-in-keyring"));
+        QVERIFY(waitUntil([&] { return store.isLoaded(); }, 10000));
+    }
+
+    // The collection's lock is told, and followed, without asking the user anything.
+    void collectionLockIsFollowed()
+    {
+        const auto state = [this] {
+            std::optional<SecretStore::Collection> told;
+            m_collection->state([&](SecretStore::Collection c) { told = c; });
+            waitUntil([&] { return told.has_value(); }, 10000);
+            return told.value_or(SecretStore::Collection::unknown);
+        };
+        QCOMPARE(state(), SecretStore::Collection::unlocked);
+        const QString collection = secretService(QStringLiteral("ReadAlias"), {QStringLiteral("default")})
+                                       .arguments().value(0).value<QDBusObjectPath>().path();
+        QVERIFY(collection.startsWith(QLatin1String("/org/freedesktop/secrets/collection/")));
+
+        QSignalSpy changed(m_collection.get(), &KeyringCollection::changed);
+        secretService(QStringLiteral("Lock"), {QVariant::fromValue(QList<QDBusObjectPath>{QDBusObjectPath(collection)})});
+        QVERIFY(changed.wait(10000));
+        QCOMPARE(state(), SecretStore::Collection::locked);
+
+        // Unlocked again as the login would, with the keyring's password and no prompt.
+        const QDBusMessage session = secretService(QStringLiteral("OpenSession"),
+                                                   {QStringLiteral("plain"), QVariant::fromValue(QDBusVariant(QString()))});
+        QDBusArgument secret;
+        secret.beginStructure();
+        secret << session.arguments().value(1).value<QDBusObjectPath>() << QByteArray()
+               << QByteArray("test-keyring-password") << QStringLiteral("text/plain");
+        secret.endStructure();
+        changed.clear();
+        QDBusMessage unlock = QDBusMessage::createMethodCall(
+            QStringLiteral("org.freedesktop.secrets"), QStringLiteral("/org/freedesktop/secrets"),
+            QStringLiteral("org.gnome.keyring.InternalUnsupportedGuiltRiddenInterface"), QStringLiteral("UnlockWithMasterPassword"));
+        unlock << QVariant::fromValue(QDBusObjectPath(collection)) << QVariant::fromValue(secret);
+        QCOMPARE(QDBusConnection::sessionBus().call(unlock).type(), QDBusMessage::ReplyMessage);
+        QVERIFY(changed.wait(10000));
+        QCOMPARE(state(), SecretStore::Collection::unlocked);
+    }
+
+private:
+    static QDBusMessage secretService(const QString &method, const QVariantList &arguments)
+    {
+        QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.secrets"),
+                                                           QStringLiteral("/org/freedesktop/secrets"),
+                                                           QStringLiteral("org.freedesktop.Secret.Service"), method);
+        call.setArguments(arguments);
+        return QDBusConnection::sessionBus().call(call);
     }
 };
 

@@ -1,10 +1,14 @@
 #include "KeychainSecretStore.h"
 
+#include "platform/linux/KeyringCollection.h"
+
 #include <qt6keychain/keychain.h>
 
 namespace {
 
-// Starts `job` and reports its outcome once; the job deletes itself after it finished.
+// Starts `job` and reports its outcome once; the job deletes itself after it finished. Jobs have
+// no parent: one deleted with the store while the keyring still works on it would be answered
+// after it was gone.
 void run(QKeychain::Job *job, const QString &name, SecretStore::Completion completion)
 {
     job->setAutoDelete(true);
@@ -32,27 +36,37 @@ void run(QKeychain::Job *job, const QString &name, SecretStore::Completion compl
 
 } // namespace
 
-KeychainSecretStore::KeychainSecretStore(const QString &applicationId, QObject *parent)
+KeychainSecretStore::KeychainSecretStore(const QString &applicationId, KeyringCollection &collection, QObject *parent)
     : QObject(parent)
     , m_applicationId(applicationId)
+    , m_collection(collection)
 {
+    connect(&m_collection, &KeyringCollection::changed, this, [this] {
+        if (onCollectionChanged)
+            onCollectionChanged();
+    });
+}
+
+void KeychainSecretStore::collection(std::function<void(Collection)> then)
+{
+    m_collection.state(std::move(then));
 }
 
 void KeychainSecretStore::read(const QString &name, Completion completion)
 {
-    run(new QKeychain::ReadPasswordJob(m_applicationId, this), name, std::move(completion));
+    run(new QKeychain::ReadPasswordJob(m_applicationId), name, std::move(completion));
 }
 
 void KeychainSecretStore::write(const QString &name, const QString &secret, Completion completion)
 {
-    auto *job = new QKeychain::WritePasswordJob(m_applicationId, this);
+    auto *job = new QKeychain::WritePasswordJob(m_applicationId);
     job->setTextData(secret);
     run(job, name, std::move(completion));
 }
 
 void KeychainSecretStore::remove(const QString &name, Completion completion)
 {
-    run(new QKeychain::DeletePasswordJob(m_applicationId, this), name,
+    run(new QKeychain::DeletePasswordJob(m_applicationId), name,
         [completion = std::move(completion)](SecretStore::Outcome outcome) {
             if (outcome.kind == SecretStore::Outcome::Kind::notFound)
                 outcome.kind = SecretStore::Outcome::Kind::done;
