@@ -92,6 +92,16 @@ def claude_usage():
     if kind in ("models", "full"):
         usage["seven_day_opus"] = {"utilization": 84, "resets_at": week_reset}
         usage["seven_day_sonnet"] = {"utilization": 12, "resets_at": week_reset}
+    if kind in ("limits", "full"):
+        # a model's limit named only in the list, one also given as a key, and newer weekly windows
+        usage["seven_day_routines"] = {"utilization": 31, "resets_at": week_reset}
+        usage["limits"] = [
+            {"kind": "weekly_scoped", "scope": {"model": {"display_name": "Fable"}}, "utilization": 12,
+             "resets_at": week_reset},
+            {"kind": "weekly_scoped", "scope": {"model": {"display_name": "Opus"}}, "utilization": 84,
+             "resets_at": week_reset},
+            {"kind": "session_pooled", "utilization": 3},
+        ]
     if kind in ("extra", "full"):
         # credits in cents, as the service counts them
         usage["extra_usage"] = {"is_enabled": True, "monthly_limit": 5000, "used_credits": 1240, "utilization": 24.8,
@@ -114,8 +124,21 @@ def chatgpt_usage():
         secondary = {"used_percent": weekly, "limit_window_seconds": 2592000, "reset_after_seconds": 12 * 86400 + 3600}
     if kind == "free":
         primary, secondary = secondary, None
+    others = {}
+    if kind == "codex":
+        # a Codex model's own limit (percentages sent as text), code review, and bought credits
+        others = {
+            "additional_rate_limits": [{"limit_name": "GPT-5-Codex-Mini", "metered_feature": "codex_mini", "rate_limit": {
+                "allowed": True, "limit_reached": False,
+                "primary_window": dict(primary, used_percent=str(session // 2)),
+                "secondary_window": dict(secondary, used_percent=str(weekly // 2))}}],
+            "code_review_rate_limit": {"allowed": True, "limit_reached": False,
+                                       "primary_window": dict(secondary, used_percent=4), "secondary_window": None},
+            "credits": {"has_credits": True, "unlimited": False, "balance": "123.45"},
+        }
     return {
-        "plan_type": {"plus": "plus", "team": "team", "free": "free", "reached": "plus"}.get(kind, "plus"),
+        **others,
+        "plan_type": {"plus": "plus", "team": "team", "free": "free", "reached": "plus", "codex": "pro"}.get(kind, "plus"),
         "rate_limit": {
             "allowed": kind != "reached",
             "limit_reached": kind == "reached",

@@ -77,19 +77,35 @@ QJsonValue extraUsage(const std::optional<ExtraUsage> &extra)
     };
 }
 
+QJsonValue credits(const std::optional<Credits> &credits)
+{
+    if (!credits)
+        return QJsonValue();
+    return QJsonObject{
+        {QStringLiteral("balance"), orNull(credits->balance)},
+        {QStringLiteral("unlimited"), credits->unlimited},
+    };
+}
+
 // ok: figures; stale: the last good figures while recent tries fail; error: the last fetch failed;
-// expired: the credential was refused; none: nothing yet.
-QString state(const std::optional<ProviderUsage> &usage, bool expired)
+// expired: the credential was refused; loading: no answer yet since start; locked: the keyring
+// that keeps the credential is locked; none: nothing to tell.
+QString state(const std::optional<ProviderUsage> &usage, bool expired, Awaiting awaiting)
 {
     if (usage && usage->failedTry)
         return QStringLiteral("stale");
     if (usage)
         return usage->usable() ? QStringLiteral("ok") : QStringLiteral("error");
+    if (awaiting == Awaiting::keyringUnlock)
+        return QStringLiteral("locked");
+    if (awaiting != Awaiting::nothing)
+        return QStringLiteral("loading");
     return expired ? QStringLiteral("expired") : QStringLiteral("none");
 }
 
 QJsonObject provider(const QString &name, bool shown, const std::optional<ProviderUsage> &usage, bool expired,
-                     const QString &source, const TitleModel &title, Provider which, const QDateTime &now)
+                     Awaiting awaiting, const QString &source, const TitleModel &title, Provider which,
+                     const QDateTime &now)
 {
     const bool usable = usage && usage->usable();
     const ProviderUsage values = usable ? *usage : ProviderUsage{};
@@ -97,8 +113,10 @@ QJsonObject provider(const QString &name, bool shown, const std::optional<Provid
     if (usable) {
         rows = QJsonArray::fromStringList(MenuTexts::rows(values, now));
     } else {
+        const QString whyNone =
+            awaiting == Awaiting::nothing ? CredentialSource::expiredText(source) : MenuTexts::awaiting(awaiting);
         rows = {QStringLiteral("Session  ") + MenuTexts::none, QStringLiteral("Weekly  ") + MenuTexts::none,
-                MenuTexts::lastRow(usage, now, CredentialSource::expiredText(source))};
+                MenuTexts::lastRow(usage, now, whyNone)};
     }
     QJsonValue segment;
     for (const TitleSegment &s : title.segments) {
@@ -108,7 +126,7 @@ QJsonObject provider(const QString &name, bool shown, const std::optional<Provid
     return {
         {QStringLiteral("name"), name},
         {QStringLiteral("shown"), shown},
-        {QStringLiteral("state"), state(usage, expired)},
+        {QStringLiteral("state"), state(usage, expired, awaiting)},
         {QStringLiteral("error"), usage ? orNull(usage->error ? usage->error : usage->failedTry) : QJsonValue()},
         {QStringLiteral("credentialExpired"), expired},
         {QStringLiteral("source"), source},
@@ -118,6 +136,7 @@ QJsonObject provider(const QString &name, bool shown, const std::optional<Provid
         {QStringLiteral("windows"), windows(values.windows, now)},
         {QStringLiteral("plan"), orNull(values.plan)},
         {QStringLiteral("extraUsage"), extraUsage(values.extraUsage)},
+        {QStringLiteral("credits"), credits(values.credits)},
         {QStringLiteral("segment"), segment},
         {QStringLiteral("rows"), rows},
     };
@@ -221,10 +240,10 @@ QJsonObject build(const StatusInputs &inputs)
          QJsonObject{
              {Providers::of(Provider::claude).reportKey,
               provider(Providers::of(Provider::claude).name, in.showClaude, in.claude, inputs.claudeSessionExpired,
-                       inputs.claudeSource, title, Provider::claude, in.now)},
+                       inputs.claudeAwaiting, inputs.claudeSource, title, Provider::claude, in.now)},
              {Providers::of(Provider::openAI).reportKey,
               provider(Providers::of(Provider::openAI).name, in.showOpenAI, in.openAI, inputs.openAISessionExpired,
-                       inputs.openAISource, title, Provider::openAI, in.now)},
+                       inputs.openAIAwaiting, inputs.openAISource, title, Provider::openAI, in.now)},
          }},
     };
     const auto [name, lowest] = level(status);

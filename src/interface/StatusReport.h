@@ -1,6 +1,7 @@
 #pragma once
 
 #include "statusbar/TitleModel.h"
+#include "usage/UsageSource.h"
 
 #include <QJsonObject>
 #include <QStringList>
@@ -15,6 +16,9 @@ struct StatusInputs
     // Where each provider's usage comes from: "sessionKey", "claudeCode" or "codex".
     QString claudeSource = QStringLiteral("sessionKey");
     QString openAISource = QStringLiteral("sessionKey");
+    // What each provider without an answer since start waits for.
+    Awaiting claudeAwaiting = Awaiting::nothing;
+    Awaiting openAIAwaiting = Awaiting::nothing;
     QStringList warnings; // files Quotabar could not write
 };
 

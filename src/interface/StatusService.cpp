@@ -39,6 +39,8 @@ QJsonObject StatusService::status() const
         settings.openAISessionExpired(),
         CredentialSource::claude(settings.defaults()),
         CredentialSource::openAI(settings.defaults()),
+        controller.awaiting(Provider::claude),
+        controller.awaiting(Provider::openAI),
         warnings(),
     });
 }
@@ -57,13 +59,20 @@ QStringList StatusService::warnings() const
 
 void StatusService::refresh(std::function<void()> done)
 {
-    PendingRefresh pending{++m_nextId, false, !m_services.controller.hasOpenAIToken(), 0, std::move(done)};
+    // A provider that must wait before it is asked again is not asked now: the status says until when.
+    const auto waiting = [now = m_services.clock.now()](const std::optional<ProviderUsage> &usage) {
+        return usage && usage->nextTryAt && *usage->nextTryAt > now;
+    };
+    const StatusBarController &controller = m_services.controller;
+    PendingRefresh pending{++m_nextId, waiting(controller.shownClaude()),
+                           !controller.hasOpenAIToken() || waiting(controller.shownOpenAI()), 0, std::move(done)};
     pending.limit = m_services.scheduler.after(refreshLimit, [self = QPointer(this), id = pending.id] {
         if (self)
             self->answer(true, id);
     });
     m_pending.append(std::move(pending));
     m_services.controller.refreshNow();
+    answer(false);
 }
 
 void StatusService::reported(Provider provider)

@@ -21,6 +21,7 @@ struct ProviderUsage
     QList<LimitWindow> windows; // every window, the two above included
     std::optional<ExtraUsage> extraUsage;
     std::optional<QString> plan;
+    std::optional<Credits> credits;
     std::optional<QString> failedTry;   // the latest try failed; these are the last good figures
     std::optional<QDateTime> nextTryAt; // the service asked not to be asked again before this
 
@@ -34,7 +35,7 @@ struct ProviderUsage
     {
         return {r.primaryPercentage, r.secondaryPercentage, r.primaryLabel, r.secondaryLabel, r.primaryResetAt,
                 r.secondaryResetAt,  r.fetchedAt,           r.error,        r.windows,        std::nullopt,
-                r.plan};
+                r.plan,              r.credits};
     }
     template<typename Record>
     static std::optional<ProviderUsage> from(const std::optional<Record> &record)
@@ -70,17 +71,20 @@ struct ProviderUsage
     }
 
     // What the provider is shown by: its latest record, or, while the last good one is within
-    // the grace and none of its windows has reset since, that one with the failure noted.
+    // the grace (or the service asked not to be asked before `heldUntil`) and none of its windows
+    // has reset since, that one with the failure noted.
     template<typename Record>
     static std::optional<ProviderUsage> shown(const std::optional<Record> &latest, const std::optional<Record> &lastGood,
-                                              const QDateTime &now, std::chrono::seconds refreshInterval)
+                                              const QDateTime &now, std::chrono::seconds refreshInterval,
+                                              const std::optional<QDateTime> &heldUntil = std::nullopt)
     {
         if (!latest || !latest->error || !lastGood)
             return from(latest);
         ProviderUsage good = from(*lastGood);
         const bool resetPassed = (good.sessionResetAt && *good.sessionResetAt <= now)
             || (good.weeklyResetAt && *good.weeklyResetAt <= now);
-        if (resetPassed || good.fetchedAt.addSecs(grace(refreshInterval).count()) < now)
+        const bool held = heldUntil && now < *heldUntil;
+        if (resetPassed || (good.fetchedAt.addSecs(grace(refreshInterval).count()) < now && !held))
             return from(latest);
         good.failedTry = latest->error;
         return good;

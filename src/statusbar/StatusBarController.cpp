@@ -86,6 +86,8 @@ StatusBarController::StatusBarController(StatusBarServices services, StatusBarCo
 
 StatusBarController::~StatusBarController()
 {
+    for (Behind &behind : m_behind)
+        cancelTimer(behind.timer);
     cancelTimer(m_refreshTimer);
     cancelTimer(m_countdownTimer);
     cancelTimer(m_graceTimer);
@@ -103,7 +105,9 @@ void StatusBarController::installFetcherCallbacks()
         if (!record.error)
             settings.setClaudeSessionExpired(false);
         if (self) {
+            self->m_answered[index(Provider::claude)] = true;
             keep(record, self->m_currentUsage, self->m_lastGoodUsage);
+            self->followPassedReset(Provider::claude, ProviderUsage::from(record));
             emit self->recordStored(Provider::claude);
             self->updateDisplay();
             self->scheduleCountdownTimer();
@@ -113,6 +117,7 @@ void StatusBarController::installFetcherCallbacks()
     m_services.claude.onNeedsLogin = [self, &settings, &notifications] {
         settings.setClaudeSessionExpired(true);
         if (self) {
+            self->m_answered[index(Provider::claude)] = true;
             self->m_currentUsage.reset();
             self->m_lastGoodUsage.reset();
             emit self->recordStored(Provider::claude);
@@ -124,7 +129,9 @@ void StatusBarController::installFetcherCallbacks()
         if (!record.error)
             settings.setOpenAISessionExpired(false);
         if (self) {
+            self->m_answered[index(Provider::openAI)] = true;
             keep(record, self->m_currentOpenAIUsage, self->m_lastGoodOpenAIUsage);
+            self->followPassedReset(Provider::openAI, ProviderUsage::from(record));
             emit self->recordStored(Provider::openAI);
             self->updateDisplay();
             self->scheduleCountdownTimer();
@@ -134,6 +141,7 @@ void StatusBarController::installFetcherCallbacks()
     m_services.openAI.onNeedsLogin = [self, &settings, &notifications] {
         settings.setOpenAISessionExpired(true);
         if (self) {
+            self->m_answered[index(Provider::openAI)] = true;
             self->m_currentOpenAIUsage.reset();
             self->m_lastGoodOpenAIUsage.reset();
             emit self->recordStored(Provider::openAI);
@@ -149,6 +157,52 @@ bool StatusBarController::hasOpenAIToken() const
     const DefaultsStore &defaults = m_services.settings.defaults();
     return CredentialSource::openAI(defaults) == CredentialSource::codex
         || !defaults.string(DefaultsKeys::openAISessionKey).value_or(QString()).isEmpty();
+}
+
+Awaiting StatusBarController::awaiting(Provider provider) const
+{
+    if (m_answered[index(provider)])
+        return Awaiting::nothing;
+    return provider == Provider::claude ? m_services.claude.awaiting() : m_services.openAI.awaiting();
+}
+
+void StatusBarController::fetch(Provider provider)
+{
+    if (provider == Provider::claude)
+        m_services.claude.fetchUsage();
+    else if (hasOpenAIToken())
+        m_services.openAI.fetchUsage();
+}
+
+void StatusBarController::followPassedReset(Provider provider, const ProviderUsage &usage)
+{
+    if (usage.error)
+        return; // failures have timers of their own
+    Behind &behind = m_behind[index(provider)];
+    // Only a reset that had passed before the figures were made tells that they are behind; one
+    // that passes later is asked about once, by the countdown.
+    const bool passed = std::any_of(usage.windows.cbegin(), usage.windows.cend(), [&usage](const LimitWindow &w) {
+        return (w.kind == LimitWindow::Kind::session || w.kind == LimitWindow::Kind::weekly) && w.resetAt
+            && *w.resetAt <= usage.fetchedAt;
+    }) || (usage.sessionResetAt && *usage.sessionResetAt <= usage.fetchedAt)
+        || (usage.weeklyResetAt && *usage.weeklyResetAt <= usage.fetchedAt);
+    if (!passed) {
+        behind.streak = 0;
+        cancelTimer(behind.timer);
+        return;
+    }
+    if (behind.timer)
+        return;
+    const Scheduler::Duration delay = passedResetRetry * (qint64(1) << std::min(behind.streak, 20));
+    if (delay >= fromSeconds(m_services.settings.refreshInterval()))
+        return; // the refresh timer asks as often from here on
+    ++behind.streak;
+    behind.timer = m_services.scheduler.after(delay, [self = QPointer(this), provider] {
+        if (self) {
+            self->m_behind[index(provider)].timer.reset();
+            self->fetch(provider);
+        }
+    });
 }
 
 void StatusBarController::refreshNow()
@@ -179,10 +233,11 @@ std::optional<ProviderUsage> StatusBarController::shown(const std::optional<Reco
                                                         const UsageSource<Record> &source) const
 {
     const QDateTime now = m_services.clock.now();
-    std::optional<ProviderUsage> usage = ProviderUsage::shown(latest, lastGood, now, refreshSeconds());
+    const std::optional<QDateTime> nextTryAt = source.nextTryAt();
+    std::optional<ProviderUsage> usage = ProviderUsage::shown(latest, lastGood, now, refreshSeconds(), nextTryAt);
     if (usage) {
         usage = usage->phrasedAt(now, m_resetPhrases);
-        usage->nextTryAt = source.nextTryAt();
+        usage->nextTryAt = nextTryAt;
     }
     return usage;
 }
@@ -238,11 +293,15 @@ void StatusBarController::scheduleCountdownTimer()
 
     const bool session = format == DisplayFormat::sessionAndTimer;
     QList<QDateTime> resets;
+    QList<QDateTime> passedSinceFetched; // figures that were current and are due again
     for (const auto &usage : {shownClaude(), shownOpenAI()}) {
         if (!usage)
             continue;
-        if (const auto at = session ? usage->sessionResetAt : usage->longWindow().resetAt)
+        if (const auto at = session ? usage->sessionResetAt : usage->longWindow().resetAt) {
             resets.append(*at);
+            if (*at > usage->fetchedAt)
+                passedSinceFetched.append(*at);
+        }
     }
 
     const QPointer self(this);
@@ -265,21 +324,25 @@ void StatusBarController::scheduleCountdownTimer()
 
     const QDateTime now = m_services.clock.now();
     bool passed = false;
+    bool passedUnderCurrent = false;
     bool passedUnasked = false;
     std::optional<double> soonest;
     for (const QDateTime &reset : resets) {
         const double remaining = now.msecsTo(reset) / 1000.0;
         if (remaining <= 0) {
             passed = true;
-            passedUnasked = passedUnasked || !m_refreshedPassedResets.contains(reset);
+            if (passedSinceFetched.contains(reset)) {
+                passedUnderCurrent = true;
+                passedUnasked = passedUnasked || !m_refreshedPassedResets.contains(reset);
+            }
             continue;
         }
         const double interval = Countdown::intervalToNextBoundary(remaining);
         soonest = soonest ? std::min(*soonest, interval) : interval;
     }
-    // A reset that has passed asks for fresh figures once; a record that keeps it (a provider
-    // that is failing, a token that was removed) waits for the timers instead of asking again
-    // with every delivery.
+    // A reset that passes under current figures asks for fresh ones once; figures that named it
+    // as passed already are asked for again by followPassedReset, and a record that keeps it (a
+    // provider that is failing, a token that was removed) waits for the timers.
     m_refreshedPassedResets.removeIf([&resets](const QDateTime &reset) { return !resets.contains(reset); });
     for (const QDateTime &reset : resets) {
         if (now >= reset)
@@ -295,7 +358,7 @@ void StatusBarController::scheduleCountdownTimer()
                 self->scheduleCountdownTimer();
             }
         });
-    } else {
+    } else if (!passed || passedUnderCurrent) {
         refreshLater(passed ? passedResetRetry : unknownResetRetry);
     }
 }
@@ -327,7 +390,11 @@ void StatusBarController::scheduleGraceEnd()
     for (const auto &usage : {shownClaude(), shownOpenAI()}) {
         if (!usage || !usage->failedTry)
             continue;
-        QList<QDateTime> limits{usage->fetchedAt.addSecs(ProviderUsage::grace(refreshSeconds()).count() + 1)};
+        // Figures held through a service's wait stand until the next try, at least.
+        QDateTime graceEnd = usage->fetchedAt.addSecs(ProviderUsage::grace(refreshSeconds()).count() + 1);
+        if (usage->nextTryAt)
+            graceEnd = std::max(graceEnd, usage->nextTryAt->addSecs(1));
+        QList<QDateTime> limits{graceEnd};
         for (const auto &reset : {usage->sessionResetAt, usage->weeklyResetAt}) {
             if (reset)
                 limits.append(*reset);
@@ -397,7 +464,12 @@ void StatusBarController::refreshMenuContent()
 {
     const QDateTime now = m_services.clock.now();
     const DefaultsStore &defaults = m_services.settings.defaults();
-    m_menu.showClaude(shownClaude(), now, CredentialSource::expiredText(CredentialSource::claude(defaults)));
+    // Without figures the last row says why: nothing is known yet, or the credential was refused.
+    const auto whyNone = [this](Provider provider, const QString &source) {
+        const Awaiting waiting = awaiting(provider);
+        return waiting == Awaiting::nothing ? CredentialSource::expiredText(source) : MenuTexts::awaiting(waiting);
+    };
+    m_menu.showClaude(shownClaude(), now, whyNone(Provider::claude, CredentialSource::claude(defaults)));
     m_menu.showOpenAI(hasOpenAIToken(), shownOpenAI(), now,
-                      CredentialSource::expiredText(CredentialSource::openAI(defaults)));
+                      whyNone(Provider::openAI, CredentialSource::openAI(defaults)));
 }

@@ -11,6 +11,8 @@
 #include <QObject>
 #include <QSet>
 
+#include <array>
+
 class AppSettings;
 class Clock;
 class NotificationCenter;
@@ -62,6 +64,10 @@ public:
     std::optional<Scheduler::TimerId> countdownTimer() const { return m_countdownTimer; }
     // Whether a ChatGPT credential is stored, so that a refresh fetches ChatGPT too.
     bool hasOpenAIToken() const;
+    // What a provider that has not answered since start waits for; nothing once it has.
+    Awaiting awaiting(Provider provider) const;
+    // The follow-up request of a provider whose latest figures name a reset that has passed.
+    std::optional<Scheduler::TimerId> behindTimer(Provider provider) const { return m_behind[index(provider)].timer; }
 
 public slots:
     void refreshNow();
@@ -90,6 +96,11 @@ private:
     std::optional<ProviderUsage> shown(const std::optional<Record> &latest, const std::optional<Record> &lastGood,
                                        const UsageSource<Record> &source) const;
     std::chrono::seconds refreshSeconds() const;
+    // Asks a provider whose record names a reset that had already passed when it was made again
+    // after 10 s, then 20, 40 … while that goes on, until the refresh timer asks as often.
+    void followPassedReset(Provider provider, const ProviderUsage &usage);
+    void fetch(Provider provider);
+    static std::size_t index(Provider provider) { return provider == Provider::claude ? 0 : 1; }
 
     StatusBarServices m_services;
     StatusBarCommands m_commands;
@@ -105,4 +116,11 @@ private:
     int m_fallbackStreak = 0; // fallback refreshes since the countdown last had a future reset
     std::shared_ptr<NetworkPathMonitor> m_wakeNetworkMonitor;
     QSet<QDateTime> m_refreshedPassedResets; // passed reset instants that already asked for a refresh
+    struct Behind
+    {
+        int streak = 0; // follow-ups asked since the provider's figures were last current
+        std::optional<Scheduler::TimerId> timer;
+    };
+    std::array<Behind, 2> m_behind;  // by index()
+    std::array<bool, 2> m_answered{}; // a record or a needs-login report arrived since start
 };

@@ -31,8 +31,7 @@ QString money(double amount, const std::optional<QString> &currency)
 
 struct Group
 {
-    StatusMenu::ItemId header, session, weekly, extraFirst, updated;
-    std::optional<StatusMenu::ItemId> extraUsage;
+    StatusMenu::ItemId header, session, weekly, extraFirst, updated, beyondPlan;
 };
 
 Group groupOf(Provider provider)
@@ -41,7 +40,7 @@ Group groupOf(Provider provider)
         return {StatusMenu::claudeHeader, StatusMenu::claudeSessionItem, StatusMenu::claudeWeeklyItem,
                 StatusMenu::claudeExtraItem, StatusMenu::claudeUpdatedItem, StatusMenu::claudeExtraUsageItem};
     return {StatusMenu::openAIHeaderItem, StatusMenu::openAISessionItem, StatusMenu::openAIWeeklyItem,
-            StatusMenu::openAIExtraItem, StatusMenu::openAIUpdatedItem, std::nullopt};
+            StatusMenu::openAIExtraItem, StatusMenu::openAIUpdatedItem, StatusMenu::openAICreditsItem};
 }
 
 } // namespace
@@ -72,13 +71,30 @@ QString extraUsageRow(const ExtraUsage &extra)
     return text + QStringLiteral("on");
 }
 
+QString creditsRow(const Credits &credits)
+{
+    QString text = QStringLiteral("Credits  ");
+    if (credits.unlimited)
+        return text + QStringLiteral("unlimited");
+    return text + (credits.balance ? QString::number(*credits.balance, 'f', 2) : none);
+}
+
+std::optional<QString> beyondPlanRow(const ProviderUsage &usage)
+{
+    if (usage.extraUsage)
+        return extraUsageRow(*usage.extraUsage);
+    if (usage.credits)
+        return creditsRow(*usage.credits);
+    return std::nullopt;
+}
+
 QStringList rows(const ProviderUsage &usage, const QDateTime &now)
 {
     QStringList texts{sessionRow(usage), weeklyRow(usage)};
     for (const LimitWindow &window : usage.extraWindows())
         texts.append(windowRow(window));
-    if (usage.extraUsage)
-        texts.append(extraUsageRow(*usage.extraUsage));
+    if (const auto beyond = beyondPlanRow(usage))
+        texts.append(*beyond);
     texts.append(lastRow(usage, now));
     return texts;
 }
@@ -103,6 +119,20 @@ QString updated(const QDateTime &fetchedAt, const QDateTime &now)
     if (elapsed < 3600)
         return QStringLiteral("Updated %1m ago").arg(static_cast<qint64>(elapsed / 60));
     return QStringLiteral("Updated %1h ago").arg(static_cast<qint64>(elapsed / 3600));
+}
+
+QString awaiting(Awaiting what)
+{
+    switch (what) {
+    case Awaiting::keyring:
+        return QStringLiteral("Waiting for the keyring…");
+    case Awaiting::keyringUnlock:
+        return QStringLiteral("Keyring locked — unlock it to show figures");
+    case Awaiting::nothing:
+    case Awaiting::answer:
+        break;
+    }
+    return QStringLiteral("Updating…");
 }
 
 QString lastRow(const std::optional<ProviderUsage> &usage, const QDateTime &now, const QString &expiredText)
@@ -184,6 +214,7 @@ StatusMenu::StatusMenu(const Actions &actions, QObject *parent)
     };
     appendExtraRows(openAIExtraItem);
     m_items += {
+        row(openAICreditsItem, QString(), false),
         row(openAIUpdatedItem, MenuTexts::none, false, actions.openPrefs),
         separator(commandsSeparator, true),
         command(refreshNow, QStringLiteral("Refresh Now"), QStringLiteral("Ctrl+R"), actions.refreshNow),
@@ -249,6 +280,7 @@ void StatusMenu::showOpenAI(bool shown, const std::optional<ProviderUsage> &usag
     } else {
         for (int i = 0; i < LimitWindows::maxExtraRows; ++i)
             edit(static_cast<ItemId>(openAIExtraItem + i)).visible = false;
+        edit(openAICreditsItem).visible = false;
     }
     emit changed();
 }
@@ -266,11 +298,10 @@ void StatusMenu::showRows(Provider provider, bool shown, const QString &expiredT
         row.visible = shown && i < extra.size();
         row.title = i < extra.size() ? MenuTexts::windowRow(extra[i]) : QString();
     }
-    if (group.extraUsage) {
-        Item &row = edit(*group.extraUsage);
-        row.visible = shown && usable && usage->extraUsage;
-        row.title = row.visible ? MenuTexts::extraUsageRow(*usage->extraUsage) : QString();
-    }
+    Item &beyondPlan = edit(group.beyondPlan);
+    const std::optional<QString> beyondPlanText = usable ? MenuTexts::beyondPlanRow(*usage) : std::nullopt;
+    beyondPlan.visible = shown && beyondPlanText;
+    beyondPlan.title = beyondPlanText.value_or(QString());
 
     Item &updatedRow = edit(group.updated);
     if (usable) {

@@ -3,6 +3,7 @@
 #include "platform/StatusItem.h"
 #include "statusbar/TitleModel.h"
 #include "usage/LimitWindows.h"
+#include "usage/UsageSource.h"
 
 #include <QObject>
 
@@ -35,10 +36,12 @@ public:
         quitSeparator,
         quit,
         // Rows shown only when a record has them, under each provider's weekly row: its other
-        // limits (the first of LimitWindows::maxExtraRows ids), then Claude's extra usage.
+        // limits (the first of LimitWindows::maxExtraRows ids), then what it spends beyond the
+        // plan: Claude's extra usage, ChatGPT's credits.
         claudeExtraItem,
         claudeExtraUsageItem = claudeExtraItem + LimitWindows::maxExtraRows,
         openAIExtraItem,
+        openAICreditsItem = openAIExtraItem + LimitWindows::maxExtraRows,
     };
 
     using Style = StatusMenuRow::Style;
@@ -116,9 +119,15 @@ QString header(Provider provider, const std::optional<QString> &plan);
 QString windowRow(const LimitWindow &window);
 // "Extra usage  $12.40 of $50.00 this month".
 QString extraUsageRow(const ExtraUsage &extra);
+// "Credits  123.45".
+QString creditsRow(const Credits &credits);
+// What the provider spends beyond its plan, when it does: its extra usage or credits row.
+std::optional<QString> beyondPlanRow(const ProviderUsage &usage);
 // The rows a usable record gives below its header, without the pace suffixes.
 QStringList rows(const ProviderUsage &usage, const QDateTime &now);
 QString updated(const QDateTime &fetchedAt, const QDateTime &now);
+// The last row of a provider that has no figures yet: "Updating…", or what keeps them.
+QString awaiting(Awaiting what);
 // A provider's last row: when its figures were fetched and how the latest try went, or why
 // there are none (the failure, or the expired text when there is no record).
 // `expiredText` replaces the usual expired text when the usage comes from a sign-in.

@@ -27,6 +27,7 @@ public:
 
     void fetchUsage() override { chosen().fetchUsage(); }
     std::optional<QDateTime> nextTryAt() const override { return chosen().nextTryAt(); }
+    Awaiting awaiting() const override { return chosen().awaiting(); }
 
 private:
     UsageSource<Record> &chosen() const { return m_usesSignIn() ? m_signIn : m_sessionKey; }

@@ -4,6 +4,9 @@
 #include "usage/JsonLookup.h"
 #include "usage/LimitWindows.h"
 
+#include <QRegularExpression>
+
+#include <algorithm>
 #include <array>
 
 namespace ClaudeResponses {
@@ -69,6 +72,38 @@ bool hasWindowShape(const QJsonValue &value)
         && (reset.isString() || reset.isNull()) && window.contains(QStringLiteral("resets_at"));
 }
 
+const QString weeklyKeyPrefix = QStringLiteral("seven_day_");
+
+// "Routines weekly" for "routines", "Claude design weekly" for "claude_design".
+QString weeklyLabel(const QString &name)
+{
+    QString words = name;
+    words.replace(QLatin1Char('_'), QLatin1Char(' '));
+    if (!words.isEmpty())
+        words[0] = words[0].toUpper();
+    return words + QStringLiteral(" weekly");
+}
+
+// A model's own weekly limit from the `limits` list: {"kind":"weekly_scoped","scope":{"model":
+// {"display_name":"Fable"}},"utilization":88,"resets_at":"…"}. Other kinds are not limits shown here.
+std::optional<LimitWindow> scopedWeekly(const QJsonObject &entry, const ResetLabelMaker &makeLabel)
+{
+    if (JsonLookup::text(entry, QStringLiteral("kind")) != QStringLiteral("weekly_scoped")
+        || !entry.value(QStringLiteral("utilization")).isDouble())
+        return std::nullopt;
+    const auto model = JsonLookup::object(JsonLookup::object(entry, QStringLiteral("scope")).value_or(QJsonObject()),
+                                          QStringLiteral("model"));
+    const QString name = model ? JsonLookup::text(*model, QStringLiteral("display_name")).value_or(QString()).trimmed()
+                               : QString();
+    if (name.isEmpty())
+        return std::nullopt;
+    // The id is the model's name as a key would spell it, so that "seven_day_opus" and "Opus" meet.
+    static const QRegularExpression notAKeyCharacter(QStringLiteral("[^a-z0-9]+"));
+    const QString id = name.toLower().replace(notAKeyCharacter, QStringLiteral("_"));
+    return readWindow(id, name + QStringLiteral(" weekly"), LimitWindow::Kind::extra, LimitWindows::weekSeconds, entry,
+                      ResetPhrases::prefix(LimitWindow::Kind::extra), makeLabel);
+}
+
 std::optional<ExtraUsage> extraUsage(const QJsonObject &usage)
 {
     const auto extra = JsonLookup::object(usage, QStringLiteral("extra_usage"));
@@ -112,8 +147,23 @@ UsageData usageRecord(const QByteArray &usageBody, const QDateTime &now, const R
     for (const ModelWindow &model : modelWindows)
         addExtra(QLatin1String(model.key), QLatin1String(model.label), LimitWindows::weekSeconds);
     for (auto it = usage->begin(); it != usage->end(); ++it) {
-        if (!seen.contains(it.key()) && hasWindowShape(it.value()))
+        if (seen.contains(it.key()) || !hasWindowShape(it.value()))
+            continue;
+        // "seven_day_routines" is a weekly limit named "Routines weekly"; other keys keep their name.
+        if (it.key().startsWith(weeklyKeyPrefix))
+            addExtra(it.key(), weeklyLabel(it.key().mid(weeklyKeyPrefix.size())), LimitWindows::weekSeconds);
+        else
             addExtra(it.key(), it.key(), std::nullopt);
+    }
+    // Per-model weekly limits that only the `limits` list names; one the keys above already
+    // gave is not shown twice.
+    for (const QJsonValue &entry : JsonLookup::array(*usage, QStringLiteral("limits")).value_or(QJsonArray())) {
+        std::optional<LimitWindow> scoped = scopedWeekly(entry.toObject(), label);
+        const auto sameModel = [&scoped](const LimitWindow &w) {
+            return w.id == scoped->id || w.id == weeklyKeyPrefix + scoped->id;
+        };
+        if (scoped && std::none_of(record.windows.cbegin(), record.windows.cend(), sameModel))
+            record.windows.append(*scoped);
     }
 
     LimitWindows::limitExtraRows(record.windows);

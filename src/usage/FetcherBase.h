@@ -40,11 +40,11 @@ public:
 
     void fetchUsage() final
     {
-        // While the stored credentials are still being read, the cycle starts once they are,
-        // rather than reporting a missing credential.
-        if (!m_services.defaults.isLoaded()) {
+        // While the stored credential is still being read, the cycle starts once it is, rather
+        // than reporting a missing credential.
+        if (m_services.defaults.readiness(m_credentialKey) != DefaultsStore::Readiness::ready) {
             if (!std::exchange(m_waitingForLoad, true)) {
-                m_services.defaults.whenLoaded([self = QPointer(this)] {
+                m_services.defaults.whenReady(m_credentialKey, [self = QPointer(this)] {
                     if (self) {
                         self->m_waitingForLoad = false;
                         self->fetchUsage();
@@ -82,6 +82,19 @@ public:
         return m_retryAt && m_services.clock.now() < *m_retryAt ? m_retryAt : std::nullopt;
     }
 
+    Awaiting awaiting() const override
+    {
+        switch (m_services.defaults.readiness(m_credentialKey)) {
+        case DefaultsStore::Readiness::loading:
+            return Awaiting::keyring;
+        case DefaultsStore::Readiness::locked:
+            return Awaiting::keyringUnlock;
+        case DefaultsStore::Readiness::ready:
+            break;
+        }
+        return Awaiting::answer;
+    }
+
 protected:
     FetcherBase(const QString &base, const QString &credentialKey, const FetcherServices &services, QObject *parent)
         : QObject(parent)
@@ -101,8 +114,10 @@ protected:
     void deliver(const Record &record)
     {
         m_inFlight = false;
-        if (!record.error)
+        if (!record.error) {
             m_retryAt.reset();
+            m_rateLimitedStreak = 0;
+        }
         m_services.scheduler.post([self = QPointer(this), record] {
             if (self && self->UsageSource<Record>::onUsageData)
                 self->UsageSource<Record>::onUsageData(record);
@@ -123,11 +138,15 @@ protected:
     // A refused credential asks for a login; every other failure becomes an error record.
     void deliverFailure(const FetchError &error)
     {
+        m_rateLimitedStreak = error.isRateLimited() ? m_rateLimitedStreak + 1 : 0;
         if (error.isUnauthorized()) {
             deliverNeedsLogin();
             return;
         }
-        if (const auto at = RetryAfter::instant(error.retryAfter, m_services.clock.now()))
+        const QDateTime now = m_services.clock.now();
+        if (error.isRateLimited())
+            m_retryAt = RetryAfter::afterRateLimit(error.retryAfter, m_rateLimitedStreak, now);
+        else if (const auto at = RetryAfter::instant(error.retryAfter, now))
             m_retryAt = at;
         deliverError(error.message);
     }
@@ -176,5 +195,6 @@ private:
     QString m_inFlightCredential;
     quint64 m_generation = 0;
     std::optional<QDateTime> m_retryAt;
+    int m_rateLimitedStreak = 0; // refusals for too many requests in a row
     std::optional<Scheduler::TimerId> m_retryTimer; // the request that waits for m_retryAt
 };

@@ -34,6 +34,7 @@ FetchResult HTTPClient::classify(const HttpResponse &response)
     if (response.body && status == 200)
         return *response.body;
     FetchError error = FetchError::parse(QStringLiteral("HTTP %1").arg(status));
+    error.status = status;
     error.retryAfter = response.header(QByteArrayLiteral("Retry-After")).value_or(QByteArray()).trimmed();
     return error;
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <QRegularExpression>
 #include <QTimeZone>
 
 namespace OpenAIResponses {
@@ -20,6 +21,18 @@ std::optional<QDateTime> instant(double secondsSinceEpoch)
     return QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(secondsSinceEpoch * 1000.0), QTimeZone::utc()).toUTC();
 }
 
+// `used_percent` as a number, or as a text of digits ("42", "42.5"); anything else is not one.
+std::optional<double> usedPercent(const QJsonObject &window)
+{
+    const QJsonValue value = window.value(QStringLiteral("used_percent"));
+    if (value.isDouble())
+        return value.toDouble();
+    static const QRegularExpression digits(QStringLiteral("^[0-9]+(\\.[0-9]+)?$"));
+    if (value.isString() && digits.match(value.toString()).hasMatch())
+        return value.toString().toDouble();
+    return std::nullopt;
+}
+
 // A window with its length and values; its kind, label and phrase are decided once it is placed.
 std::optional<LimitWindow> readWindow(const QJsonValue &value, const QString &key, const QDateTime &now)
 {
@@ -28,7 +41,7 @@ std::optional<LimitWindow> readWindow(const QJsonValue &value, const QString &ke
     const QJsonObject window = value.toObject();
     LimitWindow read;
     read.id = key;
-    read.usedPercent = JsonLookup::number(window, QStringLiteral("used_percent"));
+    read.usedPercent = usedPercent(window);
     if (const auto at = JsonLookup::number(window, QStringLiteral("reset_at")))
         read.resetAt = instant(*at);
     else if (const auto after = JsonLookup::number(window, QStringLiteral("reset_after_seconds")))
@@ -70,6 +83,63 @@ void markLimitReached(QList<LimitWindow> &windows)
     auto reached = std::max_element(windows.begin(), windows.end(),
                                     [&used](const LimitWindow &a, const LimitWindow &b) { return used(a) < used(b); });
     reached->usedPercent = 100.0;
+}
+
+// The windows of a limit the service names beside the plan's own (a model's, code review's), as
+// rows "<name> session", "<name> weekly" or "<name> 30-day", with ids "<id>/primary_window".
+QList<LimitWindow> namedLimit(const QJsonObject &rateLimit, const QString &name, const QString &id,
+                              const QDateTime &now, const ResetLabelMaker &makeLabel)
+{
+    QList<LimitWindow> rows;
+    for (const QString &key : {QStringLiteral("primary_window"), QStringLiteral("secondary_window")}) {
+        std::optional<LimitWindow> window = readWindow(rateLimit.value(key), id + QLatin1Char('/') + key, now);
+        if (!window || !window->usedPercent)
+            continue;
+        const bool secondary = key == QStringLiteral("secondary_window");
+        const LimitWindow::Kind length = window->durationSeconds ? LimitWindows::kindForLength(*window->durationSeconds)
+                                         : secondary             ? LimitWindow::Kind::weekly
+                                                                 : LimitWindow::Kind::session;
+        const QString lengthName = length == LimitWindow::Kind::session ? QStringLiteral("session")
+                                   : length == LimitWindow::Kind::weekly
+                                       ? QStringLiteral("weekly")
+                                       : LimitWindows::lengthLabel(*window->durationSeconds);
+        place(*window, LimitWindow::Kind::extra, name + QLatin1Char(' ') + lengthName,
+              ResetPhrases::prefix(LimitWindow::Kind::extra), makeLabel);
+        rows.append(*window);
+    }
+    return rows;
+}
+
+// The limits of other models ("additional_rate_limits") and of code review.
+QList<LimitWindow> otherLimits(const QJsonObject &usage, const QDateTime &now, const ResetLabelMaker &makeLabel)
+{
+    QList<LimitWindow> rows;
+    for (const QJsonValue &entry : JsonLookup::array(usage, QStringLiteral("additional_rate_limits")).value_or(QJsonArray())) {
+        const QJsonObject limit = entry.toObject();
+        const QString name = JsonLookup::text(limit, QStringLiteral("limit_name")).value_or(QString()).trimmed();
+        const auto rateLimit = JsonLookup::object(limit, QStringLiteral("rate_limit"));
+        if (!name.isEmpty() && rateLimit)
+            rows.append(namedLimit(*rateLimit, name, name, now, makeLabel));
+    }
+    if (const auto review = JsonLookup::object(usage, QStringLiteral("code_review_rate_limit")))
+        rows.append(namedLimit(*review, QStringLiteral("Code review"), QStringLiteral("code_review_rate_limit"), now, makeLabel));
+    return rows;
+}
+
+// Credits beyond the plan, while the account has any: {"has_credits":true,"unlimited":false,"balance":"123.45"}.
+std::optional<Credits> credits(const QJsonObject &usage)
+{
+    const auto credits = JsonLookup::object(usage, QStringLiteral("credits"));
+    if (!credits || !credits->value(QStringLiteral("has_credits")).toBool())
+        return std::nullopt;
+    Credits read;
+    read.unlimited = credits->value(QStringLiteral("unlimited")).toBool();
+    const QJsonValue balance = credits->value(QStringLiteral("balance"));
+    bool isNumber = false;
+    const double amount = balance.isString() ? balance.toString().toDouble(&isNumber) : balance.toDouble();
+    if ((isNumber || balance.isDouble()) && std::isfinite(amount))
+        read.balance = amount;
+    return read;
 }
 
 } // namespace
@@ -124,16 +194,17 @@ OpenAIUsageData usageRecord(const QByteArray &usageBody, const QDateTime &now, c
     record.windows.append(others);
     // Limits the service adds beside the two, under their own names.
     for (auto it = rateLimit->begin(); it != rateLimit->end(); ++it) {
-        if (it.key() == primaryKey || it.key() == secondaryKey || !it.value().toObject().value(QStringLiteral("used_percent")).isDouble())
+        if (it.key() == primaryKey || it.key() == secondaryKey || !usedPercent(it.value().toObject()))
             continue;
         if (auto extra = readWindow(it.value(), it.key(), now)) {
             place(*extra, LimitWindow::Kind::extra, it.key(), ResetPhrases::prefix(LimitWindow::Kind::extra), label);
             record.windows.append(*extra);
         }
     }
-    LimitWindows::limitExtraRows(record.windows);
     if (rateLimit->value(QStringLiteral("limit_reached")).toBool())
         markLimitReached(record.windows);
+    record.windows.append(otherLimits(*usage, now, label));
+    LimitWindows::limitExtraRows(record.windows);
 
     for (const LimitWindow &window : std::as_const(record.windows)) {
         if (window.kind == LimitWindow::Kind::session) {
@@ -148,6 +219,7 @@ OpenAIUsageData usageRecord(const QByteArray &usageBody, const QDateTime &now, c
     }
     if (const auto plan = JsonLookup::text(*usage, QStringLiteral("plan_type")); plan && !plan->trimmed().isEmpty())
         record.plan = LimitWindows::planName(*plan);
+    record.credits = credits(*usage);
     record.fetchedAt = now;
     return record;
 }

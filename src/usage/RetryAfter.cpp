@@ -43,4 +43,12 @@ std::optional<QDateTime> instant(const QByteArray &field, const QDateTime &now)
     return std::min(*at, latest);
 }
 
+QDateTime afterRateLimit(const QByteArray &field, int streak, const QDateTime &now)
+{
+    const qint64 doubled = rateLimitedAtLeast.count() << std::clamp(streak - 1, 0, 16);
+    const QDateTime backOff = now.addSecs(std::min<qint64>(doubled, longest.count()));
+    const std::optional<QDateTime> asked = instant(field, now);
+    return asked ? std::max(*asked, backOff) : backOff;
+}
+
 }

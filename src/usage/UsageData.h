@@ -35,6 +35,15 @@ struct ExtraUsage
     bool operator==(const ExtraUsage &) const = default;
 };
 
+// ChatGPT credits bought beyond the plan.
+struct Credits
+{
+    std::optional<double> balance;
+    bool unlimited = false;
+
+    bool operator==(const Credits &) const = default;
+};
+
 // One Claude usage snapshot. An error record carries only fetchedAt and the error text.
 struct UsageData
 {
@@ -73,6 +82,7 @@ struct OpenAIUsageData
     std::optional<QString> error;
     QList<LimitWindow> windows; // every window read, the two above included
     std::optional<QString> plan; // the plan's name as shown ("Plus")
+    std::optional<Credits> credits; // present while the account has credits
 
     static OpenAIUsageData failure(const QString &message, const QDateTime &at)
     {

@@ -5,6 +5,10 @@
 #include <functional>
 #include <optional>
 
+// What a provider without figures yet is waiting for: its first answer, or the keyring that keeps
+// its credential, to answer or to be unlocked.
+enum class Awaiting { nothing, answer, keyring, keyringUnlock };
+
 // A provider's usage as the rest of the application sees it: start a cycle, hear its outcome.
 template<typename Record>
 class UsageSource
@@ -18,6 +22,8 @@ public:
     virtual void fetchUsage() = 0;
     // When the service asked not to be asked again before, while that is still ahead.
     virtual std::optional<QDateTime> nextTryAt() const { return std::nullopt; }
+    // What the cycle under way waits for before it can ask the service.
+    virtual Awaiting awaiting() const { return Awaiting::answer; }
 
     // Each is read at the moment of delivery.
     std::function<void(const Record &)> onUsageData;

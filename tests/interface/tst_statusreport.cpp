@@ -61,14 +61,14 @@ private slots:
         QCOMPARE(text(status),
                  QStringLiteral(
                      "{\"class\":\"ok\",\"displayFormat\":\"%1\",\"displayFormatLabel\":\"%2\",\"generatedAt\":\"2026-12-06T12:00:00Z\","
-                     "\"lowestRemaining\":41,\"providers\":{\"chatgpt\":{\"credentialExpired\":false,\"error\":null,\"extraUsage\":null,"
+                     "\"lowestRemaining\":41,\"providers\":{\"chatgpt\":{\"credentialExpired\":false,\"credits\":null,\"error\":null,\"extraUsage\":null,"
                      "\"fetchedAt\":\"2026-12-06T12:00:00Z\",\"name\":\"ChatGPT\",\"plan\":null,\"rows\":[\"Session  90%  Session resets in 40 min.\","
                      "\"Weekly  65%  Weekly resets in 6 days\",\"Updated just now\"],\"segment\":\"%4\","
                      "\"session\":{\"countdown\":\"45m\",\"remaining\":90,\"remainingRounded\":90,\"resetPhrase\":\"Session resets in 40 min.\","
                      "\"resetsAt\":\"2026-12-06T12:40:00Z\",\"used\":10},\"shown\":true,\"source\":\"sessionKey\",\"state\":\"ok\","
                      "\"weekly\":{\"countdown\":\"7d\",\"remaining\":65,\"remainingRounded\":65,\"resetPhrase\":\"Weekly resets in 6 days\","
                      "\"resetsAt\":\"2026-12-12T14:00:00Z\",\"used\":35},\"windows\":[]},"
-                     "\"claude\":{\"credentialExpired\":false,\"error\":null,\"extraUsage\":null,\"fetchedAt\":\"2026-12-06T12:00:00Z\","
+                     "\"claude\":{\"credentialExpired\":false,\"credits\":null,\"error\":null,\"extraUsage\":null,\"fetchedAt\":\"2026-12-06T12:00:00Z\","
                      "\"name\":\"Claude\",\"plan\":null,"
                      "\"rows\":[\"Session  73%  Session resets in 2 hr.\",\"Weekly  41%  Weekly resets in 3 days\",\"Updated just now\"],"
                      "\"segment\":\"%3\",\"session\":{\"countdown\":\"3h\",\"remaining\":73,\"remainingRounded\":73,"
@@ -183,6 +183,19 @@ private slots:
                "Updated 12m ago · last try failed: HTTP 503\n"
             << 0;
 
+        // Nothing is known yet: no expired key, whatever an earlier run marked.
+        StatusInputs starting = inputs(DisplayFormat::both, std::nullopt, std::nullopt);
+        starting.claudeSessionExpired = true;
+        starting.claudeAwaiting = Awaiting::answer;
+        starting.openAIAwaiting = Awaiting::keyringUnlock;
+        QTest::newRow("before the first answers")
+            << starting
+            << "{\"class\":\"error\",\"text\":\"Claude ⚠    ChatGPT ⚠\",\"tooltip\":\"Claude\\nSession  —\\nWeekly  —\\n"
+               "Updating…\\n\\nChatGPT\\nSession  —\\nWeekly  —\\nKeyring locked — unlock it to show figures\"}"
+            << "Claude  Session  —  Weekly  —  Updating…\n"
+               "ChatGPT  Session  —  Weekly  —  Keyring locked — unlock it to show figures\n"
+            << 1;
+
         StatusInputs nothingShown = inputs(DisplayFormat::both, failed(QStringLiteral("HTTP 500")));
         nothingShown.title.showClaude = false;
         nothingShown.title.showOpenAI = false;
@@ -209,6 +222,12 @@ private slots:
         in.openAISource = QStringLiteral("codex");
         const QJsonObject providers = StatusReport::build(in).value(QStringLiteral("providers")).toObject();
         QCOMPARE(providers.value(QStringLiteral("claude")).toObject().value(QStringLiteral("state")).toString(), "none");
+        for (const auto &[awaiting, state] : {std::pair{Awaiting::answer, "loading"}, std::pair{Awaiting::keyring, "loading"},
+                                              std::pair{Awaiting::keyringUnlock, "locked"}}) {
+            in.claudeAwaiting = awaiting;
+            const QJsonObject waiting = StatusReport::build(in).value(QStringLiteral("providers")).toObject();
+            QCOMPARE(waiting.value(QStringLiteral("claude")).toObject().value(QStringLiteral("state")).toString(), state);
+        }
         const QJsonObject openAI = providers.value(QStringLiteral("chatgpt")).toObject();
         QCOMPARE(openAI.value(QStringLiteral("state")).toString(), "expired");
         QCOMPARE(openAI.value(QStringLiteral("credentialExpired")).toBool(), true);

@@ -339,8 +339,8 @@ private slots:
             QVERIFY2(describe(root.children[i]).startsWith(row), qPrintable(describe(root.children[i])));
         }
         QCOMPARE(describe(root.children[0]), QStringLiteral("Claude (disabled) +icon"));
-        QCOMPARE(describe(root.children[23]), QStringLiteral("Refresh Now [Control+r]"));
-        QCOMPARE(describe(root.children[26]), QStringLiteral("Preferences… [Control+comma]"));
+        QCOMPARE(describe(root.children[24]), QStringLiteral("Refresh Now [Control+r]"));
+        QCOMPARE(describe(root.children[27]), QStringLiteral("Preferences… [Control+comma]"));
         QCOMPARE(describe(root.children.last()), QStringLiteral("Quit Quotabar [Control+q]"));
 
         // Opening with a stored token shows the ChatGPT group and says which properties changed.
@@ -352,7 +352,7 @@ private slots:
         QVERIFY(callMenu(service, QStringLiteral("AboutToShow"), {0}));
         QVERIFY(waitUntil([&] { return probe.propertyUpdates > 0; }));
         const DBusMenuLayoutItem opened = layoutOf(service);
-        QCOMPARE(describe(opened.children[10]), QStringLiteral("Session expired — check your key"));
+        QCOMPARE(describe(opened.children[10]), QStringLiteral("Updating…"));
         QCOMPARE(opened.children[10].properties.value(QStringLiteral("disposition")).toString(), QStringLiteral("warning"));
         QCOMPARE(describe(opened.children[12]), QStringLiteral("ChatGPT (disabled) +icon"));
 
@@ -389,9 +389,9 @@ private slots:
             return reply.value();
         };
         const QList<DBusMenuItem> all = groupProperties({}, {});
-        QCOMPARE(all.size(), 30);
-        QCOMPARE(all[23].properties.value(QStringLiteral("label")).toString(), QStringLiteral("Refresh Now"));
-        QVERIFY(all[23].properties.contains(QStringLiteral("shortcut")));
+        QCOMPARE(all.size(), 31);
+        QCOMPARE(all[24].properties.value(QStringLiteral("label")).toString(), QStringLiteral("Refresh Now"));
+        QVERIFY(all[24].properties.contains(QStringLiteral("shortcut")));
         QCOMPARE(groupProperties({1}, {QStringLiteral("enabled")}).value(0).properties.keys(), QStringList{"enabled"});
 
         // Opening and closing through EventGroup, on the root.

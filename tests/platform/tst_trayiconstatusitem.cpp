@@ -49,9 +49,9 @@ private slots:
 
         for (int index : {0, 1}) {
             const QList<QAction *> actions = item.menu(index)->actions();
-            QCOMPARE(actions.size(), 30);
-            QCOMPARE(actions[23]->text(), QStringLiteral("Refresh Now"));
-            QCOMPARE(actions[23]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+            QCOMPARE(actions.size(), 31);
+            QCOMPARE(actions[24]->text(), QStringLiteral("Refresh Now"));
+            QCOMPARE(actions[24]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
             QVERIFY(actions[11]->isSeparator());
             QVERIFY(!actions[12]->isVisible());
             QVERIFY(!actions[10]->isEnabled());
@@ -64,7 +64,7 @@ private slots:
         QCOMPARE(actions[10]->text(), QStringLiteral("Session expired — check your key"));
         QVERIFY(actions[10]->isEnabled());
         actions[10]->trigger();
-        actions[23]->trigger();
+        actions[24]->trigger();
         QCOMPARE(ran, (QStringList{"prefs", "refresh"}));
 
         // A provider switched off takes its icon away; the other keeps its menu.

@@ -217,7 +217,7 @@ private slots:
         QCOMPARE(int(h.item.segments[0].icon), int(StatusSegment::Icon::idle));
         h.claude.deliver(UsageData::failure(QStringLiteral("HTTP 500"), h.clock.now()));
         QCOMPARE(h.item.segments[0].toolTipText, QStringLiteral("HTTP 500"));
-        QCOMPARE(h.item.rows.size(), 30);
+        QCOMPARE(h.item.rows.size(), 31);
     }
 };
 

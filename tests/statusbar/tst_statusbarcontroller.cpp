@@ -141,10 +141,11 @@ private slots:
             << DisplayFormat::weeklyAndTimer << std::optional<qint64>(273600) << none << qint64(14400000) << 0;
         QTest::newRow("no reset known gives 30 s")
             << DisplayFormat::weeklyAndTimer << none << none << qint64(30000) << 0;
-        QTest::newRow("passed reset refreshes and gives 10 s")
-            << DisplayFormat::sessionAndTimer << std::optional<qint64>(-5) << none << qint64(10000) << 1;
+        // Figures made after their reset are asked for again in 10 s (behindFiguresAskAgainLessAndLess).
+        QTest::newRow("passed reset")
+            << DisplayFormat::sessionAndTimer << std::optional<qint64>(-5) << none << qint64(-1) << 0;
         QTest::newRow("passed reset with another ahead")
-            << DisplayFormat::sessionAndTimer << std::optional<qint64>(-5) << std::optional<qint64>(1000) << qint64(100000) << 1;
+            << DisplayFormat::sessionAndTimer << std::optional<qint64>(-5) << std::optional<qint64>(1000) << qint64(100000) << 0;
         QTest::newRow("both has no countdown")
             << DisplayFormat::both << std::optional<qint64>(7800) << none << qint64(-1) << 0;
     }
@@ -185,7 +186,6 @@ private slots:
         QTest::addColumn<bool>("failing");
         QTest::addColumn<QList<qint64>>("gaps");
         QTest::newRow("failing, no reset known") << true << QList<qint64>{30, 60, 120, 240, 480, 960};
-        QTest::newRow("answering, reset passed (clock skew)") << false << QList<qint64>{10, 20, 40, 80, 160, 320, 640};
     }
 
     void fallbackRetriesDouble()
@@ -215,21 +215,104 @@ private slots:
         QCOMPARE(seen, gaps);
     }
 
+    // Figures that name a reset as passed already (the service has not rolled the window yet,
+    // or the clocks disagree) are asked for again after 10 s, then 20, 40 …, whatever the format,
+    // the other provider and the instant's jitter, until the refresh timer asks as often.
+    void behindFiguresAskAgainLessAndLess_data()
+    {
+        QTest::addColumn<DisplayFormat>("format");
+        QTest::addColumn<bool>("chatGPTAhead");
+        QTest::addColumn<QList<qint64>>("gaps");
+        const QList<qint64> doubling{10, 20, 40, 80, 160};
+        QTest::newRow("Session & Weekly") << DisplayFormat::both << false << doubling;
+        QTest::newRow("Session & Timer") << DisplayFormat::sessionAndTimer << false << doubling;
+        QTest::newRow("Session & Timer, ChatGPT's reset ahead") << DisplayFormat::sessionAndTimer << true << doubling;
+        QTest::newRow("Weekly & Timer") << DisplayFormat::weeklyAndTimer << false << doubling;
+    }
+
+
+    void behindFiguresAskAgainLessAndLess()
+    {
+        QFETCH(DisplayFormat, format);
+        QFETCH(bool, chatGPTAhead);
+        QFETCH(QList<qint64>, gaps);
+        Harness h;
+        h.settings.setDisplayFormat(format);
+        h.settings.setRefreshInterval(600);
+        if (chatGPTAhead)
+            h.defaults.setString(DefaultsKeys::openAISessionKey, QStringLiteral("token"));
+        const QDateTime passedReset = h.clock.now().addSecs(-60);
+        QList<QDateTime> fetchedAt;
+        h.claude.answer = [&] {
+            fetchedAt.append(h.clock.now());
+            h.scheduler.after(300ms, [&] {
+                UsageData record = h.claudeRecord();
+                const QDateTime reset = passedReset.addMSecs(fetchedAt.size() % 2 * 700); // reported with jitter
+                (format == DisplayFormat::weeklyAndTimer ? record.weeklyResetAt : record.sessionResetAt) = reset;
+                h.claude.deliver(record);
+            });
+        };
+        h.openAI.answer = [&] { h.openAI.deliver(h.openAIRecord(7800, 86400)); };
+        h.start();
+        h.scheduler.advance(599s); // the refresh timer asks at 600 s
+        QList<qint64> seen;
+        for (qsizetype i = 1; i < fetchedAt.size(); ++i)
+            seen.append(qRound(fetchedAt[i - 1].msecsTo(fetchedAt[i]) / 1000.0));
+        QCOMPARE(seen, gaps);
+        // Current figures end it.
+        h.claude.answer = [&] { h.claude.deliver(h.claudeRecord(3600, 86400)); };
+        h.scheduler.advance(1s);
+        QVERIFY(!h.controller->behindTimer(Provider::claude));
+    }
+
+    // Before its first answer a provider's last row says what it waits for, never that the
+    // key expired, whatever an earlier run left marked.
+    void firstMinuteTellsTheTruth_data()
+    {
+        QTest::addColumn<Awaiting>("waiting");
+        QTest::addColumn<QString>("row");
+        QTest::newRow("asking the service") << Awaiting::answer << "Updating…";
+        QTest::newRow("the keyring has not answered") << Awaiting::keyring << "Waiting for the keyring…";
+        QTest::newRow("the keyring is locked") << Awaiting::keyringUnlock << "Keyring locked — unlock it to show figures";
+    }
+
+    void firstMinuteTellsTheTruth()
+    {
+        QFETCH(Awaiting, waiting);
+        QFETCH(QString, row);
+        Harness h;
+        h.settings.setClaudeSessionExpired(true);
+        h.claude.waitingFor = waiting;
+        h.start();
+        h.controller->menuWillOpen();
+        QCOMPARE(h.item.menu->item(StatusMenu::claudeUpdatedItem).title, row);
+        QCOMPARE(h.controller->awaiting(Provider::claude), waiting);
+        h.claude.needsLogin();
+        QCOMPARE(h.item.menu->item(StatusMenu::claudeUpdatedItem).title, MenuTexts::expired);
+        QCOMPARE(h.controller->awaiting(Provider::claude), Awaiting::nothing);
+    }
+
     // Failures other than a refused credential keep the last good figures for a while, saying so.
     void failuresKeepTheLastGoodFigures_data()
     {
         QTest::addColumn<qint64>("sessionResetIn");
         QTest::addColumn<qint64>("failAfter");
         QTest::addColumn<qint64>("lookAfter");
+        QTest::addColumn<qint64>("heldFor"); // the wait the service asked for, from the failure
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("lastRow");
         const QString figures = QStringLiteral("Claude S:73%  W:41%");
-        QTest::newRow("503 at once") << qint64(7200) << qint64(720) << qint64(720) << figures
+        QTest::newRow("503 at once") << qint64(7200) << qint64(720) << qint64(720) << qint64(0) << figures
                                      << "Updated 12m ago · last try failed: HTTP 503";
-        QTest::newRow("grace runs out without another try") << qint64(7200) << qint64(720) << qint64(1801)
+        QTest::newRow("grace runs out without another try") << qint64(7200) << qint64(720) << qint64(1801) << qint64(0)
                                                              << "Claude ⚠" << "HTTP 503";
-        QTest::newRow("503 after the grace") << qint64(7200) << qint64(1860) << qint64(1860) << "Claude ⚠" << "HTTP 503";
-        QTest::newRow("session reset since") << qint64(600) << qint64(300) << qint64(601) << "Claude ⚠" << "HTTP 503";
+        QTest::newRow("503 after the grace") << qint64(7200) << qint64(1860) << qint64(1860) << qint64(0) << "Claude ⚠"
+                                             << "HTTP 503";
+        QTest::newRow("session reset since") << qint64(600) << qint64(300) << qint64(601) << qint64(0) << "Claude ⚠"
+                                             << "HTTP 503";
+        QTest::newRow("held by the service past the grace")
+            << qint64(7200) << qint64(720) << qint64(2400) << qint64(3000) << figures
+            << "Updated 40m ago · last try failed: HTTP 503 · next try in 30m";
     }
 
     void failuresKeepTheLastGoodFigures()
@@ -237,6 +320,7 @@ private slots:
         QFETCH(qint64, sessionResetIn);
         QFETCH(qint64, failAfter);
         QFETCH(qint64, lookAfter);
+        QFETCH(qint64, heldFor);
         QFETCH(QString, title);
         QFETCH(QString, lastRow);
         Harness h;
@@ -245,8 +329,11 @@ private slots:
         h.start();
         h.claude.deliver(h.claudeRecord(sessionResetIn, 86400));
         h.scheduler.advance(std::chrono::seconds(failAfter));
+        if (heldFor)
+            h.claude.heldUntil = h.clock.now().addSecs(heldFor);
         h.claude.deliver(UsageData::failure(QStringLiteral("HTTP 503"), h.clock.now()));
         h.scheduler.advance(std::chrono::seconds(lookAfter - failAfter));
+        h.controller->menuWillOpen();
         QCOMPARE(h.title(), title);
         QCOMPARE(h.item.menu->item(StatusMenu::claudeUpdatedItem).title, lastRow);
         QVERIFY(!h.settings.claudeSessionExpired());

@@ -54,7 +54,7 @@ private slots:
                 described.last() += QStringLiteral(" (hidden)");
         }
         const QStringList claudeExtra(7, QStringLiteral(" (disabled) (hidden)")); // six limits, extra usage
-        const QStringList openAIExtra(6, QStringLiteral(" (disabled) (hidden)"));
+        const QStringList openAIExtra(7, QStringLiteral(" (disabled) (hidden)")); // six limits, credits
         QCOMPARE(described, (QStringList{"Claude (disabled)", "Session  — (disabled)", "Weekly  — (disabled)"}
                                 + claudeExtra
                                 + QStringList{"— (disabled)", "--- (hidden)", "ChatGPT (disabled) (hidden)",
@@ -155,6 +155,12 @@ private slots:
         QTest::newRow("Team account") << int(Provider::openAI) << std::optional(WorkedExample::team())
                                       << "ChatGPT · Team | Session  90%  Session resets in 40 min. | Weekly  — | "
                                          "30-day  88%  resets in 1 wk. | Updated just now";
+
+        ProviderUsage credits = WorkedExample::team();
+        credits.credits = Credits{123.45, false};
+        QTest::newRow("credits") << int(Provider::openAI) << std::optional(credits)
+                                 << "ChatGPT · Team | Session  90%  Session resets in 40 min. | Weekly  — | "
+                                    "30-day  88%  resets in 1 wk. | Credits  123.45 | Updated just now";
     }
 
     void extraRows()
@@ -166,6 +172,7 @@ private slots:
         // Rows of an earlier record that had more do not linger.
         ProviderUsage earlier = record(1, {}, 1, {});
         earlier.extraUsage = ExtraUsage{};
+        earlier.credits = Credits{1, true};
         for (int i = 0; i < 7; ++i)
             earlier.windows.append({QString::number(i), QStringLiteral("old"), LimitWindow::Kind::extra});
         const Provider which = Provider(provider);

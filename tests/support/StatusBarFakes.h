@@ -17,10 +17,12 @@ struct FakeUsageSource final : UsageSource<Record>
             answer();
     }
     std::optional<QDateTime> nextTryAt() const override { return heldUntil; }
+    Awaiting awaiting() const override { return waitingFor; }
     void deliver(const Record &record) { this->onUsageData(record); }
     void needsLogin() { this->onNeedsLogin(); }
     int fetches = 0;
     std::optional<QDateTime> heldUntil; // as a service's Retry-After would set it
+    Awaiting waitingFor = Awaiting::answer;
     std::function<void()> answer; // runs at every fetch, to script replies
 };
 

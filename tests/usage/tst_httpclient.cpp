@@ -102,6 +102,31 @@ private slots:
         QCOMPARE(std::get<FetchError>(classified).retryAfter, field.trimmed());
     }
 
+    // After the streak-th "too many requests" in a row: five minutes at least, doubling, an hour at most.
+    void rateLimitedWait_data()
+    {
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<int>("streak");
+        QTest::addColumn<qint64>("wait");
+        QTest::newRow("zero") << QByteArray("0") << 1 << qint64(300);
+        QTest::newRow("absent") << QByteArray() << 1 << qint64(300);
+        QTest::newRow("shorter") << QByteArray("60") << 1 << qint64(300);
+        QTest::newRow("longer is kept") << QByteArray("900") << 1 << qint64(900);
+        QTest::newRow("second in a row") << QByteArray("0") << 2 << qint64(600);
+        QTest::newRow("third in a row, longer than asked") << QByteArray("900") << 3 << qint64(1200);
+        QTest::newRow("doubling stops at an hour") << QByteArray("0") << 6 << qint64(3600);
+        QTest::newRow("asked for longer than an hour") << QByteArray("7200") << 1 << qint64(3600);
+    }
+
+    void rateLimitedWait()
+    {
+        QFETCH(QByteArray, field);
+        QFETCH(int, streak);
+        QFETCH(qint64, wait);
+        const QDateTime now(QDate(2026, 12, 6), QTime(12, 0), QTimeZone::utc());
+        QCOMPARE(now.secsTo(RetryAfter::afterRateLimit(field, streak, now)), wait);
+    }
+
     void headerValueSafety_data()
     {
         QTest::addColumn<QString>("value");

@@ -2,6 +2,7 @@
 #include "usage/InternetDateTime.h"
 #include "usage/OpenAIResponses.h"
 #include "usage/RelativeTimeFormatter.h"
+#include "statusbar/TitleModel.h"
 
 #include <QSet>
 #include <QtTest>
@@ -105,6 +106,10 @@ QString windowSummary(const Record &r)
     }
     if (r.plan)
         parts.append(QStringLiteral("plan ") + *r.plan);
+    if constexpr (requires { r.credits; }) {
+        if (r.credits)
+            parts.append(QStringLiteral("credits ") + (r.credits->unlimited ? QStringLiteral("unlimited") : optionalNumber(r.credits->balance)));
+    }
     if constexpr (requires { r.extraUsage; }) {
         if (r.extraUsage) {
             parts.append(QStringLiteral("extra %1 of %2, %3%, %4")
@@ -249,7 +254,18 @@ private slots:
             << base + "; seven_day_sonnet=Sonnet weekly 1/604800 -; seven_day_oauth_apps=OAuth apps weekly 3/604800 -";
         QTest::newRow("unknown key of the same shape, under its own name")
             << body(R"(,"seven_day_haiku":{"utilization":40,"resets_at":null},"iguana_necktie":{"utilization":5},"seven_day_cowork":[1])")
-            << base + "; seven_day_haiku=seven_day_haiku 40/- -";
+            << base + "; seven_day_haiku=Haiku weekly 40/604800 -";
+        QTest::newRow("new weekly windows, named by their keys")
+            << body(R"(,"seven_day_routines":{"utilization":5,"resets_at":null},"seven_day_cowork":{"utilization":7,"resets_at":null})")
+            << base + "; seven_day_cowork=Cowork weekly 7/604800 -; seven_day_routines=Routines weekly 5/604800 -";
+        QTest::newRow("a model's weekly limit only in the limits list; other kinds ignored")
+            << body(R"(,"limits":[{"kind":"weekly_scoped","scope":{"model":{"display_name":"Fable"}},"utilization":88,
+                     "resets_at":"2026-12-09T16:00:00Z"},{"kind":"daily_mystery","utilization":3},{"kind":"weekly_scoped","utilization":1}])")
+            << base + "; fable=Fable weekly 88/604800 2026-12-09T16:00:00.000Z";
+        QTest::newRow("the same model in the list and as a key is one row")
+            << body(R"(,"seven_day_opus":{"utilization":84,"resets_at":null},
+                     "limits":[{"kind":"weekly_scoped","scope":{"model":{"display_name":"Opus"}},"utilization":84}])")
+            << base + "; seven_day_opus=Opus weekly 84/604800 -";
         QTest::newRow("at most six extra rows")
             << body(R"(,"a":{"utilization":1,"resets_at":null},"b":{"utilization":2,"resets_at":null},"c":{"utilization":3,"resets_at":null},
                      "d":{"utilization":4,"resets_at":null},"e":{"utilization":5,"resets_at":null},"f":{"utilization":6,"resets_at":null},
@@ -306,6 +322,26 @@ private slots:
             << QByteArray(R"({"rate_limit":{"primary_window":{"used_percent":1},"code_review_window":{"used_percent":7,"reset_after_seconds":60},
                  "allowed":true,"other":{"used":3}}})")
             << "1|-|-|-|-|- primary_window=Session 1/- -; code_review_window=code_review_window 7/- 2026-12-06T12:01:00.000Z";
+        QTest::newRow("used_percent as a text of digits")
+            << QByteArray(R"({"rate_limit":{"primary_window":{"used_percent":"42","limit_window_seconds":18000},
+                 "secondary_window":{"used_percent":"7.5","limit_window_seconds":604800}}})")
+            << "42|-|-|7.5|-|- primary_window=Session 42/18000 -; secondary_window=Weekly 7.5/604800 -";
+        QTest::newRow("used_percent of another kind is no figure")
+            << QByteArray(R"({"rate_limit":{"primary_window":{"used_percent":"42%"},"secondary_window":{"used_percent":true}}})")
+            << "-|-|-|-|-|- primary_window=Session -/- -; secondary_window=Weekly -/- -";
+        QTest::newRow("a model's own limit, code review and credits")
+            << QByteArray(R"({"rate_limit":{"primary_window":{"used_percent":1,"limit_window_seconds":18000}},
+                 "additional_rate_limits":[{"limit_name":"GPT-5-Codex-Mini","rate_limit":{
+                   "primary_window":{"used_percent":20,"limit_window_seconds":18000},
+                   "secondary_window":{"used_percent":"30","limit_window_seconds":604800}}},{"limit_name":"","rate_limit":{}}],
+                 "code_review_rate_limit":{"primary_window":{"used_percent":4,"limit_window_seconds":604800},"secondary_window":null},
+                 "credits":{"has_credits":true,"unlimited":false,"balance":"123.45"}})")
+            << "1|-|-|-|-|- primary_window=Session 1/18000 -; GPT-5-Codex-Mini/primary_window=GPT-5-Codex-Mini session 20/18000 -; "
+               "GPT-5-Codex-Mini/secondary_window=GPT-5-Codex-Mini weekly 30/604800 -; "
+               "code_review_rate_limit/primary_window=Code review weekly 4/604800 -; credits 123.45";
+        QTest::newRow("no credits")
+            << QByteArray(R"({"rate_limit":{},"credits":{"has_credits":false,"unlimited":false,"balance":"5"}})")
+            << "-|-|-|-|-|- ";
     }
 
     void openAIWindows()
@@ -314,6 +350,16 @@ private slots:
         QFETCH(QString, expected);
         const OpenAIUsageData record = OpenAIResponses::usageRecord(body, now, testLabel);
         QCOMPARE(summary(record) + QLatin1Char(' ') + windowSummary(record), expected);
+    }
+
+    // A reply with only a weekly window leaves the title's session place to "new", as a missing window does.
+    void weeklyOnlyReplyTitle()
+    {
+        const OpenAIUsageData record = OpenAIResponses::usageRecord(
+            R"({"rate_limit":{"primary_window":{"used_percent":20,"limit_window_seconds":604800}}})", now, testLabel);
+        const TitleModel title = Title::make(TitleInputs{DisplayFormat::both, false, true, std::nullopt,
+                                                         ProviderUsage::from(record), now});
+        QCOMPARE(title.plainText(), QStringLiteral("ChatGPT S:new  W:80%"));
     }
 
     void openAIAccessToken_data()

@@ -196,9 +196,9 @@ private slots:
         Harness h;
         h.defaults.setString(DefaultsKeys::sessionKey, QStringLiteral("key"));
         h.server.route(accountPath, accountOk);
-        h.server.routeOnce(usagePath, FakeReply{429, "slow down", {{"Retry-After", "120"}}});
+        h.server.routeOnce(usagePath, FakeReply{503, "down for a while", {{"Retry-After", "120"}}});
         h.server.route(usagePath, usageOk);
-        QCOMPARE(h.cycle(), QStringLiteral("error:HTTP 429"));
+        QCOMPARE(h.cycle(), QStringLiteral("error:HTTP 503"));
         QCOMPARE(h.fetcher.nextTryAt(), std::optional(h.clock.now().addSecs(120)));
         h.clock.advance(119000);
         for (int i = 0; i < 5; ++i)
@@ -209,6 +209,36 @@ private slots:
         h.clock.advance(1000);
         QCOMPARE(h.cycle(), QStringLiteral("record"));
         QVERIFY(!h.fetcher.nextTryAt());
+    }
+
+    // "Too many requests" leaves the service alone for five minutes at least, whatever its
+    // Retry-After said, then twice as long while it goes on refusing; figures end the waiting.
+    void rateLimitedBacksOff()
+    {
+        Harness h;
+        h.defaults.setString(DefaultsKeys::sessionKey, QStringLiteral("key"));
+        h.server.route(accountPath, accountOk);
+        h.server.route(usagePath, FakeReply{429, "slow down", {{"Retry-After", "0"}}});
+        const QDateTime start = h.clock.now();
+        QList<qint64> asked; // seconds after the first request, refreshing every minute for 20 minutes
+        for (qint64 second = 0; second <= 20 * 60; second += 60) {
+            h.clock.current = start.addSecs(second);
+            const qsizetype before = h.server.requestedPaths().count(usagePath);
+            h.startFetch();
+            h.settle();
+            if (h.server.requestedPaths().count(usagePath) > before)
+                asked.append(second);
+        }
+        QCOMPARE(asked, (QList<qint64>{0, 300, 900}));
+        QCOMPARE(h.fetcher.nextTryAt(), std::optional(start.addSecs(900 + 1200)));
+
+        h.server.route(usagePath, usageOk);
+        h.clock.current = start.addSecs(900 + 1200);
+        QCOMPARE(h.cycle(), QStringLiteral("record"));
+        QVERIFY(!h.fetcher.nextTryAt());
+        h.server.route(usagePath, FakeReply{429, "slow down"});
+        QCOMPARE(h.cycle(), QStringLiteral("error:HTTP 429"));
+        QCOMPARE(h.fetcher.nextTryAt(), std::optional(h.clock.now().addSecs(300)));
     }
 
     void callbacksAreReadAtDelivery()
