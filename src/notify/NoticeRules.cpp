@@ -168,6 +168,15 @@ std::optional<QDateTime> NoticeRules::nextDue() const
     return earliest;
 }
 
+Notice NoticeRules::held(Provider provider, const QDateTime &nextTryAt) const
+{
+    const ProviderIdentity &identity = Providers::of(provider);
+    return {tag(provider, QStringLiteral("wait")), identity.name,
+            QStringLiteral("%1 asked for fewer requests: next try in %2.")
+                .arg(identity.name, Title::timeRemaining(nextTryAt, m_clock.now())),
+            false};
+}
+
 std::optional<Notice> NoticeRules::expiredSet(Provider provider, bool expired, bool keyStored,
                                               const NoticeSettings &settings, const QString &source)
 {

@@ -61,6 +61,10 @@ public:
     std::optional<Notice> expiredSet(Provider provider, bool expired, bool keyStored, const NoticeSettings &settings,
                                      const QString &source = QStringLiteral("sessionKey"));
 
+    // The user asked for fresh figures while the provider's service asked not to be asked before
+    // `nextTryAt`: said whatever the settings, since the user is waiting for an answer.
+    Notice held(Provider provider, const QDateTime &nextTryAt) const;
+
     // The used-up windows whose reset instant has passed with no new record yet: each is said once.
     QList<Notice> due(const NoticeSettings &settings);
     // The earliest reset instant of a used-up window not yet said to be back.

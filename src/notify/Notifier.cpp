@@ -27,6 +27,10 @@ Notifier::Notifier(Services services, QObject *parent)
 
 void Notifier::follow(StatusBarController &controller)
 {
+    // A Refresh Now that sent nothing says so, rather than seeming to do nothing.
+    connect(&controller, &StatusBarController::refreshHeld, this, [this](Provider provider, const QDateTime &nextTryAt) {
+        show(m_rules.held(provider, nextTryAt));
+    });
     connect(&controller, &StatusBarController::recordStored, this, [this, &controller](Provider provider) {
         if (const auto usage = controller.stored(provider); usage && usage->usable()) {
             for (const Notice &notice : m_rules.observe(provider, *usage, noticeSettings()))

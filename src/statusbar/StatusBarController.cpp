@@ -53,7 +53,7 @@ StatusBarController::StatusBarController(StatusBarServices services, StatusBarCo
     , m_menu(
           StatusMenu::Actions{
               [this] { m_commands.openPrefs(); },
-              [this] { refreshNow(); },
+              [this] { refreshAsked(); },
               [this] { m_commands.checkForUpdates(); },
               [this] { m_commands.openOnboarding(); },
               [this] { m_commands.quit(); },
@@ -203,6 +203,19 @@ void StatusBarController::followPassedReset(Provider provider, const ProviderUsa
             self->fetch(provider);
         }
     });
+}
+
+void StatusBarController::refreshAsked()
+{
+    const QDateTime now = m_services.clock.now();
+    const auto heldUntil = [&now](const std::optional<QDateTime> &next) {
+        return next && *next > now ? next : std::nullopt;
+    };
+    if (const auto next = heldUntil(m_services.claude.nextTryAt()))
+        emit refreshHeld(Provider::claude, *next);
+    if (const auto next = heldUntil(m_services.openAI.nextTryAt()); next && hasOpenAIToken())
+        emit refreshHeld(Provider::openAI, *next);
+    refreshNow();
 }
 
 void StatusBarController::refreshNow()

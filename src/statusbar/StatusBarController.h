@@ -83,6 +83,9 @@ signals:
     void recordStored(Provider provider);
     // After every redraw of the title: a record arrived, a setting changed, or a countdown moved.
     void displayUpdated();
+    // The user asked for fresh figures from the menu while the provider's service has asked not
+    // to be asked again before `nextTryAt`: nothing was sent.
+    void refreshHeld(Provider provider, const QDateTime &nextTryAt);
 
 private:
     void installFetcherCallbacks();
@@ -100,6 +103,8 @@ private:
     // after 10 s, then 20, 40 … while that goes on, until the refresh timer asks as often.
     void followPassedReset(Provider provider, const ProviderUsage &usage);
     void fetch(Provider provider);
+    // Refresh Now from the menu: a refresh that says when a held provider is asked again.
+    void refreshAsked();
     static std::size_t index(Provider provider) { return provider == Provider::claude ? 0 : 1; }
 
     StatusBarServices m_services;

@@ -112,6 +112,24 @@ private slots:
         QCOMPARE(desktop.shown.size(), 1);
     }
 
+    // Refresh Now while a service asked to be left alone sends nothing for it, and says until when.
+    void refreshNowDuringAServicesWait()
+    {
+        ControllerHarness<FakeStatusItem> h;
+        RecordingNotices desktop;
+        h.start();
+        Notifier notifier({h.settings, desktop, h.clock, h.scheduler, [] {}});
+        notifier.follow(*h.controller);
+        h.claude.heldUntil = h.clock.now().addSecs(12 * 60 + 30);
+        h.controller->menu().activate(StatusMenu::refreshNow);
+        QCOMPARE(desktop.shown.size(), 1);
+        QCOMPARE(desktop.shown[0].first, QStringLiteral("claude.wait"));
+        QCOMPARE(desktop.shown[0].second.body, QStringLiteral("Claude asked for fewer requests: next try in 15m."));
+        h.claude.heldUntil.reset();
+        h.controller->menu().activate(StatusMenu::refreshNow);
+        QCOMPARE(desktop.shown.size(), 1);
+    }
+
     void noticeAndActionOverThePrivateBus()
     {
         PrivateSessionBus bus;
