@@ -295,8 +295,7 @@ HistoryWindowController &HistoryWindowController::shared()
             QList<Provider> shown;
             if (settings.showClaude())
                 shown << Provider::claude;
-            if (settings.showOpenAI()
-                && !settings.defaults().string(DefaultsKeys::openAISessionKey).value_or(QString()).isEmpty())
+            if (settings.showOpenAI() && CredentialSource::isStored(Provider::openAI, settings.defaults()))
                 shown << Provider::openAI;
             return shown;
         },

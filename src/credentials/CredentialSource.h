@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Providers.h"
 #include "platform/DefaultsStore.h"
 
 // Where each provider's usage comes from: the pasted session key (the default) or the sign-in
@@ -44,5 +45,18 @@ inline QString claude(const DefaultsStore &defaults)
 inline QString openAI(const DefaultsStore &defaults)
 {
     return defaults.string(openAIKey) == codex ? codex : sessionKey;
+}
+
+inline QString of(Provider provider, const DefaultsStore &defaults)
+{
+    return provider == Provider::claude ? claude(defaults) : openAI(defaults);
+}
+
+// Whether the provider has a credential to fetch with: its command-line tool's sign-in when
+// chosen, otherwise a session key that is not empty. The one answer to that question.
+inline bool isStored(Provider provider, const DefaultsStore &defaults)
+{
+    return of(provider, defaults) != sessionKey
+        || !defaults.string(Providers::of(provider).credentialKey).value_or(QString()).isEmpty();
 }
 }

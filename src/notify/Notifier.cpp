@@ -73,11 +73,8 @@ NoticeSettings Notifier::noticeSettings() const
 void Notifier::expiredSet(Provider provider, bool expired)
 {
     const DefaultsStore &defaults = m_services.settings.defaults();
-    const QString &key = Providers::of(provider).credentialKey;
-    const QString source = provider == Provider::claude ? CredentialSource::claude(defaults) : CredentialSource::openAI(defaults);
-    // A sign-in of a command-line tool counts as a stored credential.
-    const bool keyStored = source != CredentialSource::sessionKey || !defaults.string(key).value_or(QString()).isEmpty();
-    if (const auto notice = m_rules.expiredSet(provider, expired, keyStored, noticeSettings(), source))
+    if (const auto notice = m_rules.expiredSet(provider, expired, CredentialSource::isStored(provider, defaults),
+                                               noticeSettings(), CredentialSource::of(provider, defaults)))
         show(*notice);
 }
 

@@ -1,7 +1,6 @@
 #include "StatusBarController.h"
 
 #include "app/AppSettings.h"
-#include "app/DefaultsKeys.h"
 #include "app/Notifications.h"
 #include "credentials/CredentialSource.h"
 #include "platform/Clock.h"
@@ -154,9 +153,7 @@ void StatusBarController::installFetcherCallbacks()
 
 bool StatusBarController::hasOpenAIToken() const
 {
-    const DefaultsStore &defaults = m_services.settings.defaults();
-    return CredentialSource::openAI(defaults) == CredentialSource::codex
-        || !defaults.string(DefaultsKeys::openAISessionKey).value_or(QString()).isEmpty();
+    return CredentialSource::isStored(Provider::openAI, m_services.settings.defaults());
 }
 
 Awaiting StatusBarController::awaiting(Provider provider) const
@@ -263,7 +260,7 @@ std::chrono::seconds StatusBarController::refreshSeconds() const
 void StatusBarController::settingsChanged()
 {
     // Figures of a removed credential are nobody's any more.
-    if (m_services.settings.defaults().string(DefaultsKeys::sessionKey).value_or(QString()).isEmpty())
+    if (!CredentialSource::isStored(Provider::claude, m_services.settings.defaults()))
         m_lastGoodUsage.reset();
     if (!hasOpenAIToken()) {
         m_currentOpenAIUsage.reset();

@@ -1,4 +1,5 @@
 #include "app/DefaultsKeys.h"
+#include "credentials/CredentialSource.h"
 #include "support/ControllerHarness.h"
 
 #include <QtTest>
@@ -337,6 +338,34 @@ private slots:
         QCOMPARE(h.title(), title);
         QCOMPARE(h.item.menu->item(StatusMenu::claudeUpdatedItem).title, lastRow);
         QVERIFY(!h.settings.claudeSessionExpired());
+    }
+
+    // A settings change keeps the last good figures of a credential that is still there, whatever
+    // its kind, and drops those of one that was removed.
+    void settingsChangeKeepsFiguresOfAStoredCredential_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("pasted key") << "sessionKey" << "sk-key" << "Claude S:73%  W:41%";
+        QTest::newRow("Claude Code sign-in, no key") << "claudeCode" << "" << "Claude S:73%  W:41%";
+        QTest::newRow("key removed") << "sessionKey" << "" << "Claude ⚠";
+    }
+
+    void settingsChangeKeepsFiguresOfAStoredCredential()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, key);
+        QFETCH(QString, title);
+        Harness h;
+        h.settings.setShowOpenAI(false);
+        h.defaults.setString(CredentialSource::claudeKey, source);
+        h.start();
+        h.claude.deliver(h.claudeRecord(7200, 86400));
+        h.claude.deliver(UsageData::failure(QStringLiteral("HTTP 503"), h.clock.now()));
+        h.defaults.setString(DefaultsKeys::sessionKey, key);
+        h.controller->settingsChanged();
+        QCOMPARE(h.title(), title);
     }
 
     // A removed ChatGPT token takes its figures along, and nothing keeps asking for them.
