@@ -37,7 +37,6 @@ void CredentialStore::load()
     m_keyring->collection([this, self = QPointer(this)](SecretStore::Collection collection) {
         if (!self)
             return;
-        m_collection = collection;
         // Asking a keyring that is locked, or has no collection yet, for what the file holds
         // anyway would only make it ask the user.
         const bool wouldAsk = collection == SecretStore::Collection::absent || collection == SecretStore::Collection::locked;
@@ -76,7 +75,6 @@ void CredentialStore::readNext()
         m_keyring->collection([this, self, key, generation, outcome](SecretStore::Collection collection) {
             if (!self)
                 return;
-            m_collection = collection;
             if (collection != SecretStore::Collection::locked) {
                 took(key, generation, outcome);
                 return;
@@ -131,7 +129,6 @@ void CredentialStore::collectionChanged()
     m_keyring->collection([this, self = QPointer(this)](SecretStore::Collection collection) {
         if (!self)
             return;
-        m_collection = collection;
         if (collection != SecretStore::Collection::unlocked)
             return;
         // Read what waited for the unlock, and move what waited in the file: neither asks now.

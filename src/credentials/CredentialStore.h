@@ -78,5 +78,4 @@ private:
     std::vector<std::pair<QString, QString>> m_moves; // the first one is under way
     bool m_moveFailed = false; // the credentials still to be read then stay in the file
     bool m_loaded = false;
-    SecretStore::Collection m_collection = SecretStore::Collection::unknown;
 };

@@ -178,12 +178,10 @@ void StatusBarController::followPassedReset(Provider provider, const ProviderUsa
     Behind &behind = m_behind[index(provider)];
     // Only a reset that had passed before the figures were made tells that they are behind; one
     // that passes later is asked about once, by the countdown.
-    const bool passed = std::any_of(usage.windows.cbegin(), usage.windows.cend(), [&usage](const LimitWindow &w) {
-        return (w.kind == LimitWindow::Kind::session || w.kind == LimitWindow::Kind::weekly) && w.resetAt
-            && *w.resetAt <= usage.fetchedAt;
-    }) || (usage.sessionResetAt && *usage.sessionResetAt <= usage.fetchedAt)
-        || (usage.weeklyResetAt && *usage.weeklyResetAt <= usage.fetchedAt);
-    if (!passed) {
+    const auto passedWhenMade = [&usage](const std::optional<QDateTime> &reset) {
+        return reset && *reset <= usage.fetchedAt;
+    };
+    if (!passedWhenMade(usage.sessionResetAt) && !passedWhenMade(usage.longWindow().resetAt)) {
         behind.streak = 0;
         cancelTimer(behind.timer);
         return;
@@ -217,9 +215,8 @@ void StatusBarController::refreshAsked()
 
 void StatusBarController::refreshNow()
 {
-    m_services.claude.fetchUsage();
-    if (hasOpenAIToken())
-        m_services.openAI.fetchUsage();
+    fetch(Provider::claude);
+    fetch(Provider::openAI);
 }
 
 std::optional<ProviderUsage> StatusBarController::shownClaude() const
