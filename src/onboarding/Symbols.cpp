@@ -72,6 +72,24 @@ void draw(QPainter &painter, Symbol symbol, QPointF centre, qreal size, const QC
         painter.drawPath(check);
         break;
     }
+    case Symbol::eye:
+    case Symbol::eyeSlashed: {
+        QPainterPath lids;
+        lids.moveTo(-s * 0.45, 0);
+        lids.quadTo(0, -s * 0.42, s * 0.45, 0);
+        lids.quadTo(0, s * 0.42, -s * 0.45, 0);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(lids);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour);
+        painter.drawEllipse(QPointF(0, 0), s * 0.12, s * 0.12);
+        if (symbol == Symbol::eyeSlashed) {
+            painter.setPen(pen);
+            painter.drawLine(QPointF(-s * 0.38, s * 0.38), QPointF(s * 0.38, -s * 0.38));
+        }
+        break;
+    }
     }
     painter.restore();
 }

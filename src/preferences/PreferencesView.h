@@ -7,6 +7,7 @@ class NoticesGroup;
 class PreferencesModel;
 class QComboBox;
 class QLabel;
+class QAction;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
@@ -27,6 +28,7 @@ public:
         SwitchToggle *toggle = nullptr;
         QWidget *credentialBlock = nullptr;
         QLineEdit *field = nullptr;
+        QAction *reveal = nullptr; // shows the key while checked; it is hidden otherwise
         QPushButton *testButton = nullptr;
         QLabel *storage = nullptr; // where the stored key is kept
         QLabel *signInInUse = nullptr;

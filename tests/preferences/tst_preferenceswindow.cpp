@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
+#include <QAction>
 #include <QtTest>
 
 namespace {
@@ -74,6 +75,21 @@ private slots:
         QCOMPARE(again.claudeControls().field->text(), QStringLiteral("typedx"));
         QVERIFY(!(again.windowFlags() & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(again.windowFlags() & Qt::WindowMaximizeButtonHint));
+    }
+
+    // A shared screen or a screenshot never shows a key unless the user asks for it.
+    void keysAreHiddenUntilShown()
+    {
+        Harness h;
+        PreferencesView &view = h.open();
+        for (const PreferencesView::ProviderControls *controls : {&view.claudeControls(), &view.openAIControls()}) {
+            controls->field->setText(QStringLiteral("sk-secret"));
+            QVERIFY(!controls->field->displayText().contains(QStringLiteral("secret")));
+            controls->reveal->trigger();
+            QCOMPARE(controls->field->displayText(), QStringLiteral("sk-secret"));
+            controls->reveal->trigger();
+            QVERIFY(!controls->field->displayText().contains(QStringLiteral("secret")));
+        }
     }
 
     void textSetByAssistiveTechnologyReachesTheModel()
