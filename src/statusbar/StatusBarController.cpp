@@ -476,7 +476,13 @@ void StatusBarController::refreshMenuContent()
         const Awaiting waiting = awaiting(provider);
         return waiting == Awaiting::nothing ? CredentialSource::expiredText(source) : MenuTexts::awaiting(waiting);
     };
-    m_menu.showClaude(shownClaude(), now, whyNone(Provider::claude, CredentialSource::claude(defaults)));
-    m_menu.showOpenAI(hasOpenAIToken(), shownOpenAI(), now,
-                      whyNone(Provider::openAI, CredentialSource::openAI(defaults)));
+    // Only a locked keyring, of all waits, is the user's to act on.
+    const auto warns = [this](Provider provider) {
+        const Awaiting waiting = awaiting(provider);
+        return waiting == Awaiting::nothing || waiting == Awaiting::keyringUnlock;
+    };
+    m_menu.showClaude(shownClaude(), now, whyNone(Provider::claude, CredentialSource::claude(defaults)),
+                      warns(Provider::claude));
+    m_menu.showOpenAI(hasOpenAIToken(), shownOpenAI(), now, whyNone(Provider::openAI, CredentialSource::openAI(defaults)),
+                      warns(Provider::openAI));
 }

@@ -264,19 +264,20 @@ void StatusMenu::activate(ItemId id)
         target.action();
 }
 
-void StatusMenu::showClaude(const std::optional<ProviderUsage> &usage, const QDateTime &now, const QString &expiredText)
+void StatusMenu::showClaude(const std::optional<ProviderUsage> &usage, const QDateTime &now, const QString &expiredText,
+                            bool warn)
 {
-    showRows(Provider::claude, true, expiredText, usage, now);
+    showRows(Provider::claude, true, expiredText, warn, usage, now);
     emit changed();
 }
 
 void StatusMenu::showOpenAI(bool shown, const std::optional<ProviderUsage> &usage, const QDateTime &now,
-                            const QString &expiredText)
+                            const QString &expiredText, bool warn)
 {
     for (const ItemId id : {openAISeparator, openAIHeaderItem, openAISessionItem, openAIWeeklyItem, openAIUpdatedItem})
         edit(id).visible = shown;
     if (shown) {
-        showRows(Provider::openAI, shown, expiredText, usage, now);
+        showRows(Provider::openAI, shown, expiredText, warn, usage, now);
     } else {
         for (int i = 0; i < LimitWindows::maxExtraRows; ++i)
             edit(static_cast<ItemId>(openAIExtraItem + i)).visible = false;
@@ -285,7 +286,7 @@ void StatusMenu::showOpenAI(bool shown, const std::optional<ProviderUsage> &usag
     emit changed();
 }
 
-void StatusMenu::showRows(Provider provider, bool shown, const QString &expiredText,
+void StatusMenu::showRows(Provider provider, bool shown, const QString &expiredText, bool warn,
                           const std::optional<ProviderUsage> &usage,
                           const QDateTime &now)
 {
@@ -320,7 +321,9 @@ void StatusMenu::showRows(Provider provider, bool shown, const QString &expiredT
         edit(group.weekly).title = QStringLiteral("Weekly  ") + MenuTexts::none;
         updatedRow.title = MenuTexts::lastRow(usage, now, expiredText);
         m_fetchedAt.erase(provider);
-        updatedRow.enabled = true;
-        updatedRow.style = Style::warning;
+        // A failure or a refused key leads to Preferences; a provider that is being asked does not.
+        warn = warn || usage;
+        updatedRow.enabled = warn;
+        updatedRow.style = warn ? Style::warning : Style::secondary;
     }
 }

@@ -81,10 +81,12 @@ public:
     void activate(ItemId id);
 
     // Rewrites one provider's rows from its latest record (absent: none yet, or cleared).
-    // `expiredText` replaces the usual one when the provider's usage comes from a sign-in.
-    void showClaude(const std::optional<ProviderUsage> &usage, const QDateTime &now, const QString &expiredText = {});
+    // `expiredText` replaces the usual one when the provider's usage comes from a sign-in, or
+    // tells what a provider without an answer yet waits for; `warn` is false for a mere wait.
+    void showClaude(const std::optional<ProviderUsage> &usage, const QDateTime &now, const QString &expiredText = {},
+                    bool warn = true);
     void showOpenAI(bool shown, const std::optional<ProviderUsage> &usage, const QDateTime &now,
-                    const QString &expiredText = {});
+                    const QString &expiredText = {}, bool warn = true);
 
     // Text added after a session or weekly row that shows a value; asked at every rewrite.
     using RowSuffix = std::function<QString(ItemId row)>;
@@ -94,7 +96,7 @@ signals:
     void changed();
 
 private:
-    void showRows(Provider provider, bool shown, const QString &expiredText, const std::optional<ProviderUsage> &usage,
+    void showRows(Provider provider, bool shown, const QString &expiredText, bool warn, const std::optional<ProviderUsage> &usage,
                   const QDateTime &now);
     qsizetype indexOf(ItemId id) const;
     Item &edit(ItemId id) { return m_items[indexOf(id)]; }

@@ -272,21 +272,25 @@ private slots:
     {
         QTest::addColumn<Awaiting>("waiting");
         QTest::addColumn<QString>("row");
-        QTest::newRow("asking the service") << Awaiting::answer << "Updating…";
-        QTest::newRow("the keyring has not answered") << Awaiting::keyring << "Waiting for the keyring…";
-        QTest::newRow("the keyring is locked") << Awaiting::keyringUnlock << "Keyring locked — unlock it to show figures";
+        QTest::addColumn<bool>("warns");
+        QTest::newRow("asking the service") << Awaiting::answer << "Updating…" << false;
+        QTest::newRow("the keyring has not answered") << Awaiting::keyring << "Waiting for the keyring…" << false;
+        QTest::newRow("the keyring is locked") << Awaiting::keyringUnlock << "Keyring locked — unlock it to show figures"
+                                               << true;
     }
 
     void firstMinuteTellsTheTruth()
     {
         QFETCH(Awaiting, waiting);
         QFETCH(QString, row);
+        QFETCH(bool, warns);
         Harness h;
         h.settings.setClaudeSessionExpired(true);
         h.claude.waitingFor = waiting;
         h.start();
         h.controller->menuWillOpen();
         QCOMPARE(h.item.menu->item(StatusMenu::claudeUpdatedItem).title, row);
+        QCOMPARE(h.item.menu->item(StatusMenu::claudeUpdatedItem).style == StatusMenu::Style::warning, warns);
         QCOMPARE(h.controller->awaiting(Provider::claude), waiting);
         h.claude.needsLogin();
         QCOMPARE(h.item.menu->item(StatusMenu::claudeUpdatedItem).title, MenuTexts::expired);
@@ -609,6 +613,7 @@ private slots:
         h.item.openMenu();
         QCOMPARE(menu.item(StatusMenu::claudeUpdatedItem).title, QStringLiteral("Updated 2h ago"));
 
+        h.openAI.needsLogin(); // a refused key leads to Preferences
         h.commands.clear();
         for (const auto id : {StatusMenu::checkForUpdates, StatusMenu::openPrefs, StatusMenu::openOnboarding,
                               StatusMenu::openAIUpdatedItem, StatusMenu::quit})
