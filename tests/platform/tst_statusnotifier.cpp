@@ -4,6 +4,7 @@
 #include "platform/linux/PanelStatusItem.h"
 #include "platform/linux/SniStatusItem.h"
 #include "support/ControllerHarness.h"
+#include "support/MinimalWatcher.h"
 #include "support/PrivateSessionBus.h"
 #include "support/Waiting.h"
 
@@ -21,42 +22,6 @@ namespace {
 
 const QString itemInterface = QStringLiteral("org.kde.StatusNotifierItem");
 const QString menuInterface = QStringLiteral("com.canonical.dbusmenu");
-
-// The smallest StatusNotifierWatcher a panel would run: it records who registers.
-class MinimalWatcher final : public QObject, protected QDBusContext
-{
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
-    Q_PROPERTY(bool IsStatusNotifierHostRegistered READ hostRegistered)
-    Q_PROPERTY(int ProtocolVersion READ protocolVersion)
-    Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ items)
-
-public:
-    bool hostRegistered() const { return host; }
-    int protocolVersion() const { return 0; }
-    QStringList items() const { return registrations; }
-
-    QStringList registrations;
-    QStringList senders;
-    bool holdAnswers = false;
-    QList<QDBusMessage> held;
-    bool host = true;
-
-signals:
-    void StatusNotifierHostRegistered();
-
-public slots:
-    void RegisterStatusNotifierItem(const QString &service)
-    {
-        registrations.append(service);
-        senders.append(message().service());
-        if (holdAnswers) {
-            setDelayedReply(true);
-            held.append(message().createReply());
-        }
-    }
-    void RegisterStatusNotifierHost(const QString &) {}
-};
 
 QVariant property(const QString &service, const QString &path, const QString &interface, const QString &name)
 {
