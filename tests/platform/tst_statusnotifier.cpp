@@ -206,6 +206,31 @@ private slots:
         QVERIFY(waitUntil([&] { return m_watcher.registrations.size() == 3; }));
     }
 
+    // The logos as a theme GTK can read, written again only where a file differs from ours.
+    void iconThemeIsIndexedAndKept()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        const QString theme = SniStatusItem::exportIconTheme();
+        QFile index(theme + QStringLiteral("/hicolor/index.theme"));
+        QVERIFY(index.open(QIODevice::ReadOnly));
+        QVERIFY(index.readAll().contains("Directories=scalable/apps"));
+        const QString kept = theme + QStringLiteral("/hicolor/scalable/apps/quotabar-claude-symbolic.svg");
+        const QString spoilt = theme + QStringLiteral("/hicolor/scalable/apps/quotabar-openai-symbolic.svg");
+        const QDateTime longAgo = QDateTime::currentDateTimeUtc().addDays(-3).toUTC();
+        QFile file(kept);
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(longAgo, QFileDevice::FileModificationTime));
+        file.close();
+        QFile other(spoilt);
+        QVERIFY(other.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        other.close();
+
+        QCOMPARE(SniStatusItem::exportIconTheme(), theme);
+        QCOMPARE(QFileInfo(kept).lastModified().toUTC().toSecsSinceEpoch(), longAgo.toSecsSinceEpoch());
+        QFile written(spoilt), original(QStringLiteral(":/icons/hicolor/scalable/apps/quotabar-openai-symbolic.svg"));
+        QVERIFY(written.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), original.readAll());
+    }
+
     void iconsByNameAndStyle_data()
     {
         QTest::addColumn<QString>("desktop");

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QCursor>
 #include <QTimer>
@@ -29,6 +30,32 @@ QString guideFor(const QString &label)
 {
     static const QRegularExpression digits(QStringLiteral("\\d+"));
     return QString(label).replace(digits, QStringLiteral("100"));
+}
+
+// The theme's index, without which GTK looks no icon up in the folder.
+const char iconThemeIndex[] = "[Icon Theme]\n"
+                            "Name=Quotabar\n"
+                            "Comment=The logos of Quotabar's panel items\n"
+                            "Directories=scalable/apps\n"
+                            "\n"
+                            "[scalable/apps]\n"
+                            "Size=16\n"
+                            "MinSize=8\n"
+                            "MaxSize=512\n"
+                            "Type=Scalable\n"
+                            "Context=Applications\n";
+
+// Writes the file only when its bytes differ, so that a start leaves what it wrote before alone.
+bool writeIfChanged(const QString &path, const QByteArray &bytes)
+{
+    QFile current(path);
+    if (current.open(QIODevice::ReadOnly) && current.readAll() == bytes)
+        return true;
+    current.close();
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()
+        && QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                                           | QFileDevice::ReadOther);
 }
 
 SniIconPixmapList pixmaps(const std::function<QImage(int size)> &draw)
@@ -318,20 +345,18 @@ QByteArray SniStatusItem::menuIconPng(const QString &name)
 
 QString SniStatusItem::exportIconTheme()
 {
-    // Hosts read the icons from files, so the ones compiled into the program are written out once per start.
+    // Hosts read the icons from files, so the ones compiled into the program are written out; GTK's
+    // hosts (GNOME's AppIndicator extension) find them only in a theme with an index.
     const QString root = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/quotabar/icons");
-    const QString apps = root + QStringLiteral("/hicolor/scalable/apps");
-    if (!QDir().mkpath(apps))
+    const QString theme = root + QStringLiteral("/hicolor");
+    if (!QDir().mkpath(theme + QStringLiteral("/scalable/apps")))
         return {};
+    bool all = writeIfChanged(theme + QStringLiteral("/index.theme"), QByteArray(iconThemeIndex));
     QDirIterator icons(QStringLiteral(":/icons/hicolor/scalable/apps"));
-    bool any = false;
     while (icons.hasNext()) {
-        const QString source = icons.next();
-        const QString target = apps + QLatin1Char('/') + icons.fileName();
-        QFile::remove(target);
-        any = QFile::copy(source, target) || any;
-        QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-                                          | QFileDevice::ReadOther);
+        QFile source(icons.next());
+        all = source.open(QIODevice::ReadOnly)
+            && writeIfChanged(theme + QStringLiteral("/scalable/apps/") + icons.fileName(), source.readAll()) && all;
     }
-    return any ? root : QString();
+    return all ? root : QString();
 }

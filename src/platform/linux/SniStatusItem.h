@@ -40,8 +40,9 @@ public:
     explicit SniStatusItem(Options options = {}, QObject *parent = nullptr);
     ~SniStatusItem() override;
 
-    // Writes the symbolic logos out as an icon theme, for hosts that look icons up by name; gives its
-    // folder (for Options::iconThemePath), or nothing when it cannot be written.
+    // Writes the symbolic logos out as an icon theme with its index, for hosts that look icons up by
+    // name, leaving files that already hold the same bytes alone; gives its folder (for
+    // Options::iconThemePath), or nothing when it cannot be written.
     static QString exportIconTheme();
 
     // Whether a panel host is listening on the session bus.
