@@ -24,7 +24,9 @@ void RowsMenu::setRows(const QList<StatusMenuRow> &rows, const StatusMenuHandler
         const int id = row.id;
         if (!row.separator) {
             connect(action, &QAction::triggered, this, [this, id] {
-                if (m_handlers.activate)
+                const auto current = std::find_if(m_rows.cbegin(), m_rows.cend(),
+                                                  [id](const StatusMenuRow &r) { return r.id == id; });
+                if (m_handlers.activate && current != m_rows.cend() && current->enabled)
                     m_handlers.activate(id);
             });
         }
@@ -49,7 +51,7 @@ void RowsMenu::sync()
         if (row.separator)
             continue;
         action->setText(row.title);
-        action->setEnabled(row.enabled);
+        action->setEnabled(true); // a disabled row only informs: drawn at full contrast, a click does nothing
         action->setShortcut(QKeySequence(row.shortcut));
         if (!row.icon.isEmpty()) {
             action->setIcon(QIcon(QPixmap::fromImage(
