@@ -252,7 +252,7 @@ private slots:
             QVERIFY(icon.readAll().contains("class=\"ColorScheme-Text\"")); // Plasma recolours only these
         }
         QColor ink = Qt::white;
-        Harness h(SniStatusItem::Options{[&ink] { return ink; }, theme, desktop});
+        Harness h(SniStatusItem::Options{[&ink] { return ink; }, theme, {desktop}});
         h.start();
         h.claude.deliver(h.claudeRecord());
         const QString claude = h.item.serviceNames().value(0);
@@ -296,7 +296,7 @@ private slots:
     {
         QFETCH(QString, desktop);
         QFETCH(bool, itemShowsMenu);
-        Harness h(SniStatusItem::Options{.currentDesktop = desktop});
+        Harness h(SniStatusItem::Options{.host = {desktop, PanelHost::XfceTray::sntray}});
         h.start();
         const QString claude = h.item.serviceNames().value(0);
         QDBusMessage call = QDBusMessage::createMethodCall(claude, StatusNotifierItem::objectPath, itemInterface,
@@ -406,21 +406,30 @@ private slots:
         QCOMPARE(label.value().variant().toString(), QStringLiteral("Claude"));
     }
 
+    // One row per host: the items register so that the host shows Claude's first.
     void registrationOrderPerHost_data()
     {
         QTest::addColumn<QString>("desktop");
+        QTest::addColumn<int>("xfceTray");
         QTest::addColumn<QStringList>("registered");
-        QTest::newRow("XFCE sorts by index") << "XFCE" << QStringList{"claude", "openai"};
-        QTest::newRow("KDE sorts by title") << "KDE" << QStringList{"claude", "openai"};
-        QTest::newRow("GNOME puts new items first") << "ubuntu:GNOME" << QStringList{"openai", "claude"};
-        QTest::newRow("Budgie's tray puts new icons first") << "Budgie:GNOME" << QStringList{"openai", "claude"};
+        const QStringList claudeFirst{"claude", "openai"};
+        const QStringList newestFirst{"openai", "claude"};
+        QTest::newRow("Xfce's sntray sorts by index") << "XFCE" << int(PanelHost::XfceTray::sntray) << claudeFirst;
+        QTest::newRow("Xfce's systray puts new items first") << "XFCE" << int(PanelHost::XfceTray::systray) << newestFirst;
+        QTest::newRow("Plasma 5 and 6 sort by title") << "KDE" << 0 << claudeFirst;
+        QTest::newRow("GNOME puts new items first") << "ubuntu:GNOME" << 0 << newestFirst;
+        QTest::newRow("Budgie's tray puts new icons first") << "Budgie:GNOME" << 0 << newestFirst;
+        QTest::newRow("MATE keeps the order of registration") << "MATE" << 0 << claudeFirst;
+        QTest::newRow("Waybar's tray too (sway)") << "sway" << 0 << claudeFirst;
     }
 
     void registrationOrderPerHost()
     {
         QFETCH(QString, desktop);
+        QFETCH(int, xfceTray);
         QFETCH(QStringList, registered);
-        const std::vector<QString> order = HostQuirks::registrationOrder(std::vector<QString>{"claude", "openai"}, desktop);
+        const PanelHost host{desktop, PanelHost::XfceTray(xfceTray)};
+        const std::vector<QString> order = HostQuirks::registrationOrder(std::vector<QString>{"claude", "openai"}, host);
         QCOMPARE(QStringList(order.begin(), order.end()), registered);
     }
 
@@ -431,7 +440,7 @@ private slots:
         QTest::addColumn<QString>("desktop");
         QTest::addColumn<QStringList>("atStart");      // the items' ids in registration order
         QTest::addColumn<QStringList>("afterSwitch");
-        QTest::newRow("XFCE") << "XFCE" << QStringList{"claude"} << QStringList{"claude", "openai"};
+        QTest::newRow("Xfce's sntray") << "XFCE" << QStringList{"claude"} << QStringList{"claude", "openai"};
         QTest::newRow("GNOME") << "GNOME" << QStringList{"claude"} << QStringList{"claude", "openai", "claude"};
     }
 
@@ -440,7 +449,7 @@ private slots:
         QFETCH(QString, desktop);
         QFETCH(QStringList, atStart);
         QFETCH(QStringList, afterSwitch);
-        Harness h(SniStatusItem::Options{.currentDesktop = desktop});
+        Harness h(SniStatusItem::Options{.host = {desktop, PanelHost::XfceTray::sntray}});
         h.settings.setShowOpenAI(false);
         h.start();
         const auto registeredIds = [&] {
@@ -462,7 +471,7 @@ private slots:
     void itemsRegisterOneAfterAnother()
     {
         m_watcher.holdAnswers = true;
-        Harness h(SniStatusItem::Options{.currentDesktop = QStringLiteral("sway")});
+        Harness h(SniStatusItem::Options{.host = {QStringLiteral("sway")}});
         h.start();
         QVERIFY(waitUntil([&] { return m_watcher.registrations.size() == 1; }));
         QTest::qWait(200);
@@ -489,7 +498,7 @@ private slots:
         QFETCH(bool, hostStarts);
         QFETCH(int, withinMs);
         m_watcher.host = false;
-        Harness h(SniStatusItem::Options{.currentDesktop = QStringLiteral("sway")});
+        Harness h(SniStatusItem::Options{.host = {QStringLiteral("sway")}});
         h.start();
         QTest::qWait(300);
         QVERIFY(m_watcher.registrations.isEmpty());

@@ -1,6 +1,5 @@
 #include "PanelStatusItem.h"
 
-#include "platform/linux/HostQuirks.h"
 #include "platform/qt/TrayIconStatusItem.h"
 
 #include <QDBusConnection>
@@ -16,7 +15,7 @@ PanelStatusItem::PanelStatusItem(SniStatusItem::Options options, QObject *parent
         m_usesNotifierItems = true;
     } else {
         m_active = std::make_unique<TrayIconStatusItem>(m_options.ink,
-                                                        HostQuirks::placesNewItemsFirst(m_options.currentDesktop));
+                                                        m_options.host.placesNewItemsFirst());
         connect(&m_watcherWatch, &QDBusServiceWatcher::serviceRegistered, this,
                 &PanelStatusItem::switchToNotifierItems);
     }

@@ -94,7 +94,7 @@ SniStatusItem::SniStatusItem(Options options, QObject *parent)
     QDBusConnection::sessionBus().connect(watcherService, QStringLiteral("/StatusNotifierWatcher"), watcherService,
                                           QStringLiteral("StatusNotifierHostRegistered"), this, SLOT(hostRegistered()));
     connect(&m_watcherWatch, &QDBusServiceWatcher::serviceRegistered, this, [this] {
-        registerWithWatcher(HostQuirks::registrationOrder(m_entries, m_options.currentDesktop));
+        registerWithWatcher(HostQuirks::registrationOrder(m_entries, m_options.host));
     });
 }
 
@@ -169,7 +169,7 @@ void SniStatusItem::showSegments(const QList<StatusSegment> &segments)
         if (std::none_of(kept.cbegin(), kept.cend(), [&id](const Entry &e) { return e.id == id; }))
             lastNew = i;
     }
-    const bool newFirst = HostQuirks::placesNewItemsFirst(m_options.currentDesktop);
+    const bool newFirst = m_options.host.placesNewItemsFirst();
 
     std::vector<Entry> ordered;
     std::vector<Entry> added;
@@ -189,7 +189,7 @@ void SniStatusItem::showSegments(const QList<StatusSegment> &segments)
         }
     }
     m_entries = std::move(ordered);
-    registerWithWatcher(HostQuirks::registrationOrder(added, m_options.currentDesktop));
+    registerWithWatcher(HostQuirks::registrationOrder(added, m_options.host));
 }
 
 void SniStatusItem::apply(Entry &entry, const StatusSegment &segment)
@@ -209,7 +209,7 @@ void SniStatusItem::apply(Entry &entry, const StatusSegment &segment)
     case StatusSegment::Icon::logo: {
         // Hosts that find the named symbolic logo draw it in their own text colour.
         const bool named =
-            !m_options.iconThemePath.isEmpty() && HostQuirks::recoloursSymbolicIcons(m_options.currentDesktop);
+            !m_options.iconThemePath.isEmpty() && HostQuirks::recoloursSymbolicIcons(m_options.host);
         item->setIcon(named ? HostQuirks::iconName(segment.id, segment.warn) : QString(),
                       m_options.iconThemePath,
                       pixmaps([&](int size) {
@@ -242,7 +242,7 @@ SniStatusItem::Entry SniStatusItem::create(const StatusSegment &segment)
     entry.item->setToolTipReader([this, id = segment.id]() -> std::optional<QString> {
         return m_handlers.toolTipNow ? m_handlers.toolTipNow(id) : std::nullopt;
     });
-    if (HostQuirks::leftClickOnlyActivates(m_options.currentDesktop)) {
+    if (HostQuirks::leftClickOnlyActivates(m_options.host)) {
         // Leave the D-Bus call first: the menu runs its own loop.
         entry.item->setActivation([this] { QTimer::singleShot(0, this, &SniStatusItem::popUpMenu); });
     }
