@@ -129,7 +129,7 @@ void SniStatusItem::setMenu(const QList<StatusMenuRow> &rows, StatusMenuHandlers
 void SniStatusItem::popUpMenu()
 {
     if (!m_popup) {
-        m_popup = std::make_unique<RowsMenu>();
+        m_popup = std::make_unique<RowsMenu>(m_options.ink);
         m_popup->setRows(m_rows, m_handlers);
     }
     // The host's coordinates are its own (MATE gives them relative to the panel); the pointer is where the click was.

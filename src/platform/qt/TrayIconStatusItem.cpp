@@ -57,7 +57,7 @@ void TrayIconStatusItem::showSegments(const QList<StatusSegment> &segments)
 
 TrayIconStatusItem::Icon TrayIconStatusItem::create(const QString &id)
 {
-    Icon icon{id, std::make_unique<RowsMenu>(), std::make_unique<QSystemTrayIcon>()};
+    Icon icon{id, std::make_unique<RowsMenu>(m_ink), std::make_unique<QSystemTrayIcon>()};
     RowsMenu *menu = icon.menu.get();
     menu->setRows(m_rows, m_handlers);
     icon.tray->setContextMenu(menu);
