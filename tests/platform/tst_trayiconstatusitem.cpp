@@ -87,9 +87,9 @@ private slots:
         ProviderArtwork::LogoCache logos;
         const QString claude = QStringLiteral("claude");
         const QImage normal = item.draw(segment, 24);
-        QCOMPARE(normal, ProviderArtwork::figuresIcon(logos, claude, {"73%", "41%"}, Qt::black, QColor(0xD9, 0x77, 0x57), 24));
+        QCOMPARE(normal, ProviderArtwork::figuresIcon(claude, {"73%", "41%"}, Qt::black, QColor(0xD9, 0x77, 0x57), 24));
         segment.level = StatusSegment::Level::critical;
-        QCOMPARE(item.draw(segment, 24), ProviderArtwork::figuresIcon(logos, claude, {"73%", "41%"}, ProviderArtwork::systemRed,
+        QCOMPARE(item.draw(segment, 24), ProviderArtwork::figuresIcon(claude, {"73%", "41%"}, ProviderArtwork::systemRed,
                                                                       QColor(0xD9, 0x77, 0x57), 24));
         segment.warn = true;
         segment.figures.clear();

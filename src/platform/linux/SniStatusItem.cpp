@@ -201,7 +201,7 @@ void SniStatusItem::apply(Entry &entry, const StatusSegment &segment)
         const QColor figures = figuresInk(segment.level, ink);
         const QColor mark = QColor::fromRgb(segment.mark);
         item->setIcon(QString(), QString(), pixmaps([&](int size) {
-                          return ProviderArtwork::figuresIcon(m_logos, segment.id, segment.figures, figures, mark, size);
+                          return ProviderArtwork::figuresIcon(segment.id, segment.figures, figures, mark, size);
                       }));
         item->setLabel(QString(), QString());
         break;

@@ -22,7 +22,7 @@ QImage TrayIconStatusItem::draw(const StatusSegment &segment, int size)
     const QColor figures = segment.level == StatusSegment::Level::critical ? ProviderArtwork::systemRed
         : segment.level == StatusSegment::Level::low                      ? ProviderArtwork::systemOrange
                                                                           : ink;
-    return ProviderArtwork::figuresIcon(m_logos, segment.id, segment.figures, figures, QColor::fromRgb(segment.mark), size);
+    return ProviderArtwork::figuresIcon(segment.id, segment.figures, figures, QColor::fromRgb(segment.mark), size);
 }
 
 void TrayIconStatusItem::showSegments(const QList<StatusSegment> &segments)
