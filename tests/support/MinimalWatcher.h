@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QDBusConnection>
 #include <QDBusContext>
 #include <QDBusMessage>
+#include <QDBusPendingCall>
 #include <QObject>
 #include <QStringList>
 
-// The smallest StatusNotifierWatcher a panel would run: it records who registers.
+// The smallest StatusNotifierWatcher a panel would run: it records who registers, and reads each
+// item's Id as a host does when it adds the item.
 class MinimalWatcher final : public QObject, protected QDBusContext
 {
     Q_OBJECT
@@ -33,6 +36,13 @@ public slots:
     {
         registrations.append(service);
         senders.append(message().service());
+        if (host) {
+            QDBusMessage get = QDBusMessage::createMethodCall(service, QStringLiteral("/StatusNotifierItem"),
+                                                              QStringLiteral("org.freedesktop.DBus.Properties"),
+                                                              QStringLiteral("Get"));
+            get << QStringLiteral("org.kde.StatusNotifierItem") << QStringLiteral("Id");
+            connection().asyncCall(get);
+        }
         if (holdAnswers) {
             setDelayedReply(true);
             held.append(message().createReply());

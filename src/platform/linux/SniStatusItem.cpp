@@ -19,11 +19,14 @@
 #include <QDBusVariant>
 #include <QRegularExpression>
 
+#include <memory>
 #include <utility>
 
 namespace {
 
 constexpr int menuIconSize = 16;
+// How long the next item waits for the host to read the one before.
+constexpr std::chrono::milliseconds hostReadWait{400};
 
 // The widest text the label is likely to take, so hosts can keep its width steady.
 QString guideFor(const QString &label)
@@ -312,6 +315,9 @@ void SniStatusItem::registerInTurn(std::vector<Entry> entries)
 {
     // Each item calls from its own connection, so calls sent together reach the watcher in any order;
     // hosts that show the items in the order they registered (Waybar's tray) would then mix them up.
+    // Hosts also add an item only once they have read it, in the order the reads end (Xfce's systray
+    // plugin): so the next item registers once the host has read this one, or after a short wait
+    // when no host reads.
     if (entries.empty())
         return;
     const Entry first = entries.front();
@@ -319,10 +325,35 @@ void SniStatusItem::registerInTurn(std::vector<Entry> entries)
     QDBusMessage call = QDBusMessage::createMethodCall(watcherService, QStringLiteral("/StatusNotifierWatcher"),
                                                        watcherService, QStringLiteral("RegisterStatusNotifierItem"));
     call << first.serviceName;
+    if (entries.empty()) {
+        QDBusConnection(first.connectionName).asyncCall(call);
+        return;
+    }
+    // The next goes once the watcher has answered and the host has read this item (or not in time).
+    struct Turn
+    {
+        bool answered = false;
+        bool read = false;
+        std::vector<Entry> rest;
+    };
+    auto turn = std::make_shared<Turn>(Turn{false, false, std::move(entries)});
+    const auto next = [this, turn] {
+        if (turn->answered && turn->read && !turn->rest.empty())
+            registerInTurn(std::exchange(turn->rest, {}));
+    };
+    first.item->whenRead([turn, next] {
+        turn->read = true;
+        next();
+    });
     auto *answer = new QDBusPendingCallWatcher(QDBusConnection(first.connectionName).asyncCall(call), this);
-    connect(answer, &QDBusPendingCallWatcher::finished, this, [this, rest = std::move(entries)](QDBusPendingCallWatcher *done) {
+    connect(answer, &QDBusPendingCallWatcher::finished, this, [this, turn, next](QDBusPendingCallWatcher *done) {
         done->deleteLater();
-        registerInTurn(rest);
+        turn->answered = true;
+        next();
+        QTimer::singleShot(hostReadWait, this, [turn, next] {
+            turn->read = true;
+            next();
+        });
     });
 }
 
