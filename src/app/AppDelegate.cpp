@@ -30,7 +30,7 @@ void AppDelegate::applicationDidFinishLaunching()
 {
     const QString desktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP");
     const PanelHost host = XfcePanelConfig::sessionHost(desktop);
-    auto *ink = new PanelInk(desktop, PanelInk::defaultConfigHome(), this);
+    auto *ink = new PanelInk(desktop, PanelInk::defaultConfigHome(), PanelInk::defaultConfigDirs(), this);
     m_statusItem = std::make_unique<PanelStatusItem>(
         SniStatusItem::Options{[ink] { return ink->color(); }, SniStatusItem::exportIconTheme(), host});
     m_presenter = std::make_unique<PanelPresenter>(*m_statusItem, AppSettings::shared(),

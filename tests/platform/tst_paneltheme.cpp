@@ -345,6 +345,29 @@ private slots:
         QVERIFY(write(home.path() + channel, channelWith("sntray")));
         QCOMPARE(XfcePanelConfig::tray(home.path(), {system.path()}), PanelHost::XfceTray::sntray);
     }
+    // Xfce's default panel (4.18, 4.20) is drawn dark whatever the theme: its "dark-mode" is on.
+    void xfcePanelShade_data()
+    {
+        QTest::addColumn<QByteArray>("panel");
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("dark mode on, as by default") << QByteArray(R"(<property name="dark-mode" type="bool" value="true"/>)") << true;
+        QTest::newRow("dark mode off") << QByteArray(R"(<property name="dark-mode" type="bool" value="false"/>)") << false;
+        QTest::newRow("no such setting") << QByteArray(R"(<property name="size" type="uint" value="26"/>)") << false;
+    }
+
+    void xfcePanelShade()
+    {
+        QFETCH(QByteArray, panel);
+        QFETCH(bool, dark);
+        // Xfconf 4.20 writes XML 1.1.
+        const QByteArray channel = R"(<?xml version="1.1" encoding="UTF-8"?>)" "\n"
+                                   R"(<channel name="xfce4-panel" version="1.0"><property name="panels" type="array">)"
+                                   R"(<value type="int" value="1"/><property name="panel-1" type="empty">)"
+            + panel + "</property></property></channel>";
+        const std::optional<Shade> shade = XfcePanelConfig::shadeIn(channel);
+        QCOMPARE(shade == Shade::dark, dark);
+        QCOMPARE(shade.has_value(), dark); // otherwise the theme decides
+    }
 };
 
 QTEST_GUILESS_MAIN(TestPanelTheme)
