@@ -55,7 +55,7 @@ bool panelIcons(const QString &out)
             ProviderArtwork::panelIcon(logos, QStringLiteral("claude"), true, ink, 48),
             ProviderArtwork::panelIcon(missing, QStringLiteral("openai"), true, ink, 48),
             ProviderArtwork::menuBarIcon(logos, 48, ink),
-            ProviderArtwork::figuresIcon(logos, QStringLiteral("claude"), {"73%", "41%"}, ink, brand, 48),
+            ProviderArtwork::figuresIcon(QStringLiteral("claude"), {"73%", "41%"}, ink, brand, 48),
         };
         for (int i = 0; i < icons.size(); ++i)
             painter.drawImage(2 + i * 52, row * 52 + 2, icons[i]);
@@ -72,7 +72,7 @@ bool panelIcons(const QString &out)
         for (int i = 0; i < figures.size(); ++i) {
             const bool claude = i % 2 == 0; // alternately each provider, at 22 and 24 px
             smallPainter.drawImage(2 + i * 30, row * 30 + 3,
-                                   ProviderArtwork::figuresIcon(logos, claude ? QStringLiteral("claude") : QStringLiteral("openai"),
+                                   ProviderArtwork::figuresIcon(claude ? QStringLiteral("claude") : QStringLiteral("openai"),
                                                                 figures[i], panels[row].second,
                                                                 claude ? brand : QColor(0x10, 0xA3, 0x7F), claude ? 22 : 24));
         }

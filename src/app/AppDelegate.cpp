@@ -9,6 +9,7 @@
 #include "platform/linux/PanelStatusItem.h"
 #include "platform/linux/StatusBusObject.h"
 #include "platform/linux/WallClockMonitor.h"
+#include "platform/linux/XfcePanelConfig.h"
 #include "platform/qt/AppearanceMonitor.h"
 #include "platform/qt/PanelInk.h"
 #include "platform/qt/QtNetworkPathMonitor.h"
@@ -28,11 +29,12 @@ AppDelegate::~AppDelegate() = default;
 void AppDelegate::applicationDidFinishLaunching()
 {
     const QString desktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP");
-    auto *ink = new PanelInk(desktop, PanelInk::defaultConfigHome(), this);
+    const PanelHost host = XfcePanelConfig::sessionHost(desktop);
+    auto *ink = new PanelInk(desktop, PanelInk::defaultConfigHome(), PanelInk::defaultConfigDirs(), this);
     m_statusItem = std::make_unique<PanelStatusItem>(
-        SniStatusItem::Options{[ink] { return ink->color(); }, SniStatusItem::exportIconTheme(), desktop});
+        SniStatusItem::Options{[ink] { return ink->color(); }, SniStatusItem::exportIconTheme(), host});
     m_presenter = std::make_unique<PanelPresenter>(*m_statusItem, AppSettings::shared(),
-                                                   SharedInstances::scheduler(), SharedInstances::clock(), desktop);
+                                                   SharedInstances::scheduler(), SharedInstances::clock(), host);
     m_statusBarController = std::make_unique<StatusBarController>(
         StatusBarServices{
             AppSettings::shared(),

@@ -24,11 +24,11 @@ std::optional<PanelStyle> fromRawValue(const QString &value)
     return std::nullopt;
 }
 
-PanelStyle resolved(PanelStyle style, const QString &currentDesktop)
+PanelStyle resolved(PanelStyle style, const PanelHost &host)
 {
     if (style != PanelStyle::automatic)
         return style;
-    return currentDesktop.contains(QStringLiteral("KDE")) ? PanelStyle::figuresInIcon : PanelStyle::logoAndText;
+    return host.drawsLabels() ? PanelStyle::logoAndText : PanelStyle::figuresInIcon;
 }
 
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PanelHost.h"
+
 #include <QString>
 
 #include <array>
@@ -19,7 +21,8 @@ inline constexpr std::array<PanelStyle, 3> allCases{PanelStyle::automatic, Panel
 
 QString rawValue(PanelStyle style);
 std::optional<PanelStyle> fromRawValue(const QString &rawValue);
-// Automatic means figures in the icon on Plasma, whose tray draws no labels, and logo and text elsewhere.
-PanelStyle resolved(PanelStyle style, const QString &currentDesktop);
+// Automatic means figures in the icon where the host draws no labels (Plasma, Xfce's systray), and
+// logo and text elsewhere.
+PanelStyle resolved(PanelStyle style, const PanelHost &host);
 
 }

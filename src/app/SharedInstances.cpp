@@ -21,6 +21,7 @@
 #include "platform/qt/MessageBoxAlerts.h"
 #include "platform/qt/NetworkTransport.h"
 #include "platform/qt/QtScheduler.h"
+#include "platform/qt/QuitGuard.h"
 #include "platform/qt/SettingsDefaultsStore.h"
 #include "platform/qt/SystemClock.h"
 #include "platform/qt/XdgAutostart.h"
@@ -38,26 +39,38 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QPointer>
 
 namespace {
 
 const QString applicationId = QStringLiteral("app.quotabar.Quotabar");
 
-// Qt objects are children of the application object and end with it; the rest end at exit.
+// The parent of the shared Qt objects. It ends before the application object does: widgets, bus
+// connections and threads must not outlive what the application's destructor takes down (its
+// style among them) before it deletes its children.
+QObject &owner()
+{
+    static QPointer<QObject> instance;
+    if (!instance)
+        instance = new QObject(QCoreApplication::instance());
+    return *instance;
+}
+
+// Qt objects are children of owner() and end with endAll(); the rest end at exit.
 struct Platform
 {
     SettingsDefaultsStore settingsFile{SettingsDefaultsStore::defaultFilePath()};
     KeyringCollection *keyringCollection = new KeyringCollection(
         KeyringCollection::backendFor(qEnvironmentVariable("XDG_CURRENT_DESKTOP"), qEnvironmentVariable("KDE_SESSION_VERSION")),
-        QDBusConnection::sessionBus(), QCoreApplication::instance());
-    KeychainSecretStore *keyring = new KeychainSecretStore(applicationId, *keyringCollection, QCoreApplication::instance());
+        QDBusConnection::sessionBus(), &owner());
+    KeychainSecretStore *keyring = new KeychainSecretStore(applicationId, *keyringCollection, &owner());
     // Every setting lives in the file; the credentials in the keyring when one answers.
     CredentialStore *defaults = new CredentialStore(
-        settingsFile, keyring, {DefaultsKeys::sessionKey, DefaultsKeys::openAISessionKey}, QCoreApplication::instance());
+        settingsFile, keyring, {DefaultsKeys::sessionKey, DefaultsKeys::openAISessionKey}, &owner());
     SystemClock clock;
-    QtScheduler *scheduler = new QtScheduler(QCoreApplication::instance());
-    NotificationCenter *notifications = new NotificationCenter(QCoreApplication::instance());
-    NetworkTransport *transport = new NetworkTransport(HttpLimits{}, QCoreApplication::instance());
+    QtScheduler *scheduler = new QtScheduler(&owner());
+    NotificationCenter *notifications = new NotificationCenter(&owner());
+    NetworkTransport *transport = new NetworkTransport(HttpLimits{}, &owner());
     // The quotabar command starts this program under its own path, which login entries start too.
     XdgAutostart loginItems{LaunchAtLoginHelper::programPath(LaunchAtLoginHelper::command(),
                                                              QString::fromLatin1(BuildInfo::installedProgram))};
@@ -71,7 +84,7 @@ struct Platform
         new NetworkTransport(HttpLimits{.idleTimeout = std::chrono::seconds(60),
                                         .requestTimeout = std::chrono::seconds(60),
                                         .sameOriginRedirectsOnly = false},
-                             QCoreApplication::instance());
+                             &owner());
 
     Platform() { defaults->load(); }
 };
@@ -96,14 +109,14 @@ QString environmentValue(const char *name)
 SignInUsageFetcher<UsageData> &claudeCodeFetcher()
 {
     static auto *instance = new SignInUsageFetcher<UsageData>(
-        SignInTools::anthropicAPI, SignInTools::claudeCode(environmentValue), fetcherServices(), QCoreApplication::instance());
+        SignInTools::anthropicAPI, SignInTools::claudeCode(environmentValue), fetcherServices(), &owner());
     return *instance;
 }
 
 SignInUsageFetcher<OpenAIUsageData> &codexFetcher()
 {
     static auto *instance = new SignInUsageFetcher<OpenAIUsageData>(
-        SignInTools::chatGPT, SignInTools::codex(environmentValue), fetcherServices(), QCoreApplication::instance());
+        SignInTools::chatGPT, SignInTools::codex(environmentValue), fetcherServices(), &owner());
     return *instance;
 }
 
@@ -111,7 +124,7 @@ SignInUsageFetcher<OpenAIUsageData> &codexFetcher()
 FileChangeWatch &signInWatch()
 {
     static auto *instance = new FileChangeWatch({claudeCodeFetcher().filePath(), codexFetcher().filePath()},
-                                                QCoreApplication::instance());
+                                                &owner());
     return *instance;
 }
 
@@ -172,7 +185,7 @@ const StatusBarCommands &commands()
         [] { UpdateChecker::shared().checkWithUI(); },
         [] { PreferencesWindowController::shared().showWindow(); },
         [] { OnboardingWindowController::shared().showWindow(); },
-        [] { QCoreApplication::quit(); },
+        &QuitGuard::quit,
         [] { HistoryWindowController::shared().showWindow(); },
     };
     return instance;
@@ -209,9 +222,14 @@ void followRecords(StatusBarController &controller, const RecordFollowers &follo
     followers.pace.follow(controller);
 }
 
+void endAll()
+{
+    delete &owner();
+}
+
 PaceTracker &paceTracker()
 {
-    static auto *instance = new PaceTracker(HistoryStore::defaultFilePath(), clock(), QCoreApplication::instance());
+    static auto *instance = new PaceTracker(HistoryStore::defaultFilePath(), clock(), &owner());
     return *instance;
 }
 
@@ -222,7 +240,7 @@ AppSettings &AppSettings::shared()
     static auto *instance = new AppSettings(
         SharedInstances::defaults(),
         [](bool enabled) { LaunchAtLoginHelper::setEnabled(SharedInstances::loginItems(), enabled); },
-        QCoreApplication::instance());
+        &owner());
     return *instance;
 }
 
@@ -235,14 +253,14 @@ HTTPClient &HTTPClient::session()
 UsageFetcher &UsageFetcher::shared()
 {
     static auto *instance = new UsageFetcher(QStringLiteral("https://claude.ai"), fetcherServices(),
-                                           QCoreApplication::instance());
+                                           &owner());
     return *instance;
 }
 
 OpenAIUsageFetcher &OpenAIUsageFetcher::shared()
 {
     static auto *instance = new OpenAIUsageFetcher(QStringLiteral("https://chatgpt.com"), fetcherServices(),
-                                           QCoreApplication::instance());
+                                           &owner());
     return *instance;
 }
 
@@ -251,9 +269,9 @@ UpdateChecker &UpdateChecker::shared()
     static auto *instance = new UpdateChecker(
         QUrl(QStringLiteral("https://quotabar.app/appcast.xml")),
         Services{*platform().feedTransport, platform().alerts, platform().urlOpener, platform().osRelease,
-                 [] { QCoreApplication::quit(); }},
+                 &QuitGuard::quit},
         Running{QString::fromLatin1(BuildInfo::buildNumber), QString::fromLatin1(BuildInfo::version)},
-        QCoreApplication::instance());
+        &owner());
     return *instance;
 }
 
@@ -278,10 +296,10 @@ PreferencesWindowController &PreferencesWindowController::shared()
             [] { return SharedInstances::claudeUsage().nextTryAt(); },
             [] { return SharedInstances::openAIUsage().nextTryAt(); },
         },
-        QCoreApplication::instance());
+        &owner());
     QObject::connect(platform().defaults, &CredentialStore::locationsChanged, model, &PreferencesModel::changed);
     QObject::connect(&signInWatch(), &FileChangeWatch::changed, model, &PreferencesModel::changed);
-    static auto *instance = new PreferencesWindowController(*model, QCoreApplication::instance());
+    static auto *instance = new PreferencesWindowController(*model, &owner());
     return *instance;
 }
 
@@ -299,7 +317,7 @@ HistoryWindowController &HistoryWindowController::shared()
                 shown << Provider::openAI;
             return shown;
         },
-        QCoreApplication::instance());
+        &owner());
     return *instance;
 }
 
@@ -308,7 +326,7 @@ OnboardingWindowController &OnboardingWindowController::shared()
     static auto *instance = [] {
         auto *guide = new OnboardingWindowController(
             SharedInstances::defaults(), [] { PreferencesWindowController::shared().showWindow(); },
-            QStringLiteral(":/images/quotabar-icon.png"), QCoreApplication::instance());
+            QStringLiteral(":/images/quotabar-icon.png"), &owner());
         // Sign-ins are pointed to while no key is stored, never chosen: the user picks one in Preferences.
         guide->window()->setFoundSignIns([] {
             const DefaultsStore &defaults = SharedInstances::defaults();

@@ -48,4 +48,7 @@ struct RecordFollowers
 void followRecords(StatusBarController &controller, const RecordFollowers &followers);
 // Keeps the records and tells their pace.
 PaceTracker &paceTracker();
+// Ends the shared instances that are Qt objects, windows among them; called once the event loop
+// has ended and what uses them is gone, before the application object ends.
+void endAll();
 }

@@ -1,5 +1,7 @@
 #include "app/AppDelegate.h"
+#include "app/SharedInstances.h"
 #include "platform/linux/TerminationSignals.h"
+#include "platform/qt/QuitGuard.h"
 #include "platform/qt/SingleInstance.h"
 
 #include "BuildInfo.h"
@@ -11,6 +13,7 @@
 // The panel program; the quotabar command starts it when called without a verb.
 int main(int argc, char *argv[])
 {
+    TerminationSignals::holdUntilHandled();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Quotabar"));
     QApplication::setApplicationName(QStringLiteral("Quotabar"));
@@ -18,14 +21,21 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("app.quotabar.Quotabar"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/quotabar-icon.png")));
     QApplication::setQuitOnLastWindowClosed(false); // closing a window never ends the program
+    QuitGuard quitGuard; // nor does a tray host coming or going: only Quit and a termination signal do
 
     SingleInstance instance;
     if (!instance.acquire())
         return 0; // another copy is already running
 
-    // Ending at logout goes the way of Quit, so the lock above is released and its file removed.
-    TerminationSignals termination([] { QCoreApplication::quit(); });
-    AppDelegate delegate;
-    QTimer::singleShot(0, &delegate, &AppDelegate::applicationDidFinishLaunching);
-    return app.exec();
+    int status = 0;
+    {
+        // Ending at logout goes the way of Quit, so the lock above is released and its file removed.
+        TerminationSignals termination(&QuitGuard::quit);
+        AppDelegate delegate;
+        QTimer::singleShot(0, &delegate, &AppDelegate::applicationDidFinishLaunching);
+        status = app.exec();
+    }
+    // The delegate has gone; the shared instances go while the application is still whole.
+    SharedInstances::endAll();
+    return status;
 }

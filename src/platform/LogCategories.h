@@ -6,3 +6,4 @@
 Q_DECLARE_LOGGING_CATEGORY(settingsLog)  // quotabar.settings: the settings file
 Q_DECLARE_LOGGING_CATEGORY(historyLog)   // quotabar.history: the usage history file
 Q_DECLARE_LOGGING_CATEGORY(noticesLog)   // quotabar.notices: desktop notices
+Q_DECLARE_LOGGING_CATEGORY(panelLog)     // quotabar.panel: the panel items and the program's life

@@ -19,11 +19,11 @@ StatusSegment::Level level(std::optional<double> lowestRemaining)
 } // namespace PanelSegments
 
 PanelPresenter::PanelPresenter(StatusItem &item, const AppSettings &settings, Scheduler &scheduler,
-                               const Clock &clock, QString currentDesktop, QObject *parent)
+                               const Clock &clock, PanelHost host, QObject *parent)
     : QObject(parent)
     , m_item(item)
     , m_settings(settings)
-    , m_currentDesktop(std::move(currentDesktop))
+    , m_host(std::move(host))
     , m_scheduler(scheduler)
     , m_clock(clock)
 {
@@ -124,7 +124,7 @@ void PanelPresenter::showTitle(const TitleModel &title)
 void PanelPresenter::present(const TitleModel &title)
 {
     m_shown = title;
-    const PanelStyle style = PanelStyles::resolved(m_settings.panelStyle(), m_currentDesktop);
+    const PanelStyle style = PanelStyles::resolved(m_settings.panelStyle(), m_host);
     QList<StatusSegment> segments;
     for (const TitleSegment &segment : title.segments)
         segments.append(segmentFor(segment, style));

@@ -3,6 +3,7 @@
 #include "app/PanelStyle.h"
 #include "platform/Clock.h"
 #include "platform/Scheduler.h"
+#include "platform/PanelHost.h"
 #include "platform/StatusItem.h"
 #include "statusbar/TitleView.h"
 
@@ -18,10 +19,10 @@ class PanelPresenter final : public QObject, public TitleView
 {
     Q_OBJECT
 public:
-    // `currentDesktop` is XDG_CURRENT_DESKTOP, for the automatic panel style; `scheduler` and `clock`
+    // `host` is what shows the items, for the automatic panel style; `scheduler` and `clock`
     // keep the tooltips' "Updated …" rows current between titles.
     PanelPresenter(StatusItem &item, const AppSettings &settings, Scheduler &scheduler, const Clock &clock,
-                   QString currentDesktop, QObject *parent = nullptr);
+                   PanelHost host, QObject *parent = nullptr);
     ~PanelPresenter() override;
 
     void showPlaceholder(const QString &text) override;
@@ -44,7 +45,7 @@ private:
 
     StatusItem &m_item;
     const AppSettings &m_settings;
-    QString m_currentDesktop;
+    PanelHost m_host;
     Scheduler &m_scheduler;
     const Clock &m_clock;
     std::optional<Scheduler::TimerId> m_tooltipTimer;

@@ -2,6 +2,7 @@
 #include "platform/WaybarStyle.h"
 #include "platform/XSettings.h"
 #include "platform/linux/PortalColorScheme.h"
+#include "platform/linux/XfcePanelConfig.h"
 #include "support/PrivateSessionBus.h"
 
 #include <QDBusConnection>
@@ -10,6 +11,7 @@
 #include <QDBusVariant>
 #include <QFile>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
 
@@ -302,6 +304,69 @@ private slots:
         service.unregisterService(QStringLiteral("org.freedesktop.portal.Desktop"));
         service.unregisterObject(QStringLiteral("/org/freedesktop/portal/desktop"));
         QDBusConnection::disconnectFromBus(QStringLiteral("portal"));
+    }
+    // Xfce's tray plugin from the panel's channel: sntray only where systray is not there too.
+    void xfceTrayPlugin_data()
+    {
+        QTest::addColumn<QByteArray>("plugins");
+        QTest::addColumn<int>("tray");
+        const int systray = int(PanelHost::XfceTray::systray);
+        QTest::newRow("Debian 13's default panel") << QByteArray("applicationsmenu tasklist separator systray clock") << systray;
+        QTest::newRow("the sntray plugin") << QByteArray("applicationsmenu sntray clock") << int(PanelHost::XfceTray::sntray);
+        QTest::newRow("both: systray hosts too") << QByteArray("sntray systray") << systray;
+        QTest::newRow("no tray at all") << QByteArray("clock") << systray;
+    }
+
+    void xfceTrayPlugin()
+    {
+        QFETCH(QByteArray, plugins);
+        QFETCH(int, tray);
+        const auto channelWith = [](const QByteArray &names) {
+            QByteArray channel = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<channel name=\"xfce4-panel\" version=\"1.0\">\n"
+                                 "  <property name=\"panels\" type=\"array\"><value type=\"int\" value=\"1\"/></property>\n"
+                                 "  <property name=\"plugins\" type=\"empty\">\n";
+            int number = 0;
+            for (const QByteArray &name : names.split(' '))
+                channel += "    <property name=\"plugin-" + QByteArray::number(++number) + "\" type=\"string\" value=\"" + name + "\"/>\n";
+            return channel + "  </property>\n</channel>\n";
+        };
+        QCOMPARE(int(XfcePanelConfig::trayIn(channelWith(plugins))), tray);
+
+        // The user's channel comes before the system's.
+        QTemporaryDir home, system;
+        const auto write = [](const QString &path, const QByteArray &bytes) {
+            QDir().mkpath(QFileInfo(path).path());
+            QFile file(path);
+            return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+        };
+        const QString channel = QStringLiteral("/xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml");
+        QVERIFY(write(system.path() + channel, channelWith(plugins)));
+        QCOMPARE(int(XfcePanelConfig::tray(home.path(), {system.path()})), tray);
+        QVERIFY(write(home.path() + channel, channelWith("sntray")));
+        QCOMPARE(XfcePanelConfig::tray(home.path(), {system.path()}), PanelHost::XfceTray::sntray);
+    }
+    // Xfce's default panel (4.18, 4.20) is drawn dark whatever the theme: its "dark-mode" is on.
+    void xfcePanelShade_data()
+    {
+        QTest::addColumn<QByteArray>("panel");
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("dark mode on, as by default") << QByteArray(R"(<property name="dark-mode" type="bool" value="true"/>)") << true;
+        QTest::newRow("dark mode off") << QByteArray(R"(<property name="dark-mode" type="bool" value="false"/>)") << false;
+        QTest::newRow("no such setting") << QByteArray(R"(<property name="size" type="uint" value="26"/>)") << false;
+    }
+
+    void xfcePanelShade()
+    {
+        QFETCH(QByteArray, panel);
+        QFETCH(bool, dark);
+        // Xfconf 4.20 writes XML 1.1.
+        const QByteArray channel = R"(<?xml version="1.1" encoding="UTF-8"?>)" "\n"
+                                   R"(<channel name="xfce4-panel" version="1.0"><property name="panels" type="array">)"
+                                   R"(<value type="int" value="1"/><property name="panel-1" type="empty">)"
+            + panel + "</property></property></channel>";
+        const std::optional<Shade> shade = XfcePanelConfig::shadeIn(channel);
+        QCOMPARE(shade == Shade::dark, dark);
+        QCOMPARE(shade.has_value(), dark); // otherwise the theme decides
     }
 };
 

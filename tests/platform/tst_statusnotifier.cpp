@@ -4,6 +4,7 @@
 #include "platform/linux/PanelStatusItem.h"
 #include "platform/linux/SniStatusItem.h"
 #include "support/ControllerHarness.h"
+#include "support/MinimalWatcher.h"
 #include "support/PrivateSessionBus.h"
 #include "support/Waiting.h"
 
@@ -21,42 +22,6 @@ namespace {
 
 const QString itemInterface = QStringLiteral("org.kde.StatusNotifierItem");
 const QString menuInterface = QStringLiteral("com.canonical.dbusmenu");
-
-// The smallest StatusNotifierWatcher a panel would run: it records who registers.
-class MinimalWatcher final : public QObject, protected QDBusContext
-{
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
-    Q_PROPERTY(bool IsStatusNotifierHostRegistered READ hostRegistered)
-    Q_PROPERTY(int ProtocolVersion READ protocolVersion)
-    Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ items)
-
-public:
-    bool hostRegistered() const { return host; }
-    int protocolVersion() const { return 0; }
-    QStringList items() const { return registrations; }
-
-    QStringList registrations;
-    QStringList senders;
-    bool holdAnswers = false;
-    QList<QDBusMessage> held;
-    bool host = true;
-
-signals:
-    void StatusNotifierHostRegistered();
-
-public slots:
-    void RegisterStatusNotifierItem(const QString &service)
-    {
-        registrations.append(service);
-        senders.append(message().service());
-        if (holdAnswers) {
-            setDelayedReply(true);
-            held.append(message().createReply());
-        }
-    }
-    void RegisterStatusNotifierHost(const QString &) {}
-};
 
 QVariant property(const QString &service, const QString &path, const QString &interface, const QString &name)
 {
@@ -241,6 +206,31 @@ private slots:
         QVERIFY(waitUntil([&] { return m_watcher.registrations.size() == 3; }));
     }
 
+    // The logos as a theme GTK can read, written again only where a file differs from ours.
+    void iconThemeIsIndexedAndKept()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        const QString theme = SniStatusItem::exportIconTheme();
+        QFile index(theme + QStringLiteral("/hicolor/index.theme"));
+        QVERIFY(index.open(QIODevice::ReadOnly));
+        QVERIFY(index.readAll().contains("Directories=scalable/apps"));
+        const QString kept = theme + QStringLiteral("/hicolor/scalable/apps/quotabar-claude-symbolic.svg");
+        const QString spoilt = theme + QStringLiteral("/hicolor/scalable/apps/quotabar-openai-symbolic.svg");
+        const QDateTime longAgo = QDateTime::currentDateTimeUtc().addDays(-3).toUTC();
+        QFile file(kept);
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(longAgo, QFileDevice::FileModificationTime));
+        file.close();
+        QFile other(spoilt);
+        QVERIFY(other.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        other.close();
+
+        QCOMPARE(SniStatusItem::exportIconTheme(), theme);
+        QCOMPARE(QFileInfo(kept).lastModified().toUTC().toSecsSinceEpoch(), longAgo.toSecsSinceEpoch());
+        QFile written(spoilt), original(QStringLiteral(":/icons/hicolor/scalable/apps/quotabar-openai-symbolic.svg"));
+        QVERIFY(written.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), original.readAll());
+    }
+
     void iconsByNameAndStyle_data()
     {
         QTest::addColumn<QString>("desktop");
@@ -262,7 +252,7 @@ private slots:
             QVERIFY(icon.readAll().contains("class=\"ColorScheme-Text\"")); // Plasma recolours only these
         }
         QColor ink = Qt::white;
-        Harness h(SniStatusItem::Options{[&ink] { return ink; }, theme, desktop});
+        Harness h(SniStatusItem::Options{[&ink] { return ink; }, theme, {desktop}});
         h.start();
         h.claude.deliver(h.claudeRecord());
         const QString claude = h.item.serviceNames().value(0);
@@ -306,7 +296,7 @@ private slots:
     {
         QFETCH(QString, desktop);
         QFETCH(bool, itemShowsMenu);
-        Harness h(SniStatusItem::Options{.currentDesktop = desktop});
+        Harness h(SniStatusItem::Options{.host = {desktop, PanelHost::XfceTray::sntray}});
         h.start();
         const QString claude = h.item.serviceNames().value(0);
         QDBusMessage call = QDBusMessage::createMethodCall(claude, StatusNotifierItem::objectPath, itemInterface,
@@ -330,15 +320,16 @@ private slots:
         const DBusMenuLayoutItem root = layoutOf(service);
         QCOMPARE(root.properties.value(QStringLiteral("children-display")).toString(), QStringLiteral("submenu"));
         // The rows are the menu's own (their texts are checked with the menu); shortcuts and logos
-        // are put in the host's terms.
+        // are put in the host's terms, and rows that only inform are enabled, so hosts draw them
+        // at full contrast.
         const auto &rows = h.controller->menu().items();
         QCOMPARE(root.children.size(), rows.size());
         for (qsizetype i = 0; i < rows.size(); ++i) {
             QString row = rows[i].separator ? QStringLiteral("---") : rows[i].title;
-            row += QString(!rows[i].enabled ? " (disabled)" : "") + QString(!rows[i].visible ? " (hidden)" : "");
+            row += QString(!rows[i].visible ? " (hidden)" : "");
             QVERIFY2(describe(root.children[i]).startsWith(row), qPrintable(describe(root.children[i])));
         }
-        QCOMPARE(describe(root.children[0]), QStringLiteral("Claude (disabled) +icon"));
+        QCOMPARE(describe(root.children[0]), QStringLiteral("Claude +icon"));
         QCOMPARE(describe(root.children[24]), QStringLiteral("Refresh Now [Control+r]"));
         QCOMPARE(describe(root.children[27]), QStringLiteral("Preferences… [Control+comma]"));
         QCOMPARE(describe(root.children.last()), QStringLiteral("Quit Quotabar [Control+q]"));
@@ -352,14 +343,18 @@ private slots:
         QVERIFY(callMenu(service, QStringLiteral("AboutToShow"), {0}));
         QVERIFY(waitUntil([&] { return probe.propertyUpdates > 0; }));
         const DBusMenuLayoutItem opened = layoutOf(service);
-        QCOMPARE(describe(opened.children[10]), QStringLiteral("Updating… (disabled)"));
+        QCOMPARE(describe(opened.children[10]), QStringLiteral("Updating…"));
         QVERIFY(!opened.children[10].properties.contains(QStringLiteral("disposition"))); // waiting is no warning
-        QCOMPARE(describe(opened.children[12]), QStringLiteral("ChatGPT (disabled) +icon"));
+        QCOMPARE(describe(opened.children[12]), QStringLiteral("ChatGPT +icon"));
 
-        // A click runs the command after the call has returned.
+        // A click runs the command after the call has returned; one on a row that informs does nothing.
+        h.claude.deliver(h.claudeRecord());
+        for (const int row : {StatusMenu::claudeHeader, StatusMenu::claudeSessionItem, StatusMenu::claudeUpdatedItem})
+            QVERIFY(menuEvent(service, row, QStringLiteral("clicked")));
         const int fetches = h.claude.fetches;
         QVERIFY(menuEvent(service, StatusMenu::refreshNow, QStringLiteral("clicked")));
         QVERIFY(waitUntil([&] { return h.claude.fetches == fetches + 1; }));
+        QCOMPARE(h.commands, QStringList());
     }
 
     // XFCE sends "opened" on the root but no "closed" when the menu is left with Escape, and later
@@ -372,7 +367,7 @@ private slots:
         QVERIFY(menuEvent(service, 0, QStringLiteral("opened")));
         QVERIFY(callMenu(service, QStringLiteral("AboutToShow"), {0}));
         h.claude.deliver(h.claudeRecord());
-        QCOMPARE(describe(layoutOf(service).children[1]), QStringLiteral("Session  73% (disabled)"));
+        QCOMPARE(describe(layoutOf(service).children[1]), QStringLiteral("Session  73%"));
     }
 
     // The group calls as libdbusmenu-based hosts make them.
@@ -411,21 +406,30 @@ private slots:
         QCOMPARE(label.value().variant().toString(), QStringLiteral("Claude"));
     }
 
+    // One row per host: the items register so that the host shows Claude's first.
     void registrationOrderPerHost_data()
     {
         QTest::addColumn<QString>("desktop");
+        QTest::addColumn<int>("xfceTray");
         QTest::addColumn<QStringList>("registered");
-        QTest::newRow("XFCE sorts by index") << "XFCE" << QStringList{"claude", "openai"};
-        QTest::newRow("KDE sorts by title") << "KDE" << QStringList{"claude", "openai"};
-        QTest::newRow("GNOME puts new items first") << "ubuntu:GNOME" << QStringList{"openai", "claude"};
-        QTest::newRow("Budgie's tray puts new icons first") << "Budgie:GNOME" << QStringList{"openai", "claude"};
+        const QStringList claudeFirst{"claude", "openai"};
+        const QStringList newestFirst{"openai", "claude"};
+        QTest::newRow("Xfce's sntray sorts by index") << "XFCE" << int(PanelHost::XfceTray::sntray) << claudeFirst;
+        QTest::newRow("Xfce's systray puts new items first") << "XFCE" << int(PanelHost::XfceTray::systray) << newestFirst;
+        QTest::newRow("Plasma 5 and 6 sort by title") << "KDE" << 0 << claudeFirst;
+        QTest::newRow("GNOME puts new items first") << "ubuntu:GNOME" << 0 << newestFirst;
+        QTest::newRow("Budgie's tray puts new icons first") << "Budgie:GNOME" << 0 << newestFirst;
+        QTest::newRow("MATE keeps the order of registration") << "MATE" << 0 << claudeFirst;
+        QTest::newRow("Waybar's tray too (sway)") << "sway" << 0 << claudeFirst;
     }
 
     void registrationOrderPerHost()
     {
         QFETCH(QString, desktop);
+        QFETCH(int, xfceTray);
         QFETCH(QStringList, registered);
-        const std::vector<QString> order = HostQuirks::registrationOrder(std::vector<QString>{"claude", "openai"}, desktop);
+        const PanelHost host{desktop, PanelHost::XfceTray(xfceTray)};
+        const std::vector<QString> order = HostQuirks::registrationOrder(std::vector<QString>{"claude", "openai"}, host);
         QCOMPARE(QStringList(order.begin(), order.end()), registered);
     }
 
@@ -436,7 +440,7 @@ private slots:
         QTest::addColumn<QString>("desktop");
         QTest::addColumn<QStringList>("atStart");      // the items' ids in registration order
         QTest::addColumn<QStringList>("afterSwitch");
-        QTest::newRow("XFCE") << "XFCE" << QStringList{"claude"} << QStringList{"claude", "openai"};
+        QTest::newRow("Xfce's sntray") << "XFCE" << QStringList{"claude"} << QStringList{"claude", "openai"};
         QTest::newRow("GNOME") << "GNOME" << QStringList{"claude"} << QStringList{"claude", "openai", "claude"};
     }
 
@@ -445,7 +449,7 @@ private slots:
         QFETCH(QString, desktop);
         QFETCH(QStringList, atStart);
         QFETCH(QStringList, afterSwitch);
-        Harness h(SniStatusItem::Options{.currentDesktop = desktop});
+        Harness h(SniStatusItem::Options{.host = {desktop, PanelHost::XfceTray::sntray}});
         h.settings.setShowOpenAI(false);
         h.start();
         const auto registeredIds = [&] {
@@ -467,7 +471,7 @@ private slots:
     void itemsRegisterOneAfterAnother()
     {
         m_watcher.holdAnswers = true;
-        Harness h(SniStatusItem::Options{.currentDesktop = QStringLiteral("sway")});
+        Harness h(SniStatusItem::Options{.host = {QStringLiteral("sway")}});
         h.start();
         QVERIFY(waitUntil([&] { return m_watcher.registrations.size() == 1; }));
         QTest::qWait(200);
@@ -494,7 +498,7 @@ private slots:
         QFETCH(bool, hostStarts);
         QFETCH(int, withinMs);
         m_watcher.host = false;
-        Harness h(SniStatusItem::Options{.currentDesktop = QStringLiteral("sway")});
+        Harness h(SniStatusItem::Options{.host = {QStringLiteral("sway")}});
         h.start();
         QTest::qWait(300);
         QVERIFY(m_watcher.registrations.isEmpty());

@@ -1,4 +1,7 @@
+#include "platform/PanelShade.h"
 #include "platform/qt/MessageBoxAlerts.h"
+#include "platform/qt/PanelInk.h"
+#include "platform/qt/SemanticColors.h"
 #include "platform/qt/TrayIconStatusItem.h"
 #include "statusbar/StatusMenu.h"
 
@@ -54,8 +57,10 @@ private slots:
             QCOMPARE(actions[24]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
             QVERIFY(actions[11]->isSeparator());
             QVERIFY(!actions[12]->isVisible());
-            QVERIFY(!actions[10]->isEnabled());
+            QVERIFY(actions[10]->isEnabled()); // only informs: drawn at full contrast, and a click does nothing
+            actions[10]->trigger();
         }
+        QVERIFY(ran.isEmpty());
 
         QMenu *second = item.menu(1);
         emit second->aboutToShow();
@@ -82,13 +87,38 @@ private slots:
         ProviderArtwork::LogoCache logos;
         const QString claude = QStringLiteral("claude");
         const QImage normal = item.draw(segment, 24);
-        QCOMPARE(normal, ProviderArtwork::figuresIcon(logos, claude, {"73%", "41%"}, Qt::black, QColor(0xD9, 0x77, 0x57), 24));
+        QCOMPARE(normal, ProviderArtwork::figuresIcon(claude, {"73%", "41%"}, Qt::black, QColor(0xD9, 0x77, 0x57), 24));
         segment.level = StatusSegment::Level::critical;
-        QCOMPARE(item.draw(segment, 24), ProviderArtwork::figuresIcon(logos, claude, {"73%", "41%"}, ProviderArtwork::systemRed,
+        QCOMPARE(item.draw(segment, 24), ProviderArtwork::figuresIcon(claude, {"73%", "41%"}, ProviderArtwork::systemRed,
                                                                       QColor(0xD9, 0x77, 0x57), 24));
         segment.warn = true;
         segment.figures.clear();
         QCOMPARE(item.draw(segment, 24), ProviderArtwork::panelIcon(logos, QStringLiteral("claude"), true, Qt::black, 24));
+    }
+
+    // The menu takes the panel's shade where the panel differs from the application's palette
+    // (dark MATE or Budgie under a light theme), with its text readable on it.
+    void menuFollowsThePanelShade_data()
+    {
+        QTest::addColumn<QColor>("panelInk");
+        QTest::addColumn<bool>("darkMenu");
+        QTest::newRow("dark panel") << QColor(PanelInk::lightInk) << true;
+        QTest::newRow("light panel") << QColor(PanelInk::darkInk) << false;
+    }
+
+    void menuFollowsThePanelShade()
+    {
+        QFETCH(QColor, panelInk);
+        QFETCH(bool, darkMenu);
+        QVERIFY(!SemanticColors::isDark(QApplication::palette())); // the offscreen platform's light palette
+        TrayIconStatusItem item([panelInk] { return panelInk; });
+        item.showSegments({figures(QStringLiteral("claude"), {"73%", "41%"})});
+        QMenu *menu = item.menu(0);
+        emit menu->aboutToShow();
+        const QPalette palette = menu->palette();
+        QCOMPARE(SemanticColors::isDark(palette), darkMenu);
+        QVERIFY(PanelShade::contrast(palette.color(QPalette::Window).rgb() & 0xFFFFFF,
+                                     palette.color(QPalette::WindowText).rgb() & 0xFFFFFF) >= 7);
     }
 
     // An alert waits for its answer without making the rest of the application modal, so the

@@ -78,18 +78,26 @@ private slots:
         QCOMPARE(int(PanelSegments::level(segment.lowestRemaining)), level);
     }
 
+    // One row per host: the automatic style gives figures in the icon where the host draws no labels.
     void automaticStyle_data()
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("desktop");
+        QTest::addColumn<int>("xfceTray");
         QTest::addColumn<int>("icon");
         const int logo = int(StatusSegment::Icon::logo);
         const int figures = int(StatusSegment::Icon::figures);
-        QTest::newRow("automatic on Plasma") << "Automatic" << "KDE" << figures;
-        QTest::newRow("automatic on XFCE") << "Automatic" << "XFCE" << logo;
-        QTest::newRow("automatic on GNOME") << "Automatic" << "ubuntu:GNOME" << logo;
-        QTest::newRow("logo and text on Plasma") << "Logo and text" << "KDE" << logo;
-        QTest::newRow("figures on XFCE") << "Figures in icon" << "XFCE" << figures;
+        const int systray = int(PanelHost::XfceTray::systray);
+        const int sntray = int(PanelHost::XfceTray::sntray);
+        QTest::newRow("automatic on Plasma 5 and 6") << "Automatic" << "KDE" << 0 << figures;
+        QTest::newRow("automatic on Xfce's systray") << "Automatic" << "XFCE" << systray << figures;
+        QTest::newRow("automatic on Xfce's sntray") << "Automatic" << "XFCE" << sntray << logo;
+        QTest::newRow("automatic on GNOME 43 and 48") << "Automatic" << "GNOME" << 0 << logo;
+        QTest::newRow("automatic on Ubuntu's GNOME") << "Automatic" << "ubuntu:GNOME" << 0 << logo;
+        QTest::newRow("automatic on MATE") << "Automatic" << "MATE" << 0 << logo;
+        QTest::newRow("automatic on sway (Waybar)") << "Automatic" << "sway" << 0 << logo;
+        QTest::newRow("logo and text on Plasma") << "Logo and text" << "KDE" << 0 << logo;
+        QTest::newRow("figures on Xfce's sntray") << "Figures in icon" << "XFCE" << sntray << figures;
     }
 
     // The panel style picks the icon; tooltips carry the provider's name and its menu rows.
@@ -97,9 +105,10 @@ private slots:
     {
         QFETCH(QString, stored);
         QFETCH(QString, desktop);
+        QFETCH(int, xfceTray);
         QFETCH(int, icon);
         ControllerHarness<RecordingItem> h;
-        h.currentDesktop = desktop;
+        h.host = {desktop, PanelHost::XfceTray(xfceTray)};
         h.settings.setPanelStyle(*PanelStyles::fromRawValue(stored));
         h.start();
         QCOMPARE(h.item.segments.size(), 2);

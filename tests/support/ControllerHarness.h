@@ -24,7 +24,7 @@ struct ControllerHarness
     NotificationCenter notifications;
     FakeNetwork network;
     Item item;
-    QString currentDesktop; // for the presenter of a panel item
+    PanelHost host; // for the presenter of a panel item
     std::unique_ptr<PanelPresenter> presenter;
     QStringList commands;
     QList<std::pair<QString, QVariantMap>> posted;
@@ -54,7 +54,7 @@ struct ControllerHarness
             return item;
         } else {
             if (!presenter)
-                presenter = std::make_unique<PanelPresenter>(item, settings, scheduler, clock, currentDesktop);
+                presenter = std::make_unique<PanelPresenter>(item, settings, scheduler, clock, host);
             return *presenter;
         }
     }

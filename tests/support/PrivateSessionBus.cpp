@@ -4,12 +4,13 @@
 
 namespace {
 
-// The session bus's own rules without its service folders.
+// The session bus's own rules without its service folders, on a socket file, which programs in
+// another network namespace reach too.
 const char config[] = R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
  "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
 <busconfig>
   <type>session</type>
-  <listen>unix:tmpdir=/tmp</listen>
+  <listen>unix:dir=%1</listen>
   <auth>EXTERNAL</auth>
   <policy context="default">
     <allow send_destination="*" eavesdrop="true"/>
@@ -25,7 +26,7 @@ bool PrivateSessionBus::start()
 {
     const QString configPath = m_configFolder.filePath(QStringLiteral("session.conf"));
     QFile configFile(configPath);
-    if (!configFile.open(QIODevice::WriteOnly) || configFile.write(config) < 0)
+    if (!configFile.open(QIODevice::WriteOnly) || configFile.write(QByteArray(config).replace("%1", m_configFolder.path().toUtf8())) < 0)
         return false;
     configFile.close();
     m_daemon.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--config-file=") + configPath,

@@ -94,9 +94,11 @@ QVariantMap DBusMenuExporter::properties(const StatusMenuRow &item) const
         return {{QStringLiteral("type"), QStringLiteral("separator")}, {QStringLiteral("visible"), item.visible}};
     QString label = item.title;
     label.replace(QLatin1Char('_'), QStringLiteral("__")); // a single underscore marks a mnemonic
+    // A disabled row only informs, and hosts grey disabled rows to the point of being hard to read
+    // (2.4 to 4.2:1): it is published enabled, and a click on it does nothing.
     QVariantMap properties{
         {QStringLiteral("label"), label},
-        {QStringLiteral("enabled"), item.enabled},
+        {QStringLiteral("enabled"), true},
         {QStringLiteral("visible"), item.visible},
     };
     if (!item.icon.isEmpty() && m_iconData)
@@ -175,7 +177,8 @@ QDBusVariant DBusMenuExporter::GetProperty(int id, const QString &name)
 
 void DBusMenuExporter::Event(int id, const QString &eventId, const QDBusVariant &, uint)
 {
-    if (eventId != QLatin1String("clicked") || !find(id))
+    const StatusMenuRow *row = find(id);
+    if (eventId != QLatin1String("clicked") || !row || !row->enabled)
         return;
     // Leave the D-Bus call first: the action may open a window or quit.
     QTimer::singleShot(0, this, [this, id] {

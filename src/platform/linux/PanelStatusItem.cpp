@@ -1,6 +1,5 @@
 #include "PanelStatusItem.h"
 
-#include "platform/linux/HostQuirks.h"
 #include "platform/qt/TrayIconStatusItem.h"
 
 #include <QDBusConnection>
@@ -16,7 +15,7 @@ PanelStatusItem::PanelStatusItem(SniStatusItem::Options options, QObject *parent
         m_usesNotifierItems = true;
     } else {
         m_active = std::make_unique<TrayIconStatusItem>(m_options.ink,
-                                                        HostQuirks::placesNewItemsFirst(m_options.currentDesktop));
+                                                        m_options.host.placesNewItemsFirst());
         connect(&m_watcherWatch, &QDBusServiceWatcher::serviceRegistered, this,
                 &PanelStatusItem::switchToNotifierItems);
     }
@@ -49,6 +48,12 @@ void PanelStatusItem::switchToNotifierItems()
         return;
     m_usesNotifierItems = true;
     disconnect(&m_watcherWatch, nullptr, this, nullptr);
+    // The tray icons go once the bus has told every watcher of the new name: under Plasma's platform
+    // theme each one is a notifier item with a watcher of its own, told of the same name right now.
+    if (auto *tray = dynamic_cast<QObject *>(m_active.release())) {
+        tray->setParent(this);
+        tray->deleteLater();
+    }
     m_active = std::make_unique<SniStatusItem>(m_options);
     m_active->setMenu(m_rows, m_handlers);
     if (!m_segments.isEmpty())

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QCursor>
 #include <QTimer>
@@ -18,17 +19,46 @@
 #include <QDBusVariant>
 #include <QRegularExpression>
 
+#include <memory>
 #include <utility>
 
 namespace {
 
 constexpr int menuIconSize = 16;
+// How long the next item waits for the host to read the one before.
+constexpr std::chrono::milliseconds hostReadWait{400};
 
 // The widest text the label is likely to take, so hosts can keep its width steady.
 QString guideFor(const QString &label)
 {
     static const QRegularExpression digits(QStringLiteral("\\d+"));
     return QString(label).replace(digits, QStringLiteral("100"));
+}
+
+// The theme's index, without which GTK looks no icon up in the folder.
+const char iconThemeIndex[] = "[Icon Theme]\n"
+                            "Name=Quotabar\n"
+                            "Comment=The logos of Quotabar's panel items\n"
+                            "Directories=scalable/apps\n"
+                            "\n"
+                            "[scalable/apps]\n"
+                            "Size=16\n"
+                            "MinSize=8\n"
+                            "MaxSize=512\n"
+                            "Type=Scalable\n"
+                            "Context=Applications\n";
+
+// Writes the file only when its bytes differ, so that a start leaves what it wrote before alone.
+bool writeIfChanged(const QString &path, const QByteArray &bytes)
+{
+    QFile current(path);
+    if (current.open(QIODevice::ReadOnly) && current.readAll() == bytes)
+        return true;
+    current.close();
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()
+        && QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                                           | QFileDevice::ReadOther);
 }
 
 SniIconPixmapList pixmaps(const std::function<QImage(int size)> &draw)
@@ -67,7 +97,7 @@ SniStatusItem::SniStatusItem(Options options, QObject *parent)
     QDBusConnection::sessionBus().connect(watcherService, QStringLiteral("/StatusNotifierWatcher"), watcherService,
                                           QStringLiteral("StatusNotifierHostRegistered"), this, SLOT(hostRegistered()));
     connect(&m_watcherWatch, &QDBusServiceWatcher::serviceRegistered, this, [this] {
-        registerWithWatcher(HostQuirks::registrationOrder(m_entries, m_options.currentDesktop));
+        registerWithWatcher(HostQuirks::registrationOrder(m_entries, m_options.host));
     });
 }
 
@@ -102,7 +132,7 @@ void SniStatusItem::setMenu(const QList<StatusMenuRow> &rows, StatusMenuHandlers
 void SniStatusItem::popUpMenu()
 {
     if (!m_popup) {
-        m_popup = std::make_unique<RowsMenu>();
+        m_popup = std::make_unique<RowsMenu>(m_options.ink);
         m_popup->setRows(m_rows, m_handlers);
     }
     // The host's coordinates are its own (MATE gives them relative to the panel); the pointer is where the click was.
@@ -142,7 +172,7 @@ void SniStatusItem::showSegments(const QList<StatusSegment> &segments)
         if (std::none_of(kept.cbegin(), kept.cend(), [&id](const Entry &e) { return e.id == id; }))
             lastNew = i;
     }
-    const bool newFirst = HostQuirks::placesNewItemsFirst(m_options.currentDesktop);
+    const bool newFirst = m_options.host.placesNewItemsFirst();
 
     std::vector<Entry> ordered;
     std::vector<Entry> added;
@@ -162,7 +192,7 @@ void SniStatusItem::showSegments(const QList<StatusSegment> &segments)
         }
     }
     m_entries = std::move(ordered);
-    registerWithWatcher(HostQuirks::registrationOrder(added, m_options.currentDesktop));
+    registerWithWatcher(HostQuirks::registrationOrder(added, m_options.host));
 }
 
 void SniStatusItem::apply(Entry &entry, const StatusSegment &segment)
@@ -174,7 +204,7 @@ void SniStatusItem::apply(Entry &entry, const StatusSegment &segment)
         const QColor figures = figuresInk(segment.level, ink);
         const QColor mark = QColor::fromRgb(segment.mark);
         item->setIcon(QString(), QString(), pixmaps([&](int size) {
-                          return ProviderArtwork::figuresIcon(m_logos, segment.id, segment.figures, figures, mark, size);
+                          return ProviderArtwork::figuresIcon(segment.id, segment.figures, figures, mark, size);
                       }));
         item->setLabel(QString(), QString());
         break;
@@ -182,7 +212,7 @@ void SniStatusItem::apply(Entry &entry, const StatusSegment &segment)
     case StatusSegment::Icon::logo: {
         // Hosts that find the named symbolic logo draw it in their own text colour.
         const bool named =
-            !m_options.iconThemePath.isEmpty() && HostQuirks::recoloursSymbolicIcons(m_options.currentDesktop);
+            !m_options.iconThemePath.isEmpty() && HostQuirks::recoloursSymbolicIcons(m_options.host);
         item->setIcon(named ? HostQuirks::iconName(segment.id, segment.warn) : QString(),
                       m_options.iconThemePath,
                       pixmaps([&](int size) {
@@ -215,7 +245,7 @@ SniStatusItem::Entry SniStatusItem::create(const StatusSegment &segment)
     entry.item->setToolTipReader([this, id = segment.id]() -> std::optional<QString> {
         return m_handlers.toolTipNow ? m_handlers.toolTipNow(id) : std::nullopt;
     });
-    if (HostQuirks::leftClickOnlyActivates(m_options.currentDesktop)) {
+    if (HostQuirks::leftClickOnlyActivates(m_options.host)) {
         // Leave the D-Bus call first: the menu runs its own loop.
         entry.item->setActivation([this] { QTimer::singleShot(0, this, &SniStatusItem::popUpMenu); });
     }
@@ -285,6 +315,9 @@ void SniStatusItem::registerInTurn(std::vector<Entry> entries)
 {
     // Each item calls from its own connection, so calls sent together reach the watcher in any order;
     // hosts that show the items in the order they registered (Waybar's tray) would then mix them up.
+    // Hosts also add an item only once they have read it, in the order the reads end (Xfce's systray
+    // plugin): so the next item registers once the host has read this one, or after a short wait
+    // when no host reads.
     if (entries.empty())
         return;
     const Entry first = entries.front();
@@ -292,10 +325,35 @@ void SniStatusItem::registerInTurn(std::vector<Entry> entries)
     QDBusMessage call = QDBusMessage::createMethodCall(watcherService, QStringLiteral("/StatusNotifierWatcher"),
                                                        watcherService, QStringLiteral("RegisterStatusNotifierItem"));
     call << first.serviceName;
+    if (entries.empty()) {
+        QDBusConnection(first.connectionName).asyncCall(call);
+        return;
+    }
+    // The next goes once the watcher has answered and the host has read this item (or not in time).
+    struct Turn
+    {
+        bool answered = false;
+        bool read = false;
+        std::vector<Entry> rest;
+    };
+    auto turn = std::make_shared<Turn>(Turn{false, false, std::move(entries)});
+    const auto next = [this, turn] {
+        if (turn->answered && turn->read && !turn->rest.empty())
+            registerInTurn(std::exchange(turn->rest, {}));
+    };
+    first.item->whenRead([turn, next] {
+        turn->read = true;
+        next();
+    });
     auto *answer = new QDBusPendingCallWatcher(QDBusConnection(first.connectionName).asyncCall(call), this);
-    connect(answer, &QDBusPendingCallWatcher::finished, this, [this, rest = std::move(entries)](QDBusPendingCallWatcher *done) {
+    connect(answer, &QDBusPendingCallWatcher::finished, this, [this, turn, next](QDBusPendingCallWatcher *done) {
         done->deleteLater();
-        registerInTurn(rest);
+        turn->answered = true;
+        next();
+        QTimer::singleShot(hostReadWait, this, [turn, next] {
+            turn->read = true;
+            next();
+        });
     });
 }
 
@@ -318,20 +376,18 @@ QByteArray SniStatusItem::menuIconPng(const QString &name)
 
 QString SniStatusItem::exportIconTheme()
 {
-    // Hosts read the icons from files, so the ones compiled into the program are written out once per start.
+    // Hosts read the icons from files, so the ones compiled into the program are written out; GTK's
+    // hosts (GNOME's AppIndicator extension) find them only in a theme with an index.
     const QString root = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/quotabar/icons");
-    const QString apps = root + QStringLiteral("/hicolor/scalable/apps");
-    if (!QDir().mkpath(apps))
+    const QString theme = root + QStringLiteral("/hicolor");
+    if (!QDir().mkpath(theme + QStringLiteral("/scalable/apps")))
         return {};
+    bool all = writeIfChanged(theme + QStringLiteral("/index.theme"), QByteArray(iconThemeIndex));
     QDirIterator icons(QStringLiteral(":/icons/hicolor/scalable/apps"));
-    bool any = false;
     while (icons.hasNext()) {
-        const QString source = icons.next();
-        const QString target = apps + QLatin1Char('/') + icons.fileName();
-        QFile::remove(target);
-        any = QFile::copy(source, target) || any;
-        QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-                                          | QFileDevice::ReadOther);
+        QFile source(icons.next());
+        all = source.open(QIODevice::ReadOnly)
+            && writeIfChanged(theme + QStringLiteral("/scalable/apps/") + icons.fileName(), source.readAll()) && all;
     }
-    return any ? root : QString();
+    return all ? root : QString();
 }

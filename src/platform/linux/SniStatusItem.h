@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/PanelHost.h"
 #include "platform/StatusItem.h"
 #include "platform/linux/StatusNotifierItem.h"
 #include "platform/qt/ProviderArtwork.h"
@@ -22,8 +23,8 @@ struct SniOptions
     std::function<QColor()> ink = [] { return QColor(Qt::black); };
     // A folder with the symbolic logos as an icon theme, or empty to send pixmaps only.
     QString iconThemePath;
-    // The host's XDG_CURRENT_DESKTOP, for the order of registrations.
-    QString currentDesktop;
+    // What shows the items, for the order of registrations and the icons' form.
+    PanelHost host;
 };
 
 // The panel items as StatusNotifierItems: one item per segment (icon, label as the Ayatana label,
@@ -40,8 +41,9 @@ public:
     explicit SniStatusItem(Options options = {}, QObject *parent = nullptr);
     ~SniStatusItem() override;
 
-    // Writes the symbolic logos out as an icon theme, for hosts that look icons up by name; gives its
-    // folder (for Options::iconThemePath), or nothing when it cannot be written.
+    // Writes the symbolic logos out as an icon theme with its index, for hosts that look icons up by
+    // name, leaving files that already hold the same bytes alone; gives its folder (for
+    // Options::iconThemePath), or nothing when it cannot be written.
     static QString exportIconTheme();
 
     // Whether a panel host is listening on the session bus.

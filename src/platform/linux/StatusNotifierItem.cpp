@@ -1,5 +1,7 @@
 #include "StatusNotifierItem.h"
 
+#include <QTimer>
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusMetaType>
@@ -92,6 +94,13 @@ void StatusNotifierItem::setToolTip(const QString &title, const QString &text)
     m_toolTipTitle = title;
     m_toolTipText = text;
     emit NewToolTip();
+}
+
+QString StatusNotifierItem::id() const
+{
+    if (m_whenRead) // after the host's call has been answered
+        QTimer::singleShot(0, this, std::exchange(m_whenRead, {}));
+    return m_id;
 }
 
 SniToolTip StatusNotifierItem::toolTip() const

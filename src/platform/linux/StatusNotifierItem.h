@@ -80,11 +80,13 @@ public:
     // Gives the tooltip text at the moment a host reads it; without it, or when it gives nothing,
     // the host reads the text last set.
     void setToolTipReader(std::function<std::optional<QString>()> read) { m_readToolTip = std::move(read); }
+    // Calls `read` once, soon after a host next reads the item's Id, as hosts do when they add it.
+    void whenRead(std::function<void()> read) { m_whenRead = std::move(read); }
     // What a click that calls Activate does; without it Activate fails, which hosts take as "show the menu".
     void setActivation(std::function<void()> activate) { m_activate = std::move(activate); }
 
     QString category() const { return QStringLiteral("ApplicationStatus"); }
-    QString id() const { return m_id; }
+    QString id() const;
     QString title() const { return m_title; }
     QString status() const { return QStringLiteral("Active"); }
     int windowId() const { return 0; }
@@ -123,6 +125,7 @@ signals:
 
 private:
     std::function<void()> m_activate;
+    mutable std::function<void()> m_whenRead;
     std::function<std::optional<QString>()> m_readToolTip;
     QString m_id;
     QString m_title;

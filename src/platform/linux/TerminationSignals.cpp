@@ -11,6 +11,15 @@ namespace {
 constexpr int handledSignals[] = {SIGTERM, SIGINT, SIGHUP};
 int pipeEnds[2] = {-1, -1}; // written by the handler, read on the event loop
 
+sigset_t handledSet()
+{
+    sigset_t set;
+    sigemptyset(&set);
+    for (const int signal : handledSignals)
+        sigaddset(&set, signal);
+    return set;
+}
+
 } // namespace
 
 TerminationSignals::TerminationSignals(std::function<void()> onSignal, QObject *parent)
@@ -32,6 +41,14 @@ TerminationSignals::TerminationSignals(std::function<void()> onSignal, QObject *
     action.sa_flags = SA_RESTART;
     for (const int signal : handledSignals)
         ::sigaction(signal, &action, nullptr);
+    const sigset_t held = handledSet();
+    ::sigprocmask(SIG_UNBLOCK, &held, nullptr); // one that came while held is handled now
+}
+
+void TerminationSignals::holdUntilHandled()
+{
+    const sigset_t held = handledSet();
+    ::sigprocmask(SIG_BLOCK, &held, nullptr);
 }
 
 TerminationSignals::~TerminationSignals()
@@ -39,7 +56,7 @@ TerminationSignals::~TerminationSignals()
     if (!m_notifier)
         return;
     for (const int signal : handledSignals)
-        ::signal(signal, SIG_DFL);
+        ::signal(signal, SIG_IGN);
     delete m_notifier;
     ::close(pipeEnds[0]);
     ::close(pipeEnds[1]);

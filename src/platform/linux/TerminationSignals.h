@@ -13,7 +13,13 @@ class TerminationSignals final : public QObject
 {
 public:
     explicit TerminationSignals(std::function<void()> onSignal, QObject *parent = nullptr);
+    // After this the signals are ignored: the program is ending already, and a second request must
+    // not cut its ending short.
     ~TerminationSignals() override;
+
+    // Holds the signals back until a TerminationSignals takes them, so that one arriving while the
+    // program starts ends it the same way; call first thing in main.
+    static void holdUntilHandled();
 
 private:
     static void handle(int signal);

@@ -1,6 +1,7 @@
 #include "PanelInk.h"
 
 #include "platform/WaybarStyle.h"
+#include "platform/linux/XfcePanelConfig.h"
 #include "platform/qt/SemanticColors.h"
 
 #include <QDir>
@@ -65,10 +66,11 @@ std::optional<QColor> waybarTray(const QString &configHome)
 
 } // namespace
 
-PanelInk::PanelInk(QString currentDesktop, QString configHome, QObject *parent)
+PanelInk::PanelInk(QString currentDesktop, QString configHome, QStringList configDirs, QObject *parent)
     : QObject(parent)
     , m_currentDesktop(std::move(currentDesktop))
     , m_configHome(std::move(configHome))
+    , m_configDirs(std::move(configDirs))
     , m_budgie(PanelShade::hasDesktop(m_currentDesktop, "Budgie"))
     , m_color(choose(read()))
 {
@@ -96,6 +98,7 @@ QStringList PanelInk::watchedFiles() const
 {
     return {m_configHome + QStringLiteral("/kdeglobals"), m_configHome + QStringLiteral("/gtk-3.0/settings.ini"),
             m_configHome + QStringLiteral("/xfce4/xfconf/xfce-perchannel-xml/xsettings.xml"),
+            m_configHome + QStringLiteral("/xfce4/xfconf/xfce-perchannel-xml/xfce4-panel.xml"),
             m_configHome + QStringLiteral("/waybar/style.css")};
 }
 
@@ -114,12 +117,19 @@ QString PanelInk::defaultConfigHome()
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
 }
 
+QStringList PanelInk::defaultConfigDirs()
+{
+    return QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation).mid(1);
+}
+
 PanelInk::Hints PanelInk::read() const
 {
     Hints hints;
     PanelShade::Hints &shade = hints.shade;
     shade.currentDesktop = m_currentDesktop;
     shade.panelSetting = m_budgie.shade();
+    if (PanelShade::hasDesktop(m_currentDesktop, "XFCE"))
+        shade.panelSetting = XfcePanelConfig::shadeIn(XfcePanelConfig::channel(m_configHome, m_configDirs));
     if (m_xsettings.settings())
         shade.xsettingsTheme = m_xsettings.settings()->string(QStringLiteral("Net/ThemeName"));
     const QSettings gtk(m_configHome + QStringLiteral("/gtk-3.0/settings.ini"), QSettings::IniFormat);

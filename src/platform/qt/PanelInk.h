@@ -29,14 +29,17 @@ public:
     static inline const QColor lightInk{0xF6, 0xF5, 0xF4};
     static inline const QColor darkInk{0x23, 0x26, 0x29};
 
-    // `configHome` is where the desktops keep their settings (XDG_CONFIG_HOME).
-    PanelInk(QString currentDesktop, QString configHome = defaultConfigHome(), QObject *parent = nullptr);
+    // `configHome` is where the desktops keep their settings (XDG_CONFIG_HOME), `configDirs` where the
+    // system keeps its defaults (XDG_CONFIG_DIRS).
+    PanelInk(QString currentDesktop, QString configHome = defaultConfigHome(),
+             QStringList configDirs = defaultConfigDirs(), QObject *parent = nullptr);
 
     QColor color() const { return m_color; }
     static QColor choose(const Hints &hints);
     Hints read() const;
 
     static QString defaultConfigHome();
+    static QStringList defaultConfigDirs();
 
 signals:
     void changed();
@@ -48,6 +51,7 @@ private:
 
     QString m_currentDesktop;
     QString m_configHome;
+    QStringList m_configDirs;
     // The live sources come before the colour read from them.
     XSettingsWatch m_xsettings;
     PortalColorScheme m_portal;

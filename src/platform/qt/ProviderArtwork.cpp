@@ -40,6 +40,13 @@ QChar initial(const QString &name)
     return name.isEmpty() ? QChar('?') : name.front().toUpper();
 }
 
+// The letter that stands for a provider where its logo would be too small: C for Claude, G for
+// ChatGPT ("O" would read as a zero beside the digits).
+QChar cueLetter(const QString &name)
+{
+    return name == QLatin1String("openai") ? QChar('G') : initial(name);
+}
+
 // The letter tile; with `cutOut` the letter is a hole, so the tile reads in a single colour.
 QImage letterTile(QChar letter, const QColor &color, int size, bool cutOut)
 {
@@ -144,8 +151,7 @@ QImage panelIcon(LogoCache &logos, const QString &name, bool warn, const QColor 
     return image;
 }
 
-QImage figuresIcon(LogoCache &logos, const QString &name, const QStringList &lines, const QColor &ink,
-                   const QColor &mark, int size)
+QImage figuresIcon(const QString &name, const QStringList &lines, const QColor &ink, const QColor &mark, int size)
 {
     QImage image = transparentImage(size);
     QPainter painter(&image);
@@ -154,22 +160,37 @@ QImage figuresIcon(LogoCache &logos, const QString &name, const QStringList &lin
     const int bar = std::max(2, qRound(size / 11.0));
     painter.fillRect(QRect(0, size - bar, size, bar), mark);
 
-    // The provider's logo tells the figures apart without their colour: at the left of two lines,
-    // above a single one, which then keeps the whole width for its digits. Below 20 px a logo is a
-    // smudge that only takes room from the digits, so there is none.
+    // A letter tells the providers' figures apart without their colour: at the left of two lines,
+    // above a single one, which then keeps the whole width for its digits. The logos themselves,
+    // at the third of the icon they can have, read as smudges on a panel (6 to 8 px); a bold
+    // letter the height of both lines reads at 22 px. Below 20 px there is no room for it.
     const int shown = std::max<int>(1, std::min<int>(2, lines.size()));
-    const int cue = qRound(size * 0.32);
     const int gap = std::max(1, size / 22);
     QRectF area(0, 0, size, size - bar - 1); // where the digits go
     if (size >= 20) {
-        const QImage logo = panelIcon(logos, name, false, ink, cue);
+        QFont font;
+        font.setBold(true);
+        font.setHintingPreference(QFont::PreferFullHinting);
+        // Capitals are about 0.72 of the pixel size tall; beside two lines the letter is as tall as
+        // a line and a half, narrowed to leave the digits two thirds of the width.
+        font.setPixelSize(qRound((shown == 1 ? size * 0.42 : area.height() * 0.7) / 0.72));
+        const QFontMetricsF metrics(font);
+        const QString letter(cueLetter(name));
+        const qreal stretch = shown == 1 ? 1.0 : std::min(1.0, size * 0.3 / metrics.horizontalAdvance(letter));
+        const qreal width = metrics.horizontalAdvance(letter) * stretch;
+        painter.setFont(font);
+        painter.setPen(ink);
+        painter.save();
         if (shown == 1) {
-            painter.drawImage(QPoint((size - cue) / 2, 0), logo);
-            area.setTop(cue + gap);
+            painter.translate(std::round((size - width) / 2), std::round(metrics.capHeight()));
+            area.setTop(metrics.capHeight() + gap + 1);
         } else {
-            painter.drawImage(QPoint(0, (size - bar - cue) / 2), logo);
-            area.setLeft(cue + gap);
+            painter.translate(0, std::round((area.height() + metrics.capHeight()) / 2));
+            area.setLeft(std::ceil(width) + gap);
         }
+        painter.scale(stretch, 1);
+        painter.drawText(QPointF(0, 0), letter);
+        painter.restore();
     }
 
     const qreal lineHeight = area.height() / shown;

@@ -51,9 +51,8 @@ QImage menuBarIcon(LogoCache &logos, int size, const QColor &color);
 // A provider's panel icon: the named logo in `color`, with the warning sign over it when `warn`.
 QImage panelIcon(LogoCache &logos, const QString &name, bool warn, const QColor &color, int size);
 
-// A square icon carrying figures: the named logo small at the left, lines stacked beside it, both in
-// `ink`, and a bar in `mark` at the bottom.
-QImage figuresIcon(LogoCache &logos, const QString &name, const QStringList &lines, const QColor &ink,
-                   const QColor &mark, int size);
+// A square icon carrying figures: the provider's letter at the left (C, G), lines stacked beside it,
+// both in `ink`, and a bar in `mark` at the bottom.
+QImage figuresIcon(const QString &name, const QStringList &lines, const QColor &ink, const QColor &mark, int size);
 
 }

@@ -2,12 +2,41 @@
 
 #include "platform/qt/SemanticColors.h"
 
+#include <QApplication>
 #include <QPixmap>
 
-RowsMenu::RowsMenu(QWidget *parent)
+namespace {
+
+// A palette of the given shade for a menu, keeping the application's accent.
+QPalette shaded(bool dark, const QPalette &application)
+{
+    // The colours of Adwaita's menus, light and dark.
+    const QColor window = dark ? QColor(0x30, 0x30, 0x30) : QColor(0xFF, 0xFF, 0xFF);
+    const QColor text = dark ? QColor(0xF6, 0xF5, 0xF4) : QColor(0x24, 0x1F, 0x31);
+    QPalette palette = application;
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Window, window);
+        palette.setColor(group, QPalette::Base, window);
+        palette.setColor(group, QPalette::Button, window);
+        for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            palette.setColor(group, role, text);
+    }
+    palette.setColor(QPalette::Disabled, QPalette::Window, window);
+    palette.setColor(QPalette::Disabled, QPalette::Base, window);
+    const QColor faded = SemanticColors::withOpacity(text, 0.55);
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, faded);
+    return palette;
+}
+
+} // namespace
+
+RowsMenu::RowsMenu(std::function<QColor()> panelInk, QWidget *parent)
     : QMenu(parent)
+    , m_panelInk(std::move(panelInk))
 {
     connect(this, &QMenu::aboutToShow, this, [this] {
+        followPanelShade();
         if (m_handlers.aboutToShow)
             m_handlers.aboutToShow(); // may bring new rows through updateRows
         sync();
@@ -24,7 +53,9 @@ void RowsMenu::setRows(const QList<StatusMenuRow> &rows, const StatusMenuHandler
         const int id = row.id;
         if (!row.separator) {
             connect(action, &QAction::triggered, this, [this, id] {
-                if (m_handlers.activate)
+                const auto current = std::find_if(m_rows.cbegin(), m_rows.cend(),
+                                                  [id](const StatusMenuRow &r) { return r.id == id; });
+                if (m_handlers.activate && current != m_rows.cend() && current->enabled)
                     m_handlers.activate(id);
             });
         }
@@ -49,7 +80,7 @@ void RowsMenu::sync()
         if (row.separator)
             continue;
         action->setText(row.title);
-        action->setEnabled(row.enabled);
+        action->setEnabled(true); // a disabled row only informs: drawn at full contrast, a click does nothing
         action->setShortcut(QKeySequence(row.shortcut));
         if (!row.icon.isEmpty()) {
             action->setIcon(QIcon(QPixmap::fromImage(
@@ -60,4 +91,15 @@ void RowsMenu::sync()
             font.setPointSizeF(font.pointSizeF() * 0.9);
         action->setFont(font);
     }
+}
+
+void RowsMenu::followPanelShade()
+{
+    const QPalette application = QApplication::palette();
+    if (!m_panelInk) {
+        setPalette(application);
+        return;
+    }
+    const bool darkPanel = m_panelInk().lightness() >= 128; // light text: a dark panel
+    setPalette(darkPanel == SemanticColors::isDark(application) ? application : shaded(darkPanel, application));
 }

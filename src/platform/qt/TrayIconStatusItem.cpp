@@ -22,7 +22,7 @@ QImage TrayIconStatusItem::draw(const StatusSegment &segment, int size)
     const QColor figures = segment.level == StatusSegment::Level::critical ? ProviderArtwork::systemRed
         : segment.level == StatusSegment::Level::low                      ? ProviderArtwork::systemOrange
                                                                           : ink;
-    return ProviderArtwork::figuresIcon(m_logos, segment.id, segment.figures, figures, QColor::fromRgb(segment.mark), size);
+    return ProviderArtwork::figuresIcon(segment.id, segment.figures, figures, QColor::fromRgb(segment.mark), size);
 }
 
 void TrayIconStatusItem::showSegments(const QList<StatusSegment> &segments)
@@ -57,7 +57,7 @@ void TrayIconStatusItem::showSegments(const QList<StatusSegment> &segments)
 
 TrayIconStatusItem::Icon TrayIconStatusItem::create(const QString &id)
 {
-    Icon icon{id, std::make_unique<RowsMenu>(), std::make_unique<QSystemTrayIcon>()};
+    Icon icon{id, std::make_unique<RowsMenu>(m_ink), std::make_unique<QSystemTrayIcon>()};
     RowsMenu *menu = icon.menu.get();
     menu->setRows(m_rows, m_handlers);
     icon.tray->setContextMenu(menu);
