@@ -186,7 +186,7 @@ class Handler(BaseHTTPRequestHandler):
         scripted = fault(which)
         time.sleep(float(scripted.get("delay", 0)))
         if scripted.get("status"):
-            headers = [("Retry-After", str(scripted["retryAfter"]))] if scripted.get("retryAfter") else []
+            headers = [("Retry-After", str(scripted["retryAfter"]))] if scripted.get("retryAfter") is not None else []
             return self.answer(int(scripted["status"]), {"error": "scripted"}, headers=headers)
         return self.answer(200, body())
 
