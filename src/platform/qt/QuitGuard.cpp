@@ -9,7 +9,8 @@ QuitGuard::QuitGuard(QObject *parent)
     : QObject(parent)
 {
     // In Qt 6 the last QEventLoopLocker to go quits the application unless this is off, whatever
-    // quitOnLastWindowClosed says; KDE's tray integration takes such locks.
+    // quitOnLastWindowClosed says. Under Plasma 6 the platform theme's tray icons release one when a
+    // StatusNotifierWatcher appears: the program ended at login when it started before the panel.
     QCoreApplication::setQuitLockEnabled(false);
     QCoreApplication::instance()->installEventFilter(this);
 }
