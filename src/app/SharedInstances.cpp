@@ -9,6 +9,7 @@
 #include "BuildInfo.h"
 #include "credentials/CredentialSource.h"
 #include "credentials/CredentialStore.h"
+#include "history/ChartPlugin.h"
 #include "history/HistoryWindowController.h"
 #include "notify/Notifier.h"
 #include "pace/PaceTracker.h"
@@ -300,7 +301,8 @@ HistoryWindowController &HistoryWindowController::shared()
                 shown << Provider::openAI;
             return shown;
         },
-        QCoreApplication::instance());
+        // The chart plugin is installed beside the panel program.
+        ChartPlugin::paneMaker(QCoreApplication::applicationDirPath()), QCoreApplication::instance());
     return *instance;
 }
 
