@@ -4,6 +4,7 @@
 #include "credentials/CredentialSource.h"
 #include "platform/Clock.h"
 #include "platform/DefaultsStore.h"
+#include "statusbar/PanelPresenter.h"
 #include "statusbar/StatusBarController.h"
 
 #include <QPointer>
@@ -61,6 +62,7 @@ QJsonObject StatusService::status() const
         controller.awaiting(Provider::claude),
         controller.awaiting(Provider::openAI),
         warnings(),
+        static_cast<qint64>(settings.refreshInterval()) + PanelPresenter::lateAfterSeconds,
     });
 }
 
