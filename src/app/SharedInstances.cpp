@@ -9,6 +9,7 @@
 #include "BuildInfo.h"
 #include "credentials/CredentialSource.h"
 #include "credentials/CredentialStore.h"
+#include "history/ChartPlugin.h"
 #include "history/HistoryWindowController.h"
 #include "notify/Notifier.h"
 #include "pace/PaceTracker.h"
@@ -317,7 +318,8 @@ HistoryWindowController &HistoryWindowController::shared()
                 shown << Provider::openAI;
             return shown;
         },
-        &owner());
+        // The chart plugin is installed beside the panel program.
+        ChartPlugin::paneMaker(QCoreApplication::applicationDirPath()), &owner());
     return *instance;
 }
 

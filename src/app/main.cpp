@@ -10,10 +10,20 @@
 #include <QIcon>
 #include <QTimer>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 // The panel program; the quotabar command starts it when called without a verb.
 int main(int argc, char *argv[])
 {
     TerminationSignals::holdUntilHandled();
+#ifdef __GLIBC__
+    // glibc gives each thread that meets contention an arena of its own, kept for the life of the
+    // program. Two are plenty for a program that mostly waits; under the panel this kept a few
+    // hundred kilobytes less resident (benchmarks/footprint, MALLOC_ARENA_MAX=2).
+    mallopt(M_ARENA_MAX, 2);
+#endif
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Quotabar"));
     QApplication::setApplicationName(QStringLiteral("Quotabar"));

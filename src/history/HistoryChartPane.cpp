@@ -48,8 +48,7 @@ QString pointText(const QString &name, const Point &point, bool withValue)
 } // namespace
 
 HistoryChartPane::HistoryChartPane(Provider provider, QWidget *parent)
-    : QWidget(parent)
-    , m_provider(provider)
+    : HistoryPane(provider, parent)
     , m_chart(new QChart)
 {
     auto *layout = new QVBoxLayout(this);
@@ -107,7 +106,7 @@ void HistoryChartPane::show(const QList<HistoryEntry> &entries, Span span, qint6
     m_hits->clear();
     QList<std::pair<qint64, QString>> hits;
     for (const Window window : allWindows) {
-        const QList<Point> points = samples(entries, m_provider, window);
+        const QList<Point> points = samples(entries, provider(), window);
         addWindow(window, points, span, now);
         summaries << summary(points, window, span, now);
         if (const auto stands = standing(points, window, now))

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "history/UsageHistory.h"
-
-#include <QWidget>
+#include "history/HistoryPane.h"
 
 class QChart;
 class QChartView;
@@ -12,15 +10,13 @@ class QXYSeries;
 
 // One provider's page of the history window: the chart of both windows with their resets and even
 // pace, how each stands against that pace, and the times a limit was reached.
-class HistoryChartPane final : public QWidget
+class HistoryChartPane final : public HistoryPane
 {
     Q_OBJECT
 public:
     explicit HistoryChartPane(Provider provider, QWidget *parent = nullptr);
 
-    Provider provider() const { return m_provider; }
-    // Draws the provider's records of the span ending at `now`.
-    void show(const QList<HistoryEntry> &entries, UsageHistory::Span span, qint64 now);
+    void show(const QList<HistoryEntry> &entries, UsageHistory::Span span, qint64 now) override;
 
     QChartView *chartView() const { return m_view; }
     QListWidget *hitList() const { return m_hits; }
@@ -35,7 +31,6 @@ private:
     void follow(QXYSeries *series, const QList<UsageHistory::Point> &points, const QString &name, bool withValue);
     void applyPalette();
 
-    Provider m_provider;
     QChart *m_chart = nullptr;
     QChartView *m_view = nullptr;
     QLabel *m_standing = nullptr;

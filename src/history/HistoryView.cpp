@@ -1,6 +1,5 @@
 #include "HistoryView.h"
 
-#include "history/HistoryChartPane.h"
 #include "platform/Clock.h"
 #include "statusbar/TitleModel.h"
 
@@ -17,11 +16,13 @@
 
 using namespace UsageHistory;
 
-HistoryView::HistoryView(const HistoryStore &store, const Clock &clock, ShownProviders shownProviders, QWidget *parent)
+HistoryView::HistoryView(const HistoryStore &store, const Clock &clock, ShownProviders shownProviders,
+                         PaneMaker makePane, QWidget *parent)
     : QWidget(parent)
     , m_store(store)
     , m_clock(clock)
     , m_shownProviders(std::move(shownProviders))
+    , m_makePane(std::move(makePane))
 {
     setFixedSize(640, 600);
     auto *layout = new QVBoxLayout(this);
@@ -48,9 +49,9 @@ HistoryView::HistoryView(const HistoryStore &store, const Clock &clock, ShownPro
     layout->addWidget(m_tabs, 1);
 }
 
-HistoryChartPane *HistoryView::pane(int index) const
+HistoryPane *HistoryView::pane(int index) const
 {
-    return qobject_cast<HistoryChartPane *>(m_tabs->widget(index));
+    return static_cast<HistoryPane *>(m_tabs->widget(index)); // every page is one m_makePane made
 }
 
 void HistoryView::setSpan(Span span)
@@ -74,7 +75,7 @@ void HistoryView::reload()
     for (qsizetype position = 0; position < providers.size(); ++position) {
         const Provider provider = providers[position];
         if (position >= m_tabs->count() || pane(int(position))->provider() != provider)
-            m_tabs->insertTab(int(position), new HistoryChartPane(provider, m_tabs), Providers::of(provider).name);
+            m_tabs->insertTab(int(position), m_makePane(provider, m_tabs), Providers::of(provider).name);
     }
     const qint64 now = m_clock.now().toSecsSinceEpoch();
     for (int index = 0; index < m_tabs->count(); ++index)
@@ -83,7 +84,7 @@ void HistoryView::reload()
 
 bool HistoryView::exportTo(const QString &path) const
 {
-    const HistoryChartPane *current = pane(m_tabs->currentIndex());
+    const HistoryPane *current = pane(m_tabs->currentIndex());
     if (!current)
         return false;
     const qint64 now = m_clock.now().toSecsSinceEpoch();
@@ -96,7 +97,7 @@ bool HistoryView::exportTo(const QString &path) const
 
 void HistoryView::exportChosen()
 {
-    const HistoryChartPane *current = pane(m_tabs->currentIndex());
+    const HistoryPane *current = pane(m_tabs->currentIndex());
     if (!current)
         return;
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);

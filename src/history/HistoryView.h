@@ -1,13 +1,12 @@
 #pragma once
 
-#include "history/UsageHistory.h"
+#include "history/HistoryPane.h"
 
 #include <QWidget>
 
 #include <functional>
 
 class Clock;
-class HistoryChartPane;
 class QButtonGroup;
 class QTabWidget;
 
@@ -18,8 +17,9 @@ class HistoryView final : public QWidget
     Q_OBJECT
 public:
     using ShownProviders = std::function<QList<Provider>()>;
+    using PaneMaker = std::function<HistoryPane *(Provider provider, QWidget *parent)>;
 
-    HistoryView(const HistoryStore &store, const Clock &clock, ShownProviders shownProviders,
+    HistoryView(const HistoryStore &store, const Clock &clock, ShownProviders shownProviders, PaneMaker makePane,
                 QWidget *parent = nullptr);
 
     // Draws the records again, with the providers shown now.
@@ -28,7 +28,7 @@ public:
     UsageHistory::Span span() const { return m_span; }
 
     QTabWidget *tabs() const { return m_tabs; }
-    HistoryChartPane *pane(int index) const;
+    HistoryPane *pane(int index) const;
     // Writes the records of the current page and span; false when the file could not be written.
     bool exportTo(const QString &path) const;
 
@@ -41,6 +41,7 @@ private:
     const HistoryStore &m_store;
     const Clock &m_clock;
     ShownProviders m_shownProviders;
+    PaneMaker m_makePane;
     UsageHistory::Span m_span = UsageHistory::Span::day;
     QButtonGroup *m_spans = nullptr;
     QTabWidget *m_tabs = nullptr;

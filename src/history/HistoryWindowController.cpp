@@ -4,9 +4,10 @@
 #include "platform/qt/UtilityWindow.h"
 
 HistoryWindowController::HistoryWindowController(PaceTracker &tracker, const Clock &clock,
-                                                 HistoryView::ShownProviders shownProviders, QObject *parent)
+                                                 HistoryView::ShownProviders shownProviders,
+                                                 HistoryView::PaneMaker makePane, QObject *parent)
     : QObject(parent)
-    , m_window(std::make_unique<HistoryView>(tracker.history(), clock, std::move(shownProviders)))
+    , m_window(std::make_unique<HistoryView>(tracker.history(), clock, std::move(shownProviders), std::move(makePane)))
 {
     UtilityWindow::prepare(*m_window, QStringLiteral("Quotabar — Usage History"));
     connect(&tracker, &PaceTracker::recorded, this, [this] {

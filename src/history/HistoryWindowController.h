@@ -15,7 +15,7 @@ class HistoryWindowController final : public QObject
     Q_OBJECT
 public:
     HistoryWindowController(PaceTracker &tracker, const Clock &clock, HistoryView::ShownProviders shownProviders,
-                            QObject *parent = nullptr);
+                            HistoryView::PaneMaker makePane, QObject *parent = nullptr);
     ~HistoryWindowController() override;
 
     static HistoryWindowController &shared();

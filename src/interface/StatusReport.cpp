@@ -105,13 +105,17 @@ QString state(const std::optional<ProviderUsage> &usage, bool expired, Awaiting 
 
 QJsonObject provider(const QString &name, bool shown, const std::optional<ProviderUsage> &usage, bool expired,
                      Awaiting awaiting, const QString &source, const TitleModel &title, Provider which,
-                     const QDateTime &now)
+                     const QDateTime &now, std::optional<qint64> justNowWithin)
 {
     const bool usable = usage && usage->usable();
     const ProviderUsage values = usable ? *usage : ProviderUsage{};
     QJsonArray rows;
     if (usable) {
-        rows = QJsonArray::fromStringList(MenuTexts::rows(values, now));
+        QStringList texts = MenuTexts::rows(values, now);
+        // A plain age (no failed or waiting try) is told as the tooltips tell it.
+        if (justNowWithin && !values.error && !values.failedTry && !(values.nextTryAt && *values.nextTryAt > now))
+            texts.last() = MenuTexts::updatedByTheMinute(values.fetchedAt, now, *justNowWithin);
+        rows = QJsonArray::fromStringList(texts);
     } else {
         const QString whyNone =
             awaiting == Awaiting::nothing ? CredentialSource::expiredText(source) : MenuTexts::awaiting(awaiting);
@@ -240,10 +244,10 @@ QJsonObject build(const StatusInputs &inputs)
          QJsonObject{
              {Providers::of(Provider::claude).reportKey,
               provider(Providers::of(Provider::claude).name, in.showClaude, in.claude, inputs.claudeSessionExpired,
-                       inputs.claudeAwaiting, inputs.claudeSource, title, Provider::claude, in.now)},
+                       inputs.claudeAwaiting, inputs.claudeSource, title, Provider::claude, in.now, inputs.justNowWithin)},
              {Providers::of(Provider::openAI).reportKey,
               provider(Providers::of(Provider::openAI).name, in.showOpenAI, in.openAI, inputs.openAISessionExpired,
-                       inputs.openAIAwaiting, inputs.openAISource, title, Provider::openAI, in.now)},
+                       inputs.openAIAwaiting, inputs.openAISource, title, Provider::openAI, in.now, inputs.justNowWithin)},
          }},
     };
     const auto [name, lowest] = level(status);

@@ -20,6 +20,9 @@ struct StatusInputs
     Awaiting claudeAwaiting = Awaiting::nothing;
     Awaiting openAIAwaiting = Awaiting::nothing;
     QStringList warnings; // files Quotabar could not write
+    // With it, a record's age reads "Updated just now" until this many seconds have passed (its
+    // refresh is overdue), and by the minute after, as the panel's tooltips tell it.
+    std::optional<qint64> justNowWithin;
 };
 
 // The figures as other programs read them: one JSON document (its schema is in the README,

@@ -4,15 +4,35 @@
 #include "credentials/CredentialSource.h"
 #include "platform/Clock.h"
 #include "platform/DefaultsStore.h"
+#include "statusbar/PanelPresenter.h"
 #include "statusbar/StatusBarController.h"
 
 #include <QPointer>
+
+namespace {
+
+// The report as a listener compares it: without the instants that move at every refresh though
+// nothing shown changed (the rows already say how old the figures are).
+QJsonObject withoutInstants(QJsonObject status)
+{
+    status.remove(QStringLiteral("generatedAt"));
+    QJsonObject providers = status.value(QStringLiteral("providers")).toObject();
+    for (auto it = providers.begin(); it != providers.end(); ++it) {
+        QJsonObject provider = it.value().toObject();
+        provider.remove(QStringLiteral("fetchedAt"));
+        it.value() = provider;
+    }
+    status.insert(QStringLiteral("providers"), providers);
+    return status;
+}
+
+} // namespace
 
 StatusService::StatusService(Services services, QObject *parent)
     : QObject(parent)
     , m_services(services)
 {
-    connect(&m_services.controller, &StatusBarController::displayUpdated, this, &StatusService::changed);
+    connect(&m_services.controller, &StatusBarController::displayUpdated, this, &StatusService::redrawn);
     connect(&m_services.controller, &StatusBarController::recordStored, this, &StatusService::reported);
 }
 
@@ -42,6 +62,7 @@ QJsonObject StatusService::status() const
         controller.awaiting(Provider::claude),
         controller.awaiting(Provider::openAI),
         warnings(),
+        static_cast<qint64>(settings.refreshInterval()) + PanelPresenter::lateAfterSeconds,
     });
 }
 
@@ -73,6 +94,15 @@ void StatusService::refresh(std::function<void()> done)
     m_pending.append(std::move(pending));
     m_services.controller.refreshNow();
     answer(false);
+}
+
+void StatusService::redrawn()
+{
+    QJsonObject now = withoutInstants(status());
+    if (now == m_lastTold)
+        return;
+    m_lastTold = std::move(now);
+    emit changed();
 }
 
 void StatusService::reported(Provider provider)

@@ -12,8 +12,8 @@ class AppSettings;
 class Clock;
 class StatusBarController;
 
-// The running program's figures for other programs: the report on demand, a notice after every
-// title redraw, and refreshes that answer once the fetches they started have reported.
+// The running program's figures for other programs: the report on demand, a notice when a title
+// redraw changed what the report says, and refreshes that answer once their fetches have reported.
 class StatusService final : public QObject
 {
     Q_OBJECT
@@ -38,6 +38,7 @@ public:
     void refresh(std::function<void()> done);
 
 signals:
+    // The report says something new: not sent when only its instants (generatedAt, fetchedAt) moved.
     void changed();
 
 private:
@@ -50,11 +51,13 @@ private:
         std::function<void()> done;
     };
     QStringList warnings() const; // files that could not be written
+    void redrawn();
     void reported(Provider provider);
     // Answers and forgets the refreshes whose fetches have all reported (or all of them).
     void answer(bool all, std::optional<quint64> onlyId = std::nullopt);
 
     Services m_services;
+    QJsonObject m_lastTold; // the report as of the last change notice, without its instants
     QList<PendingRefresh> m_pending;
     quint64 m_nextId = 0;
 };

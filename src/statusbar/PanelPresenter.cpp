@@ -146,9 +146,22 @@ void PanelPresenter::refresh()
 
 QList<StatusMenuRow> PanelPresenter::rows() const
 {
+    // Like the tooltips, a closed menu calls a record "just now" until its refresh is overdue: a
+    // refresh on time, whose first answer rewrites the other provider's rows too, then changes no
+    // row the host is told of. An opening menu tells each age of that moment.
+    const qint64 dueWithin = static_cast<qint64>(m_settings.refreshInterval()) + lateAfterSeconds;
     QList<StatusMenuRow> rows;
-    for (const StatusMenu::Item &item : m_menu->items())
+    for (const StatusMenu::Item &item : m_menu->items()) {
         rows.append(item);
+        const std::optional<Provider> provider = item.id == StatusMenu::claudeUpdatedItem ? std::optional(Provider::claude)
+            : item.id == StatusMenu::openAIUpdatedItem                                     ? std::optional(Provider::openAI)
+                                                                                            : std::nullopt;
+        if (provider && item.visible && !m_opening) {
+            const QStringList texts = m_menu->rowTexts(*provider, StatusMenu::AgeAt{m_clock.now(), dueWithin});
+            if (!texts.isEmpty())
+                rows.last().title = texts.last();
+        }
+    }
     return rows;
 }
 
@@ -158,7 +171,12 @@ void PanelPresenter::setMenu(StatusMenu &menu, std::function<void()> aboutToShow
     m_rewriteRows = aboutToShow;
     connect(&menu, &StatusMenu::changed, this, [this] { m_item.updateMenu(rows()); });
     m_item.setMenu(rows(), StatusMenuHandlers{
-                               std::move(aboutToShow),
+                               [this, aboutToShow = std::move(aboutToShow)] {
+                                   m_opening = true;
+                                   aboutToShow();
+                                   m_item.updateMenu(rows());
+                                   m_opening = false;
+                               },
                                [&menu](int id) { menu.activate(static_cast<StatusMenu::ItemId>(id)); },
                                [this](const QString &segmentId) { return toolTipNow(segmentId); },
                            });

@@ -32,10 +32,11 @@ public:
     // Redraws the last title, as after a change of the panel style.
     void refresh();
 
-private:
     // A refresh that has not answered this long after its interval is late (answers take a moment).
     static constexpr qint64 lateAfterSeconds = 65;
 
+private:
+    // The menu's rows; while closed, a record's age as the tooltips tell it (see segmentFor).
     QList<StatusMenuRow> rows() const;
     StatusSegment segmentFor(const TitleSegment &title, PanelStyle style) const;
     std::optional<QString> toolTipNow(const QString &segmentId) const;
@@ -51,6 +52,7 @@ private:
     std::optional<Scheduler::TimerId> m_tooltipTimer;
     StatusMenu *m_menu = nullptr;
     std::function<void()> m_rewriteRows;
+    bool m_opening = false; // the menu is about to open: its rows tell ages of this moment
     std::variant<std::monostate, QString, TitleModel> m_shown;
 };
 

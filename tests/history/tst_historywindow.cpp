@@ -1,3 +1,4 @@
+#include "history/ChartPlugin.h"
 #include "history/HistoryChartPane.h"
 #include "history/HistoryView.h"
 #include "support/FakeClock.h"
@@ -51,13 +52,14 @@ private slots:
         store.add(Provider::claude, record(clock.now(), 5, firstReset.addSecs(5 * 3600), 41));
         store.add(Provider::openAI, record(clock.now(), 10, firstReset, 20));
 
-        HistoryView view(store, clock, [] { return QList<Provider>{Provider::claude, Provider::openAI}; });
+        HistoryView view(store, clock, [] { return QList<Provider>{Provider::claude, Provider::openAI}; },
+                         [](Provider provider, QWidget *parent) { return new HistoryChartPane(provider, parent); });
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         QCOMPARE(view.tabs()->count(), 2);
         QCOMPARE(view.tabs()->tabText(1), QStringLiteral("ChatGPT"));
 
-        const HistoryChartPane *claude = view.pane(0);
+        const auto *claude = static_cast<const HistoryChartPane *>(view.pane(0));
         QStringList names;
         int sessionPoints = 0;
         for (QAbstractSeries *series : claude->chartView()->chart()->series()) {
@@ -71,7 +73,7 @@ private slots:
         QVERIFY(claude->hitList()->item(0)->text().startsWith(QStringLiteral("Session limit reached ")));
         QVERIFY(claude->standingLabel()->text().contains(QStringLiteral("Session: ")));
         QVERIFY(claude->chartView()->accessibleDescription().startsWith(QStringLiteral("Session: 95% left")));
-        QCOMPARE(view.pane(1)->hitList()->item(0)->text(), QStringLiteral("No limit reached in the last 24 hours."));
+        QCOMPARE(static_cast<const HistoryChartPane *>(view.pane(1))->hitList()->item(0)->text(), QStringLiteral("No limit reached in the last 24 hours."));
 
         view.setSpan(UsageHistory::Span::week);
         QCOMPARE(claude->hitList()->item(0)->text().left(22), QStringLiteral("Session limit reached "));
@@ -82,6 +84,28 @@ private slots:
         const QList<QByteArray> rows = written.readAll().split('\n');
         QCOMPARE(rows.first(), QByteArray("time,provider,window,percent_left,resets_at"));
         QCOMPARE(rows.size(), 1 + 2 * 10 + 1); // header, both windows of each record, the final newline
+    }
+
+    // The built plugin makes chart pages; without it the page says why there is no chart.
+    void pagesComeFromThePlugin_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<bool>("chart");
+        QTest::newRow("plugin") << QStringLiteral(QUOTABAR_PLUGIN_DIR) << true;
+        QTest::newRow("none") << QStringLiteral("/nonexistent") << false;
+    }
+
+    void pagesComeFromThePlugin()
+    {
+        QFETCH(QString, folder);
+        QFETCH(bool, chart);
+        QWidget parent;
+        const HistoryPane *page = ChartPlugin::paneMaker(folder)(Provider::openAI, &parent);
+        QCOMPARE(page->parent(), &parent);
+        QCOMPARE(page->provider(), Provider::openAI);
+        QCOMPARE(page->findChild<QChartView *>() != nullptr, chart);
+        const QLabel *why = page->findChild<QLabel *>();
+        QCOMPARE(why && why->text().startsWith(QStringLiteral("The chart could not be loaded: ")), !chart);
     }
 };
 

@@ -140,7 +140,7 @@ private slots:
         QCOMPARE(block(live), block(described));
     }
 
-    void oneChangedPerDelivery()
+    void changedOnlyWhenTheDocumentChanged()
     {
         Listener listener;
         QDBusConnection client = QDBusConnection::connectToBus(m_bus.address(), QStringLiteral("listener"));
@@ -149,17 +149,31 @@ private slots:
         // The daemon answers in order, so after this round trip it holds the match rule.
         client.call(QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
                                                    QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetId")));
+        // The program answers a call only after the signals it sent before it.
+        const auto settled = [&] {
+            QDBusPendingCall ping = client.asyncCall(QDBusMessage::createMethodCall(
+                StatusBusObject::serviceName, StatusBusObject::objectPath, StatusBusObject::interfaceName, QStringLiteral("Status")));
+            return waitUntil([&] { return ping.isFinished(); });
+        };
         UsageData record = m_app->claudeRecord();
         record.sessionPercentage = 50;
         m_app->claude.deliver(record);
         QVERIFY(waitUntil([&] { return !listener.heard.isEmpty(); }));
-        // The program answers a call only after the signals it sent before: none follows the first.
-        QDBusPendingCall ping = client.asyncCall(QDBusMessage::createMethodCall(
-            StatusBusObject::serviceName, StatusBusObject::objectPath, StatusBusObject::interfaceName, QStringLiteral("Status")));
-        QVERIFY(waitUntil([&] { return ping.isFinished(); }));
+        QVERIFY(settled());
         QCOMPARE(listener.heard.size(), 1);
         QCOMPARE(parse(listener.heard.constFirst().toUtf8()).value(QStringLiteral("title")).toString(),
                  QStringLiteral("Claude S:50%  W:41%    ChatGPT ⚠"));
+
+        // The same figures fetched again a little later: only the instants moved, nothing is sent.
+        m_app->clock.advance(10000);
+        record.fetchedAt = m_app->clock.now();
+        m_app->claude.deliver(record);
+        QVERIFY(settled());
+        QCOMPARE(listener.heard.size(), 1);
+
+        record.sessionPercentage = 51;
+        m_app->claude.deliver(record);
+        QVERIFY(waitUntil([&] { return listener.heard.size() == 2; }));
     }
 
     void refreshWaitsForTheResults()

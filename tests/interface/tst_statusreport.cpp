@@ -242,6 +242,32 @@ private slots:
         QCOMPARE(staleClaude.value(QStringLiteral("session")).toObject().value(QStringLiteral("used")).toDouble(), 27.0);
     }
 
+    // Given when the refresh is due, a plain age reads "just now" until the record is overdue.
+    void ageAsTheTooltipsTellIt_data()
+    {
+        QTest::addColumn<int>("age");
+        QTest::addColumn<bool>("failedTry");
+        QTest::addColumn<QString>("row");
+        QTest::newRow("on time") << 59 << false << "Updated just now";
+        QTest::newRow("overdue") << 190 << false << "Updated 3m ago";
+        QTest::newRow("failed try") << 59 << true << "Updated 59s ago · last try failed: HTTP 503";
+    }
+
+    void ageAsTheTooltipsTellIt()
+    {
+        QFETCH(int, age);
+        QFETCH(bool, failedTry);
+        QFETCH(QString, row);
+        ProviderUsage usage = claude;
+        usage.fetchedAt = now.addSecs(-age);
+        if (failedTry)
+            usage.failedTry = QStringLiteral("HTTP 503");
+        StatusInputs in = inputs(DisplayFormat::both, usage);
+        in.justNowWithin = 125;
+        const QJsonObject provider = StatusReport::build(in).value(QStringLiteral("providers")).toObject().value(QStringLiteral("claude")).toObject();
+        QCOMPARE(provider.value(QStringLiteral("rows")).toArray().last().toString(), row);
+    }
+
     void thresholds_data()
     {
         QTest::addColumn<double>("used");

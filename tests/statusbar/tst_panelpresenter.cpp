@@ -22,12 +22,17 @@ struct RecordingItem final : StatusItem
         rows = shown;
         handlers = std::move(given);
     }
-    void updateMenu(const QList<StatusMenuRow> &shown) override { rows = shown; }
+    void updateMenu(const QList<StatusMenuRow> &shown) override
+    {
+        menuChanges += shown != rows;
+        rows = shown;
+    }
 
     QList<StatusSegment> segments;
     QList<StatusMenuRow> rows;
     StatusMenuHandlers handlers;
-    int changes = 0; // calls that changed what the panel shows
+    int changes = 0;     // calls that changed what the panel shows
+    int menuChanges = 0; // and what its menu rows say
 };
 
 } // namespace
@@ -195,15 +200,17 @@ private slots:
         };
         refresh();
         const int before = h.item.changes;
+        const int menuBefore = h.item.menuChanges;
         for (int i = 0; i < 4; ++i) {
             h.scheduler.advance(std::chrono::seconds(intervalSeconds + driftSeconds) - 1s);
             refresh();
         }
         QCOMPARE(h.item.changes - before, 0);
+        QCOMPARE(h.item.menuChanges - menuBefore, 0);
     }
 
-    // A host reading the tooltip between titles reads the age of that moment.
-    void tooltipAgeAsTheHostReadsIt()
+    // A host reading the tooltip between titles, or opening the menu, reads the age of that moment.
+    void ageAsTheHostReadsIt()
     {
         using namespace std::chrono_literals;
         ControllerHarness<RecordingItem> h;
@@ -214,6 +221,16 @@ private slots:
                  QStringLiteral("Session  73%\nWeekly  41%\nUpdated 49s ago"));
         QCOMPARE(h.item.segments[0].toolTipText, QStringLiteral("Session  73%\nWeekly  41%\nUpdated just now"));
         QVERIFY(!h.item.handlers.toolTipNow(QStringLiteral("idle")));
+        const auto updatedRow = [&] {
+            for (const StatusMenuRow &row : std::as_const(h.item.rows)) {
+                if (row.id == StatusMenu::claudeUpdatedItem)
+                    return row.title;
+            }
+            return QString();
+        };
+        QCOMPARE(updatedRow(), QStringLiteral("Updated just now"));
+        h.item.handlers.aboutToShow();
+        QCOMPARE(updatedRow(), QStringLiteral("Updated 49s ago"));
     }
 
     void idleItemWhenBothAreOff()

@@ -1,3 +1,4 @@
+#include "platform/qt/KeptSystemProxy.h"
 #include "platform/qt/NetworkTransport.h"
 #include "support/FakeWebServer.h"
 #include "support/Waiting.h"
@@ -247,6 +248,25 @@ private slots:
         QVERIFY(waitUntil([&] { return server.connectionsOpen() == 0; }, 2000));
         fetch(client, server.origin() + "/usage");
         QCOMPARE(server.connectionsAccepted(), 2);
+    }
+
+    // The system's proxy is asked once per host (whatever the path) for as long as the answer is kept.
+    void proxyIsAskedOncePerHostWhileKept()
+    {
+        int asked = 0;
+        KeptSystemProxy proxy(std::chrono::milliseconds(300), [&](const QNetworkProxyQuery &) {
+            ++asked;
+            return QList<QNetworkProxy>{QNetworkProxy(QNetworkProxy::NoProxy)};
+        });
+        const auto ask = [&](const char *url) { return proxy.queryProxy(QNetworkProxyQuery(QUrl(QString::fromLatin1(url)))); };
+        QCOMPARE(ask("https://claude.ai/api/organizations").constFirst().type(), QNetworkProxy::NoProxy);
+        ask("https://claude.ai/api/account");
+        QCOMPARE(asked, 1);
+        ask("https://chatgpt.com/backend-api/wham/usage");
+        QCOMPARE(asked, 2);
+        QTest::qWait(400);
+        ask("https://claude.ai/api/account");
+        QCOMPARE(asked, 3);
     }
 
     void transportFailureReadsAsItsDescription()

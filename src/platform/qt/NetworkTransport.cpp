@@ -1,10 +1,16 @@
 #include "NetworkTransport.h"
 
+#include "platform/qt/KeptSystemProxy.h"
+
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QTimer>
 
 namespace {
+
+// How long the system's answer for a host is used again: a change of the desktop's proxy settings
+// reaches requests within this time.
+constexpr std::chrono::minutes proxyKept{5};
 
 const QString timedOutText = QStringLiteral("The request timed out.");
 const QString tooLargeText = QStringLiteral("Response too large");
@@ -101,14 +107,7 @@ NetworkTransport::NetworkTransport(HttpLimits limits, QObject *parent)
     , m_limits(limits)
 {
     m_manager.setCache(nullptr);
-    // Qt keeps a host's connection object, and the TLS context it shares between reconnections,
-    // for as long as requests keep coming. That context caches every session ticket a server
-    // sends, so with a server that closes each connection it grew by some kilobytes at every
-    // refresh. Dropping the connections once a burst of requests is over frees it all; the next
-    // refresh makes a new handshake, as it would anyway after Qt's own two idle minutes.
-    m_dropConnections.setSingleShot(true);
-    m_dropConnections.setInterval(m_limits.lingerAfterLast);
-    connect(&m_dropConnections, &QTimer::timeout, this, [this] { m_manager.clearConnectionCache(); });
+    m_manager.setProxyFactory(new KeptSystemProxy(proxyKept)); // the manager owns it
 }
 
 void NetworkTransport::get(const HttpRequest &request, std::function<void(HttpResponse)> completion)
@@ -120,15 +119,15 @@ void NetworkTransport::get(const HttpRequest &request, std::function<void(HttpRe
         : m_limits.sameOriginRedirectsOnly                                        ? QNetworkRequest::SameOriginRedirectPolicy
                                                                                   : QNetworkRequest::NoLessSafeRedirectPolicy;
     networkRequest.setAttribute(QNetworkRequest::RedirectPolicyAttribute, redirects);
+    // Qt keeps a host's connection object, and the TLS context it shares between reconnections, for
+    // two idle minutes by default. That context caches every session ticket a server sends, so with
+    // a server that closes each connection it grew by some kilobytes at every refresh. Closing it
+    // soon after a burst frees it all, and leaves Qt's network thread running for the next one.
+    const auto linger = std::chrono::ceil<std::chrono::seconds>(m_limits.lingerAfterLast);
+    networkRequest.setAttribute(QNetworkRequest::ConnectionCacheExpiryTimeoutSecondsAttribute,
+                                static_cast<int>(std::max<std::chrono::seconds::rep>(linger.count(), 1)));
     networkRequest.setTransferTimeout(0); // the watch below owns both time-outs
     for (const auto &[name, value] : request.headers)
         networkRequest.setRawHeader(name, value);
-    QNetworkReply *reply = m_manager.get(networkRequest);
-    ++m_inFlight;
-    m_dropConnections.stop();
-    new ReplyWatch(reply, m_limits, [this, completion = std::move(completion)](HttpResponse response) {
-        if (--m_inFlight == 0)
-            m_dropConnections.start();
-        completion(std::move(response));
-    });
+    new ReplyWatch(m_manager.get(networkRequest), m_limits, std::move(completion));
 }

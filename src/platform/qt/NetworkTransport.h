@@ -4,11 +4,10 @@
 
 #include <QNetworkAccessManager>
 #include <QObject>
-#include <QTimer>
 
 // HTTP transport over one QNetworkAccessManager: no stored cookies, no cache, no connection kept
-// between bursts of requests, bounded by the limits it was made with (which also say whether
-// redirects may leave the request's origin).
+// between bursts of requests, the system's proxy asked once a while, bounded by the limits it was
+// made with (which also say whether redirects may leave the request's origin).
 class NetworkTransport final : public QObject, public HttpTransport
 {
     Q_OBJECT
@@ -19,7 +18,5 @@ public:
 
 private:
     HttpLimits m_limits;
-    int m_inFlight = 0;
-    QTimer m_dropConnections; // outlives the manager, whose replies may still finish as it goes
     QNetworkAccessManager m_manager;
 };

@@ -1,0 +1,43 @@
+#include "ChartPlugin.h"
+
+#include "platform/LogCategories.h"
+
+#include <QLabel>
+#include <QPluginLoader>
+#include <QVBoxLayout>
+
+namespace {
+
+// In place of the chart: why it could not be drawn.
+class MissingChartPane final : public HistoryPane
+{
+public:
+    MissingChartPane(Provider provider, const QString &why, QWidget *parent)
+        : HistoryPane(provider, parent)
+    {
+        auto *label = new QLabel(QStringLiteral("The chart could not be loaded: ") + why, this);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignCenter);
+        (new QVBoxLayout(this))->addWidget(label);
+    }
+
+    void show(const QList<HistoryEntry> &, UsageHistory::Span, qint64) override {}
+};
+
+} // namespace
+
+namespace ChartPlugin {
+
+PaneMaker paneMaker(const QString &folder)
+{
+    return [folder](Provider provider, QWidget *parent) -> HistoryPane * {
+        // Qt keeps the library and its root object once loaded: later loaders find them at once.
+        QPluginLoader loader(folder + QLatin1Char('/') + fileName);
+        if (const auto *maker = qobject_cast<HistoryPaneMaker *>(loader.instance()))
+            return maker->makePane(provider, parent);
+        qCWarning(historyLog, "history chart: %s", qPrintable(loader.errorString()));
+        return new MissingChartPane(provider, loader.errorString(), parent);
+    };
+}
+
+}
