@@ -10,6 +10,7 @@
 #include <QDBusConnectionInterface>
 #include <QDBusVariant>
 #include <QEventLoopLocker>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -43,9 +44,14 @@ const QStringList faultMarks{QStringLiteral("Sanitizer"), QStringLiteral("runtim
                              QStringLiteral("corruption"), QStringLiteral("invalid nullptr parameter")};
 
 // Whether the process has entered main, where it holds or handles SIGTERM (before, the signal's
-// default ends any program).
+// default ends any program). Until its exec the process is still the launcher, which may hold
+// signals for a moment of its own (unshare does on Debian 13): only the panel program counts.
 bool inMain(qint64 pid)
 {
+    QFile name(QStringLiteral("/proc/%1/comm").arg(pid));
+    if (!name.open(QIODevice::ReadOnly)
+        || name.readAll().trimmed() != QFileInfo(QStringLiteral(QUOTABAR_PANEL)).fileName().left(15).toLocal8Bit())
+        return false;
     QFile status(QStringLiteral("/proc/%1/status").arg(pid));
     if (!status.open(QIODevice::ReadOnly))
         return false;
