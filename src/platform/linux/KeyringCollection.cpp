@@ -49,6 +49,15 @@ QVariant firstArgument(const std::optional<QDBusMessage> &reply)
     return value.canConvert<QDBusVariant>() ? value.value<QDBusVariant>().variant() : value;
 }
 
+// The state a reply's Boolean tells (`lockedWhen` is the value that means locked), or unknown.
+Collection fromFlag(const std::optional<QDBusMessage> &reply, bool lockedWhen)
+{
+    const QVariant value = firstArgument(reply);
+    if (!value.isValid())
+        return Collection::unknown;
+    return value.toBool() == lockedWhen ? Collection::locked : Collection::unlocked;
+}
+
 } // namespace
 
 KeyringCollection::KeyringCollection(Backend backend, const QDBusConnection &bus, QObject *parent)
@@ -112,13 +121,7 @@ void KeyringCollection::askSecretService(std::function<void(Collection)> then)
         }
         QDBusMessage locked = QDBusMessage::createMethodCall(secretsService, path, propertiesInterface, QStringLiteral("Get"));
         locked << collectionInterface << QStringLiteral("Locked");
-        ask(m_bus, locked, this, [then](const std::optional<QDBusMessage> &answer) {
-            const QVariant value = firstArgument(answer);
-            if (!value.isValid())
-                then(Collection::unknown);
-            else
-                then(value.toBool() ? Collection::locked : Collection::unlocked);
-        });
+        ask(m_bus, locked, this, [then](const std::optional<QDBusMessage> &answer) { then(fromFlag(answer, true)); });
     });
 }
 
@@ -145,13 +148,8 @@ void KeyringCollection::askKWallet(std::function<void(Collection)> then)
                     }
                     QDBusMessage open = QDBusMessage::createMethodCall(service, path, kwalletInterface, QStringLiteral("isOpen"));
                     open << wallet;
-                    ask(m_bus, open, this, [then](const std::optional<QDBusMessage> &answer) {
-                        const QVariant value = firstArgument(answer);
-                        if (!value.isValid())
-                            then(Collection::unknown);
-                        else
-                            then(value.toBool() ? Collection::unlocked : Collection::locked);
-                    });
+                    ask(m_bus, open, this,
+                        [then](const std::optional<QDBusMessage> &answer) { then(fromFlag(answer, false)); });
                 });
         });
 }
