@@ -1,5 +1,7 @@
 #include "AppDelegate.h"
 
+#include "accounts/AccountList.h"
+#include "accounts/UsageRecords.h"
 #include "app/AppSettings.h"
 #include "app/SharedInstances.h"
 #include "interface/StatusService.h"
@@ -38,8 +40,9 @@ void AppDelegate::applicationDidFinishLaunching()
     m_statusBarController = std::make_unique<StatusBarController>(
         StatusBarServices{
             AppSettings::shared(),
-            SharedInstances::claudeUsage(),
-            SharedInstances::openAIUsage(),
+            SharedInstances::accounts(),
+            SharedInstances::usageSources(),
+            SharedInstances::usageRecords(),
             SharedInstances::notifications(),
             SharedInstances::scheduler(),
             SharedInstances::clock(),
@@ -66,10 +69,13 @@ void AppDelegate::applicationDidFinishLaunching()
 void AppDelegate::publishStatus()
 {
     m_statusService = std::make_unique<StatusService>(
-        StatusService::Services{AppSettings::shared(), *m_statusBarController,
+        StatusService::Services{AppSettings::shared(), SharedInstances::accounts(), SharedInstances::usageRecords(),
                                 SharedInstances::scheduler(), SharedInstances::clock(),
+                                [controller = m_statusBarController.get()] { controller->refreshNow(); },
+                                PanelPresenter::lateAfterSeconds,
                                 [] { return SharedInstances::paceTracker().history().writeFailure(); }});
     StatusService *service = m_statusService.get();
+    connect(m_statusBarController.get(), &StatusBarController::displayUpdated, service, &StatusService::redrawn);
     m_statusBus = std::make_unique<StatusBusObject>(
         StatusBusObject::Handlers{
             [service] { return QString::fromUtf8(StatusReport::compact(service->status())); },

@@ -21,4 +21,8 @@ inline const QString notifySecondThreshold = QStringLiteral("notifySecondThresho
 inline const QString notifyReset = QStringLiteral("notifyReset");
 inline const QString notifyAvailable = QStringLiteral("notifyAvailable");
 inline const QString notifyExpired = QStringLiteral("notifyExpired");
+// The accounts beyond each provider's first one, as a JSON list; an older version ignores it.
+inline const QString accounts = QStringLiteral("accounts");
+// Followed by an account's id: that account's own pasted or imported key.
+inline const QString accountKeyPrefix = QStringLiteral("sessionKey.");
 }

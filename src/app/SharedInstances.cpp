@@ -2,6 +2,10 @@
 
 #include "SharedInstances.h"
 
+#include "accounts/AccountFetchers.h"
+#include "accounts/AccountList.h"
+#include "accounts/ProviderSource.h"
+#include "accounts/UsageRecords.h"
 #include "app/AppSettings.h"
 #include "app/DefaultsKeys.h"
 #include "app/LaunchAtLoginHelper.h"
@@ -67,7 +71,10 @@ struct Platform
     KeychainSecretStore *keyring = new KeychainSecretStore(applicationId, *keyringCollection, &owner());
     // Every setting lives in the file; the credentials in the keyring when one answers.
     CredentialStore *defaults = new CredentialStore(
-        settingsFile, keyring, {DefaultsKeys::sessionKey, DefaultsKeys::openAISessionKey}, &owner());
+        settingsFile, keyring,
+        QStringList{DefaultsKeys::sessionKey, DefaultsKeys::openAISessionKey}
+            + AccountList::credentialKeys(settingsFile.string(DefaultsKeys::accounts).value_or(QString())),
+        &owner());
     SystemClock clock;
     QtScheduler *scheduler = new QtScheduler(&owner());
     NotificationCenter *notifications = new NotificationCenter(&owner());
@@ -129,9 +136,105 @@ FileChangeWatch &signInWatch()
     return *instance;
 }
 
+// A sign-in of a command-line tool in a folder of its own, as its folder variable names it.
+SignInFile::Environment folderEnvironment(Provider provider, const QString &folder)
+{
+    return [provider, folder](const char *name) {
+        const bool folderVariable = QLatin1String(name) == QLatin1String(provider == Provider::claude ? "CLAUDE_CONFIG_DIR" : "CODEX_HOME");
+        return folderVariable ? folder : QString();
+    };
+}
+
+// The source of an account beyond its provider's first one.
+std::unique_ptr<UsageSource<ProviderUsage>> makeAccountSource(const Account &account)
+{
+    const QString ownKey = AccountList::credentialKey(account);
+    const bool claude = account.provider == Provider::claude;
+    const bool firstSignsIn = CredentialSource::of(account.provider, *platform().defaults) != CredentialSource::sessionKey;
+    switch (account.source) {
+    case Account::Source::sessionKey:
+    case Account::Source::browser:
+        if (claude)
+            return std::make_unique<ProviderSource<UsageData>>(
+                std::make_unique<UsageFetcher>(UsageFetcher::shared().base, fetcherServices(), ownKey, account.serverId));
+        return std::make_unique<ProviderSource<OpenAIUsageData>>(std::make_unique<OpenAIUsageFetcher>(
+            OpenAIUsageFetcher::shared().base, fetcherServices(), ownKey, account.serverId));
+    case Account::Source::signInFolder:
+        if (claude)
+            return std::make_unique<ProviderSource<UsageData>>(std::make_unique<SignInUsageFetcher<UsageData>>(
+                SignInTools::anthropicAPI, SignInTools::claudeCode(folderEnvironment(account.provider, account.folder)),
+                fetcherServices()));
+        return std::make_unique<ProviderSource<OpenAIUsageData>>(std::make_unique<SignInUsageFetcher<OpenAIUsageData>>(
+            SignInTools::chatGPT, SignInTools::codex(folderEnvironment(account.provider, account.folder)),
+            fetcherServices()));
+    case Account::Source::sameSignIn:
+        break;
+    }
+    if (!firstSignsIn) {
+        const QString firstKey = Providers::of(account.provider).credentialKey;
+        if (claude)
+            return std::make_unique<ProviderSource<UsageData>>(
+                std::make_unique<UsageFetcher>(UsageFetcher::shared().base, fetcherServices(), firstKey, account.serverId));
+        return std::make_unique<ProviderSource<OpenAIUsageData>>(std::make_unique<OpenAIUsageFetcher>(
+            OpenAIUsageFetcher::shared().base, fetcherServices(), firstKey, account.serverId));
+    }
+    if (claude) // Claude Code's sign-in reaches the usage of its own organisation only
+        return nullptr;
+    // Codex's sign-in, for another of the workspaces it reaches.
+    SignInUsageFetcher<OpenAIUsageData>::Tool tool = SignInTools::codex(environmentValue);
+    tool.extraHeaders = [workspace = account.serverId.toUtf8()](const SignIn &) {
+        return QList<HeaderField>{{QByteArrayLiteral("ChatGPT-Account-Id"), workspace}};
+    };
+    return std::make_unique<ProviderSource<OpenAIUsageData>>(
+        std::make_unique<SignInUsageFetcher<OpenAIUsageData>>(SignInTools::chatGPT, tool, fetcherServices()));
+}
+
 } // namespace
 
 namespace SharedInstances {
+
+AccountList &accounts()
+{
+    static auto *instance = [] {
+        auto *list = new AccountList(
+            AppSettings::shared(),
+            [](Provider provider, const QString &folder) {
+                const SignInFile::Environment environment = folderEnvironment(provider, folder);
+                return QFileInfo::exists(provider == Provider::claude ? SignInFile::claudeCodePath(environment)
+                                                                      : SignInFile::codexPath(environment));
+            },
+            &owner());
+        // A new account's key is a credential like the others: in the keyring when one answers.
+        QObject::connect(list, &AccountList::changed, list, [list] {
+            for (const Account &account : list->all()) {
+                if (const QString key = AccountList::credentialKey(account); !key.isEmpty() && !account.isFirst())
+                    platform().defaults->adopt(key);
+            }
+        });
+        // The other organisations a Claude key reaches are offered as accounts, hidden until shown.
+        UsageFetcher::shared().onOrganisations = [list](const QList<ClaudeResponses::Organisation> &organisations) {
+            for (const ClaudeResponses::Organisation &organisation : organisations.mid(1))
+                list->offer(Provider::claude, organisation.uuid, organisation.name);
+        };
+        return list;
+    }();
+    return *instance;
+}
+
+UsageSources &usageSources()
+{
+    static auto *instance = new AccountFetchers(accounts(), claudeUsage(), openAIUsage(), makeAccountSource,
+                                                scheduler(), clock(), &owner());
+    return *instance;
+}
+
+UsageRecords &usageRecords()
+{
+    static auto *instance = new UsageRecords(
+        clock(), usageSources(),
+        [] { return std::chrono::seconds(static_cast<qint64>(AppSettings::shared().refreshInterval())); }, &owner());
+    return *instance;
+}
 
 UsageSource<UsageData> &claudeUsage()
 {
@@ -197,7 +300,8 @@ void followUsage(StatusBarController &controller)
     auto *notices = new FreedesktopNotices(
         {QStringLiteral("Quotabar"), QStringLiteral("app.quotabar.Quotabar")}, QDBusConnection::sessionBus(),
         &controller);
-    followRecords(controller, {AppSettings::shared(), *notices, clock(), scheduler(), paceTracker(), commands().openPrefs});
+    followRecords(controller, {AppSettings::shared(), *notices, clock(), scheduler(), paceTracker(), usageRecords(),
+                               accounts(), commands().openPrefs});
     QObject::connect(&signInWatch(), &FileChangeWatch::changed, &controller, [](const QString &path) {
         if (path == claudeCodeFetcher().filePath() && CredentialSource::claude(defaults()) == CredentialSource::claudeCode)
             claudeUsage().fetchUsage();
@@ -219,8 +323,11 @@ void followRecords(StatusBarController &controller, const RecordFollowers &follo
     auto *notifier = new Notifier(Notifier::Services{followers.settings, followers.notices, followers.clock,
                                                      followers.scheduler, followers.openPreferences},
                                   &controller);
-    notifier->follow(controller);
-    followers.pace.follow(controller);
+    notifier->follow(followers.records, followers.accounts);
+    QObject::connect(&controller, &StatusBarController::refreshHeld, notifier, &Notifier::refreshHeld);
+    followers.pace.follow(followers.records);
+    controller.menu().setRowSuffix(
+        [&pace = followers.pace](const AccountId &id, Window window) { return pace.rowSuffix(id, window); });
 }
 
 void endAll()

@@ -2,7 +2,10 @@
 
 #include <functional>
 
+class AccountList;
 class AppSettings;
+class UsageRecords;
+class UsageSources;
 class Clock;
 class DesktopNotices;
 class PaceTracker;
@@ -29,6 +32,10 @@ UrlOpener &urlOpener();
 // Each provider's usage from the source chosen in Preferences: session key or sign-in.
 UsageSource<UsageData> &claudeUsage();
 UsageSource<OpenAIUsageData> &openAIUsage();
+// Every account of every provider, what fetches each, and their records.
+AccountList &accounts();
+UsageSources &usageSources();
+UsageRecords &usageRecords();
 // The commands the panel menu leads to: windows, update checks, quitting.
 const StatusBarCommands &commands();
 // Notices and the pace history follow the records the controller stores, and sign-ins that
@@ -42,6 +49,8 @@ struct RecordFollowers
     const Clock &clock;
     Scheduler &scheduler;
     PaceTracker &pace;
+    const UsageRecords &records;
+    const AccountList &accounts;
     std::function<void()> openPreferences;
 };
 // The part of followUsage that joins the notices and the pace to the controller.

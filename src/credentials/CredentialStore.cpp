@@ -52,6 +52,18 @@ void CredentialStore::load()
     });
 }
 
+void CredentialStore::adopt(const QString &key)
+{
+    if (m_entries.contains(key))
+        return;
+    Entry entry;
+    entry.known = true;
+    entry.location = m_keyring && !m_moveFailed && !fileHolds(key) ? Location::keyring : Location::file;
+    if (fileHolds(key))
+        entry.value = m_file.string(key);
+    m_entries.insert(key, entry);
+}
+
 bool CredentialStore::fileHolds(const QString &key) const
 {
     const std::optional<QString> inFile = m_file.string(key);

@@ -28,6 +28,9 @@ public:
 
     // Reads the credentials from the keyring, moving over any the file still holds.
     void load();
+    // Keeps `key` as a credential from now on: one made after loading (a new account's), so
+    // there is nothing to read; it goes where the others go.
+    void adopt(const QString &key);
     // Where the credential under `key` is kept (a new one goes to the same place).
     Location location(const QString &key) const;
     // The words Preferences shows under a key field; empty while the keyring has not answered.

@@ -1,7 +1,7 @@
 #include "HistoryChartPane.h"
 
 #include "platform/qt/SemanticColors.h"
-#include "statusbar/TitleModel.h"
+#include "usage/Figures.h"
 
 #include <QChart>
 #include <QChartView>
@@ -42,7 +42,7 @@ QString pointText(const QString &name, const Point &point, bool withValue)
     const QString time = QLocale::c().toString(QDateTime::fromSecsSinceEpoch(point.at), QStringLiteral("ddd d MMM HH:mm"));
     if (!withValue)
         return name + QLatin1Char('\n') + time;
-    return QStringLiteral("%1: %2 left\n%3").arg(name, Title::pct(100 - point.left), time);
+    return QStringLiteral("%1: %2 left\n%3").arg(name, Figures::pct(100 - point.left), time);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "HistoryView.h"
 
 #include "platform/Clock.h"
-#include "statusbar/TitleModel.h"
+#include "usage/ProviderUsage.h"
 
 #include <QButtonGroup>
 #include <QDir>

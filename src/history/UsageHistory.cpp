@@ -1,6 +1,6 @@
 #include "UsageHistory.h"
 
-#include "statusbar/TitleModel.h"
+#include "usage/Figures.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -18,7 +18,7 @@ constexpr double climbTolerance = 1.0;
 
 bool usedUp(const UsageHistory::Point &point)
 {
-    return Title::remainingRounded(100 - point.left) <= 0;
+    return Figures::remainingRounded(100 - point.left) <= 0;
 }
 
 QString clockText(qint64 at, const QTimeZone &zone, bool withDay)
@@ -30,7 +30,7 @@ QString clockText(qint64 at, const QTimeZone &zone, bool withDay)
 
 QString percentText(double left)
 {
-    return Title::pct(100 - left);
+    return Figures::pct(100 - left);
 }
 
 } // namespace

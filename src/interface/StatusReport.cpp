@@ -2,6 +2,7 @@
 
 #include "credentials/CredentialSource.h"
 #include "statusbar/StatusMenu.h"
+#include "usage/Figures.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -44,10 +45,10 @@ QJsonObject window(std::optional<double> used, const std::optional<QDateTime> &r
     return {
         {QStringLiteral("used"), orNull(used)},
         {QStringLiteral("remaining"), used ? QJsonValue(100.0 - *used) : QJsonValue()},
-        {QStringLiteral("remainingRounded"), used ? QJsonValue(Title::remainingRounded(*used)) : QJsonValue()},
+        {QStringLiteral("remainingRounded"), used ? QJsonValue(Figures::remainingRounded(*used)) : QJsonValue()},
         {QStringLiteral("resetsAt"), instant(resetAt)},
         {QStringLiteral("resetPhrase"), orNull(phrase)},
-        {QStringLiteral("countdown"), resetAt ? QJsonValue(Title::timeRemaining(resetAt, now)) : QJsonValue()},
+        {QStringLiteral("countdown"), resetAt ? QJsonValue(Figures::timeRemaining(resetAt, now)) : QJsonValue()},
     };
 }
 
@@ -149,6 +150,14 @@ QJsonObject provider(const QString &name, bool shown, const std::optional<Provid
 QList<QJsonObject> shownProviders(const QJsonObject &status)
 {
     QList<QJsonObject> shown;
+    // Every shown account when the report lists them, else each provider's first one.
+    const QJsonArray accounts = status.value(QStringLiteral("accounts")).toArray();
+    for (const QJsonValue &account : accounts) {
+        if (account.toObject().value(QStringLiteral("shown")).toBool())
+            shown.append(account.toObject());
+    }
+    if (!accounts.isEmpty())
+        return shown;
     const QJsonObject providers = status.value(QStringLiteral("providers")).toObject();
     for (const ProviderIdentity &identity : Providers::all) {
         const QJsonObject p = providers.value(identity.reportKey).toObject();
@@ -231,7 +240,7 @@ namespace StatusReport {
 QJsonObject build(const StatusInputs &inputs)
 {
     const TitleInputs &in = inputs.title;
-    const TitleModel title = Title::make(in);
+    const TitleModel title = Title::make(inputs.panel.value_or(in));
     QJsonObject status{
         {QStringLiteral("version"), version},
         {QStringLiteral("warnings"), QJsonArray::fromStringList(inputs.warnings)},
@@ -250,6 +259,19 @@ QJsonObject build(const StatusInputs &inputs)
                        inputs.openAIAwaiting, inputs.openAISource, title, Provider::openAI, in.now, inputs.justNowWithin)},
          }},
     };
+    QJsonArray accounts;
+    for (const AccountReport &report : inputs.accounts) {
+        const Account &account = report.account;
+        QJsonObject entry = provider(account.label, account.shown, report.usage, report.expired, report.awaiting,
+                                     report.source, title, account.provider, in.now, inputs.justNowWithin);
+        entry.insert(QStringLiteral("id"), account.id);
+        entry.insert(QStringLiteral("provider"), Providers::of(account.provider).reportKey);
+        entry.insert(QStringLiteral("label"), account.label);
+        entry.insert(QStringLiteral("accountSource"), SourceNames::name(account.source));
+        accounts.append(entry);
+    }
+    if (!accounts.isEmpty())
+        status.insert(QStringLiteral("accounts"), accounts);
     const auto [name, lowest] = level(status);
     status.insert(QStringLiteral("class"), name);
     status.insert(QStringLiteral("lowestRemaining"), lowest);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "accounts/Account.h"
 #include "statusbar/TitleModel.h"
 #include "usage/UsageSource.h"
 
@@ -7,10 +8,20 @@
 #include <QStringList>
 #include <QVariantMap>
 
+// One account as the report lists it.
+struct AccountReport
+{
+    Account account;
+    std::optional<ProviderUsage> usage; // as shown
+    bool expired = false;
+    Awaiting awaiting = Awaiting::nothing;
+    QString source = QStringLiteral("sessionKey"); // "sessionKey", "claudeCode" or "codex", as for the providers
+};
+
 // Everything the status report is built from: the title's inputs and the expired marks.
 struct StatusInputs
 {
-    TitleInputs title;
+    TitleInputs title; // with each provider's first account's figures
     bool claudeSessionExpired = false;
     bool openAISessionExpired = false;
     // Where each provider's usage comes from: "sessionKey", "claudeCode" or "codex".
@@ -23,6 +34,9 @@ struct StatusInputs
     // With it, a record's age reads "Updated just now" until this many seconds have passed (its
     // refresh is overdue), and by the minute after, as the panel's tooltips tell it.
     std::optional<qint64> justNowWithin;
+    // The panel's title when it shows more than the first accounts (their lowest figures).
+    std::optional<TitleInputs> panel;
+    QList<AccountReport> accounts;
 };
 
 // The figures as other programs read them: one JSON document (its schema is in the README,

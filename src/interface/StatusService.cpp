@@ -4,9 +4,8 @@
 #include "credentials/CredentialSource.h"
 #include "platform/Clock.h"
 #include "platform/DefaultsStore.h"
-#include "statusbar/PanelPresenter.h"
-#include "statusbar/StatusBarController.h"
 
+#include <QJsonArray>
 #include <QPointer>
 
 namespace {
@@ -23,6 +22,13 @@ QJsonObject withoutInstants(QJsonObject status)
         it.value() = provider;
     }
     status.insert(QStringLiteral("providers"), providers);
+    QJsonArray accounts = status.value(QStringLiteral("accounts")).toArray();
+    for (QJsonValueRef account : accounts) {
+        QJsonObject entry = account.toObject();
+        entry.remove(QStringLiteral("fetchedAt"));
+        account = entry;
+    }
+    status.insert(QStringLiteral("accounts"), accounts);
     return status;
 }
 
@@ -32,8 +38,7 @@ StatusService::StatusService(Services services, QObject *parent)
     : QObject(parent)
     , m_services(services)
 {
-    connect(&m_services.controller, &StatusBarController::displayUpdated, this, &StatusService::redrawn);
-    connect(&m_services.controller, &StatusBarController::recordStored, this, &StatusService::reported);
+    connect(&m_services.records, &UsageRecords::recordStored, this, &StatusService::reported);
 }
 
 StatusService::~StatusService()
@@ -42,28 +47,74 @@ StatusService::~StatusService()
         m_services.scheduler.cancel(pending.limit);
 }
 
-QJsonObject StatusService::status() const
+StatusInputs StatusService::inputs() const
 {
     const AppSettings &settings = m_services.settings;
-    const StatusBarController &controller = m_services.controller;
-    return StatusReport::build(StatusInputs{
-        TitleInputs{
-            settings.displayFormat(),
-            settings.showClaude(),
-            settings.showOpenAI(),
-            controller.shownClaude(),
-            controller.shownOpenAI(),
-            m_services.clock.now(),
-        },
+    const UsageRecords &records = m_services.records;
+    const AccountList &accounts = m_services.accounts;
+    const QDateTime now = m_services.clock.now();
+    const AccountId claude = Account::firstId(Provider::claude);
+    const AccountId openAI = Account::firstId(Provider::openAI);
+    const auto expired = [&settings](Provider provider) {
+        return provider == Provider::claude ? settings.claudeSessionExpired() : settings.openAISessionExpired();
+    };
+    StatusInputs inputs{
+        TitleInputs{settings.displayFormat(), settings.showClaude(), settings.showOpenAI(), records.shown(claude),
+                    records.shown(openAI), now},
         settings.claudeSessionExpired(),
         settings.openAISessionExpired(),
         CredentialSource::claude(settings.defaults()),
         CredentialSource::openAI(settings.defaults()),
-        controller.awaiting(Provider::claude),
-        controller.awaiting(Provider::openAI),
+        records.awaiting(claude),
+        records.awaiting(openAI),
         warnings(),
-        static_cast<qint64>(settings.refreshInterval()) + PanelPresenter::lateAfterSeconds,
-    });
+        static_cast<qint64>(settings.refreshInterval()) + m_services.lateAfterSeconds,
+    };
+    const QList<Account> all = accounts.all();
+    if (all.size() > qsizetype(Providers::all.size()))
+        inputs.panel = TitleInputs{settings.displayFormat(),
+                                   accounts.anyShown(Provider::claude),
+                                   accounts.anyShown(Provider::openAI),
+                                   records.providerFigures(accounts.of(Provider::claude)),
+                                   records.providerFigures(accounts.of(Provider::openAI)),
+                                   now};
+    for (const Account &account : all) {
+        const bool first = account.isFirst();
+        inputs.accounts.append(AccountReport{
+            account, records.shown(account.id),
+            // Only the first accounts keep the mark across starts; the others know it since their last answer.
+            first ? expired(account.provider) : records.answered(account.id) && !records.latest(account.id),
+            records.awaiting(account.id),
+            first ? CredentialSource::of(account.provider, settings.defaults()) : QStringLiteral("sessionKey")});
+    }
+    return inputs;
+}
+
+QJsonObject StatusService::status() const
+{
+    return StatusReport::build(inputs());
+}
+
+std::optional<QJsonObject> StatusService::status(const QString &name) const
+{
+    const std::optional<Account> account = m_services.accounts.match(name);
+    if (!account)
+        return std::nullopt;
+    StatusInputs chosen = inputs();
+    const AccountReport *report = nullptr;
+    for (const AccountReport &r : std::as_const(chosen.accounts)) {
+        if (r.account.id == account->id)
+            report = &r;
+    }
+    // The account stands as its provider's only one; the other provider is left out.
+    const bool claude = account->provider == Provider::claude;
+    TitleInputs title{chosen.title.format, claude && account->shown, !claude && account->shown,
+                      claude ? report->usage : std::nullopt, claude ? std::nullopt : report->usage, chosen.title.now};
+    StatusInputs one{title, claude && report->expired, !claude && report->expired,
+                     claude ? report->source : QStringLiteral("sessionKey"), claude ? QStringLiteral("sessionKey") : report->source,
+                     claude ? report->awaiting : Awaiting::nothing, claude ? Awaiting::nothing : report->awaiting,
+                     chosen.warnings, chosen.justNowWithin, std::nullopt, {*report}};
+    return StatusReport::build(one);
 }
 
 QStringList StatusService::warnings() const
@@ -80,19 +131,20 @@ QStringList StatusService::warnings() const
 
 void StatusService::refresh(std::function<void()> done)
 {
-    // A provider that must wait before it is asked again is not asked now: the status says until when.
-    const auto waiting = [now = m_services.clock.now()](const std::optional<ProviderUsage> &usage) {
-        return usage && usage->nextTryAt && *usage->nextTryAt > now;
-    };
-    const StatusBarController &controller = m_services.controller;
-    PendingRefresh pending{++m_nextId, waiting(controller.shownClaude()),
-                           !controller.hasOpenAIToken() || waiting(controller.shownOpenAI()), 0, std::move(done)};
+    // An account that must wait before it is asked again is not asked now: the status says until when.
+    const QDateTime now = m_services.clock.now();
+    PendingRefresh pending{++m_nextId, {}, 0, std::move(done)};
+    for (const Account &account : m_services.accounts.fetched()) {
+        const std::optional<ProviderUsage> usage = m_services.records.shown(account.id);
+        if (!(usage && usage->nextTryAt && *usage->nextTryAt > now))
+            pending.waitingFor.insert(account.id);
+    }
     pending.limit = m_services.scheduler.after(refreshLimit, [self = QPointer(this), id = pending.id] {
         if (self)
             self->answer(true, id);
     });
     m_pending.append(std::move(pending));
-    m_services.controller.refreshNow();
+    m_services.refreshNow();
     answer(false);
 }
 
@@ -105,14 +157,10 @@ void StatusService::redrawn()
     emit changed();
 }
 
-void StatusService::reported(Provider provider)
+void StatusService::reported(const AccountId &id)
 {
-    const bool claude = provider == Provider::claude;
-    const bool openAI = provider == Provider::openAI;
-    for (PendingRefresh &pending : m_pending) {
-        pending.claudeReported = pending.claudeReported || claude;
-        pending.openAIReported = pending.openAIReported || openAI;
-    }
+    for (PendingRefresh &pending : m_pending)
+        pending.waitingFor.remove(id);
     answer(false);
 }
 
@@ -121,7 +169,7 @@ void StatusService::answer(bool all, std::optional<quint64> onlyId)
     QList<std::function<void()>> answers;
     for (auto it = m_pending.begin(); it != m_pending.end();) {
         const bool chosen = !onlyId || it->id == *onlyId;
-        if (chosen && (all || (it->claudeReported && it->openAIReported))) {
+        if (chosen && (all || it->waitingFor.isEmpty())) {
             m_services.scheduler.cancel(it->limit);
             answers.append(std::move(it->done));
             it = m_pending.erase(it);

@@ -3,7 +3,7 @@
 #include "credentials/CredentialSource.h"
 #include "pace/DurationText.h"
 #include "platform/Clock.h"
-#include "statusbar/TitleModel.h"
+#include "usage/Figures.h"
 
 #include <algorithm>
 
@@ -25,7 +25,7 @@ QString windowTitle(Provider provider, const NoticeRules::Observed &window)
 Notice lowNotice(Provider provider, const NoticeRules::Observed &window, const QDateTime &now)
 {
     Notice notice{tag(provider, window.key),
-                  windowTitle(provider, window) + QStringLiteral(": ") + Title::pct(window.used) + QStringLiteral(" left"),
+                  windowTitle(provider, window) + QStringLiteral(": ") + Figures::pct(window.used) + QStringLiteral(" left"),
                   QString()};
     if (window.resetAt && *window.resetAt > now)
         notice.body = QStringLiteral("Resets in ") + DurationText::phrase(now.secsTo(*window.resetAt));
@@ -63,7 +63,8 @@ NoticeRules::NoticeRules(const Clock &clock, std::array<bool, 2> expiredAtStart)
 {
 }
 
-QList<Notice> NoticeRules::observe(Provider provider, const ProviderUsage &usage, const NoticeSettings &settings)
+QList<Notice> NoticeRules::observe(Provider provider, const ProviderUsage &usage, const NoticeSettings &settings,
+                                   const std::optional<AccountScope> &account)
 {
     QList<Notice> notices;
     if (!usage.usable())
@@ -75,26 +76,35 @@ QList<Notice> NoticeRules::observe(Provider provider, const ProviderUsage &usage
     // The rows below the weekly one: per-model limits and windows of other lengths.
     for (const LimitWindow &extra : usage.extraWindows())
         windows.append({extra.id, extra.label, extra.usedPercent, extra.resetAt});
+    if (account) {
+        for (Observed &window : windows) {
+            if (!account->key.isEmpty()) // the first account keeps the provider's own tags
+                window.key = account->key + QLatin1Char('.') + window.key;
+            window.name = QStringLiteral("· %1 %2").arg(account->label, window.name);
+        }
+    }
+    const bool speaks = account ? account->shown : settings.shown(provider);
     for (const Observed &window : std::as_const(windows)) {
-        if (auto notice = observeWindow(provider, window, settings))
+        if (auto notice = observeWindow(provider, window, settings, speaks, account.has_value()))
             notices.append(*notice);
     }
     return notices;
 }
 
 std::optional<Notice> NoticeRules::observeWindow(Provider provider, const Observed &window,
-                                                 const NoticeSettings &settings)
+                                                 const NoticeSettings &settings, bool speaks, bool scoped)
 {
     if (!window.used)
         return std::nullopt;
-    const double left = Title::remainingRounded(*window.used); // the value the user is shown
+    const double left = Figures::remainingRounded(*window.used); // the value the user is shown
     const auto &resetAt = window.resetAt;
     const QDateTime now = m_clock.now();
     const QString windowTag = tag(provider, window.key);
     WindowState &known = m_windows[windowTag];
     known.provider = provider;
     known.name = window.name;
-    const bool speaks = settings.shown(provider);
+    known.speaks = speaks;
+    known.scoped = scoped;
 
     std::optional<Notice> notice;
     if (known.seen) {
@@ -152,7 +162,7 @@ QList<Notice> NoticeRules::due(const NoticeSettings &settings)
         if (!known.seen || known.left > 0 || known.back || !known.resetAt || now < *known.resetAt)
             continue;
         known.back = true;
-        if (settings.availableAgain && settings.shown(known.provider))
+        if (settings.availableAgain && (known.scoped ? known.speaks : settings.shown(known.provider)))
             notices.append(availableNotice(it.key(), known.provider, known.name));
     }
     return notices;
@@ -173,7 +183,7 @@ Notice NoticeRules::held(Provider provider, const QDateTime &nextTryAt) const
     const ProviderIdentity &identity = Providers::of(provider);
     return {tag(provider, QStringLiteral("wait")), identity.name,
             QStringLiteral("%1 asked for fewer requests: next try in %2.")
-                .arg(identity.name, Title::timeRemaining(nextTryAt, m_clock.now())),
+                .arg(identity.name, Figures::timeRemaining(nextTryAt, m_clock.now())),
             false};
 }
 

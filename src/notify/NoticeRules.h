@@ -45,8 +45,18 @@ public:
 
     NoticeRules(const Clock &clock, std::array<bool, 2> expiredAtStart);
 
+    // Which of a provider's accounts a record is of, when it has several: its windows are counted
+    // apart from the others', and its label is named in the notices.
+    struct AccountScope
+    {
+        QString key;   // in the notice's tag: "claude.a1b2c3d4.session"; empty for the first account
+        QString label; // "Work": "Claude · Work session: 12% left"
+        bool shown = true;
+    };
+
     // A new success record of the provider: the notices it calls for.
-    QList<Notice> observe(Provider provider, const ProviderUsage &usage, const NoticeSettings &settings);
+    QList<Notice> observe(Provider provider, const ProviderUsage &usage, const NoticeSettings &settings,
+                          const std::optional<AccountScope> &account = std::nullopt);
     // One window as the rules see it: "session", "weekly", or a row's own key and label.
     struct Observed
     {
@@ -80,9 +90,12 @@ private:
         bool back = false;     // used up, and said (or passed silently) to be available again
         Provider provider = Provider::claude;
         QString name; // as the notices name the window
+        bool speaks = true;  // its account is shown
+        bool scoped = false; // of one of several accounts, whose own shown setting counts
     };
 
-    std::optional<Notice> observeWindow(Provider provider, const Observed &window, const NoticeSettings &settings);
+    std::optional<Notice> observeWindow(Provider provider, const Observed &window, const NoticeSettings &settings,
+                                        bool speaks, bool scoped);
 
     const Clock &m_clock;
     QMap<QString, WindowState> m_windows; // by the notice's tag

@@ -6,7 +6,7 @@
 #include "credentials/CredentialSource.h"
 #include "platform/DefaultsStore.h"
 #include "platform/DesktopNotices.h"
-#include "statusbar/StatusBarController.h"
+#include "accounts/UsageRecords.h"
 
 Notifier::Notifier(Services services, QObject *parent)
     : QObject(parent)
@@ -25,19 +25,32 @@ Notifier::Notifier(Services services, QObject *parent)
     });
 }
 
-void Notifier::follow(StatusBarController &controller)
+void Notifier::follow(const UsageRecords &records, const AccountList &accounts)
 {
-    // A Refresh Now that sent nothing says so, rather than seeming to do nothing.
-    connect(&controller, &StatusBarController::refreshHeld, this, [this](Provider provider, const QDateTime &nextTryAt) {
-        show(m_rules.held(provider, nextTryAt));
-    });
-    connect(&controller, &StatusBarController::recordStored, this, [this, &controller](Provider provider) {
-        if (const auto usage = controller.stored(provider); usage && usage->usable()) {
-            for (const Notice &notice : m_rules.observe(provider, *usage, noticeSettings()))
-                show(notice);
-        }
+    m_accounts = &accounts;
+    connect(&records, &UsageRecords::recordStored, this, [this, &records, &accounts](const AccountId &id) {
+        const std::optional<Account> account = accounts.find(id);
+        const std::optional<ProviderUsage> usage = records.latest(id);
+        if (!account || !usage || !usage->usable())
+            return;
+        // Each account's windows are its own; its label is named once the provider shows several.
+        const QList<Account> siblings = accounts.of(account->provider);
+        const bool several = std::count_if(siblings.cbegin(), siblings.cend(), [](const Account &a) { return a.shown; }) > 1;
+        std::optional<NoticeRules::AccountScope> scope;
+        if (!account->isFirst() || several)
+            scope = NoticeRules::AccountScope{account->isFirst() ? QString() : account->id, account->label, account->shown};
+        for (const Notice &notice : m_rules.observe(account->provider, *usage, noticeSettings(), scope))
+            show(notice);
         scheduleDue();
     });
+}
+
+void Notifier::refreshHeld(const AccountId &id, const QDateTime &nextTryAt)
+{
+    // A Refresh Now that sent nothing says so, rather than seeming to do nothing.
+    const std::optional<Account> account = m_accounts ? m_accounts->find(id) : std::nullopt;
+    if (account && account->isFirst())
+        show(m_rules.held(account->provider, nextTryAt));
 }
 
 void Notifier::scheduleDue()

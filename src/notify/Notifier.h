@@ -1,5 +1,6 @@
 #pragma once
 
+#include "accounts/AccountList.h"
 #include "notify/NoticeRules.h"
 #include "platform/Scheduler.h"
 
@@ -9,7 +10,7 @@
 
 class AppSettings;
 class DesktopNotices;
-class StatusBarController;
+class UsageRecords;
 
 // Tells the user through desktop notices when a limit runs low, resets or is available again, and
 // when a stored credential stops working, as the user's settings ask.
@@ -30,8 +31,13 @@ public:
 
     explicit Notifier(Services services, QObject *parent = nullptr);
 
-    // Starts watching the records the controller stores.
-    void follow(StatusBarController &controller);
+    // Starts watching the accounts' records.
+    void follow(const UsageRecords &records, const AccountList &accounts);
+
+public slots:
+    // The user asked for fresh figures while the account's service has asked not to be asked
+    // again before `nextTryAt`: nothing was sent.
+    void refreshHeld(const AccountId &id, const QDateTime &nextTryAt);
 
 private:
     NoticeSettings noticeSettings() const;
@@ -41,6 +47,7 @@ private:
     void scheduleDue();
 
     Services m_services;
+    const AccountList *m_accounts = nullptr;
     NoticeRules m_rules;
     std::optional<Scheduler::TimerId> m_dueTimer;
 };

@@ -2,7 +2,7 @@
 
 #include "platform/Clock.h"
 #include "platform/LogCategories.h"
-#include "statusbar/TitleModel.h"
+#include "usage/ProviderUsage.h"
 
 #include <QDebug>
 #include <QDir>

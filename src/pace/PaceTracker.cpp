@@ -1,7 +1,7 @@
 #include "PaceTracker.h"
 
 #include "platform/Clock.h"
-#include "statusbar/StatusBarController.h"
+#include "accounts/UsageRecords.h"
 
 PaceTracker::PaceTracker(const QString &historyPath, const Clock &clock, QObject *parent)
     : QObject(parent)
@@ -10,13 +10,16 @@ PaceTracker::PaceTracker(const QString &historyPath, const Clock &clock, QObject
 {
 }
 
-void PaceTracker::follow(StatusBarController &controller)
+void PaceTracker::follow(const UsageRecords &records)
 {
-    controller.menu().setRowSuffix([this](StatusMenu::ItemId row) { return rowSuffix(row); });
     // Stored records come before the redraw that shows them, so the rows get the forecast at once.
-    connect(&controller, &StatusBarController::recordStored, this, [this, &controller](Provider provider) {
-        if (const auto usage = controller.stored(provider); usage && usage->usable())
-            keep(provider, *usage);
+    // The history is each provider's first account's.
+    connect(&records, &UsageRecords::recordStored, this, [this, &records](const AccountId &id) {
+        for (const ProviderIdentity &identity : Providers::all) {
+            const auto usage = records.latest(id);
+            if (id == Account::firstId(identity.provider) && usage && usage->usable())
+                keep(identity.provider, *usage);
+        }
     });
 }
 
@@ -42,11 +45,11 @@ std::optional<Forecast> PaceTracker::forecast(Provider provider, Window window) 
     return Pace::forecast(points);
 }
 
-QString PaceTracker::rowSuffix(StatusMenu::ItemId row) const
+QString PaceTracker::rowSuffix(const AccountId &id, Window window) const
 {
-    const bool openAI = row == StatusMenu::openAISessionItem || row == StatusMenu::openAIWeeklyItem;
-    const bool weekly = row == StatusMenu::claudeWeeklyItem || row == StatusMenu::openAIWeeklyItem;
-    return Pace::menuSuffix(forecast(openAI ? Provider::openAI : Provider::claude,
-                                     weekly ? Window::weekly : Window::session),
-                            m_clock.now());
+    for (const ProviderIdentity &identity : Providers::all) {
+        if (id == Account::firstId(identity.provider))
+            return Pace::menuSuffix(forecast(identity.provider, window), m_clock.now());
+    }
+    return {};
 }

@@ -1,26 +1,28 @@
 #pragma once
 
+#include "accounts/Account.h"
 #include "pace/Forecast.h"
 #include "pace/HistoryStore.h"
-#include "statusbar/StatusMenu.h"
 
 #include <QObject>
 
-class StatusBarController;
+class UsageRecords;
 
-// Keeps the history of the records the status bar controller stores, and tells its menu the pace
-// forecast to end each session and weekly row with.
+// Keeps the history of the accounts' records, and tells the pace forecast that ends each session
+// and weekly row.
 class PaceTracker final : public QObject
 {
     Q_OBJECT
 public:
     PaceTracker(const QString &historyPath, const Clock &clock, QObject *parent = nullptr);
 
-    // Starts keeping the controller's records and giving its menu the forecasts.
-    void follow(StatusBarController &controller);
+    // Starts keeping the records as they are stored.
+    void follow(const UsageRecords &records);
 
     const HistoryStore &history() const { return m_history; }
     std::optional<Forecast> forecast(Provider provider, Window window) const;
+    // The text that ends an account's session or weekly row: its pace, or nothing.
+    QString rowSuffix(const AccountId &id, Window window) const;
 
 signals:
     // New records were kept.
@@ -28,7 +30,6 @@ signals:
 
 private:
     void keep(Provider provider, const ProviderUsage &usage);
-    QString rowSuffix(StatusMenu::ItemId row) const;
 
     const Clock &m_clock;
     HistoryStore m_history;

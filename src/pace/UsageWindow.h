@@ -1,6 +1,7 @@
 #pragma once
 
-#include "statusbar/TitleModel.h"
+#include "app/Providers.h"
+#include "usage/ProviderUsage.h"
 
 #include <array>
 

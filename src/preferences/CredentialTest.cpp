@@ -4,7 +4,7 @@
 #include "app/Notifications.h"
 #include "credentials/CredentialSource.h"
 #include "platform/DefaultsStore.h"
-#include "statusbar/TitleModel.h"
+#include "usage/Figures.h"
 #include "usage/HTTPClient.h"
 
 #include <QPointer>
@@ -127,7 +127,7 @@ void CredentialTest::triggerTest(const QString &pendingMessage)
     const std::optional<QDateTime> nextTry = m_provider.nextTryAt ? m_provider.nextTryAt() : std::nullopt;
     if (nextTry && now.secsTo(*nextTry) >= timeout.count()) {
         m_isTesting = false;
-        m_status = StatusBadge::error(heldText.arg(Title::timeRemaining(nextTry, now)));
+        m_status = StatusBadge::error(heldText.arg(Figures::timeRemaining(nextTry, now)));
         emit changed();
         return;
     }

@@ -29,15 +29,6 @@ Scheduler::Duration fromSeconds(double seconds)
     return Scheduler::Duration(static_cast<Scheduler::Duration::rep>(std::ceil(seconds * 1000.0)));
 }
 
-// Keeps a delivered record as the latest one, and as the last good one when it has figures.
-template<typename Record>
-void keep(const Record &record, std::optional<Record> &latest, std::optional<Record> &lastGood)
-{
-    latest = record;
-    if (!record.error)
-        lastGood = record;
-}
-
 QVariantMap resultInfo(const std::optional<QString> &error)
 {
     return error ? QVariantMap{{Notifications::errorKey, *error}} : QVariantMap{};
@@ -69,14 +60,13 @@ StatusBarController::StatusBarController(StatusBarServices services, StatusBarCo
     });
     m_services.statusItem.showPlaceholder(QStringLiteral("…"));
     scheduleTimer();
-    installFetcherCallbacks();
+    connect(&m_services.sources, &UsageSources::delivered, this, &StatusBarController::delivered);
+    connect(&m_services.sources, &UsageSources::needsLogin, this, &StatusBarController::needsLogin);
     connect(&m_services.notifications, &NotificationCenter::posted, this, [this](const QString &name) {
         if (name == Notifications::settingsChanged)
             settingsChanged();
     });
-    m_services.claude.fetchUsage();
-    if (hasOpenAIToken())
-        m_services.openAI.fetchUsage();
+    refreshNow();
     m_services.scheduler.after(silentUpdateCheckDelay, [self = QPointer(this)] {
         if (self && self->m_commands.checkSilently)
             self->m_commands.checkSilently();
@@ -94,88 +84,82 @@ StatusBarController::~StatusBarController()
         m_wakeNetworkMonitor->cancel();
 }
 
-void StatusBarController::installFetcherCallbacks()
+void StatusBarController::delivered(const AccountId &id, const ProviderUsage &usage)
 {
-    AppSettings &settings = m_services.settings;
-    NotificationCenter &notifications = m_services.notifications;
-    const QPointer self(this);
+    const std::optional<Account> account = m_services.accounts.find(id);
+    if (!account)
+        return; // removed while its fetch ran
+    const bool first = account->isFirst();
+    if (first && !usage.error) {
+        if (account->provider == Provider::claude)
+            m_services.settings.setClaudeSessionExpired(false);
+        else
+            m_services.settings.setOpenAISessionExpired(false);
+    }
+    m_services.records.store(id, usage);
+    followPassedReset(id, usage);
+    updateDisplay();
+    scheduleCountdownTimer();
+    if (first)
+        m_services.notifications.post(account->provider == Provider::claude ? Notifications::usageFetchResult
+                                                                            : Notifications::openAIFetchResult,
+                                      resultInfo(usage.error));
+}
 
-    m_services.claude.onUsageData = [self, &settings, &notifications](const UsageData &record) {
-        if (!record.error)
-            settings.setClaudeSessionExpired(false);
-        if (self) {
-            self->m_answered[index(Provider::claude)] = true;
-            keep(record, self->m_currentUsage, self->m_lastGoodUsage);
-            self->followPassedReset(Provider::claude, ProviderUsage::from(record));
-            emit self->recordStored(Provider::claude);
-            self->updateDisplay();
-            self->scheduleCountdownTimer();
-        }
-        notifications.post(Notifications::usageFetchResult, resultInfo(record.error));
-    };
-    m_services.claude.onNeedsLogin = [self, &settings, &notifications] {
-        settings.setClaudeSessionExpired(true);
-        if (self) {
-            self->m_answered[index(Provider::claude)] = true;
-            self->m_currentUsage.reset();
-            self->m_lastGoodUsage.reset();
-            emit self->recordStored(Provider::claude);
-            self->updateDisplay();
-        }
-        notifications.post(Notifications::usageFetchResult, resultInfo(QStringLiteral("Session key invalid or expired")));
-    };
-    m_services.openAI.onUsageData = [self, &settings, &notifications](const OpenAIUsageData &record) {
-        if (!record.error)
-            settings.setOpenAISessionExpired(false);
-        if (self) {
-            self->m_answered[index(Provider::openAI)] = true;
-            keep(record, self->m_currentOpenAIUsage, self->m_lastGoodOpenAIUsage);
-            self->followPassedReset(Provider::openAI, ProviderUsage::from(record));
-            emit self->recordStored(Provider::openAI);
-            self->updateDisplay();
-            self->scheduleCountdownTimer();
-        }
-        notifications.post(Notifications::openAIFetchResult, resultInfo(record.error));
-    };
-    m_services.openAI.onNeedsLogin = [self, &settings, &notifications] {
-        settings.setOpenAISessionExpired(true);
-        if (self) {
-            self->m_answered[index(Provider::openAI)] = true;
-            self->m_currentOpenAIUsage.reset();
-            self->m_lastGoodOpenAIUsage.reset();
-            emit self->recordStored(Provider::openAI);
-            self->updateDisplay();
-        }
-        notifications.post(Notifications::openAIFetchResult,
-                           resultInfo(QStringLiteral("Session token invalid or expired")));
-    };
+void StatusBarController::needsLogin(const AccountId &id)
+{
+    const std::optional<Account> account = m_services.accounts.find(id);
+    if (!account)
+        return;
+    const bool claude = account->provider == Provider::claude;
+    if (account->isFirst()) {
+        if (claude)
+            m_services.settings.setClaudeSessionExpired(true);
+        else
+            m_services.settings.setOpenAISessionExpired(true);
+    }
+    m_services.records.storeNeedsLogin(id);
+    updateDisplay();
+    if (account->isFirst())
+        m_services.notifications.post(
+            claude ? Notifications::usageFetchResult : Notifications::openAIFetchResult,
+            resultInfo(claude ? QStringLiteral("Session key invalid or expired") : QStringLiteral("Session token invalid or expired")));
+}
+
+std::optional<UsageData> StatusBarController::currentUsage() const
+{
+    const auto latest = m_services.records.latest(Account::firstId(Provider::claude));
+    return latest ? std::optional(latest->claudeRecord()) : std::nullopt;
+}
+
+std::optional<OpenAIUsageData> StatusBarController::currentOpenAIUsage() const
+{
+    const auto latest = m_services.records.latest(Account::firstId(Provider::openAI));
+    return latest ? std::optional(latest->openAIRecord()) : std::nullopt;
 }
 
 bool StatusBarController::hasOpenAIToken() const
 {
-    return CredentialSource::isStored(Provider::openAI, m_services.settings.defaults());
+    return m_services.accounts.hasCredential(Account::firstId(Provider::openAI));
 }
 
 Awaiting StatusBarController::awaiting(Provider provider) const
 {
-    if (m_answered[index(provider)])
-        return Awaiting::nothing;
-    return provider == Provider::claude ? m_services.claude.awaiting() : m_services.openAI.awaiting();
+    return m_services.records.awaiting(Account::firstId(provider));
 }
 
-void StatusBarController::fetch(Provider provider)
+void StatusBarController::fetch(const AccountId &id)
 {
-    if (provider == Provider::claude)
-        m_services.claude.fetchUsage();
-    else if (hasOpenAIToken())
-        m_services.openAI.fetchUsage();
+    const QList<Account> asked = m_services.accounts.fetched();
+    if (std::any_of(asked.cbegin(), asked.cend(), [&id](const Account &account) { return account.id == id; }))
+        m_services.sources.fetch(id);
 }
 
-void StatusBarController::followPassedReset(Provider provider, const ProviderUsage &usage)
+void StatusBarController::followPassedReset(const AccountId &id, const ProviderUsage &usage)
 {
     if (usage.error)
         return; // failures have timers of their own
-    Behind &behind = m_behind[index(provider)];
+    Behind &behind = m_behind[id];
     // Only a reset that had passed before the figures were made tells that they are behind; one
     // that passes later is asked about once, by the countdown.
     const auto passedWhenMade = [&usage](const std::optional<QDateTime> &reset) {
@@ -192,10 +176,10 @@ void StatusBarController::followPassedReset(Provider provider, const ProviderUsa
     if (delay >= fromSeconds(m_services.settings.refreshInterval()))
         return; // the refresh timer asks as often from here on
     ++behind.streak;
-    behind.timer = m_services.scheduler.after(delay, [self = QPointer(this), provider] {
+    behind.timer = m_services.scheduler.after(delay, [self = QPointer(this), id] {
         if (self) {
-            self->m_behind[index(provider)].timer.reset();
-            self->fetch(provider);
+            self->m_behind[id].timer.reset();
+            self->fetch(id);
         }
     });
 }
@@ -206,47 +190,42 @@ void StatusBarController::refreshAsked()
     const auto heldUntil = [&now](const std::optional<QDateTime> &next) {
         return next && *next > now ? next : std::nullopt;
     };
-    if (const auto next = heldUntil(m_services.claude.nextTryAt()))
-        emit refreshHeld(Provider::claude, *next);
-    if (const auto next = heldUntil(m_services.openAI.nextTryAt()); next && hasOpenAIToken())
-        emit refreshHeld(Provider::openAI, *next);
+    for (const Account &account : m_services.accounts.fetched()) {
+        if (const auto next = heldUntil(m_services.sources.nextTryAt(account.id)))
+            emit refreshHeld(account.id, *next);
+    }
     refreshNow();
 }
 
 void StatusBarController::refreshNow()
 {
-    fetch(Provider::claude);
-    fetch(Provider::openAI);
+    for (const Account &account : m_services.accounts.fetched())
+        m_services.sources.fetch(account.id);
 }
 
 std::optional<ProviderUsage> StatusBarController::shownClaude() const
 {
-    return shown(m_currentUsage, m_lastGoodUsage, m_services.claude);
+    return m_services.records.shown(Account::firstId(Provider::claude));
 }
 
 std::optional<ProviderUsage> StatusBarController::shownOpenAI() const
 {
-    return shown(m_currentOpenAIUsage, m_lastGoodOpenAIUsage, m_services.openAI);
+    return m_services.records.shown(Account::firstId(Provider::openAI));
 }
 
-std::optional<ProviderUsage> StatusBarController::stored(Provider provider) const
+std::optional<ProviderUsage> StatusBarController::panelFigures(Provider provider) const
 {
-    return provider == Provider::claude ? ProviderUsage::from(m_currentUsage) : ProviderUsage::from(m_currentOpenAIUsage);
+    return m_services.records.providerFigures(m_services.accounts.of(provider));
 }
 
-template<typename Record>
-std::optional<ProviderUsage> StatusBarController::shown(const std::optional<Record> &latest,
-                                                        const std::optional<Record> &lastGood,
-                                                        const UsageSource<Record> &source) const
+QList<ProviderUsage> StatusBarController::everyShown() const
 {
-    const QDateTime now = m_services.clock.now();
-    const std::optional<QDateTime> nextTryAt = source.nextTryAt();
-    std::optional<ProviderUsage> usage = ProviderUsage::shown(latest, lastGood, now, refreshSeconds(), nextTryAt);
-    if (usage) {
-        usage = usage->phrasedAt(now, m_resetPhrases);
-        usage->nextTryAt = nextTryAt;
+    QList<ProviderUsage> shown;
+    for (const Account &account : m_services.accounts.all()) {
+        if (const auto usage = m_services.records.shown(account.id))
+            shown.append(*usage);
     }
-    return usage;
+    return shown;
 }
 
 std::chrono::seconds StatusBarController::refreshSeconds() const
@@ -257,11 +236,12 @@ std::chrono::seconds StatusBarController::refreshSeconds() const
 void StatusBarController::settingsChanged()
 {
     // Figures of a removed credential are nobody's any more.
-    if (!CredentialSource::isStored(Provider::claude, m_services.settings.defaults()))
-        m_lastGoodUsage.reset();
-    if (!hasOpenAIToken()) {
-        m_currentOpenAIUsage.reset();
-        m_lastGoodOpenAIUsage.reset();
+    for (const Account &account : m_services.accounts.all()) {
+        if (m_services.accounts.hasCredential(account.id))
+            continue;
+        m_services.records.forgetLastGood(account.id);
+        if (account.provider == Provider::openAI && account.isFirst())
+            m_services.records.clear(account.id);
     }
     scheduleTimer();
     scheduleCountdownTimer();
@@ -301,12 +281,10 @@ void StatusBarController::scheduleCountdownTimer()
     const bool session = format == DisplayFormat::sessionAndTimer;
     QList<QDateTime> resets;
     QList<QDateTime> passedSinceFetched; // figures that were current and are due again
-    for (const auto &usage : {shownClaude(), shownOpenAI()}) {
-        if (!usage)
-            continue;
-        if (const auto at = session ? usage->sessionResetAt : usage->longWindow().resetAt) {
+    for (const ProviderUsage &usage : everyShown()) {
+        if (const auto at = session ? usage.sessionResetAt : usage.longWindow().resetAt) {
             resets.append(*at);
-            if (*at > usage->fetchedAt)
+            if (*at > usage.fetchedAt)
                 passedSinceFetched.append(*at);
         }
     }
@@ -378,10 +356,10 @@ void StatusBarController::updateDisplay()
     const AppSettings &settings = m_services.settings;
     m_services.statusItem.showTitle(Title::make(TitleInputs{
         settings.displayFormat(),
-        settings.showClaude(),
-        settings.showOpenAI(),
-        shownClaude(),
-        shownOpenAI(),
+        m_services.accounts.anyShown(Provider::claude),
+        m_services.accounts.anyShown(Provider::openAI),
+        panelFigures(Provider::claude),
+        panelFigures(Provider::openAI),
         m_services.clock.now(),
     }));
     scheduleGraceEnd();
@@ -394,15 +372,15 @@ void StatusBarController::scheduleGraceEnd()
     cancelTimer(m_graceTimer);
     const QDateTime now = m_services.clock.now();
     std::optional<QDateTime> end;
-    for (const auto &usage : {shownClaude(), shownOpenAI()}) {
-        if (!usage || !usage->failedTry)
+    for (const ProviderUsage &usage : everyShown()) {
+        if (!usage.failedTry)
             continue;
         // Figures held through a service's wait stand until the next try, at least.
-        QDateTime graceEnd = usage->fetchedAt.addSecs(ProviderUsage::grace(refreshSeconds()).count() + 1);
-        if (usage->nextTryAt)
-            graceEnd = std::max(graceEnd, usage->nextTryAt->addSecs(1));
+        QDateTime graceEnd = usage.fetchedAt.addSecs(ProviderUsage::grace(refreshSeconds()).count() + 1);
+        if (usage.nextTryAt)
+            graceEnd = std::max(graceEnd, usage.nextTryAt->addSecs(1));
         QList<QDateTime> limits{graceEnd};
-        for (const auto &reset : {usage->sessionResetAt, usage->weeklyResetAt}) {
+        for (const auto &reset : {usage.sessionResetAt, usage.weeklyResetAt}) {
             if (reset)
                 limits.append(*reset);
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "accounts/AccountList.h"
+#include "accounts/UsageRecords.h"
 #include "platform/NetworkPathMonitor.h"
 #include "platform/Scheduler.h"
 #include "statusbar/StatusMenu.h"
@@ -9,9 +11,8 @@
 
 #include <QLocale>
 #include <QObject>
+#include <QHash>
 #include <QSet>
-
-#include <array>
 
 class AppSettings;
 class Clock;
@@ -22,8 +23,9 @@ class TitleView;
 struct StatusBarServices
 {
     AppSettings &settings;
-    UsageSource<UsageData> &claude;
-    UsageSource<OpenAIUsageData> &openAI;
+    AccountList &accounts;
+    UsageSources &sources;
+    UsageRecords &records;
     NotificationCenter &notifications;
     Scheduler &scheduler;
     Clock &clock;
@@ -42,8 +44,8 @@ struct StatusBarCommands
     std::function<void()> openHistory;
 };
 
-// Keeps the latest record of each provider, decides when to poll, keeps the title and the menu
-// current, and tells the rest of the application how each fetch went.
+// Decides when to poll each account, stores what comes back in the records, keeps the title and
+// the menu current, and tells the rest of the application how each fetch went.
 class StatusBarController final : public QObject
 {
     Q_OBJECT
@@ -51,14 +53,15 @@ public:
     StatusBarController(StatusBarServices services, StatusBarCommands commands, QObject *parent = nullptr);
     ~StatusBarController() override;
 
-    const std::optional<UsageData> &currentUsage() const { return m_currentUsage; }
-    const std::optional<OpenAIUsageData> &currentOpenAIUsage() const { return m_currentOpenAIUsage; }
-    // What the title, the menu and the status report show of each provider: the latest record,
-    // or the last good one while the failures since are recent; reset phrases as of now.
+    // The latest record of each provider's first account.
+    std::optional<UsageData> currentUsage() const;
+    std::optional<OpenAIUsageData> currentOpenAIUsage() const;
+    // What the menu and the status report show of each provider's first account: the latest
+    // record, or the last good one while the failures since are recent; reset phrases as of now.
     std::optional<ProviderUsage> shownClaude() const;
     std::optional<ProviderUsage> shownOpenAI() const;
-    // A provider's latest record as stored: absent before the first one and after a needs-login report.
-    std::optional<ProviderUsage> stored(Provider provider) const;
+    // What the panel shows of a provider: its shown accounts' lowest figures.
+    std::optional<ProviderUsage> panelFigures(Provider provider) const;
     StatusMenu &menu() { return m_menu; }
     std::optional<Scheduler::TimerId> refreshTimer() const { return m_refreshTimer; }
     std::optional<Scheduler::TimerId> countdownTimer() const { return m_countdownTimer; }
@@ -67,7 +70,7 @@ public:
     // What a provider that has not answered since start waits for; nothing once it has.
     Awaiting awaiting(Provider provider) const;
     // The follow-up request of a provider whose latest figures name a reset that has passed.
-    std::optional<Scheduler::TimerId> behindTimer(Provider provider) const { return m_behind[index(provider)].timer; }
+    std::optional<Scheduler::TimerId> behindTimer(const AccountId &id) const { return m_behind.value(id).timer; }
 
 public slots:
     void refreshNow();
@@ -79,45 +82,38 @@ public slots:
     void menuWillOpen();
 
 signals:
-    // A provider's record or needs-login report was stored, just before the title and menu show it.
-    void recordStored(Provider provider);
     // After every redraw of the title: a record arrived, a setting changed, or a countdown moved.
     void displayUpdated();
     // The user asked for fresh figures from the menu while the provider's service has asked not
     // to be asked again before `nextTryAt`: nothing was sent.
-    void refreshHeld(Provider provider, const QDateTime &nextTryAt);
+    void refreshHeld(const AccountId &id, const QDateTime &nextTryAt);
 
 private:
-    void installFetcherCallbacks();
+    void delivered(const AccountId &id, const ProviderUsage &usage);
+    void needsLogin(const AccountId &id);
     void scheduleTimer();
     void scheduleCountdownTimer();
     void scheduleGraceEnd();
     void updateDisplay();
     void refreshMenuContent();
     void cancelTimer(std::optional<Scheduler::TimerId> &timer);
-    template<typename Record>
-    std::optional<ProviderUsage> shown(const std::optional<Record> &latest, const std::optional<Record> &lastGood,
-                                       const UsageSource<Record> &source) const;
+    // Every account's usage as shown, for the timers that follow resets and grace ends.
+    QList<ProviderUsage> everyShown() const;
     std::chrono::seconds refreshSeconds() const;
     // Asks a provider whose record names a reset that had already passed when it was made again
     // after 10 s, then 20, 40 … while that goes on, until the refresh timer asks as often.
-    void followPassedReset(Provider provider, const ProviderUsage &usage);
-    void fetch(Provider provider);
+    void followPassedReset(const AccountId &id, const ProviderUsage &usage);
+    // Asks for an account's figures if a refresh would.
+    void fetch(const AccountId &id);
     // Refresh Now from the menu: a refresh that says when a held provider is asked again.
     void refreshAsked();
-    static std::size_t index(Provider provider) { return provider == Provider::claude ? 0 : 1; }
 
     StatusBarServices m_services;
     StatusBarCommands m_commands;
     StatusMenu m_menu;
-    ResetPhrases m_resetPhrases{QLocale::system().name()};
     std::optional<Scheduler::TimerId> m_refreshTimer;
     std::optional<Scheduler::TimerId> m_countdownTimer;
     std::optional<Scheduler::TimerId> m_graceTimer;
-    std::optional<UsageData> m_currentUsage;
-    std::optional<OpenAIUsageData> m_currentOpenAIUsage;
-    std::optional<UsageData> m_lastGoodUsage;
-    std::optional<OpenAIUsageData> m_lastGoodOpenAIUsage;
     int m_fallbackStreak = 0; // fallback refreshes since the countdown last had a future reset
     std::shared_ptr<NetworkPathMonitor> m_wakeNetworkMonitor;
     QSet<QDateTime> m_refreshedPassedResets; // passed reset instants that already asked for a refresh
@@ -126,6 +122,5 @@ private:
         int streak = 0; // follow-ups asked since the provider's figures were last current
         std::optional<Scheduler::TimerId> timer;
     };
-    std::array<Behind, 2> m_behind;  // by index()
-    std::array<bool, 2> m_answered{}; // a record or a needs-login report arrived since start
+    QHash<AccountId, Behind> m_behind;
 };

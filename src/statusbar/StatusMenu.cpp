@@ -1,5 +1,7 @@
 #include "StatusMenu.h"
 
+#include "usage/Figures.h"
+
 #include <QHash>
 
 #include <algorithm>
@@ -10,7 +12,7 @@ QString row(const QString &name, std::optional<double> used, const std::optional
 {
     if (!used)
         return name + QStringLiteral("  ") + MenuTexts::none;
-    QString text = name + QStringLiteral("  ") + Title::pct(used);
+    QString text = name + QStringLiteral("  ") + Figures::pct(used);
     if (label)
         text += QStringLiteral("  ") + *label;
     return text;
@@ -67,7 +69,7 @@ QString extraUsageRow(const ExtraUsage &extra)
         return text + QStringLiteral(" this month");
     }
     if (extra.utilization)
-        return text + Title::pct(extra.utilization) + QStringLiteral(" left this month");
+        return text + Figures::pct(extra.utilization) + QStringLiteral(" left this month");
     return text + QStringLiteral("on");
 }
 
@@ -143,7 +145,7 @@ QString lastRow(const std::optional<ProviderUsage> &usage, const QDateTime &now,
     if (usage->usable() && usage->failedTry)
         text += QStringLiteral(" · last try failed: ") + *usage->failedTry;
     if (usage->nextTryAt && *usage->nextTryAt > now)
-        text += QStringLiteral(" · next try in ") + Title::timeRemaining(usage->nextTryAt, now);
+        text += QStringLiteral(" · next try in ") + Figures::timeRemaining(usage->nextTryAt, now);
     return text;
 }
 
@@ -306,8 +308,8 @@ void StatusMenu::showRows(Provider provider, bool shown, const QString &expiredT
 
     Item &updatedRow = edit(group.updated);
     if (usable) {
-        edit(group.session).title = MenuTexts::sessionRow(*usage) + suffix(group.session, usage->sessionPercentage);
-        edit(group.weekly).title = MenuTexts::weeklyRow(*usage) + suffix(group.weekly, usage->weeklyPercentage);
+        edit(group.session).title = MenuTexts::sessionRow(*usage) + suffix(provider, Window::session, usage->sessionPercentage);
+        edit(group.weekly).title = MenuTexts::weeklyRow(*usage) + suffix(provider, Window::weekly, usage->weeklyPercentage);
         updatedRow.title = MenuTexts::lastRow(usage, now);
         // A plain age is told afresh whenever the rows are read; a failed or waiting try is not.
         if (!usage->failedTry && !(usage->nextTryAt && *usage->nextTryAt > now))

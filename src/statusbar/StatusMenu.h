@@ -1,5 +1,7 @@
 #pragma once
 
+#include "accounts/Account.h"
+#include "pace/UsageWindow.h"
 #include "platform/StatusItem.h"
 #include "statusbar/TitleModel.h"
 #include "usage/LimitWindows.h"
@@ -88,8 +90,8 @@ public:
     void showOpenAI(bool shown, const std::optional<ProviderUsage> &usage, const QDateTime &now,
                     const QString &expiredText = {}, bool warn = true);
 
-    // Text added after a session or weekly row that shows a value; asked at every rewrite.
-    using RowSuffix = std::function<QString(ItemId row)>;
+    // Text added after an account's session or weekly row that shows a value; asked at every rewrite.
+    using RowSuffix = std::function<QString(const AccountId &account, Window window)>;
     void setRowSuffix(RowSuffix suffix) { m_rowSuffix = std::move(suffix); }
 
 signals:
@@ -100,9 +102,9 @@ private:
                   const QDateTime &now);
     qsizetype indexOf(ItemId id) const;
     Item &edit(ItemId id) { return m_items[indexOf(id)]; }
-    QString suffix(ItemId row, std::optional<double> used) const
+    QString suffix(Provider provider, Window window, std::optional<double> used) const
     {
-        return used && m_rowSuffix ? m_rowSuffix(row) : QString();
+        return used && m_rowSuffix ? m_rowSuffix(Account::firstId(provider), window) : QString();
     }
 
     QList<Item> m_items;

@@ -2,7 +2,7 @@
 
 #include "app/DisplayFormat.h"
 #include "app/Providers.h"
-#include "statusbar/ProviderUsage.h"
+#include "usage/ProviderUsage.h"
 
 #include <QList>
 
@@ -43,12 +43,6 @@ struct TitleInputs
 
 namespace Title {
 
-// 100 minus the used percentage, rounded half away from zero, never -0.
-double remainingRounded(double used);
-// Remaining percentage of a used one: "73%", "-1%", or "new" when unknown.
-QString pct(std::optional<double> used);
-// Coarse countdown to a reset ("3h", "45m", "4d"), or "new" when unknown or passed.
-QString timeRemaining(const std::optional<QDateTime> &resetAt, const QDateTime &now);
 QString segmentText(DisplayFormat format, const ProviderUsage &usage, const QDateTime &now);
 // A provider's segment with its text and figures.
 TitleSegment segment(Provider provider, DisplayFormat format, const ProviderUsage &usage, const QDateTime &now);

@@ -11,23 +11,46 @@
 
 namespace ClaudeResponses {
 
-std::optional<QString> organisationID(const QByteArray &accountBody)
+namespace {
+
+std::optional<QJsonArray> memberships(const QByteArray &accountBody)
 {
     const auto account = JsonLookup::topLevelObject(accountBody);
-    if (!account)
-        return std::nullopt;
-    const auto memberships = JsonLookup::array(*account, QStringLiteral("memberships"));
-    if (!memberships || memberships->isEmpty() || !memberships->first().isObject())
-        return std::nullopt;
-    const auto organization = JsonLookup::object(memberships->first().toObject(), QStringLiteral("organization"));
+    return account ? JsonLookup::array(*account, QStringLiteral("memberships")) : std::nullopt;
+}
+
+std::optional<Organisation> organisationOf(const QJsonValue &membership)
+{
+    const auto organization =
+        membership.isObject() ? JsonLookup::object(membership.toObject(), QStringLiteral("organization")) : std::nullopt;
     if (!organization)
         return std::nullopt;
     // Percent-encoding keeps any other text one path segment, but addresses always decode
     // "%2E": "." and ".." would still climb out of the organisation's path.
-    auto uuid = JsonLookup::text(*organization, QStringLiteral("uuid"));
-    if (uuid == QStringLiteral(".") || uuid == QStringLiteral(".."))
+    const auto uuid = JsonLookup::text(*organization, QStringLiteral("uuid"));
+    if (!uuid || uuid == QStringLiteral(".") || uuid == QStringLiteral(".."))
         return std::nullopt;
-    return uuid;
+    return Organisation{*uuid, JsonLookup::text(*organization, QStringLiteral("name")).value_or(QString())};
+}
+
+} // namespace
+
+QList<Organisation> organisations(const QByteArray &accountBody)
+{
+    QList<Organisation> found;
+    for (const QJsonValue &membership : memberships(accountBody).value_or(QJsonArray())) {
+        if (const auto organisation = organisationOf(membership); organisation && !organisation->uuid.isEmpty())
+            found.append(*organisation);
+    }
+    return found;
+}
+
+std::optional<QString> organisationID(const QByteArray &accountBody)
+{
+    // Only the first membership counts: an unfit first one is not passed over.
+    const auto all = memberships(accountBody);
+    const auto first = all && !all->isEmpty() ? organisationOf(all->first()) : std::nullopt;
+    return first ? std::optional(first->uuid) : std::nullopt;
 }
 
 namespace {

@@ -4,7 +4,14 @@
 #include "usage/OpenAIResponses.h"
 
 OpenAIUsageFetcher::OpenAIUsageFetcher(const QString &base, const FetcherServices &services, QObject *parent)
-    : FetcherBase(base, DefaultsKeys::openAISessionKey, services, parent)
+    : OpenAIUsageFetcher(base, services, DefaultsKeys::openAISessionKey, QString(), parent)
+{
+}
+
+OpenAIUsageFetcher::OpenAIUsageFetcher(const QString &base, const FetcherServices &services, const QString &credentialKey,
+                                       const QString &accountId, QObject *parent)
+    : FetcherBase(base, credentialKey, services, parent)
+    , m_accountId(accountId)
 {
 }
 
@@ -76,5 +83,16 @@ void OpenAIUsageFetcher::fetchUsageData(const QString &accessToken, bool renewal
             runCycle(true);
         }
     };
-    m_services.http.fetch(QUrl(base + QStringLiteral("/backend-api/wham/usage")), bearer, base, whileCurrent(handle));
+    const QUrl usage(base + QStringLiteral("/backend-api/wham/usage"));
+    if (m_accountId.isEmpty()) {
+        m_services.http.fetch(usage, bearer, base, whileCurrent(handle));
+        return;
+    }
+    // Without the workspace's id the service answers with the sign-in's personal figures.
+    if (!HTTPClient::isSafeHeaderValue(m_accountId)) {
+        deliverError(QStringLiteral("Workspace id contains invalid characters"));
+        return;
+    }
+    m_services.http.fetchWithBearer(usage, {bearer, {QByteArrayLiteral("ChatGPT-Account-Id"), m_accountId.toUtf8()}},
+                                    whileCurrent(handle));
 }

@@ -9,6 +9,9 @@ class OpenAIUsageFetcher final : public FetcherBase<OpenAIUsageData>
 {
 public:
     OpenAIUsageFetcher(const QString &base, const FetcherServices &services, QObject *parent = nullptr);
+    // The token under `credentialKey`, for the workspace `accountId` (the token's own when empty).
+    OpenAIUsageFetcher(const QString &base, const FetcherServices &services, const QString &credentialKey,
+                       const QString &accountId, QObject *parent = nullptr);
 
     // The fetcher of the running application, on https://chatgpt.com.
     static OpenAIUsageFetcher &shared();
@@ -32,4 +35,5 @@ private:
         QString accessToken;
     };
     std::optional<CachedToken> m_cachedToken;
+    QString m_accountId;
 };

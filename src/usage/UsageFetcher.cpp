@@ -4,7 +4,14 @@
 #include "usage/ClaudeResponses.h"
 
 UsageFetcher::UsageFetcher(const QString &base, const FetcherServices &services, QObject *parent)
-    : FetcherBase(base, DefaultsKeys::sessionKey, services, parent)
+    : UsageFetcher(base, services, DefaultsKeys::sessionKey, QString(), parent)
+{
+}
+
+UsageFetcher::UsageFetcher(const QString &base, const FetcherServices &services, const QString &credentialKey,
+                           const QString &organisation, QObject *parent)
+    : FetcherBase(base, credentialKey, services, parent)
+    , m_organisation(organisation)
 {
 }
 
@@ -41,7 +48,15 @@ void UsageFetcher::fetchOrgID(const QString &sessionKey, std::function<void(OrgL
                   completion(*error);
                   return;
               }
-              const std::optional<QString> orgID = ClaudeResponses::organisationID(std::get<QByteArray>(result));
+              const QByteArray &body = std::get<QByteArray>(result);
+              const QList<ClaudeResponses::Organisation> all = ClaudeResponses::organisations(body);
+              if (onOrganisations)
+                  onOrganisations(all);
+              std::optional<QString> orgID = ClaudeResponses::organisationID(body);
+              if (!m_organisation.isEmpty()) {
+                  const bool member = std::any_of(all.cbegin(), all.cend(), [this](const auto &o) { return o.uuid == m_organisation; });
+                  orgID = member ? std::optional(m_organisation) : std::nullopt;
+              }
               if (!orgID) {
                   completion(FetchError::parse(ClaudeResponses::orgNotFoundMessage));
                   return;

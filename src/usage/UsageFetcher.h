@@ -1,5 +1,6 @@
 #pragma once
 
+#include "usage/ClaudeResponses.h"
 #include "usage/FetcherBase.h"
 #include "usage/UsageData.h"
 
@@ -9,6 +10,12 @@ class UsageFetcher final : public FetcherBase<UsageData>
 {
 public:
     UsageFetcher(const QString &base, const FetcherServices &services, QObject *parent = nullptr);
+    // The key under `credentialKey`, and the organisation `organisation` (the first one when empty).
+    UsageFetcher(const QString &base, const FetcherServices &services, const QString &credentialKey,
+                 const QString &organisation, QObject *parent = nullptr);
+
+    // Told every organisation the key reaches whenever they are looked up.
+    std::function<void(const QList<ClaudeResponses::Organisation> &)> onOrganisations;
 
     // The fetcher of the running application, on https://claude.ai.
     static UsageFetcher &shared();
@@ -31,4 +38,5 @@ private:
         QString orgID;
     };
     std::optional<CachedOrg> m_cachedOrg;
+    QString m_organisation;
 };

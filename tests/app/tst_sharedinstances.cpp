@@ -20,7 +20,8 @@ private slots:
         h.start();
         RecordingNotices notices;
         PaceTracker pace(folder.filePath(QStringLiteral("history.jsonl")), h.clock);
-        SharedInstances::followRecords(*h.controller, {h.settings, notices, h.clock, h.scheduler, pace, [] {}});
+        SharedInstances::followRecords(*h.controller,
+                                       {h.settings, notices, h.clock, h.scheduler, pace, h.records, h.accounts, [] {}});
 
         // 1.5 % a minute: 15 % left after ten minutes, out ten minutes later.
         const QDateTime reset = h.clock.now().addSecs(5 * 3600);

@@ -79,8 +79,10 @@ private slots:
     {
         m_app.emplace();
         m_app->start();
-        m_service = std::make_unique<StatusService>(StatusService::Services{
-            m_app->settings, *m_app->controller, m_app->scheduler, m_app->clock});
+        m_service = std::make_unique<StatusService>(
+            StatusService::Services{m_app->settings, m_app->accounts, m_app->records, m_app->scheduler, m_app->clock,
+                                    [controller = m_app->controller.get()] { controller->refreshNow(); }});
+        connect(m_app->controller.get(), &StatusBarController::displayUpdated, m_service.get(), &StatusService::redrawn);
         m_refreshesAnswered = 0;
         QVERIFY(publish());
     }

@@ -67,7 +67,8 @@ private slots:
         RecordingNotices desktop;
         h.start();
         Notifier notifier({h.settings, desktop, h.clock, h.scheduler, [] {}});
-        notifier.follow(*h.controller);
+        notifier.follow(h.records, h.accounts);
+        connect(h.controller.get(), &StatusBarController::refreshHeld, &notifier, &Notifier::refreshHeld);
 
         h.claude.deliver(sessionRecord(h.clock, 90)); // already low at start: arms only
         h.clock.advance(60'000);
@@ -98,7 +99,8 @@ private slots:
         RecordingNotices desktop;
         h.start();
         Notifier notifier({h.settings, desktop, h.clock, h.scheduler, [] {}});
-        notifier.follow(*h.controller);
+        notifier.follow(h.records, h.accounts);
+        connect(h.controller.get(), &StatusBarController::refreshHeld, &notifier, &Notifier::refreshHeld);
 
         h.claude.deliver(sessionRecord(h.clock, 100));
         h.scheduler.advance(std::chrono::minutes(59));
@@ -119,7 +121,8 @@ private slots:
         RecordingNotices desktop;
         h.start();
         Notifier notifier({h.settings, desktop, h.clock, h.scheduler, [] {}});
-        notifier.follow(*h.controller);
+        notifier.follow(h.records, h.accounts);
+        connect(h.controller.get(), &StatusBarController::refreshHeld, &notifier, &Notifier::refreshHeld);
         h.claude.heldUntil = h.clock.now().addSecs(12 * 60 + 30);
         h.controller->menu().activate(StatusMenu::refreshNow);
         QCOMPARE(desktop.shown.size(), 1);

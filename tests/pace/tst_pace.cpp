@@ -95,7 +95,8 @@ private slots:
         ControllerHarness<FakeStatusItem> h;
         h.start();
         PaceTracker pace(folder.filePath(QStringLiteral("history.jsonl")), h.clock);
-        pace.follow(*h.controller);
+        pace.follow(h.records);
+        h.controller->menu().setRowSuffix([&pace](const AccountId &id, Window window) { return pace.rowSuffix(id, window); });
         const QDateTime reset = h.clock.now().addSecs(5 * 3600);
         const auto deliver = [&h, &reset](double sessionUsed) {
             UsageData record;

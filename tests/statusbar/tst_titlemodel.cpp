@@ -1,5 +1,6 @@
 #include "statusbar/Countdown.h"
 #include "statusbar/TitleModel.h"
+#include "usage/Figures.h"
 #include "support/WorkedExample.h"
 
 #include <QtTest>
@@ -118,7 +119,7 @@ private slots:
     {
         QFETCH(std::optional<double>, used);
         QFETCH(QString, expected);
-        QCOMPARE(Title::pct(used), expected);
+        QCOMPARE(Figures::pct(used), expected);
     }
 
     void timeRemaining_data()
@@ -148,8 +149,8 @@ private slots:
     {
         QFETCH(qint64, ms);
         QFETCH(QString, expected);
-        QCOMPARE(Title::timeRemaining(now.addMSecs(ms), now), expected);
-        QCOMPARE(Title::timeRemaining(std::nullopt, now), QStringLiteral("new"));
+        QCOMPARE(Figures::timeRemaining(now.addMSecs(ms), now), expected);
+        QCOMPARE(Figures::timeRemaining(std::nullopt, now), QStringLiteral("new"));
     }
 
     // The label changes exactly where the countdown timer fires: just after each boundary it
@@ -159,9 +160,9 @@ private slots:
         for (std::size_t i = 0; i + 1 < Countdown::boundaries.size(); ++i) {
             const qint64 upper = static_cast<qint64>(Countdown::boundaries[i]) * 1000;
             const qint64 lower = static_cast<qint64>(Countdown::boundaries[i + 1]) * 1000;
-            const QString inside = Title::timeRemaining(now.addMSecs(upper), now);
-            QCOMPARE(Title::timeRemaining(now.addMSecs(lower + 1), now), inside);
-            QVERIFY2(Title::timeRemaining(now.addMSecs(lower), now) != inside, qPrintable(inside));
+            const QString inside = Figures::timeRemaining(now.addMSecs(upper), now);
+            QCOMPARE(Figures::timeRemaining(now.addMSecs(lower + 1), now), inside);
+            QVERIFY2(Figures::timeRemaining(now.addMSecs(lower), now) != inside, qPrintable(inside));
         }
     }
 

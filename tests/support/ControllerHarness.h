@@ -1,5 +1,8 @@
 #pragma once
 
+#include "accounts/AccountFetchers.h"
+#include "accounts/AccountList.h"
+#include "accounts/UsageRecords.h"
 #include "app/AppSettings.h"
 #include "app/Notifications.h"
 #include "statusbar/PanelPresenter.h"
@@ -21,6 +24,9 @@ struct ControllerHarness
     AppSettings settings{defaults, {}};
     FakeUsageSource<UsageData> claude;
     FakeUsageSource<OpenAIUsageData> openAI;
+    AccountList accounts{settings, [](Provider, const QString &) { return false; }};
+    AccountFetchers sources{accounts, claude, openAI, {}, scheduler, clock};
+    UsageRecords records{clock, sources, [this] { return std::chrono::seconds(qint64(settings.refreshInterval())); }};
     NotificationCenter notifications;
     FakeNetwork network;
     Item item;
@@ -43,7 +49,8 @@ struct ControllerHarness
     {
         const auto record = [this](const char *command) { return [this, command] { commands << command; }; };
         controller = std::make_unique<StatusBarController>(
-            StatusBarServices{settings, claude, openAI, notifications, scheduler, clock, view(), network.factory()},
+            StatusBarServices{settings, accounts, sources, records, notifications, scheduler, clock, view(),
+                              network.factory()},
             StatusBarCommands{record("checkSilently"), record("checkForUpdates"), record("openPrefs"),
                               record("openOnboarding"), record("quit"), record("openHistory")});
     }

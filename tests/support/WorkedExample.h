@@ -1,6 +1,6 @@
 #pragma once
 
-#include "statusbar/ProviderUsage.h"
+#include "usage/ProviderUsage.h"
 #include <QTimeZone>
 
 // The worked example of the panel title at noon: Claude 27 % / 59 % used, ChatGPT 10 % / 35 % used.

@@ -37,10 +37,23 @@ struct ProviderUsage
                 r.secondaryResetAt,  r.fetchedAt,           r.error,        r.windows,        std::nullopt,
                 r.plan,              r.credits};
     }
+    static ProviderUsage from(const ProviderUsage &usage) { return usage; }
     template<typename Record>
     static std::optional<ProviderUsage> from(const std::optional<Record> &record)
     {
         return record ? std::optional(from(*record)) : std::nullopt;
+    }
+
+    // Back to each provider's own record, for those who ask for it by its type.
+    UsageData claudeRecord() const
+    {
+        return {sessionPercentage, weeklyPercentage, sessionLabel, weeklyLabel, sessionResetAt, weeklyResetAt, fetchedAt,
+                false, error, windows, extraUsage, plan};
+    }
+    OpenAIUsageData openAIRecord() const
+    {
+        return {sessionPercentage, weeklyPercentage, sessionLabel, weeklyLabel, sessionResetAt, weeklyResetAt, fetchedAt,
+                error, windows, plan, credits};
     }
 
     // The same usage with each reset phrase composed again from its reset instant, as of `now`:

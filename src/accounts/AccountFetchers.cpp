@@ -1,0 +1,134 @@
+#include "AccountFetchers.h"
+
+#include "accounts/ProviderSource.h"
+#include "platform/Clock.h"
+
+#include <QPointer>
+
+AccountFetchers::AccountFetchers(const AccountList &accounts, UsageSource<UsageData> &claude,
+                                 UsageSource<OpenAIUsageData> &openAI, SourceMaker makeOther, Scheduler &scheduler,
+                                 const Clock &clock, QObject *parent)
+    : UsageSources(parent)
+    , m_accounts(accounts)
+    , m_makeOther(std::move(makeOther))
+    , m_scheduler(scheduler)
+    , m_clock(clock)
+{
+    adopt(Account::firstId(Provider::claude), std::make_unique<ProviderSource<UsageData>>(claude));
+    adopt(Account::firstId(Provider::openAI), std::make_unique<ProviderSource<OpenAIUsageData>>(openAI));
+    follow();
+    connect(&accounts, &AccountList::changed, this, &AccountFetchers::follow);
+}
+
+AccountFetchers::~AccountFetchers()
+{
+    for (Host &host : m_hosts) {
+        if (host.timer)
+            m_scheduler.cancel(*host.timer);
+    }
+}
+
+void AccountFetchers::adopt(const AccountId &id, std::unique_ptr<UsageSource<ProviderUsage>> source)
+{
+    const QPointer self(this);
+    source->onUsageData = [self, id](const ProviderUsage &usage) {
+        if (self)
+            emit self->delivered(id, usage);
+    };
+    source->onNeedsLogin = [self, id] {
+        if (self)
+            emit self->needsLogin(id);
+    };
+    const std::optional<Account> account = m_accounts.find(id);
+    m_sources.insert(id, std::make_shared<Kept>(Kept{account.value_or(Account{id}), std::move(source)}));
+}
+
+void AccountFetchers::follow()
+{
+    const QList<Account> accounts = m_accounts.all();
+    for (auto it = m_sources.begin(); it != m_sources.end();) {
+        const auto now = std::find_if(accounts.cbegin(), accounts.cend(), [&](const Account &a) { return a.id == it.key(); });
+        const bool first = it.value()->account.isFirst();
+        // A source made for an account's credential and organisation is not another's: make it again.
+        const bool changed = now == accounts.cend()
+            || (!first && (now->source != it.value()->account.source || now->serverId != it.value()->account.serverId
+                           || now->folder != it.value()->account.folder));
+        if (!first && changed)
+            it = m_sources.erase(it);
+        else
+            ++it;
+    }
+    for (const Account &account : accounts) {
+        if (m_sources.contains(account.id) || !m_makeOther)
+            continue;
+        if (auto made = m_makeOther(account))
+            adopt(account.id, std::move(made));
+    }
+}
+
+UsageSource<ProviderUsage> *AccountFetchers::source(const AccountId &id) const
+{
+    const auto kept = m_sources.value(id);
+    return kept ? kept->source.get() : nullptr;
+}
+
+void AccountFetchers::fetch(const AccountId &id)
+{
+    const std::optional<Account> account = m_accounts.find(id);
+    if (!account || !source(id))
+        return;
+    Host &host = m_hosts[static_cast<std::size_t>(account->provider)];
+    if (host.queue.contains(id))
+        return;
+    // The same account again is the source's to join or hold; another one waits its turn.
+    const bool spaced = !host.lastStart || host.lastStart->msecsTo(m_clock.now()) >= spacing.count();
+    if (host.queue.isEmpty() && (spaced || host.lastAccount == id)) {
+        start(id);
+        return;
+    }
+    host.queue.append(id);
+    if (!host.timer)
+        startQueued(account->provider);
+}
+
+void AccountFetchers::start(const AccountId &id)
+{
+    const std::optional<Account> account = m_accounts.find(id);
+    UsageSource<ProviderUsage> *usage = source(id);
+    if (!account || !usage)
+        return;
+    Host &host = m_hosts[static_cast<std::size_t>(account->provider)];
+    host.lastStart = m_clock.now();
+    host.lastAccount = id;
+    usage->fetchUsage();
+}
+
+void AccountFetchers::startQueued(Provider provider)
+{
+    Host &host = m_hosts[static_cast<std::size_t>(provider)];
+    const qint64 elapsed = host.lastStart ? host.lastStart->msecsTo(m_clock.now()) : spacing.count();
+    const auto wait = std::chrono::milliseconds(std::clamp<qint64>(spacing.count() - elapsed, 0, spacing.count()));
+    host.timer = m_scheduler.after(wait, [self = QPointer(this), provider] {
+        if (!self)
+            return;
+        Host &host = self->m_hosts[static_cast<std::size_t>(provider)];
+        host.timer.reset();
+        if (host.queue.isEmpty())
+            return;
+        self->start(host.queue.takeFirst());
+        if (!host.queue.isEmpty())
+            self->startQueued(provider);
+    });
+}
+
+std::optional<QDateTime> AccountFetchers::nextTryAt(const AccountId &id) const
+{
+    const UsageSource<ProviderUsage> *usage = source(id);
+    return usage ? usage->nextTryAt() : std::nullopt;
+}
+
+Awaiting AccountFetchers::awaiting(const AccountId &id) const
+{
+    const UsageSource<ProviderUsage> *usage = source(id);
+    return usage ? usage->awaiting() : Awaiting::answer;
+}
