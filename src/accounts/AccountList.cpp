@@ -62,10 +62,11 @@ std::optional<Account::Source> fromName(const QString &name)
 }
 
 AccountList::AccountList(AppSettings &settings, std::function<bool(Provider, const QString &)> signInExists,
-                         QObject *parent)
+                         std::function<void(const QString &)> keepAsCredential, QObject *parent)
     : QObject(parent)
     , m_settings(settings)
     , m_signInExists(std::move(signInExists))
+    , m_keepAsCredential(std::move(keepAsCredential))
 {
     read();
 }
@@ -111,6 +112,12 @@ void AccountList::read()
 
 void AccountList::write()
 {
+    store();
+    emit changed();
+}
+
+void AccountList::store()
+{
     QJsonArray entries;
     for (const ProviderIdentity &identity : Providers::all) {
         if (const QString &label = m_firstLabels[index(identity.provider)]; !label.isEmpty())
@@ -132,7 +139,6 @@ void AccountList::write()
     }
     m_settings.defaults().setString(DefaultsKeys::accounts,
                                     QString::fromUtf8(QJsonDocument(entries).toJson(QJsonDocument::Compact)));
-    emit changed();
 }
 
 QList<Account> AccountList::all() const
@@ -234,7 +240,7 @@ QString AccountList::defaultLabel(Provider provider) const
     return QStringLiteral("Account %1").arg(of(provider).size() + 1);
 }
 
-AccountId AccountList::add(Account account)
+AccountId AccountList::add(Account account, const std::optional<QString> &key)
 {
     do
         account.id = newId();
@@ -242,7 +248,13 @@ AccountId AccountList::add(Account account)
     if (account.label.trimmed().isEmpty())
         account.label = defaultLabel(account.provider);
     m_others.append(account);
-    write();
+    store();
+    if (const QString credentialKey = AccountList::credentialKey(account); key && !credentialKey.isEmpty()) {
+        if (m_keepAsCredential)
+            m_keepAsCredential(credentialKey);
+        m_settings.defaults().setString(credentialKey, *key);
+    }
+    emit changed();
     return account.id;
 }
 

@@ -14,9 +14,10 @@ class AccountList final : public QObject
 {
     Q_OBJECT
 public:
-    // `signInExists` tells whether a sign-in folder holds a sign-in file for the provider.
+    // `signInExists` tells whether a sign-in folder holds a sign-in file for the provider;
+    // `keepAsCredential` makes a new account's key a credential of the store before it is written.
     AccountList(AppSettings &settings, std::function<bool(Provider, const QString &folder)> signInExists,
-                QObject *parent = nullptr);
+                std::function<void(const QString &key)> keepAsCredential = {}, QObject *parent = nullptr);
 
     // Provider by provider in the providers' order, each provider's accounts in their order.
     QList<Account> all() const;
@@ -35,7 +36,8 @@ public:
     static QString credentialKey(const Account &account);
 
     // Edits; each writes the list and says changed(). False for an unknown id or a refused edit.
-    AccountId add(Account account);
+    // With `key`, the account's own key is stored before anyone hears of the account.
+    AccountId add(Account account, const std::optional<QString> &key = std::nullopt);
     bool remove(const AccountId &id);
     bool rename(const AccountId &id, const QString &label);
     bool setShown(const AccountId &id, bool shown);
@@ -53,11 +55,14 @@ signals:
 
 private:
     void read();
+    // Stores the list and says so.
     void write();
+    void store();
     QString defaultLabel(Provider provider) const;
 
     AppSettings &m_settings;
     std::function<bool(Provider, const QString &)> m_signInExists;
+    std::function<void(const QString &)> m_keepAsCredential;
     QList<Account> m_others; // every account but the first ones, in their order
     std::array<QString, 2> m_firstLabels; // set by the user; empty: the provider's name
     std::array<QString, 2> m_firstServerIds;

@@ -1,5 +1,6 @@
 #include "AppDelegate.h"
 
+#include "accounts/AccountEdits.h"
 #include "accounts/AccountList.h"
 #include "accounts/UsageRecords.h"
 #include "app/AppSettings.h"
@@ -81,6 +82,13 @@ void AppDelegate::publishStatus()
             [service] { return QString::fromUtf8(StatusReport::compact(service->status())); },
             [service] { return StatusReport::busState(service->status()); },
             [service](std::function<void()> done) { service->refresh(std::move(done)); },
+            [](const QString &verb, const QStringList &arguments) {
+                return AccountEdits::edit(SharedInstances::accounts(), verb, arguments);
+            },
+            [](const QString &provider, const QString &label, const QString &key) {
+                const AccountEdits::Added added = AccountEdits::add(SharedInstances::accounts(), provider, label, key);
+                return StatusBusObject::Handlers::Added{added.id, added.error};
+            },
         });
     connect(service, &StatusService::changed, m_statusBus.get(), &StatusBusObject::announceChange);
     m_statusBus->publish(); // without a session bus the panel still works; only the command line cannot reach it

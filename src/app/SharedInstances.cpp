@@ -203,14 +203,8 @@ AccountList &accounts()
                 return QFileInfo::exists(provider == Provider::claude ? SignInFile::claudeCodePath(environment)
                                                                       : SignInFile::codexPath(environment));
             },
-            &owner());
-        // A new account's key is a credential like the others: in the keyring when one answers.
-        QObject::connect(list, &AccountList::changed, list, [list] {
-            for (const Account &account : list->all()) {
-                if (const QString key = AccountList::credentialKey(account); !key.isEmpty() && !account.isFirst())
-                    platform().defaults->adopt(key);
-            }
-        });
+            // A new account's key is a credential like the others: in the keyring when one answers.
+            [](const QString &key) { platform().defaults->adopt(key); }, &owner());
         // The other organisations a Claude key reaches are offered as accounts, hidden until shown.
         UsageFetcher::shared().onOrganisations = [list](const QList<ClaudeResponses::Organisation> &organisations) {
             for (const ClaudeResponses::Organisation &organisation : organisations.mid(1))

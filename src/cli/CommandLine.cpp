@@ -64,12 +64,19 @@ QString CommandLine::help()
         "  status --json                the whole state as one JSON object (schema version 1)\n"
         "  status --waybar [--follow]   Waybar custom-module JSON; --follow prints a line per change\n"
         "  status --polybar [--follow]  the title in Polybar's format, coloured when low or critical\n"
+        "  status --account ID|LABEL    any of the above for one account only\n"
         "  refresh [--json|--waybar|--polybar]\n"
         "                               fetch now, wait for the results (at most 30 s), print as status\n"
+        "  accounts [--json]            the accounts: id, provider, label, source, shown or hidden, state\n"
+        "  accounts show|hide|remove ID show, hide or remove an account (by id, or by its label)\n"
+        "  accounts rename ID LABEL     give an account another label\n"
+        "  accounts add claude|chatgpt [--label LABEL]\n"
+        "                               add an account with the key read from standard input\n"
         "  --version                    print the version\n"
         "  --help                       print this help\n"
         "\n"
-        "Exit status: 0 every shown provider has figures, 1 one has no usable data,\n"
+        "Exit status: 0 every shown provider has figures (or the accounts edit was done),\n"
+        "1 one has no usable data (or the edit was refused),\n"
         "2 no running Quotabar answers, 64 unknown command or option.\n"
         "--waybar and --polybar exit 0 whenever they printed, so that the bar shows the error class.\n"
         "--follow goes on while Quotabar is not running: it prints a line saying so and waits for it.\n");
@@ -102,13 +109,19 @@ void CommandLine::run(const QStringList &arguments)
         m_output.exit(0);
         return;
     }
+    if (verb == QLatin1String("accounts"))
+        return accounts(options);
     if (verb != QLatin1String("status") && verb != QLatin1String("refresh"))
         return usage(QStringLiteral("unknown command '%1'").arg(verb));
 
     Form form = Form::lines;
     bool follow = false;
-    for (const QString &option : options) {
-        if (option == QLatin1String("--json") && form == Form::lines)
+    m_account.reset();
+    for (qsizetype i = 0; i < options.size(); ++i) {
+        const QString &option = options.at(i);
+        if (option == QLatin1String("--account") && i + 1 < options.size() && !m_account)
+            m_account = options.at(++i);
+        else if (option == QLatin1String("--json") && form == Form::lines)
             form = Form::json;
         else if (option == QLatin1String("--waybar") && form == Form::lines)
             form = Form::waybar;
@@ -131,8 +144,82 @@ void CommandLine::run(const QStringList &arguments)
         m_output.exit(notRunning);
         return;
     }
-    print(form, *document);
-    m_output.exit(bar ? 0 : StatusReport::exitCode(parse(*document)));
+    const std::optional<QJsonObject> status = chosen(*document);
+    if (!status) {
+        m_output.err(QStringLiteral("quotabar: no account '%1' (two accounts with that label are named by their ids)\n")
+                         .arg(*m_account));
+        m_output.exit(usageError);
+        return;
+    }
+    print(form, *status);
+    m_output.exit(bar ? 0 : StatusReport::exitCode(*status));
+}
+
+std::optional<QJsonObject> CommandLine::chosen(const QString &document) const
+{
+    const QJsonObject status = parse(document);
+    return m_account ? StatusReport::forAccount(status, *m_account) : std::optional(status);
+}
+
+void CommandLine::accounts(const QStringList &arguments)
+{
+    const QString verb = arguments.value(0);
+    const auto usage = [this](const QString &problem) {
+        m_output.err(QStringLiteral("quotabar: %1\n\n").arg(problem) + help());
+        m_output.exit(usageError);
+    };
+    if (arguments.isEmpty() || arguments == QStringList{QStringLiteral("--json")}) {
+        const std::optional<QString> document = m_client.status();
+        if (!document) {
+            m_output.err(notRunningText);
+            m_output.exit(notRunning);
+            return;
+        }
+        const QJsonObject status = parse(*document);
+        m_output.out(arguments.isEmpty() ? StatusReport::accountLines(status)
+                                         : QString::fromUtf8(QJsonDocument(StatusReport::accountList(status))
+                                                                 .toJson(QJsonDocument::Compact))
+                                               + QLatin1Char('\n'));
+        m_output.exit(0);
+        return;
+    }
+    if (verb == QLatin1String("add")) {
+        const QString provider = arguments.value(1);
+        QString label;
+        if (arguments.size() == 4 && arguments.at(2) == QLatin1String("--label"))
+            label = arguments.at(3);
+        else if (arguments.size() != 2)
+            return usage(QStringLiteral("accounts add takes claude or chatgpt, and --label LABEL"));
+        if (provider != QLatin1String("claude") && provider != QLatin1String("chatgpt"))
+            return usage(QStringLiteral("accounts add takes claude or chatgpt"));
+        // The key comes from standard input: arguments show in the process list and in shell history.
+        const QString key = m_output.in ? m_output.in().trimmed() : QString();
+        if (key.isEmpty())
+            return usage(QStringLiteral("accounts add reads the key from standard input, and it was empty"));
+        return finish(m_client.addAccount(provider, label, key));
+    }
+    const bool rename = verb == QLatin1String("rename");
+    const bool oneAccount = verb == QLatin1String("show") || verb == QLatin1String("hide") || verb == QLatin1String("remove");
+    if ((rename && arguments.size() != 3) || (oneAccount && arguments.size() != 2) || (!rename && !oneAccount))
+        return usage(QStringLiteral("unknown accounts command '%1'").arg(arguments.join(QLatin1Char(' '))));
+    finish(m_client.editAccount(verb, arguments.mid(1)));
+}
+
+void CommandLine::finish(const std::optional<StatusClient::Answer> &answer)
+{
+    if (!answer) {
+        m_output.err(notRunningText);
+        m_output.exit(notRunning);
+        return;
+    }
+    if (!answer->done) {
+        m_output.err(QStringLiteral("quotabar: %1\n").arg(answer->text));
+        m_output.exit(noFigures);
+        return;
+    }
+    if (!answer->text.isEmpty())
+        m_output.out(answer->text + QLatin1Char('\n'));
+    m_output.exit(0);
 }
 
 void CommandLine::follow(Form form)
@@ -147,7 +234,8 @@ void CommandLine::follow(Form form)
 
 void CommandLine::showFollowed(Form form, const std::optional<QString> &document)
 {
-    const std::optional<QJsonObject> status = document ? std::optional(parse(*document)) : std::nullopt;
+    // An account that is gone reads as a program that says nothing of it.
+    const std::optional<QJsonObject> status = document ? chosen(*document) : std::nullopt;
     // A redraw that changes nothing a bar shows (a countdown step in another format) prints nothing.
     const QString line = barLine(form, status);
     const bool printed = line != m_lastLine;
@@ -187,9 +275,8 @@ QString CommandLine::barLine(Form form, const std::optional<QJsonObject> &status
     return QStringLiteral("%{F%1}%2%{F-}\n").arg(color, text);
 }
 
-void CommandLine::print(Form form, const QString &document)
+void CommandLine::print(Form form, const QJsonObject &status)
 {
-    const QJsonObject status = parse(document);
     switch (form) {
     case Form::lines:
         m_output.out(StatusReport::lines(status));

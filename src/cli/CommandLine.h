@@ -8,9 +8,9 @@
 #include <functional>
 #include <optional>
 
-class StatusClient;
+#include "platform/StatusClient.h"
 
-// The command-line verbs (status, refresh, --version, --help): they talk only to a running
+// The command-line verbs (status, refresh, accounts, --version, --help): they talk only to a running
 // Quotabar, print what it answers and end with 0 (figures), 1 (a provider without usable data),
 // 2 (no running Quotabar answers) or 64 (a usage error).
 class CommandLine
@@ -21,6 +21,7 @@ public:
         std::function<void(const QString &)> out;
         std::function<void(const QString &)> err;
         std::function<void(int code)> exit; // may be called after run() returns (status --follow)
+        std::function<QString()> in;        // all of standard input (accounts add reads its key there)
     };
 
     static constexpr int noFigures = 1;
@@ -40,15 +41,21 @@ public:
 
 private:
     enum class Form { lines, json, waybar, polybar };
-    void print(Form form, const QString &document);
+    void print(Form form, const QJsonObject &status);
     // The line a bar shows for the document, or for no running Quotabar.
     static QString barLine(Form form, const std::optional<QJsonObject> &status);
     void follow(Form form);
     void showFollowed(Form form, const std::optional<QString> &document);
+    // The document as printed: the one account's with --account.
+    std::optional<QJsonObject> chosen(const QString &document) const;
+    void accounts(const QStringList &arguments);
+    // Ends with the program's answer to an edit: 0 done, 1 refused, 2 nobody answered.
+    void finish(const std::optional<StatusClient::Answer> &answer);
 
     StatusClient &m_client;
     Scheduler &m_scheduler;
     Output m_output;
     QString m_lastLine;
+    std::optional<QString> m_account; // --account
     Scheduler::TimerId m_ageTimer = 0;
 };

@@ -93,7 +93,14 @@ int main(int argc, char *argv[])
             QCoreApplication::exit(CommandLine::outputClosed);
     };
     const auto err = [](const QString &text) { write(stderr, text); };
-    CommandLine commandLine(client, scheduler, {out, err, [](int code) { QCoreApplication::exit(code); }});
+    const auto in = [] {
+        QByteArray bytes;
+        char buffer[4096];
+        while (const std::size_t got = std::fread(buffer, 1, sizeof buffer, stdin))
+            bytes.append(buffer, qsizetype(got));
+        return QString::fromUtf8(bytes);
+    };
+    CommandLine commandLine(client, scheduler, {out, err, [](int code) { QCoreApplication::exit(code); }, in});
     // --follow may wait long between lines (for hours while Quotabar is not running).
     std::optional<ReaderGoneWatch> readerGone;
     if (arguments.contains(QLatin1String("--follow")))

@@ -262,8 +262,14 @@ QJsonObject build(const StatusInputs &inputs)
     QJsonArray accounts;
     for (const AccountReport &report : inputs.accounts) {
         const Account &account = report.account;
-        QJsonObject entry = provider(account.label, account.shown, report.usage, report.expired, report.awaiting,
-                                     report.source, title, account.provider, in.now, inputs.justNowWithin);
+        const QString &providerName = Providers::of(account.provider).name;
+        const QString name = account.label == providerName ? providerName : providerName + QStringLiteral(" · ") + account.label;
+        QJsonObject entry = provider(name, account.shown, report.usage, report.expired, report.awaiting, report.source,
+                                     title, account.provider, in.now, inputs.justNowWithin);
+        // Its own figures, where the panel may show several accounts' lowest.
+        const bool usable = report.usage && report.usage->usable();
+        entry.insert(QStringLiteral("segment"),
+                     usable ? QJsonValue(Title::segment(account.provider, in.format, *report.usage, in.now).text) : QJsonValue());
         entry.insert(QStringLiteral("id"), account.id);
         entry.insert(QStringLiteral("provider"), Providers::of(account.provider).reportKey);
         entry.insert(QStringLiteral("label"), account.label);
@@ -308,6 +314,76 @@ QString lines(const QJsonObject &status)
     if (out.isEmpty())
         out.append(QStringLiteral("No provider is shown"));
     return out.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+std::optional<QJsonObject> forAccount(const QJsonObject &status, const QString &idOrLabel)
+{
+    std::optional<QJsonObject> chosen;
+    const QJsonArray accounts = status.value(QStringLiteral("accounts")).toArray();
+    for (const QJsonValue &value : accounts) {
+        if (value.toObject().value(QStringLiteral("id")).toString() == idOrLabel)
+            chosen = value.toObject();
+    }
+    for (const QJsonValue &value : accounts) {
+        if (chosen)
+            break;
+        if (value.toObject().value(QStringLiteral("label")).toString().compare(idOrLabel, Qt::CaseInsensitive) != 0)
+            continue;
+        for (const QJsonValue &other : accounts) { // a label two accounts share names neither
+            if (other != value && other.toObject().value(QStringLiteral("label")).toString().compare(idOrLabel, Qt::CaseInsensitive) == 0)
+                return std::nullopt;
+        }
+        chosen = value.toObject();
+    }
+    if (!chosen)
+        return std::nullopt;
+    // The account stands as its provider's only one, shown; the other provider is left out.
+    QJsonObject one = status;
+    chosen->insert(QStringLiteral("shown"), true);
+    QJsonObject providers = status.value(QStringLiteral("providers")).toObject();
+    for (auto it = providers.begin(); it != providers.end(); ++it) {
+        QJsonObject member = it.value().toObject();
+        member.insert(QStringLiteral("shown"), false);
+        it.value() = it.key() == chosen->value(QStringLiteral("provider")).toString() ? *chosen : member;
+    }
+    one.insert(QStringLiteral("providers"), providers);
+    one.insert(QStringLiteral("accounts"), QJsonArray{*chosen});
+    const QJsonValue segment = chosen->value(QStringLiteral("segment"));
+    one.insert(QStringLiteral("title"), chosen->value(QStringLiteral("label")).toString() + QLatin1Char(' ')
+                                            + (segment.isString() ? segment.toString() : QStringLiteral("⚠")));
+    const auto [name, lowest] = level(one);
+    one.insert(QStringLiteral("class"), name);
+    one.insert(QStringLiteral("lowestRemaining"), lowest);
+    return one;
+}
+
+QString accountLines(const QJsonObject &status)
+{
+    QStringList out;
+    for (const QJsonValue &value : status.value(QStringLiteral("accounts")).toArray()) {
+        const QJsonObject account = value.toObject();
+        out.append(QStringList{account.value(QStringLiteral("id")).toString(),
+                               account.value(QStringLiteral("provider")).toString(),
+                               account.value(QStringLiteral("label")).toString(),
+                               account.value(QStringLiteral("accountSource")).toString(),
+                               account.value(QStringLiteral("shown")).toBool() ? QStringLiteral("shown") : QStringLiteral("hidden"),
+                               account.value(QStringLiteral("state")).toString()}
+                       .join(QLatin1Char('\t')));
+    }
+    return out.isEmpty() ? QString() : out.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+QJsonArray accountList(const QJsonObject &status)
+{
+    QJsonArray list;
+    for (const QJsonValue &value : status.value(QStringLiteral("accounts")).toArray()) {
+        const QJsonObject account = value.toObject();
+        QJsonObject entry;
+        for (const char *member : {"id", "provider", "label", "accountSource", "shown", "state", "plan"})
+            entry.insert(QLatin1String(member), account.value(QLatin1String(member)));
+        list.append(entry);
+    }
+    return list;
 }
 
 int exitCode(const QJsonObject &status)

@@ -4,6 +4,7 @@
 #include "statusbar/TitleModel.h"
 #include "usage/UsageSource.h"
 
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QStringList>
 #include <QVariantMap>
@@ -56,6 +57,13 @@ QJsonObject waybar(const QJsonObject &status);
 QString lines(const QJsonObject &status);
 // 0 when every shown provider has figures, 1 when one has no usable data.
 int exitCode(const QJsonObject &status);
+// The document as if the account named by its id (or its label, when no other account has it)
+// were the only one: its provider's member, its title and its class. Nothing when none matches.
+std::optional<QJsonObject> forAccount(const QJsonObject &status, const QString &idOrLabel);
+// The accounts, one line each: id, provider, label, source, shown or hidden, state (tab-separated).
+QString accountLines(const QJsonObject &status);
+// The accounts as a list of what identifies them, without their figures.
+QJsonArray accountList(const QJsonObject &status);
 // The document as D-Bus can carry it (a{sv}): absent values are left out.
 QVariantMap busState(const QJsonObject &status);
 

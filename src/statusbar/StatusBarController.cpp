@@ -62,6 +62,8 @@ StatusBarController::StatusBarController(StatusBarServices services, StatusBarCo
     scheduleTimer();
     connect(&m_services.sources, &UsageSources::delivered, this, &StatusBarController::delivered);
     connect(&m_services.sources, &UsageSources::needsLogin, this, &StatusBarController::needsLogin);
+    // An account added, removed, shown or hidden is asked for (or left alone) at once.
+    connect(&m_services.accounts, &AccountList::changed, this, &StatusBarController::settingsChanged);
     connect(&m_services.notifications, &NotificationCenter::posted, this, [this](const QString &name) {
         if (name == Notifications::settingsChanged)
             settingsChanged();
@@ -463,4 +465,17 @@ void StatusBarController::refreshMenuContent()
                       warns(Provider::claude));
     m_menu.showOpenAI(hasOpenAIToken(), shownOpenAI(), now, whyNone(Provider::openAI, CredentialSource::openAI(defaults)),
                       warns(Provider::openAI));
+    QList<StatusMenu::AccountSection> sections;
+    for (const Account &account : m_services.accounts.all()) {
+        if (account.isFirst() || !account.shown)
+            continue;
+        const Awaiting waiting = m_services.records.awaiting(account.id);
+        const bool hasCredential = m_services.accounts.hasCredential(account.id);
+        const QString whyNone = !hasCredential            ? QStringLiteral("No key — add one in Preferences")
+                              : waiting != Awaiting::nothing ? MenuTexts::awaiting(waiting)
+                                                             : QString();
+        sections.append({account.id, account.provider, account.label, m_services.records.shown(account.id), whyNone,
+                         waiting == Awaiting::nothing || waiting == Awaiting::keyringUnlock});
+    }
+    m_menu.showAccounts(sections, now);
 }

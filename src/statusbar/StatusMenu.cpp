@@ -54,6 +54,11 @@ QString header(Provider provider, const std::optional<QString> &plan)
     return Providers::of(provider).name + (plan ? QStringLiteral(" · ") + *plan : QString());
 }
 
+QString accountHeader(Provider provider, const QString &label, const std::optional<QString> &plan)
+{
+    return header(provider, std::nullopt) + QStringLiteral(" · ") + label + (plan ? QStringLiteral(" · ") + *plan : QString());
+}
+
 QString windowRow(const LimitWindow &window)
 {
     return row(window.label, window.usedPercent, window.resetPhrase);
@@ -256,7 +261,58 @@ QStringList StatusMenu::rowTexts(Provider provider, const std::optional<AgeAt> &
         else if (i.id == group.updated)
             break;
     }
+    // The provider's other accounts follow, each under its header.
+    for (qsizetype index = 0; index < m_sections.size(); ++index) {
+        if (m_sections.at(index).provider != provider)
+            continue;
+        const int first = accountItems + int(index) * accountItemStride;
+        for (const Item &i : m_items) {
+            if (i.id > first && i.id < first + accountItemStride && i.visible && !i.separator)
+                texts.append(i.title);
+        }
+    }
     return texts;
+}
+
+void StatusMenu::showAccounts(const QList<AccountSection> &sections, const QDateTime &now)
+{
+    m_items.removeIf([](const Item &i) { return i.id >= accountItems; });
+    m_sections = sections;
+    for (const Provider provider : {Provider::claude, Provider::openAI}) {
+        // Below the provider's own group: its updated row, then its other accounts in their order.
+        qsizetype at = indexOf(groupOf(provider).updated) + 1;
+        for (qsizetype index = 0; index < sections.size(); ++index) {
+            const AccountSection &section = sections.at(index);
+            if (section.provider != provider)
+                continue;
+            int id = accountItems + int(index) * accountItemStride;
+            const auto add = [&](const QString &title, Style style = Style::plain, bool separator = false) {
+                Item item;
+                item.id = id++;
+                item.separator = separator;
+                item.title = title;
+                item.enabled = false;
+                item.style = style;
+                m_items.insert(at++, item);
+            };
+            const bool usable = section.usage && section.usage->usable();
+            add(QString(), Style::plain, true);
+            add(MenuTexts::accountHeader(provider, section.label, usable ? section.usage->plan : std::nullopt));
+            m_items[at - 1].icon = Providers::of(provider).id;
+            QStringList rows;
+            if (usable) {
+                rows = MenuTexts::rows(*section.usage, now);
+            } else {
+                rows = {QStringLiteral("Session  ") + MenuTexts::none, QStringLiteral("Weekly  ") + MenuTexts::none,
+                        MenuTexts::lastRow(section.usage, now, section.whyNone)};
+            }
+            const QString last = rows.takeLast();
+            for (const QString &row : std::as_const(rows))
+                add(row);
+            add(last, !usable && (section.warn || section.usage) ? Style::warning : Style::secondary);
+        }
+    }
+    emit changed();
 }
 
 void StatusMenu::activate(ItemId id)

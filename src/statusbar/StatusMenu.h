@@ -44,6 +44,20 @@ public:
         claudeExtraUsageItem = claudeExtraItem + LimitWindows::maxExtraRows,
         openAIExtraItem,
         openAICreditsItem = openAIExtraItem + LimitWindows::maxExtraRows,
+        // The sections of the accounts beyond each provider's first one, numbered from here.
+        accountItems = 1000,
+    };
+    static constexpr int accountItemStride = 64; // ids a section may use
+
+    // The section of an account beyond its provider's first one, below its provider's group.
+    struct AccountSection
+    {
+        AccountId id;
+        Provider provider = Provider::claude;
+        QString label;
+        std::optional<ProviderUsage> usage; // as shown
+        QString whyNone; // the last row when there are no figures
+        bool warn = true;
     };
 
     using Style = StatusMenuRow::Style;
@@ -90,6 +104,9 @@ public:
     void showOpenAI(bool shown, const std::optional<ProviderUsage> &usage, const QDateTime &now,
                     const QString &expiredText = {}, bool warn = true);
 
+    // Replaces the sections of the accounts beyond each provider's first one.
+    void showAccounts(const QList<AccountSection> &sections, const QDateTime &now);
+
     // Text added after an account's session or weekly row that shows a value; asked at every rewrite.
     using RowSuffix = std::function<QString(const AccountId &account, Window window)>;
     void setRowSuffix(RowSuffix suffix) { m_rowSuffix = std::move(suffix); }
@@ -108,6 +125,7 @@ private:
     }
 
     QList<Item> m_items;
+    QList<AccountSection> m_sections; // as last shown
     std::map<Provider, QDateTime> m_fetchedAt; // of the records whose age the rows tell
     RowSuffix m_rowSuffix;
 };
@@ -119,6 +137,8 @@ QString sessionRow(const ProviderUsage &usage);
 QString weeklyRow(const ProviderUsage &usage);
 // "ChatGPT · Plus", or the name alone when the plan is unknown.
 QString header(Provider provider, const std::optional<QString> &plan);
+// "Claude · Work · Pro": an account's header when its provider has several.
+QString accountHeader(Provider provider, const QString &label, const std::optional<QString> &plan);
 // "Opus weekly  88%  resets in 3 days".
 QString windowRow(const LimitWindow &window);
 // "Extra usage  $12.40 of $50.00 this month".

@@ -27,9 +27,26 @@ public:
 
     QString document() const
     {
-        const StatusInputs inputs{TitleInputs{DisplayFormat::both, true, false, claude, std::nullopt, m_clock.now()}};
+        StatusInputs inputs{TitleInputs{DisplayFormat::both, true, false, claude, std::nullopt, m_clock.now()}};
+        if (work) { // a second Claude account beside the first
+            inputs.accounts = {{Account{Account::firstId(Provider::claude), Provider::claude, QStringLiteral("Claude")}, claude},
+                               {Account{QStringLiteral("a0000001"), Provider::claude, QStringLiteral("Work")}, work}};
+        }
         return QString::fromUtf8(StatusReport::compact(StatusReport::build(inputs)));
     }
+    std::optional<Answer> editAccount(const QString &verb, const QStringList &arguments) override
+    {
+        edits.append(QStringList{verb} + arguments);
+        return running ? std::optional(answer) : std::nullopt;
+    }
+    std::optional<Answer> addAccount(const QString &provider, const QString &label, const QString &key) override
+    {
+        edits.append({QStringLiteral("add"), provider, label, key});
+        return running ? std::optional(answer) : std::nullopt;
+    }
+    std::optional<ProviderUsage> work;
+    QList<QStringList> edits;
+    Answer answer{true, {}};
     std::optional<QString> status() override
     {
         ++asked;
@@ -81,6 +98,61 @@ class TestCommandLine : public QObject
     }
 
 private slots:
+    // The accounts verbs and --account: what reaches the program, what is printed, how it ends.
+    void accounts_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("printed");
+        QTest::addColumn<QStringList>("edit");
+        const QStringList none;
+        QTest::newRow("one account's bar") << QStringList{"status", "--account", "work", "--waybar"} << QString() << false << 0
+                                           << "\"text\":\"Work S:10%  W:10%\"" << none;
+        QTest::newRow("by id, as lines") << QStringList{"status", "--account", "a0000001"} << QString() << false << 0
+                                         << "Claude · Work" << none;
+        QTest::newRow("no such account") << QStringList{"status", "--account", "Home"} << QString() << false << 64 << QString() << none;
+        QTest::newRow("list") << QStringList{"accounts"} << QString() << false << 0 << "a0000001\tclaude\tWork\tkey\tshown\tok" << none;
+        QTest::newRow("list as JSON") << QStringList{"accounts", "--json"} << QString() << false << 0
+                                      << "{\"accountSource\":\"key\",\"id\":\"a0000001\"" << none;
+        QTest::newRow("add reads the key from standard input")
+            << QStringList{"accounts", "add", "claude", "--label", "Work"} << "  sk-secret\n" << false << 0 << QString()
+            << QStringList{"add", "claude", "Work", "sk-secret"};
+        QTest::newRow("add without a key") << QStringList{"accounts", "add", "chatgpt"} << QString() << false << 64 << QString() << none;
+        QTest::newRow("add an unknown provider") << QStringList{"accounts", "add", "gemini"} << "k" << false << 64 << QString() << none;
+        QTest::newRow("rename") << QStringList{"accounts", "rename", "Work", "Office"} << QString() << false << 0 << QString()
+                                << QStringList{"rename", "Work", "Office"};
+        QTest::newRow("rename without a label") << QStringList{"accounts", "rename", "Work"} << QString() << false << 64 << QString() << none;
+        QTest::newRow("refused") << QStringList{"accounts", "remove", "claude"} << QString() << true << 1 << QString()
+                                 << QStringList{"remove", "claude"};
+    }
+    void accounts()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, input);
+        QFETCH(bool, refused);
+        QFETCH(int, exitCode);
+        QFETCH(QString, printed);
+        QFETCH(QStringList, edit);
+        FakeStatusClient client(m_clock);
+        ProviderUsage work = WorkedExample::claude;
+        work.sessionPercentage = work.weeklyPercentage = 90;
+        client.work = work;
+        client.answer = {!refused, refused ? QStringLiteral("no") : QString()};
+        QString out;
+        std::optional<int> exit;
+        CommandLine commandLine(client, m_scheduler,
+                                {[&out](const QString &text) { out += text; }, [](const QString &) {},
+                                 [&exit](int code) { exit = code; }, [&input] { return input; }});
+        commandLine.run(arguments);
+        QCOMPARE(exit, std::optional(exitCode));
+        QVERIFY2(out.contains(printed), qPrintable(out));
+        QCOMPARE(client.edits, edit.isEmpty() ? QList<QStringList>() : QList<QStringList>{edit});
+        // A key is handed over, never printed.
+        QVERIFY(!out.contains(QStringLiteral("sk-secret")));
+    }
+
     void followTellsTheAgeOncePerMinute()
     {
         m_commandLine.run({QStringLiteral("status"), QStringLiteral("--waybar"), QStringLiteral("--follow")});

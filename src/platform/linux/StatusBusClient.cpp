@@ -4,6 +4,10 @@
 
 #include <QDBusMessage>
 #include <QDBusServiceWatcher>
+#include <QDBusUnixFileDescriptor>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -29,6 +33,45 @@ std::optional<QString> StatusBusClient::call(const QString &method, int timeoutM
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 1)
         return std::nullopt;
     return reply.arguments().constFirst().toString();
+}
+
+std::optional<StatusClient::Answer> StatusBusClient::answer(const QString &method, const QVariantList &arguments)
+{
+    if (!m_bus.isConnected())
+        return std::nullopt;
+    QDBusMessage request = QDBusMessage::createMethodCall(StatusBusObject::serviceName, StatusBusObject::objectPath,
+                                                          StatusBusObject::interfaceName, method);
+    request.setArguments(arguments);
+    const QDBusMessage reply = m_bus.call(request, QDBus::Block, statusTimeoutMs);
+    if (reply.type() == QDBusMessage::ReplyMessage)
+        return Answer{true, reply.arguments().value(0).toString()};
+    // Only the program's own refusals are answers; anything else means no program answered.
+    if (reply.type() == QDBusMessage::ErrorMessage && reply.errorName().startsWith(StatusBusObject::interfaceName))
+        return Answer{false, reply.errorMessage()};
+    return std::nullopt;
+}
+
+std::optional<StatusClient::Answer> StatusBusClient::editAccount(const QString &verb, const QStringList &arguments)
+{
+    return answer(QStringLiteral("EditAccount"), {verb, arguments});
+}
+
+std::optional<StatusClient::Answer> StatusBusClient::addAccount(const QString &provider, const QString &label,
+                                                                const QString &key)
+{
+    // The key goes into a pipe whose reading end travels with the call: it is never part of the
+    // message itself. A pipe holds far more than any key, so writing it never waits.
+    int ends[2];
+    if (::pipe2(ends, O_CLOEXEC) != 0)
+        return Answer{false, QStringLiteral("cannot make a pipe for the key")};
+    const QByteArray bytes = key.toUtf8();
+    const bool written = ::write(ends[1], bytes.constData(), size_t(bytes.size())) == bytes.size();
+    ::close(ends[1]);
+    const QDBusUnixFileDescriptor reading(ends[0]); // keeps a copy of its own
+    ::close(ends[0]);
+    if (!written)
+        return Answer{false, QStringLiteral("cannot hand the key over")};
+    return answer(QStringLiteral("AddAccount"), {provider, label, QVariant::fromValue(reading)});
 }
 
 std::optional<QString> StatusBusClient::status()

@@ -15,12 +15,15 @@ public:
     std::optional<QString> status() override;
     std::optional<QString> refresh() override;
     bool follow(std::function<void(const QString &status)> onStatus, std::function<void()> onGone) override;
+    std::optional<Answer> editAccount(const QString &verb, const QStringList &arguments) override;
+    std::optional<Answer> addAccount(const QString &provider, const QString &label, const QString &key) override;
 
 private slots:
     void changed(const QString &status);
 
 private:
     std::optional<QString> call(const QString &method, int timeoutMs);
+    std::optional<Answer> answer(const QString &method, const QVariantList &arguments);
 
     QDBusConnection m_bus;
     std::function<void(const QString &)> m_onChange;

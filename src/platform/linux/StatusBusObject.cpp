@@ -3,6 +3,32 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// Everything waiting in the pipe the caller wrote the key into, without waiting for more.
+std::optional<QByteArray> readKey(const QDBusUnixFileDescriptor &key)
+{
+    constexpr qsizetype limit = 64 * 1024; // far beyond any key
+    const int fd = ::fcntl(key.fileDescriptor(), F_DUPFD_CLOEXEC, 0);
+    if (fd < 0)
+        return std::nullopt;
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
+    QByteArray bytes;
+    char buffer[4096];
+    ssize_t got = 0;
+    while ((got = ::read(fd, buffer, sizeof buffer)) > 0 && bytes.size() <= limit)
+        bytes.append(buffer, got);
+    ::close(fd);
+    if (bytes.size() > limit)
+        return std::nullopt;
+    return bytes;
+}
+
+} // namespace
+
 StatusBusObject::StatusBusObject(Handlers handlers, QObject *parent)
     : QObject(parent)
     , m_handlers(std::move(handlers))
@@ -39,6 +65,24 @@ void StatusBusObject::announceChange()
 QString StatusBusObject::Status()
 {
     return m_handlers.status();
+}
+
+void StatusBusObject::EditAccount(const QString &verb, const QStringList &arguments)
+{
+    const QString refused = m_handlers.editAccount ? m_handlers.editAccount(verb, arguments) : QStringLiteral("not available");
+    if (!refused.isEmpty() && calledFromDBus())
+        sendErrorReply(refusedError, refused);
+}
+
+QString StatusBusObject::AddAccount(const QString &provider, const QString &label, const QDBusUnixFileDescriptor &key)
+{
+    const std::optional<QByteArray> bytes = key.isValid() ? readKey(key) : std::nullopt;
+    const Handlers::Added added = !bytes ? Handlers::Added{{}, QStringLiteral("the key could not be read")}
+                                : m_handlers.addAccount ? m_handlers.addAccount(provider, label, QString::fromUtf8(*bytes))
+                                                        : Handlers::Added{{}, QStringLiteral("not available")};
+    if (!added.error.isEmpty() && calledFromDBus())
+        sendErrorReply(refusedError, added.error);
+    return added.id;
 }
 
 QString StatusBusObject::Refresh()

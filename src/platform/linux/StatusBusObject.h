@@ -2,6 +2,7 @@
 
 #include <QDBusConnection>
 #include <QDBusContext>
+#include <QDBusUnixFileDescriptor>
 #include <QObject>
 #include <QVariantMap>
 
@@ -25,7 +26,17 @@ public:
         std::function<QString()> status;      // the status document
         std::function<QVariantMap()> state;   // the same as a{sv}
         std::function<void(std::function<void()> done)> refresh;
+        // An edit of the accounts: an error text when refused, empty when done.
+        std::function<QString(const QString &verb, const QStringList &arguments)> editAccount;
+        // A new account with its key: its id, or an error text when refused.
+        struct Added
+        {
+            QString id;
+            QString error;
+        };
+        std::function<Added(const QString &provider, const QString &label, const QString &key)> addAccount;
     };
+    static inline const QString refusedError = QStringLiteral("app.quotabar.Quotabar1.Error.Refused");
 
     explicit StatusBusObject(Handlers handlers, QObject *parent = nullptr);
 
@@ -39,6 +50,8 @@ public:
 public slots:
     QString Status();
     QString Refresh();
+    void EditAccount(const QString &verb, const QStringList &arguments);
+    QString AddAccount(const QString &provider, const QString &label, const QDBusUnixFileDescriptor &key);
 
 signals:
     void Changed(const QString &status);
