@@ -36,8 +36,9 @@ void Notifier::follow(const UsageRecords &records, const AccountList &accounts)
         // Each account's windows are its own; its label is named once the provider shows several.
         const QList<Account> siblings = accounts.of(account->provider);
         const bool several = std::count_if(siblings.cbegin(), siblings.cend(), [](const Account &a) { return a.shown; }) > 1;
+        const bool named = account->label != Providers::of(account->provider).name;
         std::optional<NoticeRules::AccountScope> scope;
-        if (!account->isFirst() || several)
+        if (!account->isFirst() || (several && named))
             scope = NoticeRules::AccountScope{account->isFirst() ? QString() : account->id, account->label, account->shown};
         for (const Notice &notice : m_rules.observe(account->provider, *usage, noticeSettings(), scope))
             show(notice);

@@ -13,6 +13,8 @@
 
 #include <QStringList>
 
+#include <map>
+
 // A status bar controller on fake time, fake fetchers and a fake network, showing its title
 // through `Item`: a fake title view, or a real panel item behind the panel presenter.
 template<typename Item>
@@ -25,7 +27,15 @@ struct ControllerHarness
     FakeUsageSource<UsageData> claude;
     FakeUsageSource<OpenAIUsageData> openAI;
     AccountList accounts{settings, [](Provider, const QString &) { return false; }};
-    AccountFetchers sources{accounts, claude, openAI, {}, scheduler, clock};
+    // The sources of the accounts beyond each provider's first one, kept here for the test to answer.
+    std::map<AccountId, FakeUsageSource<ProviderUsage> *> others;
+    AccountFetchers sources{accounts, claude, openAI,
+                            [this](const Account &account) {
+                                auto source = std::make_unique<FakeUsageSource<ProviderUsage>>();
+                                others[account.id] = source.get();
+                                return source;
+                            },
+                            scheduler, clock};
     UsageRecords records{clock, sources, [this] { return std::chrono::seconds(qint64(settings.refreshInterval())); }};
     NotificationCenter notifications;
     FakeNetwork network;

@@ -1,0 +1,185 @@
+#include "accounts/AccountEdits.h"
+#include "notify/Notifier.h"
+#include "support/ControllerHarness.h"
+#include "support/RecordingNotices.h"
+
+#include <QtTest>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+ProviderUsage figures(const FakeClock &clock, double session, double weekly)
+{
+    ProviderUsage usage;
+    usage.sessionPercentage = session;
+    usage.weeklyPercentage = weekly;
+    usage.sessionResetAt = clock.now().addSecs(3600);
+    usage.weeklyResetAt = clock.now().addDays(3);
+    usage.fetchedAt = clock.now();
+    return usage;
+}
+
+struct Harness : ControllerHarness<FakeStatusItem>
+{
+    Harness()
+    {
+        defaults.values.insert(DefaultsKeys::sessionKey, QStringLiteral("first-key"));
+        defaults.values.insert(DefaultsKeys::openAISessionKey, QStringLiteral("first-token"));
+    }
+    AccountId add(Provider provider, const QString &label, bool shown = true)
+    {
+        const AccountId id = accounts.add(Account{{}, provider, label, Account::Source::sessionKey, {}, {}, shown},
+                                          QStringLiteral("key-of-") + label);
+        return id;
+    }
+    int fetchesOf(const AccountId &id) const { return others.count(id) ? others.at(id)->fetches : 0; }
+};
+
+} // namespace
+
+// Several accounts per provider: what is kept, shown, asked and told for each.
+class TestAccounts : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // A settings file of one account per provider is read and run without a single write.
+    void anOldSettingsFileIsNotWritten()
+    {
+        Harness h;
+        h.defaults.values.insert(DefaultsKeys::refreshInterval, 300.0);
+        h.defaults.values.insert(DefaultsKeys::claudeSessionExpired, false);
+        const QVariantMap before = h.defaults.values;
+        h.start();
+        h.claude.deliver(h.claudeRecord(3600, 86400));
+        h.controller->settingsChanged();
+        QCOMPARE(h.accounts.all().size(), 2);
+        QCOMPARE(h.defaults.values, before);
+    }
+
+    // The panel shows each figure from the shown account with the least left; hidden ones count for nothing.
+    void thePanelShowsTheLowestFigures_data()
+    {
+        QTest::addColumn<bool>("workShown");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("both shown") << true << "Claude S:40%  W:20%";
+        QTest::newRow("work hidden") << false << "Claude S:73%  W:41%";
+    }
+    void thePanelShowsTheLowestFigures()
+    {
+        QFETCH(bool, workShown);
+        QFETCH(QString, title);
+        Harness h;
+        h.settings.setShowOpenAI(false);
+        h.start();
+        const AccountId work = h.add(Provider::claude, QStringLiteral("Work"), workShown);
+        h.claude.deliver(figures(h.clock, 27, 59).claudeRecord());
+        if (h.others.count(work))
+            h.others.at(work)->deliver(figures(h.clock, 60, 80));
+        QCOMPARE(h.item.shown->plainText(), title);
+    }
+
+    // A refresh asks every shown account with a key, a second apart at the same service, and
+    // never a hidden one.
+    void aRefreshAsksShownAccountsOnly()
+    {
+        Harness h;
+        h.start();
+        const AccountId work = h.add(Provider::claude, QStringLiteral("Work"));
+        const AccountId hidden = h.add(Provider::claude, QStringLiteral("Old"), false);
+        const AccountId team = h.add(Provider::openAI, QStringLiteral("Team"));
+        h.scheduler.advance(5s);
+        const int workBefore = h.fetchesOf(work);
+        const int teamBefore = h.fetchesOf(team);
+        const int claudeBefore = h.claude.fetches;
+        const int openAIBefore = h.openAI.fetches;
+        h.controller->refreshNow();
+        // Each provider's first account goes at once; the next one at each service waits its second.
+        QCOMPARE(h.claude.fetches, claudeBefore + 1);
+        QCOMPARE(h.openAI.fetches, openAIBefore + 1);
+        QCOMPARE(h.fetchesOf(work), workBefore);
+        QCOMPARE(h.fetchesOf(team), teamBefore);
+        h.scheduler.advance(999ms);
+        QCOMPARE(h.fetchesOf(work), workBefore);
+        h.scheduler.advance(1ms);
+        QCOMPARE(h.fetchesOf(work), workBefore + 1);
+        QCOMPARE(h.fetchesOf(team), teamBefore + 1);
+        h.scheduler.advance(60s);
+        QCOMPARE(h.fetchesOf(hidden), 0);
+
+        QVERIFY(h.accounts.setShown(work, false));
+        const int hiddenNow = h.fetchesOf(work);
+        h.controller->refreshNow();
+        h.scheduler.advance(5s);
+        QCOMPARE(h.fetchesOf(work), hiddenNow);
+    }
+
+    // Removing an account removes its own key and nothing else; a provider's first account stays.
+    void removingDeletesOnlyItsOwnKey()
+    {
+        Harness h;
+        h.start();
+        const AccountId work = h.add(Provider::claude, QStringLiteral("Work"));
+        const AccountId home = h.add(Provider::claude, QStringLiteral("Home"));
+        const QString workKey = DefaultsKeys::accountKeyPrefix + work;
+        const QString homeKey = DefaultsKeys::accountKeyPrefix + home;
+        QCOMPARE(h.defaults.string(workKey), std::optional<QString>(QStringLiteral("key-of-Work")));
+        QCOMPARE(AccountEdits::edit(h.accounts, QStringLiteral("remove"), {QStringLiteral("work")}), QString());
+        QVERIFY(!h.defaults.values.contains(workKey));
+        QCOMPARE(h.defaults.string(homeKey), std::optional<QString>(QStringLiteral("key-of-Home")));
+        QCOMPARE(h.defaults.string(DefaultsKeys::sessionKey), std::optional<QString>(QStringLiteral("first-key")));
+        QVERIFY(!AccountEdits::edit(h.accounts, QStringLiteral("remove"), {QStringLiteral("claude")}).isEmpty());
+        QCOMPARE(h.accounts.of(Provider::claude).size(), 2);
+        // The list as stored names Home only, and a new list read from it agrees.
+        AccountList again(h.settings, {});
+        QCOMPARE(again.all(), h.accounts.all());
+    }
+
+    // Each account's windows run low on their own, and its label names it once a provider shows several.
+    void noticesArePerAccount()
+    {
+        Harness h;
+        RecordingNotices desktop;
+        h.start();
+        Notifier notifier({h.settings, desktop, h.clock, h.scheduler, [] {}});
+        notifier.follow(h.records, h.accounts);
+        const AccountId work = h.add(Provider::claude, QStringLiteral("Work"));
+        h.claude.deliver(figures(h.clock, 50, 10).claudeRecord());
+        h.others.at(work)->deliver(figures(h.clock, 50, 10));
+        h.clock.advance(60'000);
+        h.others.at(work)->deliver(figures(h.clock, 85, 10)); // only Work runs low
+        QCOMPARE(desktop.shown.size(), 1);
+        QCOMPARE(desktop.shown[0].first, QStringLiteral("claude.%1.session").arg(work));
+        QCOMPARE(desktop.shown[0].second.summary, QStringLiteral("Claude · Work session: 15% left"));
+        h.claude.deliver(figures(h.clock, 85, 10).claudeRecord()); // the first account's own window
+        QCOMPARE(desktop.shown.size(), 2);
+        QCOMPARE(desktop.shown[1].first, QStringLiteral("claude.session"));
+    }
+
+    // Bad edits say why and change nothing.
+    void refusedEdits_data()
+    {
+        QTest::addColumn<QString>("verb");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("unknown account") << "hide" << QStringList{"nobody"};
+        QTest::newRow("shared label") << "hide" << QStringList{"twin"};
+        QTest::newRow("empty label") << "rename" << QStringList{"Work", " "};
+        QTest::newRow("unknown verb") << "delete" << QStringList{"Work"};
+    }
+    void refusedEdits()
+    {
+        QFETCH(QString, verb);
+        QFETCH(QStringList, arguments);
+        Harness h;
+        h.add(Provider::claude, QStringLiteral("Work"));
+        h.add(Provider::claude, QStringLiteral("Twin"));
+        h.add(Provider::openAI, QStringLiteral("twin"));
+        const QList<Account> before = h.accounts.all();
+        QVERIFY(!AccountEdits::edit(h.accounts, verb, arguments).isEmpty());
+        QCOMPARE(h.accounts.all(), before);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAccounts)
+#include "tst_accounts.moc"
