@@ -4,8 +4,34 @@
 
 namespace AccountEdits {
 
+namespace {
+
+std::optional<Provider> providerNamed(const QString &name)
+{
+    for (const ProviderIdentity &identity : Providers::all) {
+        if (identity.reportKey == name || identity.id == name)
+            return identity.provider;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 QString edit(AccountList &accounts, const QString &verb, const QStringList &arguments)
 {
+    if (verb == QLatin1String("add-same-sign-in")) {
+        const std::optional<Provider> provider = providerNamed(arguments.value(0));
+        const QString serverId = arguments.value(1).trimmed();
+        if (arguments.size() != 3 || !provider || serverId.isEmpty())
+            return QStringLiteral("add-same-sign-in takes a provider, an organisation or workspace id and a label");
+        if (!HTTPClient::isSafeHeaderValue(serverId) || serverId == QLatin1String(".") || serverId == QLatin1String(".."))
+            return QStringLiteral("'%1' is not an organisation or workspace id").arg(serverId);
+        const QList<Account> existing = accounts.of(*provider);
+        if (std::any_of(existing.cbegin(), existing.cend(), [&](const Account &a) { return a.serverId == serverId; }))
+            return QStringLiteral("an account for '%1' exists already").arg(serverId);
+        accounts.add(Account{{}, *provider, arguments.at(2), Account::Source::sameSignIn, {}, serverId});
+        return {};
+    }
     const bool rename = verb == QLatin1String("rename");
     if (!rename && verb != QLatin1String("show") && verb != QLatin1String("hide") && verb != QLatin1String("remove"))
         return QStringLiteral("unknown edit '%1'").arg(verb);
@@ -28,11 +54,7 @@ QString edit(AccountList &accounts, const QString &verb, const QStringList &argu
 Added add(AccountList &accounts, const QString &providerId, const QString &label,
           const QString &key)
 {
-    std::optional<Provider> provider;
-    for (const ProviderIdentity &identity : Providers::all) {
-        if (identity.reportKey == providerId || identity.id == providerId)
-            provider = identity.provider;
-    }
+    const std::optional<Provider> provider = providerNamed(providerId);
     if (!provider)
         return {{}, QStringLiteral("unknown provider '%1' (claude or chatgpt)").arg(providerId)};
     const QString value = HTTPClient::withoutBlankEnds(key).trimmed();

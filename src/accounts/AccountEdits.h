@@ -5,8 +5,9 @@
 // The edits other programs ask for through the bus, checked and carried out on the account list.
 namespace AccountEdits {
 
-// "show", "hide", "remove" ID or "rename" ID LABEL, the account named by its id or label: an
-// error text when refused, empty when done.
+// "show", "hide", "remove" ID or "rename" ID LABEL, the account named by its id or label; or
+// "add-same-sign-in" PROVIDER SERVER-ID LABEL, another organisation or workspace of the sign-in
+// the provider's first account uses. An error text when refused, empty when done.
 QString edit(AccountList &accounts, const QString &verb, const QStringList &arguments);
 
 struct Added

@@ -72,6 +72,8 @@ QString CommandLine::help()
         "  accounts rename ID LABEL     give an account another label\n"
         "  accounts add claude|chatgpt [--label LABEL]\n"
         "                               add an account with the key read from standard input\n"
+        "  accounts add claude|chatgpt --organization|--workspace ID [--label LABEL]\n"
+        "                               add another organisation or workspace of the first account's sign-in\n"
         "  --version                    print the version\n"
         "  --help                       print this help\n"
         "\n"
@@ -186,12 +188,22 @@ void CommandLine::accounts(const QStringList &arguments)
     if (verb == QLatin1String("add")) {
         const QString provider = arguments.value(1);
         QString label;
-        if (arguments.size() == 4 && arguments.at(2) == QLatin1String("--label"))
-            label = arguments.at(3);
-        else if (arguments.size() != 2)
-            return usage(QStringLiteral("accounts add takes claude or chatgpt, and --label LABEL"));
+        QString sameSignIn; // the organisation or workspace of the first account's sign-in
+        for (qsizetype i = 2; i < arguments.size(); i += 2) {
+            const QString &option = arguments.at(i);
+            if (i + 1 >= arguments.size())
+                return usage(QStringLiteral("%1 needs a value").arg(option));
+            if (option == QLatin1String("--label"))
+                label = arguments.at(i + 1);
+            else if (option == QLatin1String("--organization") || option == QLatin1String("--workspace"))
+                sameSignIn = arguments.at(i + 1);
+            else
+                return usage(QStringLiteral("unexpected option '%1'").arg(option));
+        }
         if (provider != QLatin1String("claude") && provider != QLatin1String("chatgpt"))
             return usage(QStringLiteral("accounts add takes claude or chatgpt"));
+        if (!sameSignIn.isEmpty())
+            return finish(m_client.editAccount(QStringLiteral("add-same-sign-in"), {provider, sameSignIn, label}));
         // The key comes from standard input: arguments show in the process list and in shell history.
         const QString key = m_output.in ? m_output.in().trimmed() : QString();
         if (key.isEmpty())

@@ -119,6 +119,9 @@ private slots:
         QTest::newRow("add reads the key from standard input")
             << QStringList{"accounts", "add", "claude", "--label", "Work"} << "  sk-secret\n" << false << 0 << QString()
             << QStringList{"add", "claude", "Work", "sk-secret"};
+        QTest::newRow("another workspace of the sign-in, no key read")
+            << QStringList{"accounts", "add", "chatgpt", "--workspace", "team-1", "--label", "Team"} << QString() << false << 0
+            << QString() << QStringList{"add-same-sign-in", "chatgpt", "team-1", "Team"};
         QTest::newRow("add without a key") << QStringList{"accounts", "add", "chatgpt"} << QString() << false << 64 << QString() << none;
         QTest::newRow("add an unknown provider") << QStringList{"accounts", "add", "gemini"} << "k" << false << 64 << QString() << none;
         QTest::newRow("rename") << QStringList{"accounts", "rename", "Work", "Office"} << QString() << false << 0 << QString()
