@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Providers.h"
+#include "browser/BrowserCookie.h"
 #include "platform/Scheduler.h"
 
 #include <QJsonObject>
@@ -36,6 +38,8 @@ public:
     static constexpr std::chrono::minutes ageStep{1};
 
     CommandLine(StatusClient &client, Scheduler &scheduler, Output output);
+    // What `accounts browsers` lists: a look into the browsers' cookie stores for one provider.
+    void setBrowserScan(std::function<CookieScan(Provider)> scan) { m_browserScan = std::move(scan); }
     void run(const QStringList &arguments);
 
 private:
@@ -45,10 +49,13 @@ private:
     static QString barLine(Form form, const std::optional<QJsonObject> &status);
     void follow(Form form);
     void showFollowed(Form form, const std::optional<QString> &document);
+    // accounts browsers: the profiles holding each provider's sign-in, without values.
+    void listBrowsers();
 
     StatusClient &m_client;
     Scheduler &m_scheduler;
     Output m_output;
     QString m_lastLine;
     Scheduler::TimerId m_ageTimer = 0;
+    std::function<CookieScan(Provider)> m_browserScan;
 };

@@ -1,10 +1,12 @@
 // The quotabar command: runs a verb against the running program, or starts the panel program.
 // It links QtCore and QtDBus only, so a bar that keeps `status --follow` running stays small.
 
+#include "browser/BrowserCookies.h"
 #include "cli/CommandLine.h"
 #include "platform/linux/ReaderGoneWatch.h"
 #include "platform/linux/StatusBusClient.h"
 #include "platform/qt/QtScheduler.h"
+#include "platform/qt/SystemClock.h"
 
 #include "BuildInfo.h"
 
@@ -94,6 +96,10 @@ int main(int argc, char *argv[])
     };
     const auto err = [](const QString &text) { write(stderr, text); };
     CommandLine commandLine(client, scheduler, {out, err, [](int code) { QCoreApplication::exit(code); }});
+    // Listing the browsers' sign-ins reads no encrypted value, so it needs no keyring.
+    const SystemClock clock;
+    const BrowserCookies browsers(BrowserProfiles::Home::fromEnvironment(), nullptr, clock);
+    commandLine.setBrowserScan([&browsers](Provider provider) { return browsers.scan(provider); });
     // --follow may wait long between lines (for hours while Quotabar is not running).
     std::optional<ReaderGoneWatch> readerGone;
     if (arguments.contains(QLatin1String("--follow")))
