@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 BrowserImportDialog::BrowserImportDialog(BrowserImport import, QWidget *parent)
     : QDialog(parent)
     , m_model(std::move(import))
@@ -24,6 +26,9 @@ BrowserImportDialog::BrowserImportDialog(BrowserImport import, QWidget *parent)
             item->setFlags(item->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
     }
     m_list->setVisible(m_list->count() > 0);
+    // As tall as its rows, three at least.
+    if (m_list->count() > 0)
+        m_list->setFixedHeight(m_list->sizeHintForRow(0) * std::max(3, m_list->count()) + 2 * m_list->frameWidth() + 4);
     layout->addWidget(m_list);
     m_message = new QLabel(this);
     m_message->setWordWrap(true);

@@ -61,7 +61,7 @@ QString CredentialTest::storageNote() const
     const QString imported = QStringLiteral("Imported from %1").arg(source);
     if (where.isEmpty())
         return imported;
-    return imported + QStringLiteral(" · ") + where.left(1).toLower() + where.mid(1);
+    return imported + QLatin1Char('\n') + where;
 }
 
 QString CredentialTest::trimmed(const QString &text)

@@ -73,7 +73,8 @@ public:
     const QString &text() const { return m_text; }
     bool isTesting() const { return m_isTesting; }
     const std::optional<StatusBadge> &status() const { return m_status; }
-    // Where the stored credential is kept; empty when none is stored.
+    // Where the stored credential is kept, after the browser it was imported from on a line of its
+    // own; empty when none is stored.
     QString storageNote() const;
     // Whether usage comes from the command-line tool's sign-in rather than the session key.
     bool usesSignIn() const;

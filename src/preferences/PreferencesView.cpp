@@ -233,12 +233,9 @@ QWidget *PreferencesView::credentialBlock(const ProviderLook &look, CredentialTe
     fieldRow->addWidget(controls.field, 1);
     controls.testButton = new QPushButton(QStringLiteral("Test"), block);
     fieldRow->addWidget(controls.testButton);
-    controls.importFromBrowser = new QPushButton(QStringLiteral("Import from Browser…"), block);
-    controls.importFromBrowser->setToolTip(QStringLiteral("Take the sign-in from a browser where you are signed in"));
-    controls.importFromBrowser->setVisible(m_model.offersBrowserImport());
-    fieldRow->addWidget(controls.importFromBrowser);
     layout->addLayout(fieldRow);
     controls.storage = new QLabel(block);
+    controls.storage->setWordWrap(true); // "Imported from … · stored in …" may need two lines
     controls.storage->setFont(captionFont());
     controls.storage->setForegroundRole(QPalette::PlaceholderText);
     layout->addWidget(controls.storage);
@@ -251,6 +248,10 @@ QWidget *PreferencesView::credentialBlock(const ProviderLook &look, CredentialTe
     controls.signInChoice = linkButton(QString(), block);
     signInRow->addWidget(controls.signInChoice);
     signInRow->addStretch(1);
+    controls.importFromBrowser = linkButton(QStringLiteral("Import from Browser…"), block);
+    controls.importFromBrowser->setToolTip(QStringLiteral("Take the sign-in from a browser where you are signed in"));
+    controls.importFromBrowser->setVisible(m_model.offersBrowserImport());
+    signInRow->addWidget(controls.importFromBrowser);
     layout->addLayout(signInRow);
 
     auto *statusRow = new QHBoxLayout;

@@ -134,7 +134,7 @@ private slots:
         QCOMPARE(h.defaults.string(DefaultsKeys::openAISessionKey), std::nullopt);
         QCOMPARE(claude.text(), QStringLiteral("sk-imported"));
         QCOMPARE(h.claudeFetches, 1);
-        QCOMPARE(claude.storageNote(), QStringLiteral("Imported from Firefox (default-release) · stored in the keyring"));
+        QCOMPARE(claude.storageNote(), QStringLiteral("Imported from Firefox (default-release)\nStored in the keyring"));
         h.claudeResult(success);
         QCOMPARE(describe(claude), QStringLiteral("ok:Connected"));
 
