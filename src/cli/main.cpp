@@ -1,5 +1,6 @@
 // The quotabar command: runs a verb against the running program, or starts the panel program.
-// It links QtCore and QtDBus only, so a bar that keeps `status --follow` running stays small.
+// It links no GUI or network library (QtCore, QtDBus, and QtSql for the browsers' cookies), so a
+// bar that keeps `status --follow` running stays small.
 
 #include "browser/BrowserCookies.h"
 #include "cli/CommandLine.h"
