@@ -49,6 +49,7 @@ const std::vector<Browser> &browsers()
              return {{under(h.home, QStringLiteral(".mozilla/firefox")), {}},
                      {under(h.configHome, QStringLiteral("mozilla/firefox")), {}},
                      {under(h.home, QStringLiteral(".var/app/org.mozilla.firefox/.mozilla/firefox")), flatpak},
+                     {under(flatpakConfig(h, QStringLiteral("org.mozilla.firefox")), QStringLiteral("mozilla/firefox")), flatpak},
                      {under(h.home, QStringLiteral("snap/firefox/common/.mozilla/firefox")), snap}};
          }},
         {F::firefox, QStringLiteral("librewolf"), QStringLiteral("LibreWolf"), {},

@@ -220,6 +220,8 @@ private slots:
         QTest::newRow("Firefox") << ".mozilla/firefox" << "firefox" << "Firefox (default)";
         QTest::newRow("Firefox in XDG_CONFIG_HOME") << "config/mozilla/firefox" << "firefox" << "Firefox (default)";
         QTest::newRow("Firefox Flatpak") << ".var/app/org.mozilla.firefox/.mozilla/firefox" << "firefox" << "Firefox Flatpak (default)";
+        QTest::newRow("Firefox Flatpak, XDG folder") << ".var/app/org.mozilla.firefox/config/mozilla/firefox" << "firefox"
+                                                     << "Firefox Flatpak (default)";
         QTest::newRow("Firefox Snap") << "snap/firefox/common/.mozilla/firefox" << "firefox" << "Firefox Snap (default)";
         QTest::newRow("LibreWolf") << ".librewolf" << "firefox" << "LibreWolf (default)";
         QTest::newRow("Chromium") << "config/chromium" << "chromium" << "Chromium (Person 1)";
