@@ -4,13 +4,15 @@
 # The build renders the application icon with rsvg-convert; the tests draw offscreen and start their
 # own dbus-daemon; the fonts make renderings legible; Qt Charts draws the usage history
 # (on Debian 12 its CMake files need the OpenGL ones, which the package does not pull in); the panel's
-# theme is read over XSETTINGS (libxcb) and from Budgie's GSettings (GIO).
+# theme is read over XSETTINGS (libxcb) and from Budgie's GSettings (GIO); a browser's cookies are read
+# with Qt's SQLite driver and decrypted with OpenSSL.
 QUOTABAR_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libicu-dev librsvg2-bin
     dbus fonts-dejavu-core
     qtkeychain-qt6-dev gnome-keyring libsecret-tools
     libxcb1-dev libglib2.0-dev
+    libqt6sql6-sqlite libssl-dev
 )
 
 # Installs whatever of the list is missing, without asking. Without apt it says so once and goes on:

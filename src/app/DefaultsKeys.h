@@ -14,6 +14,9 @@ inline const QString claudeSessionExpired = QStringLiteral("claudeSessionExpired
 inline const QString openAISessionExpired = QStringLiteral("openAISessionExpired");
 inline const QString sessionKey = QStringLiteral("sessionKey");
 inline const QString openAISessionKey = QStringLiteral("openAISessionKey");
+// Where a stored key was imported from ("Firefox (default-release)"); absent for a pasted key.
+inline const QString sessionKeyImportedFrom = QStringLiteral("sessionKeyImportedFrom");
+inline const QString openAISessionKeyImportedFrom = QStringLiteral("openAISessionKeyImportedFrom");
 inline const QString onboardingCompleted = QStringLiteral("onboardingCompleted");
 inline const QString notifyLow = QStringLiteral("notifyLow");
 inline const QString notifyFirstThreshold = QStringLiteral("notifyFirstThreshold");

@@ -11,6 +11,7 @@
 #include "app/LaunchAtLoginHelper.h"
 #include "app/Notifications.h"
 #include "BuildInfo.h"
+#include "browser/BrowserCookies.h"
 #include "credentials/CredentialSource.h"
 #include "credentials/CredentialStore.h"
 #include "history/ChartPlugin.h"
@@ -20,6 +21,7 @@
 #include "platform/linux/FreedesktopNotices.h"
 #include "platform/linux/KeyringCollection.h"
 #include "platform/linux/OsReleaseFile.h"
+#include "platform/linux/SafeStorageKeyring.h"
 #include "platform/qt/DesktopUrlOpener.h"
 #include "platform/qt/FileChangeWatch.h"
 #include "platform/qt/KeychainSecretStore.h"
@@ -379,6 +381,12 @@ UpdateChecker &UpdateChecker::shared()
 
 PreferencesWindowController &PreferencesWindowController::shared()
 {
+    // The browsers' cookie stores, looked into only when the user asks for an import.
+    static SafeStorageKeyring browserKeyring(
+        KeyringCollection::backendFor(qEnvironmentVariable("XDG_CURRENT_DESKTOP"), qEnvironmentVariable("KDE_SESSION_VERSION")),
+        QDBusConnection::sessionBus());
+    static const BrowserCookies browserCookies(BrowserProfiles::Home::fromEnvironment(), &browserKeyring,
+                                               SharedInstances::clock());
     static auto *model = new PreferencesModel(
         PreferencesModel::Services{
             AppSettings::shared(),
@@ -397,6 +405,8 @@ PreferencesWindowController &PreferencesWindowController::shared()
             },
             [] { return SharedInstances::claudeUsage().nextTryAt(); },
             [] { return SharedInstances::openAIUsage().nextTryAt(); },
+            [](Provider provider) { return browserCookies.scan(provider); },
+            [](Provider provider, const BrowserProfile &profile) { return browserCookies.import(provider, profile); },
         },
         &owner());
     QObject::connect(platform().defaults, &CredentialStore::locationsChanged, model, &PreferencesModel::changed);

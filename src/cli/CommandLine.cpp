@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "browser/SignInCookie.h"
 #include "interface/StatusReport.h"
 #include "platform/StatusClient.h"
 
@@ -59,7 +60,7 @@ QString CommandLine::help()
         "Usage: quotabar [command]\n"
         "Without a command, starts Quotabar in the panel (a second start exits at once).\n"
         "\n"
-        "Commands (they ask the running Quotabar and never start it):\n"
+        "Commands (they never start Quotabar; status and refresh ask the running one):\n"
         "  status                       one line per shown provider, with the menu's texts\n"
         "  status --json                the whole state as one JSON object (schema version 1)\n"
         "  status --waybar [--follow]   Waybar custom-module JSON; --follow prints a line per change\n"
@@ -74,12 +75,16 @@ QString CommandLine::help()
         "                               add an account with the key read from standard input\n"
         "  accounts add claude|chatgpt --organization|--workspace ID [--label LABEL]\n"
         "                               add another organisation or workspace of the first account's sign-in\n"
+        "  accounts browsers            the browser profiles signed in to claude.ai or chatgpt.com and\n"
+        "                               when each sign-in expires; reads the browsers' cookie stores\n"
+        "                               itself, never prints a cookie's value\n"
         "  --version                    print the version\n"
         "  --help                       print this help\n"
         "\n"
         "Exit status: 0 every shown provider has figures (or the accounts edit was done),\n"
-        "1 one has no usable data (or the edit was refused),\n"
-        "2 no running Quotabar answers, 64 unknown command or option.\n"
+        "1 one has no usable data (or the edit was refused), 2 no running Quotabar answers,\n"
+        "64 unknown command or option; accounts browsers: 0 a sign-in that has not expired\n"
+        "was found, 1 none was.\n"
         "--waybar and --polybar exit 0 whenever they printed, so that the bar shows the error class.\n"
         "--follow goes on while Quotabar is not running: it prints a line saying so and waits for it.\n");
 }
@@ -111,6 +116,8 @@ void CommandLine::run(const QStringList &arguments)
         m_output.exit(0);
         return;
     }
+    if (verb == QLatin1String("accounts") && options == QStringList{QStringLiteral("browsers")} && m_browserScan)
+        return listBrowsers();
     if (verb == QLatin1String("accounts"))
         return accounts(options);
     if (verb != QLatin1String("status") && verb != QLatin1String("refresh"))
@@ -301,4 +308,39 @@ void CommandLine::print(Form form, const QJsonObject &status)
         m_output.out(barLine(form, status));
         break;
     }
+}
+
+void CommandLine::listBrowsers()
+{
+    QString text;
+    QStringList problems;
+    bool usable = false;
+    for (const ProviderIdentity &identity : Providers::all) {
+        const CookieScan scan = m_browserScan(identity.provider);
+        text += QStringLiteral("%1 (%2 cookie of %3):\n")
+                    .arg(identity.name, SignInCookie::cookieName(identity.provider), SignInCookie::site(identity.provider));
+        // The first column is what --from-browser takes.
+        qsizetype width = 0;
+        for (const CookieCandidate &candidate : scan.candidates)
+            width = std::max(width, candidate.profile.browser.size() + 1 + candidate.profile.id.size());
+        for (const CookieCandidate &candidate : scan.candidates) {
+            const BrowserProfile &profile = candidate.profile;
+            const QString expiry = !candidate.expires ? QStringLiteral("until the browser closes")
+                : (candidate.expired ? QStringLiteral("expired ") : QStringLiteral("expires "))
+                    + SignInCookie::timeText(*candidate.expires);
+            text += QStringLiteral("  %1  %2, %3\n")
+                        .arg(QString(profile.browser + QLatin1Char(':') + profile.id).leftJustified(width), profile.label(), expiry);
+            usable = usable || !candidate.expired;
+        }
+        if (scan.candidates.empty())
+            text += QStringLiteral("  none: %1\n").arg(SignInCookie::nothingToImport(scan, identity.provider).message);
+        for (const CookieFailure &problem : scan.problems) {
+            if (!problems.contains(problem.message))
+                problems.append(problem.message);
+        }
+    }
+    m_output.out(text);
+    for (const QString &problem : std::as_const(problems))
+        m_output.err(QStringLiteral("quotabar: %1\n").arg(problem));
+    m_output.exit(usable ? 0 : noFigures);
 }

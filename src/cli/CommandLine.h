@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Providers.h"
+#include "browser/BrowserCookie.h"
 #include "platform/Scheduler.h"
 
 #include <QJsonObject>
@@ -37,6 +39,8 @@ public:
     static constexpr std::chrono::minutes ageStep{1};
 
     CommandLine(StatusClient &client, Scheduler &scheduler, Output output);
+    // What `accounts browsers` lists: a look into the browsers' cookie stores for one provider.
+    void setBrowserScan(std::function<CookieScan(Provider)> scan) { m_browserScan = std::move(scan); }
     void run(const QStringList &arguments);
 
 private:
@@ -51,6 +55,8 @@ private:
     void accounts(const QStringList &arguments);
     // Ends with the program's answer to an edit: 0 done, 1 refused, 2 nobody answered.
     void finish(const std::optional<StatusClient::Answer> &answer);
+    // accounts browsers: the profiles holding each provider's sign-in, without values.
+    void listBrowsers();
 
     StatusClient &m_client;
     Scheduler &m_scheduler;
@@ -58,4 +64,5 @@ private:
     QString m_lastLine;
     std::optional<QString> m_account; // --account
     Scheduler::TimerId m_ageTimer = 0;
+    std::function<CookieScan(Provider)> m_browserScan;
 };

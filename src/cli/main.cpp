@@ -1,10 +1,13 @@
 // The quotabar command: runs a verb against the running program, or starts the panel program.
-// It links QtCore and QtDBus only, so a bar that keeps `status --follow` running stays small.
+// It links no GUI or network library (QtCore, QtDBus, and QtSql for the browsers' cookies), so a
+// bar that keeps `status --follow` running stays small.
 
+#include "browser/BrowserCookies.h"
 #include "cli/CommandLine.h"
 #include "platform/linux/ReaderGoneWatch.h"
 #include "platform/linux/StatusBusClient.h"
 #include "platform/qt/QtScheduler.h"
+#include "platform/qt/SystemClock.h"
 
 #include "BuildInfo.h"
 
@@ -101,6 +104,10 @@ int main(int argc, char *argv[])
         return QString::fromUtf8(bytes);
     };
     CommandLine commandLine(client, scheduler, {out, err, [](int code) { QCoreApplication::exit(code); }, in});
+    // Listing the browsers' sign-ins reads no encrypted value, so it needs no keyring.
+    const SystemClock clock;
+    const BrowserCookies browsers(BrowserProfiles::Home::fromEnvironment(), nullptr, clock);
+    commandLine.setBrowserScan([&browsers](Provider provider) { return browsers.scan(provider); });
     // --follow may wait long between lines (for hours while Quotabar is not running).
     std::optional<ReaderGoneWatch> readerGone;
     if (arguments.contains(QLatin1String("--follow")))

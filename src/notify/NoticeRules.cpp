@@ -43,11 +43,15 @@ Notice availableNotice(const QString &tag, Provider provider, const QString &nam
             QStringLiteral("The limit has reset; the full allowance is back.")};
 }
 
-Notice expiredNotice(Provider provider, const QString &source)
+Notice expiredNotice(Provider provider, const QString &source, const QString &importedFrom)
 {
     if (const auto signIn = CredentialSource::tool(source))
         return {tag(provider, QStringLiteral("key")), QStringLiteral("%1 sign-in expired").arg(signIn->name),
                 QStringLiteral("Run %1 to sign in again.").arg(signIn->command), false};
+    // A key taken from a browser comes back the same way, once the browser is signed in again.
+    if (!importedFrom.isEmpty())
+        return {tag(provider, QStringLiteral("key")), QStringLiteral("%1 session expired").arg(Providers::of(provider).name),
+                QStringLiteral("Sign in again in %1, then import it again in Preferences.").arg(importedFrom), true};
     if (provider == Provider::claude)
         return {tag(provider, QStringLiteral("key")), QStringLiteral("Claude session key expired"),
                 QStringLiteral("Paste a new sessionKey in Preferences."), true};
@@ -188,12 +192,13 @@ Notice NoticeRules::held(Provider provider, const QDateTime &nextTryAt) const
 }
 
 std::optional<Notice> NoticeRules::expiredSet(Provider provider, bool expired, bool keyStored,
-                                              const NoticeSettings &settings, const QString &source)
+                                              const NoticeSettings &settings, const QString &source,
+                                              const QString &importedFrom)
 {
     bool &known = m_expired[static_cast<std::size_t>(provider)];
     const bool turned = expired && !known;
     known = expired;
     if (turned && keyStored && settings.expired && settings.shown(provider))
-        return expiredNotice(provider, source);
+        return expiredNotice(provider, source, importedFrom);
     return std::nullopt;
 }

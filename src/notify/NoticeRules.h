@@ -67,9 +67,11 @@ public:
     };
 
     // The provider's credential was marked expired (or not): a notice once per expiry, when a key is stored.
-    // `source` says where the refused credential came from ("sessionKey", "claudeCode", "codex").
+    // `source` says where the refused credential came from ("sessionKey", "claudeCode", "codex");
+    // `importedFrom` the browser profile a session key was imported from, if it was.
     std::optional<Notice> expiredSet(Provider provider, bool expired, bool keyStored, const NoticeSettings &settings,
-                                     const QString &source = QStringLiteral("sessionKey"));
+                                     const QString &source = QStringLiteral("sessionKey"),
+                                     const QString &importedFrom = {});
 
     // The user asked for fresh figures while the provider's service asked not to be asked before
     // `nextTryAt`: said whatever the settings, since the user is waiting for an answer.

@@ -87,8 +87,12 @@ NoticeSettings Notifier::noticeSettings() const
 void Notifier::expiredSet(Provider provider, bool expired)
 {
     const DefaultsStore &defaults = m_services.settings.defaults();
+    const QString importedFrom = defaults
+                                     .string(provider == Provider::claude ? DefaultsKeys::sessionKeyImportedFrom
+                                                                          : DefaultsKeys::openAISessionKeyImportedFrom)
+                                     .value_or(QString());
     if (const auto notice = m_rules.expiredSet(provider, expired, CredentialSource::isStored(provider, defaults),
-                                               noticeSettings(), CredentialSource::of(provider, defaults)))
+                                               noticeSettings(), CredentialSource::of(provider, defaults), importedFrom))
         show(*notice);
 }
 

@@ -36,14 +36,32 @@ void CredentialTest::takeStored()
 
 QString CredentialTest::expiredStatusText() const
 {
-    // An expired sign-in is mended in the tool's terminal, not by a new key.
-    return usesSignIn() ? CredentialSource::expiredText(m_provider.signIn->source) : expiredText;
+    // An expired sign-in is mended in the tool's terminal, not by a new key; an imported key by
+    // importing it again once the browser has signed in anew.
+    if (usesSignIn())
+        return CredentialSource::expiredText(m_provider.signIn->source);
+    const QString source = importedFrom();
+    return source.isEmpty() ? expiredText : importedExpiredText.arg(source);
+}
+
+QString CredentialTest::importedFrom() const
+{
+    if (m_provider.importedFromKey.isEmpty())
+        return {};
+    return m_services.defaults.string(m_provider.importedFromKey).value_or(QString());
 }
 
 QString CredentialTest::storageNote() const
 {
     const bool stored = !m_services.defaults.string(m_provider.defaultsKey).value_or(QString()).isEmpty();
-    return stored && m_provider.storageNote ? m_provider.storageNote() : QString();
+    const QString where = stored && m_provider.storageNote ? m_provider.storageNote() : QString();
+    const QString source = stored ? importedFrom() : QString();
+    if (source.isEmpty())
+        return where;
+    const QString imported = QStringLiteral("Imported from %1").arg(source);
+    if (where.isEmpty())
+        return imported;
+    return imported + QLatin1Char('\n') + where;
 }
 
 QString CredentialTest::trimmed(const QString &text)
@@ -71,7 +89,23 @@ void CredentialTest::saveAndTest()
         return;
     if (usesSignIn())
         m_services.defaults.remove(m_provider.signIn->sourceKey); // a key saved is a key to use
+    // A key typed or pasted over an imported one no longer comes from the browser.
+    if (!m_provider.importedFromKey.isEmpty() && m_services.defaults.string(m_provider.defaultsKey) != credential)
+        m_services.defaults.remove(m_provider.importedFromKey);
     m_services.defaults.setString(m_provider.defaultsKey, credential);
+    triggerTest(testingText);
+}
+
+void CredentialTest::saveImportedAndTest(const QString &credential, const QString &source)
+{
+    if (credential.isEmpty())
+        return;
+    m_text = credential;
+    if (usesSignIn())
+        m_services.defaults.remove(m_provider.signIn->sourceKey);
+    m_services.defaults.setString(m_provider.defaultsKey, credential);
+    if (!m_provider.importedFromKey.isEmpty())
+        m_services.defaults.setString(m_provider.importedFromKey, source);
     triggerTest(testingText);
 }
 
@@ -174,6 +208,8 @@ void CredentialTest::removeKey()
     m_text.clear();
     m_status.reset();
     m_services.defaults.remove(m_provider.defaultsKey);
+    if (!m_provider.importedFromKey.isEmpty())
+        m_services.defaults.remove(m_provider.importedFromKey);
     emit changed();
     m_services.notifications.post(Notifications::settingsChanged);
 }

@@ -33,6 +33,7 @@ public:
     static inline const QString connectedText = QStringLiteral("Connected");
     static inline const QString expiredText = QStringLiteral("Session expired - check your key");
     static inline const QString heldText = QStringLiteral("Asked to wait · next try in %1");
+    static inline const QString importedExpiredText = QStringLiteral("Session expired - import again from %1");
 
     // A command-line tool whose own sign-in can stand in for the session key.
     struct SignInChoice
@@ -54,6 +55,7 @@ public:
         std::function<std::optional<QDateTime>()> nextTryAt;
         std::function<QString()> storageNote;  // where a stored credential is kept, in words
         std::optional<SignInChoice> signIn;
+        QString importedFromKey;               // the defaults key naming the browser a key came from
     };
     struct Services
     {
@@ -71,7 +73,8 @@ public:
     const QString &text() const { return m_text; }
     bool isTesting() const { return m_isTesting; }
     const std::optional<StatusBadge> &status() const { return m_status; }
-    // Where the stored credential is kept; empty when none is stored.
+    // Where the stored credential is kept, after the browser it was imported from on a line of its
+    // own; empty when none is stored.
     QString storageNote() const;
     // Whether usage comes from the command-line tool's sign-in rather than the session key.
     bool usesSignIn() const;
@@ -85,6 +88,11 @@ public:
     void setText(const QString &text);
     // Stores the trimmed text and tests it; an empty trimmed text does nothing.
     void saveAndTest();
+    // Stores a key read from a browser as a pasted one, remembers where it came from, and tests it.
+    void saveImportedAndTest(const QString &credential, const QString &source);
+    // The browser profile the stored key was imported from ("Firefox (default-release)"); empty
+    // for a pasted key.
+    QString importedFrom() const;
     void triggerTest(const QString &pendingMessage);
     // One click on the offer: use the tool's sign-in from now on, and test it.
     void useSignIn();

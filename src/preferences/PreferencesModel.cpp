@@ -18,6 +18,7 @@ PreferencesModel::PreferencesModel(Services services, QObject *parent)
               m_services.claudeNextTry,
               [this] { return m_services.storageNote ? m_services.storageNote(DefaultsKeys::sessionKey) : QString(); },
               signInChoice(QStringLiteral("Claude Code"), CredentialSource::claudeKey, CredentialSource::claudeCode),
+              DefaultsKeys::sessionKeyImportedFrom,
           },
           CredentialTest::Services{m_services.settings.defaults(), m_services.notifications, m_services.scheduler,
                                    m_services.clock},
@@ -32,6 +33,7 @@ PreferencesModel::PreferencesModel(Services services, QObject *parent)
               m_services.openAINextTry,
               [this] { return m_services.storageNote ? m_services.storageNote(DefaultsKeys::openAISessionKey) : QString(); },
               signInChoice(QStringLiteral("Codex"), CredentialSource::openAIKey, CredentialSource::codex),
+              DefaultsKeys::openAISessionKeyImportedFrom,
           },
           CredentialTest::Services{m_services.settings.defaults(), m_services.notifications, m_services.scheduler,
                                    m_services.clock},
@@ -123,6 +125,12 @@ void PreferencesModel::setNotifyAvailable(bool notify)
 void PreferencesModel::setNotifyExpired(bool notify)
 {
     change(&AppSettings::notifyExpired, &AppSettings::setNotifyExpired, notify);
+}
+
+BrowserImport PreferencesModel::browserImport(Provider provider)
+{
+    return BrowserImport(provider, m_services.browserScan, m_services.browserImport,
+                         provider == Provider::claude ? m_claude : m_openAI);
 }
 
 std::optional<int> PreferencesModel::intervalIndex() const

@@ -2,6 +2,7 @@
 
 #include "app/DisplayFormat.h"
 #include "app/PanelStyle.h"
+#include "preferences/BrowserImport.h"
 #include "preferences/CredentialTest.h"
 
 #include <QObject>
@@ -44,6 +45,9 @@ public:
         // When each fetcher may ask its service again, while it holds back (empty: never holds back).
         std::function<std::optional<QDateTime>()> claudeNextTry;
         std::function<std::optional<QDateTime>()> openAINextTry;
+        // The browsers' cookie stores (both empty: no import from a browser is offered).
+        BrowserImport::Scan browserScan;
+        BrowserImport::Import browserImport;
     };
 
     explicit PreferencesModel(Services services, QObject *parent = nullptr);
@@ -68,6 +72,11 @@ public:
 
     // The picker row of the stored interval, or absent when it is none of the five.
     std::optional<int> intervalIndex() const;
+
+    // Whether "Import from Browser…" is offered.
+    bool offersBrowserImport() const { return m_services.browserScan && m_services.browserImport; }
+    // Looks into the browsers once, for the import dialog of one provider.
+    BrowserImport browserImport(Provider provider);
 
     static QUrl keyHelpURL(const QString &fragment);
     void openClaudeKeyHelp() const { m_services.openUrl(keyHelpURL(QStringLiteral("faq-connect-claude"))); }

@@ -3,6 +3,7 @@
 #include "app/AppSettings.h"
 #include "app/Providers.h"
 #include "onboarding/Symbols.h"
+#include "preferences/BrowserImportDialog.h"
 #include "preferences/NoticesGroup.h"
 #include "preferences/PreferencesModel.h"
 #include "preferences/PreferencesStyles.h"
@@ -106,7 +107,7 @@ PreferencesView::PreferencesView(PreferencesModel &model, QWidget *parent)
     const auto look = [](Provider provider, const QString &placeholder, const QString &keyHelpText) {
         const ProviderIdentity &identity = Providers::of(provider);
         const ProviderIdentity::Colour &brand = identity.brandColour;
-        return ProviderLook{identity.id, QColor::fromRgbF(float(brand.red), float(brand.green), float(brand.blue)),
+        return ProviderLook{provider, identity.id, QColor::fromRgbF(float(brand.red), float(brand.green), float(brand.blue)),
                             identity.name, placeholder, keyHelpText};
     };
     const ProviderLook claudeLook = look(Provider::claude, QStringLiteral("Enter sessionKey"),
@@ -234,6 +235,7 @@ QWidget *PreferencesView::credentialBlock(const ProviderLook &look, CredentialTe
     fieldRow->addWidget(controls.testButton);
     layout->addLayout(fieldRow);
     controls.storage = new QLabel(block);
+    controls.storage->setWordWrap(true); // "Imported from … · stored in …" may need two lines
     controls.storage->setFont(captionFont());
     controls.storage->setForegroundRole(QPalette::PlaceholderText);
     layout->addWidget(controls.storage);
@@ -246,6 +248,10 @@ QWidget *PreferencesView::credentialBlock(const ProviderLook &look, CredentialTe
     controls.signInChoice = linkButton(QString(), block);
     signInRow->addWidget(controls.signInChoice);
     signInRow->addStretch(1);
+    controls.importFromBrowser = linkButton(QStringLiteral("Import from Browser…"), block);
+    controls.importFromBrowser->setToolTip(QStringLiteral("Take the sign-in from a browser where you are signed in"));
+    controls.importFromBrowser->setVisible(m_model.offersBrowserImport());
+    signInRow->addWidget(controls.importFromBrowser);
     layout->addLayout(signInRow);
 
     auto *statusRow = new QHBoxLayout;
@@ -281,6 +287,12 @@ QWidget *PreferencesView::credentialBlock(const ProviderLook &look, CredentialTe
             test.useSignIn();
     });
     connect(controls.keyHelp, &QPushButton::clicked, this, std::move(openKeyHelp));
+    // The browsers are looked into when the dialog opens, never before.
+    connect(controls.importFromBrowser, &QPushButton::clicked, this, [this, provider = look.provider] {
+        auto *dialog = new BrowserImportDialog(m_model.browserImport(provider), this);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->open();
+    });
     controls.credentialBlock = block;
     return block;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Providers.h"
+
 #include <QWidget>
 
 class CredentialTest;
@@ -36,6 +38,7 @@ public:
         QLabel *status = nullptr;
         QToolButton *removeKey = nullptr;
         QPushButton *keyHelp = nullptr;
+        QPushButton *importFromBrowser = nullptr; // shown while the model offers it
     };
     const ProviderControls &claudeControls() const { return m_claude; }
     const ProviderControls &openAIControls() const { return m_openAI; }
@@ -52,6 +55,7 @@ protected:
 private:
     struct ProviderLook
     {
+        Provider provider;
         QString logoName;
         QColor brand;
         QString title;

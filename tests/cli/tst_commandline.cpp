@@ -5,6 +5,7 @@
 #include "support/WorkedExample.h"
 
 #include <QJsonDocument>
+#include <QTimeZone>
 #include <QtTest>
 
 namespace {
@@ -154,6 +155,45 @@ private slots:
         QCOMPARE(client.edits, edit.isEmpty() ? QList<QStringList>() : QList<QStringList>{edit});
         // A key is handed over, never printed.
         QVERIFY(!out.contains(QStringLiteral("sk-secret")));
+    }
+
+    // The browsers' sign-ins, listed without values; the exit code tells whether one is usable.
+    void accountsBrowsers_data()
+    {
+        QTest::addColumn<bool>("expired");
+        QTest::addColumn<QString>("expiry");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("valid") << false << "expires 2027-01-02 03:04" << 0;
+        QTest::newRow("expired") << true << "expired 2027-01-02 03:04" << 1;
+    }
+
+    void accountsBrowsers()
+    {
+        QFETCH(bool, expired);
+        QFETCH(QString, expiry);
+        QFETCH(int, exitCode);
+        const BrowserProfile firefox{BrowserProfile::Family::firefox, QStringLiteral("firefox"), QStringLiteral("Firefox"),
+                                     QStringLiteral("Flatpak"), QStringLiteral("ab.default"), QStringLiteral("default"), {}, {}};
+        const QDateTime when(QDate(2027, 1, 2), QTime(3, 4), QTimeZone::systemTimeZone());
+        m_commandLine.setBrowserScan([&](Provider provider) {
+            CookieScan scan;
+            scan.profilesSearched = 1;
+            if (provider == Provider::claude)
+                scan.candidates.push_back({firefox, when, expired});
+            return scan;
+        });
+        m_commandLine.run({QStringLiteral("accounts"), QStringLiteral("browsers")});
+        const QString printed = m_printed.join(QString());
+        m_printed.clear();
+        m_commandLine.setBrowserScan({});
+        QCOMPARE(std::exchange(m_exit, std::nullopt).value_or(-1), exitCode);
+        QCOMPARE(printed,
+                 QStringLiteral("Claude (sessionKey cookie of claude.ai):\n"
+                                "  firefox:ab.default  Firefox Flatpak (default), %1\n"
+                                "ChatGPT (__Secure-next-auth.session-token cookie of chatgpt.com):\n"
+                                "  none: No browser profile is signed in to chatgpt.com (no __Secure-next-auth.session-token "
+                                "cookie): sign in there first.\n")
+                     .arg(expiry));
     }
 
     void followTellsTheAgeOncePerMinute()

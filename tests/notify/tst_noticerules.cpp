@@ -228,6 +228,31 @@ private slots:
             QVERIFY(seen[0].offersPreferences);
         }
     }
+
+    // What to do about a refused key depends on where it came from.
+    void expiredNoticeSaysHowToMendIt_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("importedFrom");
+        QTest::addColumn<QString>("body");
+        QTest::newRow("pasted") << "sessionKey" << "" << "Paste a new sessionKey in Preferences.";
+        QTest::newRow("imported") << "sessionKey" << "Firefox (default-release)"
+                                  << "Sign in again in Firefox (default-release), then import it again in Preferences.";
+        QTest::newRow("command-line sign-in") << "claudeCode" << "Firefox (default-release)"
+                                              << "Run claude to sign in again.";
+    }
+
+    void expiredNoticeSaysHowToMendIt()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, importedFrom);
+        QFETCH(QString, body);
+        FakeClock clock;
+        NoticeRules rules(clock, {false, false});
+        const auto notice = rules.expiredSet(Provider::claude, true, true, NoticeSettings{}, source, importedFrom);
+        QVERIFY(notice);
+        QCOMPARE(notice->body, body);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestNoticeRules)

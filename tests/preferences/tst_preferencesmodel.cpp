@@ -25,6 +25,9 @@ struct Harness
     std::optional<QDateTime> claudeNextTry;
     QStringList posted;
     QStringList signInsFound; // the sources whose sign-in file exists
+    CookieScan browserScan;     // what the browsers hold
+    CookieImport browserImport; // what importing any profile gives
+    QList<Provider> scanned;
     std::unique_ptr<PreferencesModel> model;
 
     Harness()
@@ -40,7 +43,12 @@ struct Harness
             [this](const QUrl &url) { opened.append(url); },
             [](const QString &) { return QStringLiteral("Stored in the keyring"); },
             [this](const QString &source) { return signInsFound.contains(source); },
-            [this] { return claudeNextTry; }, [] { return std::optional<QDateTime>(); }});
+            [this] { return claudeNextTry; }, [] { return std::optional<QDateTime>(); },
+            [this](Provider provider) {
+                scanned.append(provider);
+                return browserScan;
+            },
+            [this](Provider, const BrowserProfile &) { return browserImport; }});
         return *model;
     }
 
@@ -94,6 +102,86 @@ private slots:
         QVERIFY(!claude.usesSignIn());
         QCOMPARE(claude.storageNote(), QStringLiteral("Stored in the keyring"));
         QCOMPARE(claude.signInOffer(), QStringLiteral("Found your Claude Code sign-in — use it"));
+    }
+
+    // An imported key is stored and tested as a pasted one, and remembers its browser until
+    // another key replaces it.
+    void importFromBrowser()
+    {
+        Harness h;
+        const BrowserProfile firefox{BrowserProfile::Family::firefox, QStringLiteral("firefox"), QStringLiteral("Firefox"),
+                                     {}, QStringLiteral("a.default-release"), QStringLiteral("default-release"), {}, {}};
+        BrowserProfile chrome = firefox;
+        chrome.browserName = QStringLiteral("Google Chrome");
+        h.browserScan = {{{chrome, h.clock.now().addDays(-2), true}, {firefox, h.clock.now().addDays(30), false}}, {}, 2};
+        h.browserImport = {QStringLiteral("sk-imported"), firefox, std::nullopt};
+        PreferencesModel &model = h.open();
+        QVERIFY(model.offersBrowserImport());
+        CredentialTest &claude = model.claude();
+
+        BrowserImport dialog = model.browserImport(Provider::claude);
+        QCOMPARE(h.scanned, QList<Provider>{Provider::claude});
+        QCOMPARE(dialog.rows().size(), 2u);
+        QVERIFY(!dialog.rows()[0].enabled);
+        QVERIFY(dialog.rows()[0].text.startsWith(QStringLiteral("Google Chrome (default-release) · expired ")));
+        QVERIFY(dialog.rows()[1].text.startsWith(QStringLiteral("Firefox (default-release) · expires ")));
+        QCOMPARE(dialog.message(), QString());
+        QVERIFY(!dialog.choose(0)); // expired: shown, not offered
+        QCOMPARE(h.claudeFetches, 0);
+
+        QVERIFY(dialog.choose(1));
+        QCOMPARE(h.defaults.string(DefaultsKeys::sessionKey), QStringLiteral("sk-imported"));
+        QCOMPARE(h.defaults.string(DefaultsKeys::openAISessionKey), std::nullopt);
+        QCOMPARE(claude.text(), QStringLiteral("sk-imported"));
+        QCOMPARE(h.claudeFetches, 1);
+        QCOMPARE(claude.storageNote(), QStringLiteral("Imported from Firefox (default-release)\nStored in the keyring"));
+        h.claudeResult(success);
+        QCOMPARE(describe(claude), QStringLiteral("ok:Connected"));
+
+        // Refused later: the way back is another import.
+        h.settings.setClaudeSessionExpired(true);
+        QCOMPARE(describe(claude), QStringLiteral("error:Session expired - import again from Firefox (default-release)"));
+
+        // Testing the same key again keeps its origin; a pasted one does not.
+        claude.saveAndTest();
+        QCOMPARE(h.defaults.string(DefaultsKeys::sessionKeyImportedFrom), QStringLiteral("Firefox (default-release)"));
+        claude.setText(QStringLiteral("sk-pasted"));
+        claude.saveAndTest();
+        QCOMPARE(h.defaults.string(DefaultsKeys::sessionKeyImportedFrom), std::nullopt);
+        QCOMPARE(claude.storageNote(), QStringLiteral("Stored in the keyring"));
+
+        QVERIFY(model.browserImport(Provider::claude).choose(1));
+        claude.removeKey();
+        QCOMPARE(h.defaults.string(DefaultsKeys::sessionKeyImportedFrom), std::nullopt);
+    }
+
+    // Nothing to offer, or an import that fails: the dialog says why, and nothing is stored.
+    void importFromBrowserFails_data()
+    {
+        QTest::addColumn<bool>("found");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no browser") << false << "No profile of Firefox, LibreWolf, Chromium, Google Chrome, Brave, "
+                                                "Microsoft Edge or Vivaldi was found.";
+        QTest::newRow("wrong key") << true << "could not be decrypted";
+    }
+
+    void importFromBrowserFails()
+    {
+        QFETCH(bool, found);
+        QFETCH(QString, message);
+        Harness h;
+        const BrowserProfile chrome{BrowserProfile::Family::chromium, QStringLiteral("chrome"), QStringLiteral("Google Chrome"),
+                                    {}, QStringLiteral("Default"), QStringLiteral("Person 1"), {}, {}};
+        if (found)
+            h.browserScan = {{{chrome, h.clock.now().addDays(3), false}}, {}, 1};
+        h.browserImport = {std::nullopt, chrome, CookieFailure{CookieFailure::Kind::wrongKey, QStringLiteral("could not be decrypted")}};
+        BrowserImport dialog = h.open().browserImport(Provider::openAI);
+        QCOMPARE(dialog.rows().size(), found ? 1u : 0u);
+        QVERIFY(!dialog.choose(0));
+        QCOMPARE(dialog.message(), message);
+        QCOMPARE(h.defaults.string(DefaultsKeys::openAISessionKey), std::nullopt);
+        QCOMPARE(h.defaults.string(DefaultsKeys::openAISessionKeyImportedFrom), std::nullopt);
+        QCOMPARE(h.openAIFetches, 0);
     }
 
     void initialStatus_data()

@@ -1,6 +1,7 @@
 #include "app/AppSettings.h"
 #include "app/DefaultsKeys.h"
 #include "app/Notifications.h"
+#include "preferences/BrowserImportDialog.h"
 #include "preferences/NoticesGroup.h"
 #include "preferences/PreferencesModel.h"
 #include "preferences/PreferencesView.h"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QToolButton>
 #include <QAction>
@@ -31,12 +33,21 @@ struct Harness
     NotificationCenter notifications;
     std::unique_ptr<PreferencesModel> model;
     std::unique_ptr<PreferencesWindowController> controller;
+    std::optional<CookieScan> browsers; // absent: no import from a browser is offered
 
     PreferencesView &open()
     {
         if (!controller) {
+            BrowserImport::Scan scan;
+            BrowserImport::Import import;
+            if (browsers) {
+                scan = [this](Provider) { return *browsers; };
+                import = [](Provider, const BrowserProfile &profile) {
+                    return CookieImport{QStringLiteral("sk-from-firefox"), profile, std::nullopt};
+                };
+            }
             model = std::make_unique<PreferencesModel>(PreferencesModel::Services{
-                settings, notifications, scheduler, clock, [] {}, [] {}, [](const QUrl &) {}});
+                settings, notifications, scheduler, clock, [] {}, [] {}, [](const QUrl &) {}, {}, {}, {}, {}, scan, import});
             controller = std::make_unique<PreferencesWindowController>(*model);
         }
         controller->showWindow();
@@ -58,6 +69,34 @@ class TestPreferencesWindow : public QObject
     Q_OBJECT
 
 private slots:
+    // The button opens the list only when asked; choosing a profile fills the key and says where
+    // it came from.
+    void importFromBrowser()
+    {
+        Harness plain;
+        QVERIFY(plain.open().claudeControls().importFromBrowser->isHidden());
+
+        Harness h;
+        const BrowserProfile firefox{BrowserProfile::Family::firefox, QStringLiteral("firefox"), QStringLiteral("Firefox"),
+                                     {}, QStringLiteral("x.default"), QStringLiteral("default"), {}, {}};
+        h.browsers = CookieScan{{{firefox, h.clock.now().addDays(9), false}}, {}, 1};
+        PreferencesView &view = h.open();
+        QVERIFY(!view.claudeControls().importFromBrowser->isHidden());
+        QVERIFY(!view.findChild<BrowserImportDialog *>());
+        view.claudeControls().importFromBrowser->click();
+        auto *dialog = view.findChild<BrowserImportDialog *>();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->list()->count(), 1);
+        QVERIFY(dialog->list()->item(0)->text().startsWith(QStringLiteral("Firefox (default) · expires ")));
+        QVERIFY(dialog->importButton()->isEnabled());
+        dialog->importButton()->click();
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(view.claudeControls().field->text(), QStringLiteral("sk-from-firefox"));
+        QCOMPARE(view.claudeControls().field->echoMode(), QLineEdit::Password);
+        QCOMPARE(view.claudeControls().storage->text(), QStringLiteral("Imported from Firefox (default)"));
+        QCOMPARE(h.defaults.string(DefaultsKeys::sessionKey), QStringLiteral("sk-from-firefox"));
+    }
+
     void oneWindowHiddenNotDestroyed()
     {
         Harness h;

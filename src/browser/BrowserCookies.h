@@ -1,0 +1,38 @@
+#pragma once
+
+#include "app/Providers.h"
+#include "browser/BrowserCookie.h"
+#include "browser/BrowserProfiles.h"
+
+class BrowserKeyring;
+class Clock;
+
+// The providers' sign-in cookies in the user's own browsers: which profiles hold one (without its
+// value), and the value itself when the user asks for it. Every call looks anew, reading private
+// copies of the databases; nothing is kept open or remembered between calls.
+class BrowserCookies
+{
+public:
+    // `keyring` is asked only while decrypting a "v11" Chromium value; null: there is none.
+    // `scratch` holds the private copies (empty: the system's temporary folder).
+    BrowserCookies(BrowserProfiles::Home home, BrowserKeyring *keyring, const Clock &clock, QString scratch = {});
+
+    // Every profile holding the provider's sign-in, expired ones included, and the databases that
+    // could not be read.
+    CookieScan scan(Provider provider) const;
+    // The value of the provider's sign-in in that profile.
+    CookieImport import(Provider provider, const BrowserProfile &profile) const;
+    // The command line's `--from-browser NAME[:PROFILE]`: NAME is one of BrowserProfiles::browserIds(),
+    // PROFILE a profile's folder or name. Without PROFILE, the profile whose sign-in lasts longest.
+    CookieImport import(Provider provider, const QString &browserArgument) const;
+
+private:
+    struct Examined;
+    Examined examine(Provider provider, const BrowserProfile &profile) const;
+    CookieImport decode(const Examined &examined) const;
+
+    BrowserProfiles::Home m_home;
+    BrowserKeyring *m_keyring;
+    const Clock &m_clock;
+    QString m_scratch;
+};

@@ -1,0 +1,155 @@
+#include "SafeStorageKeyring.h"
+
+#include <QCoreApplication>
+#include <QDBusArgument>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
+
+namespace {
+
+using Lookup = BrowserKeyring::Lookup;
+
+const QString secretsService = QStringLiteral("org.freedesktop.secrets");
+const QString secretsPath = QStringLiteral("/org/freedesktop/secrets");
+const QString serviceInterface = QStringLiteral("org.freedesktop.Secret.Service");
+const QString itemInterface = QStringLiteral("org.freedesktop.Secret.Item");
+const QString sessionInterface = QStringLiteral("org.freedesktop.Secret.Session");
+const QString propertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
+const QString kwalletInterface = QStringLiteral("org.kde.KWallet");
+// Chromium's schemas for its password, the current one first.
+const QStringList chromiumSchemas{QStringLiteral("chrome_libsecret_os_crypt_password_v2"),
+                                  QStringLiteral("chrome_libsecret_os_crypt_password")};
+// A keyring that does not answer in this time is taken as unavailable.
+constexpr int callTimeoutMs = 5000;
+
+QString label(const QString &name)
+{
+    return name + QStringLiteral(" Safe Storage");
+}
+
+Lookup unavailable(const QString &reason)
+{
+    return {Lookup::Kind::unavailable, {}, reason};
+}
+
+QVariant unwrapped(const QVariant &value)
+{
+    return value.canConvert<QDBusVariant>() ? value.value<QDBusVariant>().variant() : value;
+}
+
+QList<QDBusObjectPath> paths(const QVariant &argument)
+{
+    return qdbus_cast<QList<QDBusObjectPath>>(argument.value<QDBusArgument>());
+}
+
+} // namespace
+
+SafeStorageKeyring::SafeStorageKeyring(KeyringCollection::Backend backend, const QDBusConnection &bus)
+    : m_backend(backend)
+    , m_bus(bus)
+{
+    qDBusRegisterMetaType<QMap<QString, QString>>();
+}
+
+BrowserKeyring::Lookup SafeStorageKeyring::safeStoragePassword(const QStringList &names)
+{
+    if (!m_bus.isConnected())
+        return unavailable(QStringLiteral("no session bus"));
+    return m_backend == KeyringCollection::Backend::secretService ? fromSecretService(names) : fromKWallet(names);
+}
+
+BrowserKeyring::Lookup SafeStorageKeyring::fromSecretService(const QStringList &names)
+{
+    const auto call = [this](const QString &path, const QString &interface, const QString &method,
+                             const QVariantList &arguments) {
+        QDBusMessage message = QDBusMessage::createMethodCall(secretsService, path, interface, method);
+        message.setArguments(arguments);
+        return m_bus.call(message, QDBus::Block, callTimeoutMs);
+    };
+
+    // Every item Chromium stored, unlocked and locked, by the label it gave each.
+    QHash<QString, std::pair<QDBusObjectPath, bool>> items;
+    for (const QString &schema : chromiumSchemas) {
+        const QDBusMessage found = call(secretsPath, serviceInterface, QStringLiteral("SearchItems"),
+                                        {QVariant::fromValue(QMap<QString, QString>{{QStringLiteral("xdg:schema"), schema}})});
+        if (found.type() != QDBusMessage::ReplyMessage)
+            return unavailable(found.errorMessage().isEmpty() ? QStringLiteral("the Secret Service does not answer")
+                                                              : found.errorMessage());
+        for (int list = 0; list < 2 && list < found.arguments().size(); ++list) {
+            for (const QDBusObjectPath &item : paths(found.arguments().at(list))) {
+                const QDBusMessage named = call(item.path(), propertiesInterface, QStringLiteral("Get"),
+                                                {itemInterface, QStringLiteral("Label")});
+                if (named.type() == QDBusMessage::ReplyMessage && !named.arguments().isEmpty())
+                    items.insert(unwrapped(named.arguments().constFirst()).toString(), {item, list == 1});
+            }
+        }
+    }
+    for (const QString &name : names) {
+        const auto item = items.constFind(label(name));
+        if (item == items.constEnd())
+            continue;
+        if (item->second)
+            return {Lookup::Kind::locked, {}, QStringLiteral("the keyring holding %1 is locked").arg(label(name))};
+        // A plain session: the secret comes over the private session bus as it is.
+        const QDBusMessage session = call(secretsPath, serviceInterface, QStringLiteral("OpenSession"),
+                                          {QStringLiteral("plain"), QVariant::fromValue(QDBusVariant(QString()))});
+        if (session.type() != QDBusMessage::ReplyMessage || session.arguments().size() < 2)
+            return unavailable(session.errorMessage());
+        const QDBusObjectPath sessionPath = session.arguments().at(1).value<QDBusObjectPath>();
+        const QDBusMessage secret = call(item->first.path(), itemInterface, QStringLiteral("GetSecret"),
+                                         {QVariant::fromValue(sessionPath)});
+        call(sessionPath.path(), sessionInterface, QStringLiteral("Close"), {});
+        if (secret.type() != QDBusMessage::ReplyMessage || secret.arguments().isEmpty())
+            return unavailable(secret.errorMessage());
+        const QDBusArgument structure = secret.arguments().constFirst().value<QDBusArgument>();
+        QDBusObjectPath secretSession;
+        QByteArray parameters;
+        QByteArray value;
+        QString contentType;
+        structure.beginStructure();
+        structure >> secretSession >> parameters >> value >> contentType;
+        structure.endStructure();
+        return {Lookup::Kind::found, value, {}};
+    }
+    return {Lookup::Kind::notFound, {}, QStringLiteral("the keyring holds no %1").arg(label(names.value(0)))};
+}
+
+BrowserKeyring::Lookup SafeStorageKeyring::fromKWallet(const QStringList &names)
+{
+    const bool six = m_backend == KeyringCollection::Backend::kwallet6;
+    const QString service = six ? QStringLiteral("org.kde.kwalletd6") : QStringLiteral("org.kde.kwalletd5");
+    const QString path = six ? QStringLiteral("/modules/kwalletd6") : QStringLiteral("/modules/kwalletd5");
+    const QString appId = QCoreApplication::applicationName();
+    const auto call = [&](const QString &method, const QVariantList &arguments) {
+        QDBusMessage message = QDBusMessage::createMethodCall(service, path, kwalletInterface, method);
+        message.setArguments(arguments);
+        return m_bus.call(message, QDBus::Block, callTimeoutMs);
+    };
+    const auto first = [](const QDBusMessage &reply) {
+        return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty() ? reply.arguments().constFirst()
+                                                                                          : QVariant();
+    };
+
+    const QString wallet = first(call(QStringLiteral("networkWallet"), {})).toString();
+    if (wallet.isEmpty())
+        return unavailable(QStringLiteral("KWallet does not answer"));
+    // Opening a closed wallet would ask the user for its password.
+    if (!first(call(QStringLiteral("isOpen"), {wallet})).toBool())
+        return {Lookup::Kind::locked, {}, QStringLiteral("the wallet %1 is closed").arg(wallet)};
+    const QVariant handle = first(call(QStringLiteral("open"), {wallet, qlonglong(0), appId}));
+    if (!handle.isValid() || handle.toInt() < 0)
+        return unavailable(QStringLiteral("KWallet did not open %1").arg(wallet));
+    Lookup result{Lookup::Kind::notFound, {}, QStringLiteral("the wallet holds no %1").arg(label(names.value(0)))};
+    for (const QString &name : names) {
+        const QString folder = name + QStringLiteral(" Keys");
+        const QVariant password = first(call(QStringLiteral("readPassword"), {handle.toInt(), folder, label(name), appId}));
+        if (!password.toString().isEmpty()) {
+            result = {Lookup::Kind::found, password.toString().toUtf8(), {}};
+            break;
+        }
+    }
+    call(QStringLiteral("close"), {handle.toInt(), false, appId});
+    return result;
+}
