@@ -73,6 +73,9 @@ QString CommandLine::help()
         "  accounts rename ID LABEL     give an account another label\n"
         "  accounts add claude|chatgpt [--label LABEL]\n"
         "                               add an account with the key read from standard input\n"
+        "  accounts add claude|chatgpt --from-browser BROWSER[:PROFILE] [--label LABEL]\n"
+        "                               add an account with the sign-in cookie of a browser profile\n"
+        "                               (firefox, librewolf, chromium, chrome, brave, edge, vivaldi)\n"
         "  accounts add claude|chatgpt --organization|--workspace ID [--label LABEL]\n"
         "                               add another organisation or workspace of the first account's sign-in\n"
         "  accounts browsers            the browser profiles signed in to claude.ai or chatgpt.com and\n"
@@ -196,6 +199,7 @@ void CommandLine::accounts(const QStringList &arguments)
         const QString provider = arguments.value(1);
         QString label;
         QString sameSignIn; // the organisation or workspace of the first account's sign-in
+        QString browser;    // --from-browser
         for (qsizetype i = 2; i < arguments.size(); i += 2) {
             const QString &option = arguments.at(i);
             if (i + 1 >= arguments.size())
@@ -204,6 +208,8 @@ void CommandLine::accounts(const QStringList &arguments)
                 label = arguments.at(i + 1);
             else if (option == QLatin1String("--organization") || option == QLatin1String("--workspace"))
                 sameSignIn = arguments.at(i + 1);
+            else if (option == QLatin1String("--from-browser") && m_browserImport)
+                browser = arguments.at(i + 1);
             else
                 return usage(QStringLiteral("unexpected option '%1'").arg(option));
         }
@@ -211,6 +217,18 @@ void CommandLine::accounts(const QStringList &arguments)
             return usage(QStringLiteral("accounts add takes claude or chatgpt"));
         if (!sameSignIn.isEmpty())
             return finish(m_client.editAccount(QStringLiteral("add-same-sign-in"), {provider, sameSignIn, label}));
+        if (!browser.isEmpty()) {
+            // Read here, by the user's own command; the value goes to the program as a pasted key would.
+            const CookieImport imported =
+                m_browserImport(provider == QLatin1String("claude") ? Provider::claude : Provider::openAI, browser);
+            if (!imported.value) {
+                m_output.err(QStringLiteral("quotabar: %1\n")
+                                 .arg(imported.failure ? imported.failure->message : QStringLiteral("nothing was imported")));
+                m_output.exit(noFigures);
+                return;
+            }
+            return finish(m_client.addAccount(provider, label, *imported.value));
+        }
         // The key comes from standard input: arguments show in the process list and in shell history.
         const QString key = m_output.in ? m_output.in().trimmed() : QString();
         if (key.isEmpty())

@@ -41,6 +41,11 @@ public:
     CommandLine(StatusClient &client, Scheduler &scheduler, Output output);
     // What `accounts browsers` lists: a look into the browsers' cookie stores for one provider.
     void setBrowserScan(std::function<CookieScan(Provider)> scan) { m_browserScan = std::move(scan); }
+    // accounts add --from-browser: the provider's sign-in cookie from BROWSER[:PROFILE].
+    void setBrowserImport(std::function<CookieImport(Provider, const QString &browser)> import)
+    {
+        m_browserImport = std::move(import);
+    }
     void run(const QStringList &arguments);
 
 private:
@@ -65,4 +70,5 @@ private:
     std::optional<QString> m_account; // --account
     Scheduler::TimerId m_ageTimer = 0;
     std::function<CookieScan(Provider)> m_browserScan;
+    std::function<CookieImport(Provider, const QString &)> m_browserImport;
 };

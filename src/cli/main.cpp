@@ -5,6 +5,7 @@
 #include "browser/BrowserCookies.h"
 #include "cli/CommandLine.h"
 #include "platform/linux/ReaderGoneWatch.h"
+#include "platform/linux/SafeStorageKeyring.h"
 #include "platform/linux/StatusBusClient.h"
 #include "platform/qt/QtScheduler.h"
 #include "platform/qt/SystemClock.h"
@@ -108,6 +109,13 @@ int main(int argc, char *argv[])
     const SystemClock clock;
     const BrowserCookies browsers(BrowserProfiles::Home::fromEnvironment(), nullptr, clock);
     commandLine.setBrowserScan([&browsers](Provider provider) { return browsers.scan(provider); });
+    // Importing one decrypts it, with the browser's key from the desktop keyring where it keeps one.
+    SafeStorageKeyring keyring(KeyringCollection::backendFor(qEnvironmentVariable("XDG_CURRENT_DESKTOP"),
+                                                             qEnvironmentVariable("KDE_SESSION_VERSION")),
+                               QDBusConnection::sessionBus());
+    const BrowserCookies decrypting(BrowserProfiles::Home::fromEnvironment(), &keyring, clock);
+    commandLine.setBrowserImport(
+        [&decrypting](Provider provider, const QString &browser) { return decrypting.import(provider, browser); });
     // --follow may wait long between lines (for hours while Quotabar is not running).
     std::optional<ReaderGoneWatch> readerGone;
     if (arguments.contains(QLatin1String("--follow")))

@@ -123,6 +123,10 @@ private slots:
         QTest::newRow("another workspace of the sign-in, no key read")
             << QStringList{"accounts", "add", "chatgpt", "--workspace", "team-1", "--label", "Team"} << QString() << false << 0
             << QString() << QStringList{"add-same-sign-in", "chatgpt", "team-1", "Team"};
+        QTest::newRow("from a browser") << QStringList{"accounts", "add", "claude", "--from-browser", "firefox"} << QString()
+                                        << false << 0 << QString() << QStringList{"add", "claude", "", "sk-secret-from-firefox"};
+        QTest::newRow("from a browser without the cookie")
+            << QStringList{"accounts", "add", "chatgpt", "--from-browser", "firefox"} << QString() << false << 1 << QString() << none;
         QTest::newRow("add without a key") << QStringList{"accounts", "add", "chatgpt"} << QString() << false << 64 << QString() << none;
         QTest::newRow("add an unknown provider") << QStringList{"accounts", "add", "gemini"} << "k" << false << 64 << QString() << none;
         QTest::newRow("rename") << QStringList{"accounts", "rename", "Work", "Office"} << QString() << false << 0 << QString()
@@ -149,6 +153,14 @@ private slots:
         CommandLine commandLine(client, m_scheduler,
                                 {[&out](const QString &text) { out += text; }, [](const QString &) {},
                                  [&exit](int code) { exit = code; }, [&input] { return input; }});
+        commandLine.setBrowserImport([](Provider provider, const QString &browser) {
+            CookieImport imported;
+            if (provider == Provider::claude && browser == QLatin1String("firefox"))
+                imported.value = QStringLiteral("sk-secret-from-firefox");
+            else
+                imported.failure = CookieFailure{CookieFailure::Kind::noCookie, QStringLiteral("no cookie")};
+            return imported;
+        });
         commandLine.run(arguments);
         QCOMPARE(exit, std::optional(exitCode));
         QVERIFY2(out.contains(printed), qPrintable(out));
