@@ -7,6 +7,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QCryptographicHash>
 #include <QJsonObject>
 #include <QRandomGenerator>
 
@@ -157,9 +158,11 @@ QList<Account> AccountList::of(Provider provider) const
                                     label.isEmpty() ? Providers::of(provider).name : label,
                                     signIn ? Account::Source::signInFolder : Account::Source::sessionKey, {}, {},
                                     provider == Provider::claude ? m_settings.showClaude() : m_settings.showOpenAI()}};
-    for (const Account &account : m_others) {
-        if (account.provider == provider)
-            accounts.append(account);
+    for (const QList<Account> *list : {&m_others, &m_offered}) {
+        for (const Account &account : *list) {
+            if (account.provider == provider)
+                accounts.append(account);
+        }
     }
     return accounts;
 }
@@ -240,6 +243,16 @@ QString AccountList::defaultLabel(Provider provider) const
     return QStringLiteral("Account %1").arg(of(provider).size() + 1);
 }
 
+bool AccountList::keep(const AccountId &id)
+{
+    const auto it = std::find_if(m_offered.begin(), m_offered.end(), [&id](const Account &a) { return a.id == id; });
+    if (it == m_offered.end())
+        return false;
+    m_others.append(*it);
+    m_offered.erase(it);
+    return true;
+}
+
 AccountId AccountList::add(Account account, const std::optional<QString> &key)
 {
     do
@@ -260,6 +273,10 @@ AccountId AccountList::add(Account account, const std::optional<QString> &key)
 
 bool AccountList::remove(const AccountId &id)
 {
+    if (const qsizetype removed = m_offered.removeIf([&id](const Account &a) { return a.id == id; }); removed > 0) {
+        emit changed(); // found again at the next start, hidden again
+        return true;
+    }
     const auto it = std::find_if(m_others.begin(), m_others.end(), [&id](const Account &a) { return a.id == id; });
     if (it == m_others.end())
         return false; // the first accounts are the provider's own settings: cleared, never removed
@@ -278,6 +295,7 @@ bool AccountList::rename(const AccountId &id, const QString &label)
         return false;
     if (account->isFirst())
         m_firstLabels[index(account->provider)] = label.trimmed();
+    keep(id);
     for (Account &other : m_others) {
         if (other.id == id)
             other.label = label.trimmed();
@@ -300,6 +318,9 @@ bool AccountList::setShown(const AccountId &id, bool shown)
         emit changed();
         return true;
     }
+    if (!shown && std::any_of(m_offered.cbegin(), m_offered.cend(), [&id](const Account &a) { return a.id == id; }))
+        return true; // hidden already, and nothing to keep
+    keep(id);
     for (Account &other : m_others) {
         if (other.id == id)
             other.shown = shown;
@@ -336,5 +357,11 @@ void AccountList::offer(Provider provider, const QString &serverId, const QStrin
     });
     if (known || serverId.isEmpty())
         return;
-    add(Account{{}, provider, name, Account::Source::sameSignIn, {}, serverId, false});
+    // The same organisation gets the same id at every start, so scripts may name it before it is kept.
+    const QByteArray digest =
+        QCryptographicHash::hash((Providers::of(provider).id + QLatin1Char('/') + serverId).toUtf8(), QCryptographicHash::Sha256);
+    const AccountId id = QStringLiteral("o") + QString::fromLatin1(digest.toHex().left(8));
+    m_offered.append(Account{id, provider, name.isEmpty() ? defaultLabel(provider) : name, Account::Source::sameSignIn, {},
+                             serverId, false});
+    emit changed();
 }

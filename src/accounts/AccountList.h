@@ -43,7 +43,8 @@ public:
     bool setShown(const AccountId &id, bool shown);
     bool move(const AccountId &id, int steps);
     // Another organisation or workspace of a sign-in the provider's first account uses, as found
-    // on the server; added hidden, once.
+    // on the server: listed hidden, and kept in the settings only once the user shows, renames or
+    // moves it (so finding it never rewrites the settings file). Its id follows from the server's.
     void offer(Provider provider, const QString &serverId, const QString &name);
 
     // The accounts the credentials of `extraKeys` belong to, as read from the file before the
@@ -63,7 +64,11 @@ private:
     AppSettings &m_settings;
     std::function<bool(Provider, const QString &)> m_signInExists;
     std::function<void(const QString &)> m_keepAsCredential;
+    // Makes an offered account a kept one; false when `id` is not offered.
+    bool keep(const AccountId &id);
+
     QList<Account> m_others; // every account but the first ones, in their order
+    QList<Account> m_offered; // found on the server, not kept yet: listed after the kept ones
     std::array<QString, 2> m_firstLabels; // set by the user; empty: the provider's name
     std::array<QString, 2> m_firstServerIds;
 };

@@ -78,13 +78,16 @@ StatusInputs StatusService::inputs() const
                                    records.providerFigures(accounts.of(Provider::claude)),
                                    records.providerFigures(accounts.of(Provider::openAI)),
                                    now};
+    const QList<Account> fetched = accounts.fetched();
     for (const Account &account : all) {
         const bool first = account.isFirst();
+        // An account nobody asks waits for nothing.
+        const bool asked = std::any_of(fetched.cbegin(), fetched.cend(), [&](const Account &a) { return a.id == account.id; });
         inputs.accounts.append(AccountReport{
             account, records.shown(account.id),
             // Only the first accounts keep the mark across starts; the others know it since their last answer.
             first ? expired(account.provider) : records.answered(account.id) && !records.latest(account.id),
-            records.awaiting(account.id),
+            asked ? records.awaiting(account.id) : Awaiting::nothing,
             first ? CredentialSource::of(account.provider, settings.defaults()) : QStringLiteral("sessionKey")});
     }
     return inputs;

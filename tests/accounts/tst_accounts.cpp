@@ -157,6 +157,28 @@ private slots:
         QCOMPARE(desktop.shown[1].first, QStringLiteral("claude.session"));
     }
 
+    // Organisations found on the server are listed hidden without a write; showing one keeps it.
+    void foundOrganisationsAreOfferedWithoutAWrite()
+    {
+        Harness h;
+        h.start();
+        const int writes = h.defaults.writes;
+        h.accounts.offer(Provider::claude, QStringLiteral("org-2"), QStringLiteral("Research"));
+        h.accounts.offer(Provider::claude, QStringLiteral("org-2"), QStringLiteral("Research"));
+        QCOMPARE(h.defaults.writes, writes);
+        const QList<Account> claude = h.accounts.of(Provider::claude);
+        QCOMPARE(claude.size(), 2);
+        QVERIFY(!claude.at(1).shown);
+        QVERIFY(h.others.count(claude.at(1).id)); // a source waits, unasked
+        QCOMPARE(h.fetchesOf(claude.at(1).id), 0);
+        QCOMPARE(AccountEdits::edit(h.accounts, QStringLiteral("show"), {QStringLiteral("research")}), QString());
+        h.scheduler.advance(2s);
+        QCOMPARE(h.fetchesOf(claude.at(1).id), 1);
+        // Kept now, under the same id, and read back from the settings.
+        AccountList again(h.settings, {});
+        QCOMPARE(again.find(claude.at(1).id)->serverId, QStringLiteral("org-2"));
+    }
+
     // Bad edits say why and change nothing.
     void refusedEdits_data()
     {
