@@ -1,7 +1,9 @@
 #include "PaceTracker.h"
 
-#include "platform/Clock.h"
 #include "accounts/UsageRecords.h"
+#include "platform/Clock.h"
+
+#include <algorithm>
 
 PaceTracker::PaceTracker(const QString &historyPath, const Clock &clock, QObject *parent)
     : QObject(parent)
@@ -15,11 +17,10 @@ void PaceTracker::follow(const UsageRecords &records)
     // Stored records come before the redraw that shows them, so the rows get the forecast at once.
     // The history is each provider's first account's.
     connect(&records, &UsageRecords::recordStored, this, [this, &records](const AccountId &id) {
-        for (const ProviderIdentity &identity : Providers::all) {
-            const auto usage = records.latest(id);
-            if (id == Account::firstId(identity.provider) && usage && usage->usable())
-                keep(identity.provider, *usage);
-        }
+        const auto first = std::find_if(Providers::all.cbegin(), Providers::all.cend(),
+                                        [&id](const ProviderIdentity &identity) { return id == Account::firstId(identity.provider); });
+        if (const auto usage = records.latest(id); first != Providers::all.cend() && usage && usage->usable())
+            keep(first->provider, *usage);
     });
 }
 

@@ -461,6 +461,11 @@ void StatusBarController::refreshMenuContent()
         const Awaiting waiting = awaiting(provider);
         return waiting == Awaiting::nothing || waiting == Awaiting::keyringUnlock;
     };
+    // A first account the user named is headed by its label, as the others are.
+    for (const ProviderIdentity &identity : Providers::all) {
+        const Account first = m_services.accounts.of(identity.provider).constFirst();
+        m_menu.labelFirstAccount(identity.provider, first.label != identity.name ? std::optional(first.label) : std::nullopt);
+    }
     m_menu.showClaude(shownClaude(), now, whyNone(Provider::claude, CredentialSource::claude(defaults)),
                       warns(Provider::claude));
     m_menu.showOpenAI(hasOpenAIToken(), shownOpenAI(), now, whyNone(Provider::openAI, CredentialSource::openAI(defaults)),

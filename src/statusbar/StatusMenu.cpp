@@ -261,7 +261,11 @@ QStringList StatusMenu::rowTexts(Provider provider, const std::optional<AgeAt> &
         else if (i.id == group.updated)
             break;
     }
-    // The provider's other accounts follow, each under its header.
+    // The provider's other accounts follow, each under its header; the first one then gets its own.
+    const bool several = std::any_of(m_sections.cbegin(), m_sections.cend(),
+                                     [provider](const AccountSection &section) { return section.provider == provider; });
+    if (several)
+        texts.prepend(item(group.header).title);
     for (qsizetype index = 0; index < m_sections.size(); ++index) {
         if (m_sections.at(index).provider != provider)
             continue;
@@ -272,6 +276,14 @@ QStringList StatusMenu::rowTexts(Provider provider, const std::optional<AgeAt> &
         }
     }
     return texts;
+}
+
+void StatusMenu::labelFirstAccount(Provider provider, const std::optional<QString> &label)
+{
+    if (label)
+        m_firstLabels[provider] = *label;
+    else
+        m_firstLabels.erase(provider);
 }
 
 void StatusMenu::showAccounts(const QList<AccountSection> &sections, const QDateTime &now)
@@ -351,7 +363,10 @@ void StatusMenu::showRows(Provider provider, bool shown, const QString &expiredT
     const Group group = groupOf(provider);
     const bool usable = usage && usage->usable();
     const QList<LimitWindow> extra = usable ? usage->extraWindows() : QList<LimitWindow>();
-    edit(group.header).title = MenuTexts::header(provider, usable ? usage->plan : std::nullopt);
+    const std::optional<QString> plan = usable ? usage->plan : std::nullopt;
+    const auto label = m_firstLabels.find(provider);
+    edit(group.header).title = label == m_firstLabels.end() ? MenuTexts::header(provider, plan)
+                                                            : MenuTexts::accountHeader(provider, label->second, plan);
     for (int i = 0; i < LimitWindows::maxExtraRows; ++i) {
         Item &row = edit(static_cast<ItemId>(group.extraFirst + i));
         row.visible = shown && i < extra.size();

@@ -104,6 +104,9 @@ public:
     void showOpenAI(bool shown, const std::optional<ProviderUsage> &usage, const QDateTime &now,
                     const QString &expiredText = {}, bool warn = true);
 
+    // The label in the header of a provider's own group, for its first account among others;
+    // none: the provider's name alone. Shown at the next rewrite of its rows.
+    void labelFirstAccount(Provider provider, const std::optional<QString> &label);
     // Replaces the sections of the accounts beyond each provider's first one.
     void showAccounts(const QList<AccountSection> &sections, const QDateTime &now);
 
@@ -126,6 +129,7 @@ private:
 
     QList<Item> m_items;
     QList<AccountSection> m_sections; // as last shown
+    std::map<Provider, QString> m_firstLabels;
     std::map<Provider, QDateTime> m_fetchedAt; // of the records whose age the rows tell
     RowSuffix m_rowSuffix;
 };

@@ -157,6 +157,36 @@ private slots:
         QCOMPARE(desktop.shown[1].first, QStringLiteral("claude.session"));
     }
 
+    // Each shown account beyond the first has a section below its provider's group, and the
+    // provider's tooltip lists every account under its header.
+    void theMenuHasASectionPerShownAccount()
+    {
+        Harness h;
+        h.start();
+        const AccountId work = h.add(Provider::claude, QStringLiteral("Work"));
+        h.add(Provider::claude, QStringLiteral("Old"), false);
+        h.accounts.rename(Account::firstId(Provider::claude), QStringLiteral("Home"));
+        h.claude.deliver(figures(h.clock, 27, 59).claudeRecord());
+        ProviderUsage pro = figures(h.clock, 60, 80);
+        pro.plan = QStringLiteral("Pro");
+        h.others.at(work)->deliver(pro);
+        QStringList titles;
+        for (const StatusMenu::Item &item : h.controller->menu().items()) {
+            if (item.visible && !item.separator)
+                titles << item.title;
+        }
+        const qsizetype header = titles.indexOf(QStringLiteral("Claude · Work · Pro"));
+        QVERIFY(header > titles.indexOf(QStringLiteral("Claude · Home")));
+        QVERIFY(header < titles.indexOf(QStringLiteral("Refresh Now")));
+        QVERIFY(titles.value(header + 1).startsWith(QStringLiteral("Session  40%  ")));
+        QVERIFY(titles.value(header + 2).startsWith(QStringLiteral("Weekly  20%  ")));
+        QCOMPARE(titles.value(header + 3), QStringLiteral("Updated just now"));
+        QVERIFY(!titles.join(QLatin1Char('|')).contains(QStringLiteral("Old")));
+        const QStringList tooltip = h.controller->menu().rowTexts(Provider::claude);
+        QCOMPARE(tooltip.first(), QStringLiteral("Claude · Home"));
+        QVERIFY(tooltip.contains(QStringLiteral("Claude · Work · Pro")));
+    }
+
     // Organisations found on the server are listed hidden without a write; showing one keeps it.
     void foundOrganisationsAreOfferedWithoutAWrite()
     {
