@@ -59,6 +59,24 @@ QString accountHeader(Provider provider, const QString &label, const std::option
     return header(provider, std::nullopt) + QStringLiteral(" · ") + label + (plan ? QStringLiteral(" · ") + *plan : QString());
 }
 
+QString compactRow(const ProviderUsage &usage)
+{
+    // The window standing in the weekly place, under its own name ("30-day") when not weekly.
+    QString longName = QStringLiteral("Weekly");
+    std::optional<double> longUsed = usage.weeklyPercentage;
+    if (usage.longWindow().letter != QLatin1String("W")) {
+        for (const LimitWindow &window : usage.windows) {
+            if (window.kind == LimitWindow::Kind::otherLength) {
+                longName = window.label;
+                longUsed = window.usedPercent;
+                break;
+            }
+        }
+    }
+    const auto figure = [](std::optional<double> used) { return used ? Figures::pct(used) : none; };
+    return QStringLiteral("Session %1  %2 %3").arg(figure(usage.sessionPercentage), longName, figure(longUsed));
+}
+
 QString windowRow(const LimitWindow &window)
 {
     return row(window.label, window.usedPercent, window.resetPhrase);
@@ -290,6 +308,8 @@ void StatusMenu::showAccounts(const QList<AccountSection> &sections, const QDate
 {
     m_items.removeIf([](const Item &i) { return i.id >= accountItems; });
     m_sections = sections;
+    // With the first accounts, four or more fill a screen at full length: the others get short.
+    const bool compact = sections.size() + 2 >= compactFrom;
     for (const Provider provider : {Provider::claude, Provider::openAI}) {
         // Below the provider's own group: its updated row, then its other accounts in their order.
         qsizetype at = indexOf(groupOf(provider).updated) + 1;
@@ -312,7 +332,10 @@ void StatusMenu::showAccounts(const QList<AccountSection> &sections, const QDate
             add(MenuTexts::accountHeader(provider, section.label, usable ? section.usage->plan : std::nullopt));
             m_items[at - 1].icon = Providers::of(provider).id;
             QStringList rows;
-            if (usable) {
+            if (usable && compact) {
+                // One row of figures, and the age only while it says more than that they are current.
+                rows = {MenuTexts::compactRow(*section.usage), MenuTexts::lastRow(section.usage, now)};
+            } else if (usable) {
                 rows = MenuTexts::rows(*section.usage, now);
             } else {
                 rows = {QStringLiteral("Session  ") + MenuTexts::none, QStringLiteral("Weekly  ") + MenuTexts::none,

@@ -48,6 +48,8 @@ public:
         accountItems = 1000,
     };
     static constexpr int accountItemStride = 64; // ids a section may use
+    // From this many accounts on, the sections of the accounts beyond the first ones are short.
+    static constexpr int compactFrom = 4;
 
     // The section of an account beyond its provider's first one, below its provider's group.
     struct AccountSection
@@ -143,6 +145,8 @@ QString weeklyRow(const ProviderUsage &usage);
 QString header(Provider provider, const std::optional<QString> &plan);
 // "Claude · Work · Pro": an account's header when its provider has several.
 QString accountHeader(Provider provider, const QString &label, const std::optional<QString> &plan);
+// "Session 73%  Weekly 41%": an account's figures on one row, when the menu holds many.
+QString compactRow(const ProviderUsage &usage);
 // "Opus weekly  88%  resets in 3 days".
 QString windowRow(const LimitWindow &window);
 // "Extra usage  $12.40 of $50.00 this month".

@@ -185,6 +185,18 @@ private slots:
         const QStringList tooltip = h.controller->menu().rowTexts(Provider::claude);
         QCOMPARE(tooltip.first(), QStringLiteral("Claude · Home"));
         QVERIFY(tooltip.contains(QStringLiteral("Claude · Work · Pro")));
+
+        // From four accounts on, the others' figures share one row.
+        h.add(Provider::claude, QStringLiteral("Side"));
+        h.others.at(work)->deliver(pro);
+        titles.clear();
+        for (const StatusMenu::Item &item : h.controller->menu().items()) {
+            if (item.visible && !item.separator)
+                titles << item.title;
+        }
+        const qsizetype compact = titles.indexOf(QStringLiteral("Claude · Work · Pro"));
+        QCOMPARE(titles.value(compact + 1), QStringLiteral("Session 40%  Weekly 20%"));
+        QCOMPARE(titles.value(compact + 2), QStringLiteral("Updated just now"));
     }
 
     // Organisations found on the server are listed hidden without a write; showing one keeps it.
