@@ -210,6 +210,15 @@ std::pair<QString, QJsonValue> level(const QJsonObject &status)
     return {name, lowest ? QJsonValue(*lowest) : QJsonValue()};
 }
 
+// The document with the class a bar gives it and the lowest remaining percentage it is judged by.
+QJsonObject withLevel(QJsonObject status)
+{
+    const auto [name, lowest] = level(status);
+    status.insert(QStringLiteral("class"), name);
+    status.insert(QStringLiteral("lowestRemaining"), lowest);
+    return status;
+}
+
 QVariant busValue(const QJsonValue &value)
 {
     if (value.isObject())
@@ -278,10 +287,7 @@ QJsonObject build(const StatusInputs &inputs)
     }
     if (!accounts.isEmpty())
         status.insert(QStringLiteral("accounts"), accounts);
-    const auto [name, lowest] = level(status);
-    status.insert(QStringLiteral("class"), name);
-    status.insert(QStringLiteral("lowestRemaining"), lowest);
-    return status;
+    return withLevel(status);
 }
 
 QJsonObject waybar(const QJsonObject &status)
@@ -351,10 +357,7 @@ std::optional<QJsonObject> forAccount(const QJsonObject &status, const QString &
     const QJsonValue segment = chosen->value(QStringLiteral("segment"));
     one.insert(QStringLiteral("title"), chosen->value(QStringLiteral("label")).toString() + QLatin1Char(' ')
                                             + (segment.isString() ? segment.toString() : QStringLiteral("⚠")));
-    const auto [name, lowest] = level(one);
-    one.insert(QStringLiteral("class"), name);
-    one.insert(QStringLiteral("lowestRemaining"), lowest);
-    return one;
+    return withLevel(one);
 }
 
 QString accountLines(const QJsonObject &status)

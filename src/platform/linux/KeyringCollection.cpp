@@ -1,5 +1,7 @@
 #include "KeyringCollection.h"
 
+#include "platform/linux/SecretServiceNames.h"
+
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
@@ -9,13 +11,6 @@
 using Collection = SecretStore::Collection;
 
 namespace {
-
-const QString secretsService = QStringLiteral("org.freedesktop.secrets");
-const QString secretsPath = QStringLiteral("/org/freedesktop/secrets");
-const QString secretsInterface = QStringLiteral("org.freedesktop.Secret.Service");
-const QString collectionInterface = QStringLiteral("org.freedesktop.Secret.Collection");
-const QString propertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
-const QString kwalletInterface = QStringLiteral("org.kde.KWallet");
 
 QString kwalletService(KeyringCollection::Backend backend)
 {
@@ -69,14 +64,14 @@ KeyringCollection::KeyringCollection(Backend backend, const QDBusConnection &bus
         return;
     if (m_backend == Backend::secretService) {
         for (const char *signal : {"CollectionCreated", "CollectionDeleted", "CollectionChanged"})
-            m_bus.connect(secretsService, secretsPath, secretsInterface, QLatin1String(signal), this, SLOT(somethingChanged()));
+            m_bus.connect(SecretServiceNames::service, SecretServiceNames::path, SecretServiceNames::serviceInterface, QLatin1String(signal), this, SLOT(somethingChanged()));
         // Some services tell a collection's lock only as a change of its properties.
-        m_bus.connect(secretsService, QString(), propertiesInterface, QStringLiteral("PropertiesChanged"), this,
+        m_bus.connect(SecretServiceNames::service, QString(), SecretServiceNames::propertiesInterface, QStringLiteral("PropertiesChanged"), this,
                       SLOT(somethingChanged()));
         return;
     }
     for (const char *signal : {"walletOpened", "walletClosed", "walletCreated", "walletDeleted"})
-        m_bus.connect(kwalletService(m_backend), kwalletPath(m_backend), kwalletInterface, QLatin1String(signal), this,
+        m_bus.connect(kwalletService(m_backend), kwalletPath(m_backend), SecretServiceNames::kwalletInterface, QLatin1String(signal), this,
                       SLOT(somethingChanged()));
 }
 
@@ -106,7 +101,7 @@ void KeyringCollection::state(std::function<void(Collection)> then)
 
 void KeyringCollection::askSecretService(std::function<void(Collection)> then)
 {
-    QDBusMessage alias = QDBusMessage::createMethodCall(secretsService, secretsPath, secretsInterface,
+    QDBusMessage alias = QDBusMessage::createMethodCall(SecretServiceNames::service, SecretServiceNames::path, SecretServiceNames::serviceInterface,
                                                         QStringLiteral("ReadAlias"));
     alias << QStringLiteral("default");
     ask(m_bus, alias, this, [this, then = std::move(then)](const std::optional<QDBusMessage> &reply) {
@@ -119,8 +114,8 @@ void KeyringCollection::askSecretService(std::function<void(Collection)> then)
             then(Collection::absent);
             return;
         }
-        QDBusMessage locked = QDBusMessage::createMethodCall(secretsService, path, propertiesInterface, QStringLiteral("Get"));
-        locked << collectionInterface << QStringLiteral("Locked");
+        QDBusMessage locked = QDBusMessage::createMethodCall(SecretServiceNames::service, path, SecretServiceNames::propertiesInterface, QStringLiteral("Get"));
+        locked << SecretServiceNames::collectionInterface << QStringLiteral("Locked");
         ask(m_bus, locked, this, [then](const std::optional<QDBusMessage> &answer) { then(fromFlag(answer, true)); });
     });
 }
@@ -129,14 +124,14 @@ void KeyringCollection::askKWallet(std::function<void(Collection)> then)
 {
     const QString service = kwalletService(m_backend);
     const QString path = kwalletPath(m_backend);
-    ask(m_bus, QDBusMessage::createMethodCall(service, path, kwalletInterface, QStringLiteral("networkWallet")), this,
+    ask(m_bus, QDBusMessage::createMethodCall(service, path, SecretServiceNames::kwalletInterface, QStringLiteral("networkWallet")), this,
         [this, service, path, then = std::move(then)](const std::optional<QDBusMessage> &named) {
             const QString wallet = firstArgument(named).toString();
             if (wallet.isEmpty()) {
                 then(Collection::unknown);
                 return;
             }
-            ask(m_bus, QDBusMessage::createMethodCall(service, path, kwalletInterface, QStringLiteral("wallets")), this,
+            ask(m_bus, QDBusMessage::createMethodCall(service, path, SecretServiceNames::kwalletInterface, QStringLiteral("wallets")), this,
                 [this, service, path, wallet, then](const std::optional<QDBusMessage> &listed) {
                     if (!listed) {
                         then(Collection::unknown);
@@ -146,7 +141,7 @@ void KeyringCollection::askKWallet(std::function<void(Collection)> then)
                         then(Collection::absent);
                         return;
                     }
-                    QDBusMessage open = QDBusMessage::createMethodCall(service, path, kwalletInterface, QStringLiteral("isOpen"));
+                    QDBusMessage open = QDBusMessage::createMethodCall(service, path, SecretServiceNames::kwalletInterface, QStringLiteral("isOpen"));
                     open << wallet;
                     ask(m_bus, open, this,
                         [then](const std::optional<QDBusMessage> &answer) { then(fromFlag(answer, false)); });

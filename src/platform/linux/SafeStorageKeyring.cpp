@@ -1,5 +1,7 @@
 #include "SafeStorageKeyring.h"
 
+#include "platform/linux/SecretServiceNames.h"
+
 #include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusMessage>
@@ -11,13 +13,6 @@ namespace {
 
 using Lookup = BrowserKeyring::Lookup;
 
-const QString secretsService = QStringLiteral("org.freedesktop.secrets");
-const QString secretsPath = QStringLiteral("/org/freedesktop/secrets");
-const QString serviceInterface = QStringLiteral("org.freedesktop.Secret.Service");
-const QString itemInterface = QStringLiteral("org.freedesktop.Secret.Item");
-const QString sessionInterface = QStringLiteral("org.freedesktop.Secret.Session");
-const QString propertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
-const QString kwalletInterface = QStringLiteral("org.kde.KWallet");
 // Chromium's schemas for its password, the current one first.
 const QStringList chromiumSchemas{QStringLiteral("chrome_libsecret_os_crypt_password_v2"),
                                   QStringLiteral("chrome_libsecret_os_crypt_password")};
@@ -64,7 +59,7 @@ BrowserKeyring::Lookup SafeStorageKeyring::fromSecretService(const QStringList &
 {
     const auto call = [this](const QString &path, const QString &interface, const QString &method,
                              const QVariantList &arguments) {
-        QDBusMessage message = QDBusMessage::createMethodCall(secretsService, path, interface, method);
+        QDBusMessage message = QDBusMessage::createMethodCall(SecretServiceNames::service, path, interface, method);
         message.setArguments(arguments);
         return m_bus.call(message, QDBus::Block, callTimeoutMs);
     };
@@ -72,15 +67,15 @@ BrowserKeyring::Lookup SafeStorageKeyring::fromSecretService(const QStringList &
     // Every item Chromium stored, unlocked and locked, by the label it gave each.
     QHash<QString, std::pair<QDBusObjectPath, bool>> items;
     for (const QString &schema : chromiumSchemas) {
-        const QDBusMessage found = call(secretsPath, serviceInterface, QStringLiteral("SearchItems"),
+        const QDBusMessage found = call(SecretServiceNames::path, SecretServiceNames::serviceInterface, QStringLiteral("SearchItems"),
                                         {QVariant::fromValue(QMap<QString, QString>{{QStringLiteral("xdg:schema"), schema}})});
         if (found.type() != QDBusMessage::ReplyMessage)
             return unavailable(found.errorMessage().isEmpty() ? QStringLiteral("the Secret Service does not answer")
                                                               : found.errorMessage());
         for (int list = 0; list < 2 && list < found.arguments().size(); ++list) {
             for (const QDBusObjectPath &item : paths(found.arguments().at(list))) {
-                const QDBusMessage named = call(item.path(), propertiesInterface, QStringLiteral("Get"),
-                                                {itemInterface, QStringLiteral("Label")});
+                const QDBusMessage named = call(item.path(), SecretServiceNames::propertiesInterface, QStringLiteral("Get"),
+                                                {SecretServiceNames::itemInterface, QStringLiteral("Label")});
                 if (named.type() == QDBusMessage::ReplyMessage && !named.arguments().isEmpty())
                     items.insert(unwrapped(named.arguments().constFirst()).toString(), {item, list == 1});
             }
@@ -93,14 +88,14 @@ BrowserKeyring::Lookup SafeStorageKeyring::fromSecretService(const QStringList &
         if (item->second)
             return {Lookup::Kind::locked, {}, QStringLiteral("the keyring holding %1 is locked").arg(label(name))};
         // A plain session: the secret comes over the private session bus as it is.
-        const QDBusMessage session = call(secretsPath, serviceInterface, QStringLiteral("OpenSession"),
+        const QDBusMessage session = call(SecretServiceNames::path, SecretServiceNames::serviceInterface, QStringLiteral("OpenSession"),
                                           {QStringLiteral("plain"), QVariant::fromValue(QDBusVariant(QString()))});
         if (session.type() != QDBusMessage::ReplyMessage || session.arguments().size() < 2)
             return unavailable(session.errorMessage());
         const QDBusObjectPath sessionPath = session.arguments().at(1).value<QDBusObjectPath>();
-        const QDBusMessage secret = call(item->first.path(), itemInterface, QStringLiteral("GetSecret"),
+        const QDBusMessage secret = call(item->first.path(), SecretServiceNames::itemInterface, QStringLiteral("GetSecret"),
                                          {QVariant::fromValue(sessionPath)});
-        call(sessionPath.path(), sessionInterface, QStringLiteral("Close"), {});
+        call(sessionPath.path(), SecretServiceNames::sessionInterface, QStringLiteral("Close"), {});
         if (secret.type() != QDBusMessage::ReplyMessage || secret.arguments().isEmpty())
             return unavailable(secret.errorMessage());
         const QDBusArgument structure = secret.arguments().constFirst().value<QDBusArgument>();
@@ -123,7 +118,7 @@ BrowserKeyring::Lookup SafeStorageKeyring::fromKWallet(const QStringList &names)
     const QString path = six ? QStringLiteral("/modules/kwalletd6") : QStringLiteral("/modules/kwalletd5");
     const QString appId = QCoreApplication::applicationName();
     const auto call = [&](const QString &method, const QVariantList &arguments) {
-        QDBusMessage message = QDBusMessage::createMethodCall(service, path, kwalletInterface, method);
+        QDBusMessage message = QDBusMessage::createMethodCall(service, path, SecretServiceNames::kwalletInterface, method);
         message.setArguments(arguments);
         return m_bus.call(message, QDBus::Block, callTimeoutMs);
     };
