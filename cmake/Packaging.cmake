@@ -19,9 +19,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's X11 platform plugin: Debian 13 moved it out of libqt6gui6 into this package, which that
 # library only recommends, so an install without recommends could not start. Qt's SQLite driver,
-# which reads the browsers' cookie databases, is a plugin that no library links either.
-# dpkg-shlibdeps's findings are added to them.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite")
+# which reads the browsers' cookie databases, is a plugin that no library links either. The
+# certificate authorities: every request is HTTPS, and Qt's network library only recommends them,
+# so without them no figure could ever be fetched. dpkg-shlibdeps's findings are added to these.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite, ca-certificates")
 # Without the Wayland platform plugin Qt falls back to XWayland in a Wayland session.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Claude and ChatGPT usage limits in the panel

@@ -283,6 +283,38 @@ private slots:
         QVERIFY(itemProperty<QList<SniIconPixmap>>(claude, QStringLiteral("IconPixmap")).value(1).bytes != light);
     }
 
+    void labelSaidAgainAfterAHostRead_data()
+    {
+        QTest::addColumn<QString>("desktop");
+        QTest::addColumn<bool>("figuresInIcon");
+        QTest::addColumn<QStringList>("labels");
+        QTest::newRow("GNOME draws only a changed label") << "GNOME" << false << QStringList{QString(), "S:73%  W:41%"};
+        QTest::newRow("GNOME, no label to say") << "GNOME" << true << QStringList{};
+        QTest::newRow("Xfce draws the label it reads") << "XFCE" << false << QStringList{};
+    }
+
+    // A host reading the item, as it does when it adds it, hears the label again as a change where it
+    // draws only those.
+    void labelSaidAgainAfterAHostRead()
+    {
+        QFETCH(QString, desktop);
+        QFETCH(bool, figuresInIcon);
+        QFETCH(QStringList, labels);
+        Harness h(SniStatusItem::Options{.host = {desktop, PanelHost::XfceTray::sntray}});
+        if (figuresInIcon)
+            h.settings.setPanelStyle(PanelStyle::figuresInIcon);
+        h.start();
+        h.claude.deliver(h.claudeRecord());
+        const QString claude = h.item.serviceNames().value(0);
+        SignalProbe probe;
+        QVERIFY(listen(claude, "XAyatanaNewLabel", &probe, SLOT(onNewLabel(QString, QString))));
+        waitUntil([] { return false; }, 1500); // what the watcher's reads brought on
+        probe.labels.clear();
+        QCOMPARE(itemProperty<QString>(claude, QStringLiteral("Id")), QStringLiteral("quotabar-claude"));
+        waitUntil([&] { return probe.labels.size() >= 2; }, 2500);
+        QCOMPARE(probe.labels, labels);
+    }
+
     void leftClick_data()
     {
         QTest::addColumn<QString>("desktop");

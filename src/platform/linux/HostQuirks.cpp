@@ -7,6 +7,11 @@ bool recoloursSymbolicIcons(const PanelHost &host)
     return host.isDesktop("XFCE") || host.isDesktop("KDE") || host.isDesktop("GNOME");
 }
 
+bool drawsOnlyChangedLabels(const PanelHost &host)
+{
+    return host.isDesktop("GNOME");
+}
+
 bool leftClickOnlyActivates(const PanelHost &host)
 {
     return host.isDesktop("MATE");

@@ -21,6 +21,10 @@ std::vector<Item> registrationOrder(std::vector<Item> items, const PanelHost &ho
 
 // Whether the host draws symbolic icons in its own text colour (MATE's panel draws them as they are).
 bool recoloursSymbolicIcons(const PanelHost &host);
+// Whether the host draws an item's label only when the label changes after the item shows, never the
+// label it read with the item (GNOME's AppIndicator extension: a Shell restart, or figures known before
+// the host first read the item, would leave the item without its figures).
+bool drawsOnlyChangedLabels(const PanelHost &host);
 // Whether a left click only calls Activate, so the item itself has to show the menu (MATE's panel).
 bool leftClickOnlyActivates(const PanelHost &host);
 

@@ -245,6 +245,9 @@ SniStatusItem::Entry SniStatusItem::create(const StatusSegment &segment)
     entry.item->setToolTipReader([this, id = segment.id]() -> std::optional<QString> {
         return m_handlers.toolTipNow ? m_handlers.toolTipNow(id) : std::nullopt;
     });
+    // Late enough that the host has added the item to the panel (measured: 0.3 s and 1 s both were).
+    if (HostQuirks::drawsOnlyChangedLabels(m_options.host))
+        entry.item->repeatLabelAfterRead(std::chrono::seconds(1));
     if (HostQuirks::leftClickOnlyActivates(m_options.host)) {
         // Leave the D-Bus call first: the menu runs its own loop.
         entry.item->setActivation([this] { QTimer::singleShot(0, this, &SniStatusItem::popUpMenu); });

@@ -73,6 +73,21 @@ StatusNotifierItem::StatusNotifierItem(QString id, QString title, uint orderingI
     , m_menuPath(std::move(menuPath))
 {
     registerStatusNotifierTypes();
+    m_labelRepeat.setSingleShot(true);
+    connect(&m_labelRepeat, &QTimer::timeout, this, &StatusNotifierItem::repeatLabel);
+}
+
+void StatusNotifierItem::repeatLabelAfterRead(std::chrono::milliseconds delay)
+{
+    m_labelRepeat.setInterval(delay);
+}
+
+void StatusNotifierItem::repeatLabel()
+{
+    if (m_label.isEmpty())
+        return;
+    emit XAyatanaNewLabel(QString(), QString());
+    emit XAyatanaNewLabel(m_label, m_labelGuide);
 }
 
 void StatusNotifierItem::setIcon(const QString &name, const QString &themePath, const SniIconPixmapList &pixmaps)
@@ -100,6 +115,8 @@ QString StatusNotifierItem::id() const
 {
     if (m_whenRead) // after the host's call has been answered
         QTimer::singleShot(0, this, std::exchange(m_whenRead, {}));
+    if (m_labelRepeat.interval() > 0)
+        m_labelRepeat.start();
     return m_id;
 }
 

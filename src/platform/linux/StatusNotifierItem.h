@@ -5,6 +5,9 @@
 #include <QDBusObjectPath>
 #include <QImage>
 #include <QObject>
+#include <QTimer>
+
+#include <chrono>
 
 #include <functional>
 #include <optional>
@@ -82,6 +85,10 @@ public:
     void setToolTipReader(std::function<std::optional<QString>()> read) { m_readToolTip = std::move(read); }
     // Calls `read` once, soon after a host next reads the item's Id, as hosts do when they add it.
     void whenRead(std::function<void()> read) { m_whenRead = std::move(read); }
+    // Says the label again, as a change (empty, then the label), this long after each time a host reads
+    // the Id: for hosts that draw a label only when it changes after they show the item, not the one
+    // they read with it.
+    void repeatLabelAfterRead(std::chrono::milliseconds delay);
     // What a click that calls Activate does; without it Activate fails, which hosts take as "show the menu".
     void setActivation(std::function<void()> activate) { m_activate = std::move(activate); }
 
@@ -125,7 +132,10 @@ signals:
 
 private:
     std::function<void()> m_activate;
+    void repeatLabel();
+
     mutable std::function<void()> m_whenRead;
+    mutable QTimer m_labelRepeat;
     std::function<std::optional<QString>()> m_readToolTip;
     QString m_id;
     QString m_title;
