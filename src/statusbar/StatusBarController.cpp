@@ -62,8 +62,7 @@ StatusBarController::StatusBarController(StatusBarServices services, StatusBarCo
     scheduleTimer();
     connect(&m_services.sources, &UsageSources::delivered, this, &StatusBarController::delivered);
     connect(&m_services.sources, &UsageSources::needsLogin, this, &StatusBarController::needsLogin);
-    // An account added, removed, shown or hidden is asked for (or left alone) at once.
-    connect(&m_services.accounts, &AccountList::changed, this, &StatusBarController::settingsChanged);
+    connect(&m_services.accounts, &AccountList::changed, this, &StatusBarController::accountsChanged);
     connect(&m_services.notifications, &NotificationCenter::posted, this, [this](const QString &name) {
         if (name == Notifications::settingsChanged)
             settingsChanged();
@@ -201,8 +200,24 @@ void StatusBarController::refreshAsked()
 
 void StatusBarController::refreshNow()
 {
-    for (const Account &account : m_services.accounts.fetched())
+    m_asked.clear();
+    for (const Account &account : m_services.accounts.fetched()) {
+        m_asked.insert(account.id);
         m_services.sources.fetch(account.id);
+    }
+}
+
+void StatusBarController::accountsChanged()
+{
+    // An account added or shown is asked at once; the others keep to their timers, so that
+    // finding, renaming or hiding an account costs no request.
+    for (const Account &account : m_services.accounts.fetched()) {
+        if (!m_asked.contains(account.id)) {
+            m_asked.insert(account.id);
+            m_services.sources.fetch(account.id);
+        }
+    }
+    updateDisplay();
 }
 
 std::optional<ProviderUsage> StatusBarController::shownClaude() const

@@ -80,6 +80,8 @@ public slots:
     // The wall clock jumped (set by hand or by time sync, or the machine resumed).
     void clockChanged();
     void menuWillOpen();
+    // The accounts changed: one added, removed, shown, hidden, renamed or found.
+    void accountsChanged();
 
 signals:
     // After every redraw of the title: a record arrived, a setting changed, or a countdown moved.
@@ -123,4 +125,5 @@ private:
         std::optional<Scheduler::TimerId> timer;
     };
     QHash<AccountId, Behind> m_behind;
+    QSet<AccountId> m_asked; // the accounts the last refresh asked for, and those asked since
 };

@@ -205,14 +205,21 @@ private slots:
         Harness h;
         h.start();
         const int writes = h.defaults.writes;
+        const int asked = h.claude.fetches + h.openAI.fetches;
         h.accounts.offer(Provider::claude, QStringLiteral("org-2"), QStringLiteral("Research"));
         h.accounts.offer(Provider::claude, QStringLiteral("org-2"), QStringLiteral("Research"));
         QCOMPARE(h.defaults.writes, writes);
+        // Finding or renaming an account asks nobody again.
+        h.accounts.rename(Account::firstId(Provider::claude), QStringLiteral("Home"));
+        h.scheduler.advance(2s);
+        QCOMPARE(h.claude.fetches + h.openAI.fetches, asked);
+        const int afterRename = h.defaults.writes;
         const QList<Account> claude = h.accounts.of(Provider::claude);
         QCOMPARE(claude.size(), 2);
         QVERIFY(!claude.at(1).shown);
         QVERIFY(h.others.count(claude.at(1).id)); // a source waits, unasked
         QCOMPARE(h.fetchesOf(claude.at(1).id), 0);
+        QVERIFY(afterRename > writes);
         QCOMPARE(AccountEdits::edit(h.accounts, QStringLiteral("show"), {QStringLiteral("research")}), QString());
         h.scheduler.advance(2s);
         QCOMPARE(h.fetchesOf(claude.at(1).id), 1);
