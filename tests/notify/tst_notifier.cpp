@@ -53,6 +53,21 @@ UsageData sessionRecord(const FakeClock &clock, double used)
     return record;
 }
 
+// A started controller whose records a notifier follows, as the application wires them.
+struct Followed
+{
+    ControllerHarness<FakeStatusItem> h;
+    RecordingNotices desktop;
+    Notifier notifier{{h.settings, desktop, h.clock, h.scheduler, [] {}}};
+
+    Followed()
+    {
+        h.start();
+        notifier.follow(h.records, h.accounts);
+        QObject::connect(h.controller.get(), &StatusBarController::refreshHeld, &notifier, &Notifier::refreshHeld);
+    }
+};
+
 } // namespace
 
 // The notifier between the controller's records, the settings and a notification service.
@@ -63,12 +78,8 @@ class TestNotifier : public QObject
 private slots:
     void followsNewRecordsOnly()
     {
-        ControllerHarness<FakeStatusItem> h;
-        RecordingNotices desktop;
-        h.start();
-        Notifier notifier({h.settings, desktop, h.clock, h.scheduler, [] {}});
-        notifier.follow(h.records, h.accounts);
-        connect(h.controller.get(), &StatusBarController::refreshHeld, &notifier, &Notifier::refreshHeld);
+        Followed f;
+        auto &[h, desktop, notifier] = f;
 
         h.claude.deliver(sessionRecord(h.clock, 90)); // already low at start: arms only
         h.clock.advance(60'000);
@@ -95,12 +106,8 @@ private slots:
     // A used-up window is announced when its reset instant passes, and not again by the next record.
     void availableAgainWhenTheResetPasses()
     {
-        ControllerHarness<FakeStatusItem> h;
-        RecordingNotices desktop;
-        h.start();
-        Notifier notifier({h.settings, desktop, h.clock, h.scheduler, [] {}});
-        notifier.follow(h.records, h.accounts);
-        connect(h.controller.get(), &StatusBarController::refreshHeld, &notifier, &Notifier::refreshHeld);
+        Followed f;
+        auto &[h, desktop, notifier] = f;
 
         h.claude.deliver(sessionRecord(h.clock, 100));
         h.scheduler.advance(std::chrono::minutes(59));
@@ -117,12 +124,8 @@ private slots:
     // Refresh Now while a service asked to be left alone sends nothing for it, and says until when.
     void refreshNowDuringAServicesWait()
     {
-        ControllerHarness<FakeStatusItem> h;
-        RecordingNotices desktop;
-        h.start();
-        Notifier notifier({h.settings, desktop, h.clock, h.scheduler, [] {}});
-        notifier.follow(h.records, h.accounts);
-        connect(h.controller.get(), &StatusBarController::refreshHeld, &notifier, &Notifier::refreshHeld);
+        Followed f;
+        auto &[h, desktop, notifier] = f;
         h.claude.heldUntil = h.clock.now().addSecs(12 * 60 + 30);
         h.controller->menu().activate(StatusMenu::refreshNow);
         QCOMPARE(desktop.shown.size(), 1);
