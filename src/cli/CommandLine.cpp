@@ -271,10 +271,12 @@ void CommandLine::follow(Form form)
 
 void CommandLine::showFollowed(Form form, const std::optional<QString> &document)
 {
-    // An account that is gone reads as a program that says nothing of it.
     const std::optional<QJsonObject> status = document ? chosen(*document) : std::nullopt;
+    // A running program without the account says so, not that it is gone.
+    const QString absent = document ? QStringLiteral("Quotabar has no account '%1'").arg(m_account.value_or(QString()))
+                                    : QStringLiteral("Quotabar is not running");
     // A redraw that changes nothing a bar shows (a countdown step in another format) prints nothing.
-    const QString line = barLine(form, status);
+    const QString line = barLine(form, status, absent);
     const bool printed = line != m_lastLine;
     if (printed) {
         m_output.out(line);
@@ -296,12 +298,12 @@ void CommandLine::showFollowed(Form form, const std::optional<QString> &document
     }
 }
 
-QString CommandLine::barLine(Form form, const std::optional<QJsonObject> &status)
+QString CommandLine::barLine(Form form, const std::optional<QJsonObject> &status, const QString &absent)
 {
     if (form == Form::waybar) {
         const QJsonObject module = status ? StatusReport::waybar(*status)
                                           : QJsonObject{{QStringLiteral("text"), QStringLiteral("Quotabar ⚠")},
-                                                        {QStringLiteral("tooltip"), QStringLiteral("Quotabar is not running")},
+                                                        {QStringLiteral("tooltip"), absent},
                                                         {QStringLiteral("class"), QStringLiteral("error")}};
         return QString::fromUtf8(StatusReport::compact(module)) + QLatin1Char('\n');
     }
@@ -323,7 +325,7 @@ void CommandLine::print(Form form, const QJsonObject &status)
         break;
     case Form::waybar:
     case Form::polybar:
-        m_output.out(barLine(form, status));
+        m_output.out(barLine(form, status, {}));
         break;
     }
 }

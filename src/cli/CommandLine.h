@@ -51,8 +51,8 @@ public:
 private:
     enum class Form { lines, json, waybar, polybar };
     void print(Form form, const QJsonObject &status);
-    // The line a bar shows for the document, or for no running Quotabar.
-    static QString barLine(Form form, const std::optional<QJsonObject> &status);
+    // The line a bar shows for the document, or without one, the warning with `absent` as its tooltip.
+    static QString barLine(Form form, const std::optional<QJsonObject> &status, const QString &absent);
     void follow(Form form);
     void showFollowed(Form form, const std::optional<QString> &document);
     // The document as printed: the one account's with --account.

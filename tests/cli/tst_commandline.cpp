@@ -208,6 +208,21 @@ private slots:
                      .arg(expiry));
     }
 
+    // A bar that follows an account the program does not have says that, not that it is gone.
+    void followingAnAccountThatIsNotThere()
+    {
+        FakeStatusClient client(m_clock);
+        QString out;
+        CommandLine commandLine(client, m_scheduler,
+                                {[&out](const QString &text) { out += text; }, [](const QString &) {}, [](int) {}});
+        commandLine.run({QStringLiteral("status"), QStringLiteral("--waybar"), QStringLiteral("--follow"),
+                         QStringLiteral("--account"), QStringLiteral("Home")});
+        QVERIFY2(out.contains(QStringLiteral("\"tooltip\":\"Quotabar has no account 'Home'\"")), qPrintable(out));
+        client.running = false;
+        client.onGone();
+        QVERIFY2(out.contains(QStringLiteral("Quotabar is not running")), qPrintable(out));
+    }
+
     void followTellsTheAgeOncePerMinute()
     {
         m_commandLine.run({QStringLiteral("status"), QStringLiteral("--waybar"), QStringLiteral("--follow")});
