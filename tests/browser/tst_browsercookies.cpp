@@ -183,6 +183,22 @@ QStringList filesUnder(const QString &folder)
     return files;
 }
 
+// The value when one is expected, else a failure of the expected kind and no value.
+bool importedAsExpected(const CookieImport &imported, const QString &value, CookieFailure::Kind failure)
+{
+    [&] {
+        if (value.isEmpty()) {
+            QVERIFY(imported.failure);
+            QCOMPARE(imported.failure->kind, failure);
+            QVERIFY(!imported.value);
+        } else {
+            QVERIFY2(!imported.failure, qPrintable(imported.failure ? imported.failure->message : QString()));
+            QCOMPARE(imported.value, value);
+        }
+    }();
+    return !QTest::currentTestFailed();
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(QList<Cookie>)
@@ -323,15 +339,10 @@ private slots:
         makeFirefoxCookies(firefoxProfile(m_home.filePath(QStringLiteral(".mozilla/firefox"))), stored);
 
         const CookieImport imported = cookies().import(provider, QStringLiteral("firefox"));
-        if (value.isEmpty()) {
-            QVERIFY(imported.failure);
-            QCOMPARE(imported.failure->kind, failure);
-            QVERIFY(!imported.value);
-        } else {
-            QVERIFY2(!imported.failure, qPrintable(imported.failure ? imported.failure->message : QString()));
-            QCOMPARE(imported.value, value);
+        if (!importedAsExpected(imported, value, failure))
+            return;
+        if (!value.isEmpty())
             QCOMPARE(imported.source->label(), QStringLiteral("Firefox (default)"));
-        }
         // A scan finds the profile with an expired or valid sign-in, never with a broken one.
         const CookieScan scan = cookies().scan(provider);
         const bool listed = !value.isEmpty() || failure == CookieFailure::Kind::expired;
@@ -394,14 +405,8 @@ private slots:
         m_keyring.answer = keyring;
 
         const CookieImport imported = cookies().import(provider, QStringLiteral("chrome:Person 1"));
-        if (value.isEmpty()) {
-            QVERIFY(imported.failure);
-            QCOMPARE(imported.failure->kind, failure);
-            QVERIFY(!imported.value);
-        } else {
-            QVERIFY2(!imported.failure, qPrintable(imported.failure ? imported.failure->message : QString()));
-            QCOMPARE(imported.value, value);
-        }
+        if (!importedAsExpected(imported, value, failure))
+            return;
         // The keyring is asked once at most, for Chrome's own name.
         QVERIFY(m_keyring.askedFor.isEmpty() || m_keyring.askedFor == QStringList{QStringLiteral("Chrome")});
         // Listing never needs the keyring.
