@@ -306,6 +306,8 @@ void StatusMenu::labelFirstAccount(Provider provider, const std::optional<QStrin
 
 void StatusMenu::showAccounts(const QList<AccountSection> &sections, const QDateTime &now)
 {
+    QList<Item> before;
+    std::copy_if(m_items.cbegin(), m_items.cend(), std::back_inserter(before), [](const Item &i) { return i.id >= accountItems; });
     m_items.removeIf([](const Item &i) { return i.id >= accountItems; });
     m_sections = sections;
     // With the first accounts, four or more fill a screen at full length: the others get short.
@@ -347,7 +349,13 @@ void StatusMenu::showAccounts(const QList<AccountSection> &sections, const QDate
             add(last, !usable && (section.warn || section.usage) ? Style::warning : Style::secondary);
         }
     }
-    emit changed();
+    // Redrawn at every refresh of the title: unchanged sections tell nobody.
+    QList<Item> after;
+    std::copy_if(m_items.cbegin(), m_items.cend(), std::back_inserter(after), [](const Item &i) { return i.id >= accountItems; });
+    const auto row = [](const Item &i) { return static_cast<const StatusMenuRow &>(i); };
+    if (!std::equal(before.cbegin(), before.cend(), after.cbegin(), after.cend(),
+                    [&row](const Item &a, const Item &b) { return row(a) == row(b); }))
+        emit changed();
 }
 
 void StatusMenu::activate(ItemId id)
