@@ -5,6 +5,21 @@
 
 #include <QPointer>
 
+namespace {
+
+// What a service's wait applies to: the credential an account's requests carry.
+QString credentialOf(const Account &account)
+{
+    const QString provider = Providers::of(account.provider).id;
+    if (account.isFirst() || account.source == Account::Source::sameSignIn)
+        return provider + QStringLiteral("/first");
+    if (account.source == Account::Source::signInFolder)
+        return provider + QStringLiteral("/folder/") + account.folder;
+    return provider + QStringLiteral("/key/") + account.id;
+}
+
+} // namespace
+
 AccountFetchers::AccountFetchers(const AccountList &accounts, UsageSource<UsageData> &claude,
                                  UsageSource<OpenAIUsageData> &openAI, SourceMaker makeOther, Scheduler &scheduler,
                                  const Clock &clock, QObject *parent)
@@ -26,6 +41,8 @@ AccountFetchers::~AccountFetchers()
         if (host.timer)
             m_scheduler.cancel(*host.timer);
     }
+    for (const Scheduler::TimerId timer : std::as_const(m_held))
+        m_scheduler.cancel(timer);
 }
 
 void AccountFetchers::adopt(const AccountId &id, std::unique_ptr<UsageSource<ProviderUsage>> source)
@@ -75,8 +92,19 @@ UsageSource<ProviderUsage> *AccountFetchers::source(const AccountId &id) const
 void AccountFetchers::fetch(const AccountId &id)
 {
     const std::optional<Account> account = m_accounts.find(id);
-    if (!account || !source(id))
+    if (!account || !source(id) || m_held.contains(id))
         return;
+    // Asked when the wait of its credential is over, as the account that was told to wait is.
+    if (const std::optional<QDateTime> held = heldBy(*account)) {
+        const auto wait = std::chrono::milliseconds(m_clock.now().msecsTo(*held));
+        m_held.insert(id, m_scheduler.after(wait, [self = QPointer(this), id] {
+            if (self) {
+                self->m_held.remove(id);
+                self->fetch(id);
+            }
+        }));
+        return;
+    }
     Host &host = m_hosts[static_cast<std::size_t>(account->provider)];
     if (host.queue.contains(id))
         return;
@@ -121,10 +149,29 @@ void AccountFetchers::startQueued(Provider provider)
     });
 }
 
+std::optional<QDateTime> AccountFetchers::heldBy(const Account &account) const
+{
+    const QString credential = credentialOf(account);
+    const QDateTime now = m_clock.now();
+    std::optional<QDateTime> until;
+    for (auto it = m_sources.cbegin(); it != m_sources.cend(); ++it) {
+        if (it.key() == account.id || credentialOf(it.value()->account) != credential)
+            continue;
+        if (const std::optional<QDateTime> next = it.value()->source->nextTryAt(); next && *next > now)
+            until = std::max(until.value_or(*next), *next);
+    }
+    return until;
+}
+
 std::optional<QDateTime> AccountFetchers::nextTryAt(const AccountId &id) const
 {
     const UsageSource<ProviderUsage> *usage = source(id);
-    return usage ? usage->nextTryAt() : std::nullopt;
+    std::optional<QDateTime> next = usage ? usage->nextTryAt() : std::nullopt;
+    if (const std::optional<Account> account = m_accounts.find(id)) {
+        if (const std::optional<QDateTime> held = heldBy(*account); held && (!next || *held > *next))
+            next = held;
+    }
+    return next;
 }
 
 Awaiting AccountFetchers::awaiting(const AccountId &id) const

@@ -14,7 +14,8 @@ class Clock;
 
 // Fetches every account's usage: each provider's first account through the source the
 // application shares, the others through sources made for them as they are added. Cycles of
-// different accounts to one service start at least a second apart, so several never burst.
+// different accounts to one service start at least a second apart, so several never burst, and
+// a service's request to wait holds every account of the credential it refused.
 class AccountFetchers final : public UsageSources
 {
     Q_OBJECT
@@ -37,6 +38,8 @@ private:
     void start(const AccountId &id);
     void startQueued(Provider provider);
     UsageSource<ProviderUsage> *source(const AccountId &id) const;
+    // Until when another account of the same credential was asked to wait, while that is ahead.
+    std::optional<QDateTime> heldBy(const Account &account) const;
 
     const AccountList &m_accounts;
     SourceMaker m_makeOther;
@@ -56,4 +59,5 @@ private:
         std::optional<Scheduler::TimerId> timer;
     };
     std::array<Host, 2> m_hosts; // by provider: each provider's service is one host
+    QHash<AccountId, Scheduler::TimerId> m_held; // accounts waiting out their credential's hold
 };

@@ -46,6 +46,7 @@ AppSettings::AppSettings(DefaultsStore &defaults, LaunchAtLoginApplier applyLaun
                           .value_or(DisplayFormat::both);
     m_panelStyle = PanelStyles::fromRawValue(defaults.string(DefaultsKeys::panelStyle).value_or(QString()))
                        .value_or(PanelStyle::automatic);
+    m_panelItemPerAccount = defaults.boolean(DefaultsKeys::panelItemPerAccount);
     m_showClaude = switchValue(defaults, DefaultsKeys::showClaude);
     m_showOpenAI = switchValue(defaults, DefaultsKeys::showOpenAI);
     m_claudeSessionExpired = defaults.boolean(DefaultsKeys::claudeSessionExpired);
@@ -89,6 +90,11 @@ void AppSettings::setDisplayFormat(DisplayFormat format)
 void AppSettings::setPanelStyle(PanelStyle style)
 {
     assign(m_panelStyle, style, DefaultsKeys::panelStyle, PanelStyles::rawValue(style));
+}
+
+void AppSettings::setPanelItemPerAccount(bool perAccount)
+{
+    assign(m_panelItemPerAccount, perAccount, DefaultsKeys::panelItemPerAccount, perAccount);
 }
 
 void AppSettings::setShowClaude(bool show)

@@ -17,7 +17,7 @@ class AppSettings final : public QObject
 public:
     using LaunchAtLoginApplier = std::function<void(bool enabled)>;
 
-    // Reads the seven settings; registers nothing with the system.
+    // Reads the settings; registers nothing with the system.
     AppSettings(DefaultsStore &defaults, LaunchAtLoginApplier applyLaunchAtLogin, QObject *parent = nullptr);
 
     // The instance of the running application.
@@ -29,6 +29,7 @@ public:
     bool launchAtLogin() const { return m_launchAtLogin; }
     DisplayFormat displayFormat() const { return m_displayFormat; }
     PanelStyle panelStyle() const { return m_panelStyle; }
+    bool panelItemPerAccount() const { return m_panelItemPerAccount; }
     bool showClaude() const { return m_showClaude; }
     bool showOpenAI() const { return m_showOpenAI; }
     bool claudeSessionExpired() const { return m_claudeSessionExpired; }
@@ -48,6 +49,7 @@ public:
     void setLaunchAtLogin(bool enabled); // also asks the system to (un)register the login item
     void setDisplayFormat(DisplayFormat format);
     void setPanelStyle(PanelStyle style);
+    void setPanelItemPerAccount(bool perAccount);
     void setShowClaude(bool show);
     void setShowOpenAI(bool show);
     void setClaudeSessionExpired(bool expired);
@@ -77,6 +79,7 @@ private:
     bool m_launchAtLogin;
     DisplayFormat m_displayFormat;
     PanelStyle m_panelStyle;
+    bool m_panelItemPerAccount;
     bool m_showClaude;
     bool m_showOpenAI;
     bool m_claudeSessionExpired;

@@ -8,6 +8,8 @@ inline const QString refreshInterval = QStringLiteral("refreshInterval");
 inline const QString launchAtLogin = QStringLiteral("launchAtLogin");
 inline const QString displayFormat = QStringLiteral("displayFormat");
 inline const QString panelStyle = QStringLiteral("panelStyle");
+// One panel item per shown account rather than per provider; an older version ignores it.
+inline const QString panelItemPerAccount = QStringLiteral("panelItemPerAccount");
 inline const QString showClaude = QStringLiteral("showClaude");
 inline const QString showOpenAI = QStringLiteral("showOpenAI");
 inline const QString claudeSessionExpired = QStringLiteral("claudeSessionExpired");

@@ -13,7 +13,8 @@ struct StatusSegment
     enum class Icon { logo, figures, idle };
     enum class Level { normal, low, critical }; // the figures' colour: panel ink, orange, red
 
-    QString id;             // stable per item: the logo's name ("claude", "openai") or "idle"
+    QString id;             // stable per item: the logo's name ("claude", "openai"), "idle", or an account's item
+    QString logo;           // the logo's name when the id is not it
     QString name;           // shown to people ("Claude")
     Icon icon = Icon::logo;
     bool warn = false;      // the warning sign over the logo
@@ -26,6 +27,7 @@ struct StatusSegment
     QString toolTipTitle;
     QString toolTipText;
 
+    const QString &logoName() const { return logo.isEmpty() ? id : logo; }
     bool operator==(const StatusSegment &) const = default;
 };
 

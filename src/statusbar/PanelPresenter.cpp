@@ -56,6 +56,9 @@ std::optional<QString> PanelPresenter::toolTipNow(const QString &segmentId) cons
 {
     if (!m_menu)
         return std::nullopt;
+    if (const auto found = m_accountItems.find(segmentId); found != m_accountItems.end())
+        return m_menu->accountRowTexts(found->second.first, found->second.second, StatusMenu::AgeAt{m_clock.now()})
+            .join(QLatin1Char('\n'));
     if (const auto provider = Providers::fromId(segmentId))
         return m_menu->rowTexts(*provider, StatusMenu::AgeAt{m_clock.now()}).join(QLatin1Char('\n'));
     return std::nullopt;
@@ -67,20 +70,28 @@ PanelPresenter::~PanelPresenter()
         m_scheduler.cancel(*m_tooltipTimer);
 }
 
-StatusSegment PanelPresenter::segmentFor(const TitleSegment &title, PanelStyle style) const
+StatusSegment PanelPresenter::segmentFor(const TitleSegment &title, PanelStyle style, int place, int index) const
 {
+    const ProviderIdentity &provider = Providers::of(title.provider);
+    // A provider's first account keeps the provider's item, so that it keeps its place in either mode.
+    const bool otherAccount = !title.account.isEmpty() && title.account != Account::firstId(title.provider);
     StatusSegment segment;
-    segment.id = Providers::of(title.provider).id;
-    segment.name = Providers::of(title.provider).name;
+    segment.id = otherAccount ? provider.id + QLatin1Char('-') + title.account : provider.id;
+    segment.logo = otherAccount ? provider.id : QString();
+    const bool labelled = !title.accountLabel.isEmpty();
+    segment.name = labelled ? provider.name + QStringLiteral(" · ") + title.accountLabel : provider.name;
     segment.warn = title.warn;
-    segment.label = title.text;
+    segment.label = !labelled ? title.text : title.warn ? title.accountLabel : title.accountLabel + QLatin1Char(' ') + title.text;
     segment.figures = title.figures;
     segment.level = PanelSegments::level(title.lowestRemaining);
     segment.icon = style == PanelStyle::figuresInIcon && !title.warn ? StatusSegment::Icon::figures
                                                                      : StatusSegment::Icon::logo;
-    segment.mark = Providers::of(title.provider).brandColour.rgb();
-    segment.order = uint(title.provider);
-    segment.title = QStringLiteral("Quotabar — ") + Providers::of(title.provider).maker + QLatin1Char(' ') + segment.name;
+    segment.mark = provider.brandColour.rgb();
+    // Hosts sort by the index or by the title: both follow the provider, then the account's place.
+    segment.order = uint(index);
+    segment.title = QStringLiteral("Quotabar — ") + provider.maker + QLatin1Char(' ') + provider.name;
+    if (place > 0)
+        segment.title += QStringLiteral(" %1 · %2").arg(place + 1).arg(title.accountLabel);
     segment.toolTipTitle = segment.name;
     if (m_menu) {
         // A host that reads the tooltip gets the age of that moment (toolTipNow). The text the panel is
@@ -89,8 +100,10 @@ StatusSegment PanelPresenter::segmentFor(const TitleSegment &title, PanelStyle s
         // of ages once they say the figures are late. Hosts that keep what they read last (Xfce)
         // show "just now" meanwhile.
         const qint64 dueWithin = static_cast<qint64>(m_settings.refreshInterval()) + lateAfterSeconds;
-        segment.toolTipText = m_menu->rowTexts(title.provider, StatusMenu::AgeAt{m_clock.now(), dueWithin})
-                                  .join(QLatin1Char('\n'));
+        const StatusMenu::AgeAt age{m_clock.now(), dueWithin};
+        const QStringList rows = title.account.isEmpty() ? m_menu->rowTexts(title.provider, age)
+                                                         : m_menu->accountRowTexts(title.provider, title.account, age);
+        segment.toolTipText = rows.join(QLatin1Char('\n'));
     }
     return segment;
 }
@@ -105,13 +118,13 @@ void PanelPresenter::showPlaceholder(const QString &text)
         title.segments.append({Provider::openAI, false, text});
     QList<StatusSegment> segments;
     for (const TitleSegment &segment : std::as_const(title.segments)) {
-        StatusSegment shown = segmentFor(segment, PanelStyle::logoAndText);
+        StatusSegment shown = segmentFor(segment, PanelStyle::logoAndText, 0, int(segments.size()));
         shown.figures.clear();
         segments.append(shown);
     }
     if (segments.isEmpty())
         segments.append({.id = QStringLiteral("idle"), .name = QStringLiteral("Quotabar"),
-                         .icon = StatusSegment::Icon::idle, .order = uint(Providers::all.size()), .title = QStringLiteral("Quotabar"), .toolTipTitle = QStringLiteral("Quotabar")});
+                         .icon = StatusSegment::Icon::idle, .order = uint(segments.size()), .title = QStringLiteral("Quotabar"), .toolTipTitle = QStringLiteral("Quotabar")});
     m_item.showSegments(segments);
 }
 
@@ -126,11 +139,16 @@ void PanelPresenter::present(const TitleModel &title)
     m_shown = title;
     const PanelStyle style = PanelStyles::resolved(m_settings.panelStyle(), m_host);
     QList<StatusSegment> segments;
-    for (const TitleSegment &segment : title.segments)
-        segments.append(segmentFor(segment, style));
+    m_accountItems.clear();
+    std::array<int, 2> places{};
+    for (const TitleSegment &segment : title.segments) {
+        segments.append(segmentFor(segment, style, places[std::size_t(segment.provider)]++, int(segments.size())));
+        if (!segment.account.isEmpty())
+            m_accountItems[segments.last().id] = {segment.provider, segment.account};
+    }
     if (title.iconOnly()) {
         segments.append({.id = QStringLiteral("idle"), .name = QStringLiteral("Quotabar"),
-                         .icon = StatusSegment::Icon::idle, .order = uint(Providers::all.size()), .title = QStringLiteral("Quotabar"), .toolTipTitle = QStringLiteral("Quotabar"),
+                         .icon = StatusSegment::Icon::idle, .order = uint(segments.size()), .title = QStringLiteral("Quotabar"), .toolTipTitle = QStringLiteral("Quotabar"),
                          .toolTipText = title.tooltip.value_or(QString())});
     }
     m_item.showSegments(segments);

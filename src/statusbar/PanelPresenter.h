@@ -9,12 +9,14 @@
 
 #include <QObject>
 
+#include <map>
 #include <variant>
 
 class AppSettings;
 
 // Shows the title model and the menu through the panel's status item: one item per shown
-// provider, with its label, its figures for hosts that draw no labels, and its menu rows as tooltip.
+// provider (or per shown account), with its label, its figures for hosts that draw no labels, and its
+// menu rows as tooltip.
 class PanelPresenter final : public QObject, public TitleView
 {
     Q_OBJECT
@@ -38,7 +40,8 @@ public:
 private:
     // The menu's rows; while closed, a record's age as the tooltips tell it (see segmentFor).
     QList<StatusMenuRow> rows() const;
-    StatusSegment segmentFor(const TitleSegment &title, PanelStyle style) const;
+    // `place`: the item's place among its provider's items; `index`: among all of them.
+    StatusSegment segmentFor(const TitleSegment &title, PanelStyle style, int place, int index) const;
     std::optional<QString> toolTipNow(const QString &segmentId) const;
     void restartAgeTimer();
     void rewriteAges();
@@ -54,6 +57,8 @@ private:
     std::function<void()> m_rewriteRows;
     bool m_opening = false; // the menu is about to open: its rows tell ages of this moment
     std::variant<std::monostate, QString, TitleModel> m_shown;
+    // The items of accounts: whose they are, by item id.
+    std::map<QString, std::pair<Provider, AccountId>> m_accountItems;
 };
 
 namespace PanelSegments {

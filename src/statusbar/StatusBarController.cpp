@@ -371,14 +371,23 @@ void StatusBarController::updateDisplay()
     // rows, and some never say that the menu closed. Unchanged rows send nothing.
     refreshMenuContent();
     const AppSettings &settings = m_services.settings;
-    m_services.statusItem.showTitle(Title::make(TitleInputs{
+    TitleInputs title{
         settings.displayFormat(),
         m_services.accounts.anyShown(Provider::claude),
         m_services.accounts.anyShown(Provider::openAI),
         panelFigures(Provider::claude),
         panelFigures(Provider::openAI),
         m_services.clock.now(),
-    }));
+    };
+    if (settings.panelItemPerAccount()) {
+        QList<AccountTitle> accounts;
+        for (const Account &account : m_services.accounts.all()) {
+            if (account.shown)
+                accounts.append({account, m_services.records.shown(account.id)});
+        }
+        title.accounts = accounts;
+    }
+    m_services.statusItem.showTitle(Title::make(title));
     scheduleGraceEnd();
     emit displayUpdated();
 }

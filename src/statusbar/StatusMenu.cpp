@@ -259,7 +259,7 @@ qsizetype StatusMenu::indexOf(ItemId id) const
     return found - m_items.cbegin();
 }
 
-QStringList StatusMenu::rowTexts(Provider provider, const std::optional<AgeAt> &age) const
+QStringList StatusMenu::groupTexts(Provider provider, const std::optional<AgeAt> &age) const
 {
     const Group group = groupOf(provider);
     const auto fetchedAt = m_fetchedAt.find(provider);
@@ -279,21 +279,45 @@ QStringList StatusMenu::rowTexts(Provider provider, const std::optional<AgeAt> &
         else if (i.id == group.updated)
             break;
     }
+    return texts;
+}
+
+QStringList StatusMenu::sectionTexts(qsizetype index, bool withHeader) const
+{
+    const int first = accountItems + int(index) * accountItemStride;
+    QStringList texts;
+    for (const Item &i : m_items) {
+        const bool header = i.id == first + 1; // after the separator
+        if (i.id > first && i.id < first + accountItemStride && i.visible && !i.separator && (withHeader || !header))
+            texts.append(i.title);
+    }
+    return texts;
+}
+
+QStringList StatusMenu::rowTexts(Provider provider, const std::optional<AgeAt> &age) const
+{
+    QStringList texts = groupTexts(provider, age);
     // The provider's other accounts follow, each under its header; the first one then gets its own.
     const bool several = std::any_of(m_sections.cbegin(), m_sections.cend(),
                                      [provider](const AccountSection &section) { return section.provider == provider; });
     if (several)
-        texts.prepend(item(group.header).title);
+        texts.prepend(item(groupOf(provider).header).title);
     for (qsizetype index = 0; index < m_sections.size(); ++index) {
-        if (m_sections.at(index).provider != provider)
-            continue;
-        const int first = accountItems + int(index) * accountItemStride;
-        for (const Item &i : m_items) {
-            if (i.id > first && i.id < first + accountItemStride && i.visible && !i.separator)
-                texts.append(i.title);
-        }
+        if (m_sections.at(index).provider == provider)
+            texts += sectionTexts(index, true);
     }
     return texts;
+}
+
+QStringList StatusMenu::accountRowTexts(Provider provider, const AccountId &id, const std::optional<AgeAt> &age) const
+{
+    if (id == Account::firstId(provider))
+        return groupTexts(provider, age);
+    for (qsizetype index = 0; index < m_sections.size(); ++index) {
+        if (m_sections.at(index).id == id)
+            return sectionTexts(index, false);
+    }
+    return {};
 }
 
 void StatusMenu::labelFirstAccount(Provider provider, const std::optional<QString> &label)

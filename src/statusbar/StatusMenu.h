@@ -95,6 +95,8 @@ public:
     // The visible rows of a provider's group below its header, as its tooltip lists them; with
     // `age`, the record's age is told for that moment rather than as last written.
     QStringList rowTexts(Provider provider, const std::optional<AgeAt> &age = std::nullopt) const;
+    // The rows of one account below its header, as the tooltip of its own panel item lists them.
+    QStringList accountRowTexts(Provider provider, const AccountId &id, const std::optional<AgeAt> &age = std::nullopt) const;
     // Runs the item's action if it has one and is enabled and visible.
     void activate(ItemId id);
 
@@ -123,6 +125,10 @@ private:
     void showRows(Provider provider, bool shown, const QString &expiredText, bool warn, const std::optional<ProviderUsage> &usage,
                   const QDateTime &now);
     qsizetype indexOf(ItemId id) const;
+    // The visible rows of a provider's own group below its header.
+    QStringList groupTexts(Provider provider, const std::optional<AgeAt> &age) const;
+    // The visible rows of the section of another account, with or without its header.
+    QStringList sectionTexts(qsizetype index, bool withHeader) const;
     Item &edit(ItemId id) { return m_items[indexOf(id)]; }
     QString suffix(Provider provider, Window window, std::optional<double> used) const
     {

@@ -2,6 +2,7 @@
 
 #include "usage/Figures.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -23,7 +24,8 @@ QString TitleModel::plainText() const
 {
     QStringList parts;
     for (const TitleSegment &segment : segments)
-        parts.append(Providers::of(segment.provider).name + QLatin1Char(' ') + (segment.warn ? QStringLiteral("⚠") : segment.text));
+        parts.append((segment.accountLabel.isEmpty() ? Providers::of(segment.provider).name : segment.accountLabel) + QLatin1Char(' ')
+                     + (segment.warn ? QStringLiteral("⚠") : segment.text));
     return parts.join(QStringLiteral("    "));
 }
 
@@ -76,9 +78,37 @@ TitleSegment segment(Provider provider, DisplayFormat format, const ProviderUsag
     return shown;
 }
 
+QString shortLabel(const QString &label)
+{
+    constexpr qsizetype longest = 10;
+    const QString trimmed = label.simplified();
+    if (trimmed.size() <= longest)
+        return trimmed;
+    const QString word = trimmed.section(QLatin1Char(' '), 0, 0);
+    if (word.size() <= longest)
+        return word;
+    return trimmed.left(longest - 1) + QStringLiteral("…");
+}
+
 TitleModel make(const TitleInputs &inputs)
 {
     TitleModel model;
+    if (inputs.accounts) {
+        for (const AccountTitle &shown : *inputs.accounts) {
+            const Provider provider = shown.account.provider;
+            // A label tells a provider's items apart; a single one needs none.
+            const bool several = std::count_if(inputs.accounts->cbegin(), inputs.accounts->cend(),
+                                               [provider](const AccountTitle &a) { return a.account.provider == provider; })
+                > 1;
+            if (auto segment = shownSegment(provider, true, shown.usage, inputs)) {
+                segment->account = shown.account.id;
+                if (several)
+                    segment->accountLabel = shortLabel(shown.account.label);
+                model.segments.append(*segment);
+            }
+        }
+        return model;
+    }
     if (auto claude = shownSegment(Provider::claude, inputs.showClaude, inputs.claude, inputs))
         model.segments.append(*claude);
     if (auto openAI = shownSegment(Provider::openAI, inputs.showOpenAI, inputs.openAI, inputs))

@@ -59,19 +59,26 @@ private slots:
     }
 
     // The panel shows each figure from the shown account with the least left; hidden ones count for nothing.
+    // The panel shows each figure from the shown account with the least left (hidden ones count for
+    // nothing), or with an item per account, each account's own figures behind its label.
     void thePanelShowsTheLowestFigures_data()
     {
         QTest::addColumn<bool>("workShown");
+        QTest::addColumn<bool>("perAccount");
         QTest::addColumn<QString>("title");
-        QTest::newRow("both shown") << true << "Claude S:40%  W:20%";
-        QTest::newRow("work hidden") << false << "Claude S:73%  W:41%";
+        QTest::newRow("both shown") << true << false << "Claude S:40%  W:20%";
+        QTest::newRow("work hidden") << false << false << "Claude S:73%  W:41%";
+        QTest::newRow("an item per account") << true << true << "Claude S:73%  W:41%    Work S:40%  W:20%";
+        QTest::newRow("an item per account, one shown") << false << true << "Claude S:73%  W:41%";
     }
     void thePanelShowsTheLowestFigures()
     {
         QFETCH(bool, workShown);
+        QFETCH(bool, perAccount);
         QFETCH(QString, title);
         Harness h;
         h.settings.setShowOpenAI(false);
+        h.settings.setPanelItemPerAccount(perAccount);
         h.start();
         const AccountId work = h.add(Provider::claude, QStringLiteral("Work"), workShown);
         h.claude.deliver(figures(h.clock, 27, 59).claudeRecord());
@@ -113,6 +120,27 @@ private slots:
         h.controller->refreshNow();
         h.scheduler.advance(5s);
         QCOMPARE(h.fetchesOf(work), hiddenNow);
+    }
+
+    // A service's wait holds every account of the credential it refused, and no other.
+    void aWaitHoldsEveryAccountOfItsCredential()
+    {
+        Harness h;
+        h.start();
+        const AccountId research = h.accounts.add(
+            Account{{}, Provider::claude, QStringLiteral("Research"), Account::Source::sameSignIn, {}, QStringLiteral("org-2")});
+        const AccountId work = h.add(Provider::claude, QStringLiteral("Work"));
+        h.scheduler.advance(5s);
+        const int researchBefore = h.fetchesOf(research);
+        const int workBefore = h.fetchesOf(work);
+        h.claude.heldUntil = h.clock.now().addSecs(120);
+        h.controller->refreshNow();
+        h.scheduler.advance(119s);
+        QCOMPARE(h.fetchesOf(work), workBefore + 1);
+        QCOMPARE(h.fetchesOf(research), researchBefore);
+        QCOMPARE(h.sources.nextTryAt(research), h.claude.heldUntil);
+        h.scheduler.advance(1s);
+        QCOMPARE(h.fetchesOf(research), researchBefore + 1);
     }
 
     // Removing an account removes its own key and nothing else; a provider's first account stays.

@@ -233,6 +233,33 @@ private slots:
         QCOMPARE(updatedRow(), QStringLiteral("Updated 49s ago"));
     }
 
+    // With an item per account, each of a provider's accounts has its own item: its label before
+    // its figures, the provider's logo, a title that sorts as it is placed, and its own rows.
+    void anItemPerAccount()
+    {
+        ControllerHarness<RecordingItem> h;
+        h.settings.setShowOpenAI(false);
+        h.settings.setPanelItemPerAccount(true);
+        h.start();
+        const AccountId work = h.accounts.add(Account{{}, Provider::claude, QStringLiteral("Work and play")},
+                                              QStringLiteral("work-key"));
+        h.claude.deliver(h.claudeRecord());
+        ProviderUsage other = ProviderUsage::from(h.claudeRecord());
+        other.sessionPercentage = 60;
+        h.others.at(work)->deliver(other);
+        QCOMPARE(h.item.segments.size(), 2);
+        const StatusSegment &first = h.item.segments[0];
+        const StatusSegment &second = h.item.segments[1];
+        QCOMPARE(QStringList({first.id, second.id}), QStringList({"claude", "claude-" + work}));
+        QCOMPARE(QStringList({first.logoName(), second.logoName()}), QStringList({"claude", "claude"}));
+        QCOMPARE(QStringList({first.label, second.label}), QStringList({"Claude S:73%  W:41%", "Work S:40%  W:41%"}));
+        QCOMPARE(second.toolTipTitle, QStringLiteral("Claude · Work"));
+        QVERIFY(first.title < second.title && first.order < second.order);
+        QCOMPARE(h.item.handlers.toolTipNow(second.id).value_or(QString()).section(QLatin1Char('\n'), 0, 0),
+                 QStringLiteral("Session  40%"));
+        QVERIFY(!first.toolTipText.contains(QStringLiteral("40%")));
+    }
+
     void idleItemWhenBothAreOff()
     {
         ControllerHarness<RecordingItem> h;

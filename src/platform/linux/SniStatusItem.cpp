@@ -204,7 +204,7 @@ void SniStatusItem::apply(Entry &entry, const StatusSegment &segment)
         const QColor figures = figuresInk(segment.level, ink);
         const QColor mark = QColor::fromRgb(segment.mark);
         item->setIcon(QString(), QString(), pixmaps([&](int size) {
-                          return ProviderArtwork::figuresIcon(segment.id, segment.figures, figures, mark, size);
+                          return ProviderArtwork::figuresIcon(segment.logoName(), segment.figures, figures, mark, size);
                       }));
         item->setLabel(QString(), QString());
         break;
@@ -213,10 +213,10 @@ void SniStatusItem::apply(Entry &entry, const StatusSegment &segment)
         // Hosts that find the named symbolic logo draw it in their own text colour.
         const bool named =
             !m_options.iconThemePath.isEmpty() && HostQuirks::recoloursSymbolicIcons(m_options.host);
-        item->setIcon(named ? HostQuirks::iconName(segment.id, segment.warn) : QString(),
+        item->setIcon(named ? HostQuirks::iconName(segment.logoName(), segment.warn) : QString(),
                       m_options.iconThemePath,
                       pixmaps([&](int size) {
-                          return ProviderArtwork::panelIcon(m_logos, segment.id, segment.warn, ink, size);
+                          return ProviderArtwork::panelIcon(m_logos, segment.logoName(), segment.warn, ink, size);
                       }));
         item->setLabel(segment.label, guideFor(segment.label));
         break;

@@ -18,11 +18,11 @@ QImage TrayIconStatusItem::draw(const StatusSegment &segment, int size)
     if (segment.icon == StatusSegment::Icon::idle)
         return ProviderArtwork::menuBarIcon(m_logos, size, ink);
     if (segment.warn || segment.figures.isEmpty())
-        return ProviderArtwork::panelIcon(m_logos, segment.id, segment.warn, ink, size);
+        return ProviderArtwork::panelIcon(m_logos, segment.logoName(), segment.warn, ink, size);
     const QColor figures = segment.level == StatusSegment::Level::critical ? ProviderArtwork::systemRed
         : segment.level == StatusSegment::Level::low                      ? ProviderArtwork::systemOrange
                                                                           : ink;
-    return ProviderArtwork::figuresIcon(segment.id, segment.figures, figures, QColor::fromRgb(segment.mark), size);
+    return ProviderArtwork::figuresIcon(segment.logoName(), segment.figures, figures, QColor::fromRgb(segment.mark), size);
 }
 
 void TrayIconStatusItem::showSegments(const QList<StatusSegment> &segments)
