@@ -321,7 +321,7 @@ void followRecords(StatusBarController &controller, const RecordFollowers &follo
                                   &controller);
     notifier->follow(followers.records, followers.accounts);
     QObject::connect(&controller, &StatusBarController::refreshHeld, notifier, &Notifier::refreshHeld);
-    followers.pace.follow(followers.records);
+    followers.pace.follow(followers.records, followers.accounts);
     controller.menu().setRowSuffix(
         [&pace = followers.pace](const AccountId &id, Window window) { return pace.rowSuffix(id, window); });
 }

@@ -46,11 +46,11 @@ private slots:
         const QDateTime firstReset = start.addSecs(3 * 3600);
         for (int minute = 0; minute < 180; minute += 15) {
             clock.current = start.addSecs(minute * 60);
-            store.add(Provider::claude, record(clock.now(), std::min(100, minute * 100 / 120), firstReset, 40));
+            store.add(Provider::claude, Account::firstId(Provider::claude), record(clock.now(), std::min(100, minute * 100 / 120), firstReset, 40));
         }
         clock.current = start.addSecs(200 * 60);
-        store.add(Provider::claude, record(clock.now(), 5, firstReset.addSecs(5 * 3600), 41));
-        store.add(Provider::openAI, record(clock.now(), 10, firstReset, 20));
+        store.add(Provider::claude, Account::firstId(Provider::claude), record(clock.now(), 5, firstReset.addSecs(5 * 3600), 41));
+        store.add(Provider::openAI, Account::firstId(Provider::openAI), record(clock.now(), 10, firstReset, 20));
 
         HistoryView view(store, clock, [] { return QList<Provider>{Provider::claude, Provider::openAI}; },
                          [](Provider provider, QWidget *parent) { return new HistoryChartPane(provider, parent); });

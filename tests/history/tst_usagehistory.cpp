@@ -175,10 +175,10 @@ private slots:
     void csvHoldsTheProvidersRecordsInRange()
     {
         const QList<HistoryEntry> entries{
-            {minute(-10), Provider::claude, {40, minute(100)}, {}},
-            {minute(0), Provider::claude, {42.4, minute(100)}, {10, std::nullopt}},
-            {minute(1), Provider::openAI, {5, std::nullopt}, {}},
-            {minute(2), Provider::claude, {}, {12.5, minute(9000)}},
+            {minute(-10), Provider::claude, QStringLiteral("claude"), {40, minute(100)}, {}},
+            {minute(0), Provider::claude, QStringLiteral("claude"), {42.4, minute(100)}, {10, std::nullopt}},
+            {minute(1), Provider::openAI, QStringLiteral("chatgpt"), {5, std::nullopt}, {}},
+            {minute(2), Provider::claude, QStringLiteral("claude"), {}, {12.5, minute(9000)}},
         };
         QCOMPARE(csv(entries, Provider::claude, minute(-5), minute(5)),
                  QByteArray("time,provider,window,percent_left,resets_at\n"
