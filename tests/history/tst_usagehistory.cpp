@@ -187,9 +187,6 @@ private slots:
                             "2026-12-06T12:00:00Z,claude,session,57.6,2026-12-06T13:40:00Z,claude,\"Home \"\"main\"\", desk\"\n"
                             "2026-12-06T12:00:00Z,claude,weekly,90,,claude,\"Home \"\"main\"\", desk\"\n"
                             "2026-12-06T12:02:00Z,claude,weekly,87.5,2026-12-12T18:00:00Z,claude,\"Home \"\"main\"\", desk\"\n"));
-        const Account work{QStringLiteral("a0000beef"), Provider::claude, QStringLiteral("Work")};
-        QCOMPARE(csv(entries, work, minute(-5), minute(5)).split('\n').value(1),
-                 QByteArray("2026-12-06T12:01:00Z,claude,session,93,,a0000beef,Work"));
     }
 };
 

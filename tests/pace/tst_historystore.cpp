@@ -122,8 +122,7 @@ private slots:
 
     void repeatsAreKeptHourly_data()
     {
-        // "minute:used@resetMinute ...", minutes may be fractional; "work=" before one is the other account's
-        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("script"); // "minute:used@resetMinute ...", fractional minutes; "work=": the other account's
         QTest::addColumn<int>("kept");
 
         QTest::newRow("the same within the hour") << "0:10@300 1:10@300 30:10@300 59:10@300" << 1;
