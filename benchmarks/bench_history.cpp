@@ -30,8 +30,8 @@ int main()
             usage.sessionResetAt = start.addSecs((sinceStart / 18000 + 1) * 18000);
             usage.weeklyResetAt = start.addDays(7);
             usage.fetchedAt = clock.now().addMSecs(137);
-            store.add(Provider::claude, usage);
-            store.add(Provider::openAI, usage);
+            store.add(Provider::claude, Account::firstId(Provider::claude), usage);
+            store.add(Provider::openAI, Account::firstId(Provider::openAI), usage);
             clock.advance(60'000);
         }
     }

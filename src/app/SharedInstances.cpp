@@ -321,7 +321,7 @@ void followRecords(StatusBarController &controller, const RecordFollowers &follo
                                   &controller);
     notifier->follow(followers.records, followers.accounts);
     QObject::connect(&controller, &StatusBarController::refreshHeld, notifier, &Notifier::refreshHeld);
-    followers.pace.follow(followers.records);
+    followers.pace.follow(followers.records, followers.accounts);
     controller.menu().setRowSuffix(
         [&pace = followers.pace](const AccountId &id, Window window) { return pace.rowSuffix(id, window); });
 }
@@ -420,17 +420,19 @@ HistoryWindowController &HistoryWindowController::shared()
     static auto *instance = new HistoryWindowController(
         SharedInstances::paceTracker(), SharedInstances::clock(),
         [] {
-            // A page for each provider shown in the panel; ChatGPT's only once it has a credential.
-            const AppSettings &settings = AppSettings::shared();
-            QList<Provider> shown;
-            if (settings.showClaude())
-                shown << Provider::claude;
-            if (settings.showOpenAI() && CredentialSource::isStored(Provider::openAI, settings.defaults()))
-                shown << Provider::openAI;
-            return shown;
+            // An account without a credential counts as shown only when it is Claude's first one,
+            // whose rows say what is missing; the others are shown once they can be asked.
+            QList<Account> accounts = SharedInstances::accounts().all();
+            for (Account &account : accounts) {
+                account.shown = account.shown
+                                && (account.id == Account::firstId(Provider::claude)
+                                    || SharedInstances::accounts().hasCredential(account.id));
+            }
+            return accounts;
         },
         // The chart plugin is installed beside the panel program.
         ChartPlugin::paneMaker(QCoreApplication::applicationDirPath()), &owner());
+    QObject::connect(&SharedInstances::accounts(), &AccountList::changed, instance, &HistoryWindowController::reload);
     return *instance;
 }
 

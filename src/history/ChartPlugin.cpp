@@ -12,8 +12,8 @@ namespace {
 class MissingChartPane final : public HistoryPane
 {
 public:
-    MissingChartPane(Provider provider, const QString &why, QWidget *parent)
-        : HistoryPane(provider, parent)
+    MissingChartPane(const Account &account, const QString &why, QWidget *parent)
+        : HistoryPane(account, parent)
     {
         auto *label = new QLabel(QStringLiteral("The chart could not be loaded: ") + why, this);
         label->setWordWrap(true);
@@ -30,13 +30,13 @@ namespace ChartPlugin {
 
 PaneMaker paneMaker(const QString &folder)
 {
-    return [folder](Provider provider, QWidget *parent) -> HistoryPane * {
+    return [folder](const Account &account, QWidget *parent) -> HistoryPane * {
         // Qt keeps the library and its root object once loaded: later loaders find them at once.
         QPluginLoader loader(folder + QLatin1Char('/') + fileName);
         if (const auto *maker = qobject_cast<HistoryPaneMaker *>(loader.instance()))
-            return maker->makePane(provider, parent);
+            return maker->makePane(account, parent);
         qCWarning(historyLog, "history chart: %s", qPrintable(loader.errorString()));
-        return new MissingChartPane(provider, loader.errorString(), parent);
+        return new MissingChartPane(account, loader.errorString(), parent);
     };
 }
 

@@ -10,7 +10,7 @@ namespace ChartPlugin {
 
 inline const QString fileName = QStringLiteral("quotabar-history-chart.so");
 
-using PaneMaker = std::function<HistoryPane *(Provider provider, QWidget *parent)>;
+using PaneMaker = std::function<HistoryPane *(const Account &account, QWidget *parent)>;
 PaneMaker paneMaker(const QString &folder);
 
 }

@@ -47,8 +47,8 @@ QString pointText(const QString &name, const Point &point, bool withValue)
 
 } // namespace
 
-HistoryChartPane::HistoryChartPane(Provider provider, QWidget *parent)
-    : HistoryPane(provider, parent)
+HistoryChartPane::HistoryChartPane(const Account &account, QWidget *parent)
+    : HistoryPane(account, parent)
     , m_chart(new QChart)
 {
     auto *layout = new QVBoxLayout(this);
@@ -62,7 +62,7 @@ HistoryChartPane::HistoryChartPane(Provider provider, QWidget *parent)
     m_view = new QChartView(m_chart, this);
     m_view->setRenderHint(QPainter::Antialiasing);
     m_view->setMinimumHeight(300);
-    m_view->setAccessibleName(Providers::of(provider).name + QStringLiteral(" usage chart"));
+    m_view->setAccessibleName(Providers::of(account.provider).name + QStringLiteral(" usage chart"));
     layout->addWidget(m_view, 1);
 
     m_standing = new QLabel(this);
@@ -106,7 +106,7 @@ void HistoryChartPane::show(const QList<HistoryEntry> &entries, Span span, qint6
     m_hits->clear();
     QList<std::pair<qint64, QString>> hits;
     for (const Window window : allWindows) {
-        const QList<Point> points = samples(entries, provider(), window);
+        const QList<Point> points = samples(entries, account(), window);
         addWindow(window, points, span, now);
         summaries << summary(points, window, span, now);
         if (const auto stands = standing(points, window, now))

@@ -8,13 +8,13 @@ class QLabel;
 class QListWidget;
 class QXYSeries;
 
-// One provider's page of the history window: the chart of both windows with their resets and even
+// One account's page of the history window: the chart of both windows with their resets and even
 // pace, how each stands against that pace, and the times a limit was reached.
 class HistoryChartPane final : public HistoryPane
 {
     Q_OBJECT
 public:
-    explicit HistoryChartPane(Provider provider, QWidget *parent = nullptr);
+    explicit HistoryChartPane(const Account &account, QWidget *parent = nullptr);
 
     void show(const QList<HistoryEntry> &entries, UsageHistory::Span span, qint64 now) override;
 

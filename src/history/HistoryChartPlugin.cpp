@@ -12,7 +12,10 @@ class HistoryChartPlugin final : public QObject, public HistoryPaneMaker
     Q_PLUGIN_METADATA(IID HistoryPaneMaker_iid)
     Q_INTERFACES(HistoryPaneMaker)
 public:
-    HistoryPane *makePane(Provider provider, QWidget *parent) const override { return new HistoryChartPane(provider, parent); }
+    HistoryPane *makePane(const Account &account, QWidget *parent) const override
+    {
+        return new HistoryChartPane(account, parent);
+    }
 };
 
 #include "HistoryChartPlugin.moc"

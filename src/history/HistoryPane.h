@@ -6,22 +6,25 @@
 
 #include <functional>
 
-// One provider's page of the history window, as the window drives it. The page with the chart comes
+// One account's page of the history window, as the window drives it. The page with the chart comes
 // from the chart plugin, so that the charting libraries load only when the window first opens.
 class HistoryPane : public QWidget
 {
 public:
-    HistoryPane(Provider provider, QWidget *parent)
+    HistoryPane(const Account &account, QWidget *parent)
         : QWidget(parent)
-        , m_provider(provider)
+        , m_account(account.id)
+        , m_provider(account.provider)
     {
     }
 
+    const AccountId &account() const { return m_account; }
     Provider provider() const { return m_provider; }
-    // Draws the provider's records of the span ending at `now`.
+    // Draws the account's records of the span ending at `now`.
     virtual void show(const QList<HistoryEntry> &entries, UsageHistory::Span span, qint64 now) = 0;
 
 private:
+    AccountId m_account;
     Provider m_provider;
 };
 
@@ -30,8 +33,8 @@ class HistoryPaneMaker
 {
 public:
     virtual ~HistoryPaneMaker() = default;
-    virtual HistoryPane *makePane(Provider provider, QWidget *parent) const = 0;
+    virtual HistoryPane *makePane(const Account &account, QWidget *parent) const = 0;
 };
 
-#define HistoryPaneMaker_iid "app.quotabar.HistoryPaneMaker/1"
+#define HistoryPaneMaker_iid "app.quotabar.HistoryPaneMaker/2"
 Q_DECLARE_INTERFACE(HistoryPaneMaker, HistoryPaneMaker_iid)

@@ -4,16 +4,20 @@
 #include "platform/qt/UtilityWindow.h"
 
 HistoryWindowController::HistoryWindowController(PaceTracker &tracker, const Clock &clock,
-                                                 HistoryView::ShownProviders shownProviders,
-                                                 HistoryView::PaneMaker makePane, QObject *parent)
+                                                 HistoryView::Accounts accounts, HistoryView::PaneMaker makePane,
+                                                 QObject *parent)
     : QObject(parent)
-    , m_window(std::make_unique<HistoryView>(tracker.history(), clock, std::move(shownProviders), std::move(makePane)))
+    , m_window(std::make_unique<HistoryView>(tracker.history(), clock, std::move(accounts), std::move(makePane)))
 {
     UtilityWindow::prepare(*m_window, QStringLiteral("Quotabar — Usage History"));
-    connect(&tracker, &PaceTracker::recorded, this, [this] {
-        if (m_window->isVisible())
-            m_window->reload();
-    });
+    connect(&tracker, &PaceTracker::recorded, this, &HistoryWindowController::reload);
+}
+
+void HistoryWindowController::reload()
+{
+    // A hidden window is drawn when it is shown again.
+    if (m_window->isVisible())
+        m_window->reload();
 }
 
 HistoryWindowController::~HistoryWindowController() = default;

@@ -33,6 +33,15 @@ QString percentText(double left)
     return Figures::pct(100 - left);
 }
 
+// A label is the user's own text: quoted when a comma, quote or line break would split it.
+QByteArray csvField(const QString &text)
+{
+    QByteArray field = text.toUtf8();
+    if (!field.contains(',') && !field.contains('"') && !field.contains('\n') && !field.contains('\r'))
+        return field;
+    return '"' + field.replace('"', "\"\"") + '"';
+}
+
 } // namespace
 
 namespace UsageHistory {
@@ -57,12 +66,12 @@ qint64 windowSeconds(Window window)
     return window == Window::session ? 5 * 3600 : 7 * 24 * 3600;
 }
 
-QList<Point> samples(const QList<HistoryEntry> &entries, Provider provider, Window window)
+QList<Point> samples(const QList<HistoryEntry> &entries, const AccountId &account, Window window)
 {
     QList<Point> points;
     for (const HistoryEntry &entry : entries) {
         const WindowSample &sample = entry.window(window);
-        if (entry.provider == provider && sample.used)
+        if (entry.account == account && sample.used)
             points.append({entry.at, 100 - *sample.used, sample.resetAt});
     }
     return points;
@@ -191,22 +200,24 @@ QString hitText(const LimitHit &hit, const QTimeZone &zone)
            + clockText(*hit.availableAt, zone, !sameDay);
 }
 
-QByteArray csv(const QList<HistoryEntry> &entries, Provider provider, qint64 from, qint64 to)
+QByteArray csv(const QList<HistoryEntry> &entries, const Account &account, qint64 from, qint64 to)
 {
     const auto isoTime = [](qint64 at) {
         return QDateTime::fromSecsSinceEpoch(at, QTimeZone::utc()).toUTC().toString(Qt::ISODate).toLatin1();
     };
-    QByteArray text = "time,provider,window,percent_left,resets_at\n";
+    // The account's columns come last, so that readers by position find the others in their place.
+    const QByteArray accountFields = ',' + csvField(account.id) + ',' + csvField(account.label);
+    QByteArray text = "time,provider,window,percent_left,resets_at,account,label\n";
     for (const HistoryEntry &entry : entries) {
-        if (entry.provider != provider || entry.at < from || entry.at > to)
+        if (entry.account != account.id || entry.at < from || entry.at > to)
             continue;
         for (const Window window : allWindows) {
             const WindowSample &sample = entry.window(window);
             if (!sample.used)
                 continue;
-            text += isoTime(entry.at) + ',' + Providers::of(provider).id.toLatin1() + ','
+            text += isoTime(entry.at) + ',' + Providers::of(entry.provider).id.toLatin1() + ','
                     + UsageWindows::windowName(window).toLatin1() + ',' + QByteArray::number(100 - *sample.used, 'g', 6)
-                    + ',' + (sample.resetAt ? isoTime(*sample.resetAt) : QByteArray()) + '\n';
+                    + ',' + (sample.resetAt ? isoTime(*sample.resetAt) : QByteArray()) + accountFields + '\n';
         }
     }
     return text;

@@ -4,7 +4,7 @@
 
 #include <QTimeZone>
 
-// What the history window shows of one provider's window: its remaining percentages over a span,
+// What the history window shows of one account's window: its remaining percentages over a span,
 // its resets, the even pace of its current period, and the times it was used up.
 namespace UsageHistory {
 
@@ -29,8 +29,8 @@ struct Point
     bool operator==(const Point &) const = default;
 };
 
-// The provider's samples of the window, oldest first.
-QList<Point> samples(const QList<HistoryEntry> &entries, Provider provider, Window window);
+// The account's samples of the window, oldest first.
+QList<Point> samples(const QList<HistoryEntry> &entries, const AccountId &account, Window window);
 
 // Whether the window was reset between two consecutive samples: the earlier one's reset instant
 // has passed and a later one is reported, or the value left climbed.
@@ -79,8 +79,9 @@ QList<LimitHit> limitHits(const QList<Point> &samples, Window window, qint64 now
 // "Session limit reached Tue 14:05 · available again 16:00" (the day again when it differs).
 QString hitText(const LimitHit &hit, const QTimeZone &zone);
 
-// The provider's records within [from, to] as CSV: one row per record and window.
-QByteArray csv(const QList<HistoryEntry> &entries, Provider provider, qint64 from, qint64 to);
+// The account's records within [from, to] as CSV: one row per record and window, each naming the
+// account by its id (what scripts match) and its label.
+QByteArray csv(const QList<HistoryEntry> &entries, const Account &account, qint64 from, qint64 to);
 
 // A sentence for a screen reader: the value now, the lowest, the resets and the pace.
 QString summary(const QList<Point> &samples, Window window, Span span, qint64 now);

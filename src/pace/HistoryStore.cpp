@@ -8,15 +8,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
 
 #include <algorithm>
-#include <utility>
-#include <array>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -44,12 +44,15 @@ std::optional<WindowSample> windowFrom(const QJsonValue &value)
 
 QByteArray line(const HistoryEntry &entry)
 {
-    const QJsonObject object{
+    QJsonObject object{
         {QStringLiteral("t"), double(entry.at)},
         {QStringLiteral("p"), Providers::of(entry.provider).id},
         {QStringLiteral("s"), windowJson(entry.session)},
         {QStringLiteral("w"), windowJson(entry.weekly)},
     };
+    // The first account's lines stay as they were before there were other accounts.
+    if (entry.account != Account::firstId(entry.provider))
+        object.insert(QStringLiteral("a"), entry.account);
     return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }
 
@@ -63,12 +66,12 @@ std::optional<HistoryEntry> entryFrom(const QByteArray &text)
     const auto provider = Providers::fromId(object.value(QStringLiteral("p")).toString());
     const auto session = windowFrom(object.value(QStringLiteral("s")));
     const auto weekly = windowFrom(object.value(QStringLiteral("w")));
-    if (!object.value(QStringLiteral("t")).isDouble() || !session || !weekly
-        || !provider)
+    const QJsonValue account = object.value(QStringLiteral("a"));
+    if (!object.value(QStringLiteral("t")).isDouble() || !session || !weekly || !provider
+        || !(account.isUndefined() || (account.isString() && !account.toString().isEmpty())))
         return std::nullopt;
-    return HistoryEntry{static_cast<qint64>(object.value(QStringLiteral("t")).toDouble()),
-                        *provider,
-                        *session, *weekly};
+    return HistoryEntry{static_cast<qint64>(object.value(QStringLiteral("t")).toDouble()), *provider,
+                        account.isString() ? account.toString() : Account::firstId(*provider), *session, *weekly};
 }
 
 WindowSample sampleOf(const ProviderUsage &usage, Window window)
@@ -88,9 +91,9 @@ void makePrivateFolder(const QString &filePath)
 
 } // namespace
 
-HistoryEntry HistoryEntry::of(Provider provider, const ProviderUsage &usage)
+HistoryEntry HistoryEntry::of(Provider provider, const AccountId &account, const ProviderUsage &usage)
 {
-    return {usage.fetchedAt.toSecsSinceEpoch(), provider, sampleOf(usage, Window::session),
+    return {usage.fetchedAt.toSecsSinceEpoch(), provider, account, sampleOf(usage, Window::session),
             sampleOf(usage, Window::weekly)};
 }
 
@@ -155,12 +158,17 @@ bool marksALimit(const HistoryEntry &entry, const HistoryEntry &last)
 
 } // namespace
 
-bool HistoryStore::accept(const HistoryEntry &entry)
+const HistoryEntry *HistoryStore::lastOf(const AccountId &account) const
 {
     const auto last = std::find_if(m_entries.crbegin(), m_entries.crend(),
-                                   [&entry](const HistoryEntry &kept) { return kept.provider == entry.provider; });
-    if (last != m_entries.crend() && entry.at / 60 <= last->at / 60
-        && (entry.at < last->at || !marksALimit(entry, *last)))
+                                   [&account](const HistoryEntry &kept) { return kept.account == account; });
+    return last == m_entries.crend() ? nullptr : &*last;
+}
+
+bool HistoryStore::accept(const HistoryEntry &entry)
+{
+    const HistoryEntry *last = lastOf(entry.account);
+    if (last && entry.at / 60 <= last->at / 60 && (entry.at < last->at || !marksALimit(entry, *last)))
         return false;
     m_entries.append(entry);
     return true;
@@ -168,9 +176,8 @@ bool HistoryStore::accept(const HistoryEntry &entry)
 
 bool HistoryStore::repeatsLast(const HistoryEntry &entry) const
 {
-    const auto last = std::find_if(m_entries.crbegin(), m_entries.crend(),
-                                   [&entry](const HistoryEntry &kept) { return kept.provider == entry.provider; });
-    if (last == m_entries.crend() || entry.at - last->at >= unchangedKeptEvery)
+    const HistoryEntry *last = lastOf(entry.account);
+    if (!last || entry.at - last->at >= unchangedKeptEvery)
         return false;
     const auto same = [](const WindowSample &a, const WindowSample &b) { return a.used == b.used && sameReset(a, b); };
     return same(entry.session, last->session) && same(entry.weekly, last->weekly);
@@ -182,8 +189,8 @@ bool HistoryStore::compact()
     const qint64 oldest = now - archivedSeconds;
     const qint64 thinBefore = now - keptSeconds;
     const qsizetype before = m_entries.size();
-    // Past the full days, the first record of each provider and hour stands for the hour.
-    std::array<qint64, 2> lastStep{-1, -1};
+    // Past the full days, the first record of each account and hour stands for the hour.
+    QHash<AccountId, qint64> lastStep;
     // Records from the future were kept while the clock ran ahead; they would refuse every
     // record after it was set right.
     const qint64 latest = now + futureSlack;
@@ -192,10 +199,10 @@ bool HistoryStore::compact()
             return true;
         if (entry.at >= thinBefore)
             return false;
-        qint64 &step = lastStep[static_cast<std::size_t>(entry.provider)];
-        if (entry.at / archiveStep == step)
+        const auto step = lastStep.constFind(entry.account);
+        if (step != lastStep.cend() && entry.at / archiveStep == *step)
             return true;
-        step = entry.at / archiveStep;
+        lastStep.insert(entry.account, entry.at / archiveStep);
         return false;
     });
     m_thinnedBefore = thinBefore;
@@ -213,11 +220,11 @@ bool HistoryStore::compact()
     return m_entries.size() != before;
 }
 
-bool HistoryStore::add(Provider provider, const ProviderUsage &usage)
+bool HistoryStore::add(Provider provider, const AccountId &account, const ProviderUsage &usage)
 {
     if (!usage.usable() || !usage.fetchedAt.isValid())
         return true;
-    const HistoryEntry entry = HistoryEntry::of(provider, usage);
+    const HistoryEntry entry = HistoryEntry::of(provider, account, usage);
     const qint64 now = m_clock.now().toSecsSinceEpoch();
     const bool fromFuture = !m_entries.isEmpty() && m_entries.last().at > now + futureSlack;
     if (fromFuture)

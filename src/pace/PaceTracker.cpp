@@ -1,9 +1,8 @@
 #include "PaceTracker.h"
 
+#include "accounts/AccountList.h"
 #include "accounts/UsageRecords.h"
 #include "platform/Clock.h"
-
-#include <algorithm>
 
 PaceTracker::PaceTracker(const QString &historyPath, const Clock &clock, QObject *parent)
     : QObject(parent)
@@ -12,45 +11,39 @@ PaceTracker::PaceTracker(const QString &historyPath, const Clock &clock, QObject
 {
 }
 
-void PaceTracker::follow(const UsageRecords &records)
+void PaceTracker::follow(const UsageRecords &records, const AccountList &accounts)
 {
     // Stored records come before the redraw that shows them, so the rows get the forecast at once.
-    // The history is each provider's first account's.
-    connect(&records, &UsageRecords::recordStored, this, [this, &records](const AccountId &id) {
-        const auto first = std::find_if(Providers::all.cbegin(), Providers::all.cend(),
-                                        [&id](const ProviderIdentity &identity) { return id == Account::firstId(identity.provider); });
-        if (const auto usage = records.latest(id); first != Providers::all.cend() && usage && usage->usable())
-            keep(first->provider, *usage);
+    connect(&records, &UsageRecords::recordStored, this, [this, &records, &accounts](const AccountId &id) {
+        const auto account = accounts.find(id);
+        if (const auto usage = records.latest(id); account && usage && usage->usable())
+            keep(*account, *usage);
     });
 }
 
-void PaceTracker::keep(Provider provider, const ProviderUsage &usage)
+void PaceTracker::keep(const Account &account, const ProviderUsage &usage)
 {
-    m_history.add(provider, usage);
-    m_latest[static_cast<std::size_t>(provider)] = HistoryEntry::of(provider, usage);
+    m_history.add(account.provider, account.id, usage);
+    m_latest.insert(account.id, HistoryEntry::of(account.provider, account.id, usage));
     emit recorded();
 }
 
-std::optional<Forecast> PaceTracker::forecast(Provider provider, Window window) const
+std::optional<Forecast> PaceTracker::forecast(const AccountId &id, Window window) const
 {
     QList<Pace::Point> points;
     const auto add = [&](const HistoryEntry &entry) {
         const WindowSample &sample = entry.window(window);
-        if (entry.provider == provider && sample.used && (points.isEmpty() || entry.at > points.last().at))
+        if (entry.account == id && sample.used && (points.isEmpty() || entry.at > points.last().at))
             points.append({entry.at, *sample.used, sample.resetAt});
     };
     for (const HistoryEntry &entry : m_history.entries())
         add(entry);
-    if (const auto &latest = m_latest[static_cast<std::size_t>(provider)])
+    if (const auto latest = m_latest.constFind(id); latest != m_latest.cend())
         add(*latest);
     return Pace::forecast(points);
 }
 
 QString PaceTracker::rowSuffix(const AccountId &id, Window window) const
 {
-    for (const ProviderIdentity &identity : Providers::all) {
-        if (id == Account::firstId(identity.provider))
-            return Pace::menuSuffix(forecast(identity.provider, window), m_clock.now());
-    }
-    return {};
+    return Pace::menuSuffix(forecast(id, window), m_clock.now());
 }

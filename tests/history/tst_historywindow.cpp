@@ -46,18 +46,28 @@ private slots:
         const QDateTime firstReset = start.addSecs(3 * 3600);
         for (int minute = 0; minute < 180; minute += 15) {
             clock.current = start.addSecs(minute * 60);
-            store.add(Provider::claude, record(clock.now(), std::min(100, minute * 100 / 120), firstReset, 40));
+            store.add(Provider::claude, Account::firstId(Provider::claude), record(clock.now(), std::min(100, minute * 100 / 120), firstReset, 40));
         }
         clock.current = start.addSecs(200 * 60);
-        store.add(Provider::claude, record(clock.now(), 5, firstReset.addSecs(5 * 3600), 41));
-        store.add(Provider::openAI, record(clock.now(), 10, firstReset, 20));
+        store.add(Provider::claude, Account::firstId(Provider::claude), record(clock.now(), 5, firstReset.addSecs(5 * 3600), 41));
+        store.add(Provider::openAI, Account::firstId(Provider::openAI), record(clock.now(), 10, firstReset, 20));
+        store.add(Provider::claude, QStringLiteral("a0000beef"), record(clock.now(), 50, firstReset, 60));
 
-        HistoryView view(store, clock, [] { return QList<Provider>{Provider::claude, Provider::openAI}; },
-                         [](Provider provider, QWidget *parent) { return new HistoryChartPane(provider, parent); });
+        // A second Claude account with a record, and a hidden one without: no page for that one.
+        QList<Account> accounts{{Account::firstId(Provider::claude), Provider::claude, QStringLiteral("Claude")},
+                                {QStringLiteral("a0000beef"), Provider::claude, QStringLiteral("Work")},
+                                {QStringLiteral("a0000dead"), Provider::claude, QStringLiteral("Old")},
+                                {Account::firstId(Provider::openAI), Provider::openAI, QStringLiteral("Team")}};
+        accounts[2].shown = false;
+        HistoryView view(store, clock, [&accounts] { return accounts; },
+                         [](const Account &account, QWidget *parent) { return new HistoryChartPane(account, parent); });
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
-        QCOMPARE(view.tabs()->count(), 2);
-        QCOMPARE(view.tabs()->tabText(1), QStringLiteral("ChatGPT"));
+        QCOMPARE(view.tabs()->count(), 3);
+        QCOMPARE(view.tabs()->tabText(1), QStringLiteral("Claude · Work"));
+        QCOMPARE(view.tabs()->tabText(2), QStringLiteral("ChatGPT"));
+        const auto *work = static_cast<const HistoryChartPane *>(view.pane(1));
+        QCOMPARE(static_cast<QLineSeries *>(work->chartView()->chart()->series().first())->count(), 1);
 
         const auto *claude = static_cast<const HistoryChartPane *>(view.pane(0));
         QStringList names;
@@ -73,7 +83,7 @@ private slots:
         QVERIFY(claude->hitList()->item(0)->text().startsWith(QStringLiteral("Session limit reached ")));
         QVERIFY(claude->standingLabel()->text().contains(QStringLiteral("Session: ")));
         QVERIFY(claude->chartView()->accessibleDescription().startsWith(QStringLiteral("Session: 95% left")));
-        QCOMPARE(static_cast<const HistoryChartPane *>(view.pane(1))->hitList()->item(0)->text(), QStringLiteral("No limit reached in the last 24 hours."));
+        QCOMPARE(static_cast<const HistoryChartPane *>(view.pane(2))->hitList()->item(0)->text(), QStringLiteral("No limit reached in the last 24 hours."));
 
         view.setSpan(UsageHistory::Span::week);
         QCOMPARE(claude->hitList()->item(0)->text().left(22), QStringLiteral("Session limit reached "));
@@ -82,8 +92,13 @@ private slots:
         QFile written(path);
         QVERIFY(written.open(QIODevice::ReadOnly));
         const QList<QByteArray> rows = written.readAll().split('\n');
-        QCOMPARE(rows.first(), QByteArray("time,provider,window,percent_left,resets_at"));
+        QCOMPARE(rows.first(), QByteArray("time,provider,window,percent_left,resets_at,account,label"));
         QCOMPARE(rows.size(), 1 + 2 * 10 + 1); // header, both windows of each record, the final newline
+
+        accounts.removeAt(1); // a gone account's page goes with it
+        view.reload();
+        QCOMPARE(view.tabs()->count(), 2);
+        QCOMPARE(view.tabs()->tabText(1), QStringLiteral("ChatGPT"));
     }
 
     // The built plugin makes chart pages; without it the page says why there is no chart.
@@ -100,9 +115,9 @@ private slots:
         QFETCH(QString, folder);
         QFETCH(bool, chart);
         QWidget parent;
-        const HistoryPane *page = ChartPlugin::paneMaker(folder)(Provider::openAI, &parent);
+        const HistoryPane *page = ChartPlugin::paneMaker(folder)({QStringLiteral("a0000beef"), Provider::openAI}, &parent);
         QCOMPARE(page->parent(), &parent);
-        QCOMPARE(page->provider(), Provider::openAI);
+        QCOMPARE(page->account(), QStringLiteral("a0000beef"));
         QCOMPARE(page->findChild<QChartView *>() != nullptr, chart);
         const QLabel *why = page->findChild<QLabel *>();
         QCOMPARE(why && why->text().startsWith(QStringLiteral("The chart could not be loaded: ")), !chart);

@@ -172,19 +172,21 @@ private slots:
         QCOMPARE(texts, hits);
     }
 
-    void csvHoldsTheProvidersRecordsInRange()
+    void csvHoldsTheAccountsRecordsInRange()
     {
         const QList<HistoryEntry> entries{
-            {minute(-10), Provider::claude, {40, minute(100)}, {}},
-            {minute(0), Provider::claude, {42.4, minute(100)}, {10, std::nullopt}},
-            {minute(1), Provider::openAI, {5, std::nullopt}, {}},
-            {minute(2), Provider::claude, {}, {12.5, minute(9000)}},
+            {minute(-10), Provider::claude, QStringLiteral("claude"), {40, minute(100)}, {}},
+            {minute(0), Provider::claude, QStringLiteral("claude"), {42.4, minute(100)}, {10, std::nullopt}},
+            {minute(1), Provider::openAI, QStringLiteral("chatgpt"), {5, std::nullopt}, {}},
+            {minute(1), Provider::claude, QStringLiteral("a0000beef"), {7, std::nullopt}, {}},
+            {minute(2), Provider::claude, QStringLiteral("claude"), {}, {12.5, minute(9000)}},
         };
-        QCOMPARE(csv(entries, Provider::claude, minute(-5), minute(5)),
-                 QByteArray("time,provider,window,percent_left,resets_at\n"
-                            "2026-12-06T12:00:00Z,claude,session,57.6,2026-12-06T13:40:00Z\n"
-                            "2026-12-06T12:00:00Z,claude,weekly,90,\n"
-                            "2026-12-06T12:02:00Z,claude,weekly,87.5,2026-12-12T18:00:00Z\n"));
+        const Account home{QStringLiteral("claude"), Provider::claude, QStringLiteral(R"(Home "main", desk)")};
+        QCOMPARE(csv(entries, home, minute(-5), minute(5)),
+                 QByteArray("time,provider,window,percent_left,resets_at,account,label\n"
+                            "2026-12-06T12:00:00Z,claude,session,57.6,2026-12-06T13:40:00Z,claude,\"Home \"\"main\"\", desk\"\n"
+                            "2026-12-06T12:00:00Z,claude,weekly,90,,claude,\"Home \"\"main\"\", desk\"\n"
+                            "2026-12-06T12:02:00Z,claude,weekly,87.5,2026-12-12T18:00:00Z,claude,\"Home \"\"main\"\", desk\"\n"));
     }
 };
 

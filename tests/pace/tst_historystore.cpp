@@ -11,6 +11,10 @@
 
 namespace {
 
+const AccountId firstClaude = Account::firstId(Provider::claude);
+const AccountId firstChatGPT = Account::firstId(Provider::openAI);
+const AccountId work = QStringLiteral("a0000beef"); // a second Claude account
+
 ProviderUsage record(const QDateTime &at, double used)
 {
     ProviderUsage usage;
@@ -38,38 +42,43 @@ QList<QByteArray> lines(const QString &path)
 
 } // namespace
 
-// The history file: private, bounded, one record per provider and minute, tolerant of damage.
+// The history file: private, bounded, one record per account and minute, tolerant of damage.
 class TestHistoryStore : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void keepsOnePerProviderAndMinute()
+    void keepsOnePerAccountAndMinute()
     {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("state/quotabar/history.jsonl"));
         FakeClock clock;
         HistoryStore store(path, clock);
         const QDateTime t = clock.now().addSecs(10);
-        QVERIFY(store.add(Provider::claude, record(t, 10)));
-        store.add(Provider::claude, record(t.addSecs(40), 11));  // same minute
-        store.add(Provider::openAI, record(t.addSecs(40), 30));  // other provider
-        store.add(Provider::claude, record(t.addSecs(-70), 9));  // older than the last
-        store.add(Provider::claude, record(t.addSecs(55), 12));  // next minute
+        QVERIFY(store.add(Provider::claude, firstClaude, record(t, 10)));
+        store.add(Provider::claude, firstClaude, record(t.addSecs(40), 11));  // same minute
+        store.add(Provider::openAI, firstChatGPT, record(t.addSecs(40), 30));  // other provider
+        store.add(Provider::claude, work, record(t.addSecs(40), 20));  // other account
+        store.add(Provider::claude, firstClaude, record(t.addSecs(-70), 9));  // older than the last
+        store.add(Provider::claude, firstClaude, record(t.addSecs(55), 12));  // next minute
         ProviderUsage failed = record(t.addSecs(200), 50);
         failed.error = QStringLiteral("HTTP 500");
-        store.add(Provider::claude, failed);
+        store.add(Provider::claude, firstClaude, failed);
 
-        QCOMPARE(store.entries().size(), 3);
-        QCOMPARE(lines(path).size(), 3);
+        QCOMPARE(store.entries().size(), 4);
+        // The first account's lines are as they were before there were other accounts.
+        QCOMPARE(lines(path).first(), QStringLiteral(R"({"p":"claude","s":[10,%1],"t":%2,"w":null})")
+                                          .arg(t.addSecs(3600).toSecsSinceEpoch()).arg(t.toSecsSinceEpoch()).toUtf8());
+        QVERIFY(lines(path)[2].startsWith(R"({"a":"a0000beef","p":"claude",)"));
         QCOMPARE(mode(path), 0600);
         QCOMPARE(mode(QFileInfo(path).absolutePath()), 0700);
 
         const HistoryStore reread(path, clock);
         QCOMPARE(reread.damagedLines(), 0);
-        QCOMPARE(reread.entries().size(), 3);
+        QCOMPARE(reread.entries().size(), 4);
+        QCOMPARE(reread.entries()[2].account, work);
         const HistoryEntry &last = reread.entries().last();
-        QCOMPARE(last.provider, Provider::claude);
+        QCOMPARE(last.account, firstClaude);
         QCOMPARE(last.at, t.addSecs(55).toSecsSinceEpoch());
         QCOMPARE(last.session.used, std::optional(12.0));
         QCOMPARE(last.session.resetAt, std::optional(t.addSecs(55 + 3600).toSecsSinceEpoch()));
@@ -85,10 +94,10 @@ private slots:
         HistoryStore store(path, clock);
         const QDateTime right = clock.now();
         clock.current = right.addDays(2); // the clock runs ahead
-        QVERIFY(store.add(Provider::claude, record(clock.now(), 10)));
-        QVERIFY(!store.add(Provider::claude, record(clock.now(), 11)));
+        QVERIFY(store.add(Provider::claude, firstClaude, record(clock.now(), 10)));
+        QVERIFY(!store.add(Provider::claude, firstClaude, record(clock.now(), 11)));
         clock.current = right.addSecs(60); // and is set right
-        QVERIFY(store.add(Provider::claude, record(clock.now(), 12)));
+        QVERIFY(store.add(Provider::claude, firstClaude, record(clock.now(), 12)));
         QCOMPARE(store.entries().size(), 1);
         QCOMPARE(HistoryStore(path, clock).entries().size(), 1);
         QVERIFY(!store.writeFailure());
@@ -104,16 +113,16 @@ private slots:
         file.close();
         FakeClock clock;
         HistoryStore store(blocker + QStringLiteral("/history.jsonl"), clock);
-        QVERIFY(!store.add(Provider::claude, record(clock.now(), 10)));
+        QVERIFY(!store.add(Provider::claude, firstClaude, record(clock.now(), 10)));
         QVERIFY(store.writeFailure() && store.writeFailure()->contains(blocker));
         QVERIFY(QFile::remove(blocker));
-        QVERIFY(store.add(Provider::claude, record(clock.now().addSecs(120), 20)));
+        QVERIFY(store.add(Provider::claude, firstClaude, record(clock.now().addSecs(120), 20)));
         QVERIFY(!store.writeFailure());
     }
 
     void repeatsAreKeptHourly_data()
     {
-        QTest::addColumn<QString>("script"); // "minute:used@resetMinute ...", minutes may be fractional
+        QTest::addColumn<QString>("script"); // "minute:used@resetMinute ...", fractional minutes; "work=": the other account's
         QTest::addColumn<int>("kept");
 
         QTest::newRow("the same within the hour") << "0:10@300 1:10@300 30:10@300 59:10@300" << 1;
@@ -125,6 +134,8 @@ private slots:
         // Within one minute only a limit reached or lifted, or a reset, is kept beside the first.
         QTest::newRow("a new figure in the same minute") << "0:10@300 0.5:11@300" << 1;
         QTest::newRow("used up and available again in one minute") << "0:90@300 0.25:100@300 0.5:0@600" << 3;
+        QTest::newRow("each account has its own minute and hour")
+            << "0:10@300 work=0.5:10@300 1:11@300 work=1.5:10@300 work=61:10@300" << 4;
     }
 
     void repeatsAreKeptHourly()
@@ -137,15 +148,16 @@ private slots:
         FakeClock clock;
         const QDateTime start = clock.now();
         HistoryStore store(path, clock);
-        for (const QString &token : script.split(QLatin1Char(' '))) {
-            const QStringList timeAndRest = token.split(QLatin1Char(':'));
+        for (QString token : script.split(QLatin1Char(' '))) {
+            const bool other = token.startsWith(QStringLiteral("work="));
+            const QStringList timeAndRest = token.remove(QStringLiteral("work=")).split(QLatin1Char(':'));
             const QStringList usedAndReset = timeAndRest[1].split(QLatin1Char('@'));
             clock.current = start.addSecs(qint64(timeAndRest[0].toDouble() * 60));
             ProviderUsage usage = record(clock.now(), usedAndReset[0].toDouble());
             usage.sessionResetAt.reset();
             if (usedAndReset.size() > 1)
                 usage.sessionResetAt = start.addSecs(qint64(usedAndReset[1].toDouble() * 60));
-            store.add(Provider::claude, usage);
+            store.add(Provider::claude, other ? work : firstClaude, usage);
         }
         QVERIFY(!store.writeFailure());
         QCOMPARE(store.entries().size(), kept);
@@ -158,25 +170,25 @@ private slots:
         const QString path = folder.filePath(QStringLiteral("history.jsonl"));
         FakeClock clock;
         HistoryStore store(path, clock);
-        // Both providers every ten minutes for ten days, each record a new figure.
+        // Three accounts every ten minutes for ten days, each record a new figure.
         QList<qint64> added;
         for (int i = 0; i < 10 * 144; ++i) {
-            store.add(Provider::claude, record(clock.now(), i % 100));
-            store.add(Provider::openAI, record(clock.now(), i % 100));
+            store.add(Provider::claude, firstClaude, record(clock.now(), i % 100));
+            store.add(Provider::openAI, firstChatGPT, record(clock.now(), i % 100));
+            store.add(Provider::claude, work, record(clock.now(), i % 100));
             added << clock.now().toSecsSinceEpoch();
             clock.advance(10 * 60'000);
         }
         // Read again: the full eight days the README promises, and one record an hour of each
-        // provider before them.
+        // account before them.
         const HistoryStore later(path, clock);
         const qint64 edge = clock.now().toSecsSinceEpoch() - 8 * 86400;
-        for (const ProviderIdentity &identity : Providers::all) {
-            const Provider provider = identity.provider;
+        for (const AccountId &account : {firstClaude, firstChatGPT, work}) {
             QList<qint64> recent;
             QSet<qint64> hours;
             int old = 0;
             for (const HistoryEntry &entry : later.entries()) {
-                if (entry.provider != provider)
+                if (entry.account != account)
                     continue;
                 if (entry.at >= edge)
                     recent << entry.at;
@@ -207,8 +219,8 @@ private slots:
         FakeClock clock;
         HistoryStore store(path, clock, maxBytes);
         for (int i = 0; i < 100 * 48; ++i) {
-            store.add(Provider::claude, record(clock.now(), i % 97 + 0.5));
-            store.add(Provider::openAI, record(clock.now(), i % 89 + 0.25));
+            store.add(Provider::claude, firstClaude, record(clock.now(), i % 97 + 0.5));
+            store.add(Provider::openAI, firstChatGPT, record(clock.now(), i % 89 + 0.25));
             QVERIFY(QFileInfo(path).size() < maxBytes);
             clock.advance(30 * 60'000);
         }
@@ -240,14 +252,16 @@ private slots:
             file.write(QStringLiteral("{\"t\":%1,\"p\":\"gemini\",\"s\":null,\"w\":null}\n").arg(t + 60).toUtf8());
             file.write(QStringLiteral("{\"t\":%1,\"p\":\"openai\",\"s\":[\"x\",null],\"w\":null}\n").arg(t + 60).toUtf8());
             file.write(QStringLiteral("{\"t\":%1,\"p\":\"openai\",\"s\":[20,%2],\"w\":[1,null]}\n").arg(t + 60).arg(t).toUtf8());
+            file.write(QStringLiteral("{\"t\":%1,\"p\":\"claude\",\"a\":7,\"s\":null,\"w\":null}\n").arg(t + 60).toUtf8());
             file.write(QStringLiteral("{\"t\":%1,\"p\":\"claude\",\"s\":[1").arg(t + 120).toUtf8()); // cut off
         }
         HistoryStore store(path, clock);
-        QCOMPARE(store.damagedLines(), 4);
+        QCOMPARE(store.damagedLines(), 5);
         QCOMPARE(store.entries().size(), 2);
         QCOMPARE(store.entries().last().session.resetAt, std::optional(t));
+        QCOMPARE(store.entries().last().account, firstChatGPT); // a line without an account is the first one's
         // The file was rewritten clean, so the next line starts on a line of its own.
-        QVERIFY(store.add(Provider::claude, record(clock.now(), 15)));
+        QVERIFY(store.add(Provider::claude, firstClaude, record(clock.now(), 15)));
         const HistoryStore reread(path, clock);
         QCOMPARE(reread.damagedLines(), 0);
         QCOMPARE(reread.entries().size(), 3);

@@ -95,10 +95,12 @@ private slots:
         ControllerHarness<FakeStatusItem> h;
         h.start();
         PaceTracker pace(folder.filePath(QStringLiteral("history.jsonl")), h.clock);
-        pace.follow(h.records);
+        pace.follow(h.records, h.accounts);
         h.controller->menu().setRowSuffix([&pace](const AccountId &id, Window window) { return pace.rowSuffix(id, window); });
         const QDateTime reset = h.clock.now().addSecs(5 * 3600);
-        const auto deliver = [&h, &reset](double sessionUsed) {
+        // A second Claude account, stored at the same times at a fifth of the first one's use.
+        const AccountId work = h.accounts.add(Account{{}, Provider::claude, QStringLiteral("Work")});
+        const auto deliver = [&h, &reset, &work](double sessionUsed) {
             UsageData record;
             record.sessionPercentage = sessionUsed;
             record.weeklyPercentage = 30;
@@ -107,6 +109,8 @@ private slots:
             record.sessionLabel = QStringLiteral("Session resets in 5 hr.");
             record.fetchedAt = h.clock.now();
             h.claude.deliver(record);
+            record.sessionPercentage = sessionUsed / 5;
+            h.records.store(work, ProviderUsage::from(record));
             h.scheduler.advance(std::chrono::minutes(5));
         };
         const StatusMenu &menu = h.controller->menu();
@@ -118,11 +122,12 @@ private slots:
         QCOMPARE(menu.item(StatusMenu::claudeSessionItem).title,
                  QStringLiteral("Session  50%  Session resets in 4 hr.  · runs out in ~50 min."));
         QCOMPARE(menu.item(StatusMenu::claudeWeeklyItem).title, QStringLiteral("Weekly  70%  Weekly resets in 3 days  · lasts until reset"));
-        QCOMPARE(pace.history().entries().size(), 3);
+        QCOMPARE(pace.rowSuffix(work, Window::session), QStringLiteral("  · lasts until reset"));
+        QCOMPARE(pace.history().entries().size(), 6);
 
         // Redraws without a new record keep nothing; the menu reads the time when it opens.
         h.controller->appearanceChanged();
-        QCOMPARE(pace.history().entries().size(), 3);
+        QCOMPARE(pace.history().entries().size(), 6);
         h.item.openMenu();
         QCOMPARE(menu.item(StatusMenu::claudeSessionItem).title,
                  QStringLiteral("Session  50%  Session resets in 4 hr.  · runs out in ~45 min."));
