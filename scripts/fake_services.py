@@ -233,6 +233,15 @@ class Handler(BaseHTTPRequestHandler):
                 if jar.get("__Secure-next-auth.session-token") != CHATGPT_KEY:
                     return self.answer(200, {})
                 return self.answer(200, {"accessToken": ACCESS_TOKEN, "user": {"email": "lab@example.invalid"}})
+            if path == "/backend-api/accounts/check/v4-2023-04-27":
+                if self.headers.get("Authorization") not in ("Bearer " + ACCESS_TOKEN, "Bearer " + CODEX_TOKEN):
+                    return self.answer(401, {"detail": "Unauthorized"})
+                # The accounts this sign-in reaches: its personal one and a Team workspace.
+                accounts = {CODEX_ACCOUNT: {"account": {"account_id": CODEX_ACCOUNT, "name": None,
+                                                        "structure": "personal", "plan_type": "plus"}},
+                            TEAM_ACCOUNT: {"account": {"account_id": TEAM_ACCOUNT, "name": "Lab Team",
+                                                       "structure": "workspace", "plan_type": "team"}}}
+                return self.answer(200, {"accounts": accounts, "account_ordering": [CODEX_ACCOUNT, TEAM_ACCOUNT]})
             if path == "/backend-api/wham/usage":
                 workspace = self.headers.get("ChatGPT-Account-Id")
                 codex = (self.headers.get("Authorization") == "Bearer " + CODEX_TOKEN

@@ -6,6 +6,7 @@
 #include "accounts/AccountList.h"
 #include "accounts/ProviderSource.h"
 #include "accounts/UsageRecords.h"
+#include "credentials/SignInFolders.h"
 #include "app/AppSettings.h"
 #include "app/DefaultsKeys.h"
 #include "app/LaunchAtLoginHelper.h"
@@ -212,6 +213,11 @@ AccountList &accounts()
             for (const ClaudeResponses::Organisation &organisation : organisations.mid(1))
                 list->offer(Provider::claude, organisation.uuid, organisation.name);
         };
+        // So are the workspaces a ChatGPT session reaches beside its personal account.
+        OpenAIUsageFetcher::shared().onWorkspaces = [list](const QList<OpenAIResponses::Workspace> &workspaces) {
+            for (const OpenAIResponses::Workspace &workspace : workspaces)
+                list->offer(Provider::openAI, workspace.accountId, workspace.name);
+        };
         return list;
     }();
     return *instance;
@@ -387,6 +393,15 @@ PreferencesWindowController &PreferencesWindowController::shared()
         QDBusConnection::sessionBus());
     static const BrowserCookies browserCookies(BrowserProfiles::Home::fromEnvironment(), &browserKeyring,
                                                SharedInstances::clock());
+    static auto *accountRows = new AccountRows(
+        AccountRows::Services{
+            SharedInstances::accounts(), SharedInstances::usageRecords(), SharedInstances::usageSources(),
+            [](Provider provider) { return SignInFolders::detect(provider, environmentValue); },
+            [](Provider provider) {
+                return std::optional(SignInFolders::defaultFolder(provider, environmentValue));
+            },
+        },
+        &owner());
     static auto *model = new PreferencesModel(
         PreferencesModel::Services{
             AppSettings::shared(),
@@ -407,6 +422,7 @@ PreferencesWindowController &PreferencesWindowController::shared()
             [] { return SharedInstances::openAIUsage().nextTryAt(); },
             [](Provider provider) { return browserCookies.scan(provider); },
             [](Provider provider, const BrowserProfile &profile) { return browserCookies.import(provider, profile); },
+            accountRows,
         },
         &owner());
     QObject::connect(platform().defaults, &CredentialStore::locationsChanged, model, &PreferencesModel::changed);

@@ -2,6 +2,7 @@
 
 #include "app/DisplayFormat.h"
 #include "app/PanelStyle.h"
+#include "preferences/AccountRows.h"
 #include "preferences/BrowserImport.h"
 #include "preferences/CredentialTest.h"
 
@@ -48,6 +49,8 @@ public:
         // The browsers' cookie stores (both empty: no import from a browser is offered).
         BrowserImport::Scan browserScan;
         BrowserImport::Import browserImport;
+        // Each provider's accounts (none: the window shows each provider's first account only).
+        AccountRows *accountRows = nullptr;
     };
 
     explicit PreferencesModel(Services services, QObject *parent = nullptr);
@@ -55,6 +58,7 @@ public:
     AppSettings &settings() const { return m_services.settings; }
     CredentialTest &claude() { return m_claude; }
     CredentialTest &openAI() { return m_openAI; }
+    AccountRows *accountRows() const { return m_services.accountRows; }
 
     // Each stores the value through the settings, then tells the application.
     void setShowClaude(bool show);

@@ -2,11 +2,12 @@
 
 #include "app/AppSettings.h"
 #include "app/Providers.h"
-#include "onboarding/Symbols.h"
+#include "preferences/AccountsBlock.h"
 #include "preferences/BrowserImportDialog.h"
 #include "preferences/NoticesGroup.h"
 #include "preferences/PreferencesModel.h"
 #include "preferences/PreferencesStyles.h"
+#include "preferences/SecretField.h"
 #include "preferences/SwitchToggle.h"
 #include "platform/qt/ProviderArtwork.h"
 
@@ -25,18 +26,6 @@
 using namespace PreferencesStyles;
 
 namespace {
-
-// A drawn symbol in the palette's text colour, crisp at the screen's scale.
-QIcon symbolIcon(Symbols::Symbol symbol, const QPalette &palette)
-{
-    const qreal scale = qApp->devicePixelRatio();
-    QPixmap pixmap(QSize(16, 16) * scale);
-    pixmap.setDevicePixelRatio(scale);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    Symbols::draw(painter, symbol, QPointF(8, 8), 16, palette.color(QPalette::Text));
-    return QIcon(pixmap);
-}
 
 // A flat button in caption type that reads as a link.
 QPushButton *linkButton(const QString &text, QWidget *parent)
@@ -219,17 +208,7 @@ QWidget *PreferencesView::credentialBlock(const ProviderLook &look, CredentialTe
     controls.field->setPlaceholderText(look.placeholder);
     controls.field->setFont(monoFont());
     controls.field->setText(test.text());
-    // A key signs in to a whole account: hidden unless asked for, so that a shared screen or a
-    // screenshot never shows it.
-    controls.field->setEchoMode(QLineEdit::Password);
-    controls.reveal = controls.field->addAction(symbolIcon(Symbols::Symbol::eye, block->palette()), QLineEdit::TrailingPosition);
-    controls.reveal->setCheckable(true);
-    controls.reveal->setToolTip(QStringLiteral("Show the key"));
-    connect(controls.reveal, &QAction::toggled, block, [field = controls.field, reveal = controls.reveal](bool shown) {
-        field->setEchoMode(shown ? QLineEdit::Normal : QLineEdit::Password);
-        reveal->setIcon(symbolIcon(shown ? Symbols::Symbol::eyeSlashed : Symbols::Symbol::eye, field->palette()));
-        reveal->setToolTip(shown ? QStringLiteral("Hide the key") : QStringLiteral("Show the key"));
-    });
+    controls.reveal = SecretField::mask(controls.field);
     fieldRow->addWidget(controls.field, 1);
     controls.testButton = new QPushButton(QStringLiteral("Test"), block);
     fieldRow->addWidget(controls.testButton);
@@ -293,6 +272,8 @@ QWidget *PreferencesView::credentialBlock(const ProviderLook &look, CredentialTe
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->open();
     });
+    if (AccountRows *rows = m_model.accountRows())
+        layout->addWidget(new AccountsBlock(*rows, look.provider, block));
     controls.credentialBlock = block;
     return block;
 }

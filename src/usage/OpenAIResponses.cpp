@@ -150,6 +150,32 @@ std::optional<QString> accessToken(const QByteArray &sessionBody)
     return session ? JsonLookup::text(*session, QStringLiteral("accessToken")) : std::nullopt;
 }
 
+QList<Workspace> workspaces(const QByteArray &accountsBody)
+{
+    const auto top = JsonLookup::topLevelObject(accountsBody);
+    const auto accounts = top ? JsonLookup::object(*top, QStringLiteral("accounts")) : std::nullopt;
+    if (!accounts)
+        return {};
+    QStringList order;
+    for (const QJsonValue &id : top->value(QStringLiteral("account_ordering")).toArray())
+        order.append(id.toString());
+    for (const QString &id : accounts->keys()) {
+        if (!order.contains(id))
+            order.append(id);
+    }
+    QList<Workspace> found;
+    for (const QString &key : std::as_const(order)) {
+        const auto entry = JsonLookup::object(*accounts, key);
+        const auto account = entry ? JsonLookup::object(*entry, QStringLiteral("account")) : std::nullopt;
+        if (!account || JsonLookup::text(*account, QStringLiteral("structure")) != QStringLiteral("workspace"))
+            continue;
+        const QString id = JsonLookup::text(*account, QStringLiteral("account_id")).value_or(key);
+        if (!id.isEmpty())
+            found.append({id, JsonLookup::text(*account, QStringLiteral("name")).value_or(QString())});
+    }
+    return found;
+}
+
 OpenAIUsageData usageRecord(const QByteArray &usageBody, const QDateTime &now, const ResetLabelMaker &label)
 {
     const auto usage = JsonLookup::topLevelObject(usageBody);

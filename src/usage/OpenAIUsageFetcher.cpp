@@ -3,6 +3,8 @@
 #include "app/DefaultsKeys.h"
 #include "usage/OpenAIResponses.h"
 
+#include <QPointer>
+
 OpenAIUsageFetcher::OpenAIUsageFetcher(const QString &base, const FetcherServices &services, QObject *parent)
     : OpenAIUsageFetcher(base, services, DefaultsKeys::openAISessionKey, QString(), parent)
 {
@@ -61,6 +63,8 @@ void OpenAIUsageFetcher::fetchAccessToken(const QString &sessionToken, std::func
         }
         m_cachedToken = CachedToken{sessionToken, *accessToken};
         completion(*accessToken);
+        if (onWorkspaces)
+            lookUpWorkspaces(*accessToken);
     };
     m_services.http.fetch(QUrl(base + QStringLiteral("/api/auth/session")), cookie, base, whileCurrent(handle));
 }
@@ -95,4 +99,15 @@ void OpenAIUsageFetcher::fetchUsageData(const QString &accessToken, bool renewal
     }
     m_services.http.fetchWithBearer(usage, {bearer, {QByteArrayLiteral("ChatGPT-Account-Id"), m_accountId.toUtf8()}},
                                     whileCurrent(handle));
+}
+
+void OpenAIUsageFetcher::lookUpWorkspaces(const QString &accessToken)
+{
+    // Apart from the cycle: its answer, or its failure, never touches the figures.
+    const HeaderField bearer{QByteArrayLiteral("Authorization"), "Bearer " + accessToken.toUtf8()};
+    m_services.http.fetch(QUrl(base + QStringLiteral("/backend-api/accounts/check/v4-2023-04-27")), bearer, base,
+                          [self = QPointer(this)](const FetchResult &result) {
+                              if (const auto *body = std::get_if<QByteArray>(&result); body && self && self->onWorkspaces)
+                                  self->onWorkspaces(OpenAIResponses::workspaces(*body));
+                          });
 }

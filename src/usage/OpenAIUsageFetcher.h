@@ -1,6 +1,7 @@
 #pragma once
 
 #include "usage/FetcherBase.h"
+#include "usage/OpenAIResponses.h"
 #include "usage/UsageData.h"
 
 // Turns the stored ChatGPT session token into an OpenAIUsageData record: exchanges it for an
@@ -12,6 +13,9 @@ public:
     // The token under `credentialKey`, for the workspace `accountId` (the token's own when empty).
     OpenAIUsageFetcher(const QString &base, const FetcherServices &services, const QString &credentialKey,
                        const QString &accountId, QObject *parent = nullptr);
+
+    // Told the workspaces the session reaches, looked up once each time a session token is exchanged.
+    std::function<void(const QList<OpenAIResponses::Workspace> &)> onWorkspaces;
 
     // The fetcher of the running application, on https://chatgpt.com.
     static OpenAIUsageFetcher &shared();
@@ -27,6 +31,7 @@ private:
     void runCycle(bool renewal);
     void fetchAccessToken(const QString &sessionToken, std::function<void(TokenExchange)> completion);
     void fetchUsageData(const QString &accessToken, bool renewal);
+    void lookUpWorkspaces(const QString &accessToken);
 
     // The access token belongs to the session token it was issued for.
     struct CachedToken

@@ -156,6 +156,37 @@ private slots:
         QCOMPARE(h.server.requests()[1].header("Authorization").value(), QByteArray("Bearer access-2"));
     }
 
+    // The workspaces beside the personal account are looked up once per session token, in the
+    // service's order, and their lookup never holds up or spoils the figures.
+    void workspacesAreLookedUpOncePerSessionToken()
+    {
+        Harness h;
+        QList<QStringList> told;
+        h.fetcher.onWorkspaces = [&told](const QList<OpenAIResponses::Workspace> &workspaces) {
+            QStringList names;
+            for (const auto &workspace : workspaces)
+                names << workspace.accountId + QLatin1Char('=') + workspace.name;
+            told << names;
+        };
+        h.defaults.setString(DefaultsKeys::openAISessionKey, QStringLiteral("first"));
+        h.server.route(sessionPath, sessionOk);
+        h.server.route(usagePath, usageOk);
+        h.server.route("/backend-api/accounts/check/v4-2023-04-27",
+                       FakeReply{200, R"({"accounts":{"p":{"account":{"account_id":"p","structure":"personal"}},
+                                          "t2":{"account":{"account_id":"t2","name":"Ops","structure":"workspace"}},
+                                          "t1":{"account":{"account_id":"t1","name":"Lab","structure":"workspace"}}},
+                                          "account_ordering":["p","t1","t2"]})"});
+        QCOMPARE(h.cycle(), QStringLiteral("record"));
+        QTRY_COMPARE(told, (QList<QStringList>{{"t1=Lab", "t2=Ops"}}));
+        QCOMPARE(h.cycle(), QStringLiteral("record"));
+        h.defaults.setString(DefaultsKeys::openAISessionKey, QStringLiteral("second"));
+        h.server.route("/backend-api/accounts/check/v4-2023-04-27", FakeReply{500});
+        QCOMPARE(h.cycle(), QStringLiteral("record"));
+        QTest::qWait(50);
+        QCOMPARE(told.size(), 1);
+        QCOMPARE(h.server.requestedPaths().count("/backend-api/accounts/check/v4-2023-04-27"), 2);
+    }
+
     void transportFailureBecomesAnErrorRecord()
     {
         Harness h;
