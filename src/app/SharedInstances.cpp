@@ -126,8 +126,16 @@ SignInUsageFetcher<UsageData> &claudeCodeFetcher()
 
 SignInUsageFetcher<OpenAIUsageData> &codexFetcher()
 {
-    static auto *instance = new SignInUsageFetcher<OpenAIUsageData>(
-        SignInTools::chatGPT, SignInTools::codex(environmentValue), fetcherServices(), &owner());
+    static auto *instance = [] {
+        SignInUsageFetcher<OpenAIUsageData>::Tool tool = SignInTools::codex(environmentValue);
+        // The workspaces the sign-in reaches beside its personal account are offered as accounts.
+        tool.accountsPath = OpenAIResponses::accountsPath;
+        tool.onAccounts = [](const QByteArray &body) {
+            for (const OpenAIResponses::Workspace &workspace : OpenAIResponses::workspaces(body))
+                SharedInstances::accounts().offer(Provider::openAI, workspace.accountId, workspace.name);
+        };
+        return new SignInUsageFetcher<OpenAIUsageData>(SignInTools::chatGPT, tool, fetcherServices(), &owner());
+    }();
     return *instance;
 }
 

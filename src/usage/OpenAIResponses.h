@@ -12,6 +12,9 @@ inline const QString unexpectedUsageMessage = QStringLiteral("Unexpected usage r
 // The `accessToken` text of a session body, or absent.
 std::optional<QString> accessToken(const QByteArray &sessionBody);
 
+// Where a sign-in's accounts are listed, with its access token.
+inline const QString accountsPath = QStringLiteral("/backend-api/accounts/check/v4-2023-04-27");
+
 // A workspace a sign-in reaches beside its personal account, as the accounts check lists it.
 struct Workspace
 {

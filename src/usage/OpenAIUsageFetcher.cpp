@@ -105,7 +105,7 @@ void OpenAIUsageFetcher::lookUpWorkspaces(const QString &accessToken)
 {
     // Apart from the cycle: its answer, or its failure, never touches the figures.
     const HeaderField bearer{QByteArrayLiteral("Authorization"), "Bearer " + accessToken.toUtf8()};
-    m_services.http.fetch(QUrl(base + QStringLiteral("/backend-api/accounts/check/v4-2023-04-27")), bearer, base,
+    m_services.http.fetch(QUrl(base + OpenAIResponses::accountsPath), bearer, base,
                           [self = QPointer(this)](const FetchResult &result) {
                               if (const auto *body = std::get_if<QByteArray>(&result); body && self && self->onWorkspaces)
                                   self->onWorkspaces(OpenAIResponses::workspaces(*body));

@@ -4,6 +4,8 @@
 #include "usage/FetcherBase.h"
 #include "usage/LimitWindows.h"
 
+#include <QPointer>
+
 // Usage through a command-line tool's own sign-in: reads its file afresh for every cycle (so a
 // token the tool has renewed is used at once), never writes it and never renews a token itself.
 // An expired or refused token asks for a login; an expired one is never sent.
@@ -18,6 +20,10 @@ public:
         QString usagePath;
         std::function<QList<HeaderField>(const SignIn &)> extraHeaders; // after the Authorization
         std::function<Record(const QByteArray &, const QDateTime &, const ResetLabelMaker &)> record;
+        // Asked once per access token after its first figures, with the same Authorization: the
+        // other accounts the sign-in reaches. Its answer is handed on; its failure goes unheard.
+        QString accountsPath;
+        std::function<void(const QByteArray &)> onAccounts;
     };
 
     SignInUsageFetcher(const QString &base, Tool tool, const FetcherServices &services, QObject *parent = nullptr)
@@ -60,7 +66,7 @@ private:
         }
         this->m_services.http.fetchWithBearer(
             QUrl(this->base + m_tool.usagePath), headers,
-            this->whileCurrent([this, plan = signIn->plan](const FetchResult &result) {
+            this->whileCurrent([this, plan = signIn->plan, headers](const FetchResult &result) {
                 if (const auto *error = std::get_if<FetchError>(&result)) {
                     this->deliverFailure(*error);
                     return;
@@ -71,8 +77,22 @@ private:
                 if (!record.error && !record.plan && plan)
                     record.plan = LimitWindows::planName(*plan);
                 this->deliver(record);
+                lookUpAccounts(headers.first());
             }));
     }
 
+    void lookUpAccounts(const HeaderField &authorization)
+    {
+        if (!m_tool.onAccounts || authorization.second == m_accountsLookedUpWith)
+            return;
+        m_accountsLookedUpWith = authorization.second;
+        this->m_services.http.fetchWithBearer(QUrl(this->base + m_tool.accountsPath), {authorization},
+                                              [self = QPointer(this)](const FetchResult &result) {
+                                                  if (const auto *body = std::get_if<QByteArray>(&result); body && self)
+                                                      self->m_tool.onAccounts(*body);
+                                              });
+    }
+
     Tool m_tool;
+    QByteArray m_accountsLookedUpWith; // the Authorization of the last lookup
 };
