@@ -31,7 +31,7 @@ const QStringList credentialKeys{claudeKey, openAIKey};
 class FaultyAfterWrite final : public SecretStore
 {
 public:
-    enum class Fault { none, writeRefused, writeUnanswered, readBackFails, readBackDiffers };
+    enum class Fault { none, writeRefused, writeUnanswered, readBackFails, readBackDiffers, laterWritesUnanswered };
     int writes = 0;
 
     FaultyAfterWrite(SecretStore &real, Fault fault)
@@ -42,7 +42,7 @@ public:
 
     void read(const QString &name, Completion completion) override
     {
-        if (!m_written || m_fault == Fault::none) {
+        if (!m_written || m_fault == Fault::none || m_fault == Fault::laterWritesUnanswered) {
             m_real.read(name, std::move(completion));
             return;
         }
@@ -58,7 +58,7 @@ public:
     void write(const QString &name, const QString &secret, Completion completion) override
     {
         ++writes;
-        if (m_fault == Fault::writeUnanswered)
+        if (m_fault == Fault::writeUnanswered || (m_fault == Fault::laterWritesUnanswered && writes > 1))
             return;
         if (m_fault == Fault::writeRefused) {
             QTimer::singleShot(0, [completion = std::move(completion)] {
@@ -260,6 +260,22 @@ private slots:
         QCOMPARE(store.string(claudeKey), std::nullopt);
         QTRY_COMPARE_WITH_TIMEOUT(keyringHolds(*m_secrets, claudeKey), std::nullopt, 10000);
         QCOMPARE(fileHolds(m_path, claudeKey), std::nullopt);
+    }
+
+    // A key saved while the one before is still moving stays in the file when that older move ends,
+    // even though the keyring never takes the newer one.
+    void aKeySavedDuringAMoveIsKept()
+    {
+        FaultyAfterWrite keyring(*m_secrets, FaultyAfterWrite::Fault::laterWritesUnanswered);
+        SettingsDefaultsStore file(m_path);
+        CredentialStore store(file, &keyring, credentialKeys);
+        QVERIFY(loaded(store));
+        store.setString(claudeKey, QStringLiteral("sk-older"));
+        store.setString(claudeKey, QStringLiteral("sk-newer"));
+        QTRY_COMPARE_WITH_TIMEOUT(keyring.writes, 2, 10000); // the older move has ended
+        QCOMPARE(keyringHolds(*m_secrets, claudeKey), QStringLiteral("sk-older"));
+        QCOMPARE(fileHolds(m_path, claudeKey), QStringLiteral("sk-newer"));
+        QCOMPARE(store.string(claudeKey), QStringLiteral("sk-newer"));
     }
 
     // A fetch asked for before the keyring answered waits for it instead of asking for a login.
