@@ -6,6 +6,7 @@
 #include "platform/qt/SettingsDefaultsStore.h"
 #include "support/FakeClock.h"
 #include "support/FakeWebServer.h"
+#include "support/BusProbe.h"
 #include "support/PrivateKeyring.h"
 #include "support/PrivateSessionBus.h"
 #include "support/Waiting.h"
@@ -333,11 +334,12 @@ private slots:
                << QByteArray("test-keyring-password") << QStringLiteral("text/plain");
         secret.endStructure();
         changed.clear();
-        QDBusMessage unlock = QDBusMessage::createMethodCall(
-            QStringLiteral("org.freedesktop.secrets"), QStringLiteral("/org/freedesktop/secrets"),
-            QStringLiteral("org.gnome.keyring.InternalUnsupportedGuiltRiddenInterface"), QStringLiteral("UnlockWithMasterPassword"));
-        unlock << QVariant::fromValue(QDBusObjectPath(collection)) << QVariant::fromValue(secret);
-        QCOMPARE(QDBusConnection::sessionBus().call(unlock).type(), QDBusMessage::ReplyMessage);
+        QCOMPARE(BusProbe::call(QStringLiteral("org.freedesktop.secrets"), QStringLiteral("/org/freedesktop/secrets"),
+                                QStringLiteral("org.gnome.keyring.InternalUnsupportedGuiltRiddenInterface"),
+                                QStringLiteral("UnlockWithMasterPassword"),
+                                {QVariant::fromValue(QDBusObjectPath(collection)), QVariant::fromValue(secret)})
+                     .type(),
+                 QDBusMessage::ReplyMessage);
         QVERIFY(changed.wait(10000));
         QCOMPARE(state(), SecretStore::Collection::unlocked);
     }
@@ -345,11 +347,8 @@ private slots:
 private:
     static QDBusMessage secretService(const QString &method, const QVariantList &arguments)
     {
-        QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.secrets"),
-                                                           QStringLiteral("/org/freedesktop/secrets"),
-                                                           QStringLiteral("org.freedesktop.Secret.Service"), method);
-        call.setArguments(arguments);
-        return QDBusConnection::sessionBus().call(call);
+        return BusProbe::call(QStringLiteral("org.freedesktop.secrets"), QStringLiteral("/org/freedesktop/secrets"),
+                              QStringLiteral("org.freedesktop.Secret.Service"), method, arguments);
     }
 };
 
