@@ -147,6 +147,7 @@ struct Member
     std::optional<double> lowest;
 };
 
+// What one member is made of, borrowed from the inputs for the moment it is built.
 struct MemberInputs
 {
     QString name;
