@@ -30,6 +30,24 @@ const FakeReply sessionOk{200, R"({"user":{"name":"x"},"accessToken":"access-1"}
 const FakeReply chatGPTUsageOk{200, R"({"rate_limit":{"primary_window":{"used_percent":10,"reset_at":1796560800},
                                         "secondary_window":{"used_percent":35,"reset_at":1797083400}}})"};
 
+// Runs one cycle with the stored credential against the two endpoints' replies: one outcome,
+// delivered later (never inside the request), after exactly the requests named.
+template<typename Harness>
+void cycleAsExpected(Harness &h, const QString &credentialKey, const std::optional<QString> &stored,
+                     const std::pair<QByteArray, FakeReply> &first, const std::pair<QByteArray, FakeReply> &second,
+                     const QString &outcome, const QList<QByteArray> &paths)
+{
+    if (stored)
+        h.defaults.setString(credentialKey, *stored);
+    h.server.route(first.first, first.second);
+    h.server.route(second.first, second.second);
+    QCOMPARE(h.cycle(), outcome);
+    h.settle();
+    QCOMPARE(h.outcomes.size(), 1);
+    QVERIFY(!h.calledInsideFetch);
+    QCOMPARE(h.server.requestedPaths(), paths);
+}
+
 FakeReply sessionGiving(const QByteArray &accessToken)
 {
     return FakeReply{200, R"({"accessToken":")" + accessToken + R"("})"};
@@ -44,70 +62,109 @@ class TestFetchers : public QObject
     Q_OBJECT
 
 private slots:
-    void claudeOutcomes_data()
+    // Each fetcher's cycle against its two endpoints: the credential it sends, the requests it
+    // makes, and its one outcome, delivered later.
+    void outcomes_data()
     {
-        QTest::addColumn<std::optional<QString>>("storedKey");
-        QTest::addColumn<FakeReply>("account");
+        QTest::addColumn<bool>("claude");
+        QTest::addColumn<std::optional<QString>>("stored");
+        QTest::addColumn<FakeReply>("first"); // Claude's account lookup, ChatGPT's session exchange
         QTest::addColumn<FakeReply>("usage");
         QTest::addColumn<QString>("outcome");
         QTest::addColumn<QList<QByteArray>>("paths");
-
         const QList<QByteArray> none;
+
         const QList<QByteArray> lookupOnly{accountPath};
         const QList<QByteArray> both{accountPath, usagePath};
         const std::optional<QString> key = QStringLiteral("sk-ant-sid01-key");
-
         const QString noKey = QStringLiteral("error:No session key — add one in Preferences");
-        QTest::newRow("no stored key") << std::optional<QString>() << notAsked << notAsked << noKey << none;
-        QTest::newRow("empty stored key") << std::optional<QString>(QString()) << notAsked << notAsked << noKey << none;
-        QTest::newRow("key with a line break is never sent")
-            << std::optional<QString>(QStringLiteral("abc\r\nX-Injected: 1")) << notAsked << notAsked
+        QTest::newRow("Claude: no stored key") << true << std::optional<QString>() << notAsked << notAsked << noKey << none;
+        QTest::newRow("Claude: empty stored key") << true << std::optional<QString>(QString()) << notAsked << notAsked << noKey << none;
+        QTest::newRow("Claude: key with a line break is never sent")
+            << true << std::optional<QString>(QStringLiteral("abc\r\nX-Injected: 1")) << notAsked << notAsked
             << "error:Session key contains invalid characters" << none;
-        QTest::newRow("blank key counts as none")
-            << std::optional<QString>(QStringLiteral(" \t ")) << notAsked << notAsked << noKey << none;
-        QTest::newRow("key is sent without blank ends")
-            << std::optional<QString>(QStringLiteral("  sk-ant-sid01-key\t")) << FakeReply{401} << notAsked << "needsLogin"
-            << lookupOnly;
-        QTest::newRow("account 401") << key << FakeReply{401} << notAsked << "needsLogin" << lookupOnly;
-        QTest::newRow("account 500") << key << FakeReply{500} << notAsked << "error:HTTP 500" << lookupOnly;
-        QTest::newRow("account without memberships") << key << FakeReply{200, R"({"memberships":[]})"} << notAsked
-                                                     << "error:Could not find org UUID in /api/account" << lookupOnly;
-        QTest::newRow("usage 401") << key << accountOk << FakeReply{401} << "needsLogin" << both;
-        QTest::newRow("usage with seven_day null")
-            << key << accountOk << FakeReply{200, R"({"five_hour":{"utilization":1},"seven_day":null})"}
+        QTest::newRow("Claude: blank key counts as none")
+            << true << std::optional<QString>(QStringLiteral(" \t ")) << notAsked << notAsked << noKey << none;
+        QTest::newRow("Claude: key is sent without blank ends")
+            << true << std::optional<QString>(QStringLiteral("  sk-ant-sid01-key\t")) << FakeReply{401} << notAsked
+            << "needsLogin" << lookupOnly;
+        QTest::newRow("Claude: account 401") << true << key << FakeReply{401} << notAsked << "needsLogin" << lookupOnly;
+        QTest::newRow("Claude: account 500") << true << key << FakeReply{500} << notAsked << "error:HTTP 500" << lookupOnly;
+        QTest::newRow("Claude: account without memberships") << true << key << FakeReply{200, R"({"memberships":[]})"}
+                                                             << notAsked << "error:Could not find org UUID in /api/account"
+                                                             << lookupOnly;
+        QTest::newRow("Claude: usage 401") << true << key << accountOk << FakeReply{401} << "needsLogin" << both;
+        QTest::newRow("Claude: usage with seven_day null")
+            << true << key << accountOk << FakeReply{200, R"({"five_hour":{"utilization":1},"seven_day":null})"}
             << "error:Unexpected usage response format" << both;
-        QTest::newRow("usage too slow") << key << accountOk << FakeReply{200, "{}", {}, 3000}
-                                        << "error:The request timed out." << both;
-        QTest::newRow("success") << key << accountOk << usageOk << "record" << both;
+        QTest::newRow("Claude: usage too slow") << true << key << accountOk << FakeReply{200, "{}", {}, 3000}
+                                                << "error:The request timed out." << both;
+        QTest::newRow("Claude: success") << true << key << accountOk << usageOk << "record" << both;
+
+        const QList<QByteArray> exchangeOnly{sessionPath};
+        const QList<QByteArray> exchangeAndUsage{sessionPath, chatGPTUsagePath};
+        const std::optional<QString> token = QStringLiteral("eyJhbGciOi.session");
+        const QString noToken = QStringLiteral("error:No session token — add one in Preferences");
+        QTest::newRow("ChatGPT: no stored token") << false << std::optional<QString>() << notAsked << notAsked << noToken << none;
+        QTest::newRow("ChatGPT: empty stored token")
+            << false << std::optional<QString>(QString()) << notAsked << notAsked << noToken << none;
+        QTest::newRow("ChatGPT: token with a control character is never sent")
+            << false << std::optional<QString>(QStringLiteral("tok\nen")) << notAsked << notAsked
+            << "error:Session token contains invalid characters" << none;
+        QTest::newRow("ChatGPT: session 401") << false << token << FakeReply{401} << notAsked << "needsLogin" << exchangeOnly;
+        QTest::newRow("ChatGPT: session empty object") << false << token << FakeReply{200, "{}"} << notAsked
+                                                       << "error:Session expired or invalid" << exchangeOnly;
+        QTest::newRow("ChatGPT: access token with a line break")
+            << false << token << FakeReply{200, R"({"accessToken":"a\r\nX: y"})"} << notAsked
+            << "error:Session expired or invalid" << exchangeOnly;
+        QTest::newRow("ChatGPT: session 502") << false << token << FakeReply{502} << notAsked << "error:HTTP 502" << exchangeOnly;
+        QTest::newRow("ChatGPT: usage 500") << false << token << sessionOk << FakeReply{500} << "error:HTTP 500"
+                                            << exchangeAndUsage;
+        QTest::newRow("ChatGPT: usage without rate_limit") << false << token << sessionOk << FakeReply{200, R"({"plan":"plus"})"}
+                                                           << "error:Unexpected usage response format" << exchangeAndUsage;
+        QTest::newRow("ChatGPT: usage refused after renewal too")
+            << false << token << sessionOk << FakeReply{403} << "error:HTTP 403"
+            << QList<QByteArray>{sessionPath, chatGPTUsagePath, sessionPath, chatGPTUsagePath};
+        QTest::newRow("ChatGPT: success") << false << token << sessionOk << chatGPTUsageOk << "record" << exchangeAndUsage;
     }
 
-    void claudeOutcomes()
+    void outcomes()
     {
-        QFETCH(std::optional<QString>, storedKey);
-        QFETCH(FakeReply, account);
+        QFETCH(bool, claude);
+        QFETCH(std::optional<QString>, stored);
+        QFETCH(FakeReply, first);
         QFETCH(FakeReply, usage);
         QFETCH(QString, outcome);
         QFETCH(QList<QByteArray>, paths);
-
-        ClaudeHarness h;
-        if (storedKey)
-            h.defaults.setString(DefaultsKeys::sessionKey, *storedKey);
-        h.server.route(accountPath, account);
-        h.server.route(usagePath, usage);
-
-        QCOMPARE(h.cycle(), outcome);
-        h.settle();
-        QCOMPARE(h.outcomes.size(), 1);
-        QVERIFY(!h.calledInsideFetch);
-        QCOMPARE(h.server.requestedPaths(), paths);
-        for (const RecordedRequest &request : h.server.requests()) {
-            QCOMPARE(request.header("Cookie").value(), "sessionKey=" + storedKey->trimmed().toUtf8());
-            QCOMPARE(request.header("Referer").value(), h.server.origin().toUtf8());
+        if (claude) {
+            ClaudeHarness h;
+            cycleAsExpected(h, DefaultsKeys::sessionKey, stored, {accountPath, first}, {usagePath, usage}, outcome, paths);
+            if (QTest::currentTestFailed())
+                return;
+            for (const RecordedRequest &request : h.server.requests()) {
+                QCOMPARE(request.header("Cookie").value(), "sessionKey=" + stored->trimmed().toUtf8());
+                QCOMPARE(request.header("Referer").value(), h.server.origin().toUtf8());
+            }
+            if (outcome == QLatin1String("record")) { // with the reset phrases of the fetch's moment
+                QCOMPARE(h.records.last().sessionLabel, std::optional(QStringLiteral("Session resets in 2 hr.")));
+                QCOMPARE(h.records.last().weeklyLabel, std::optional(QStringLiteral("Weekly resets in 1 wk.")));
+                QCOMPARE(h.records.last().fetchedAt, h.clock.current);
+            }
+            return;
         }
-        if (outcome == QLatin1String("record")) { // with the reset phrases of the fetch's moment
-            QCOMPARE(h.records.last().sessionLabel, std::optional(QStringLiteral("Session resets in 2 hr.")));
-            QCOMPARE(h.records.last().weeklyLabel, std::optional(QStringLiteral("Weekly resets in 1 wk.")));
-            QCOMPARE(h.records.last().fetchedAt, h.clock.current);
+        ChatGPTHarness h;
+        cycleAsExpected(h, DefaultsKeys::openAISessionKey, stored, {sessionPath, first}, {chatGPTUsagePath, usage}, outcome, paths);
+        if (QTest::currentTestFailed())
+            return;
+        for (const RecordedRequest &request : h.server.requests()) {
+            const bool exchange = request.path == sessionPath;
+            QCOMPARE(request.header("Cookie"),
+                     exchange ? std::optional("__Secure-next-auth.session-token=" + stored->toUtf8()) : std::nullopt);
+            QCOMPARE(request.header("Authorization"), exchange ? std::nullopt : std::optional(QByteArray("Bearer access-1")));
+        }
+        if (outcome == QLatin1String("record")) {
+            QCOMPARE(h.records.last().primaryLabel, std::optional(QStringLiteral("Session resets in 40 min.")));
+            QCOMPARE(h.records.last().secondaryLabel, std::optional(QStringLiteral("Weekly resets in 6 days")));
         }
     }
 
@@ -273,75 +330,6 @@ private slots:
         fetcher.reset();
         h->settle();
         QVERIFY(!delivered);
-    }
-
-    void chatGPTOutcomes_data()
-    {
-        QTest::addColumn<std::optional<QString>>("storedToken");
-        QTest::addColumn<FakeReply>("session");
-        QTest::addColumn<FakeReply>("usage");
-        QTest::addColumn<QString>("outcome");
-        QTest::addColumn<QList<QByteArray>>("paths");
-
-        const QList<QByteArray> none;
-        const QList<QByteArray> exchangeOnly{sessionPath};
-        const QList<QByteArray> both{sessionPath, chatGPTUsagePath};
-        const std::optional<QString> token = QStringLiteral("eyJhbGciOi.session");
-
-        const QString noToken = QStringLiteral("error:No session token — add one in Preferences");
-        QTest::newRow("no stored token") << std::optional<QString>() << notAsked << notAsked << noToken << none;
-        QTest::newRow("empty stored token") << std::optional<QString>(QString()) << notAsked << notAsked << noToken << none;
-        QTest::newRow("token with a control character is never sent")
-            << std::optional<QString>(QStringLiteral("tok\nen")) << notAsked << notAsked
-            << "error:Session token contains invalid characters" << none;
-        QTest::newRow("session 401") << token << FakeReply{401} << notAsked << "needsLogin" << exchangeOnly;
-        QTest::newRow("session empty object") << token << FakeReply{200, "{}"} << notAsked
-                                              << "error:Session expired or invalid" << exchangeOnly;
-        QTest::newRow("access token with a line break")
-            << token << FakeReply{200, R"({"accessToken":"a\r\nX: y"})"} << notAsked
-            << "error:Session expired or invalid" << exchangeOnly;
-        QTest::newRow("session 502") << token << FakeReply{502} << notAsked << "error:HTTP 502" << exchangeOnly;
-        QTest::newRow("usage 500") << token << sessionOk << FakeReply{500} << "error:HTTP 500" << both;
-        QTest::newRow("usage without rate_limit") << token << sessionOk << FakeReply{200, R"({"plan":"plus"})"}
-                                                  << "error:Unexpected usage response format" << both;
-        QTest::newRow("usage refused after renewal too")
-            << token << sessionOk << FakeReply{403} << "error:HTTP 403"
-            << QList<QByteArray>{sessionPath, chatGPTUsagePath, sessionPath, chatGPTUsagePath};
-        QTest::newRow("success") << token << sessionOk << chatGPTUsageOk << "record" << both;
-    }
-
-    void chatGPTOutcomes()
-    {
-        QFETCH(std::optional<QString>, storedToken);
-        QFETCH(FakeReply, session);
-        QFETCH(FakeReply, usage);
-        QFETCH(QString, outcome);
-        QFETCH(QList<QByteArray>, paths);
-
-        ChatGPTHarness h;
-        if (storedToken)
-            h.defaults.setString(DefaultsKeys::openAISessionKey, *storedToken);
-        h.server.route(sessionPath, session);
-        h.server.route(chatGPTUsagePath, usage);
-
-        QCOMPARE(h.cycle(), outcome);
-        h.settle();
-        QCOMPARE(h.outcomes.size(), 1);
-        QVERIFY(!h.calledInsideFetch);
-        QCOMPARE(h.server.requestedPaths(), paths);
-        for (const RecordedRequest &request : h.server.requests()) {
-            if (request.path == sessionPath) {
-                QCOMPARE(request.header("Cookie").value(), "__Secure-next-auth.session-token=" + storedToken->toUtf8());
-                QVERIFY(!request.header("Authorization"));
-            } else {
-                QCOMPARE(request.header("Authorization").value(), QByteArray("Bearer access-1"));
-                QVERIFY(!request.header("Cookie"));
-            }
-        }
-        if (outcome == QLatin1String("record")) {
-            QCOMPARE(h.records.last().primaryLabel, std::optional(QStringLiteral("Session resets in 40 min.")));
-            QCOMPARE(h.records.last().secondaryLabel, std::optional(QStringLiteral("Weekly resets in 6 days")));
-        }
     }
 
     void refusedAccessTokenIsRenewedOnce()
