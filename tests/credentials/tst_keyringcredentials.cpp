@@ -337,7 +337,7 @@ private slots:
         QCOMPARE(BusProbe::call(QStringLiteral("org.freedesktop.secrets"), QStringLiteral("/org/freedesktop/secrets"),
                                 QStringLiteral("org.gnome.keyring.InternalUnsupportedGuiltRiddenInterface"),
                                 QStringLiteral("UnlockWithMasterPassword"),
-                                {QVariant::fromValue(QDBusObjectPath(collection)), QVariant::fromValue(secret)})
+                                {QVariant::fromValue(QDBusObjectPath(collection)), QVariant::fromValue(secret)}, QDBus::Block)
                      .type(),
                  QDBusMessage::ReplyMessage);
         QVERIFY(changed.wait(10000));
@@ -347,8 +347,9 @@ private slots:
 private:
     static QDBusMessage secretService(const QString &method, const QVariantList &arguments)
     {
+        // Without an event loop: the lock's change signal waits for the test's QSignalSpy::wait.
         return BusProbe::call(QStringLiteral("org.freedesktop.secrets"), QStringLiteral("/org/freedesktop/secrets"),
-                              QStringLiteral("org.freedesktop.Secret.Service"), method, arguments);
+                              QStringLiteral("org.freedesktop.Secret.Service"), method, arguments, QDBus::Block);
     }
 };
 

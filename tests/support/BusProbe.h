@@ -12,20 +12,21 @@
 #include <QStringList>
 
 // What another program on the session bus sees: calls and property reads, and a panel host's view
-// of a StatusNotifierItem and its dbusmenu. Calls run a local event loop, so items and services in
-// the test's own process answer them.
+// of a StatusNotifierItem and its dbusmenu.
 namespace BusProbe {
 
 inline const QString itemInterface = QStringLiteral("org.kde.StatusNotifierItem");
 inline const QString menuInterface = QStringLiteral("com.canonical.dbusmenu");
 inline const QString menuPath = QStringLiteral("/MenuBar");
 
+// By default the call runs a local event loop, so that items and services in the test's own
+// process can answer; QDBus::Block keeps signals that the call brings on for a later wait.
 inline QDBusMessage call(const QString &service, const QString &path, const QString &interface, const QString &method,
-                         const QVariantList &arguments = {})
+                         const QVariantList &arguments = {}, QDBus::CallMode mode = QDBus::BlockWithGui)
 {
     QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
     message.setArguments(arguments);
-    return QDBusConnection::sessionBus().call(message, QDBus::BlockWithGui);
+    return QDBusConnection::sessionBus().call(message, mode);
 }
 
 inline QVariant property(const QString &service, const QString &path, const QString &interface, const QString &name)
