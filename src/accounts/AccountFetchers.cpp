@@ -2,6 +2,7 @@
 
 #include "accounts/ProviderSource.h"
 #include "platform/Clock.h"
+#include "platform/LogCategories.h"
 
 #include <QPointer>
 
@@ -48,15 +49,23 @@ AccountFetchers::~AccountFetchers()
 void AccountFetchers::adopt(const AccountId &id, std::unique_ptr<UsageSource<ProviderUsage>> source)
 {
     const QPointer self(this);
-    source->onUsageData = [self, id](const ProviderUsage &usage) {
+    const std::optional<Account> account = m_accounts.find(id);
+    // A failure is told by what the user sees of it (the status, or the kind of failure), which
+    // never holds the credential.
+    const QString provider = account ? Providers::of(account->provider).reportKey : id; // a first account's id is its provider's
+    source->onUsageData = [self, id, provider](const ProviderUsage &usage) {
+        if (usage.error)
+            qCInfo(fetchLog).noquote().nospace() << "fetch failed: provider " << provider << ", account " << id << ": "
+                                                 << *usage.error;
         if (self)
             emit self->delivered(id, usage);
     };
-    source->onNeedsLogin = [self, id] {
+    source->onNeedsLogin = [self, id, provider] {
+        qCInfo(fetchLog).noquote().nospace() << "fetch failed: provider " << provider << ", account " << id
+                                             << ": unauthorized (the service refused the credential, or the sign-in expired)";
         if (self)
             emit self->needsLogin(id);
     };
-    const std::optional<Account> account = m_accounts.find(id);
     m_sources.insert(id, std::make_shared<Kept>(Kept{account.value_or(Account{id}), std::move(source)}));
 }
 

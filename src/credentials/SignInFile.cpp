@@ -1,6 +1,6 @@
 #include "SignInFile.h"
 
-#include "usage/JsonLookup.h"
+#include "json/JsonLookup.h"
 
 #include <QDir>
 #include <QFile>

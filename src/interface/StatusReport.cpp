@@ -1,7 +1,5 @@
 #include "StatusReport.h"
 
-#include "credentials/CredentialSource.h"
-#include "statusbar/StatusMenu.h"
 #include "usage/Figures.h"
 
 #include <QJsonArray>
@@ -104,47 +102,98 @@ QString state(const std::optional<ProviderUsage> &usage, bool expired, Awaiting 
     return expired ? QStringLiteral("expired") : QStringLiteral("none");
 }
 
-QJsonObject provider(const QString &name, bool shown, const std::optional<ProviderUsage> &usage, bool expired,
-                     Awaiting awaiting, const QString &source, const TitleModel &title, Provider which,
-                     const QDateTime &now, std::optional<qint64> justNowWithin)
+// What the bar's class is judged by: whether a shown provider lacks figures, and the lowest
+// remaining percentage, as shown, of all the windows of those that have them.
+struct Level
 {
-    const bool usable = usage && usage->usable();
-    const ProviderUsage values = usable ? *usage : ProviderUsage{};
-    QJsonArray rows;
-    if (usable) {
-        QStringList texts = MenuTexts::rows(values, now);
-        // A plain age (no failed or waiting try) is told as the tooltips tell it.
-        if (justNowWithin && !values.error && !values.failedTry && !(values.nextTryAt && *values.nextTryAt > now))
-            texts.last() = MenuTexts::updatedByTheMinute(values.fetchedAt, now, *justNowWithin);
-        rows = QJsonArray::fromStringList(texts);
-    } else {
-        const QString whyNone =
-            awaiting == Awaiting::nothing ? CredentialSource::expiredText(source) : MenuTexts::awaiting(awaiting);
-        rows = {QStringLiteral("Session  ") + MenuTexts::none, QStringLiteral("Weekly  ") + MenuTexts::none,
-                MenuTexts::lastRow(usage, now, whyNone)};
+    bool error = false;
+    std::optional<double> lowest;
+
+    void add(bool hasFigures, const std::optional<double> &remaining)
+    {
+        error = error || !hasFigures;
+        if (remaining)
+            lowest = std::min(lowest.value_or(*remaining), *remaining);
     }
+};
+
+bool hasFigures(const QString &state)
+{
+    return state == QLatin1String("ok") || state == QLatin1String("stale");
+}
+
+// The lowest remaining percentage, as shown, of a record's windows.
+std::optional<double> lowestRemaining(const ProviderUsage &values)
+{
+    std::optional<double> lowest;
+    const auto add = [&lowest](const std::optional<double> &used) {
+        if (!used)
+            return;
+        const double remaining = Figures::remainingRounded(*used);
+        lowest = std::min(lowest.value_or(remaining), remaining);
+    };
+    for (const LimitWindow &w : values.windows)
+        add(w.usedPercent);
+    add(values.sessionPercentage);
+    add(values.weeklyPercentage);
+    return lowest;
+}
+
+// One provider's or account's member, and what it adds to the class when it is shown.
+struct Member
+{
+    QJsonObject json;
+    bool hasFigures = false;
+    std::optional<double> lowest;
+};
+
+// What one member is made of, borrowed from the inputs for the moment it is built.
+struct MemberInputs
+{
+    QString name;
+    bool shown = false;
+    const std::optional<ProviderUsage> &usage;
+    bool expired = false;
+    Awaiting awaiting = Awaiting::nothing;
+    const QString &source;
+    const QStringList &rows;
     QJsonValue segment;
-    for (const TitleSegment &s : title.segments) {
-        if (s.provider == which && !s.warn)
-            segment = s.text;
-    }
-    return {
-        {QStringLiteral("name"), name},
-        {QStringLiteral("shown"), shown},
-        {QStringLiteral("state"), state(usage, expired, awaiting)},
-        {QStringLiteral("error"), usage ? orNull(usage->error ? usage->error : usage->failedTry) : QJsonValue()},
-        {QStringLiteral("credentialExpired"), expired},
-        {QStringLiteral("source"), source},
-        {QStringLiteral("fetchedAt"), usage ? instant(usage->fetchedAt) : QJsonValue()},
+};
+
+Member member(const MemberInputs &in, const QDateTime &now)
+{
+    const bool usable = in.usage && in.usage->usable();
+    const ProviderUsage values = usable ? *in.usage : ProviderUsage{};
+    const QString stateName = state(in.usage, in.expired, in.awaiting);
+    const QJsonObject json{
+        {QStringLiteral("name"), in.name},
+        {QStringLiteral("shown"), in.shown},
+        {QStringLiteral("state"), stateName},
+        {QStringLiteral("error"), in.usage ? orNull(in.usage->error ? in.usage->error : in.usage->failedTry) : QJsonValue()},
+        {QStringLiteral("credentialExpired"), in.expired},
+        {QStringLiteral("source"), in.source},
+        {QStringLiteral("fetchedAt"), in.usage ? instant(in.usage->fetchedAt) : QJsonValue()},
         {QStringLiteral("session"), window(values.sessionPercentage, values.sessionResetAt, values.sessionLabel, now)},
         {QStringLiteral("weekly"), window(values.weeklyPercentage, values.weeklyResetAt, values.weeklyLabel, now)},
         {QStringLiteral("windows"), windows(values.windows, now)},
         {QStringLiteral("plan"), orNull(values.plan)},
         {QStringLiteral("extraUsage"), extraUsage(values.extraUsage)},
         {QStringLiteral("credits"), credits(values.credits)},
-        {QStringLiteral("segment"), segment},
-        {QStringLiteral("rows"), rows},
+        {QStringLiteral("segment"), in.segment},
+        {QStringLiteral("rows"), QJsonArray::fromStringList(in.rows)},
     };
+    return {json, hasFigures(stateName), lowestRemaining(values)};
+}
+
+// The provider's segment of the panel's title, when it has figures there.
+QJsonValue titleSegment(const TitleModel &title, Provider which)
+{
+    QJsonValue segment;
+    for (const TitleSegment &s : title.segments) {
+        if (s.provider == which && !s.warn)
+            segment = s.text;
+    }
+    return segment;
 }
 
 QList<QJsonObject> shownProviders(const QJsonObject &status)
@@ -180,43 +229,41 @@ QStringList menuGroup(const QJsonObject &provider)
 
 bool hasFigures(const QJsonObject &provider)
 {
-    const QString state = provider.value(QStringLiteral("state")).toString();
-    return state == QLatin1String("ok") || state == QLatin1String("stale");
+    return hasFigures(provider.value(QStringLiteral("state")).toString());
 }
 
-// The class a bar gives the figures, and the lowest remaining percentage it is judged by.
-std::pair<QString, QJsonValue> level(const QJsonObject &status)
+// The document with the class a bar gives it and the lowest remaining percentage it is judged by.
+QJsonObject withLevel(QJsonObject status, const Level &level)
 {
-    std::optional<double> lowest;
-    bool error = false;
+    QString name = QStringLiteral("ok");
+    if (level.error)
+        name = QStringLiteral("error");
+    else if (level.lowest && *level.lowest <= StatusReport::criticalThreshold)
+        name = QStringLiteral("critical");
+    else if (level.lowest && *level.lowest <= StatusReport::lowThreshold)
+        name = QStringLiteral("low");
+    status.insert(QStringLiteral("class"), name);
+    status.insert(QStringLiteral("lowestRemaining"), level.lowest ? QJsonValue(*level.lowest) : QJsonValue());
+    return status;
+}
+
+// The level of a document another program received, which holds only what it says.
+Level levelOf(const QJsonObject &status)
+{
+    Level level;
     for (const QJsonObject &p : shownProviders(status)) {
-        error = error || !hasFigures(p);
         QJsonArray all = p.value(QStringLiteral("windows")).toArray();
         all.append(p.value(QStringLiteral("session")));
         all.append(p.value(QStringLiteral("weekly")));
+        std::optional<double> lowest;
         for (const QJsonValue &w : std::as_const(all)) {
             const QJsonValue remaining = w.toObject().value(QStringLiteral("remainingRounded"));
             if (remaining.isDouble())
                 lowest = std::min(lowest.value_or(remaining.toDouble()), remaining.toDouble());
         }
+        level.add(hasFigures(p), lowest);
     }
-    QString name = QStringLiteral("ok");
-    if (error)
-        name = QStringLiteral("error");
-    else if (lowest && *lowest <= StatusReport::criticalThreshold)
-        name = QStringLiteral("critical");
-    else if (lowest && *lowest <= StatusReport::lowThreshold)
-        name = QStringLiteral("low");
-    return {name, lowest ? QJsonValue(*lowest) : QJsonValue()};
-}
-
-// The document with the class a bar gives it and the lowest remaining percentage it is judged by.
-QJsonObject withLevel(QJsonObject status)
-{
-    const auto [name, lowest] = level(status);
-    status.insert(QStringLiteral("class"), name);
-    status.insert(QStringLiteral("lowestRemaining"), lowest);
-    return status;
+    return level;
 }
 
 QVariant busValue(const QJsonValue &value)
@@ -250,6 +297,42 @@ QJsonObject build(const StatusInputs &inputs)
 {
     const TitleInputs &in = inputs.title;
     const TitleModel title = Title::make(inputs.panel.value_or(in));
+    const Member claude = member({Providers::of(Provider::claude).name, in.showClaude, in.claude, inputs.claudeSessionExpired,
+                                  inputs.claudeAwaiting, inputs.claudeSource, inputs.claudeRows,
+                                  titleSegment(title, Provider::claude)},
+                                 in.now);
+    const Member openAI = member({Providers::of(Provider::openAI).name, in.showOpenAI, in.openAI, inputs.openAISessionExpired,
+                                  inputs.openAIAwaiting, inputs.openAISource, inputs.openAIRows,
+                                  titleSegment(title, Provider::openAI)},
+                                 in.now);
+    // The class follows every shown account when there is a list of them, else each provider's first.
+    Level level;
+    QJsonArray accounts;
+    for (const AccountReport &report : inputs.accounts) {
+        const Account &account = report.account;
+        const QString &providerName = Providers::of(account.provider).name;
+        const QString name = account.label == providerName ? providerName : providerName + QStringLiteral(" · ") + account.label;
+        // Its own figures, where the panel may show several accounts' lowest.
+        const bool usable = report.usage && report.usage->usable();
+        const QJsonValue segment =
+            usable ? QJsonValue(Title::segment(account.provider, in.format, *report.usage, in.now).text) : QJsonValue();
+        Member entry = member({name, account.shown, report.usage, report.expired, report.awaiting, report.source, report.rows,
+                               segment},
+                              in.now);
+        if (account.shown)
+            level.add(entry.hasFigures, entry.lowest);
+        entry.json.insert(QStringLiteral("id"), account.id);
+        entry.json.insert(QStringLiteral("provider"), Providers::of(account.provider).reportKey);
+        entry.json.insert(QStringLiteral("label"), account.label);
+        entry.json.insert(QStringLiteral("accountSource"), SourceNames::name(account.source));
+        accounts.append(entry.json);
+    }
+    if (accounts.isEmpty()) {
+        if (in.showClaude)
+            level.add(claude.hasFigures, claude.lowest);
+        if (in.showOpenAI)
+            level.add(openAI.hasFigures, openAI.lowest);
+    }
     QJsonObject status{
         {QStringLiteral("version"), version},
         {QStringLiteral("warnings"), QJsonArray::fromStringList(inputs.warnings)},
@@ -260,34 +343,13 @@ QJsonObject build(const StatusInputs &inputs)
         {QStringLiteral("titleTooltip"), orNull(title.tooltip)},
         {QStringLiteral("providers"),
          QJsonObject{
-             {Providers::of(Provider::claude).reportKey,
-              provider(Providers::of(Provider::claude).name, in.showClaude, in.claude, inputs.claudeSessionExpired,
-                       inputs.claudeAwaiting, inputs.claudeSource, title, Provider::claude, in.now, inputs.justNowWithin)},
-             {Providers::of(Provider::openAI).reportKey,
-              provider(Providers::of(Provider::openAI).name, in.showOpenAI, in.openAI, inputs.openAISessionExpired,
-                       inputs.openAIAwaiting, inputs.openAISource, title, Provider::openAI, in.now, inputs.justNowWithin)},
+             {Providers::of(Provider::claude).reportKey, claude.json},
+             {Providers::of(Provider::openAI).reportKey, openAI.json},
          }},
     };
-    QJsonArray accounts;
-    for (const AccountReport &report : inputs.accounts) {
-        const Account &account = report.account;
-        const QString &providerName = Providers::of(account.provider).name;
-        const QString name = account.label == providerName ? providerName : providerName + QStringLiteral(" · ") + account.label;
-        QJsonObject entry = provider(name, account.shown, report.usage, report.expired, report.awaiting, report.source,
-                                     title, account.provider, in.now, inputs.justNowWithin);
-        // Its own figures, where the panel may show several accounts' lowest.
-        const bool usable = report.usage && report.usage->usable();
-        entry.insert(QStringLiteral("segment"),
-                     usable ? QJsonValue(Title::segment(account.provider, in.format, *report.usage, in.now).text) : QJsonValue());
-        entry.insert(QStringLiteral("id"), account.id);
-        entry.insert(QStringLiteral("provider"), Providers::of(account.provider).reportKey);
-        entry.insert(QStringLiteral("label"), account.label);
-        entry.insert(QStringLiteral("accountSource"), SourceNames::name(account.source));
-        accounts.append(entry);
-    }
     if (!accounts.isEmpty())
         status.insert(QStringLiteral("accounts"), accounts);
-    return withLevel(status);
+    return withLevel(status, level);
 }
 
 QJsonObject waybar(const QJsonObject &status)
@@ -357,7 +419,7 @@ std::optional<QJsonObject> forAccount(const QJsonObject &status, const QString &
     const QJsonValue segment = chosen->value(QStringLiteral("segment"));
     one.insert(QStringLiteral("title"), chosen->value(QStringLiteral("label")).toString() + QLatin1Char(' ')
                                             + (segment.isString() ? segment.toString() : QStringLiteral("⚠")));
-    return withLevel(one);
+    return withLevel(one, levelOf(one));
 }
 
 QString accountLines(const QJsonObject &status)

@@ -17,9 +17,11 @@ struct AccountReport
     bool expired = false;
     Awaiting awaiting = Awaiting::nothing;
     QString source = QStringLiteral("sessionKey"); // "sessionKey", "claudeCode" or "codex", as for the providers
+    QStringList rows; // the menu's rows for it, as the tooltips tell them (ReportRows)
 };
 
-// Everything the status report is built from: the title's inputs and the expired marks.
+// Everything the status report is built from, as values: the title's inputs, the records, the
+// expired marks and the rows the menu shows.
 struct StatusInputs
 {
     TitleInputs title; // with each provider's first account's figures
@@ -38,6 +40,9 @@ struct StatusInputs
     // The panel's title when it shows more than the first accounts (their lowest figures).
     std::optional<TitleInputs> panel;
     QList<AccountReport> accounts;
+    // Each provider's first account's menu rows, as the tooltips tell them (ReportRows).
+    QStringList claudeRows;
+    QStringList openAIRows;
 };
 
 // The figures as other programs read them: one JSON document (its schema is in the README,

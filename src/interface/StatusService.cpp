@@ -2,6 +2,7 @@
 
 #include "app/AppSettings.h"
 #include "credentials/CredentialSource.h"
+#include "interface/ReportRows.h"
 #include "platform/Clock.h"
 #include "platform/DefaultsStore.h"
 
@@ -95,7 +96,7 @@ StatusInputs StatusService::inputs() const
 
 QJsonObject StatusService::status() const
 {
-    return StatusReport::build(inputs());
+    return StatusReport::build(ReportRows::filled(inputs()));
 }
 
 std::optional<QJsonObject> StatusService::status(const QString &name) const
@@ -117,7 +118,7 @@ std::optional<QJsonObject> StatusService::status(const QString &name) const
                      claude ? report->source : QStringLiteral("sessionKey"), claude ? QStringLiteral("sessionKey") : report->source,
                      claude ? report->awaiting : Awaiting::nothing, claude ? Awaiting::nothing : report->awaiting,
                      chosen.warnings, chosen.justNowWithin, std::nullopt, {*report}};
-    return StatusReport::build(one);
+    return StatusReport::build(ReportRows::filled(one));
 }
 
 QStringList StatusService::warnings() const

@@ -1,7 +1,7 @@
 #include "ClaudeResponses.h"
 
+#include "json/JsonLookup.h"
 #include "usage/InternetDateTime.h"
-#include "usage/JsonLookup.h"
 #include "usage/LimitWindows.h"
 
 #include <QRegularExpression>

@@ -1,6 +1,6 @@
 #include "OpenAIResponses.h"
 
-#include "usage/JsonLookup.h"
+#include "json/JsonLookup.h"
 #include "usage/LimitWindows.h"
 
 #include <algorithm>

@@ -2,6 +2,7 @@
 #include "platform/linux/StatusBusObject.h"
 #include "platform/qt/QuitGuard.h"
 #include "statusbar/StatusMenu.h"
+#include "support/BusProbe.h"
 #include "support/MinimalWatcher.h"
 #include "support/PrivateSessionBus.h"
 #include "support/Waiting.h"
@@ -215,11 +216,7 @@ private slots:
             if (how != 0) {
                 ::kill(pid_t(run.process->processId()), how);
             } else {
-                QDBusMessage click = QDBusMessage::createMethodCall(
-                    m_watcher.registrations.first(), QStringLiteral("/MenuBar"), QStringLiteral("com.canonical.dbusmenu"),
-                    QStringLiteral("Event"));
-                click << int(StatusMenu::quit) << QStringLiteral("clicked") << QVariant::fromValue(QDBusVariant(0)) << 0u;
-                QDBusConnection::sessionBus().call(click);
+                BusProbe::menuEvent(m_watcher.registrations.first(), StatusMenu::quit, QStringLiteral("clicked"));
             }
             verifyCleanEnd(*run.process);
         }

@@ -1,5 +1,5 @@
 #include "cli/CommandLine.h"
-#include "interface/StatusReport.h"
+#include "interface/ReportRows.h"
 #include "platform/StatusClient.h"
 #include "support/FakeScheduler.h"
 #include "support/WorkedExample.h"
@@ -33,7 +33,7 @@ public:
             inputs.accounts = {{Account{Account::firstId(Provider::claude), Provider::claude, QStringLiteral("Claude")}, claude},
                                {Account{QStringLiteral("a0000001"), Provider::claude, QStringLiteral("Work")}, work}};
         }
-        return QString::fromUtf8(StatusReport::compact(StatusReport::build(inputs)));
+        return QString::fromUtf8(StatusReport::compact(StatusReport::build(ReportRows::filled(inputs))));
     }
     std::optional<Answer> editAccount(const QString &verb, const QStringList &arguments) override
     {

@@ -6,6 +6,7 @@
 #include "platform/qt/SettingsDefaultsStore.h"
 #include "support/FakeClock.h"
 #include "support/FakeWebServer.h"
+#include "support/BusProbe.h"
 #include "support/PrivateKeyring.h"
 #include "support/PrivateSessionBus.h"
 #include "support/Waiting.h"
@@ -31,7 +32,7 @@ const QStringList credentialKeys{claudeKey, openAIKey};
 class FaultyAfterWrite final : public SecretStore
 {
 public:
-    enum class Fault { none, writeRefused, writeUnanswered, readBackFails, readBackDiffers };
+    enum class Fault { none, writeRefused, writeUnanswered, readBackFails, readBackDiffers, laterWritesUnanswered };
     int writes = 0;
 
     FaultyAfterWrite(SecretStore &real, Fault fault)
@@ -42,7 +43,7 @@ public:
 
     void read(const QString &name, Completion completion) override
     {
-        if (!m_written || m_fault == Fault::none) {
+        if (!m_written || m_fault == Fault::none || m_fault == Fault::laterWritesUnanswered) {
             m_real.read(name, std::move(completion));
             return;
         }
@@ -58,7 +59,7 @@ public:
     void write(const QString &name, const QString &secret, Completion completion) override
     {
         ++writes;
-        if (m_fault == Fault::writeUnanswered)
+        if (m_fault == Fault::writeUnanswered || (m_fault == Fault::laterWritesUnanswered && writes > 1))
             return;
         if (m_fault == Fault::writeRefused) {
             QTimer::singleShot(0, [completion = std::move(completion)] {
@@ -262,6 +263,22 @@ private slots:
         QCOMPARE(fileHolds(m_path, claudeKey), std::nullopt);
     }
 
+    // A key saved while the one before is still moving stays in the file when that older move ends,
+    // even though the keyring never takes the newer one.
+    void aKeySavedDuringAMoveIsKept()
+    {
+        FaultyAfterWrite keyring(*m_secrets, FaultyAfterWrite::Fault::laterWritesUnanswered);
+        SettingsDefaultsStore file(m_path);
+        CredentialStore store(file, &keyring, credentialKeys);
+        QVERIFY(loaded(store));
+        store.setString(claudeKey, QStringLiteral("sk-older"));
+        store.setString(claudeKey, QStringLiteral("sk-newer"));
+        QTRY_COMPARE_WITH_TIMEOUT(keyring.writes, 2, 10000); // the older move has ended
+        QCOMPARE(keyringHolds(*m_secrets, claudeKey), QStringLiteral("sk-older"));
+        QCOMPARE(fileHolds(m_path, claudeKey), QStringLiteral("sk-newer"));
+        QCOMPARE(store.string(claudeKey), QStringLiteral("sk-newer"));
+    }
+
     // A fetch asked for before the keyring answered waits for it instead of asking for a login.
     void aFetchWaitsForTheKeyring()
     {
@@ -317,11 +334,12 @@ private slots:
                << QByteArray("test-keyring-password") << QStringLiteral("text/plain");
         secret.endStructure();
         changed.clear();
-        QDBusMessage unlock = QDBusMessage::createMethodCall(
-            QStringLiteral("org.freedesktop.secrets"), QStringLiteral("/org/freedesktop/secrets"),
-            QStringLiteral("org.gnome.keyring.InternalUnsupportedGuiltRiddenInterface"), QStringLiteral("UnlockWithMasterPassword"));
-        unlock << QVariant::fromValue(QDBusObjectPath(collection)) << QVariant::fromValue(secret);
-        QCOMPARE(QDBusConnection::sessionBus().call(unlock).type(), QDBusMessage::ReplyMessage);
+        QCOMPARE(BusProbe::call(QStringLiteral("org.freedesktop.secrets"), QStringLiteral("/org/freedesktop/secrets"),
+                                QStringLiteral("org.gnome.keyring.InternalUnsupportedGuiltRiddenInterface"),
+                                QStringLiteral("UnlockWithMasterPassword"),
+                                {QVariant::fromValue(QDBusObjectPath(collection)), QVariant::fromValue(secret)}, QDBus::Block)
+                     .type(),
+                 QDBusMessage::ReplyMessage);
         QVERIFY(changed.wait(10000));
         QCOMPARE(state(), SecretStore::Collection::unlocked);
     }
@@ -329,11 +347,9 @@ private slots:
 private:
     static QDBusMessage secretService(const QString &method, const QVariantList &arguments)
     {
-        QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.secrets"),
-                                                           QStringLiteral("/org/freedesktop/secrets"),
-                                                           QStringLiteral("org.freedesktop.Secret.Service"), method);
-        call.setArguments(arguments);
-        return QDBusConnection::sessionBus().call(call);
+        // Without an event loop: the lock's change signal waits for the test's QSignalSpy::wait.
+        return BusProbe::call(QStringLiteral("org.freedesktop.secrets"), QStringLiteral("/org/freedesktop/secrets"),
+                              QStringLiteral("org.freedesktop.Secret.Service"), method, arguments, QDBus::Block);
     }
 };
 

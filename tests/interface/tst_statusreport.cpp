@@ -1,4 +1,4 @@
-#include "interface/StatusReport.h"
+#include "interface/ReportRows.h"
 #include "support/WorkedExample.h"
 
 #include <QJsonArray>
@@ -15,6 +15,11 @@ StatusInputs inputs(DisplayFormat format, std::optional<ProviderUsage> claudeUsa
                     std::optional<ProviderUsage> openAIUsage = chatGPT)
 {
     return {TitleInputs{format, true, true, claudeUsage, openAIUsage, now}, false, false};
+}
+
+QJsonObject build(const StatusInputs &in)
+{
+    return StatusReport::build(ReportRows::filled(in));
 }
 
 QString text(const QJsonObject &object)
@@ -55,7 +60,7 @@ private slots:
         QFETCH(QString, label);
         QFETCH(QString, claudeText);
         QFETCH(QString, chatGPTText);
-        const QJsonObject status = StatusReport::build(inputs(format));
+        const QJsonObject status = build(inputs(format));
 
         const QString title = QStringLiteral("Claude %1    ChatGPT %2").arg(claudeText, chatGPTText);
         QCOMPARE(text(status),
@@ -127,7 +132,7 @@ private slots:
         QFETCH(QString, provider);
         QFETCH(QString, expected);
         QFETCH(QString, lowest);
-        const QJsonObject status = StatusReport::build(in);
+        const QJsonObject status = build(in);
         const QJsonObject p = status.value(QStringLiteral("providers")).toObject().value(provider).toObject();
         QStringList found;
         for (const char *key : {"windows", "plan", "extraUsage", "segment"}) {
@@ -209,7 +214,7 @@ private slots:
         QFETCH(QString, waybar);
         QFETCH(QString, lines);
         QFETCH(int, exitCode);
-        const QJsonObject status = StatusReport::build(in);
+        const QJsonObject status = build(in);
         QCOMPARE(text(StatusReport::waybar(status)), waybar);
         QCOMPARE(StatusReport::lines(status), lines);
         QCOMPARE(StatusReport::exitCode(status), exitCode);
@@ -220,12 +225,12 @@ private slots:
         StatusInputs in = inputs(DisplayFormat::both, std::nullopt, std::nullopt);
         in.openAISessionExpired = true;
         in.openAISource = QStringLiteral("codex");
-        const QJsonObject providers = StatusReport::build(in).value(QStringLiteral("providers")).toObject();
+        const QJsonObject providers = build(in).value(QStringLiteral("providers")).toObject();
         QCOMPARE(providers.value(QStringLiteral("claude")).toObject().value(QStringLiteral("state")).toString(), "none");
         for (const auto &[awaiting, state] : {std::pair{Awaiting::answer, "loading"}, std::pair{Awaiting::keyring, "loading"},
                                               std::pair{Awaiting::keyringUnlock, "locked"}}) {
             in.claudeAwaiting = awaiting;
-            const QJsonObject waiting = StatusReport::build(in).value(QStringLiteral("providers")).toObject();
+            const QJsonObject waiting = build(in).value(QStringLiteral("providers")).toObject();
             QCOMPARE(waiting.value(QStringLiteral("claude")).toObject().value(QStringLiteral("state")).toString(), state);
         }
         const QJsonObject openAI = providers.value(QStringLiteral("chatgpt")).toObject();
@@ -235,7 +240,7 @@ private slots:
 
         ProviderUsage stale = claude;
         stale.failedTry = QStringLiteral("HTTP 503");
-        const QJsonObject staleClaude = StatusReport::build(inputs(DisplayFormat::both, stale))
+        const QJsonObject staleClaude = build(inputs(DisplayFormat::both, stale))
                                             .value(QStringLiteral("providers")).toObject().value(QStringLiteral("claude")).toObject();
         QCOMPARE(staleClaude.value(QStringLiteral("state")).toString(), "stale");
         QCOMPARE(staleClaude.value(QStringLiteral("error")).toString(), "HTTP 503");
@@ -264,7 +269,7 @@ private slots:
             usage.failedTry = QStringLiteral("HTTP 503");
         StatusInputs in = inputs(DisplayFormat::both, usage);
         in.justNowWithin = 125;
-        const QJsonObject provider = StatusReport::build(in).value(QStringLiteral("providers")).toObject().value(QStringLiteral("claude")).toObject();
+        const QJsonObject provider = build(in).value(QStringLiteral("providers")).toObject().value(QStringLiteral("claude")).toObject();
         QCOMPARE(provider.value(QStringLiteral("rows")).toArray().last().toString(), row);
     }
 
@@ -287,14 +292,14 @@ private slots:
         QFETCH(double, percentage);
         ProviderUsage low = chatGPT;
         low.weeklyPercentage = used;
-        const QJsonObject module = StatusReport::waybar(StatusReport::build(inputs(DisplayFormat::sessionOnly, claude, low)));
+        const QJsonObject module = StatusReport::waybar(build(inputs(DisplayFormat::sessionOnly, claude, low)));
         QCOMPARE(module.value(QStringLiteral("class")).toString(), expectedClass);
         QCOMPARE(module.value(QStringLiteral("percentage")).toDouble(), percentage);
     }
 
     void busStateLeavesOutAbsentValues()
     {
-        const QVariantMap state = StatusReport::busState(StatusReport::build(inputs(DisplayFormat::both)));
+        const QVariantMap state = StatusReport::busState(build(inputs(DisplayFormat::both)));
         QVERIFY(!state.contains(QStringLiteral("titleTooltip")));
         const QVariantMap claudeState = state.value(QStringLiteral("providers")).toMap().value(QStringLiteral("claude")).toMap();
         QVERIFY(!claudeState.contains(QStringLiteral("error")));

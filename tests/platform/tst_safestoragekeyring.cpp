@@ -1,4 +1,5 @@
 #include "platform/linux/SafeStorageKeyring.h"
+#include "support/BusProbe.h"
 #include "support/PrivateKeyring.h"
 #include "support/PrivateSessionBus.h"
 
@@ -82,28 +83,22 @@ private slots:
     void lockedKeyringIsToldAndLeftLocked()
     {
         QVERIFY(m_keyring);
-        QDBusMessage alias = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.secrets"),
-                                                            QStringLiteral("/org/freedesktop/secrets"),
-                                                            QStringLiteral("org.freedesktop.Secret.Service"), QStringLiteral("ReadAlias"));
-        alias << QStringLiteral("default");
-        const QDBusMessage collection = QDBusConnection::sessionBus().call(alias);
+        const auto secretService = [](const QString &method, const QVariant &argument) {
+            return BusProbe::call(QStringLiteral("org.freedesktop.secrets"), QStringLiteral("/org/freedesktop/secrets"),
+                                  QStringLiteral("org.freedesktop.Secret.Service"), method, {argument});
+        };
+        const QDBusMessage collection = secretService(QStringLiteral("ReadAlias"), QStringLiteral("default"));
         QVERIFY(!collection.arguments().isEmpty());
-        QDBusMessage lock = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.secrets"),
-                                                           QStringLiteral("/org/freedesktop/secrets"),
-                                                           QStringLiteral("org.freedesktop.Secret.Service"), QStringLiteral("Lock"));
-        lock << QVariant::fromValue(QList<QDBusObjectPath>{collection.arguments().constFirst().value<QDBusObjectPath>()});
-        QCOMPARE(QDBusConnection::sessionBus().call(lock).type(), QDBusMessage::ReplyMessage);
+        const QDBusObjectPath path = collection.arguments().constFirst().value<QDBusObjectPath>();
+        QCOMPARE(secretService(QStringLiteral("Lock"), QVariant::fromValue(QList<QDBusObjectPath>{path})).type(),
+                 QDBusMessage::ReplyMessage);
 
         const BrowserKeyring::Lookup lookup = keyring().safeStoragePassword({QStringLiteral("Chrome")});
         QCOMPARE(lookup.kind, Kind::locked);
         QVERIFY(lookup.secret.isEmpty());
-        QDBusMessage locked = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.secrets"),
-                                                             collection.arguments().constFirst().value<QDBusObjectPath>().path(),
-                                                             QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
-        locked << QStringLiteral("org.freedesktop.Secret.Collection") << QStringLiteral("Locked");
-        const QDBusMessage answer = QDBusConnection::sessionBus().call(locked);
-        QVERIFY(!answer.arguments().isEmpty());
-        QCOMPARE(answer.arguments().constFirst().value<QDBusVariant>().variant().toBool(), true);
+        QCOMPARE(BusProbe::property(QStringLiteral("org.freedesktop.secrets"), path.path(),
+                                    QStringLiteral("org.freedesktop.Secret.Collection"), QStringLiteral("Locked")),
+                 QVariant(true));
     }
 };
 

@@ -3,6 +3,7 @@
 #include "platform/linux/HostQuirks.h"
 #include "platform/linux/PanelStatusItem.h"
 #include "platform/linux/SniStatusItem.h"
+#include "support/BusProbe.h"
 #include "support/ControllerHarness.h"
 #include "support/MinimalWatcher.h"
 #include "support/PrivateSessionBus.h"
@@ -20,88 +21,7 @@
 
 namespace {
 
-const QString itemInterface = QStringLiteral("org.kde.StatusNotifierItem");
-const QString menuInterface = QStringLiteral("com.canonical.dbusmenu");
-
-QVariant property(const QString &service, const QString &path, const QString &interface, const QString &name)
-{
-    QDBusMessage get = QDBusMessage::createMethodCall(service, path, QStringLiteral("org.freedesktop.DBus.Properties"),
-                                                      QStringLiteral("Get"));
-    get << interface << name;
-    const QDBusReply<QDBusVariant> reply = QDBusConnection::sessionBus().call(get, QDBus::BlockWithGui);
-    return reply.isValid() ? reply.value().variant() : QVariant();
-}
-
-template<typename T>
-T itemProperty(const QString &service, const QString &name)
-{
-    return qdbus_cast<T>(property(service, StatusNotifierItem::objectPath, itemInterface, name));
-}
-
-DBusMenuLayoutItem layoutOf(const QString &service)
-{
-    QDBusMessage call = QDBusMessage::createMethodCall(service, QStringLiteral("/MenuBar"), menuInterface,
-                                                       QStringLiteral("GetLayout"));
-    call << 0 << -1 << QStringList();
-    const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::BlockWithGui);
-    DBusMenuLayoutItem layout;
-    if (reply.arguments().size() == 2)
-        reply.arguments().at(1).value<QDBusArgument>() >> layout;
-    return layout;
-}
-
-QString describe(const DBusMenuLayoutItem &item)
-{
-    const QVariantMap &p = item.properties;
-    QString text = p.value(QStringLiteral("type")).toString() == QLatin1String("separator")
-        ? QStringLiteral("---")
-        : p.value(QStringLiteral("label")).toString();
-    if (!p.value(QStringLiteral("enabled"), true).toBool())
-        text += QStringLiteral(" (disabled)");
-    if (!p.value(QStringLiteral("visible"), true).toBool())
-        text += QStringLiteral(" (hidden)");
-    if (p.contains(QStringLiteral("shortcut")))
-        text += QStringLiteral(" [") + qdbus_cast<QList<QStringList>>(p.value(QStringLiteral("shortcut"))).value(0).join('+') + ']';
-    if (p.contains(QStringLiteral("icon-data")))
-        text += QStringLiteral(" +icon");
-    return text;
-}
-
-bool callMenu(const QString &service, const QString &method, const QVariantList &arguments)
-{
-    QDBusMessage call = QDBusMessage::createMethodCall(service, QStringLiteral("/MenuBar"), menuInterface, method);
-    call.setArguments(arguments);
-    return QDBusConnection::sessionBus().call(call, QDBus::BlockWithGui).type() == QDBusMessage::ReplyMessage;
-}
-
-// Connects a probe's slot to one of an item's (or, with the menu's path and interface, its menu's) signals.
-bool listen(const QString &service, const char *signal, QObject *probe, const char *slot,
-            const QString &path = StatusNotifierItem::objectPath, const QString &interface = itemInterface)
-{
-    return QDBusConnection::sessionBus().connect(service, path, interface, QString::fromLatin1(signal), probe, slot);
-}
-
-bool menuEvent(const QString &service, int id, const QString &kind)
-{
-    return callMenu(service, QStringLiteral("Event"), {id, kind, QVariant::fromValue(QDBusVariant(0)), 0u});
-}
-
-// Receives the items' and the menu's signals (calls run in a local event loop, the items being in this process).
-class SignalProbe final : public QObject
-{
-    Q_OBJECT
-public:
-    QStringList labels;
-    int icons = 0;
-    int propertyUpdates = 0;
-    int toolTips = 0;
-
-public slots:
-    void onNewToolTip() { ++toolTips; }
-    void onNewLabel(const QString &label, const QString &) { labels.append(label); }
-    void onNewIcon() { ++icons; }
-    void onPropertiesUpdated(const QDBusMessage &) { ++propertyUpdates; }
-};
+using namespace BusProbe;
 
 using Harness = ControllerHarness<SniStatusItem>;
 
@@ -331,10 +251,7 @@ private slots:
         Harness h(SniStatusItem::Options{.host = {desktop, PanelHost::XfceTray::sntray}});
         h.start();
         const QString claude = h.item.serviceNames().value(0);
-        QDBusMessage call = QDBusMessage::createMethodCall(claude, StatusNotifierItem::objectPath, itemInterface,
-                                                           QStringLiteral("Activate"));
-        call << 10 << 10;
-        const auto replied = QDBusConnection::sessionBus().call(call, QDBus::BlockWithGui).type();
+        const auto replied = call(claude, StatusNotifierItem::objectPath, itemInterface, QStringLiteral("Activate"), {10, 10}).type();
         QCOMPARE(replied, itemShowsMenu ? QDBusMessage::ReplyMessage : QDBusMessage::ErrorMessage);
         const auto shownMenu = [] {
             const QWidgetList widgets = QApplication::topLevelWidgets();
@@ -409,10 +326,8 @@ private slots:
         h.start();
         const QString service = h.item.serviceNames().value(0);
         const auto groupProperties = [&](const QList<int> &ids, const QStringList &names) {
-            QDBusMessage call = QDBusMessage::createMethodCall(service, QStringLiteral("/MenuBar"), menuInterface,
-                                                               QStringLiteral("GetGroupProperties"));
-            call << QVariant::fromValue(ids) << names;
-            const QDBusReply<QList<DBusMenuItem>> reply = QDBusConnection::sessionBus().call(call, QDBus::BlockWithGui);
+            const QDBusReply<QList<DBusMenuItem>> reply =
+                call(service, menuPath, menuInterface, QStringLiteral("GetGroupProperties"), {QVariant::fromValue(ids), names});
             return reply.value();
         };
         const QList<DBusMenuItem> all = groupProperties({}, {});
@@ -422,19 +337,15 @@ private slots:
         QCOMPARE(groupProperties({1}, {QStringLiteral("enabled")}).value(0).properties.keys(), QStringList{"enabled"});
 
         // Opening and closing through EventGroup, on the root.
-        QDBusMessage events = QDBusMessage::createMethodCall(service, QStringLiteral("/MenuBar"), menuInterface,
-                                                             QStringLiteral("EventGroup"));
-        events << QVariant::fromValue(QList<DBusMenuEvent>{{0, QStringLiteral("opened"), QDBusVariant(0), 0}});
-        const QDBusReply<QList<int>> unknown = QDBusConnection::sessionBus().call(events, QDBus::BlockWithGui);
+        const QDBusReply<QList<int>> unknown =
+            call(service, menuPath, menuInterface, QStringLiteral("EventGroup"),
+                 {QVariant::fromValue(QList<DBusMenuEvent>{{0, QStringLiteral("opened"), QDBusVariant(0), 0}})});
         QVERIFY(unknown.isValid());
         QVERIFY(unknown.value().isEmpty());
 
-        QDBusMessage get = QDBusMessage::createMethodCall(service, QStringLiteral("/MenuBar"), menuInterface,
-                                                          QStringLiteral("GetProperty"));
-        get << 1 << QStringLiteral("no-such-property");
-        QCOMPARE(QDBusConnection::sessionBus().call(get, QDBus::BlockWithGui).type(), QDBusMessage::ErrorMessage);
-        get.setArguments({1, QStringLiteral("label")});
-        const QDBusReply<QDBusVariant> label = QDBusConnection::sessionBus().call(get, QDBus::BlockWithGui);
+        const auto get = [&](const QString &name) { return call(service, menuPath, menuInterface, QStringLiteral("GetProperty"), {1, name}); };
+        QCOMPARE(get(QStringLiteral("no-such-property")).type(), QDBusMessage::ErrorMessage);
+        const QDBusReply<QDBusVariant> label = get(QStringLiteral("label"));
         QCOMPARE(label.value().variant().toString(), QStringLiteral("Claude"));
     }
 

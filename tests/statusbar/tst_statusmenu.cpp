@@ -109,8 +109,12 @@ private slots:
         QFETCH(std::optional<ProviderUsage>, usage);
         QFETCH(QString, expected);
         StatusMenu menu(StatusMenu::Actions{});
+        menu.showClaude(record(1, {}, 1, {}), now); // what a good record said before must not linger
         menu.showClaude(usage, now);
         QCOMPARE(rows(menu, StatusMenu::claudeSessionItem), expected);
+        // Read with an age, as the tooltips read them, the rows say the same at the same moment.
+        QCOMPARE(menu.rowTexts(Provider::claude, StatusMenu::AgeAt{now, std::nullopt}).join(QStringLiteral(" | ")),
+                 QString(expected).remove(QStringLiteral(" [on]")));
         menu.showOpenAI(true, usage, now);
         QCOMPARE(rows(menu, StatusMenu::openAISessionItem), expected);
     }

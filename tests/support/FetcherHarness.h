@@ -11,6 +11,43 @@
 
 #include <QStringList>
 
+#include <map>
+#include <memory>
+
+// The real scheduler, telling which of the timers it was given are pending and when each falls due.
+class WatchedScheduler final : public Scheduler
+{
+public:
+    explicit WatchedScheduler(const Clock &clock)
+        : m_clock(clock)
+    {
+    }
+
+    std::map<TimerId, QDateTime> pending; // by id: when it falls due, by the fake clock
+
+    TimerId after(Duration delay, Task task) override
+    {
+        const auto id = std::make_shared<TimerId>();
+        *id = m_real.after(delay, [this, id, task = std::move(task)] {
+            pending.erase(*id);
+            task();
+        });
+        if (delay > Duration::zero())
+            pending.emplace(*id, m_clock.now().addMSecs(delay.count()));
+        return *id;
+    }
+    TimerId every(Duration interval, Task task) override { return m_real.every(interval, std::move(task)); }
+    void cancel(TimerId id) override
+    {
+        pending.erase(id);
+        m_real.cancel(id);
+    }
+
+private:
+    const Clock &m_clock;
+    QtScheduler m_real;
+};
+
 // A fetcher wired to a loopback fake of its web service, recording every outcome it delivers.
 template<typename Fetcher, typename Record>
 struct FetcherHarness
@@ -20,8 +57,8 @@ struct FetcherHarness
     NetworkTransport transport{HttpLimits{std::chrono::milliseconds(500), std::chrono::milliseconds(1000)}};
     CountingTransport counting{transport};
     HTTPClient http{counting};
-    QtScheduler scheduler;
     FakeClock clock;
+    WatchedScheduler scheduler{clock};
     Fetcher fetcher{server.origin(), FetcherServices{defaults, http, scheduler, clock, QStringLiteral("en_US")}};
 
     QStringList outcomes; // "needsLogin", "error:<text>" or "record"

@@ -311,6 +311,9 @@ private slots:
         QTest::newRow("no limit_window_seconds: placed by position")
             << QByteArray(R"({"rate_limit":{"primary_window":{"used_percent":1},"secondary_window":{"used_percent":2}}})")
             << "1|-|-|2|-|- primary_window=Session 1/- -; secondary_window=Weekly 2/- -";
+        QTest::newRow("one day is still a session")
+            << QByteArray(R"({"rate_limit":{"primary_window":{"used_percent":1,"limit_window_seconds":86400}}})")
+            << "1|-|-|-|-|- primary_window=Session 1/86400 -";
         QTest::newRow("36 hours is neither session nor weekly")
             << QByteArray(R"({"rate_limit":{"primary_window":{"used_percent":1,"limit_window_seconds":129600}}})")
             << "-|-|-|-|-|- primary_window=36-hour 1/129600 -";

@@ -1,5 +1,6 @@
 #include "SniStatusItem.h"
 
+#include "platform/LogCategories.h"
 #include "platform/linux/DBusMenuExporter.h"
 #include "platform/linux/HostQuirks.h"
 
@@ -14,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QDBusError>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusVariant>
@@ -259,9 +261,12 @@ SniStatusItem::Entry SniStatusItem::create(const StatusSegment &segment)
     QDBusConnection connection = QDBusConnection::connectToBus(QDBusConnection::SessionBus, entry.connectionName);
     const auto exported = QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals
         | QDBusConnection::ExportAllProperties;
-    connection.registerObject(StatusNotifierItem::objectPath, entry.item, exported);
-    connection.registerObject(DBusMenuExporter::objectPath, entry.menu, exported);
-    connection.registerService(entry.serviceName);
+    const bool exportedAll = connection.registerObject(StatusNotifierItem::objectPath, entry.item, exported)
+        && connection.registerObject(DBusMenuExporter::objectPath, entry.menu, exported)
+        && connection.registerService(entry.serviceName);
+    if (!exportedAll)
+        qCInfo(statusItemLog).noquote().nospace() << "item " << segment.id << " not on the bus as " << entry.serviceName
+                                                  << ": " << connection.lastError().name();
     return entry;
 }
 
@@ -328,8 +333,16 @@ void SniStatusItem::registerInTurn(std::vector<Entry> entries)
     QDBusMessage call = QDBusMessage::createMethodCall(watcherService, QStringLiteral("/StatusNotifierWatcher"),
                                                        watcherService, QStringLiteral("RegisterStatusNotifierItem"));
     call << first.serviceName;
+    const auto refusal = [id = first.id](const QDBusMessage &reply) {
+        if (reply.type() == QDBusMessage::ErrorMessage)
+            qCInfo(statusItemLog).noquote().nospace() << "item " << id << " refused by the watcher: " << reply.errorName();
+    };
     if (entries.empty()) {
-        QDBusConnection(first.connectionName).asyncCall(call);
+        auto *answer = new QDBusPendingCallWatcher(QDBusConnection(first.connectionName).asyncCall(call), this);
+        connect(answer, &QDBusPendingCallWatcher::finished, this, [refusal](QDBusPendingCallWatcher *done) {
+            done->deleteLater();
+            refusal(done->reply());
+        });
         return;
     }
     // The next goes once the watcher has answered and the host has read this item (or not in time).
@@ -349,8 +362,9 @@ void SniStatusItem::registerInTurn(std::vector<Entry> entries)
         next();
     });
     auto *answer = new QDBusPendingCallWatcher(QDBusConnection(first.connectionName).asyncCall(call), this);
-    connect(answer, &QDBusPendingCallWatcher::finished, this, [this, turn, next](QDBusPendingCallWatcher *done) {
+    connect(answer, &QDBusPendingCallWatcher::finished, this, [this, turn, next, refusal](QDBusPendingCallWatcher *done) {
         done->deleteLater();
+        refusal(done->reply());
         turn->answered = true;
         next();
         QTimer::singleShot(hostReadWait, this, [turn, next] {

@@ -1,5 +1,6 @@
 #include "StatusBusClient.h"
 
+#include "platform/LogCategories.h"
 #include "platform/linux/StatusBusObject.h"
 
 #include <QDBusMessage>
@@ -10,6 +11,14 @@
 #include <unistd.h>
 
 namespace {
+
+// A call the program did not answer: the error's name says why (no owner, time-out, no bus).
+void logUnanswered(const QString &method, const QDBusMessage &reply)
+{
+    qCInfo(busLog).noquote().nospace() << method << " not answered: "
+                                       << (reply.type() == QDBusMessage::ErrorMessage ? reply.errorName()
+                                                                                      : QStringLiteral("unexpected reply"));
+}
 
 constexpr int statusTimeoutMs = 5000;
 // The program answers a refresh within 30 seconds; a little more covers the bus itself.
@@ -30,8 +39,10 @@ std::optional<QString> StatusBusClient::call(const QString &method, int timeoutM
     const QDBusMessage request = QDBusMessage::createMethodCall(
         StatusBusObject::serviceName, StatusBusObject::objectPath, StatusBusObject::interfaceName, method);
     const QDBusMessage reply = m_bus.call(request, QDBus::Block, timeoutMs);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 1)
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 1) {
+        logUnanswered(method, reply);
         return std::nullopt;
+    }
     return reply.arguments().constFirst().toString();
 }
 
@@ -48,6 +59,7 @@ std::optional<StatusClient::Answer> StatusBusClient::answer(const QString &metho
     // Only the program's own refusals are answers; anything else means no program answered.
     if (reply.type() == QDBusMessage::ErrorMessage && reply.errorName().startsWith(StatusBusObject::interfaceName))
         return Answer{false, reply.errorMessage()};
+    logUnanswered(method, reply);
     return std::nullopt;
 }
 

@@ -1,6 +1,9 @@
 #include "StatusBusObject.h"
 
+#include "platform/LogCategories.h"
+
 #include <QDBusConnectionInterface>
+#include <QDBusError>
 #include <QDBusMessage>
 
 #include <fcntl.h>
@@ -37,15 +40,20 @@ StatusBusObject::StatusBusObject(Handlers handlers, QObject *parent)
 
 bool StatusBusObject::publish(QDBusConnection bus)
 {
-    if (!bus.isConnected())
+    const auto failed = [&bus](const char *what) {
+        qCInfo(busLog).noquote().nospace() << "status service not published: " << what << ": "
+                                           << (bus.lastError().isValid() ? bus.lastError().name() : QStringLiteral("no session bus"));
         return false;
+    };
+    if (!bus.isConnected())
+        return failed("no connection");
     if (!bus.registerObject(objectPath, this, QDBusConnection::ExportScriptableContents |
                                                    QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals |
                                                    QDBusConnection::ExportAllProperties))
-        return false;
+        return failed("object path taken");
     if (!bus.registerService(serviceName)) {
         bus.unregisterObject(objectPath);
-        return false;
+        return failed("name taken");
     }
     m_bus = bus;
     return true;

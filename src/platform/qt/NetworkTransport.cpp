@@ -1,9 +1,12 @@
 #include "NetworkTransport.h"
 
+#include "platform/LogCategories.h"
 #include "platform/qt/KeptSystemProxy.h"
 
 #include <QNetworkReply>
+#include <QMetaEnum>
 #include <QNetworkRequest>
+#include <QSslError>
 #include <QTimer>
 
 namespace {
@@ -20,6 +23,14 @@ bool isTransportFailure(QNetworkReply::NetworkError error)
 {
     return (error > QNetworkReply::NoError && error < QNetworkReply::ContentAccessDenied)
         && error != QNetworkReply::InsecureRedirectError;
+}
+
+// The name of an error's enum value ("SslHandshakeFailedError"), which says its class in any language.
+template<typename Enum>
+QByteArray enumName(Enum value)
+{
+    const char *name = QMetaEnum::fromType<Enum>().valueToKey(static_cast<int>(value));
+    return name ? QByteArray(name) : QByteArray::number(static_cast<int>(value));
 }
 
 // Watches one reply: enforces the time-outs and the size limit, then reports exactly once.
@@ -41,6 +52,12 @@ public:
         connect(reply, &QNetworkReply::metaDataChanged, this, &ReplyWatch::onMetaData);
         connect(reply, &QNetworkReply::downloadProgress, this, &ReplyWatch::onProgress);
         connect(reply, &QNetworkReply::finished, this, &ReplyWatch::onFinished);
+#if QT_CONFIG(ssl)
+        connect(reply, &QNetworkReply::sslErrors, this, [this](const QList<QSslError> &errors) {
+            for (const QSslError &error : errors)
+                m_tlsErrors.append(enumName(error.error()));
+        });
+#endif
         m_idle.start();
         m_total.start();
     }
@@ -81,7 +98,13 @@ private:
             response.transportError = m_abortReason;
         } else if (isTransportFailure(m_reply->error()) || (!status.isValid() && m_reply->error() != QNetworkReply::NoError)) {
             response.transportError = m_reply->errorString();
-        } else if (status.isValid()) {
+        }
+        // Only the host is told: a path may name an organisation, and headers carry credentials.
+        if (response.transportError)
+            qCInfo(networkLog).noquote().nospace()
+                << "no HTTP answer from " << m_reply->url().host() << ": "
+                << (m_abortReason ? *m_abortReason : QString::fromLatin1(enumName(m_reply->error())))
+                << (m_tlsErrors.isEmpty() ? QByteArray() : " (" + m_tlsErrors.join(", ") + ')'); else if (status.isValid()) {
             response.status = status.toInt();
             for (const auto &[name, value] : m_reply->rawHeaderPairs())
                 response.headers.append({name, value});
@@ -96,6 +119,7 @@ private:
     HttpLimits m_limits;
     std::function<void(HttpResponse)> m_completion;
     std::optional<QString> m_abortReason;
+    QByteArrayList m_tlsErrors; // what the handshake met, told with the failure
     QTimer m_idle;
     QTimer m_total;
 };
