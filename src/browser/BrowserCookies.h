@@ -14,7 +14,7 @@ class BrowserCookies
 {
 public:
     // `keyring` is asked only while decrypting a "v11" Chromium value; null: there is none.
-    // `scratch` holds the private copies (empty: the system's temporary folder).
+    // `scratch` holds the private copies (empty: CookieScratch::defaultBase()).
     BrowserCookies(BrowserProfiles::Home home, BrowserKeyring *keyring, const Clock &clock, QString scratch = {});
 
     // Every profile holding the provider's sign-in, expired ones included, and the databases that

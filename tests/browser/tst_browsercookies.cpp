@@ -1,4 +1,5 @@
 #include "browser/BrowserCookies.h"
+#include "browser/CookieScratch.h"
 #include "browser/SignInCookie.h"
 #include "platform/BrowserKeyring.h"
 #include "support/FakeClock.h"
@@ -483,6 +484,49 @@ private slots:
         QCOMPARE(SignInCookie::nothingToImport(scan, Provider::claude).kind, CookieFailure::Kind::unreadable);
         QCOMPARE(cookies().import(Provider::claude, QStringLiteral("firefox")).failure->kind, CookieFailure::Kind::unreadable);
         QCOMPARE(filesUnder(m_scratch.path()), QStringList());
+    }
+
+    void leftoversOfEndedImportsAreRemovedAtStart_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("minutesLater");
+        QTest::addColumn<bool>("removed");
+        // No process ever has the id pid_max.
+        QFile pidMax(QStringLiteral("/proc/sys/kernel/pid_max"));
+        QVERIFY(pidMax.open(QIODevice::ReadOnly));
+        const QString ended = QStringLiteral("quotabar-cookies-%1-Ab12Cd").arg(pidMax.readAll().trimmed());
+        const QString running = QStringLiteral("quotabar-cookies-%1-Ab12Cd").arg(QCoreApplication::applicationPid());
+        QTest::newRow("process ended") << ended << 0 << true;
+        QTest::newRow("process running") << running << 0 << false;
+        QTest::newRow("process id used again") << running << 16 << true;
+        QTest::newRow("another program's") << QStringLiteral("quotabar-cookies-x") << 60 << false;
+        QTest::newRow("a link of that name") << QStringLiteral("link:") + ended << 60 << false;
+        QTest::newRow("as an import names it") << QString() << 16 << true;
+    }
+
+    void leftoversOfEndedImportsAreRemovedAtStart()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, minutesLater);
+        QFETCH(bool, removed);
+        const QTemporaryDir base;
+        const QTemporaryDir elsewhere;
+        writeFile(elsewhere.filePath(QStringLiteral("kept")), "x");
+        std::optional<QTemporaryDir> made;
+        if (name.isEmpty()) {
+            made.emplace(CookieScratch::create(base.path()));
+            made->setAutoRemove(false);
+            writeFile(made->filePath(QStringLiteral("cookies.sqlite")), "copy");
+        } else if (name.startsWith(QLatin1String("link:"))) {
+            QVERIFY(QFile::link(elsewhere.path(), base.filePath(name.mid(5))));
+        } else {
+            writeFile(base.filePath(name + QStringLiteral("/cookies.sqlite")), "copy");
+        }
+        const QStringList before = filesUnder(base.path());
+        const QDateTime start = QDateTime::currentDateTimeUtc().addSecs(minutesLater * 60);
+        QCOMPARE(CookieScratch::removeLeftovers(base.path(), start), removed ? 1 : 0);
+        QCOMPARE(filesUnder(base.path()), removed ? QStringList() : before);
+        QCOMPARE(filesUnder(elsewhere.path()), QStringList{elsewhere.filePath(QStringLiteral("kept"))});
     }
 
     void browserArgument_data()
