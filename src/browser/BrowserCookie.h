@@ -45,7 +45,8 @@ struct CookieFailure
         noCookie,           // no profile holds the sign-in cookie
         expired,            // the only sign-ins found have expired
         unreadable,         // a cookie database could not be copied or read
-        keyringLocked,      // the browser's password is in a locked keyring
+        keyringLocked,      // the browser's password is in a keyring the user left locked
+        portalKey,          // a sandboxed browser's key, which only the desktop portal gives it ("v12")
         keyringUnavailable, // no keyring answers, or it does not hold the browser's password
         wrongKey,           // decrypting gave no valid cookie value
     };

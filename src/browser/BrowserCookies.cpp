@@ -196,6 +196,7 @@ CookieImport BrowserCookies::decode(const Examined &examined) const
     if (examined.error)
         return fail(Kind::unreadable, QStringLiteral("The cookies of %1 could not be read: %2.").arg(profile.label(), *examined.error));
     const QString site = SignInCookie::site(examined.provider);
+    const QString cookie = SignInCookie::cookieName(examined.provider);
     if (!examined.choice)
         return fail(Kind::noCookie, QStringLiteral("%1 is not signed in to %2: sign in there first.").arg(profile.label(), site));
     const Choice &choice = *examined.choice;
@@ -221,8 +222,14 @@ CookieImport BrowserCookies::decode(const Examined &examined) const
                                                              QStringLiteral("no keyring is available")};
             if (keyring->kind == BrowserKeyring::Lookup::Kind::found)
                 passwords = {keyring->secret};
+        } else if (version == "v12") {
+            // A sandboxed browser's key, handed out by the desktop portal to that browser alone.
+            return fail(Kind::portalKey, QStringLiteral("%1 keeps its cookie key behind the desktop portal, out of other "
+                                                        "programs' reach: paste the %2 cookie's value instead.")
+                                             .arg(profile.label(), cookie));
         } else {
-            return fail(Kind::unreadable, QStringLiteral("The %1 cookie in %2 is encrypted in a way Quotabar does not know.")
+            return fail(Kind::unreadable, QStringLiteral("The %1 cookie in %2 is encrypted in a way Quotabar does not know: "
+                                                         "paste its value instead.")
                                               .arg(site, profile.label()));
         }
         // Some versions encrypted with an empty password when they found no keyring.
@@ -233,9 +240,10 @@ CookieImport BrowserCookies::decode(const Examined &examined) const
                 break;
         }
         if (!plain && version == "v11" && keyring->kind == BrowserKeyring::Lookup::Kind::locked)
-            return fail(Kind::keyringLocked, QStringLiteral("%1 keeps its cookie password in the desktop keyring, which is "
-                                                            "locked: unlock it, then import again.")
-                                                 .arg(profile.browserName));
+            return fail(Kind::keyringLocked, QStringLiteral("%1 keeps its cookie password in the desktop keyring, which "
+                                                            "stayed locked: import again and unlock it when asked, or paste "
+                                                            "the %2 cookie's value instead.")
+                                                 .arg(profile.browserName, cookie));
         if (!plain && version == "v11" && keyring->kind != BrowserKeyring::Lookup::Kind::found)
             return fail(Kind::keyringUnavailable, QStringLiteral("%1 keeps its cookie password in the desktop keyring, "
                                                                  "which did not give it (%2).")

@@ -385,6 +385,9 @@ private slots:
             << QString::fromLatin1(value) << none;
         QTest::newRow("unencrypted") << Provider::claude << QList<Cookie>{{"claude.ai", claudeName, value, later, true}} << missing
                                      << QString::fromLatin1(value) << none;
+        QTest::newRow("v12, a portal's key")
+            << Provider::claude << QList<Cookie>{{".claude.ai", claudeName, "v12" + QByteArray(16, 'x'), later}} << found
+            << QString() << CookieFailure::Kind::portalKey;
         QTest::newRow("unknown encryption")
             << Provider::claude << QList<Cookie>{{".claude.ai", claudeName, "v99" + QByteArray(16, 'x'), later}} << found
             << QString() << CookieFailure::Kind::unreadable;
