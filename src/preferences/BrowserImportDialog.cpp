@@ -1,6 +1,7 @@
 #include "BrowserImportDialog.h"
 
 #include <QDialogButtonBox>
+#include <QLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -66,6 +67,12 @@ void BrowserImportDialog::sync()
 {
     m_message->setText(m_model.message());
     m_message->setVisible(!m_model.message().isEmpty());
+    // A message that comes after the dialog is shown gets room of its own instead of being
+    // squeezed over the list.
+    if (isVisible()) {
+        layout()->invalidate();
+        resize(width(), std::max(height(), heightForWidth(width())));
+    }
     const int row = m_list->currentRow();
     m_import->setEnabled(row >= 0 && m_model.rows()[static_cast<std::size_t>(row)].enabled);
 }
