@@ -57,10 +57,23 @@ BrowserImportDialog::BrowserImportDialog(BrowserImport import, QWidget *parent)
 void BrowserImportDialog::importChosen()
 {
     const int row = m_list->currentRow();
-    if (row >= 0 && m_model.choose(static_cast<std::size_t>(row)))
+    if (row < 0 || m_importing)
+        return;
+    // A second click while the keyring asks would start a second import inside the first.
+    m_importing = true;
+    m_import->setEnabled(false);
+    const bool imported = m_model.choose(static_cast<std::size_t>(row));
+    m_importing = false;
+    if (imported)
         accept();
     else
         sync();
+}
+
+void BrowserImportDialog::reject()
+{
+    if (!m_importing)
+        QDialog::reject();
 }
 
 void BrowserImportDialog::sync()

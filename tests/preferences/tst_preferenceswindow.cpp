@@ -35,6 +35,7 @@ struct Harness
     std::unique_ptr<PreferencesWindowController> controller;
     std::optional<CookieScan> browsers; // absent: no import from a browser is offered
     std::optional<CookieFailure> refusal; // why an import fails; absent: it succeeds
+    std::function<void()> whileImporting; // what the user does while the keyring asks
 
     PreferencesView &open()
     {
@@ -44,6 +45,8 @@ struct Harness
             if (browsers) {
                 scan = [this](Provider) { return *browsers; };
                 import = [this](Provider, const BrowserProfile &profile) {
+                    if (whileImporting)
+                        whileImporting();
                     if (refusal)
                         return CookieImport{std::nullopt, profile, refusal};
                     return CookieImport{QStringLiteral("sk-from-firefox"), profile, std::nullopt};
@@ -96,6 +99,8 @@ private slots:
         h.refusal = CookieFailure{CookieFailure::Kind::keyringLocked,
                                   QStringLiteral("Chromium keeps its cookie password in the desktop keyring, which stayed "
                                                  "locked: import again and unlock it when asked, or paste the value.")};
+        // Closing it meanwhile waits for the import, which still needs it.
+        h.whileImporting = [dialog] { dialog->reject(); };
         dialog->importButton()->click();
         settle();
         QVERIFY(dialog->isVisible());
