@@ -62,6 +62,7 @@ void BrowserImportDialog::importChosen()
     // A second click while the keyring asks would start a second import inside the first.
     m_importing = true;
     m_import->setEnabled(false);
+    m_message->hide(); // the last choice's failure is not this one's
     const bool imported = m_model.choose(static_cast<std::size_t>(row));
     m_importing = false;
     if (imported)
