@@ -26,6 +26,10 @@ struct BrowserProfile
     // "Chrome Safe Storage"), tried in order.
     QStringList keyringNames;
 
+    // "chromium-flatpak": the install as `--from-browser` names it, the browser's id alone for
+    // one that is not sandboxed.
+    QString install() const { return packaging.isEmpty() ? browser : browser + QLatin1Char('-') + packaging.toLower(); }
+
     // "Firefox (default-release)", "Chromium Snap (Person 1)": how Preferences and the command line
     // name where a key came from.
     QString label() const

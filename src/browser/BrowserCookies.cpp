@@ -146,29 +146,40 @@ CookieImport BrowserCookies::import(Provider provider, const BrowserProfile &pro
 CookieImport BrowserCookies::import(Provider provider, const QString &browserArgument) const
 {
     const qsizetype colon = browserArgument.indexOf(QLatin1Char(':'));
-    const QString browser = browserArgument.left(colon).toLower();
+    const QString install = browserArgument.left(colon).toLower();
     const std::optional<QString> profileName = colon < 0 ? std::nullopt : std::optional(browserArgument.mid(colon + 1));
-    if (!BrowserProfiles::browserIds().contains(browser))
+    const QString browser = install.section(QLatin1Char('-'), 0, 0);
+    const bool sandboxed = install != browser;
+    if (!BrowserProfiles::browserIds().contains(browser)
+        || (sandboxed && !QStringList{browser + QStringLiteral("-flatpak"), browser + QStringLiteral("-snap")}.contains(install)))
         return {std::nullopt, std::nullopt,
-                failure(Kind::unknownBrowser, QStringLiteral("Unknown browser '%1': name one of %2.")
-                                                  .arg(browser, BrowserProfiles::browserIds().join(QStringLiteral(", "))))};
+                failure(Kind::unknownBrowser, QStringLiteral("Unknown browser '%1': name one of %2, with -flatpak or -snap "
+                                                             "for those installs.")
+                                                  .arg(install, BrowserProfiles::browserIds().join(QStringLiteral(", "))))};
+
+    // A plain name is the browser's own install where there is one: the one that name lists.
+    std::vector<BrowserProfile> installed;
+    for (const BrowserProfile &profile : BrowserProfiles::find(m_home)) {
+        if (profile.browser == browser && (!sandboxed || profile.install() == install))
+            installed.push_back(profile);
+    }
+    if (!sandboxed && std::any_of(installed.begin(), installed.end(), [](const BrowserProfile &p) { return p.packaging.isEmpty(); }))
+        std::erase_if(installed, [](const BrowserProfile &p) { return !p.packaging.isEmpty(); });
 
     std::vector<BrowserProfile> profiles;
     QStringList names;
-    for (const BrowserProfile &profile : BrowserProfiles::find(m_home)) {
-        if (profile.browser != browser)
-            continue;
+    for (const BrowserProfile &profile : installed) {
         names.append(profile.name == profile.id ? profile.id : QStringLiteral("%1 (%2)").arg(profile.name, profile.id));
         if (!profileName || *profileName == profile.id || profileName->compare(profile.name, Qt::CaseInsensitive) == 0)
             profiles.push_back(profile);
     }
     if (names.isEmpty())
         return {std::nullopt, std::nullopt,
-                failure(Kind::noBrowser, QStringLiteral("No %1 profile was found.").arg(browser))};
+                failure(Kind::noBrowser, QStringLiteral("No %1 profile was found.").arg(install))};
     if (profiles.empty())
         return {std::nullopt, std::nullopt,
                 failure(Kind::unknownProfile, QStringLiteral("%1 has no profile '%2'; its profiles: %3.")
-                                                  .arg(browser, *profileName, names.join(QStringLiteral(", "))))};
+                                                  .arg(install, *profileName, names.join(QStringLiteral(", "))))};
 
     std::vector<Examined> examined;
     for (const BrowserProfile &profile : profiles)

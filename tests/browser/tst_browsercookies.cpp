@@ -544,6 +544,7 @@ private slots:
         QTest::newRow("longest-lasting profile") << "firefox" << "sk-work" << none;
         QTest::newRow("profile by name") << "firefox:default" << "sk-default" << none;
         QTest::newRow("profile by folder") << "Firefox:w.work" << "sk-work" << none;
+        QTest::newRow("sandboxed install") << "firefox-flatpak:d.default" << "sk-flatpak" << none;
         QTest::newRow("unknown profile") << "firefox:nope" << QString() << CookieFailure::Kind::unknownProfile;
         QTest::newRow("unknown browser") << "netscape" << QString() << CookieFailure::Kind::unknownBrowser;
         QTest::newRow("browser not installed") << "brave" << QString() << CookieFailure::Kind::noBrowser;
@@ -562,6 +563,10 @@ private slots:
         makeFirefoxCookies(root + QStringLiteral("/d.default/cookies.sqlite"), {{".claude.ai", claudeName, "sk-default", later}});
         makeFirefoxCookies(root + QStringLiteral("/w.work/cookies.sqlite"),
                            {{".claude.ai", claudeName, "sk-work", later.addDays(1)}});
+        // A Flatpak install's profile of the same folder name, lasting longest: a plain name is the other install.
+        makeFirefoxCookies(firefoxProfile(m_home.filePath(QStringLiteral(".var/app/org.mozilla.firefox/.mozilla/firefox")),
+                                          QStringLiteral("default"), QStringLiteral("d.default")),
+                           {{".claude.ai", claudeName, "sk-flatpak", later.addDays(2)}});
         const CookieImport imported = cookies().import(Provider::claude, argument);
         QCOMPARE(imported.value.value_or(QString()), value);
         if (value.isEmpty())
