@@ -251,6 +251,12 @@ class Handler(BaseHTTPRequestHandler):
                 if workspace not in (None, CODEX_ACCOUNT, TEAM_ACCOUNT):
                     return self.answer(403, {"detail": "Not a member of this workspace"})
                 return self.usage("chatgpt", lambda: chatgpt_usage(workspace))
+        elif host in ("claude.ai", "chatgpt.com") and path == "/login":
+            # A browser signs in here: it gets the cookie the site sets at a sign-in, as the site sets it.
+            name, key = ("sessionKey", CLAUDE_KEY) if host == "claude.ai" else ("__Secure-next-auth.session-token", CHATGPT_KEY)
+            cookie = "%s=%s; Domain=.%s; Path=/; Max-Age=%d; Secure; HttpOnly; SameSite=Lax" % (name, key, host, 30 * 86400)
+            page = "<!doctype html><title>Signed in</title><h1>Signed in to the %s stand-in</h1>" % host
+            return self.answer(200, page.encode(), "text/html", headers=[("Set-Cookie", cookie)])
         elif host == "quotabar.app" and path == "/appcast.xml":
             build = int(figures("appcast"))
             return self.answer(200, APPCAST.format(build=build).encode(), "application/rss+xml")

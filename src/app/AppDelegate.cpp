@@ -5,6 +5,7 @@
 #include "accounts/UsageRecords.h"
 #include "app/AppSettings.h"
 #include "app/SharedInstances.h"
+#include "browser/CookieScratch.h"
 #include "interface/StatusService.h"
 #include "onboarding/WelcomeGuideLaunch.h"
 #include "pace/PaceTracker.h"
@@ -62,6 +63,9 @@ void AppDelegate::applicationDidFinishLaunching()
     connect(ink, &PanelInk::changed, m_statusBarController.get(), &StatusBarController::appearanceChanged);
 
     publishStatus();
+    // A crash during an import leaves its copy of a browser's cookies behind; only our own
+    // folders are looked at, never the browsers' stores.
+    CookieScratch::removeLeftovers(CookieScratch::defaultBase(), SharedInstances::clock().now());
 
     WelcomeGuideLaunch::scheduleIfNeeded(SharedInstances::defaults(), SharedInstances::scheduler(),
                                          [] { SharedInstances::commands().openOnboarding(); });

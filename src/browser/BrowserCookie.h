@@ -26,6 +26,10 @@ struct BrowserProfile
     // "Chrome Safe Storage"), tried in order.
     QStringList keyringNames;
 
+    // "chromium-flatpak": the install as `--from-browser` names it, the browser's id alone for
+    // one that is not sandboxed.
+    QString install() const { return packaging.isEmpty() ? browser : browser + QLatin1Char('-') + packaging.toLower(); }
+
     // "Firefox (default-release)", "Chromium Snap (Person 1)": how Preferences and the command line
     // name where a key came from.
     QString label() const
@@ -45,7 +49,8 @@ struct CookieFailure
         noCookie,           // no profile holds the sign-in cookie
         expired,            // the only sign-ins found have expired
         unreadable,         // a cookie database could not be copied or read
-        keyringLocked,      // the browser's password is in a locked keyring
+        keyringLocked,      // the browser's password is in a keyring the user left locked
+        portalKey,          // a sandboxed browser's key, which only the desktop portal gives it ("v12")
         keyringUnavailable, // no keyring answers, or it does not hold the browser's password
         wrongKey,           // decrypting gave no valid cookie value
     };

@@ -146,29 +146,40 @@ CookieImport BrowserCookies::import(Provider provider, const BrowserProfile &pro
 CookieImport BrowserCookies::import(Provider provider, const QString &browserArgument) const
 {
     const qsizetype colon = browserArgument.indexOf(QLatin1Char(':'));
-    const QString browser = browserArgument.left(colon).toLower();
+    const QString install = browserArgument.left(colon).toLower();
     const std::optional<QString> profileName = colon < 0 ? std::nullopt : std::optional(browserArgument.mid(colon + 1));
-    if (!BrowserProfiles::browserIds().contains(browser))
+    const QString browser = install.section(QLatin1Char('-'), 0, 0);
+    const bool sandboxed = install != browser;
+    if (!BrowserProfiles::browserIds().contains(browser)
+        || (sandboxed && !QStringList{browser + QStringLiteral("-flatpak"), browser + QStringLiteral("-snap")}.contains(install)))
         return {std::nullopt, std::nullopt,
-                failure(Kind::unknownBrowser, QStringLiteral("Unknown browser '%1': name one of %2.")
-                                                  .arg(browser, BrowserProfiles::browserIds().join(QStringLiteral(", "))))};
+                failure(Kind::unknownBrowser, QStringLiteral("Unknown browser '%1': name one of %2, with -flatpak or -snap "
+                                                             "for those installs.")
+                                                  .arg(install, BrowserProfiles::browserIds().join(QStringLiteral(", "))))};
+
+    // A plain name is the browser's own install where there is one: the one that name lists.
+    std::vector<BrowserProfile> installed;
+    for (const BrowserProfile &profile : BrowserProfiles::find(m_home)) {
+        if (profile.browser == browser && (!sandboxed || profile.install() == install))
+            installed.push_back(profile);
+    }
+    if (!sandboxed && std::any_of(installed.begin(), installed.end(), [](const BrowserProfile &p) { return p.packaging.isEmpty(); }))
+        std::erase_if(installed, [](const BrowserProfile &p) { return !p.packaging.isEmpty(); });
 
     std::vector<BrowserProfile> profiles;
     QStringList names;
-    for (const BrowserProfile &profile : BrowserProfiles::find(m_home)) {
-        if (profile.browser != browser)
-            continue;
+    for (const BrowserProfile &profile : installed) {
         names.append(profile.name == profile.id ? profile.id : QStringLiteral("%1 (%2)").arg(profile.name, profile.id));
         if (!profileName || *profileName == profile.id || profileName->compare(profile.name, Qt::CaseInsensitive) == 0)
             profiles.push_back(profile);
     }
     if (names.isEmpty())
         return {std::nullopt, std::nullopt,
-                failure(Kind::noBrowser, QStringLiteral("No %1 profile was found.").arg(browser))};
+                failure(Kind::noBrowser, QStringLiteral("No %1 profile was found.").arg(install))};
     if (profiles.empty())
         return {std::nullopt, std::nullopt,
                 failure(Kind::unknownProfile, QStringLiteral("%1 has no profile '%2'; its profiles: %3.")
-                                                  .arg(browser, *profileName, names.join(QStringLiteral(", "))))};
+                                                  .arg(install, *profileName, names.join(QStringLiteral(", "))))};
 
     std::vector<Examined> examined;
     for (const BrowserProfile &profile : profiles)
@@ -196,6 +207,7 @@ CookieImport BrowserCookies::decode(const Examined &examined) const
     if (examined.error)
         return fail(Kind::unreadable, QStringLiteral("The cookies of %1 could not be read: %2.").arg(profile.label(), *examined.error));
     const QString site = SignInCookie::site(examined.provider);
+    const QString cookie = SignInCookie::cookieName(examined.provider);
     if (!examined.choice)
         return fail(Kind::noCookie, QStringLiteral("%1 is not signed in to %2: sign in there first.").arg(profile.label(), site));
     const Choice &choice = *examined.choice;
@@ -221,8 +233,14 @@ CookieImport BrowserCookies::decode(const Examined &examined) const
                                                              QStringLiteral("no keyring is available")};
             if (keyring->kind == BrowserKeyring::Lookup::Kind::found)
                 passwords = {keyring->secret};
+        } else if (version == "v12") {
+            // A sandboxed browser's key, handed out by the desktop portal to that browser alone.
+            return fail(Kind::portalKey, QStringLiteral("%1 keeps its cookie key behind the desktop portal, out of other "
+                                                        "programs' reach: paste the %2 cookie's value instead.")
+                                             .arg(profile.label(), cookie));
         } else {
-            return fail(Kind::unreadable, QStringLiteral("The %1 cookie in %2 is encrypted in a way Quotabar does not know.")
+            return fail(Kind::unreadable, QStringLiteral("The %1 cookie in %2 is encrypted in a way Quotabar does not know: "
+                                                         "paste its value instead.")
                                               .arg(site, profile.label()));
         }
         // Some versions encrypted with an empty password when they found no keyring.
@@ -233,9 +251,10 @@ CookieImport BrowserCookies::decode(const Examined &examined) const
                 break;
         }
         if (!plain && version == "v11" && keyring->kind == BrowserKeyring::Lookup::Kind::locked)
-            return fail(Kind::keyringLocked, QStringLiteral("%1 keeps its cookie password in the desktop keyring, which is "
-                                                            "locked: unlock it, then import again.")
-                                                 .arg(profile.browserName));
+            return fail(Kind::keyringLocked, QStringLiteral("%1 keeps its cookie password in the desktop keyring, which "
+                                                            "stayed locked: import again and unlock it when asked, or paste "
+                                                            "the %2 cookie's value instead.")
+                                                 .arg(profile.browserName, cookie));
         if (!plain && version == "v11" && keyring->kind != BrowserKeyring::Lookup::Kind::found)
             return fail(Kind::keyringUnavailable, QStringLiteral("%1 keeps its cookie password in the desktop keyring, "
                                                                  "which did not give it (%2).")

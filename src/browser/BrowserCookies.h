@@ -14,7 +14,7 @@ class BrowserCookies
 {
 public:
     // `keyring` is asked only while decrypting a "v11" Chromium value; null: there is none.
-    // `scratch` holds the private copies (empty: the system's temporary folder).
+    // `scratch` holds the private copies (empty: CookieScratch::defaultBase()).
     BrowserCookies(BrowserProfiles::Home home, BrowserKeyring *keyring, const Clock &clock, QString scratch = {});
 
     // Every profile holding the provider's sign-in, expired ones included, and the databases that
@@ -23,7 +23,9 @@ public:
     // The value of the provider's sign-in in that profile.
     CookieImport import(Provider provider, const BrowserProfile &profile) const;
     // The command line's `--from-browser NAME[:PROFILE]`: NAME is one of BrowserProfiles::browserIds(),
-    // PROFILE a profile's folder or name. Without PROFILE, the profile whose sign-in lasts longest.
+    // with "-flatpak" or "-snap" for that install (BrowserProfile::install()); a plain NAME is the
+    // install that is not sandboxed, or any when there is none. PROFILE is a profile's folder or
+    // name; without it, the profile whose sign-in lasts longest.
     CookieImport import(Provider provider, const QString &browserArgument) const;
 
 private:

@@ -1,12 +1,12 @@
 #include "CookieDatabase.h"
 
-#include <QDir>
+#include "browser/CookieScratch.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <QTimeZone>
 #include <QUuid>
 
@@ -85,9 +85,8 @@ Read read(const BrowserProfile &profile, const QStringList &hosts, const QString
 {
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
         return {{}, QStringLiteral("Qt's SQLite driver is not installed")};
-    const QString base = scratch.isEmpty() ? QDir::tempPath() : scratch;
-    // QTemporaryDir makes its folder readable by this user alone, and removes it with the copy.
-    QTemporaryDir folder(QDir(base).filePath(QStringLiteral("quotabar-cookies-XXXXXX")));
+    // The folder is readable by this user alone, and goes with the copy when this call returns.
+    const QTemporaryDir folder = CookieScratch::create(scratch.isEmpty() ? CookieScratch::defaultBase() : scratch);
     if (!folder.isValid())
         return {{}, QStringLiteral("no private temporary folder: %1").arg(folder.errorString())};
 

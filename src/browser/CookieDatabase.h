@@ -26,7 +26,7 @@ struct Read
 };
 
 // The rows whose host is one of `hosts`. `scratch` is the folder the private copy is made in
-// (empty: the system's temporary folder).
+// (empty: CookieScratch::defaultBase()).
 Read read(const BrowserProfile &profile, const QStringList &hosts, const QString &scratch = {});
 
 } // namespace CookieDatabase

@@ -75,7 +75,8 @@ QString CommandLine::help()
         "                               add an account with the key read from standard input\n"
         "  accounts add claude|chatgpt --from-browser BROWSER[:PROFILE] [--label LABEL]\n"
         "                               add an account with the sign-in cookie of a browser profile\n"
-        "                               (firefox, librewolf, chromium, chrome, brave, edge, vivaldi)\n"
+        "                               (firefox, librewolf, chromium, chrome, brave, edge, vivaldi;\n"
+        "                               firefox-flatpak, chromium-snap, … for a sandboxed install)\n"
         "  accounts add claude|chatgpt --organization|--workspace ID [--label LABEL]\n"
         "                               add another organisation or workspace of the first account's sign-in\n"
         "  accounts browsers            the browser profiles signed in to claude.ai or chatgpt.com and\n"
@@ -342,14 +343,14 @@ void CommandLine::listBrowsers()
         // The first column is what --from-browser takes.
         qsizetype width = 0;
         for (const CookieCandidate &candidate : scan.candidates)
-            width = std::max(width, candidate.profile.browser.size() + 1 + candidate.profile.id.size());
+            width = std::max(width, candidate.profile.install().size() + 1 + candidate.profile.id.size());
         for (const CookieCandidate &candidate : scan.candidates) {
             const BrowserProfile &profile = candidate.profile;
             const QString expiry = !candidate.expires ? QStringLiteral("until the browser closes")
                 : (candidate.expired ? QStringLiteral("expired ") : QStringLiteral("expires "))
                     + SignInCookie::timeText(*candidate.expires);
             text += QStringLiteral("  %1  %2, %3\n")
-                        .arg(QString(profile.browser + QLatin1Char(':') + profile.id).leftJustified(width), profile.label(), expiry);
+                        .arg(QString(profile.install() + QLatin1Char(':') + profile.id).leftJustified(width), profile.label(), expiry);
             usable = usable || !candidate.expired;
         }
         if (scan.candidates.empty())

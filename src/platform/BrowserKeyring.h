@@ -6,8 +6,8 @@
 
 // Another program's secret in the desktop keyring, looked up read-only: the password a
 // Chromium-family browser encrypts its cookies with ("Chrome Safe Storage"). A lookup never
-// unlocks, creates or changes anything; it waits for the keyring's answer, so it is made only
-// when the user asks for an import.
+// creates or changes anything; it waits for the keyring's answer (and for the user, where the
+// keyring asks to be unlocked), so it is made only when the user asks for an import.
 class BrowserKeyring
 {
 public:

@@ -1,6 +1,7 @@
 #include "BrowserImportDialog.h"
 
 #include <QDialogButtonBox>
+#include <QLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -56,16 +57,36 @@ BrowserImportDialog::BrowserImportDialog(BrowserImport import, QWidget *parent)
 void BrowserImportDialog::importChosen()
 {
     const int row = m_list->currentRow();
-    if (row >= 0 && m_model.choose(static_cast<std::size_t>(row)))
+    if (row < 0 || m_importing)
+        return;
+    // A second click while the keyring asks would start a second import inside the first.
+    m_importing = true;
+    m_import->setEnabled(false);
+    m_message->hide(); // the last choice's failure is not this one's
+    const bool imported = m_model.choose(static_cast<std::size_t>(row));
+    m_importing = false;
+    if (imported)
         accept();
     else
         sync();
+}
+
+void BrowserImportDialog::reject()
+{
+    if (!m_importing)
+        QDialog::reject();
 }
 
 void BrowserImportDialog::sync()
 {
     m_message->setText(m_model.message());
     m_message->setVisible(!m_model.message().isEmpty());
+    // A message that comes after the dialog is shown gets room of its own instead of being
+    // squeezed over the list.
+    if (isVisible()) {
+        layout()->invalidate();
+        resize(width(), std::max(height(), heightForWidth(width())));
+    }
     const int row = m_list->currentRow();
     m_import->setEnabled(row >= 0 && m_model.rows()[static_cast<std::size_t>(row)].enabled);
 }

@@ -20,6 +20,10 @@ public:
     QLabel *message() const { return m_message; }
     QPushButton *importButton() const { return m_import; }
 
+    // Not while an import runs: the keyring may be asking for its password meanwhile, and the
+    // import still needs this dialog when it returns.
+    void reject() override;
+
 private:
     void importChosen();
     void sync();
@@ -28,4 +32,5 @@ private:
     QListWidget *m_list = nullptr;
     QLabel *m_message = nullptr;
     QPushButton *m_import = nullptr;
+    bool m_importing = false;
 };

@@ -1,4 +1,5 @@
 #include "browser/BrowserCookies.h"
+#include "browser/CookieScratch.h"
 #include "browser/SignInCookie.h"
 #include "platform/BrowserKeyring.h"
 #include "support/FakeClock.h"
@@ -349,6 +350,8 @@ private slots:
         QCOMPARE(scan.candidates.size(), listed ? 1u : 0u);
         if (listed)
             QCOMPARE(scan.candidates.front().expired, value.isEmpty());
+        if (value.isEmpty())
+            QCOMPARE(SignInCookie::nothingToImport(scan, provider).kind, failure);
     }
 
     void chromiumSignIns_data()
@@ -384,6 +387,9 @@ private slots:
             << QString::fromLatin1(value) << none;
         QTest::newRow("unencrypted") << Provider::claude << QList<Cookie>{{"claude.ai", claudeName, value, later, true}} << missing
                                      << QString::fromLatin1(value) << none;
+        QTest::newRow("v12, a portal's key")
+            << Provider::claude << QList<Cookie>{{".claude.ai", claudeName, "v12" + QByteArray(16, 'x'), later}} << found
+            << QString() << CookieFailure::Kind::portalKey;
         QTest::newRow("unknown encryption")
             << Provider::claude << QList<Cookie>{{".claude.ai", claudeName, "v99" + QByteArray(16, 'x'), later}} << found
             << QString() << CookieFailure::Kind::unreadable;
@@ -476,6 +482,8 @@ private slots:
 
     void unreadableDatabaseIsSaidSo()
     {
+        QCOMPARE(SignInCookie::nothingToImport(cookies().scan(Provider::claude), Provider::claude).kind,
+                 CookieFailure::Kind::noBrowser);
         writeFile(firefoxProfile(m_home.filePath(QStringLiteral(".mozilla/firefox"))), QByteArray(4096, 'x'));
         const CookieScan scan = cookies().scan(Provider::claude);
         QCOMPARE(scan.problems.size(), 1u);
@@ -483,6 +491,48 @@ private slots:
         QCOMPARE(SignInCookie::nothingToImport(scan, Provider::claude).kind, CookieFailure::Kind::unreadable);
         QCOMPARE(cookies().import(Provider::claude, QStringLiteral("firefox")).failure->kind, CookieFailure::Kind::unreadable);
         QCOMPARE(filesUnder(m_scratch.path()), QStringList());
+    }
+
+    void leftoversOfEndedImportsAreRemovedAtStart_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("minutesLater");
+        QTest::addColumn<bool>("removed");
+        // No process ever has the id pid_max.
+        QFile pidMax(QStringLiteral("/proc/sys/kernel/pid_max"));
+        QVERIFY(pidMax.open(QIODevice::ReadOnly));
+        const QString ended = QStringLiteral("quotabar-cookies-%1-Ab12Cd").arg(pidMax.readAll().trimmed());
+        const QString running = QStringLiteral("quotabar-cookies-%1-Ab12Cd").arg(QCoreApplication::applicationPid());
+        QTest::newRow("process ended") << ended << 0 << true;
+        QTest::newRow("process running") << running << 0 << false;
+        QTest::newRow("process id used again") << running << 16 << true;
+        QTest::newRow("another program's") << QStringLiteral("quotabar-cookies-x") << 60 << false;
+        QTest::newRow("a link of that name") << QStringLiteral("link:") + ended << 60 << false;
+        QTest::newRow("as an import names it") << QString() << 16 << true;
+    }
+
+    void leftoversOfEndedImportsAreRemovedAtStart()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, minutesLater);
+        QFETCH(bool, removed);
+        const QTemporaryDir base;
+        const QTemporaryDir elsewhere;
+        writeFile(elsewhere.filePath(QStringLiteral("kept")), "x");
+        if (name.isEmpty()) {
+            QTemporaryDir made = CookieScratch::create(base.path());
+            made.setAutoRemove(false);
+            name = QFileInfo(made.path()).fileName();
+        }
+        if (name.startsWith(QLatin1String("link:")))
+            QVERIFY(QFile::link(elsewhere.path(), base.filePath(name.mid(5))));
+        else
+            writeFile(base.filePath(name + QStringLiteral("/cookies.sqlite")), "copy");
+        const QStringList before = filesUnder(base.path());
+        const QDateTime start = QDateTime::currentDateTimeUtc().addSecs(minutesLater * 60);
+        QCOMPARE(CookieScratch::removeLeftovers(base.path(), start), removed ? 1 : 0);
+        QCOMPARE(filesUnder(base.path()), removed ? QStringList() : before);
+        QCOMPARE(filesUnder(elsewhere.path()), QStringList{elsewhere.filePath(QStringLiteral("kept"))});
     }
 
     void browserArgument_data()
@@ -494,6 +544,7 @@ private slots:
         QTest::newRow("longest-lasting profile") << "firefox" << "sk-work" << none;
         QTest::newRow("profile by name") << "firefox:default" << "sk-default" << none;
         QTest::newRow("profile by folder") << "Firefox:w.work" << "sk-work" << none;
+        QTest::newRow("sandboxed install") << "firefox-flatpak:d.default" << "sk-flatpak" << none;
         QTest::newRow("unknown profile") << "firefox:nope" << QString() << CookieFailure::Kind::unknownProfile;
         QTest::newRow("unknown browser") << "netscape" << QString() << CookieFailure::Kind::unknownBrowser;
         QTest::newRow("browser not installed") << "brave" << QString() << CookieFailure::Kind::noBrowser;
@@ -512,23 +563,14 @@ private slots:
         makeFirefoxCookies(root + QStringLiteral("/d.default/cookies.sqlite"), {{".claude.ai", claudeName, "sk-default", later}});
         makeFirefoxCookies(root + QStringLiteral("/w.work/cookies.sqlite"),
                            {{".claude.ai", claudeName, "sk-work", later.addDays(1)}});
+        // A Flatpak install's profile of the same folder name, lasting longest: a plain name is the other install.
+        makeFirefoxCookies(firefoxProfile(m_home.filePath(QStringLiteral(".var/app/org.mozilla.firefox/.mozilla/firefox")),
+                                          QStringLiteral("default"), QStringLiteral("d.default")),
+                           {{".claude.ai", claudeName, "sk-flatpak", later.addDays(2)}});
         const CookieImport imported = cookies().import(Provider::claude, argument);
         QCOMPARE(imported.value.value_or(QString()), value);
         if (value.isEmpty())
             QCOMPARE(imported.failure->kind, failure);
-    }
-
-    void nothingToImportSaysWhy()
-    {
-        QCOMPARE(SignInCookie::nothingToImport(cookies().scan(Provider::openAI), Provider::openAI).kind,
-                 CookieFailure::Kind::noBrowser);
-        makeFirefoxCookies(firefoxProfile(m_home.filePath(QStringLiteral(".mozilla/firefox"))),
-                           {{".claude.ai", claudeName, "sk", later}});
-        QCOMPARE(SignInCookie::nothingToImport(cookies().scan(Provider::openAI), Provider::openAI).kind,
-                 CookieFailure::Kind::noCookie);
-        m_clock.current = later.addSecs(1);
-        QCOMPARE(SignInCookie::nothingToImport(cookies().scan(Provider::claude), Provider::claude).kind,
-                 CookieFailure::Kind::expired);
     }
 };
 

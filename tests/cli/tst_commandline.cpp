@@ -201,7 +201,7 @@ private slots:
         QCOMPARE(std::exchange(m_exit, std::nullopt).value_or(-1), exitCode);
         QCOMPARE(printed,
                  QStringLiteral("Claude (sessionKey cookie of claude.ai):\n"
-                                "  firefox:ab.default  Firefox Flatpak (default), %1\n"
+                                "  firefox-flatpak:ab.default  Firefox Flatpak (default), %1\n"
                                 "ChatGPT (__Secure-next-auth.session-token cookie of chatgpt.com):\n"
                                 "  none: No browser profile is signed in to chatgpt.com (no __Secure-next-auth.session-token "
                                 "cookie): sign in there first.\n")

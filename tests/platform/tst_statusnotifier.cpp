@@ -1,4 +1,5 @@
 #include "app/DefaultsKeys.h"
+#include "platform/linux/DBusMenuExporter.h"
 #include "platform/linux/DBusMenuTypes.h"
 #include "platform/linux/HostQuirks.h"
 #include "platform/linux/PanelStatusItem.h"
@@ -304,6 +305,39 @@ private slots:
         QVERIFY(menuEvent(service, StatusMenu::refreshNow, QStringLiteral("clicked")));
         QVERIFY(waitUntil([&] { return h.claude.fetches == fetches + 1; }));
         QCOMPARE(h.commands, QStringList());
+    }
+
+    // Rows that come or go (an account's section) change the layout, which a host fetches again
+    // only when told; changed texts are property updates, with or without a new layout.
+    void rowsComingOrGoingChangeTheLayout_data()
+    {
+        QTest::addColumn<QList<int>>("ids");
+        QTest::addColumn<bool>("newLayout");
+        QTest::newRow("same rows") << QList<int>{1, 2} << false;
+        QTest::newRow("a section added") << QList<int>{1, 1000, 1001, 2} << true;
+        QTest::newRow("a row gone") << QList<int>{1} << true;
+    }
+
+    void rowsComingOrGoingChangeTheLayout()
+    {
+        QFETCH(QList<int>, ids);
+        QFETCH(bool, newLayout);
+        const auto rows = [](const QList<int> &rowIds, const QString &title) {
+            QList<StatusMenuRow> made;
+            for (const int id : rowIds)
+                made.append({id, false, title});
+            return made;
+        };
+        DBusMenuExporter menu(rows({1, 2}, QStringLiteral("before")), {}, {});
+        QSignalSpy layouts(&menu, &DBusMenuExporter::LayoutUpdated);
+        QSignalSpy properties(&menu, &DBusMenuExporter::ItemsPropertiesUpdated);
+        menu.update(rows(ids, QStringLiteral("after")));
+        QCOMPARE(layouts.size(), newLayout ? 1 : 0);
+        QCOMPARE(properties.size(), 1); // the rows a host knows already have new texts
+        DBusMenuLayoutItem root;
+        QCOMPARE(menu.GetLayout(0, -1, {}, root), newLayout ? 2u : 1u);
+        QCOMPARE(root.children.size(), ids.size());
+        QCOMPARE(describe(root.children.last()), QStringLiteral("after"));
     }
 
     // XFCE sends "opened" on the root but no "closed" when the menu is left with Escape, and later

@@ -34,6 +34,8 @@ struct Harness
     std::unique_ptr<PreferencesModel> model;
     std::unique_ptr<PreferencesWindowController> controller;
     std::optional<CookieScan> browsers; // absent: no import from a browser is offered
+    std::optional<CookieFailure> refusal; // why an import fails; absent: it succeeds
+    std::function<void()> whileImporting; // what the user does while the keyring asks
 
     PreferencesView &open()
     {
@@ -42,7 +44,11 @@ struct Harness
             BrowserImport::Import import;
             if (browsers) {
                 scan = [this](Provider) { return *browsers; };
-                import = [](Provider, const BrowserProfile &profile) {
+                import = [this](Provider, const BrowserProfile &profile) {
+                    if (whileImporting)
+                        whileImporting();
+                    if (refusal)
+                        return CookieImport{std::nullopt, profile, refusal};
                     return CookieImport{QStringLiteral("sk-from-firefox"), profile, std::nullopt};
                 };
             }
@@ -89,6 +95,19 @@ private slots:
         QCOMPARE(dialog->list()->count(), 1);
         QVERIFY(dialog->list()->item(0)->text().startsWith(QStringLiteral("Firefox (default) · expires ")));
         QVERIFY(dialog->importButton()->isEnabled());
+        // A refusal is told below the list, with the room its lines need.
+        h.refusal = CookieFailure{CookieFailure::Kind::keyringLocked,
+                                  QStringLiteral("Chromium keeps its cookie password in the desktop keyring, which stayed "
+                                                 "locked: import again and unlock it when asked, or paste the value.")};
+        // Closing it meanwhile waits for the import, which still needs it.
+        h.whileImporting = [dialog] { dialog->reject(); };
+        dialog->importButton()->click();
+        settle();
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->message()->text(), h.refusal->message);
+        QVERIFY(dialog->message()->geometry().top() > dialog->list()->geometry().bottom());
+        QVERIFY(dialog->message()->height() >= dialog->message()->heightForWidth(dialog->message()->width()));
+        h.refusal.reset();
         dialog->importButton()->click();
         QVERIFY(!dialog->isVisible());
         QCOMPARE(view.claudeControls().field->text(), QStringLiteral("sk-from-firefox"));

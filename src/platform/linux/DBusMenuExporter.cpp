@@ -4,6 +4,8 @@
 #include <QDBusMessage>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 const int rootId = 0;
@@ -62,6 +64,8 @@ DBusMenuExporter::DBusMenuExporter(const QList<StatusMenuRow> &rows, StatusMenuH
 
 void DBusMenuExporter::update(const QList<StatusMenuRow> &rows)
 {
+    const bool sameRows = std::equal(m_rows.cbegin(), m_rows.cend(), rows.cbegin(), rows.cend(),
+                                     [](const StatusMenuRow &a, const StatusMenuRow &b) { return a.id == b.id; });
     m_rows = rows;
     QList<DBusMenuItem> updated;
     QList<DBusMenuItemKeys> removed;
@@ -84,8 +88,14 @@ void DBusMenuExporter::update(const QList<StatusMenuRow> &rows)
             removed.append({row.id, gone});
         before = now;
     }
+    // A host asks a new layout for the rows it does not know yet and keeps what it has of the
+    // others: those hear of their changes above even when the layout changes too.
     if (!updated.isEmpty() || !removed.isEmpty())
         emit ItemsPropertiesUpdated(updated, removed);
+    if (!sameRows) {
+        m_published.removeIf([this](const auto &published) { return !find(published.key()); });
+        emit LayoutUpdated(++m_revision, rootId);
+    }
 }
 
 QVariantMap DBusMenuExporter::properties(const StatusMenuRow &item) const

@@ -28,7 +28,8 @@ public:
     DBusMenuExporter(const QList<StatusMenuRow> &rows, StatusMenuHandlers handlers, IconData iconData,
                      QObject *parent = nullptr);
 
-    // Takes the rows' new state and tells hosts which properties changed (the rows themselves never change).
+    // Takes the rows' new state and tells hosts which properties changed, or, when rows came or
+    // went (an account's section), that the layout changed, which hosts then fetch again.
     void update(const QList<StatusMenuRow> &rows);
 
     uint version() const { return 3; }

@@ -8,6 +8,8 @@
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
+#include <QEventLoop>
+#include <QTimer>
 
 namespace {
 
@@ -38,6 +40,27 @@ QList<QDBusObjectPath> paths(const QVariant &argument)
 {
     return qdbus_cast<QList<QDBusObjectPath>>(argument.value<QDBusArgument>());
 }
+
+// Waits for the keyring's own unlock prompt to be answered: a password typed or the prompt
+// dismissed, closed, or left unanswered.
+class PromptAnswer final : public QObject
+{
+    Q_OBJECT
+public:
+    bool unlocked = false;
+    QEventLoop loop;
+
+public slots:
+    void completed(bool dismissed, const QDBusVariant &)
+    {
+        unlocked = !dismissed;
+        loop.quit();
+    }
+};
+
+// A user who is asked gets this long to type the password.
+constexpr int promptAnswerMs = 5 * 60 * 1000;
+const QString promptInterface = QStringLiteral("org.freedesktop.Secret.Prompt");
 
 } // namespace
 
@@ -85,8 +108,9 @@ BrowserKeyring::Lookup SafeStorageKeyring::fromSecretService(const QStringList &
         const auto item = items.constFind(label(name));
         if (item == items.constEnd())
             continue;
-        if (item->second)
-            return {Lookup::Kind::locked, {}, QStringLiteral("the keyring holding %1 is locked").arg(label(name))};
+        // The import was asked for, so the keyring may ask the user to unlock, as the browser would.
+        if (item->second && !unlock(item->first))
+            return {Lookup::Kind::locked, {}, QStringLiteral("the keyring holding %1 stayed locked").arg(label(name))};
         // A plain session: the secret comes over the private session bus as it is.
         const QDBusMessage session = call(SecretServiceNames::path, SecretServiceNames::serviceInterface, QStringLiteral("OpenSession"),
                                           {QStringLiteral("plain"), QVariant::fromValue(QDBusVariant(QString()))});
@@ -109,6 +133,34 @@ BrowserKeyring::Lookup SafeStorageKeyring::fromSecretService(const QStringList &
         return {Lookup::Kind::found, value, {}};
     }
     return {Lookup::Kind::notFound, {}, QStringLiteral("the keyring holds no %1").arg(label(names.value(0)))};
+}
+
+bool SafeStorageKeyring::unlock(const QDBusObjectPath &item)
+{
+    QDBusMessage message = QDBusMessage::createMethodCall(SecretServiceNames::service, SecretServiceNames::path,
+                                                          SecretServiceNames::serviceInterface, QStringLiteral("Unlock"));
+    message << QVariant::fromValue(QList<QDBusObjectPath>{item});
+    const QDBusMessage reply = m_bus.call(message, QDBus::Block, callTimeoutMs);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() < 2)
+        return false;
+    if (!paths(reply.arguments().at(0)).isEmpty())
+        return true;
+    const QString prompt = reply.arguments().at(1).value<QDBusObjectPath>().path();
+    if (prompt.isEmpty() || prompt == QLatin1String("/"))
+        return false;
+    PromptAnswer answer;
+    if (!m_bus.connect(SecretServiceNames::service, prompt, promptInterface, QStringLiteral("Completed"), &answer,
+                       SLOT(completed(bool, QDBusVariant))))
+        return false;
+    QDBusMessage show = QDBusMessage::createMethodCall(SecretServiceNames::service, prompt, promptInterface, QStringLiteral("Prompt"));
+    show << QString(); // no parent window to name
+    if (m_bus.call(show, QDBus::Block, callTimeoutMs).type() == QDBusMessage::ReplyMessage) {
+        QTimer::singleShot(promptAnswerMs, &answer.loop, &QEventLoop::quit);
+        answer.loop.exec();
+    }
+    m_bus.disconnect(SecretServiceNames::service, prompt, promptInterface, QStringLiteral("Completed"), &answer,
+                     SLOT(completed(bool, QDBusVariant)));
+    return answer.unlocked;
 }
 
 BrowserKeyring::Lookup SafeStorageKeyring::fromKWallet(const QStringList &names)
@@ -148,3 +200,5 @@ BrowserKeyring::Lookup SafeStorageKeyring::fromKWallet(const QStringList &names)
     call(QStringLiteral("close"), {handle.toInt(), false, appId});
     return result;
 }
+
+#include "SafeStorageKeyring.moc"

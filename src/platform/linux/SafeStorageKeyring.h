@@ -4,10 +4,12 @@
 #include "platform/linux/KeyringCollection.h"
 
 #include <QDBusConnection>
+#include <QDBusObjectPath>
 
 // The Chromium family's cookie password from the desktop's keyring over the bus: an item labelled
 // "<name> Safe Storage" of the Secret Service, or the entry of that name in KWallet's
-// "<name> Keys" folder. Locked items and closed wallets are reported as locked, never opened.
+// "<name> Keys" folder. A locked item is unlocked only through the keyring's own prompt, where the
+// user types the password or declines; a closed wallet is reported as locked, never opened.
 class SafeStorageKeyring final : public BrowserKeyring
 {
 public:
@@ -18,6 +20,8 @@ public:
 private:
     Lookup fromSecretService(const QStringList &names);
     Lookup fromKWallet(const QStringList &names);
+    // Whether the user unlocked the item's keyring at the keyring's prompt.
+    bool unlock(const QDBusObjectPath &item);
 
     KeyringCollection::Backend m_backend;
     QDBusConnection m_bus;
