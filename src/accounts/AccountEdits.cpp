@@ -51,18 +51,21 @@ QString edit(AccountList &accounts, const QString &verb, const QStringList &argu
     return {};
 }
 
-Added add(AccountList &accounts, const QString &providerId, const QString &label,
+Added add(AccountList &accounts, const QString &providerId, const QString &label, const QString &sourceName,
           const QString &key)
 {
     const std::optional<Provider> provider = providerNamed(providerId);
     if (!provider)
         return {{}, QStringLiteral("unknown provider '%1' (claude or chatgpt)").arg(providerId)};
+    const std::optional<Account::Source> source = SourceNames::fromName(sourceName);
+    if (source != Account::Source::sessionKey && source != Account::Source::browser)
+        return {{}, QStringLiteral("unknown key source '%1' (key or browser)").arg(sourceName)};
     const QString value = HTTPClient::withoutBlankEnds(key).trimmed();
     if (value.isEmpty())
         return {{}, QStringLiteral("no key was given")};
     if (!HTTPClient::isSafeHeaderValue(value))
         return {{}, QStringLiteral("the key holds invalid characters")};
-    return {accounts.add(Account{{}, *provider, label.trimmed(), Account::Source::sessionKey}, value), {}};
+    return {accounts.add(Account{{}, *provider, label.trimmed(), *source}, value), {}};
 }
 
 }

@@ -15,8 +15,9 @@ struct Added
     AccountId id;
     QString error;
 };
-// A new account of the provider ("claude", "chatgpt") whose own key is `key`, kept like a pasted one.
-Added add(AccountList &accounts, const QString &provider, const QString &label,
+// A new account of the provider ("claude", "chatgpt") whose own key is `key`, kept like a pasted
+// one; `source` says where it came from: "key" (pasted) or "browser".
+Added add(AccountList &accounts, const QString &provider, const QString &label, const QString &source,
           const QString &key);
 
 }

@@ -89,8 +89,9 @@ void AppDelegate::publishStatus()
             [](const QString &verb, const QStringList &arguments) {
                 return AccountEdits::edit(SharedInstances::accounts(), verb, arguments);
             },
-            [](const QString &provider, const QString &label, const QString &key) {
-                const AccountEdits::Added added = AccountEdits::add(SharedInstances::accounts(), provider, label, key);
+            [](const QString &provider, const QString &label, const QString &source, const QString &key) {
+                const AccountEdits::Added added =
+                    AccountEdits::add(SharedInstances::accounts(), provider, label, source, key);
                 return StatusBusObject::Handlers::Added{added.id, added.error};
             },
         });

@@ -228,13 +228,13 @@ void CommandLine::accounts(const QStringList &arguments)
                 m_output.exit(noFigures);
                 return;
             }
-            return finish(m_client.addAccount(provider, label, *imported.value));
+            return finish(m_client.addAccount(provider, label, SourceNames::name(Account::Source::browser), *imported.value));
         }
         // The key comes from standard input: arguments show in the process list and in shell history.
         const QString key = m_output.in ? m_output.in().trimmed() : QString();
         if (key.isEmpty())
             return usage(QStringLiteral("accounts add reads the key from standard input, and it was empty"));
-        return finish(m_client.addAccount(provider, label, key));
+        return finish(m_client.addAccount(provider, label, SourceNames::name(Account::Source::sessionKey), key));
     }
     const bool rename = verb == QLatin1String("rename");
     const bool oneAccount = verb == QLatin1String("show") || verb == QLatin1String("hide") || verb == QLatin1String("remove");

@@ -32,5 +32,7 @@ public:
     virtual std::optional<Answer> editAccount(const QString &verb, const QStringList &arguments) = 0;
     // A new account of `provider` ("claude", "chatgpt") with its pasted key. The key travels
     // through a pipe, never in the bus message or anything the system logs.
-    virtual std::optional<Answer> addAccount(const QString &provider, const QString &label, const QString &key) = 0;
+    // `source`: "key" for a pasted one, "browser" for one imported from a browser's cookies.
+    virtual std::optional<Answer> addAccount(const QString &provider, const QString &label, const QString &source,
+                                             const QString &key) = 0;
 };

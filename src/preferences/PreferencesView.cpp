@@ -19,6 +19,9 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -104,8 +107,17 @@ PreferencesView::PreferencesView(PreferencesModel &model, QWidget *parent)
     const ProviderLook openAILook = look(Provider::openAI, QStringLiteral("Enter __Secure-next-auth.session-token"),
                                          QStringLiteral("How to get your ChatGPT key →"));
 
-    setFixedWidth(pageWidth);
-    auto *page = new QVBoxLayout(this);
+    // The page scrolls only when it is taller than the screen (many accounts on a small one).
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    m_scroll = new QScrollArea(this);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scroll->setWidgetResizable(true);
+    outer->addWidget(m_scroll);
+    m_content = new QWidget(m_scroll);
+    m_content->setFixedWidth(pageWidth);
+    auto *page = new QVBoxLayout(m_content);
     page->setContentsMargins(20, 0, 20, 20);
     page->setSpacing(0);
 
@@ -171,7 +183,9 @@ PreferencesView::PreferencesView(PreferencesModel &model, QWidget *parent)
     connect(m_openAI.toggle, &SwitchToggle::toggled, this, [this](bool on) { m_model.setShowOpenAI(on); });
     connect(&model, &PreferencesModel::changed, this, &PreferencesView::sync);
     sync();
-    setFixedHeight(page->sizeHint().height());
+    m_scroll->setWidget(m_content);
+    m_content->installEventFilter(this);
+    fitToContent();
 }
 
 QWidget *PreferencesView::providerToggleRow(const ProviderLook &look, ProviderControls &controls, QWidget *parent)
@@ -297,6 +311,8 @@ void PreferencesView::syncProvider(const CredentialTest &test, ProviderControls 
     const QString choice = inUse.isEmpty() ? test.signInOffer() : QStringLiteral("Use a session key instead");
     controls.signInChoice->setText(choice);
     controls.signInChoice->setVisible(!choice.isEmpty());
+    // An import is for the key: with a sign-in in use the row has room for that one's words only.
+    controls.importFromBrowser->setVisible(m_model.offersBrowserImport() && !test.usesSignIn());
     const auto &status = test.status();
     controls.status->setVisible(status.has_value());
     // With a sign-in in use there is no key of ours to remove.
@@ -323,12 +339,23 @@ void PreferencesView::sync()
     m_launchToggle->setChecked(settings.launchAtLogin());
 }
 
-bool PreferencesView::event(QEvent *event)
+bool PreferencesView::eventFilter(QObject *watched, QEvent *event)
 {
     // The width is fixed; the height always follows the content (blocks come and go).
-    if (event->type() == QEvent::LayoutRequest && layout())
-        setFixedHeight(layout()->sizeHint().height());
-    return QWidget::event(event);
+    if (watched == m_content && event->type() == QEvent::LayoutRequest)
+        fitToContent();
+    return QWidget::eventFilter(watched, event);
+}
+
+void PreferencesView::fitToContent()
+{
+    const int wanted = m_content->layout()->sizeHint().height();
+    const QScreen *shown = screen();
+    // Room for the window's frame and a panel at either edge.
+    const int room = shown ? shown->availableGeometry().height() - 96 : wanted;
+    const bool scrolls = wanted > room;
+    setFixedWidth(pageWidth + (scrolls ? m_scroll->verticalScrollBar()->sizeHint().width() : 0));
+    setFixedHeight(scrolls ? room : wanted);
 }
 
 void PreferencesView::changeEvent(QEvent *event)

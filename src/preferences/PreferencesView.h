@@ -12,6 +12,7 @@ class QLabel;
 class QAction;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 class QToolButton;
 class SwitchToggle;
 
@@ -47,9 +48,11 @@ public:
     QComboBox *intervalPicker() const { return m_intervalPicker; }
     SwitchToggle *launchAtLoginToggle() const { return m_launchToggle; }
     NoticesGroup *notices() const { return m_notices; }
+    // The page inside the window's scroll area.
+    QWidget *content() const { return m_content; }
 
 protected:
-    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
@@ -66,9 +69,12 @@ private:
     QWidget *credentialBlock(const ProviderLook &look, CredentialTest &test, ProviderControls &controls,
                              std::function<void()> openKeyHelp, QWidget *parent);
     void sync();
+    void fitToContent();
     void syncProvider(const CredentialTest &test, ProviderControls &controls, bool shown);
 
     PreferencesModel &m_model;
+    QScrollArea *m_scroll = nullptr;
+    QWidget *m_content = nullptr;
     ProviderControls m_claude;
     ProviderControls m_openAI;
     QComboBox *m_formatPicker = nullptr;

@@ -40,9 +40,10 @@ public:
         edits.append(QStringList{verb} + arguments);
         return running ? std::optional(answer) : std::nullopt;
     }
-    std::optional<Answer> addAccount(const QString &provider, const QString &label, const QString &key) override
+    std::optional<Answer> addAccount(const QString &provider, const QString &label, const QString &source,
+                                     const QString &key) override
     {
-        edits.append({QStringLiteral("add"), provider, label, key});
+        edits.append({QStringLiteral("add"), provider, label, source, key});
         return running ? std::optional(answer) : std::nullopt;
     }
     std::optional<ProviderUsage> work;
@@ -119,12 +120,12 @@ private slots:
                                       << "{\"accountSource\":\"key\",\"id\":\"a0000001\"" << none;
         QTest::newRow("add reads the key from standard input")
             << QStringList{"accounts", "add", "claude", "--label", "Work"} << "  sk-secret\n" << false << 0 << QString()
-            << QStringList{"add", "claude", "Work", "sk-secret"};
+            << QStringList{"add", "claude", "Work", "key", "sk-secret"};
         QTest::newRow("another workspace of the sign-in, no key read")
             << QStringList{"accounts", "add", "chatgpt", "--workspace", "team-1", "--label", "Team"} << QString() << false << 0
             << QString() << QStringList{"add-same-sign-in", "chatgpt", "team-1", "Team"};
         QTest::newRow("from a browser") << QStringList{"accounts", "add", "claude", "--from-browser", "firefox"} << QString()
-                                        << false << 0 << QString() << QStringList{"add", "claude", "", "sk-secret-from-firefox"};
+                                        << false << 0 << QString() << QStringList{"add", "claude", "", "browser", "sk-secret-from-firefox"};
         QTest::newRow("from a browser without the cookie")
             << QStringList{"accounts", "add", "chatgpt", "--from-browser", "firefox"} << QString() << false << 1 << QString() << none;
         QTest::newRow("add without a key") << QStringList{"accounts", "add", "chatgpt"} << QString() << false << 64 << QString() << none;

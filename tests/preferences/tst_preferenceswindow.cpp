@@ -173,7 +173,7 @@ private slots:
         QCOMPARE(view.width(), 420);
         QCOMPARE(view.minimumWidth(), view.maximumWidth());
         QCOMPARE(view.minimumHeight(), view.maximumHeight());
-        QCOMPARE(view.height(), view.layout()->sizeHint().height());
+        QCOMPARE(view.height(), view.content()->layout()->sizeHint().height());
 
         const int tall = view.height();
         QVERIFY(view.claudeControls().credentialBlock->isVisible());
@@ -182,7 +182,7 @@ private slots:
         QVERIFY(!h.settings.showClaude());
         QVERIFY(!view.claudeControls().credentialBlock->isVisible());
         QVERIFY(view.height() < tall);
-        QCOMPARE(view.height(), view.layout()->sizeHint().height());
+        QCOMPARE(view.height(), view.content()->layout()->sizeHint().height());
         view.claudeControls().toggle->click();
         settle();
         QCOMPARE(view.height(), tall);
@@ -255,7 +255,7 @@ private slots:
         QVERIFY(top(QStringLiteral("Notify when usage runs low")) > notifications);
         QVERIFY(top(QStringLiteral("Notify when a limit resets")) > top(QStringLiteral("Notify when usage runs low")));
         QVERIFY(top(QStringLiteral("Notify when a key expires")) > top(QStringLiteral("Notify when a limit resets")));
-        QCOMPARE(view.height(), view.layout()->sizeHint().height());
+        QCOMPARE(view.height(), view.content()->layout()->sizeHint().height());
 
         const NoticesGroup &group = *view.notices();
         QVERIFY(group.lowToggle()->isChecked());

@@ -69,7 +69,7 @@ std::optional<StatusClient::Answer> StatusBusClient::editAccount(const QString &
 }
 
 std::optional<StatusClient::Answer> StatusBusClient::addAccount(const QString &provider, const QString &label,
-                                                                const QString &key)
+                                                                 const QString &source, const QString &key)
 {
     // The key goes into a pipe whose reading end travels with the call: it is never part of the
     // message itself. A pipe holds far more than any key, so writing it never waits.
@@ -83,7 +83,7 @@ std::optional<StatusClient::Answer> StatusBusClient::addAccount(const QString &p
     ::close(ends[0]);
     if (!written)
         return Answer{false, QStringLiteral("cannot hand the key over")};
-    return answer(QStringLiteral("AddAccount"), {provider, label, QVariant::fromValue(reading)});
+    return answer(QStringLiteral("AddAccount"), {provider, label, source, QVariant::fromValue(reading)});
 }
 
 std::optional<QString> StatusBusClient::status()

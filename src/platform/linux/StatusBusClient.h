@@ -16,7 +16,8 @@ public:
     std::optional<QString> refresh() override;
     bool follow(std::function<void(const QString &status)> onStatus, std::function<void()> onGone) override;
     std::optional<Answer> editAccount(const QString &verb, const QStringList &arguments) override;
-    std::optional<Answer> addAccount(const QString &provider, const QString &label, const QString &key) override;
+    std::optional<Answer> addAccount(const QString &provider, const QString &label, const QString &source,
+                                     const QString &key) override;
 
 private slots:
     void changed(const QString &status);

@@ -82,11 +82,12 @@ void StatusBusObject::EditAccount(const QString &verb, const QStringList &argume
         sendErrorReply(refusedError, refused);
 }
 
-QString StatusBusObject::AddAccount(const QString &provider, const QString &label, const QDBusUnixFileDescriptor &key)
+QString StatusBusObject::AddAccount(const QString &provider, const QString &label, const QString &source,
+                                   const QDBusUnixFileDescriptor &key)
 {
     const std::optional<QByteArray> bytes = key.isValid() ? readKey(key) : std::nullopt;
     const Handlers::Added added = !bytes ? Handlers::Added{{}, QStringLiteral("the key could not be read")}
-                                : m_handlers.addAccount ? m_handlers.addAccount(provider, label, QString::fromUtf8(*bytes))
+                                : m_handlers.addAccount ? m_handlers.addAccount(provider, label, source, QString::fromUtf8(*bytes))
                                                         : Handlers::Added{{}, QStringLiteral("not available")};
     if (!added.error.isEmpty() && calledFromDBus())
         sendErrorReply(refusedError, added.error);

@@ -34,7 +34,7 @@ public:
             QString id;
             QString error;
         };
-        std::function<Added(const QString &provider, const QString &label, const QString &key)> addAccount;
+        std::function<Added(const QString &provider, const QString &label, const QString &source, const QString &key)> addAccount;
     };
     static inline const QString refusedError = QStringLiteral("app.quotabar.Quotabar1.Error.Refused");
 
@@ -51,7 +51,8 @@ public slots:
     QString Status();
     QString Refresh();
     void EditAccount(const QString &verb, const QStringList &arguments);
-    QString AddAccount(const QString &provider, const QString &label, const QDBusUnixFileDescriptor &key);
+    QString AddAccount(const QString &provider, const QString &label, const QString &source,
+                       const QDBusUnixFileDescriptor &key);
 
 signals:
     void Changed(const QString &status);
