@@ -1,4 +1,6 @@
 #include "accounts/AccountEdits.h"
+#include "credentials/SignInFolders.h"
+#include "preferences/AccountRows.h"
 #include "notify/Notifier.h"
 #include "support/ControllerHarness.h"
 #include "support/RecordingNotices.h"
@@ -141,6 +143,57 @@ private slots:
         QCOMPARE(h.sources.nextTryAt(research), h.claude.heldUntil);
         h.scheduler.advance(1s);
         QCOMPARE(h.fetchesOf(research), researchBefore + 1);
+    }
+
+    // Add Account offers a key, the sign-in folders found here but not in use, and the organisations
+    // found; an account added from them tells its source and how its service answered.
+    void addAccountOffersWhatIsFound()
+    {
+        QTemporaryDir home;
+        for (const char *folder : {".claude", ".claude-work", ".claude-empty"})
+            QVERIFY(QDir(home.path()).mkpath(QLatin1String(folder)));
+        for (const char *file : {".claude/.credentials.json", ".claude-work/.credentials.json", ".claude.json"}) {
+            QFile made(home.filePath(QLatin1String(file)));
+            QVERIFY(made.open(QIODevice::WriteOnly));
+        }
+        const SignInFile::Environment environment = [&home](const char *name) {
+            return QLatin1String(name) == QLatin1String("HOME") ? home.path() : QString();
+        };
+        Harness h;
+        h.start();
+        AccountRows rows({h.accounts, h.records, h.sources,
+                          [&](Provider provider) { return SignInFolders::detect(provider, environment); },
+                          [&](Provider) { return std::optional(home.filePath(QStringLiteral(".claude"))); }});
+        h.accounts.offer(Provider::claude, QStringLiteral("org-2"), QStringLiteral("Research"));
+        const auto choices = [&] {
+            QStringList texts;
+            for (const AccountRows::Choice &choice : rows.choices(Provider::claude))
+                texts << choice.text;
+            return texts;
+        };
+        const QString inFolder = QStringLiteral("Claude Code sign-in in ");
+        QCOMPARE(choices(), (QStringList{"Paste a Key…", inFolder + home.filePath(".claude"),
+                                         inFolder + home.filePath(".claude-work"), "Research"}));
+        const AccountId work = rows.add(Provider::claude, rows.choices(Provider::claude).at(2), QStringLiteral("Work"));
+        const AccountId research = rows.add(Provider::claude, rows.choices(Provider::claude).at(2));
+        QCOMPARE(choices(), (QStringList{"Paste a Key…", inFolder + home.filePath(".claude")}));
+
+        const auto row = [&](const AccountId &id) {
+            for (const AccountRows::Row &shown : rows.rows(Provider::claude)) {
+                if (shown.id == id)
+                    return shown.source + QStringLiteral(" · ") + shown.status;
+            }
+            return QString();
+        };
+        QCOMPARE(row(work), inFolder + home.filePath(".claude-work") + " · No sign-in in this folder");
+        QCOMPARE(row(research), QStringLiteral("Another organisation of the same sign-in · Not answered yet"));
+        h.scheduler.advance(5s);
+        ProviderUsage answered = figures(h.clock, 10, 20);
+        answered.plan = QStringLiteral("Team");
+        h.others.at(research)->deliver(answered);
+        QCOMPARE(row(research), QStringLiteral("Another organisation of the same sign-in · Connected · Team"));
+        h.others.at(research)->needsLogin();
+        QVERIFY(row(research).endsWith(QStringLiteral("Refused — sign in again or use a new key")));
     }
 
     // Removing an account removes its own key and nothing else; a provider's first account stays.
