@@ -82,6 +82,11 @@ void PreferencesModel::setDisplayFormat(DisplayFormat format)
     change(&AppSettings::displayFormat, &AppSettings::setDisplayFormat, format);
 }
 
+void PreferencesModel::setPanelItemPerAccount(bool perAccount)
+{
+    change(&AppSettings::panelItemPerAccount, &AppSettings::setPanelItemPerAccount, perAccount);
+}
+
 void PreferencesModel::setPanelStyle(PanelStyle style)
 {
     change(&AppSettings::panelStyle, &AppSettings::setPanelStyle, style);

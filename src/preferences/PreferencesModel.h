@@ -65,6 +65,7 @@ public:
     void setShowOpenAI(bool show);
     void setDisplayFormat(DisplayFormat format);
     void setPanelStyle(PanelStyle style);
+    void setPanelItemPerAccount(bool perAccount);
     void setRefreshInterval(double seconds);
     void setLaunchAtLogin(bool enabled);
     void setNotifyLow(bool notify);

@@ -162,6 +162,15 @@ PreferencesView::PreferencesView(PreferencesModel &model, QWidget *parent)
         m_model.setPanelStyle(static_cast<PanelStyle>(m_panelStylePicker->itemData(index).toInt()));
     });
     display->addWidget(row(QStringLiteral("Panel style"), m_panelStylePicker, display->parentWidget()));
+    // Offered once there is more than one account to tell apart.
+    m_panelItemsPicker = new QComboBox(this);
+    m_panelItemsPicker->setFixedWidth(pickerWidth);
+    m_panelItemsPicker->addItem(QStringLiteral("One per provider"), false);
+    m_panelItemsPicker->addItem(QStringLiteral("One per account"), true);
+    connect(m_panelItemsPicker, &QComboBox::activated, this,
+            [this](int index) { m_model.setPanelItemPerAccount(m_panelItemsPicker->itemData(index).toBool()); });
+    m_panelItemsRow = row(QStringLiteral("Panel items"), m_panelItemsPicker, display->parentWidget());
+    display->addWidget(m_panelItemsRow);
 
     m_intervalPicker = new QComboBox(this);
     m_intervalPicker->setFixedWidth(pickerWidth);
@@ -182,6 +191,8 @@ PreferencesView::PreferencesView(PreferencesModel &model, QWidget *parent)
     connect(m_claude.toggle, &SwitchToggle::toggled, this, [this](bool on) { m_model.setShowClaude(on); });
     connect(m_openAI.toggle, &SwitchToggle::toggled, this, [this](bool on) { m_model.setShowOpenAI(on); });
     connect(&model, &PreferencesModel::changed, this, &PreferencesView::sync);
+    if (AccountRows *rows = model.accountRows())
+        connect(rows, &AccountRows::changed, this, &PreferencesView::sync);
     sync();
     m_scroll->setWidget(m_content);
     m_content->installEventFilter(this);
@@ -333,6 +344,11 @@ void PreferencesView::sync()
     m_formatPicker->setCurrentIndex(m_formatPicker->findData(static_cast<int>(settings.displayFormat())));
     const QSignalBlocker styleBlocker(m_panelStylePicker);
     m_panelStylePicker->setCurrentIndex(m_panelStylePicker->findData(static_cast<int>(settings.panelStyle())));
+    const QSignalBlocker itemsBlocker(m_panelItemsPicker);
+    m_panelItemsPicker->setCurrentIndex(settings.panelItemPerAccount() ? 1 : 0);
+    const AccountRows *accounts = m_model.accountRows();
+    m_panelItemsRow->setVisible(settings.panelItemPerAccount()
+                                || (accounts && accounts->rows(Provider::claude).size() + accounts->rows(Provider::openAI).size() > 2));
     const QSignalBlocker intervalBlocker(m_intervalPicker);
     m_intervalPicker->setCurrentIndex(m_model.intervalIndex().value_or(-1));
     const QSignalBlocker launchBlocker(m_launchToggle);

@@ -45,6 +45,7 @@ public:
     const ProviderControls &openAIControls() const { return m_openAI; }
     QComboBox *displayFormatPicker() const { return m_formatPicker; }
     QComboBox *panelStylePicker() const { return m_panelStylePicker; }
+    QComboBox *panelItemsPicker() const { return m_panelItemsPicker; }
     QComboBox *intervalPicker() const { return m_intervalPicker; }
     SwitchToggle *launchAtLoginToggle() const { return m_launchToggle; }
     NoticesGroup *notices() const { return m_notices; }
@@ -79,6 +80,8 @@ private:
     ProviderControls m_openAI;
     QComboBox *m_formatPicker = nullptr;
     QComboBox *m_panelStylePicker = nullptr;
+    QComboBox *m_panelItemsPicker = nullptr;
+    QWidget *m_panelItemsRow = nullptr;
     QComboBox *m_intervalPicker = nullptr;
     SwitchToggle *m_launchToggle = nullptr;
     NoticesGroup *m_notices = nullptr;
