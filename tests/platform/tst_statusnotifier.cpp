@@ -410,24 +410,34 @@ private slots:
         QCOMPARE(QStringList(order.begin(), order.end()), registered);
     }
 
-    // Claude stays first when ChatGPT is switched on later, on a host that sorts by index and on
-    // one that puts the last registered item first (which needs Claude's item registered anew).
+    // Claude stays first when the other provider is switched on later, on a host that shows items
+    // in the order they came (which needs the items meant to follow a new one registered anew) and
+    // on one that puts the last registered item first (the items meant to come before it).
     void orderHoldsWhenAProviderIsSwitchedOn_data()
     {
         QTest::addColumn<QString>("desktop");
+        QTest::addColumn<bool>("claudeLater");
         QTest::addColumn<QStringList>("atStart");      // the items' ids in registration order
         QTest::addColumn<QStringList>("afterSwitch");
-        QTest::newRow("Xfce's sntray") << "XFCE" << QStringList{"claude"} << QStringList{"claude", "openai"};
-        QTest::newRow("GNOME") << "GNOME" << QStringList{"claude"} << QStringList{"claude", "openai", "claude"};
+        QTest::newRow("Xfce's sntray") << "XFCE" << false << QStringList{"claude"} << QStringList{"claude", "openai"};
+        QTest::newRow("Xfce's sntray, Claude later")
+            << "XFCE" << true << QStringList{"openai"} << QStringList{"openai", "claude", "openai"};
+        QTest::newRow("GNOME") << "GNOME" << false << QStringList{"claude"} << QStringList{"claude", "openai", "claude"};
+        QTest::newRow("GNOME, Claude later") << "GNOME" << true << QStringList{"openai"} << QStringList{"openai", "claude"};
     }
 
     void orderHoldsWhenAProviderIsSwitchedOn()
     {
         QFETCH(QString, desktop);
+        QFETCH(bool, claudeLater);
         QFETCH(QStringList, atStart);
         QFETCH(QStringList, afterSwitch);
         Harness h(SniStatusItem::Options{.host = {desktop, PanelHost::XfceTray::sntray}});
         h.settings.setShowOpenAI(false);
+        if (claudeLater) {
+            h.settings.setShowOpenAI(true);
+            h.settings.setShowClaude(false);
+        }
         h.start();
         const auto registeredIds = [&] {
             QStringList ids;
@@ -438,6 +448,7 @@ private slots:
         QVERIFY(waitUntil([&] { return m_watcher.registrations.size() == atStart.size(); }));
         QCOMPARE(registeredIds(), atStart);
         h.settings.setShowOpenAI(true);
+        h.settings.setShowClaude(true);
         h.notifications.post(Notifications::settingsChanged, {});
         QVERIFY(waitUntil([&] { return m_watcher.registrations.size() == afterSwitch.size(); }));
         QTRY_COMPARE(registeredIds().mid(atStart.size()), afterSwitch.mid(atStart.size()));

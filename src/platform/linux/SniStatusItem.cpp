@@ -167,12 +167,16 @@ void SniStatusItem::showSegments(const QList<StatusSegment> &segments)
     }
 
     // Hosts that put each new item first show a new item before the ones already there, so
-    // the items meant to come before it are registered again after it.
+    // the items meant to come before it are registered again after it; hosts that put it last
+    // (an account's item among its provider's) get the items meant to follow it again after it.
+    qsizetype firstNew = segments.size();
     qsizetype lastNew = -1;
     for (qsizetype i = 0; i < segments.size(); ++i) {
         const QString &id = segments[i].id;
-        if (std::none_of(kept.cbegin(), kept.cend(), [&id](const Entry &e) { return e.id == id; }))
+        if (std::none_of(kept.cbegin(), kept.cend(), [&id](const Entry &e) { return e.id == id; })) {
+            firstNew = std::min(firstNew, i);
             lastNew = i;
+        }
     }
     const bool newFirst = m_options.host.placesNewItemsFirst();
 
@@ -181,7 +185,7 @@ void SniStatusItem::showSegments(const QList<StatusSegment> &segments)
     for (qsizetype i = 0; i < segments.size(); ++i) {
         const StatusSegment &segment = segments[i];
         auto found = std::find_if(kept.begin(), kept.end(), [&segment](const Entry &e) { return e.id == segment.id; });
-        if (found != kept.end() && newFirst && i < lastNew) {
+        if (found != kept.end() && (newFirst ? i < lastNew : i > firstNew)) {
             destroy(*found);
             found = kept.end();
         }
