@@ -318,14 +318,10 @@ void followUsage(StatusBarController &controller)
         if (path == codexFetcher().filePath() && CredentialSource::openAI(defaults()) == CredentialSource::codex)
             openAIUsage().fetchUsage();
     });
-    // A ChatGPT credential that only the keyring knew was not there when the controller started.
-    if (!defaults().isLoaded()) {
-        const bool fetchedAtStart = controller.hasOpenAIToken();
-        QObject::connect(platform().defaults, &CredentialStore::loaded, &controller, [&controller, fetchedAtStart] {
-            if (!fetchedAtStart && controller.hasOpenAIToken())
-                openAIUsage().fetchUsage();
-        });
-    }
+    // Credentials that only the keyring knew were not there when the controller started: their
+    // accounts are asked as soon as it answers, not at the next refresh.
+    if (!defaults().isLoaded())
+        QObject::connect(platform().defaults, &CredentialStore::loaded, &controller, &StatusBarController::accountsChanged);
 }
 
 void followRecords(StatusBarController &controller, const RecordFollowers &followers)
