@@ -125,11 +125,16 @@ AccountsBlock::RowWidgets AccountsBlock::makeRow(const AccountRows::Row &row)
     widgets.down = smallButton(QStringLiteral("▼"), QStringLiteral("Move down"), box);
     line->addWidget(widgets.up);
     line->addWidget(widgets.down);
-    if (!row.first) {
-        widgets.remove = smallButton(QStringLiteral("✕"), QStringLiteral("Remove this account"), box);
-        line->addWidget(widgets.remove);
+    auto *remove = smallButton(QStringLiteral("✕"), QStringLiteral("Remove this account"), box);
+    line->addWidget(remove);
+    if (row.first) {
+        // The provider's own account is cleared with its key above; its room keeps the columns aligned.
+        QSizePolicy keepRoom = remove->sizePolicy();
+        keepRoom.setRetainSizeWhenHidden(true);
+        remove->setSizePolicy(keepRoom);
+        remove->hide();
     } else {
-        line->addSpacing(widgets.up->sizeHint().width()); // the columns of buttons stay aligned
+        widgets.remove = remove;
     }
     layout->addLayout(line);
     widgets.status = new QLabel(box);

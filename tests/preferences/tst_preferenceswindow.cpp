@@ -1,16 +1,19 @@
 #include "app/AppSettings.h"
 #include "app/DefaultsKeys.h"
 #include "app/Notifications.h"
+#include "preferences/AccountsBlock.h"
 #include "preferences/BrowserImportDialog.h"
 #include "preferences/NoticesGroup.h"
 #include "preferences/PreferencesModel.h"
 #include "preferences/PreferencesView.h"
 #include "preferences/PreferencesWindowController.h"
 #include "preferences/SwitchToggle.h"
+#include "support/ControllerHarness.h"
 #include "support/FakeScheduler.h"
 #include "support/MemoryDefaultsStore.h"
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -163,6 +166,35 @@ private slots:
 
         h.model->openAI().setText(QStringLiteral("from the model"));
         QCOMPARE(field->text(), QStringLiteral("from the model"));
+    }
+
+    // The Accounts list carries its edits to the accounts: the label, the order, shown or not, removal.
+    void accountsListEditsTheAccounts()
+    {
+        ControllerHarness<FakeStatusItem> h;
+        const AccountId work = h.accounts.add(Account{{}, Provider::claude, QStringLiteral("Work")}, QStringLiteral("k1"));
+        const AccountId home = h.accounts.add(Account{{}, Provider::claude, QStringLiteral("Home")}, QStringLiteral("k2"));
+        AccountRows rows({h.accounts, h.records, h.sources, {}, {}});
+        AccountsBlock block(rows, Provider::claude);
+        const auto order = [&] {
+            QStringList ids;
+            for (const Account &account : h.accounts.of(Provider::claude))
+                ids << account.id;
+            return ids;
+        };
+        QCOMPARE(block.rowWidgets().size(), 3);
+        QVERIFY(!block.rowWidgets()[0].remove && !block.rowWidgets()[0].up->isEnabled());
+        block.rowWidgets()[1].label->setText(QStringLiteral("Office"));
+        emit block.rowWidgets()[1].label->editingFinished();
+        QCOMPARE(h.accounts.find(work)->label, QStringLiteral("Office"));
+        block.rowWidgets()[2].up->click();
+        QCOMPARE(order(), (QStringList{"claude", home, work}));
+        QCOMPARE(block.rowWidgets()[2].label->text(), QStringLiteral("Office"));
+        block.rowWidgets()[2].shown->click();
+        QVERIFY(!h.accounts.find(work)->shown);
+        block.rowWidgets()[1].remove->click();
+        QCOMPARE(order(), (QStringList{"claude", work}));
+        QCOMPARE(block.rowWidgets().size(), 2);
     }
 
     void widthFixedHeightFitsTheContent()
