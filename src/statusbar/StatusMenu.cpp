@@ -363,6 +363,10 @@ void StatusMenu::showAccounts(const QList<AccountSection> &sections, const QDate
                 rows = {MenuTexts::compactRow(*section.usage), MenuTexts::lastRow(section.usage, now)};
             } else if (usable) {
                 rows = MenuTexts::rows(*section.usage, now);
+                if (m_rowSuffix && section.usage->sessionPercentage)
+                    rows[0] += m_rowSuffix(section.id, Window::session);
+                if (m_rowSuffix && section.usage->weeklyPercentage)
+                    rows[1] += m_rowSuffix(section.id, Window::weekly);
             } else {
                 rows = {QStringLiteral("Session  ") + MenuTexts::none, QStringLiteral("Weekly  ") + MenuTexts::none,
                         MenuTexts::lastRow(section.usage, now, section.whyNone)};

@@ -247,6 +247,10 @@ private slots:
         const AccountId work = h.add(Provider::claude, QStringLiteral("Work"));
         h.add(Provider::claude, QStringLiteral("Old"), false);
         h.accounts.rename(Account::firstId(Provider::claude), QStringLiteral("Home"));
+        // Each account's pace ends its own rows.
+        h.controller->menu().setRowSuffix([work](const AccountId &id, Window window) {
+            return id == work && window == Window::weekly ? QStringLiteral("  · pace of Work") : QString();
+        });
         h.claude.deliver(figures(h.clock, 27, 59).claudeRecord());
         ProviderUsage pro = figures(h.clock, 60, 80);
         pro.plan = QStringLiteral("Pro");
@@ -261,6 +265,8 @@ private slots:
         QVERIFY(header < titles.indexOf(QStringLiteral("Refresh Now")));
         QVERIFY(titles.value(header + 1).startsWith(QStringLiteral("Session  40%  ")));
         QVERIFY(titles.value(header + 2).startsWith(QStringLiteral("Weekly  20%  ")));
+        QVERIFY(titles.value(header + 2).endsWith(QStringLiteral("  · pace of Work")));
+        QCOMPARE(titles.filter(QStringLiteral("pace of Work")).size(), 1);
         QCOMPARE(titles.value(header + 3), QStringLiteral("Updated just now"));
         QVERIFY(!titles.join(QLatin1Char('|')).contains(QStringLiteral("Old")));
         const QStringList tooltip = h.controller->menu().rowTexts(Provider::claude);
