@@ -44,11 +44,7 @@ AccountsBlock::AccountsBlock(AccountRows &rows, Provider provider, QWidget *pare
     title->setFont(sectionFont());
     header->addWidget(title);
     header->addStretch(1);
-    m_add = new QPushButton(QStringLiteral("Add Account…"), this);
-    m_add->setFlat(true);
-    m_add->setFont(captionFont());
-    m_add->setCursor(Qt::PointingHandCursor);
-    m_add->setStyleSheet(QStringLiteral("QPushButton { border: none; padding: 0; color: palette(link); }"));
+    m_add = linkButton(QStringLiteral("Add Account…"), this);
     header->addWidget(m_add);
     layout->addLayout(header);
     m_list = new QVBoxLayout;

@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QPainter>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace PreferencesStyles {
@@ -73,6 +74,16 @@ QWidget *sectionHeader(const QString &title, QWidget *parent)
     text->setFont(sectionFont());
     layout->addWidget(text);
     return header;
+}
+
+QPushButton *linkButton(const QString &text, QWidget *parent)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setFlat(true);
+    button->setFont(captionFont());
+    button->setCursor(Qt::PointingHandCursor);
+    button->setStyleSheet(QStringLiteral("QPushButton { border: none; padding: 0; color: palette(link); }"));
+    return button;
 }
 
 QWidget *row(const QString &label, QWidget *content, QWidget *parent)

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QPalette>
 
+class QPushButton;
+
 // The fonts, colours and small layout pieces the Preferences window is built from.
 namespace PreferencesStyles {
 
@@ -19,6 +21,8 @@ QColor errorColor(const QPalette &palette);
 
 // A section title in upper case, 16 above and 2 below.
 QWidget *sectionHeader(const QString &title, QWidget *parent = nullptr);
+// A flat button in caption type that reads as a link.
+QPushButton *linkButton(const QString &text, QWidget *parent);
 // The label at the leading edge and the control pushed to the trailing edge.
 QWidget *row(const QString &label, QWidget *content, QWidget *parent = nullptr);
 

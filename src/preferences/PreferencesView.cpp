@@ -30,17 +30,6 @@ using namespace PreferencesStyles;
 
 namespace {
 
-// A flat button in caption type that reads as a link.
-QPushButton *linkButton(const QString &text, QWidget *parent)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setFlat(true);
-    button->setFont(captionFont());
-    button->setCursor(Qt::PointingHandCursor);
-    button->setStyleSheet(QStringLiteral("QPushButton { border: none; padding: 0; color: palette(link); }"));
-    return button;
-}
-
 constexpr int logoSize = 17;
 constexpr int pickerWidth = 180;
 
