@@ -18,7 +18,7 @@ bool storeAsChromium(const QString &name, const QString &application, const QByt
 {
     QProcess tool;
     tool.start(QStringLiteral("secret-tool"),
-               {QStringLiteral("store"), QStringLiteral("--label=%1 Safe Storage").arg(name), QStringLiteral("xdg:schema"),
+               {QStringLiteral("store"), QStringLiteral("--label=%1").arg(name), QStringLiteral("xdg:schema"),
                 QStringLiteral("chrome_libsecret_os_crypt_password_v2"), QStringLiteral("application"), application});
     if (!tool.waitForStarted(5000))
         return false;
@@ -52,7 +52,7 @@ private slots:
         QCOMPARE(keyring().safeStoragePassword({QStringLiteral("Chrome")}).kind, Kind::unavailable);
     }
 
-    void findsThePasswordByItsLabel_data()
+    void findsThePasswordOfTheBrowser_data()
     {
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<Kind>("kind");
@@ -60,10 +60,12 @@ private slots:
         QTest::newRow("Chrome") << QStringList{QStringLiteral("Chrome")} << Kind::found << QByteArray("chrome-pw");
         QTest::newRow("Edge under Chromium's name")
             << QStringList{QStringLiteral("Microsoft Edge"), QStringLiteral("Chromium")} << Kind::found << QByteArray("chromium-pw");
-        QTest::newRow("a browser never started") << QStringList{QStringLiteral("Brave")} << Kind::notFound << QByteArray();
+        QTest::newRow("Brave by its attributes, whatever its label")
+            << QStringList{QStringLiteral("Brave")} << Kind::found << QByteArray("brave-pw");
+        QTest::newRow("a browser never started") << QStringList{QStringLiteral("Vivaldi")} << Kind::notFound << QByteArray();
     }
 
-    void findsThePasswordByItsLabel()
+    void findsThePasswordOfTheBrowser()
     {
         QFETCH(QStringList, names);
         QFETCH(Kind, kind);
@@ -71,8 +73,9 @@ private slots:
         if (!m_keyring) {
             m_keyring.emplace();
             QVERIFY(m_keyring->start());
-            QVERIFY(storeAsChromium(QStringLiteral("Chrome"), QStringLiteral("chrome"), "chrome-pw"));
-            QVERIFY(storeAsChromium(QStringLiteral("Chromium"), QStringLiteral("chromium"), "chromium-pw"));
+            QVERIFY(storeAsChromium(QStringLiteral("Chrome Safe Storage"), QStringLiteral("chrome"), "chrome-pw"));
+            QVERIFY(storeAsChromium(QStringLiteral("Chromium Safe Storage"), QStringLiteral("chromium"), "chromium-pw"));
+            QVERIFY(storeAsChromium(QStringLiteral("Brave Browser Keys"), QStringLiteral("brave"), "brave-pw"));
         }
         const BrowserKeyring::Lookup lookup = keyring().safeStoragePassword(names);
         QCOMPARE(lookup.kind, kind);

@@ -26,6 +26,12 @@ QString label(const QString &name)
     return name + QStringLiteral(" Safe Storage");
 }
 
+// The `application` attribute the browser gives its item: "chrome", "brave", "microsoft-edge".
+QString application(const QString &name)
+{
+    return name.toLower().replace(QLatin1Char(' '), QLatin1Char('-'));
+}
+
 Lookup unavailable(const QString &reason)
 {
     return {Lookup::Kind::unavailable, {}, reason};
@@ -87,8 +93,10 @@ BrowserKeyring::Lookup SafeStorageKeyring::fromSecretService(const QStringList &
         return m_bus.call(message, QDBus::Block, callTimeoutMs);
     };
 
-    // Every item Chromium stored, unlocked and locked, by the label it gave each.
-    QHash<QString, std::pair<QDBusObjectPath, bool>> items;
+    // Every item Chromium stored, unlocked and locked, by its `application` attribute, and by its
+    // label for a browser that leaves the attribute out.
+    QHash<QString, std::pair<QDBusObjectPath, bool>> byApplication;
+    QHash<QString, std::pair<QDBusObjectPath, bool>> byLabel;
     for (const QString &schema : chromiumSchemas) {
         const QDBusMessage found = call(SecretServiceNames::path, SecretServiceNames::serviceInterface, QStringLiteral("SearchItems"),
                                         {QVariant::fromValue(QMap<QString, QString>{{QStringLiteral("xdg:schema"), schema}})});
@@ -97,16 +105,27 @@ BrowserKeyring::Lookup SafeStorageKeyring::fromSecretService(const QStringList &
                                                               : found.errorMessage());
         for (int list = 0; list < 2 && list < found.arguments().size(); ++list) {
             for (const QDBusObjectPath &item : paths(found.arguments().at(list))) {
-                const QDBusMessage named = call(item.path(), SecretServiceNames::propertiesInterface, QStringLiteral("Get"),
-                                                {SecretServiceNames::itemInterface, QStringLiteral("Label")});
-                if (named.type() == QDBusMessage::ReplyMessage && !named.arguments().isEmpty())
-                    items.insert(unwrapped(named.arguments().constFirst()).toString(), {item, list == 1});
+                const auto property = [&](const QString &name) {
+                    const QDBusMessage answer = call(item.path(), SecretServiceNames::propertiesInterface, QStringLiteral("Get"),
+                                                     {SecretServiceNames::itemInterface, name});
+                    return answer.type() == QDBusMessage::ReplyMessage && !answer.arguments().isEmpty()
+                        ? unwrapped(answer.arguments().constFirst())
+                        : QVariant();
+                };
+                const auto attributes = qdbus_cast<QMap<QString, QString>>(property(QStringLiteral("Attributes")));
+                if (const QString app = attributes.value(QStringLiteral("application")); !app.isEmpty())
+                    byApplication.insert(app, {item, list == 1});
+                byLabel.insert(property(QStringLiteral("Label")).toString(), {item, list == 1});
             }
         }
     }
     for (const QString &name : names) {
-        const auto item = items.constFind(label(name));
-        if (item == items.constEnd())
+        std::optional<std::pair<QDBusObjectPath, bool>> item;
+        if (const auto found = byApplication.constFind(application(name)); found != byApplication.constEnd())
+            item = *found;
+        else if (const auto labelled = byLabel.constFind(label(name)); labelled != byLabel.constEnd())
+            item = *labelled;
+        if (!item)
             continue;
         // The import was asked for, so the keyring may ask the user to unlock, as the browser would.
         if (item->second && !unlock(item->first))
