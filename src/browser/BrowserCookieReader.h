@@ -18,6 +18,8 @@ public:
     virtual ~BrowserCookieReader() = default;
     virtual CookieScan scan(Provider provider) const = 0;
     virtual CookieImport import(Provider provider, const BrowserProfile &profile) const = 0;
+    // The command line's `--from-browser NAME[:PROFILE]` (BrowserCookies says how it is read).
+    virtual CookieImport import(Provider provider, const QString &browserArgument) const = 0;
 };
 
 // What the browser plugin's root object offers: a reader of the user's own browsers (found from

@@ -22,7 +22,7 @@ public:
     // with "-flatpak" or "-snap" for that install (BrowserProfile::install()); a plain NAME is the
     // install that is not sandboxed, or any when there is none. PROFILE is a profile's folder or
     // name; without it, the profile whose sign-in lasts longest.
-    CookieImport import(Provider provider, const QString &browserArgument) const;
+    CookieImport import(Provider provider, const QString &browserArgument) const override;
 
 private:
     struct Examined;

@@ -50,3 +50,12 @@ CookieImport BrowserCookiesPlugin::import(Provider provider, const BrowserProfil
     none.failure = failure();
     return none;
 }
+
+CookieImport BrowserCookiesPlugin::import(Provider provider, const QString &browserArgument) const
+{
+    if (const BrowserCookieReader *cookies = reader())
+        return cookies->import(provider, browserArgument);
+    CookieImport none;
+    none.failure = failure();
+    return none;
+}

@@ -16,6 +16,7 @@ public:
 
     CookieScan scan(Provider provider) const override;
     CookieImport import(Provider provider, const BrowserProfile &profile) const override;
+    CookieImport import(Provider provider, const QString &browserArgument) const override;
 
 private:
     const BrowserCookieReader *reader() const;
