@@ -22,6 +22,9 @@
 #include "usage/UsageData.h"
 #include "usage/UsageSource.h"
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 AppDelegate::AppDelegate(QObject *parent)
     : QObject(parent)
@@ -53,6 +56,11 @@ void AppDelegate::applicationDidFinishLaunching()
         },
         SharedInstances::commands());
     SharedInstances::followUsage(*m_statusBarController);
+#ifdef __GLIBC__
+    // A refresh frees nearly all it allocated (replies, documents, images), but glibc keeps the freed
+    // pages for later; handing them back after each redraw keeps about 0.2 MB less resident.
+    connect(m_statusBarController.get(), &StatusBarController::displayUpdated, this, [] { malloc_trim(0); });
+#endif
 
     auto *wake = new LogindWakeMonitor(this);
     connect(wake, &LogindWakeMonitor::didWake, m_statusBarController.get(), &StatusBarController::systemDidWake);

@@ -12,7 +12,7 @@
 #include "app/LaunchAtLoginHelper.h"
 #include "app/Notifications.h"
 #include "BuildInfo.h"
-#include "browser/BrowserCookies.h"
+#include "browser/BrowserCookiesPlugin.h"
 #include "credentials/CredentialSource.h"
 #include "credentials/CredentialStore.h"
 #include "history/ChartPlugin.h"
@@ -395,8 +395,8 @@ PreferencesWindowController &PreferencesWindowController::shared()
     static SafeStorageKeyring browserKeyring(
         KeyringCollection::backendFor(qEnvironmentVariable("XDG_CURRENT_DESKTOP"), qEnvironmentVariable("KDE_SESSION_VERSION")),
         QDBusConnection::sessionBus());
-    static const BrowserCookies browserCookies(BrowserProfiles::Home::fromEnvironment(), &browserKeyring,
-                                               SharedInstances::clock());
+    static const BrowserCookiesPlugin browserCookies(QCoreApplication::applicationDirPath(), &browserKeyring,
+                                                     SharedInstances::clock());
     static auto *accountRows = new AccountRows(
         AccountRows::Services{
             SharedInstances::accounts(), SharedInstances::usageRecords(), SharedInstances::usageSources(),

@@ -1,16 +1,12 @@
 #pragma once
 
-#include "app/Providers.h"
-#include "browser/BrowserCookie.h"
+#include "browser/BrowserCookieReader.h"
 #include "browser/BrowserProfiles.h"
-
-class BrowserKeyring;
-class Clock;
 
 // The providers' sign-in cookies in the user's own browsers: which profiles hold one (without its
 // value), and the value itself when the user asks for it. Every call looks anew, reading private
 // copies of the databases; nothing is kept open or remembered between calls.
-class BrowserCookies
+class BrowserCookies final : public BrowserCookieReader
 {
 public:
     // `keyring` is asked only while decrypting a "v11" Chromium value; null: there is none.
@@ -19,14 +15,14 @@ public:
 
     // Every profile holding the provider's sign-in, expired ones included, and the databases that
     // could not be read.
-    CookieScan scan(Provider provider) const;
+    CookieScan scan(Provider provider) const override;
     // The value of the provider's sign-in in that profile.
-    CookieImport import(Provider provider, const BrowserProfile &profile) const;
+    CookieImport import(Provider provider, const BrowserProfile &profile) const override;
     // The command line's `--from-browser NAME[:PROFILE]`: NAME is one of BrowserProfiles::browserIds(),
     // with "-flatpak" or "-snap" for that install (BrowserProfile::install()); a plain NAME is the
     // install that is not sandboxed, or any when there is none. PROFILE is a profile's folder or
     // name; without it, the profile whose sign-in lasts longest.
-    CookieImport import(Provider provider, const QString &browserArgument) const;
+    CookieImport import(Provider provider, const QString &browserArgument) const override;
 
 private:
     struct Examined;

@@ -2,7 +2,7 @@
 // It links no GUI or network library (QtCore, QtDBus, and QtSql for the browsers' cookies), so a
 // bar that keeps `status --follow` running stays small.
 
-#include "browser/BrowserCookies.h"
+#include "browser/BrowserCookiesPlugin.h"
 #include "cli/CommandLine.h"
 #include "platform/linux/ReaderGoneWatch.h"
 #include "platform/linux/SafeStorageKeyring.h"
@@ -68,6 +68,14 @@ int startPanel(char *argv[])
     return 127;
 }
 
+// The panel program's folder, where its plugins are.
+QString pluginFolder()
+{
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return QString::fromStdString(std::filesystem::path(panelProgram(self)).parent_path().string());
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -107,13 +115,15 @@ int main(int argc, char *argv[])
     CommandLine commandLine(client, scheduler, {out, err, [](int code) { QCoreApplication::exit(code); }, in});
     // Listing the browsers' sign-ins reads no encrypted value, so it needs no keyring.
     const SystemClock clock;
-    const BrowserCookies browsers(BrowserProfiles::Home::fromEnvironment(), nullptr, clock);
+    // The browsers are read through the panel program's plugin, so that the other verbs load
+    // neither Qt SQL nor libcrypto.
+    const BrowserCookiesPlugin browsers(pluginFolder(), nullptr, clock);
     commandLine.setBrowserScan([&browsers](Provider provider) { return browsers.scan(provider); });
     // Importing one decrypts it, with the browser's key from the desktop keyring where it keeps one.
     SafeStorageKeyring keyring(KeyringCollection::backendFor(qEnvironmentVariable("XDG_CURRENT_DESKTOP"),
                                                              qEnvironmentVariable("KDE_SESSION_VERSION")),
                                QDBusConnection::sessionBus());
-    const BrowserCookies decrypting(BrowserProfiles::Home::fromEnvironment(), &keyring, clock);
+    const BrowserCookiesPlugin decrypting(pluginFolder(), &keyring, clock);
     commandLine.setBrowserImport(
         [&decrypting](Provider provider, const QString &browser) { return decrypting.import(provider, browser); });
     // --follow may wait long between lines (for hours while Quotabar is not running).

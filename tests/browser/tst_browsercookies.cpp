@@ -1,4 +1,5 @@
 #include "browser/BrowserCookies.h"
+#include "browser/BrowserCookiesPlugin.h"
 #include "browser/CookieScratch.h"
 #include "browser/SignInCookie.h"
 #include "platform/BrowserKeyring.h"
@@ -571,6 +572,38 @@ private slots:
         QCOMPARE(imported.value.value_or(QString()), value);
         if (value.isEmpty())
             QCOMPARE(imported.failure->kind, failure);
+    }
+
+    // The panel program reads the browsers through the built plugin, which finds them from the
+    // environment; without the plugin, the scan and the import say why.
+    void readsThroughThePlugin_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<bool>("loaded");
+        QTest::newRow("plugin") << QStringLiteral(QUOTABAR_PLUGIN_DIR) << true;
+        QTest::newRow("none") << QStringLiteral("/nonexistent") << false;
+    }
+
+    void readsThroughThePlugin()
+    {
+        QFETCH(QString, folder);
+        QFETCH(bool, loaded);
+        qputenv("HOME", QFile::encodeName(m_home.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home().configHome));
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_scratch.path()));
+        makeFirefoxCookies(firefoxProfile(m_home.filePath(QStringLiteral(".mozilla/firefox"))),
+                           {{".claude.ai", claudeName, "sk-ant-sid01-plugin", later}});
+        const BrowserCookiesPlugin plugin(folder, &m_keyring, m_clock);
+
+        const CookieScan scan = plugin.scan(Provider::claude);
+        QCOMPARE(scan.candidates.size(), loaded ? 1u : 0u);
+        const CookieImport imported = plugin.import(Provider::claude, loaded ? scan.candidates.front().profile : BrowserProfile{});
+        QCOMPARE(imported.value.value_or(QString()), loaded ? QStringLiteral("sk-ant-sid01-plugin") : QString());
+        if (!loaded) {
+            QCOMPARE(scan.problems.size(), 1u);
+            QVERIFY(scan.problems.front().message.startsWith(QStringLiteral("The browser import could not be loaded: ")));
+            QCOMPARE(imported.failure->message, scan.problems.front().message);
+        }
     }
 };
 

@@ -4,9 +4,10 @@
 
 #include <QObject>
 
+#include <memory>
 #include <optional>
 
-using GSettings = struct _GSettings;
+class BudgieSettings;
 
 // Whether Budgie's panel draws itself dark (its built-in theme or its dark-theme setting), read
 // from its settings and kept current; nothing on other desktops, or where the panel follows the theme.
@@ -14,8 +15,11 @@ class BudgiePanelTheme final : public QObject
 {
     Q_OBJECT
 public:
-    // Budgie's settings are installed with it, so they are read only where it is the desktop.
-    explicit BudgiePanelTheme(bool onBudgie, QObject *parent = nullptr);
+    static inline const QString pluginFileName = QStringLiteral("quotabar-budgie-settings.so");
+
+    // Budgie's settings are installed with it, so they are read only where it is the desktop, through
+    // the plugin in `pluginFolder`; without the plugin, nothing is read.
+    explicit BudgiePanelTheme(bool onBudgie, const QString &pluginFolder, QObject *parent = nullptr);
     ~BudgiePanelTheme() override;
 
     std::optional<PanelShade::Shade> shade() const;
@@ -24,5 +28,5 @@ signals:
     void changed();
 
 private:
-    GSettings *m_settings = nullptr;
+    std::unique_ptr<BudgieSettings> m_settings;
 };

@@ -71,7 +71,7 @@ PanelInk::PanelInk(QString currentDesktop, QString configHome, QStringList confi
     , m_currentDesktop(std::move(currentDesktop))
     , m_configHome(std::move(configHome))
     , m_configDirs(std::move(configDirs))
-    , m_budgie(PanelShade::hasDesktop(m_currentDesktop, "Budgie"))
+    , m_budgie(PanelShade::hasDesktop(m_currentDesktop, "Budgie"), QCoreApplication::applicationDirPath()) // plugins are beside the program
     , m_color(choose(read()))
 {
     watch();
