@@ -23,8 +23,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # certificate authorities: every request is HTTPS, and Qt's network library only recommends them,
 # so without them no figure could ever be fetched. dpkg-shlibdeps's findings are added to these.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite, ca-certificates")
-# Without the Wayland platform plugin Qt falls back to XWayland in a Wayland session.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+# Without the Wayland platform plugin Qt falls back to XWayland in a Wayland session; without Qt's
+# own catalogues its standard buttons stay English in a translated session.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Claude and ChatGPT usage limits in the panel
 Quotabar sits in the panel and shows how much of your Claude and ChatGPT
 usage limits remains: the short rolling session window and the weekly

@@ -5,7 +5,8 @@
 # own dbus-daemon; the fonts make renderings legible; Qt Charts draws the usage history
 # (on Debian 12 its CMake files need the OpenGL ones, which the package does not pull in); the panel's
 # theme is read over XSETTINGS (libxcb) and from Budgie's GSettings (GIO); a browser's cookies are read
-# with Qt's SQLite driver and decrypted with OpenSSL.
+# with Qt's SQLite driver and decrypted with OpenSSL; Qt's Linguist tools compile the translations, and
+# Qt's own catalogues translate its standard buttons.
 QUOTABAR_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libicu-dev librsvg2-bin
@@ -13,6 +14,7 @@ QUOTABAR_PACKAGES=(
     qtkeychain-qt6-dev gnome-keyring libsecret-tools
     libxcb1-dev libglib2.0-dev
     libqt6sql6-sqlite libssl-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )
 
 # Installs whatever of the list is missing, without asking. Without apt it says so once and goes on:

@@ -1,5 +1,7 @@
 #include "DisplayFormat.h"
 
+#include <QCoreApplication>
+
 namespace DisplayFormats {
 
 QString rawValue(DisplayFormat format)
@@ -15,6 +17,28 @@ QString rawValue(DisplayFormat format)
         return QStringLiteral("Session & Timer");
     case DisplayFormat::weeklyAndTimer:
         return QStringLiteral("Weekly & Timer");
+    }
+    return {};
+}
+
+QString label(DisplayFormat format)
+{
+    switch (format) {
+    case DisplayFormat::both:
+        //: A choice of what the panel shows: the session and weekly figures
+        return QCoreApplication::translate("DisplayFormats", "Session & Weekly");
+    case DisplayFormat::sessionOnly:
+        //: A choice of what the panel shows: the session figure alone
+        return QCoreApplication::translate("DisplayFormats", "Session Only");
+    case DisplayFormat::weeklyOnly:
+        //: A choice of what the panel shows: the weekly figure alone
+        return QCoreApplication::translate("DisplayFormats", "Weekly Only");
+    case DisplayFormat::sessionAndTimer:
+        //: A choice of what the panel shows: the session figure and the time to its reset
+        return QCoreApplication::translate("DisplayFormats", "Session & Timer");
+    case DisplayFormat::weeklyAndTimer:
+        //: A choice of what the panel shows: the weekly figure and the time to its reset
+        return QCoreApplication::translate("DisplayFormats", "Weekly & Timer");
     }
     return {};
 }

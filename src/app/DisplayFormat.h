@@ -5,7 +5,8 @@
 #include <array>
 #include <optional>
 
-// What the panel title shows; the raw value is both the stored value and the picker label.
+// What the panel title shows. The raw value is the stored value, English in every language; the
+// label is what the picker shows, in the session's language.
 enum class DisplayFormat {
     both,
     sessionOnly,
@@ -25,6 +26,7 @@ inline constexpr std::array<DisplayFormat, 5> allCases{
 };
 
 QString rawValue(DisplayFormat format);
+QString label(DisplayFormat format);
 // Matches a raw value exactly (case-sensitive, whole string).
 std::optional<DisplayFormat> fromRawValue(const QString &rawValue);
 

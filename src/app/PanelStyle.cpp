@@ -1,5 +1,7 @@
 #include "PanelStyle.h"
 
+#include <QCoreApplication>
+
 namespace PanelStyles {
 
 QString rawValue(PanelStyle style)
@@ -11,6 +13,22 @@ QString rawValue(PanelStyle style)
         return QStringLiteral("Logo and text");
     case PanelStyle::figuresInIcon:
         return QStringLiteral("Figures in icon");
+    }
+    return {};
+}
+
+QString label(PanelStyle style)
+{
+    switch (style) {
+    case PanelStyle::automatic:
+        //: A panel style: chosen for the desktop's panel
+        return QCoreApplication::translate("PanelStyles", "Automatic");
+    case PanelStyle::logoAndText:
+        //: A panel style: each provider's logo with its figures written beside it
+        return QCoreApplication::translate("PanelStyles", "Logo and text");
+    case PanelStyle::figuresInIcon:
+        //: A panel style: the figures drawn inside the icon, for panels that show no text
+        return QCoreApplication::translate("PanelStyles", "Figures in icon");
     }
     return {};
 }

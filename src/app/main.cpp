@@ -3,6 +3,7 @@
 #include "platform/linux/TerminationSignals.h"
 #include "platform/qt/QuitGuard.h"
 #include "platform/qt/SingleInstance.h"
+#include "platform/qt/Translations.h"
 
 #include "BuildInfo.h"
 
@@ -29,6 +30,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Quotabar"));
     QApplication::setApplicationVersion(QString::fromLatin1(BuildInfo::version));
     QApplication::setDesktopFileName(QStringLiteral("app.quotabar.Quotabar"));
+    Translations::install(app);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/quotabar-icon.png")));
     QApplication::setQuitOnLastWindowClosed(false); // closing a window never ends the program
     QuitGuard quitGuard; // nor does a tray host coming or going: only Quit and a termination signal do

@@ -9,6 +9,7 @@
 #include "platform/linux/StatusBusClient.h"
 #include "platform/qt/QtScheduler.h"
 #include "platform/qt/SystemClock.h"
+#include "platform/qt/Translations.h"
 
 #include "BuildInfo.h"
 
@@ -87,6 +88,7 @@ int main(int argc, char *argv[])
         return startPanel(argv);
 
     QCoreApplication app(argc, argv);
+    Translations::install(app);
     // QtDBus registers its own types when first needed, which its connection thread may do
     // while this one does too; at exit that race printed a warning about an invalid type.
     qRegisterMetaType<QDBusArgument>();

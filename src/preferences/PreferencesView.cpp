@@ -137,7 +137,7 @@ PreferencesView::PreferencesView(PreferencesModel &model, QWidget *parent)
     m_formatPicker = new QComboBox(this);
     m_formatPicker->setFixedWidth(pickerWidth);
     for (const DisplayFormat format : DisplayFormats::allCases)
-        m_formatPicker->addItem(DisplayFormats::rawValue(format), static_cast<int>(format));
+        m_formatPicker->addItem(DisplayFormats::label(format), static_cast<int>(format));
     connect(m_formatPicker, &QComboBox::activated, this, [this](int index) {
         m_model.setDisplayFormat(static_cast<DisplayFormat>(m_formatPicker->itemData(index).toInt()));
     });
@@ -146,7 +146,7 @@ PreferencesView::PreferencesView(PreferencesModel &model, QWidget *parent)
     m_panelStylePicker = new QComboBox(this);
     m_panelStylePicker->setFixedWidth(pickerWidth);
     for (const PanelStyle style : PanelStyles::allCases)
-        m_panelStylePicker->addItem(PanelStyles::rawValue(style), static_cast<int>(style));
+        m_panelStylePicker->addItem(PanelStyles::label(style), static_cast<int>(style));
     connect(m_panelStylePicker, &QComboBox::activated, this, [this](int index) {
         m_model.setPanelStyle(static_cast<PanelStyle>(m_panelStylePicker->itemData(index).toInt()));
     });

@@ -22,6 +22,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QToolButton>
+#include <QTranslator>
 #include <QAction>
 #include <QtTest>
 
@@ -267,6 +268,46 @@ private slots:
         claude.removeKey->click();
         QCOMPARE(claude.field->text(), QString());
         QVERIFY(!claude.status->isVisible());
+    }
+
+    void picksStoreEnglishValuesInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char *language : {"de", "fr", "es", "pt_BR"})
+            QTest::newRow(language) << QString::fromLatin1(language);
+    }
+
+    // The pickers show translated labels; the settings file keeps the English values an older
+    // version, or the same version in another language, reads back.
+    void picksStoreEnglishValuesInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/i18n/quotabar_%1.qm").arg(language)));
+        QCoreApplication::installTranslator(&translator);
+        const auto removeTranslator = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+        Harness h;
+        PreferencesView &view = h.open();
+
+        const QStringList formats{"Session & Weekly", "Session Only", "Weekly Only", "Session & Timer",
+                                  "Weekly & Timer"};
+        QComboBox *formatPicker = view.displayFormatPicker();
+        QCOMPARE(formatPicker->count(), formats.size());
+        QVERIFY2(formatPicker->itemText(0) != formats.first(), "the picker shows the English label");
+        for (int i = formats.size() - 1; i >= 0; --i) { // the default last, once another is stored
+            emit formatPicker->activated(i);
+            QCOMPARE(h.defaults.values.value(DefaultsKeys::displayFormat).toString(), formats.at(i));
+            QCOMPARE(AppSettings(h.defaults, {}).displayFormat(), DisplayFormats::allCases.at(i));
+        }
+
+        const QStringList styles{"Automatic", "Logo and text", "Figures in icon"};
+        QComboBox *stylePicker = view.panelStylePicker();
+        QCOMPARE(stylePicker->count(), styles.size());
+        for (int i = styles.size() - 1; i >= 0; --i) {
+            emit stylePicker->activated(i);
+            QCOMPARE(h.defaults.values.value(DefaultsKeys::panelStyle).toString(), styles.at(i));
+            QCOMPARE(AppSettings(h.defaults, {}).panelStyle(), PanelStyles::allCases.at(i));
+        }
     }
 
     void notificationsGroupFollowsSystem()

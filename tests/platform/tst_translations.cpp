@@ -1,0 +1,158 @@
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+namespace {
+
+// One text of a catalogue, as lupdate writes it.
+struct Message
+{
+    QString context;
+    QString source;
+    QString comment; // the disambiguation, part of the text's identity
+    QStringList translations; // one per plural form for a counted text
+    bool finished = false;
+
+    QString key() const { return context + QLatin1Char('|') + source + QLatin1Char('|') + comment; }
+};
+
+QList<Message> readCatalogue(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<Message> messages;
+    QXmlStreamReader xml(&file);
+    QString context;
+    Message message;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        const auto name = xml.name();
+        if (name == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (name == QLatin1String("message")) {
+            message = Message{context, {}, {}, {}, false};
+        } else if (name == QLatin1String("source")) {
+            message.source = xml.readElementText();
+        } else if (name == QLatin1String("comment")) {
+            message.comment = xml.readElementText();
+        } else if (name == QLatin1String("translation")) {
+            const auto type = xml.attributes().value(QLatin1String("type"));
+            message.finished = type.isEmpty();
+            if (type == QLatin1String("vanished") || type == QLatin1String("obsolete"))
+                message.finished = false;
+            QString text;
+            while (xml.readNext() != QXmlStreamReader::EndElement || xml.name() != QLatin1String("translation")) {
+                if (xml.isCharacters())
+                    text += xml.text();
+                else if (xml.isStartElement() && xml.name() == QLatin1String("numerusform"))
+                    message.translations.append(xml.readElementText());
+                if (xml.atEnd())
+                    break;
+            }
+            if (message.translations.isEmpty())
+                message.translations.append(text);
+            messages.append(message);
+        }
+    }
+    return xml.hasError() ? QList<Message>{} : messages;
+}
+
+QStringList placeholders(const QString &text)
+{
+    static const QRegularExpression marker(QStringLiteral("%(?:[1-9]|n|L1)"));
+    QStringList found;
+    for (auto match = marker.globalMatch(text); match.hasNext();)
+        found.append(match.next().captured());
+    found.sort();
+    found.removeDuplicates();
+    return found;
+}
+
+QString listed(const QStringList &keys)
+{
+    return keys.mid(0, 8).join(QLatin1String("\n  ")) + (keys.size() > 8 ? QStringLiteral("\n  …") : QString());
+}
+
+} // namespace
+
+// Every text of the source is in every catalogue, translated, with the placeholders its source has.
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_scratch;
+    QList<Message> m_source;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_scratch.isValid());
+        const QString fresh = m_scratch.filePath(QStringLiteral("fresh.ts"));
+        QProcess lupdate;
+        lupdate.start(QStringLiteral(QUOTABAR_LUPDATE),
+                      {QStringLiteral("-locations"), QStringLiteral("none"), QStringLiteral("-no-ui-lines"),
+                       QStringLiteral("-silent"), QStringLiteral(QUOTABAR_SOURCE_DIR "/src"), QStringLiteral("-ts"),
+                       fresh});
+        QVERIFY(lupdate.waitForFinished(60000));
+        QVERIFY2(lupdate.exitCode() == 0, lupdate.readAllStandardError().constData());
+        m_source = readCatalogue(fresh);
+        QVERIFY2(m_source.size() > 100, "lupdate found too few texts in the source");
+    }
+
+    void catalogueIsComplete_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char *language : {"de", "fr", "es", "pt_BR"})
+            QTest::newRow(language) << QString::fromLatin1(language);
+    }
+
+    void catalogueIsComplete()
+    {
+        QFETCH(QString, language);
+        const QList<Message> catalogue =
+            readCatalogue(QStringLiteral(QUOTABAR_SOURCE_DIR "/translations/quotabar_%1.ts").arg(language));
+        QVERIFY2(!catalogue.isEmpty(), "the catalogue is missing or not well-formed");
+
+        QHash<QString, const Message *> byKey;
+        for (const Message &message : catalogue)
+            byKey.insert(message.key(), &message);
+        QStringList missing;
+        QSet<QString> inSource;
+        for (const Message &message : std::as_const(m_source)) {
+            inSource.insert(message.key());
+            if (!byKey.contains(message.key()))
+                missing.append(message.key());
+        }
+        QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("%1 texts are not in the catalogue (run "
+                                                              "scripts/update-translations):\n  %2")
+                                                   .arg(missing.size())
+                                                   .arg(listed(missing))));
+
+        QStringList stale, unfinished, mismatched;
+        for (const Message &message : catalogue) {
+            if (!inSource.contains(message.key()))
+                stale.append(message.key());
+            else if (!message.finished || message.translations.contains(QString()))
+                unfinished.append(message.key());
+            else if (std::any_of(message.translations.cbegin(), message.translations.cend(),
+                                 [&](const QString &text) { return placeholders(text) != placeholders(message.source); }))
+                mismatched.append(message.key());
+        }
+        QVERIFY2(stale.isEmpty(), qPrintable(QStringLiteral("texts no longer in the source:\n  ") + listed(stale)));
+        QVERIFY2(unfinished.isEmpty(),
+                 qPrintable(QStringLiteral("%1 texts untranslated:\n  %2").arg(unfinished.size()).arg(listed(unfinished))));
+        QVERIFY2(mismatched.isEmpty(),
+                 qPrintable(QStringLiteral("placeholders differ from the source:\n  ") + listed(mismatched)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTranslations)
+#include "tst_translations.moc"
