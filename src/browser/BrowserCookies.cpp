@@ -128,7 +128,8 @@ CookieScan BrowserCookies::scan(Provider provider) const
         ++scan.profilesSearched;
         const Examined examined = examine(provider, profile);
         if (examined.error) {
-            scan.problems.push_back(failure(Kind::unreadable, QStringLiteral("The cookies of %1 could not be read: %2.")
+            //: %1 is a browser profile ("Firefox (default-release)"), %2 the reason
+            scan.problems.push_back(failure(Kind::unreadable, tr("The cookies of %1 could not be read: %2.")
                                                                   .arg(profile.label(), *examined.error)));
         } else if (examined.choice) {
             scan.candidates.push_back(
@@ -153,8 +154,10 @@ CookieImport BrowserCookies::import(Provider provider, const QString &browserArg
     if (!BrowserProfiles::browserIds().contains(browser)
         || (sandboxed && !QStringList{browser + QStringLiteral("-flatpak"), browser + QStringLiteral("-snap")}.contains(install)))
         return {std::nullopt, std::nullopt,
-                failure(Kind::unknownBrowser, QStringLiteral("Unknown browser '%1': name one of %2, with -flatpak or -snap "
-                                                             "for those installs.")
+                //: The command line's answer to a browser name it does not know: %1 that name, %2 the names it
+                //: knows ("firefox, chromium, …"). The names and -flatpak, -snap are typed as they are.
+                failure(Kind::unknownBrowser, tr("Unknown browser '%1': name one of %2, with -flatpak or -snap "
+                                                 "for those installs.")
                                                   .arg(install, BrowserProfiles::browserIds().join(QStringLiteral(", "))))};
 
     // A plain name is the browser's own install where there is one: the one that name lists.
@@ -175,10 +178,12 @@ CookieImport BrowserCookies::import(Provider provider, const QString &browserArg
     }
     if (names.isEmpty())
         return {std::nullopt, std::nullopt,
-                failure(Kind::noBrowser, QStringLiteral("No %1 profile was found.").arg(install))};
+                //: %1 is a browser's name as typed on the command line ("firefox", "chromium-snap")
+                failure(Kind::noBrowser, tr("No %1 profile was found.").arg(install))};
     if (profiles.empty())
         return {std::nullopt, std::nullopt,
-                failure(Kind::unknownProfile, QStringLiteral("%1 has no profile '%2'; its profiles: %3.")
+                //: %1 is a browser's name as typed on the command line, %2 the profile asked for, %3 its profiles
+                failure(Kind::unknownProfile, tr("%1 has no profile '%2'; its profiles: %3.")
                                                   .arg(install, *profileName, names.join(QStringLiteral(", "))))};
 
     std::vector<Examined> examined;
@@ -205,11 +210,13 @@ CookieImport BrowserCookies::decode(const Examined &examined) const
         return CookieImport{std::nullopt, profile, failure(kind, message)};
     };
     if (examined.error)
-        return fail(Kind::unreadable, QStringLiteral("The cookies of %1 could not be read: %2.").arg(profile.label(), *examined.error));
+        //: %1 is a browser profile ("Firefox (default-release)"), %2 the reason
+        return fail(Kind::unreadable, tr("The cookies of %1 could not be read: %2.").arg(profile.label(), *examined.error));
     const QString site = SignInCookie::site(examined.provider);
     const QString cookie = SignInCookie::cookieName(examined.provider);
     if (!examined.choice)
-        return fail(Kind::noCookie, QStringLiteral("%1 is not signed in to %2: sign in there first.").arg(profile.label(), site));
+        //: %1 is a browser profile ("Firefox (default-release)"), %2 the site (claude.ai)
+        return fail(Kind::noCookie, tr("%1 is not signed in to %2: sign in there first.").arg(profile.label(), site));
     const Choice &choice = *examined.choice;
     if (hasExpired(choice.expires, m_clock.now()))
         return {std::nullopt, profile, SignInCookie::expired(examined.provider, profile, *choice.expires)};
@@ -230,17 +237,19 @@ CookieImport BrowserCookies::decode(const Examined &examined) const
             if (!keyring)
                 keyring = m_keyring ? m_keyring->safeStoragePassword(profile.keyringNames)
                                     : BrowserKeyring::Lookup{BrowserKeyring::Lookup::Kind::unavailable, {},
-                                                             QStringLiteral("no keyring is available")};
+                                                             tr("no keyring is available")};
             if (keyring->kind == BrowserKeyring::Lookup::Kind::found)
                 passwords = {keyring->secret};
         } else if (version == "v12") {
             // A sandboxed browser's key, handed out by the desktop portal to that browser alone.
-            return fail(Kind::portalKey, QStringLiteral("%1 keeps its cookie key behind the desktop portal, out of other "
-                                                        "programs' reach: paste the %2 cookie's value instead.")
+            //: %1 is a browser profile, %2 the cookie's own name (sessionKey)
+            return fail(Kind::portalKey, tr("%1 keeps its cookie key behind the desktop portal, out of other "
+                                            "programs' reach: paste the %2 cookie's value instead.")
                                              .arg(profile.label(), cookie));
         } else {
-            return fail(Kind::unreadable, QStringLiteral("The %1 cookie in %2 is encrypted in a way Quotabar does not know: "
-                                                         "paste its value instead.")
+            //: %1 is the site (claude.ai), %2 a browser profile ("Chromium (Person 1)")
+            return fail(Kind::unreadable, tr("The %1 cookie in %2 is encrypted in a way Quotabar does not know: "
+                                             "paste its value instead.")
                                               .arg(site, profile.label()));
         }
         // Some versions encrypted with an empty password when they found no keyring.
@@ -251,22 +260,26 @@ CookieImport BrowserCookies::decode(const Examined &examined) const
                 break;
         }
         if (!plain && version == "v11" && keyring->kind == BrowserKeyring::Lookup::Kind::locked)
-            return fail(Kind::keyringLocked, QStringLiteral("%1 keeps its cookie password in the desktop keyring, which "
-                                                            "stayed locked: import again and unlock it when asked, or paste "
-                                                            "the %2 cookie's value instead.")
+            //: %1 is a browser (Google Chrome), %2 the cookie's own name (sessionKey)
+            return fail(Kind::keyringLocked, tr("%1 keeps its cookie password in the desktop keyring, which "
+                                                "stayed locked: import again and unlock it when asked, or paste "
+                                                "the %2 cookie's value instead.")
                                                  .arg(profile.browserName, cookie));
         if (!plain && version == "v11" && keyring->kind != BrowserKeyring::Lookup::Kind::found)
-            return fail(Kind::keyringUnavailable, QStringLiteral("%1 keeps its cookie password in the desktop keyring, "
-                                                                 "which did not give it (%2).")
+            //: %1 is a browser (Google Chrome), %2 why the keyring did not give the password
+            return fail(Kind::keyringUnavailable, tr("%1 keeps its cookie password in the desktop keyring, "
+                                                     "which did not give it (%2).")
                                                       .arg(profile.browserName, keyring->reason));
         if (!plain)
-            return fail(Kind::wrongKey, QStringLiteral("The %1 cookie in %2 could not be decrypted with %3's password; "
-                                                       "nothing was stored.")
+            //: %1 is the site (claude.ai), %2 a browser profile ("Chromium (Person 1)"), %3 the browser (Chromium)
+            return fail(Kind::wrongKey, tr("The %1 cookie in %2 could not be decrypted with %3's password; "
+                                           "nothing was stored.")
                                             .arg(site, profile.label(), profile.browserName));
         value += *plain;
     }
     if (!ChromiumCipher::isCookieValue(value))
-        return fail(Kind::wrongKey, QStringLiteral("The %1 cookie in %2 does not hold a usable value; nothing was stored.")
+        //: %1 is the site (claude.ai), %2 a browser profile ("Chromium (Person 1)")
+        return fail(Kind::wrongKey, tr("The %1 cookie in %2 does not hold a usable value; nothing was stored.")
                                         .arg(site, profile.label()));
     return {QString::fromLatin1(value), profile, std::nullopt};
 }

@@ -3,11 +3,15 @@
 #include "browser/BrowserCookieReader.h"
 #include "browser/BrowserProfiles.h"
 
+#include <QCoreApplication>
+
 // The providers' sign-in cookies in the user's own browsers: which profiles hold one (without its
 // value), and the value itself when the user asks for it. Every call looks anew, reading private
 // copies of the databases; nothing is kept open or remembered between calls.
 class BrowserCookies final : public BrowserCookieReader
 {
+    Q_DECLARE_TR_FUNCTIONS(BrowserCookies)
+
 public:
     // `keyring` is asked only while decrypting a "v11" Chromium value; null: there is none.
     // `scratch` holds the private copies (empty: CookieScratch::defaultBase()).

@@ -2,6 +2,7 @@
 
 #include "platform/LogCategories.h"
 
+#include <QCoreApplication>
 #include <QPluginLoader>
 
 BrowserCookiesPlugin::BrowserCookiesPlugin(QString folder, BrowserKeyring *keyring, const Clock &clock)
@@ -30,7 +31,9 @@ const BrowserCookieReader *BrowserCookiesPlugin::reader() const
 
 CookieFailure BrowserCookiesPlugin::failure() const
 {
-    return {CookieFailure::Kind::unreadable, QStringLiteral("The browser import could not be loaded: ") + m_error};
+    //: %1 is the reason the system gives for not loading the import's library
+    return {CookieFailure::Kind::unreadable,
+            QCoreApplication::translate("BrowserCookiesPlugin", "The browser import could not be loaded: %1").arg(m_error)};
 }
 
 CookieScan BrowserCookiesPlugin::scan(Provider provider) const

@@ -2,6 +2,7 @@
 
 #include "browser/CookieScratch.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -84,11 +85,15 @@ namespace CookieDatabase {
 Read read(const BrowserProfile &profile, const QStringList &hosts, const QString &scratch)
 {
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
-        return {{}, QStringLiteral("Qt's SQLite driver is not installed")};
+        return {{},
+                //: Ends "The cookies of … could not be read: …"
+                QCoreApplication::translate("CookieDatabase", "Qt's SQLite driver is not installed")};
     // The folder is readable by this user alone, and goes with the copy when this call returns.
     const QTemporaryDir folder = CookieScratch::create(scratch.isEmpty() ? CookieScratch::defaultBase() : scratch);
     if (!folder.isValid())
-        return {{}, QStringLiteral("no private temporary folder: %1").arg(folder.errorString())};
+        return {{},
+                //: Ends "The cookies of … could not be read: …"; %1 is the system's reason
+                QCoreApplication::translate("CookieDatabase", "no private temporary folder: %1").arg(folder.errorString())};
 
     const QString copy = folder.filePath(QFileInfo(profile.cookiesPath).fileName());
     // The database first, then its journal: a sign-in the browser has not yet moved out of the
@@ -99,7 +104,9 @@ Read read(const BrowserProfile &profile, const QStringList &hosts, const QString
             continue;
         QFile original(source);
         if (!original.copy(copy + suffix))
-            return {{}, QStringLiteral("cannot copy %1: %2").arg(source, original.errorString())};
+            return {{},
+                    //: Ends "The cookies of … could not be read: …"; %1 is a file, %2 the system's reason
+                    QCoreApplication::translate("CookieDatabase", "cannot copy %1: %2").arg(source, original.errorString())};
     }
 
     const QString connection = QStringLiteral("quotabar-cookies-") + QUuid::createUuid().toString(QUuid::WithoutBraces);

@@ -1,5 +1,7 @@
 #include "SignInCookie.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace SignInCookie {
@@ -31,15 +33,18 @@ QString timeText(const QDateTime &when)
 
 CookieFailure expired(Provider provider, const BrowserProfile &profile, const QDateTime &expiry)
 {
-    return {CookieFailure::Kind::expired, QStringLiteral("The %1 sign-in in %2 expired on %3: sign in to %1 there again.")
-                                              .arg(site(provider), profile.label(), timeText(expiry))};
+    //: %1 is the site (claude.ai), %2 a browser profile ("Firefox (default-release)"), %3 a date and time
+    return {CookieFailure::Kind::expired,
+            QCoreApplication::translate("SignInCookie", "The %1 sign-in in %2 expired on %3: sign in to %1 there again.")
+                .arg(site(provider), profile.label(), timeText(expiry))};
 }
 
 CookieFailure nothingToImport(const CookieScan &scan, Provider provider)
 {
     if (scan.profilesSearched == 0)
-        return {CookieFailure::Kind::noBrowser, QStringLiteral("No profile of Firefox, LibreWolf, Chromium, Google Chrome, "
-                                                               "Brave, Microsoft Edge or Vivaldi was found.")};
+        return {CookieFailure::Kind::noBrowser,
+                QCoreApplication::translate("SignInCookie", "No profile of Firefox, LibreWolf, Chromium, Google Chrome, "
+                                                            "Brave, Microsoft Edge or Vivaldi was found.")};
     const auto expiredOne = std::find_if(scan.candidates.begin(), scan.candidates.end(),
                                          [](const CookieCandidate &candidate) { return candidate.expired; });
     if (expiredOne != scan.candidates.end())
@@ -47,7 +52,9 @@ CookieFailure nothingToImport(const CookieScan &scan, Provider provider)
     if (!scan.problems.empty())
         return scan.problems.front();
     return {CookieFailure::Kind::noCookie,
-            QStringLiteral("No browser profile is signed in to %1 (no %2 cookie): sign in there first.")
+            //: %1 is the site (claude.ai), %2 the cookie's own name (sessionKey)
+            QCoreApplication::translate("SignInCookie",
+                                        "No browser profile is signed in to %1 (no %2 cookie): sign in there first.")
                 .arg(site(provider), cookieName(provider))};
 }
 

@@ -3,6 +3,8 @@
 #include "app/Providers.h"
 #include "platform/DefaultsStore.h"
 
+#include <QCoreApplication>
+
 // Where each provider's usage comes from: the pasted session key (the default) or the sign-in
 // of the provider's command-line tool, which the user chose in Preferences.
 namespace CredentialSource {
@@ -33,8 +35,11 @@ inline std::optional<SignInTool> tool(const QString &source)
 inline QString expiredText(const QString &source)
 {
     const auto signIn = tool(source);
-    return signIn ? QStringLiteral("%1 sign-in expired — run %2 to sign in again").arg(signIn->name, signIn->command)
-                  : QString();
+    if (!signIn)
+        return {};
+    //: %1 is the command-line tool (Claude Code, Codex), %2 the command that signs in again ("claude")
+    return QCoreApplication::translate("CredentialSource", "%1 sign-in expired — run %2 to sign in again")
+        .arg(signIn->name, signIn->command);
 }
 
 inline QString claude(const DefaultsStore &defaults)

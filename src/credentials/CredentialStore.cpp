@@ -244,11 +244,12 @@ QString CredentialStore::locationText(Location location)
 {
     switch (location) {
     case Location::keyring:
-        return QStringLiteral("Stored in the keyring");
+        //: Where a key is kept: the desktop's keyring (Secret Service, KWallet)
+        return tr("Stored in the keyring");
     case Location::file:
-        return QStringLiteral("Stored in a file only you can read");
+        return tr("Stored in a file only you can read");
     case Location::locked:
-        return QStringLiteral("Stored in the keyring, which is locked: unlock it to use this key");
+        return tr("Stored in the keyring, which is locked: unlock it to use this key");
     case Location::loading:
         break;
     }

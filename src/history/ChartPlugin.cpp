@@ -2,6 +2,7 @@
 
 #include "platform/LogCategories.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPluginLoader>
 #include <QVBoxLayout>
@@ -15,7 +16,9 @@ public:
     MissingChartPane(const Account &account, const QString &why, QWidget *parent)
         : HistoryPane(account, parent)
     {
-        auto *label = new QLabel(QStringLiteral("The chart could not be loaded: ") + why, this);
+        //: %1 is the reason the system gives for not loading the chart's library
+        auto *label = new QLabel(QCoreApplication::translate("ChartPlugin", "The chart could not be loaded: %1").arg(why),
+                                 this);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignCenter);
         (new QVBoxLayout(this))->addWidget(label);

@@ -5,6 +5,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDateTime>
 #include <QDateTimeAxis>
@@ -42,7 +43,9 @@ QString pointText(const QString &name, const Point &point, bool withValue)
     const QString time = QLocale::c().toString(QDateTime::fromSecsSinceEpoch(point.at), QStringLiteral("ddd d MMM HH:mm"));
     if (!withValue)
         return name + QLatin1Char('\n') + time;
-    return QStringLiteral("%1: %2 left\n%3").arg(name, Figures::pct(100 - point.left), time);
+    //: A chart point's tooltip: %1 the line ("Session"), %2 the percentage left, %3 the record's day and time
+    return QCoreApplication::translate("HistoryChartPane", "%1: %2 left\n%3")
+        .arg(name, Figures::pct(100 - point.left), time);
 }
 
 } // namespace
@@ -62,7 +65,8 @@ HistoryChartPane::HistoryChartPane(const Account &account, QWidget *parent)
     m_view = new QChartView(m_chart, this);
     m_view->setRenderHint(QPainter::Antialiasing);
     m_view->setMinimumHeight(300);
-    m_view->setAccessibleName(Providers::of(account.provider).name + QStringLiteral(" usage chart"));
+    //: What a screen reader calls the chart; %1 is the provider (Claude, ChatGPT)
+    m_view->setAccessibleName(tr("%1 usage chart").arg(Providers::of(account.provider).name));
     layout->addWidget(m_view, 1);
 
     m_standing = new QLabel(this);
@@ -70,13 +74,14 @@ HistoryChartPane::HistoryChartPane(const Account &account, QWidget *parent)
     m_standing->setWordWrap(true);
     layout->addWidget(m_standing);
 
-    auto *hitsTitle = new QLabel(QStringLiteral("Limits reached"), this);
+    //: The heading of the list of times a limit was used up
+    auto *hitsTitle = new QLabel(tr("Limits reached"), this);
     QFont bold = hitsTitle->font();
     bold.setBold(true);
     hitsTitle->setFont(bold);
     layout->addWidget(hitsTitle);
     m_hits = new QListWidget(this);
-    m_hits->setAccessibleName(QStringLiteral("Limits reached"));
+    m_hits->setAccessibleName(tr("Limits reached"));
     m_hits->setMaximumHeight(96);
     m_hits->setSelectionMode(QAbstractItemView::NoSelection);
     m_hits->setFocusPolicy(Qt::TabFocus);
@@ -110,7 +115,8 @@ void HistoryChartPane::show(const QList<HistoryEntry> &entries, Span span, qint6
         addWindow(window, points, span, now);
         summaries << summary(points, window, span, now);
         if (const auto stands = standing(points, window, now))
-            standings << windowLabel(window) + QStringLiteral(": ") + standingText(*stands);
+            //: %1 is the limit ("Session", "Weekly"), %2 how it stands against the even pace
+            standings << tr("%1: %2").arg(windowLabel(window), standingText(*stands));
         for (const LimitHit &hit : limitHits(points, window, now)) {
             const bool shown = hit.reachedAt >= now - spanSeconds(span) || !hit.over
                                || (hit.availableAt && *hit.availableAt >= now - spanSeconds(span));
@@ -125,9 +131,10 @@ void HistoryChartPane::show(const QList<HistoryEntry> &entries, Span span, qint6
     for (const auto &[at, text] : hits)
         m_hits->addItem(text);
     if (hits.isEmpty())
-        m_hits->addItem(span == Span::day ? QStringLiteral("No limit reached in the last 24 hours.")
-                                          : QStringLiteral("No limit reached in the last 7 days."));
-    m_standing->setText(standings.isEmpty() ? QStringLiteral("No current period to pace.")
+        m_hits->addItem(span == Span::day ? tr("No limit reached in the last 24 hours.")
+                                          : tr("No limit reached in the last 7 days."));
+    //: Shown in place of the pace when no limit has a period running
+    m_standing->setText(standings.isEmpty() ? tr("No current period to pace.")
                                             : standings.join(QLatin1Char('\n')));
     m_view->setAccessibleDescription(summaries.join(QLatin1Char(' ')));
     m_view->setToolTip(QString());
@@ -150,7 +157,8 @@ void HistoryChartPane::addWindow(Window window, const QList<Point> &samples, Spa
     if (const auto pace = paceLine(samples, window, now)) {
         const qint64 from = std::max(pace->startAt, now - spanSeconds(span));
         auto *even = new QLineSeries(m_chart);
-        even->setName(title + QStringLiteral(" pace"));
+        //: The chart's legend: the even pace line of a limit; %1 is "Session" or "Weekly"
+        even->setName(tr("%1 pace").arg(title));
         even->setProperty(windowProperty, int(window));
         even->setProperty(paceProperty, true);
         even->append(chartPoint(from, pace->leftAt(from)));
@@ -161,7 +169,8 @@ void HistoryChartPane::addWindow(Window window, const QList<Point> &samples, Spa
     const QList<qint64> instants = resets(samples, now - spanSeconds(span), now);
     if (!instants.isEmpty()) {
         auto *marks = new QScatterSeries(m_chart);
-        marks->setName(title + QStringLiteral(" resets"));
+        //: The chart's legend: the marks where a limit reset; %1 is "Session" or "Weekly"
+        marks->setName(tr("%1 resets").arg(title));
         marks->setProperty(windowProperty, int(window));
         marks->setMarkerShape(QScatterSeries::MarkerShapeTriangle);
         marks->setMarkerSize(11);
@@ -170,7 +179,8 @@ void HistoryChartPane::addWindow(Window window, const QList<Point> &samples, Spa
             marks->append(chartPoint(at, 100));
             points.append({at, 100, std::nullopt});
         }
-        follow(marks, points, title + QStringLiteral(" reset"), false);
+        //: A reset mark's tooltip, over its day and time; %1 is "Session" or "Weekly"
+        follow(marks, points, tr("%1 reset").arg(title), false);
         m_chart->addSeries(marks);
     }
 }

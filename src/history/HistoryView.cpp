@@ -63,8 +63,8 @@ HistoryView::HistoryView(const HistoryStore &store, const Clock &clock, Accounts
 
     auto *bar = new QHBoxLayout;
     m_spans = new QButtonGroup(this);
-    for (const auto &[span, title] : {std::pair{Span::day, QStringLiteral("24 Hours")},
-                                      std::pair{Span::week, QStringLiteral("7 Days")}}) {
+    //: The span the history window shows: the last 24 hours, or the last 7 days
+    for (const auto &[span, title] : {std::pair{Span::day, tr("24 Hours")}, std::pair{Span::week, tr("7 Days")}}) {
         auto *button = new QPushButton(title, this);
         button->setCheckable(true);
         button->setChecked(span == m_span);
@@ -74,7 +74,7 @@ HistoryView::HistoryView(const HistoryStore &store, const Clock &clock, Accounts
     m_spans->setExclusive(true);
     connect(m_spans, &QButtonGroup::idClicked, this, [this](int id) { setSpan(Span(id)); });
     bar->addStretch(1);
-    auto *exportButton = new QPushButton(QStringLiteral("Export CSV…"), this);
+    auto *exportButton = new QPushButton(tr("Export CSV…"), this);
     connect(exportButton, &QPushButton::clicked, this, &HistoryView::exportChosen);
     bar->addWidget(exportButton);
     layout->addLayout(bar);
@@ -153,12 +153,13 @@ void HistoryView::exportChosen()
                         + (account->isFirst() ? QString() : QLatin1Char('-') + account->id);
     const QString suggested = folder + QStringLiteral("/quotabar-%1-%2.csv")
                                            .arg(who, m_span == Span::day ? QStringLiteral("24h") : QStringLiteral("7d"));
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export CSV"), suggested,
-                                                      QStringLiteral("CSV files (*.csv)"));
+    const QString path = QFileDialog::getSaveFileName(this, tr("Export CSV"), suggested,
+                                                      //: The save dialog's filter: keep "(*.csv)" as it is
+                                                      tr("CSV files (*.csv)"));
     if (path.isEmpty())
         return;
     if (!exportTo(path))
-        QMessageBox::warning(this, QStringLiteral("Export CSV"), QStringLiteral("The file could not be written."));
+        QMessageBox::warning(this, tr("Export CSV"), tr("The file could not be written."));
 }
 
 void HistoryView::showEvent(QShowEvent *event)

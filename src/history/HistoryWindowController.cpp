@@ -9,7 +9,7 @@ HistoryWindowController::HistoryWindowController(PaceTracker &tracker, const Clo
     : QObject(parent)
     , m_window(std::make_unique<HistoryView>(tracker.history(), clock, std::move(accounts), std::move(makePane)))
 {
-    UtilityWindow::prepare(*m_window, QStringLiteral("Quotabar — Usage History"));
+    UtilityWindow::prepare(*m_window, tr("Quotabar — Usage History"));
     connect(&tracker, &PaceTracker::recorded, this, &HistoryWindowController::reload);
 }
 

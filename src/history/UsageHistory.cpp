@@ -2,6 +2,7 @@
 
 #include "usage/Figures.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
 
@@ -48,7 +49,11 @@ namespace UsageHistory {
 
 QString windowLabel(Window window)
 {
-    return window == Window::session ? QStringLiteral("Session") : QStringLiteral("Weekly");
+    if (window == Window::session)
+        //: The five-hour limit's name in the history window, as in "Session: 72% left"
+        return QCoreApplication::translate("UsageHistory", "Session");
+    //: The seven-day limit's name in the history window, as in "Weekly: 45% left"
+    return QCoreApplication::translate("UsageHistory", "Weekly");
 }
 
 qint64 spanSeconds(Span span)
@@ -151,16 +156,21 @@ std::optional<Standing> standing(const QList<Point> &samples, Window window, qin
 
 QString standingText(const Standing &standing)
 {
-    const QString points = QString::number(std::lround(standing.points));
+    // Ahead or behind by less than onPaceMargin is on pace, so there are always several points.
+    const int points = static_cast<int>(std::lround(standing.points));
     switch (standing.kind) {
     case Standing::Kind::ahead:
-        return QStringLiteral("Ahead of pace · %1 points to spare").arg(points);
+        //: How the usage left stands against an even spread over the period; %n is percentage points more
+        //: left than that. Keep " · ": the screen reader's summary reads it as a comma.
+        return QCoreApplication::translate("UsageHistory", "Ahead of pace · %n points to spare", nullptr, points);
     case Standing::Kind::behind:
-        return QStringLiteral("Behind pace · %1 points short").arg(points);
+        //: %n is percentage points fewer left than an even spread over the period would leave
+        return QCoreApplication::translate("UsageHistory", "Behind pace · %n points short", nullptr, points);
     case Standing::Kind::onPace:
         break;
     }
-    return QStringLiteral("On pace");
+    //: The usage left is near what an even spread over the period would leave
+    return QCoreApplication::translate("UsageHistory", "On pace");
 }
 
 QList<LimitHit> limitHits(const QList<Point> &samples, Window window, qint64 now)
@@ -191,13 +201,25 @@ QList<LimitHit> limitHits(const QList<Point> &samples, Window window, qint64 now
 
 QString hitText(const LimitHit &hit, const QTimeZone &zone)
 {
-    QString text = windowLabel(hit.window) + QStringLiteral(" limit reached ") + clockText(hit.reachedAt, zone, true);
+    const QString reachedAt = clockText(hit.reachedAt, zone, true);
+    QString reached;
+    if (hit.window == Window::session)
+        //: %1 is when the limit was used up, e.g. "Tue 14:05"
+        reached = QCoreApplication::translate("UsageHistory", "Session limit reached %1").arg(reachedAt);
+    else
+        //: %1 is when the limit was used up, e.g. "Tue 14:05"
+        reached = QCoreApplication::translate("UsageHistory", "Weekly limit reached %1").arg(reachedAt);
     if (!hit.availableAt)
-        return text + QStringLiteral(" · reset time unknown");
+        //: %1 is "Session limit reached Tue 14:05" or the weekly one
+        return QCoreApplication::translate("UsageHistory", "%1 · reset time unknown").arg(reached);
     const bool sameDay = QDateTime::fromSecsSinceEpoch(hit.reachedAt, zone).date()
                          == QDateTime::fromSecsSinceEpoch(*hit.availableAt, zone).date();
-    return text + (hit.over ? QStringLiteral(" · available again ") : QStringLiteral(" · available again at "))
-           + clockText(*hit.availableAt, zone, !sameDay);
+    const QString availableAt = clockText(*hit.availableAt, zone, !sameDay);
+    if (hit.over)
+        //: %1 is "Session limit reached Tue 14:05" or the weekly one, %2 when it came back ("16:00", "Wed 09:00")
+        return QCoreApplication::translate("UsageHistory", "%1 · available again %2").arg(reached, availableAt);
+    //: %1 is "Session limit reached Tue 14:05" or the weekly one, %2 when it comes back ("16:00", "Wed 09:00")
+    return QCoreApplication::translate("UsageHistory", "%1 · available again at %2").arg(reached, availableAt);
 }
 
 QByteArray csv(const QList<HistoryEntry> &entries, const Account &account, qint64 from, qint64 to)
@@ -227,19 +249,50 @@ QString summary(const QList<Point> &samples, Window window, Span span, qint64 no
 {
     const QString title = windowLabel(window);
     const QList<Point> shown = bucketed(samples, span, now);
-    const QString over = span == Span::day ? QStringLiteral("the last 24 hours") : QStringLiteral("the last 7 days");
+    const bool day = span == Span::day;
+    if (shown.isEmpty() && day)
+        //: Read by a screen reader; %1 is the limit ("Session", "Weekly")
+        return QCoreApplication::translate("UsageHistory", "%1: no records in the last 24 hours.").arg(title);
     if (shown.isEmpty())
-        return title + QStringLiteral(": no records in ") + over + QLatin1Char('.');
+        //: Read by a screen reader; %1 is the limit ("Session", "Weekly")
+        return QCoreApplication::translate("UsageHistory", "%1: no records in the last 7 days.").arg(title);
     const auto lowest = std::min_element(shown.cbegin(), shown.cend(),
                                          [](const Point &a, const Point &b) { return a.left < b.left; });
-    const qsizetype resetCount = resets(samples, now - spanSeconds(span), now).size();
-    QString text = title + QStringLiteral(": ") + percentText(shown.last().left) + QStringLiteral(" left at ")
-                   + clockText(shown.last().at, QTimeZone::systemTimeZone(), true) + QStringLiteral("; lowest ")
-                   + percentText(lowest->left) + QStringLiteral(" in ") + over + QStringLiteral("; ")
-                   + QString::number(resetCount) + (resetCount == 1 ? QStringLiteral(" reset") : QStringLiteral(" resets"));
-    if (const auto stands = standing(samples, window, now))
-        text += QStringLiteral("; ") + standingText(*stands).replace(QStringLiteral(" · "), QStringLiteral(", "));
-    return text + QLatin1Char('.');
+    const int resetCount = static_cast<int>(resets(samples, now - spanSeconds(span), now).size());
+    //: How many times the limit was reset in the span, read by a screen reader
+    QString resetText = QCoreApplication::translate("UsageHistory", "%n resets", nullptr, resetCount);
+    if (resetCount == 1)
+        //: The limit was reset once in the span, read by a screen reader
+        resetText = QCoreApplication::translate("UsageHistory", "1 reset");
+    const QString left = percentText(shown.last().left);
+    const QString at = clockText(shown.last().at, QTimeZone::systemTimeZone(), true);
+    const QString least = percentText(lowest->left);
+
+    const auto stands = standing(samples, window, now);
+    QString text;
+    if (!stands && day)
+        //: Read by a screen reader: %1 the limit ("Session"), %2 the percentage left now, %3 the day and
+        //: time of that record ("Tue 14:05"), %4 the lowest percentage left, %5 "1 reset" or "3 resets"
+        text = QCoreApplication::translate("UsageHistory", "%1: %2 left at %3; lowest %4 in the last 24 hours; %5.");
+    else if (!stands)
+        //: Read by a screen reader: %1 the limit ("Session"), %2 the percentage left now, %3 the day and
+        //: time of that record ("Tue 14:05"), %4 the lowest percentage left, %5 "1 reset" or "3 resets"
+        text = QCoreApplication::translate("UsageHistory", "%1: %2 left at %3; lowest %4 in the last 7 days; %5.");
+    else if (day)
+        //: Read by a screen reader: %1 the limit ("Session"), %2 the percentage left now, %3 the day and
+        //: time of that record ("Tue 14:05"), %4 the lowest percentage left, %5 "1 reset" or "3 resets",
+        //: %6 the pace ("Ahead of pace, 12 points to spare")
+        text = QCoreApplication::translate("UsageHistory", "%1: %2 left at %3; lowest %4 in the last 24 hours; %5; %6.");
+    else
+        //: Read by a screen reader: %1 the limit ("Session"), %2 the percentage left now, %3 the day and
+        //: time of that record ("Tue 14:05"), %4 the lowest percentage left, %5 "1 reset" or "3 resets",
+        //: %6 the pace ("Ahead of pace, 12 points to spare")
+        text = QCoreApplication::translate("UsageHistory", "%1: %2 left at %3; lowest %4 in the last 7 days; %5; %6.");
+    if (!stands)
+        return text.arg(title, left, at, least, resetText);
+    // Spoken, the middle dot would be read out by name; a comma is a pause.
+    const QString pace = standingText(*stands).replace(QStringLiteral(" · "), QStringLiteral(", "));
+    return text.arg(title, left, at, least, resetText, pace);
 }
 
 }

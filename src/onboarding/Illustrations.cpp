@@ -3,6 +3,7 @@
 #include "onboarding/Symbols.h"
 #include "platform/qt/SemanticColors.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QPainter>
 #include <QPainterPath>
@@ -49,7 +50,9 @@ void drawText(QPainter &painter, const QRectF &box, int flags, const QFont &font
 // Drawn with its right edge at `right`, centred on `centreY`; answers its rectangle.
 QRectF drawStatusPill(QPainter &painter, const QPalette &palette, qreal right, qreal centreY, qreal outlineOpacity)
 {
-    const QString text = QStringLiteral("S:72%  W:45%");
+    //: A sample panel item: S is the session (five-hour) limit, W the weekly one, as the panel's own labels
+    //: abbreviate them; keep the two spaces between them
+    const QString text = QCoreApplication::translate("Illustrations", "S:72%  W:45%");
     const QFont font = monoFont(11, QFont::Medium);
     const qreal contentWidth = 15 + 5 + textWidth(font, text);
     const qreal height = std::max<qreal>(15, QFontMetricsF(font).height()) + 6;
@@ -160,7 +163,8 @@ void MenuBarIllustration::paintEvent(QPaintEvent *)
     const qreal x = screen.center().x() + 40;
     Symbols::draw(painter, Symbol::arrowUp, QPointF(x, screen.top() + 32 + 7), 13, accent(colours));
     drawText(painter, QRectF(x - 100, screen.top() + 32 + 14 + 2, 200, 16), Qt::AlignHCenter | Qt::AlignTop,
-             uiFont(11), accent(colours), QStringLiteral("Your remaining tokens"));
+             //: The callout pointing at the sample panel item
+             uiFont(11), accent(colours), QCoreApplication::translate("Illustrations", "Your remaining tokens"));
 }
 
 DevToolsIllustration::DevToolsIllustration(DevToolsContent content, QWidget *parent)
@@ -198,7 +202,9 @@ void DevToolsIllustration::paintEvent(QPaintEvent *)
     }
     const qreal titleRoomLeft = titleBar.left() + 10 + 3 * 9 + 2 * 5;
     drawText(painter, QRectF(titleRoomLeft, titleBar.top(), titleBar.right() - 10 - titleRoomLeft, titleBar.height()),
-             Qt::AlignCenter, uiFont(10), secondary, QStringLiteral("Developer Tools — ") + m_content.host);
+             //: The title of a sample browser developer tools window; %1 is the site (claude.ai)
+             Qt::AlignCenter, uiFont(10), secondary,
+             QCoreApplication::translate("Illustrations", "Developer Tools — %1").arg(m_content.host));
 
     // Tabs, "Application" selected.
     const QFont tabFont = uiFont(10);
@@ -206,9 +212,16 @@ void DevToolsIllustration::paintEvent(QPaintEvent *)
     const QRectF tabBar(frame.left(), titleBar.bottom(), frame.width(), tabHeight);
     painter.fillRect(tabBar, withOpacity(secondary, 0.04));
     qreal x = tabBar.left();
-    for (const QString &tab : {QStringLiteral("Elements"), QStringLiteral("Console"), QStringLiteral("Application"),
-                               QStringLiteral("Network")}) {
-        const bool selected = tab == QLatin1String("Application");
+    //: A tab of the browser's developer tools, as the browser names it
+    const QString application = QCoreApplication::translate("Illustrations", "Application");
+    //: A tab of the browser's developer tools, as the browser names it
+    const QString elements = QCoreApplication::translate("Illustrations", "Elements");
+    //: A tab of the browser's developer tools, as the browser names it
+    const QString console = QCoreApplication::translate("Illustrations", "Console");
+    //: A tab of the browser's developer tools, as the browser names it
+    const QString network = QCoreApplication::translate("Illustrations", "Network");
+    for (const QString &tab : {elements, console, application, network}) {
+        const bool selected = tab == application;
         const QFont font = uiFont(10, selected ? QFont::DemiBold : QFont::Normal);
         const QRectF box(x, tabBar.top(), textWidth(font, tab) + 20, tabHeight);
         if (selected)
@@ -228,8 +241,11 @@ void DevToolsIllustration::paintEvent(QPaintEvent *)
                  font, colour, text);
         y += lineHeight + 3;
     };
-    sidebarLine(QStringLiteral("▾ Storage"), uiFont(10, QFont::Medium), secondary);
-    sidebarLine(QStringLiteral("  ▾ Cookies"), uiFont(10), secondary);
+    //: A section of the developer tools' Application tab, as the browser names it
+    sidebarLine(QStringLiteral("▾ ") + QCoreApplication::translate("Illustrations", "Storage"), uiFont(10, QFont::Medium),
+                secondary);
+    //: The cookies list under Storage in the developer tools, as the browser names it
+    sidebarLine(QStringLiteral("  ▾ ") + QCoreApplication::translate("Illustrations", "Cookies"), uiFont(10), secondary);
     sidebarLine(QStringLiteral("       ") + m_content.host, uiFont(10, QFont::DemiBold), accentColour);
     painter.fillRect(QRectF(sidebar.right(), main.top(), 1, main.height()), withOpacity(secondary, 0.25));
 
@@ -250,7 +266,11 @@ void DevToolsIllustration::paintEvent(QPaintEvent *)
         drawText(painter, valueBox, Qt::AlignLeft | Qt::AlignVCenter, valueFont, valueColour, elided);
         y += rowHeight;
     };
-    tableRow(QStringLiteral("Name"), uiFont(10, QFont::DemiBold), secondary, QStringLiteral("Value"),
+    //: A column heading of the developer tools' cookie table
+    const QString nameHeading = QCoreApplication::translate("Illustrations", "Name");
+    //: A column heading of the developer tools' cookie table
+    const QString valueHeading = QCoreApplication::translate("Illustrations", "Value");
+    tableRow(nameHeading, uiFont(10, QFont::DemiBold), secondary, valueHeading,
              uiFont(10, QFont::DemiBold), secondary, withOpacity(secondary, 0.07));
     tableRow(m_content.cookieName, monoFont(10, QFont::Medium), label(colours), m_content.cookiePreview, monoFont(10),
              secondary, withOpacity(accentColour, 0.14));

@@ -108,15 +108,17 @@ OnboardingView::OnboardingView(OnboardingPager &pager, std::function<void()> ope
     auto *bar = new QHBoxLayout;
     bar->setContentsMargins(20, 14, 20, 14);
     bar->setSpacing(8);
-    m_dontShowAgain = new QCheckBox(QStringLiteral("Don't show this window again"), this);
+    m_dontShowAgain = new QCheckBox(tr("Don't show this window again"), this);
     QFont boxFont = font();
     boxFont.setPixelSize(12);
     m_dontShowAgain->setFont(boxFont);
     bar->addWidget(m_dontShowAgain);
     bar->addStretch(1);
-    m_previous = new QPushButton(QStringLiteral("Previous"), this);
+    //: Goes back one page of the welcome guide
+    m_previous = new QPushButton(tr("Previous"), this);
     bar->addWidget(m_previous);
-    m_nextOrDone = new QPushButton(QStringLiteral("Next"), this);
+    //: Goes on to the next page of the welcome guide
+    m_nextOrDone = new QPushButton(tr("Next"), this);
     m_nextOrDone->setDefault(true);
     bar->addWidget(m_nextOrDone);
     layout->addLayout(bar);
@@ -224,5 +226,6 @@ void OnboardingView::sync()
     }
     m_dontShowAgain->setChecked(m_pager.dontShowAgain());
     m_previous->setVisible(m_pager.showsPrevious());
-    m_nextOrDone->setText(m_pager.showsDone() ? QStringLiteral("Done") : QStringLiteral("Next"));
+    //: Closes the welcome guide on its last page
+    m_nextOrDone->setText(m_pager.showsDone() ? tr("Done") : tr("Next"));
 }

@@ -11,7 +11,7 @@ OnboardingWindowController::OnboardingWindowController(DefaultsStore &defaults, 
     , m_pager(std::make_unique<OnboardingPager>(defaults, [this] { m_window->close(); }))
     , m_window(std::make_unique<OnboardingView>(*m_pager, std::move(openPreferences), std::move(iconPath)))
 {
-    UtilityWindow::prepare(*m_window, QStringLiteral("Welcome to Quotabar"));
+    UtilityWindow::prepare(*m_window, tr("Welcome to Quotabar"));
 }
 
 OnboardingWindowController::~OnboardingWindowController()

@@ -28,21 +28,30 @@ QString AccountRows::folderName(const QString &folder, const QString &home)
     return clean;
 }
 
+QString AccountRows::signInText(Provider provider, const QString &folder)
+{
+    //: %1 is the command-line tool (Claude Code, Codex), %2 the folder holding its sign-in
+    return tr("%1 sign-in in %2").arg(toolName(provider), folderName(folder, QDir::homePath()));
+}
+
 QString AccountRows::sourceText(const Account &account) const
 {
     switch (account.source) {
     case Account::Source::sessionKey:
-        return account.isFirst() ? QStringLiteral("Session key above") : QStringLiteral("Pasted key");
+        if (account.isFirst())
+            //: An account's source: the session key typed in the field above the list
+            return tr("Session key above");
+        return tr("Pasted key");
     case Account::Source::browser:
-        return QStringLiteral("Key imported from a browser");
+        return tr("Key imported from a browser");
     case Account::Source::signInFolder: {
         const std::optional<QString> folder =
             account.isFirst() && m_services.firstAccountFolder ? m_services.firstAccountFolder(account.provider) : account.folder;
-        return toolName(account.provider) + QStringLiteral(" sign-in in ") + folderName(folder.value_or(QString()), QDir::homePath());
+        return signInText(account.provider, folder.value_or(QString()));
     }
     case Account::Source::sameSignIn:
-        return account.provider == Provider::claude ? QStringLiteral("Another organisation of the same sign-in")
-                                                    : QStringLiteral("Another workspace of the same sign-in");
+        return account.provider == Provider::claude ? tr("Another organisation of the same sign-in")
+                                                    : tr("Another workspace of the same sign-in");
     }
     return {};
 }
@@ -52,19 +61,26 @@ std::pair<QString, bool> AccountRows::statusOf(const Account &account) const
     const UsageRecords &records = m_services.records;
     if (!m_services.accounts.hasCredential(account.id)) {
         if (account.source == Account::Source::signInFolder)
-            return {QStringLiteral("No sign-in in this folder"), false};
+            return {tr("No sign-in in this folder"), false};
         if (account.source == Account::Source::sameSignIn)
-            return {QStringLiteral("Needs the first account's sign-in"), false};
-        return {QStringLiteral("No key stored"), false};
+            return {tr("Needs the first account's sign-in"), false};
+        return {tr("No key stored"), false};
     }
-    if (!records.answered(account.id))
-        return {account.shown ? QStringLiteral("Not answered yet") : QStringLiteral("Hidden — not asked"), false};
+    if (!records.answered(account.id)) {
+        if (account.shown)
+            return {tr("Not answered yet"), false};
+        //: An account hidden from the panel is not asked for its usage
+        return {tr("Hidden — not asked"), false};
+    }
     const std::optional<ProviderUsage> latest = records.latest(account.id);
     if (!latest)
-        return {QStringLiteral("Refused — sign in again or use a new key"), false};
+        return {tr("Refused — sign in again or use a new key"), false};
     if (latest->error)
         return {*latest->error, false};
-    return {latest->plan ? QStringLiteral("Connected · ") + *latest->plan : QStringLiteral("Connected"), true};
+    if (latest->plan)
+        //: %1 is the account's plan as the service names it (Pro, Max, Plus)
+        return {tr("Connected · %1").arg(*latest->plan), true};
+    return {tr("Connected"), true};
 }
 
 QList<AccountRows::Row> AccountRows::rows(Provider provider) const
@@ -83,7 +99,7 @@ QList<AccountRows::Row> AccountRows::rows(Provider provider) const
 
 QList<AccountRows::Choice> AccountRows::choices(Provider provider) const
 {
-    QList<Choice> choices{{Choice::Kind::pasteKey, QStringLiteral("Paste a Key…")}};
+    QList<Choice> choices{{Choice::Kind::pasteKey, tr("Paste a Key…")}};
     const QList<Account> accounts = m_services.accounts.of(provider);
     QStringList used;
     for (const Account &account : accounts) {
@@ -95,8 +111,7 @@ QList<AccountRows::Choice> AccountRows::choices(Provider provider) const
     const QStringList folders = m_services.signInFolders ? m_services.signInFolders(provider) : QStringList();
     for (const QString &folder : folders) {
         if (!used.contains(folder))
-            choices.append({Choice::Kind::signInFolder,
-                            toolName(provider) + QStringLiteral(" sign-in in ") + folderName(folder, QDir::homePath()), folder});
+            choices.append({Choice::Kind::signInFolder, signInText(provider, folder), folder});
     }
     for (const Account &account : accounts) {
         // Found on the server and not kept yet: listed hidden until chosen.

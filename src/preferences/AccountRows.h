@@ -69,6 +69,8 @@ signals:
     void changed();
 
 private:
+    // "Claude Code sign-in in ~/.claude-work".
+    static QString signInText(Provider provider, const QString &folder);
     QString sourceText(const Account &account) const;
     std::pair<QString, bool> statusOf(const Account &account) const;
 

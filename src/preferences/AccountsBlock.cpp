@@ -40,11 +40,13 @@ AccountsBlock::AccountsBlock(AccountRows &rows, Provider provider, QWidget *pare
     layout->setContentsMargins(0, 0, 0, 6);
     layout->setSpacing(4);
     auto *header = new QHBoxLayout;
-    auto *title = new SecondaryLabel(QStringLiteral("ACCOUNTS"), this);
+    auto *title = new SecondaryLabel(
+        //: The heading of the list of one provider's accounts, in capitals like the other section headings
+        tr("ACCOUNTS"), this);
     title->setFont(sectionFont());
     header->addWidget(title);
     header->addStretch(1);
-    m_add = linkButton(QStringLiteral("Add Account…"), this);
+    m_add = linkButton(tr("Add Account…"), this);
     header->addWidget(m_add);
     layout->addLayout(header);
     m_list = new QVBoxLayout;
@@ -108,20 +110,23 @@ AccountsBlock::RowWidgets AccountsBlock::makeRow(const AccountRows::Row &row)
     RowWidgets widgets;
     widgets.id = row.id;
     widgets.shown = new QCheckBox(box);
-    widgets.shown->setToolTip(QStringLiteral("Show this account in the panel and the menu"));
-    widgets.shown->setAccessibleName(QStringLiteral("Shown"));
+    widgets.shown->setToolTip(tr("Show this account in the panel and the menu"));
+    //: What a screen reader calls the check box that shows an account in the panel
+    widgets.shown->setAccessibleName(tr("Shown"));
     line->addWidget(widgets.shown);
     widgets.label = new QLineEdit(box);
-    widgets.label->setAccessibleName(QStringLiteral("Label"));
+    //: What a screen reader calls the field holding an account's name
+    widgets.label->setAccessibleName(tr("Label"));
     widgets.label->setFont(labelFont());
     line->addWidget(widgets.label, 1);
-    widgets.test = smallButton(QStringLiteral("Test"), QStringLiteral("Ask the service now"), box);
+    //: A small button that asks the account's service for its usage now
+    widgets.test = smallButton(tr("Test"), tr("Ask the service now"), box);
     line->addWidget(widgets.test);
-    widgets.up = smallButton(QStringLiteral("▲"), QStringLiteral("Move up"), box);
-    widgets.down = smallButton(QStringLiteral("▼"), QStringLiteral("Move down"), box);
+    widgets.up = smallButton(QStringLiteral("▲"), tr("Move up"), box);
+    widgets.down = smallButton(QStringLiteral("▼"), tr("Move down"), box);
     line->addWidget(widgets.up);
     line->addWidget(widgets.down);
-    auto *remove = smallButton(QStringLiteral("✕"), QStringLiteral("Remove this account"), box);
+    auto *remove = smallButton(QStringLiteral("✕"), tr("Remove this account"), box);
     line->addWidget(remove);
     if (row.first) {
         // The provider's own account is cleared with its key above; its room keeps the columns aligned.
@@ -173,19 +178,29 @@ void AccountsBlock::pasteKey()
 {
     auto *dialog = new QDialog(this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowTitle(QStringLiteral("Add %1 Account").arg(Providers::of(m_provider).name));
+    //: %1 is the provider (Claude, ChatGPT)
+    dialog->setWindowTitle(tr("Add %1 Account").arg(Providers::of(m_provider).name));
     auto *form = new QFormLayout(dialog);
     auto *label = new QLineEdit(dialog);
-    label->setPlaceholderText(QStringLiteral("Work, Personal…"));
-    form->addRow(QStringLiteral("Label"), label);
+    //: Example names for an account
+    label->setPlaceholderText(tr("Work, Personal…"));
+    //: The account's name
+    form->addRow(tr("Label"), label);
     auto *key = new QLineEdit(dialog);
     key->setFont(monoFont());
-    key->setPlaceholderText(m_provider == Provider::claude ? QStringLiteral("Enter sessionKey")
-                                                           : QStringLiteral("Enter __Secure-next-auth.session-token"));
+    if (m_provider == Provider::claude)
+        //: sessionKey is the cookie's own name: keep it as it is
+        key->setPlaceholderText(tr("Enter sessionKey"));
+    else
+        //: __Secure-next-auth.session-token is the cookie's own name: keep it as it is
+        key->setPlaceholderText(tr("Enter __Secure-next-auth.session-token"));
     SecretField::mask(key);
-    form->addRow(QStringLiteral("Key"), key);
+    //: The session key the account signs in with
+    form->addRow(tr("Key"), key);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, dialog);
-    QPushButton *add = buttons->addButton(QStringLiteral("Add"), QDialogButtonBox::AcceptRole);
+    QPushButton *add = buttons->addButton(
+        //: Adds the account with the pasted key
+        tr("Add"), QDialogButtonBox::AcceptRole);
     add->setEnabled(false);
     form->addRow(buttons);
     connect(key, &QLineEdit::textChanged, add, [add](const QString &text) { add->setEnabled(!text.trimmed().isEmpty()); });

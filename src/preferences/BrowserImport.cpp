@@ -12,19 +12,31 @@ BrowserImport::BrowserImport(Provider provider, const Scan &scan, Import import,
     m_candidates = found.candidates;
     bool usable = false;
     for (const CookieCandidate &candidate : m_candidates) {
-        const QString expiry = !candidate.expires ? QStringLiteral("until the browser closes")
-            : (candidate.expired ? QStringLiteral("expired ") : QStringLiteral("expires "))
-                + SignInCookie::timeText(*candidate.expires);
-        m_rows.push_back({QStringLiteral("%1 · %2").arg(candidate.profile.label(), expiry), !candidate.expired});
+        m_rows.push_back(
+            {QStringLiteral("%1 · %2").arg(candidate.profile.label(), expiryText(candidate)), !candidate.expired});
         usable = usable || !candidate.expired;
     }
     if (!usable)
         m_message = SignInCookie::nothingToImport(found, provider).message;
 }
 
+QString BrowserImport::expiryText(const CookieCandidate &candidate)
+{
+    if (!candidate.expires)
+        //: How long a browser's sign-in lasts when it has no end date
+        return tr("until the browser closes");
+    const QString when = SignInCookie::timeText(*candidate.expires);
+    if (candidate.expired)
+        //: %1 is the date and time a browser's sign-in ended
+        return tr("expired %1").arg(when);
+    //: %1 is the date and time a browser's sign-in ends
+    return tr("expires %1").arg(when);
+}
+
 QString BrowserImport::title() const
 {
-    return QStringLiteral("Import %1 Key from Browser").arg(Providers::of(m_provider).name);
+    //: The import window's title; %1 is the provider (Claude, ChatGPT)
+    return tr("Import %1 Key from Browser").arg(Providers::of(m_provider).name);
 }
 
 bool BrowserImport::choose(std::size_t row)

@@ -3,6 +3,8 @@
 #include "app/Providers.h"
 #include "browser/BrowserCookie.h"
 
+#include <QCoreApplication>
+
 #include <functional>
 
 class Clock;
@@ -13,6 +15,8 @@ class CredentialTest;
 // tested as a pasted key is.
 class BrowserImport
 {
+    Q_DECLARE_TR_FUNCTIONS(BrowserImport)
+
 public:
     using Scan = std::function<CookieScan(Provider)>;
     using Import = std::function<CookieImport(Provider, const BrowserProfile &)>;
@@ -33,6 +37,9 @@ public:
     bool choose(std::size_t row);
 
 private:
+    // "until the browser closes", "expires 2027-01-05 14:00", "expired …".
+    static QString expiryText(const CookieCandidate &candidate);
+
     Provider m_provider;
     Import m_import;
     CredentialTest &m_test;

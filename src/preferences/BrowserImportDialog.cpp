@@ -15,8 +15,8 @@ BrowserImportDialog::BrowserImportDialog(BrowserImport import, QWidget *parent)
 {
     setWindowTitle(m_model.title());
     auto *layout = new QVBoxLayout(this);
-    auto *intro = new QLabel(QStringLiteral("Quotabar reads a copy of the browser's cookies once, now, and keeps only "
-                                            "the sign-in you choose."),
+    auto *intro = new QLabel(tr("Quotabar reads a copy of the browser's cookies once, now, and keeps only "
+                                "the sign-in you choose."),
                              this);
     intro->setWordWrap(true);
     layout->addWidget(intro);
@@ -37,7 +37,8 @@ BrowserImportDialog::BrowserImportDialog(BrowserImport import, QWidget *parent)
     layout->addWidget(m_message);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    m_import = buttons->addButton(QStringLiteral("Import"), QDialogButtonBox::AcceptRole);
+    //: Imports the sign-in of the chosen browser profile
+    m_import = buttons->addButton(tr("Import"), QDialogButtonBox::AcceptRole);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_import, &QPushButton::clicked, this, &BrowserImportDialog::importChosen);

@@ -31,7 +31,7 @@ void CredentialTest::takeStored()
     const std::optional<QString> stored = m_services.defaults.string(m_provider.defaultsKey);
     m_text = stored.value_or(QString());
     if (stored || usesSignIn())
-        m_status = m_provider.isExpired() ? StatusBadge::error(expiredStatusText()) : StatusBadge::ok(connectedText);
+        m_status = m_provider.isExpired() ? StatusBadge::error(expiredStatusText()) : StatusBadge::ok(connectedText());
 }
 
 QString CredentialTest::expiredStatusText() const
@@ -41,7 +41,26 @@ QString CredentialTest::expiredStatusText() const
     if (usesSignIn())
         return CredentialSource::expiredText(m_provider.signIn->source);
     const QString source = importedFrom();
-    return source.isEmpty() ? expiredText : importedExpiredText.arg(source);
+    if (source.isEmpty())
+        return expiredText();
+    //: %1 is a browser profile, e.g. "Firefox (default-release)"
+    return tr("Session expired - import again from %1").arg(source);
+}
+
+QString CredentialTest::testingText()
+{
+    return tr("Testing…");
+}
+
+QString CredentialTest::connectedText()
+{
+    //: The key was tried and the service answered
+    return tr("Connected");
+}
+
+QString CredentialTest::expiredText()
+{
+    return tr("Session expired - check your key");
 }
 
 QString CredentialTest::importedFrom() const
@@ -58,7 +77,8 @@ QString CredentialTest::storageNote() const
     const QString source = stored ? importedFrom() : QString();
     if (source.isEmpty())
         return where;
-    const QString imported = QStringLiteral("Imported from %1").arg(source);
+    //: %1 is a browser profile, e.g. "Firefox (default-release)"
+    const QString imported = tr("Imported from %1").arg(source);
     if (where.isEmpty())
         return imported;
     return imported + QLatin1Char('\n') + where;
@@ -93,7 +113,7 @@ void CredentialTest::saveAndTest()
     if (!m_provider.importedFromKey.isEmpty() && m_services.defaults.string(m_provider.defaultsKey) != credential)
         m_services.defaults.remove(m_provider.importedFromKey);
     m_services.defaults.setString(m_provider.defaultsKey, credential);
-    triggerTest(testingText);
+    triggerTest(testingText());
 }
 
 void CredentialTest::saveImportedAndTest(const QString &credential, const QString &source)
@@ -106,7 +126,7 @@ void CredentialTest::saveImportedAndTest(const QString &credential, const QStrin
     m_services.defaults.setString(m_provider.defaultsKey, credential);
     if (!m_provider.importedFromKey.isEmpty())
         m_services.defaults.setString(m_provider.importedFromKey, source);
-    triggerTest(testingText);
+    triggerTest(testingText());
 }
 
 bool CredentialTest::usesSignIn() const
@@ -118,12 +138,16 @@ QString CredentialTest::signInOffer() const
 {
     if (!m_provider.signIn || usesSignIn() || !m_provider.signIn->found())
         return {};
-    return QStringLiteral("Found your %1 sign-in — use it").arg(m_provider.signIn->toolName);
+    //: %1 is the command-line tool (Claude Code, Codex)
+    return tr("Found your %1 sign-in — use it").arg(m_provider.signIn->toolName);
 }
 
 QString CredentialTest::signInInUse() const
 {
-    return usesSignIn() ? QStringLiteral("Using your %1 sign-in").arg(m_provider.signIn->toolName) : QString();
+    if (!usesSignIn())
+        return {};
+    //: %1 is the command-line tool (Claude Code, Codex)
+    return tr("Using your %1 sign-in").arg(m_provider.signIn->toolName);
 }
 
 void CredentialTest::useSignIn()
@@ -131,7 +155,7 @@ void CredentialTest::useSignIn()
     if (!m_provider.signIn)
         return;
     m_services.defaults.setString(m_provider.signIn->sourceKey, m_provider.signIn->source);
-    triggerTest(testingText);
+    triggerTest(testingText());
 }
 
 void CredentialTest::useSessionKey()
@@ -141,7 +165,7 @@ void CredentialTest::useSessionKey()
     m_services.defaults.remove(m_provider.signIn->sourceKey);
     m_status.reset();
     if (!m_services.defaults.string(m_provider.defaultsKey).value_or(QString()).isEmpty())
-        m_status = StatusBadge::ok(connectedText);
+        m_status = StatusBadge::ok(connectedText());
     emit changed();
     m_services.notifications.post(Notifications::settingsChanged);
 }
@@ -161,7 +185,8 @@ void CredentialTest::triggerTest(const QString &pendingMessage)
     const std::optional<QDateTime> nextTry = m_provider.nextTryAt ? m_provider.nextTryAt() : std::nullopt;
     if (nextTry && now.secsTo(*nextTry) >= timeout.count()) {
         m_isTesting = false;
-        m_status = StatusBadge::error(heldText.arg(Figures::timeRemaining(nextTry, now)));
+        //: The service asked to be left alone; %1 is how long until it is asked again ("4 min")
+        m_status = StatusBadge::error(tr("Asked to wait · next try in %1").arg(Figures::timeRemaining(nextTry, now)));
         emit changed();
         return;
     }
@@ -175,7 +200,7 @@ void CredentialTest::triggerTest(const QString &pendingMessage)
         if (!self || !self->m_isTesting || self->m_testNumber != test)
             return;
         self->m_isTesting = false;
-        self->m_status = StatusBadge::error(expiredText);
+        self->m_status = StatusBadge::error(expiredText());
         self->stopObserving();
         emit self->changed();
     });
@@ -192,7 +217,7 @@ void CredentialTest::finish(const QVariantMap &userInfo)
         return;
     }
     m_provider.clearExpired();
-    m_status = StatusBadge::ok(connectedText);
+    m_status = StatusBadge::ok(connectedText());
     emit changed();
     m_services.notifications.post(Notifications::settingsChanged);
 }

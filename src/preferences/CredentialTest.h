@@ -29,12 +29,6 @@ class CredentialTest final : public QObject
 {
     Q_OBJECT
 public:
-    static inline const QString testingText = QStringLiteral("Testing…");
-    static inline const QString connectedText = QStringLiteral("Connected");
-    static inline const QString expiredText = QStringLiteral("Session expired - check your key");
-    static inline const QString heldText = QStringLiteral("Asked to wait · next try in %1");
-    static inline const QString importedExpiredText = QStringLiteral("Session expired - import again from %1");
-
     // A command-line tool whose own sign-in can stand in for the session key.
     struct SignInChoice
     {
@@ -110,6 +104,11 @@ signals:
     void changed();
 
 private:
+    // The status line's texts, looked up in the language of the moment.
+    static QString testingText();
+    static QString connectedText();
+    static QString expiredText();
+
     void takeStored();
     // The status line of an expired credential: the sign-in's own text names its tool.
     QString expiredStatusText() const;

@@ -46,17 +46,18 @@ NoticesGroup::NoticesGroup(PreferencesModel &model, QWidget *parent)
     lowLayout->addWidget(m_secondThreshold);
     lowLayout->addSpacing(4);
     lowLayout->addWidget(m_low);
-    rows->addWidget(row(QStringLiteral("Notify when usage runs low"), lowControls, group));
+    //: Followed by two pickers of the percentages left that each bring a notice
+    rows->addWidget(row(tr("Notify when usage runs low"), lowControls, group));
     rows->addWidget(new Divider(group));
 
     m_reset = new SwitchToggle(group);
-    rows->addWidget(row(QStringLiteral("Notify when a limit resets"), m_reset, group));
+    rows->addWidget(row(tr("Notify when a limit resets"), m_reset, group));
     rows->addWidget(new Divider(group));
     m_available = new SwitchToggle(group);
-    rows->addWidget(row(QStringLiteral("Notify when a limit is available again"), m_available, group));
+    rows->addWidget(row(tr("Notify when a limit is available again"), m_available, group));
     rows->addWidget(new Divider(group));
     m_expired = new SwitchToggle(group);
-    rows->addWidget(row(QStringLiteral("Notify when a key expires"), m_expired, group));
+    rows->addWidget(row(tr("Notify when a key expires"), m_expired, group));
 
     connect(m_low, &SwitchToggle::toggled, this, [this](bool on) { m_model.setNotifyLow(on); });
     connect(m_reset, &SwitchToggle::toggled, this, [this](bool on) { m_model.setNotifyReset(on); });

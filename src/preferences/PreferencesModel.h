@@ -20,15 +20,15 @@ class PreferencesModel final : public QObject
 public:
     struct Interval
     {
-        QString label;
+        const char *label; // untranslated: QCoreApplication::translate("PreferencesModel", label)
         double seconds;
     };
-    static inline const std::array<Interval, 5> intervals{{
-        {QStringLiteral("1 minute"), 60},
-        {QStringLiteral("5 minutes"), 300},
-        {QStringLiteral("15 minutes"), 900},
-        {QStringLiteral("30 minutes"), 1800},
-        {QStringLiteral("1 hour"), 3600},
+    static constexpr std::array<Interval, 5> intervals{{
+        {QT_TRANSLATE_NOOP("PreferencesModel", "1 minute"), 60},
+        {QT_TRANSLATE_NOOP("PreferencesModel", "5 minutes"), 300},
+        {QT_TRANSLATE_NOOP("PreferencesModel", "15 minutes"), 900},
+        {QT_TRANSLATE_NOOP("PreferencesModel", "30 minutes"), 1800},
+        {QT_TRANSLATE_NOOP("PreferencesModel", "1 hour"), 3600},
     }};
     static inline const QUrl productSite{QStringLiteral("https://quotabar.app")};
 

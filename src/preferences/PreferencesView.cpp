@@ -91,10 +91,12 @@ PreferencesView::PreferencesView(PreferencesModel &model, QWidget *parent)
         return ProviderLook{provider, identity.id, QColor::fromRgbF(float(brand.red), float(brand.green), float(brand.blue)),
                             identity.name, placeholder, keyHelpText};
     };
-    const ProviderLook claudeLook = look(Provider::claude, QStringLiteral("Enter sessionKey"),
-                                         QStringLiteral("How to get your Claude key →"));
-    const ProviderLook openAILook = look(Provider::openAI, QStringLiteral("Enter __Secure-next-auth.session-token"),
-                                         QStringLiteral("How to get your ChatGPT key →"));
+    //: sessionKey is the cookie's own name: keep it as it is
+    const QString claudePlaceholder = tr("Enter sessionKey");
+    //: __Secure-next-auth.session-token is the cookie's own name: keep it as it is
+    const QString openAIPlaceholder = tr("Enter __Secure-next-auth.session-token");
+    const ProviderLook claudeLook = look(Provider::claude, claudePlaceholder, tr("How to get your Claude key →"));
+    const ProviderLook openAILook = look(Provider::openAI, openAIPlaceholder, tr("How to get your ChatGPT key →"));
 
     // The page scrolls only when it is taller than the screen (many accounts on a small one).
     auto *outer = new QVBoxLayout(this);
@@ -110,7 +112,7 @@ PreferencesView::PreferencesView(PreferencesModel &model, QWidget *parent)
     page->setContentsMargins(20, 0, 20, 20);
     page->setSpacing(0);
 
-    page->addWidget(sectionHeader(QStringLiteral("Choose AI Provider"), this));
+    page->addWidget(sectionHeader(tr("Choose AI Provider"), this));
     auto *providers = new GroupBox(this);
     auto *providersLayout = new QVBoxLayout(providers);
     providersLayout->setContentsMargins(6, 6, 6, 6);
@@ -141,7 +143,8 @@ PreferencesView::PreferencesView(PreferencesModel &model, QWidget *parent)
     connect(m_formatPicker, &QComboBox::activated, this, [this](int index) {
         m_model.setDisplayFormat(static_cast<DisplayFormat>(m_formatPicker->itemData(index).toInt()));
     });
-    QVBoxLayout *display = groupedRow(QStringLiteral("Display"), QStringLiteral("Show in menu bar"), m_formatPicker);
+    //: A section heading; its row picks what the panel item shows
+    QVBoxLayout *display = groupedRow(tr("Display"), tr("Show in menu bar"), m_formatPicker);
 
     m_panelStylePicker = new QComboBox(this);
     m_panelStylePicker->setFixedWidth(pickerWidth);
@@ -150,29 +153,33 @@ PreferencesView::PreferencesView(PreferencesModel &model, QWidget *parent)
     connect(m_panelStylePicker, &QComboBox::activated, this, [this](int index) {
         m_model.setPanelStyle(static_cast<PanelStyle>(m_panelStylePicker->itemData(index).toInt()));
     });
-    display->addWidget(row(QStringLiteral("Panel style"), m_panelStylePicker, display->parentWidget()));
+    //: Picks how the panel item looks
+    display->addWidget(row(tr("Panel style"), m_panelStylePicker, display->parentWidget()));
     // Offered once there is more than one account to tell apart.
     m_panelItemsPicker = new QComboBox(this);
     m_panelItemsPicker->setFixedWidth(pickerWidth);
-    m_panelItemsPicker->addItem(QStringLiteral("One per provider"), false);
-    m_panelItemsPicker->addItem(QStringLiteral("One per account"), true);
+    //: One panel item for each provider, or for each account
+    m_panelItemsPicker->addItem(tr("One per provider"), false);
+    m_panelItemsPicker->addItem(tr("One per account"), true);
     connect(m_panelItemsPicker, &QComboBox::activated, this,
             [this](int index) { m_model.setPanelItemPerAccount(m_panelItemsPicker->itemData(index).toBool()); });
-    m_panelItemsRow = row(QStringLiteral("Panel items"), m_panelItemsPicker, display->parentWidget());
+    m_panelItemsRow = row(tr("Panel items"), m_panelItemsPicker, display->parentWidget());
     display->addWidget(m_panelItemsRow);
 
     m_intervalPicker = new QComboBox(this);
     m_intervalPicker->setFixedWidth(pickerWidth);
     for (const auto &interval : PreferencesModel::intervals)
-        m_intervalPicker->addItem(interval.label, interval.seconds);
+        m_intervalPicker->addItem(QCoreApplication::translate("PreferencesModel", interval.label), interval.seconds);
     connect(m_intervalPicker, &QComboBox::activated, this,
             [this](int index) { m_model.setRefreshInterval(m_intervalPicker->itemData(index).toDouble()); });
-    groupedRow(QStringLiteral("Refresh"), QStringLiteral("Check every"), m_intervalPicker);
+    //: A section heading; its row picks how often usage is asked for, "Check every" "5 minutes"
+    groupedRow(tr("Refresh"), tr("Check every"), m_intervalPicker);
 
     m_launchToggle = new SwitchToggle(this);
     connect(m_launchToggle, &SwitchToggle::toggled, this, [this](bool on) { m_model.setLaunchAtLogin(on); });
-    groupedRow(QStringLiteral("System"), QStringLiteral("Launch at login"), m_launchToggle);
-    page->addWidget(sectionHeader(QStringLiteral("Notifications"), this));
+    //: A section heading
+    groupedRow(tr("System"), tr("Launch at login"), m_launchToggle);
+    page->addWidget(sectionHeader(tr("Notifications"), this));
     m_notices = new NoticesGroup(model, this);
     page->addWidget(m_notices);
     page->addSpacing(20);
@@ -224,7 +231,8 @@ QWidget *PreferencesView::credentialBlock(const ProviderLook &look, CredentialTe
     controls.field->setText(test.text());
     controls.reveal = SecretField::mask(controls.field);
     fieldRow->addWidget(controls.field, 1);
-    controls.testButton = new QPushButton(QStringLiteral("Test"), block);
+    //: The button that stores the key typed beside it and tries it
+    controls.testButton = new QPushButton(tr("Test"), block);
     fieldRow->addWidget(controls.testButton);
     layout->addLayout(fieldRow);
     controls.storage = new QLabel(block);
@@ -241,8 +249,8 @@ QWidget *PreferencesView::credentialBlock(const ProviderLook &look, CredentialTe
     controls.signInChoice = linkButton(QString(), block);
     signInRow->addWidget(controls.signInChoice);
     signInRow->addStretch(1);
-    controls.importFromBrowser = linkButton(QStringLiteral("Import from Browser…"), block);
-    controls.importFromBrowser->setToolTip(QStringLiteral("Take the sign-in from a browser where you are signed in"));
+    controls.importFromBrowser = linkButton(tr("Import from Browser…"), block);
+    controls.importFromBrowser->setToolTip(tr("Take the sign-in from a browser where you are signed in"));
     controls.importFromBrowser->setVisible(m_model.offersBrowserImport());
     signInRow->addWidget(controls.importFromBrowser);
     layout->addLayout(signInRow);
@@ -256,7 +264,7 @@ QWidget *PreferencesView::credentialBlock(const ProviderLook &look, CredentialTe
     controls.removeKey->setAutoRaise(true);
     controls.removeKey->setIcon(removeKeyIcon(palette()));
     controls.removeKey->setIconSize(QSize(12, 12));
-    controls.removeKey->setToolTip(QStringLiteral("Remove the stored key"));
+    controls.removeKey->setToolTip(tr("Remove the stored key"));
     controls.removeKey->setCursor(Qt::PointingHandCursor);
     statusRow->addSpacing(4);
     statusRow->addWidget(controls.removeKey);
@@ -308,7 +316,7 @@ void PreferencesView::syncProvider(const CredentialTest &test, ProviderControls 
     const QString inUse = test.signInInUse();
     controls.signInInUse->setText(inUse);
     controls.signInInUse->setVisible(!inUse.isEmpty());
-    const QString choice = inUse.isEmpty() ? test.signInOffer() : QStringLiteral("Use a session key instead");
+    const QString choice = inUse.isEmpty() ? test.signInOffer() : tr("Use a session key instead");
     controls.signInChoice->setText(choice);
     controls.signInChoice->setVisible(!choice.isEmpty());
     // An import is for the key: with a sign-in in use the row has room for that one's words only.

@@ -30,11 +30,12 @@ QAction *mask(QLineEdit *field)
     field->setEchoMode(QLineEdit::Password);
     QAction *reveal = field->addAction(symbolIcon(Symbols::Symbol::eye, field->palette()), QLineEdit::TrailingPosition);
     reveal->setCheckable(true);
-    reveal->setToolTip(QStringLiteral("Show the key"));
+    reveal->setToolTip(QCoreApplication::translate("SecretField", "Show the key"));
     QObject::connect(reveal, &QAction::toggled, field, [field, reveal](bool shown) {
         field->setEchoMode(shown ? QLineEdit::Normal : QLineEdit::Password);
         reveal->setIcon(symbolIcon(shown ? Symbols::Symbol::eyeSlashed : Symbols::Symbol::eye, field->palette()));
-        reveal->setToolTip(shown ? QStringLiteral("Hide the key") : QStringLiteral("Show the key"));
+        reveal->setToolTip(shown ? QCoreApplication::translate("SecretField", "Hide the key")
+                                 : QCoreApplication::translate("SecretField", "Show the key"));
     });
     return reveal;
 }

@@ -80,7 +80,8 @@ SafeStorageKeyring::SafeStorageKeyring(KeyringCollection::Backend backend, const
 BrowserKeyring::Lookup SafeStorageKeyring::safeStoragePassword(const QStringList &names)
 {
     if (!m_bus.isConnected())
-        return unavailable(QStringLiteral("no session bus"));
+        //: Why the desktop keyring could not be asked: there is no session D-Bus
+        return unavailable(tr("no session bus"));
     return m_backend == KeyringCollection::Backend::secretService ? fromSecretService(names) : fromKWallet(names);
 }
 
@@ -101,7 +102,8 @@ BrowserKeyring::Lookup SafeStorageKeyring::fromSecretService(const QStringList &
         const QDBusMessage found = call(SecretServiceNames::path, SecretServiceNames::serviceInterface, QStringLiteral("SearchItems"),
                                         {QVariant::fromValue(QMap<QString, QString>{{QStringLiteral("xdg:schema"), schema}})});
         if (found.type() != QDBusMessage::ReplyMessage)
-            return unavailable(found.errorMessage().isEmpty() ? QStringLiteral("the Secret Service does not answer")
+            //: The Secret Service is the desktop keyring's D-Bus service: keep its name
+            return unavailable(found.errorMessage().isEmpty() ? tr("the Secret Service does not answer")
                                                               : found.errorMessage());
         for (int list = 0; list < 2 && list < found.arguments().size(); ++list) {
             for (const QDBusObjectPath &item : paths(found.arguments().at(list))) {
@@ -129,7 +131,9 @@ BrowserKeyring::Lookup SafeStorageKeyring::fromSecretService(const QStringList &
             continue;
         // The import was asked for, so the keyring may ask the user to unlock, as the browser would.
         if (item->second && !unlock(item->first))
-            return {Lookup::Kind::locked, {}, QStringLiteral("the keyring holding %1 stayed locked").arg(label(name))};
+            return {Lookup::Kind::locked, {},
+                    //: %1 is the keyring item's own name ("Chrome Safe Storage")
+                    tr("the keyring holding %1 stayed locked").arg(label(name))};
         // A plain session: the secret comes over the private session bus as it is.
         const QDBusMessage session = call(SecretServiceNames::path, SecretServiceNames::serviceInterface, QStringLiteral("OpenSession"),
                                           {QStringLiteral("plain"), QVariant::fromValue(QDBusVariant(QString()))});
@@ -151,7 +155,9 @@ BrowserKeyring::Lookup SafeStorageKeyring::fromSecretService(const QStringList &
         structure.endStructure();
         return {Lookup::Kind::found, value, {}};
     }
-    return {Lookup::Kind::notFound, {}, QStringLiteral("the keyring holds no %1").arg(label(names.value(0)))};
+    return {Lookup::Kind::notFound, {},
+            //: %1 is the keyring item's own name ("Chrome Safe Storage")
+            tr("the keyring holds no %1").arg(label(names.value(0)))};
 }
 
 bool SafeStorageKeyring::unlock(const QDBusObjectPath &item)
@@ -200,14 +206,19 @@ BrowserKeyring::Lookup SafeStorageKeyring::fromKWallet(const QStringList &names)
 
     const QString wallet = first(call(QStringLiteral("networkWallet"), {})).toString();
     if (wallet.isEmpty())
-        return unavailable(QStringLiteral("KWallet does not answer"));
+        return unavailable(tr("KWallet does not answer"));
     // Opening a closed wallet would ask the user for its password.
     if (!first(call(QStringLiteral("isOpen"), {wallet})).toBool())
-        return {Lookup::Kind::locked, {}, QStringLiteral("the wallet %1 is closed").arg(wallet)};
+        return {Lookup::Kind::locked, {},
+                //: %1 is the KWallet wallet's name ("kdewallet")
+                tr("the wallet %1 is closed").arg(wallet)};
     const QVariant handle = first(call(QStringLiteral("open"), {wallet, qlonglong(0), appId}));
     if (!handle.isValid() || handle.toInt() < 0)
-        return unavailable(QStringLiteral("KWallet did not open %1").arg(wallet));
-    Lookup result{Lookup::Kind::notFound, {}, QStringLiteral("the wallet holds no %1").arg(label(names.value(0)))};
+        //: %1 is the KWallet wallet's name ("kdewallet")
+        return unavailable(tr("KWallet did not open %1").arg(wallet));
+    Lookup result{Lookup::Kind::notFound, {},
+                  //: %1 is the wallet entry's own name ("Chrome Safe Storage")
+                  tr("the wallet holds no %1").arg(label(names.value(0)))};
     for (const QString &name : names) {
         const QString folder = name + QStringLiteral(" Keys");
         const QVariant password = first(call(QStringLiteral("readPassword"), {handle.toInt(), folder, label(name), appId}));

@@ -3,6 +3,7 @@
 #include "platform/BrowserKeyring.h"
 #include "platform/linux/KeyringCollection.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusObjectPath>
 
@@ -12,6 +13,8 @@
 // user types the password or declines; a closed wallet is reported as locked, never opened.
 class SafeStorageKeyring final : public BrowserKeyring
 {
+    Q_DECLARE_TR_FUNCTIONS(SafeStorageKeyring)
+
 public:
     SafeStorageKeyring(KeyringCollection::Backend backend, const QDBusConnection &bus);
 

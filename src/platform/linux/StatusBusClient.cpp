@@ -75,14 +75,15 @@ std::optional<StatusClient::Answer> StatusBusClient::addAccount(const QString &p
     // message itself. A pipe holds far more than any key, so writing it never waits.
     int ends[2];
     if (::pipe2(ends, O_CLOEXEC) != 0)
-        return Answer{false, QStringLiteral("cannot make a pipe for the key")};
+        return Answer{false, tr("cannot make a pipe for the key")};
     const QByteArray bytes = key.toUtf8();
     const bool written = ::write(ends[1], bytes.constData(), size_t(bytes.size())) == bytes.size();
     ::close(ends[1]);
     const QDBusUnixFileDescriptor reading(ends[0]); // keeps a copy of its own
     ::close(ends[0]);
     if (!written)
-        return Answer{false, QStringLiteral("cannot hand the key over")};
+        //: The key could not be written into the pipe that hands it to the running program
+        return Answer{false, tr("cannot hand the key over")};
     return answer(QStringLiteral("AddAccount"), {provider, label, source, QVariant::fromValue(reading)});
 }
 

@@ -77,7 +77,8 @@ QString StatusBusObject::Status()
 
 void StatusBusObject::EditAccount(const QString &verb, const QStringList &arguments)
 {
-    const QString refused = m_handlers.editAccount ? m_handlers.editAccount(verb, arguments) : QStringLiteral("not available");
+    //: The running program's answer to an account change it cannot make; the command line prints it
+    const QString refused = m_handlers.editAccount ? m_handlers.editAccount(verb, arguments) : tr("not available");
     if (!refused.isEmpty() && calledFromDBus())
         sendErrorReply(refusedError, refused);
 }
@@ -86,9 +87,9 @@ QString StatusBusObject::AddAccount(const QString &provider, const QString &labe
                                    const QDBusUnixFileDescriptor &key)
 {
     const std::optional<QByteArray> bytes = key.isValid() ? readKey(key) : std::nullopt;
-    const Handlers::Added added = !bytes ? Handlers::Added{{}, QStringLiteral("the key could not be read")}
+    const Handlers::Added added = !bytes ? Handlers::Added{{}, tr("the key could not be read")}
                                 : m_handlers.addAccount ? m_handlers.addAccount(provider, label, source, QString::fromUtf8(*bytes))
-                                                        : Handlers::Added{{}, QStringLiteral("not available")};
+                                                        : Handlers::Added{{}, tr("not available")};
     if (!added.error.isEmpty() && calledFromDBus())
         sendErrorReply(refusedError, added.error);
     return added.id;

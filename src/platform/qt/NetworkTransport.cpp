@@ -3,6 +3,7 @@
 #include "platform/LogCategories.h"
 #include "platform/qt/KeptSystemProxy.h"
 
+#include <QCoreApplication>
 #include <QNetworkReply>
 #include <QMetaEnum>
 #include <QNetworkRequest>
@@ -15,8 +16,16 @@ namespace {
 // reaches requests within this time.
 constexpr std::chrono::minutes proxyKept{5};
 
-const QString timedOutText = QStringLiteral("The request timed out.");
-const QString tooLargeText = QStringLiteral("Response too large");
+QString timedOutText()
+{
+    return QCoreApplication::translate("NetworkTransport", "The request timed out.");
+}
+
+QString tooLargeText()
+{
+    //: A service's answer was bigger than any usage answer can be
+    return QCoreApplication::translate("NetworkTransport", "Response too large");
+}
 
 // Errors below HTTP: the answer, if any, is incomplete and must not be read as a response.
 bool isTransportFailure(QNetworkReply::NetworkError error)
@@ -47,8 +56,8 @@ public:
         m_idle.setInterval(limits.idleTimeout);
         m_total.setSingleShot(true);
         m_total.setInterval(limits.requestTimeout);
-        connect(&m_idle, &QTimer::timeout, this, [this] { abortWith(timedOutText); });
-        connect(&m_total, &QTimer::timeout, this, [this] { abortWith(timedOutText); });
+        connect(&m_idle, &QTimer::timeout, this, [this] { abortWith(timedOutText()); });
+        connect(&m_total, &QTimer::timeout, this, [this] { abortWith(timedOutText()); });
         connect(reply, &QNetworkReply::metaDataChanged, this, &ReplyWatch::onMetaData);
         connect(reply, &QNetworkReply::downloadProgress, this, &ReplyWatch::onProgress);
         connect(reply, &QNetworkReply::finished, this, &ReplyWatch::onFinished);
@@ -68,14 +77,14 @@ private:
         m_idle.start();
         const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
         if (length.isValid() && length.toLongLong() > m_limits.maxBodyBytes)
-            abortWith(tooLargeText);
+            abortWith(tooLargeText());
     }
 
     void onProgress(qint64 received, qint64 total)
     {
         m_idle.start();
         if (received > m_limits.maxBodyBytes || total > m_limits.maxBodyBytes)
-            abortWith(tooLargeText);
+            abortWith(tooLargeText());
     }
 
     void abortWith(const QString &reason)

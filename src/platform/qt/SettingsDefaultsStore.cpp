@@ -132,7 +132,8 @@ void SettingsDefaultsStore::writeThrough()
         m_writeFailure.reset();
         return;
     }
-    m_writeFailure = QStringLiteral("The settings could not be written to %1").arg(m_settings.fileName());
+    //: %1 is the settings file
+    m_writeFailure = tr("The settings could not be written to %1").arg(m_settings.fileName());
     if (!std::exchange(m_writeFailureTold, true))
         qCWarning(settingsLog).noquote() << "Quotabar:" << *m_writeFailure;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/DefaultsStore.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QSettings>
 
@@ -10,6 +11,8 @@
 // A file that cannot be read is kept aside, never overwritten.
 class SettingsDefaultsStore final : public DefaultsStore
 {
+    Q_DECLARE_TR_FUNCTIONS(SettingsDefaultsStore)
+
 public:
     explicit SettingsDefaultsStore(const QString &filePath);
 

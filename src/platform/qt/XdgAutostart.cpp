@@ -47,10 +47,10 @@ QString XdgAutostart::entryPath() const
 std::optional<QString> XdgAutostart::registerApplication()
 {
     if (!isQuotable(m_executablePath))
-        return QStringLiteral("The program's path holds %, \\ or a control character, which autostart entries "
-                              "cannot start; move Quotabar to another folder");
+        return tr("The program's path holds %, \\ or a control character, which autostart entries "
+                  "cannot start; move Quotabar to another folder");
     if (!QDir().mkpath(m_folder))
-        return QStringLiteral("Cannot create the folder %1").arg(m_folder);
+        return tr("Cannot create the folder %1").arg(m_folder);
     QSaveFile entry(entryPath());
     if (!entry.open(QIODevice::WriteOnly))
         return entry.errorString();

@@ -2,9 +2,13 @@
 
 #include "platform/LoginItems.h"
 
+#include <QCoreApplication>
+
 // Login items as an XDG autostart entry that starts this executable.
 class XdgAutostart final : public LoginItems
 {
+    Q_DECLARE_TR_FUNCTIONS(XdgAutostart)
+
 public:
     // `autostartFolder` defaults to $XDG_CONFIG_HOME/autostart (~/.config/autostart).
     explicit XdgAutostart(QString executablePath, QString autostartFolder = {});
