@@ -240,7 +240,8 @@ bool AccountList::hasCredential(const AccountId &id) const
 
 QString AccountList::defaultLabel(Provider provider) const
 {
-    return QStringLiteral("Account %1").arg(of(provider).size() + 1);
+    //: The label a new account gets until the user names it: %1 is its place among the provider's accounts ("2")
+    return tr("Account %1").arg(of(provider).size() + 1);
 }
 
 bool AccountList::keep(const AccountId &id)

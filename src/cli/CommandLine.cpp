@@ -12,7 +12,11 @@
 
 namespace {
 
-const QString notRunningText = QStringLiteral("quotabar: no running Quotabar answers\n");
+// What every command that needs the running program prints when none answers.
+QString notRunningText()
+{
+    return QStringLiteral("quotabar: %1\n").arg(QCoreApplication::translate("CommandLine", "no running Quotabar answers"));
+}
 
 QJsonObject parse(const QString &document)
 {
@@ -56,7 +60,9 @@ bool CommandLine::isCommand(const QStringList &arguments)
 
 QString CommandLine::help()
 {
-    return QStringLiteral(
+    //: The command's help. Commands, options and their values in capitals (ID, LABEL, BROWSER) are typed as
+    //: they are: keep them, and keep the lines within 100 columns.
+    return tr(
         "Usage: quotabar [command]\n"
         "Without a command, starts Quotabar in the panel (a second start exits at once).\n"
         "\n"
@@ -110,8 +116,10 @@ void CommandLine::run(const QStringList &arguments)
     };
 
     if (verb == QLatin1String("--version") && options.isEmpty()) {
-        m_output.out(QStringLiteral("Quotabar %1 (build %2)\n")
-                         .arg(QString::fromLatin1(BuildInfo::version), QString::fromLatin1(BuildInfo::buildNumber)));
+        //: --version's answer: %1 is the version ("1.3.2"), %2 the build number ("412")
+        m_output.out(tr("Quotabar %1 (build %2)")
+                         .arg(QString::fromLatin1(BuildInfo::version), QString::fromLatin1(BuildInfo::buildNumber))
+                     + QLatin1Char('\n'));
         m_output.exit(0);
         return;
     }
@@ -125,7 +133,8 @@ void CommandLine::run(const QStringList &arguments)
     if (verb == QLatin1String("accounts"))
         return accounts(options);
     if (verb != QLatin1String("status") && verb != QLatin1String("refresh"))
-        return usage(QStringLiteral("unknown command '%1'").arg(verb));
+        //: %1 is the command as given
+        return usage(tr("unknown command '%1'").arg(verb));
 
     Form form = Form::lines;
     bool follow = false;
@@ -143,24 +152,27 @@ void CommandLine::run(const QStringList &arguments)
         else if (option == QLatin1String("--follow") && verb == QLatin1String("status"))
             follow = true;
         else
-            return usage(QStringLiteral("unexpected option '%1'").arg(option));
+            //: %1 is an option as given ("--jsno")
+            return usage(tr("unexpected option '%1'").arg(option));
     }
     const bool bar = form == Form::waybar || form == Form::polybar;
     if (follow && !bar)
-        return usage(QStringLiteral("--follow goes with --waybar or --polybar"));
+        //: --follow, --waybar and --polybar are options: keep them as they are
+        return usage(tr("--follow goes with --waybar or --polybar"));
     if (follow)
         return this->follow(form);
 
     const std::optional<QString> document = verb == QLatin1String("refresh") ? m_client.refresh() : m_client.status();
     if (!document) {
-        m_output.err(notRunningText);
+        m_output.err(notRunningText());
         m_output.exit(notRunning);
         return;
     }
     const std::optional<QJsonObject> status = chosen(*document);
     if (!status) {
-        m_output.err(QStringLiteral("quotabar: no account '%1' (two accounts with that label are named by their ids)\n")
-                         .arg(*m_account));
+        //: %1 is the account's id or label, as given
+        m_output.err(QStringLiteral("quotabar: %1\n")
+                         .arg(tr("no account '%1' (two accounts with that label are named by their ids)").arg(*m_account)));
         m_output.exit(usageError);
         return;
     }
@@ -184,7 +196,7 @@ void CommandLine::accounts(const QStringList &arguments)
     if (arguments.isEmpty() || arguments == QStringList{QStringLiteral("--json")}) {
         const std::optional<QString> document = m_client.status();
         if (!document) {
-            m_output.err(notRunningText);
+            m_output.err(notRunningText());
             m_output.exit(notRunning);
             return;
         }
@@ -204,7 +216,8 @@ void CommandLine::accounts(const QStringList &arguments)
         for (qsizetype i = 2; i < arguments.size(); i += 2) {
             const QString &option = arguments.at(i);
             if (i + 1 >= arguments.size())
-                return usage(QStringLiteral("%1 needs a value").arg(option));
+                //: %1 is an option as given ("--label")
+                return usage(tr("%1 needs a value").arg(option));
             if (option == QLatin1String("--label"))
                 label = arguments.at(i + 1);
             else if (option == QLatin1String("--organization") || option == QLatin1String("--workspace"))
@@ -212,10 +225,11 @@ void CommandLine::accounts(const QStringList &arguments)
             else if (option == QLatin1String("--from-browser") && m_browserImport)
                 browser = arguments.at(i + 1);
             else
-                return usage(QStringLiteral("unexpected option '%1'").arg(option));
+                return usage(tr("unexpected option '%1'").arg(option));
         }
         if (provider != QLatin1String("claude") && provider != QLatin1String("chatgpt"))
-            return usage(QStringLiteral("accounts add takes claude or chatgpt"));
+            //: "accounts add", "claude" and "chatgpt" are typed as they are: keep them
+            return usage(tr("accounts add takes claude or chatgpt"));
         if (!sameSignIn.isEmpty())
             return finish(m_client.editAccount(QStringLiteral("add-same-sign-in"), {provider, sameSignIn, label}));
         if (!browser.isEmpty()) {
@@ -224,7 +238,7 @@ void CommandLine::accounts(const QStringList &arguments)
                 m_browserImport(provider == QLatin1String("claude") ? Provider::claude : Provider::openAI, browser);
             if (!imported.value) {
                 m_output.err(QStringLiteral("quotabar: %1\n")
-                                 .arg(imported.failure ? imported.failure->message : QStringLiteral("nothing was imported")));
+                                 .arg(imported.failure ? imported.failure->message : tr("nothing was imported")));
                 m_output.exit(noFigures);
                 return;
             }
@@ -233,20 +247,22 @@ void CommandLine::accounts(const QStringList &arguments)
         // The key comes from standard input: arguments show in the process list and in shell history.
         const QString key = m_output.in ? m_output.in().trimmed() : QString();
         if (key.isEmpty())
-            return usage(QStringLiteral("accounts add reads the key from standard input, and it was empty"));
+            //: "accounts add" is a command: keep it as it is
+            return usage(tr("accounts add reads the key from standard input, and it was empty"));
         return finish(m_client.addAccount(provider, label, SourceNames::name(Account::Source::sessionKey), key));
     }
     const bool rename = verb == QLatin1String("rename");
     const bool oneAccount = verb == QLatin1String("show") || verb == QLatin1String("hide") || verb == QLatin1String("remove");
     if ((rename && arguments.size() != 3) || (oneAccount && arguments.size() != 2) || (!rename && !oneAccount))
-        return usage(QStringLiteral("unknown accounts command '%1'").arg(arguments.join(QLatin1Char(' '))));
+        //: %1 is what followed "accounts", as given
+        return usage(tr("unknown accounts command '%1'").arg(arguments.join(QLatin1Char(' '))));
     finish(m_client.editAccount(verb, arguments.mid(1)));
 }
 
 void CommandLine::finish(const std::optional<StatusClient::Answer> &answer)
 {
     if (!answer) {
-        m_output.err(notRunningText);
+        m_output.err(notRunningText());
         m_output.exit(notRunning);
         return;
     }
@@ -265,7 +281,7 @@ void CommandLine::follow(Form form)
     const bool following = m_client.follow([this, form](const QString &document) { showFollowed(form, document); },
                                            [this, form] { showFollowed(form, std::nullopt); });
     if (!following) {
-        m_output.err(notRunningText);
+        m_output.err(notRunningText());
         m_output.exit(notRunning);
     }
 }
@@ -274,8 +290,9 @@ void CommandLine::showFollowed(Form form, const std::optional<QString> &document
 {
     const std::optional<QJsonObject> status = document ? chosen(*document) : std::nullopt;
     // A running program without the account says so, not that it is gone.
-    const QString absent = document ? QStringLiteral("Quotabar has no account '%1'").arg(m_account.value_or(QString()))
-                                    : QStringLiteral("Quotabar is not running");
+    //: A bar's tooltip: %1 is the account's id or label, as given
+    const QString absent = document ? tr("Quotabar has no account '%1'").arg(m_account.value_or(QString()))
+                                    : tr("Quotabar is not running");
     // A redraw that changes nothing a bar shows (a countdown step in another format) prints nothing.
     const QString line = barLine(form, status, absent);
     const bool printed = line != m_lastLine;
@@ -338,23 +355,34 @@ void CommandLine::listBrowsers()
     bool usable = false;
     for (const ProviderIdentity &identity : Providers::all) {
         const CookieScan scan = m_browserScan(identity.provider);
-        text += QStringLiteral("%1 (%2 cookie of %3):\n")
-                    .arg(identity.name, SignInCookie::cookieName(identity.provider), SignInCookie::site(identity.provider));
+        //: A heading: %1 is the provider ("Claude"), %2 the cookie's name ("sessionKey"), %3 the site ("claude.ai")
+        text += tr("%1 (%2 cookie of %3):")
+                    .arg(identity.name, SignInCookie::cookieName(identity.provider), SignInCookie::site(identity.provider))
+            + QLatin1Char('\n');
         // The first column is what --from-browser takes.
         qsizetype width = 0;
         for (const CookieCandidate &candidate : scan.candidates)
             width = std::max(width, candidate.profile.install().size() + 1 + candidate.profile.id.size());
         for (const CookieCandidate &candidate : scan.candidates) {
             const BrowserProfile &profile = candidate.profile;
-            const QString expiry = !candidate.expires ? QStringLiteral("until the browser closes")
-                : (candidate.expired ? QStringLiteral("expired ") : QStringLiteral("expires "))
-                    + SignInCookie::timeText(*candidate.expires);
+            QString expiry;
+            if (!candidate.expires) {
+                //: How long a browser's sign-in cookie lasts, when it has no expiry date
+                expiry = tr("until the browser closes");
+            } else if (candidate.expired) {
+                //: %1 is when the sign-in cookie expired (a date and time)
+                expiry = tr("expired %1").arg(SignInCookie::timeText(*candidate.expires));
+            } else {
+                //: %1 is when the sign-in cookie expires (a date and time)
+                expiry = tr("expires %1").arg(SignInCookie::timeText(*candidate.expires));
+            }
             text += QStringLiteral("  %1  %2, %3\n")
                         .arg(QString(profile.install() + QLatin1Char(':') + profile.id).leftJustified(width), profile.label(), expiry);
             usable = usable || !candidate.expired;
         }
         if (scan.candidates.empty())
-            text += QStringLiteral("  none: %1\n").arg(SignInCookie::nothingToImport(scan, identity.provider).message);
+            //: Below a provider's heading when no browser profile is signed in: %1 says why
+            text += QStringLiteral("  %1\n").arg(tr("none: %1").arg(SignInCookie::nothingToImport(scan, identity.provider).message));
         for (const CookieFailure &problem : scan.problems) {
             if (!problems.contains(problem.message))
                 problems.append(problem.message);

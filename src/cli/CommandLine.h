@@ -4,6 +4,7 @@
 #include "browser/BrowserCookie.h"
 #include "platform/Scheduler.h"
 
+#include <QCoreApplication>
 #include <QJsonObject>
 #include <QStringList>
 
@@ -17,6 +18,7 @@
 // 2 (no running Quotabar answers) or 64 (a usage error).
 class CommandLine
 {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
 public:
     struct Output
     {

@@ -11,7 +11,7 @@ QStringList of(const std::optional<ProviderUsage> &usage, Awaiting awaiting, con
     if (!usage || !usage->usable()) {
         const QString whyNone =
             awaiting == Awaiting::nothing ? CredentialSource::expiredText(source) : MenuTexts::awaiting(awaiting);
-        return {QStringLiteral("Session  ") + MenuTexts::none, QStringLiteral("Weekly  ") + MenuTexts::none,
+        return {MenuTexts::noFiguresRow(Window::session), MenuTexts::noFiguresRow(Window::weekly),
                 MenuTexts::lastRow(usage, now, whyNone)};
     }
     QStringList texts = MenuTexts::rows(*usage, now);

@@ -2,6 +2,7 @@
 
 #include "usage/Figures.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -338,6 +339,7 @@ QJsonObject build(const StatusInputs &inputs)
         {QStringLiteral("warnings"), QJsonArray::fromStringList(inputs.warnings)},
         {QStringLiteral("generatedAt"), instant(in.now)},
         {QStringLiteral("displayFormat"), formatId(in.format)},
+        // TODO(label): scripts may match this stored value; decide whether people read it in their language.
         {QStringLiteral("displayFormatLabel"), DisplayFormats::rawValue(in.format)},
         {QStringLiteral("title"), title.plainText()},
         {QStringLiteral("titleTooltip"), orNull(title.tooltip)},
@@ -380,7 +382,7 @@ QString lines(const QJsonObject &status)
         out.append(line);
     }
     if (out.isEmpty())
-        out.append(QStringLiteral("No provider is shown"));
+        out.append(QCoreApplication::translate("StatusReport", "No provider is shown"));
     return out.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 

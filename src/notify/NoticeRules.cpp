@@ -5,6 +5,8 @@
 #include "platform/Clock.h"
 #include "usage/Figures.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -17,46 +19,65 @@ QString tag(Provider provider, const QString &what)
     return Providers::of(provider).id + QLatin1Char('.') + what;
 }
 
-QString windowTitle(Provider provider, const NoticeRules::Observed &window)
+// A window's name in the notices' texts: "Claude session: 12% left".
+QString shownName(Window window)
 {
-    return Providers::of(provider).name + QLatin1Char(' ') + window.name;
+    if (window == Window::session) {
+        //: A window's name in a notice, after the provider's: "Claude session: 12% left"
+        return QCoreApplication::translate("NoticeRules", "session");
+    }
+    //: A window's name in a notice, after the provider's: "Claude weekly: 12% left"
+    return QCoreApplication::translate("NoticeRules", "weekly");
 }
 
 Notice lowNotice(Provider provider, const NoticeRules::Observed &window, const QDateTime &now)
 {
+    //: A notice's title: %1 is the provider ("Claude"), %2 the window ("session", "Opus weekly"), %3 the
+    //: remaining percentage ("12%")
     Notice notice{tag(provider, window.key),
-                  windowTitle(provider, window) + QStringLiteral(": ") + Figures::pct(window.used) + QStringLiteral(" left"),
+                  QCoreApplication::translate("NoticeRules", "%1 %2: %3 left").arg(Providers::of(provider).name, window.name, Figures::pct(window.used)),
                   QString()};
-    if (window.resetAt && *window.resetAt > now)
-        notice.body = QStringLiteral("Resets in ") + DurationText::phrase(now.secsTo(*window.resetAt));
+    if (window.resetAt && *window.resetAt > now) {
+        //: A notice's text: %1 is the time till the window resets ("3 hr. 20 min.")
+        notice.body = QCoreApplication::translate("NoticeRules", "Resets in %1").arg(DurationText::phrase(now.secsTo(*window.resetAt)));
+    }
     return notice;
 }
 
 Notice resetNotice(Provider provider, const NoticeRules::Observed &window)
 {
-    return {tag(provider, window.key), windowTitle(provider, window) + QStringLiteral(" limit has reset"), QString()};
+    //: A notice's title: %1 is the provider ("Claude"), %2 the window ("session", "Opus weekly")
+    return {tag(provider, window.key), QCoreApplication::translate("NoticeRules", "%1 %2 limit has reset").arg(Providers::of(provider).name, window.name),
+            QString()};
 }
 
 Notice availableNotice(const QString &tag, Provider provider, const QString &name)
 {
-    return {tag, Providers::of(provider).name + QLatin1Char(' ') + name + QStringLiteral(" available again"),
-            QStringLiteral("The limit has reset; the full allowance is back.")};
+    //: A notice's title: %1 is the provider ("Claude"), %2 the window ("session", "Opus weekly")
+    return {tag, QCoreApplication::translate("NoticeRules", "%1 %2 available again").arg(Providers::of(provider).name, name),
+            QCoreApplication::translate("NoticeRules", "The limit has reset; the full allowance is back.")};
 }
 
 Notice expiredNotice(Provider provider, const QString &source, const QString &importedFrom)
 {
     if (const auto signIn = CredentialSource::tool(source))
-        return {tag(provider, QStringLiteral("key")), QStringLiteral("%1 sign-in expired").arg(signIn->name),
-                QStringLiteral("Run %1 to sign in again.").arg(signIn->command), false};
+        //: A notice's title: %1 is the command-line tool whose sign-in is used ("Claude Code", "Codex")
+        return {tag(provider, QStringLiteral("key")), QCoreApplication::translate("NoticeRules", "%1 sign-in expired").arg(signIn->name),
+                //: A notice's text: %1 is the command that signs in again ("claude", "codex login")
+                QCoreApplication::translate("NoticeRules", "Run %1 to sign in again.").arg(signIn->command), false};
     // A key taken from a browser comes back the same way, once the browser is signed in again.
     if (!importedFrom.isEmpty())
-        return {tag(provider, QStringLiteral("key")), QStringLiteral("%1 session expired").arg(Providers::of(provider).name),
-                QStringLiteral("Sign in again in %1, then import it again in Preferences.").arg(importedFrom), true};
+        //: A notice's title: %1 is the provider ("Claude")
+        return {tag(provider, QStringLiteral("key")), QCoreApplication::translate("NoticeRules", "%1 session expired").arg(Providers::of(provider).name),
+                //: A notice's text: %1 is the browser the key was taken from ("Firefox")
+                QCoreApplication::translate("NoticeRules", "Sign in again in %1, then import it again in Preferences.").arg(importedFrom), true};
     if (provider == Provider::claude)
-        return {tag(provider, QStringLiteral("key")), QStringLiteral("Claude session key expired"),
-                QStringLiteral("Paste a new sessionKey in Preferences."), true};
-    return {tag(provider, QStringLiteral("key")), QStringLiteral("ChatGPT session token expired"),
-            QStringLiteral("Paste a new __Secure-next-auth.session-token in Preferences."), true};
+        return {tag(provider, QStringLiteral("key")), QCoreApplication::translate("NoticeRules", "Claude session key expired"),
+                //: "sessionKey" is the name of the cookie: keep it as it is
+                QCoreApplication::translate("NoticeRules", "Paste a new sessionKey in Preferences."), true};
+    return {tag(provider, QStringLiteral("key")), QCoreApplication::translate("NoticeRules", "ChatGPT session token expired"),
+            //: "__Secure-next-auth.session-token" is the name of the cookie: keep it as it is
+            QCoreApplication::translate("NoticeRules", "Paste a new __Secure-next-auth.session-token in Preferences."), true};
 }
 
 } // namespace
@@ -75,7 +96,7 @@ QList<Notice> NoticeRules::observe(Provider provider, const ProviderUsage &usage
         return notices;
     QList<Observed> windows;
     for (const Window window : allWindows)
-        windows.append({UsageWindows::windowName(window), UsageWindows::windowName(window),
+        windows.append({UsageWindows::windowName(window), shownName(window),
                         UsageWindows::used(usage, window), UsageWindows::resetAt(usage, window)});
     // The rows below the weekly one: per-model limits and windows of other lengths.
     for (const LimitWindow &extra : usage.extraWindows())
@@ -84,7 +105,9 @@ QList<Notice> NoticeRules::observe(Provider provider, const ProviderUsage &usage
         for (Observed &window : windows) {
             if (!account->key.isEmpty()) // the first account keeps the provider's own tags
                 window.key = account->key + QLatin1Char('.') + window.key;
-            window.name = QStringLiteral("· %1 %2").arg(account->label, window.name);
+            //: A window's name in a notice when the provider has several accounts: %1 is the account's label, %2
+            //: the window ("Claude · Work session: 12% left")
+            window.name = tr("· %1 %2").arg(account->label, window.name);
         }
     }
     const bool speaks = account ? account->shown : settings.shown(provider);
@@ -186,7 +209,8 @@ Notice NoticeRules::held(Provider provider, const QDateTime &nextTryAt) const
 {
     const ProviderIdentity &identity = Providers::of(provider);
     return {tag(provider, QStringLiteral("wait")), identity.name,
-            QStringLiteral("%1 asked for fewer requests: next try in %2.")
+            //: A notice's text: %1 is the provider ("ChatGPT"), %2 the time till the next try ("5m")
+            tr("%1 asked for fewer requests: next try in %2.")
                 .arg(identity.name, Figures::timeRemaining(nextTryAt, m_clock.now())),
             false};
 }

@@ -2,6 +2,7 @@
 
 #include "pace/UsageWindow.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QMap>
 
@@ -40,6 +41,7 @@ struct NoticeSettings
 // thresholds but says nothing.
 class NoticeRules
 {
+    Q_DECLARE_TR_FUNCTIONS(NoticeRules)
 public:
     static constexpr double rearmMargin = 5;
 

@@ -100,6 +100,6 @@ void Notifier::show(const Notice &notice)
 {
     DesktopNotice desktop{notice.summary, notice.body, {}};
     if (notice.offersPreferences)
-        desktop.actions.append({openPreferencesAction, QStringLiteral("Open Preferences")});
+        desktop.actions.append({openPreferencesAction, tr("Open Preferences")});
     m_services.desktop.show(notice.tag, desktop);
 }

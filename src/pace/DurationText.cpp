@@ -1,7 +1,20 @@
 #include "DurationText.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
+
+namespace {
+
+// Two parts of a duration, the larger first: "2 days 3 hr.", "3 hr. 20 min.".
+QString both(const QString &larger, const QString &smaller)
+{
+    //: A duration of two parts, the larger first: %1 is days or hours ("2 days"), %2 hours or minutes ("3 hr.")
+    return QCoreApplication::translate("DurationText", "%1 %2").arg(larger, smaller);
+}
+
+} // namespace
 
 namespace DurationText {
 
@@ -11,14 +24,16 @@ QString phrase(qint64 seconds)
     const qint64 days = minutes / 1440;
     const qint64 hours = minutes % 1440 / 60;
     const qint64 rest = minutes % 60;
-    const auto hoursText = [](qint64 n) { return QStringLiteral("%1 hr.").arg(n); };
+    //: Hours, abbreviated ("3 hr.")
+    const auto hoursText = [](qint64 n) { return QCoreApplication::translate("DurationText", "%n hr.", nullptr, int(n)); };
     if (days > 0) {
-        const QString dayText = days == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(days);
-        return hours > 0 ? dayText + QLatin1Char(' ') + hoursText(hours) : dayText;
+        const QString dayText = days == 1 ? QCoreApplication::translate("DurationText", "1 day") : QCoreApplication::translate("DurationText", "%n days", nullptr, int(days));
+        return hours > 0 ? both(dayText, hoursText(hours)) : dayText;
     }
-    const QString minutesText = QStringLiteral("%1 min.").arg(rest);
+    //: Minutes, abbreviated ("20 min.")
+    const QString minutesText = QCoreApplication::translate("DurationText", "%n min.", nullptr, int(rest));
     if (hours > 0)
-        return rest > 0 ? hoursText(hours) + QLatin1Char(' ') + minutesText : hoursText(hours);
+        return rest > 0 ? both(hoursText(hours), minutesText) : hoursText(hours);
     return minutesText;
 }
 

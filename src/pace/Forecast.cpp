@@ -2,8 +2,10 @@
 
 #include "pace/DurationText.h"
 
-#include <cstdlib>
+#include <QCoreApplication>
 #include <QTimeZone>
+
+#include <cstdlib>
 
 namespace {
 
@@ -67,9 +69,14 @@ QString menuSuffix(const std::optional<Forecast> &forecast, const QDateTime &now
 {
     if (!forecast)
         return {};
-    if (forecast->kind == Forecast::Kind::lastsUntilReset)
-        return QStringLiteral("  · lasts until reset");
-    return QStringLiteral("  · runs out in ~") + DurationText::phrase(now.secsTo(forecast->exhaustedAt));
+    if (forecast->kind == Forecast::Kind::lastsUntilReset) {
+        //: Added to a window's row in the menu (keep the two leading spaces) when its usage, at the current pace, lasts
+        //: until the window resets
+        return QCoreApplication::translate("Pace", "  · lasts until reset");
+    }
+    //: Added to a window's row in the menu (keep the two leading spaces): at the current pace the limit is reached
+    //: in about %1 ("3 hr. 20 min.")
+    return QCoreApplication::translate("Pace", "  · runs out in ~%1").arg(DurationText::phrase(now.secsTo(forecast->exhaustedAt)));
 }
 
 }

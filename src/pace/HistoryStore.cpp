@@ -249,7 +249,8 @@ bool HistoryStore::told(bool written)
         m_writeFailure.reset();
         return true;
     }
-    m_writeFailure = QStringLiteral("The usage history could not be written to %1").arg(m_path);
+    //: A warning: %1 is the history file's path
+    m_writeFailure = tr("The usage history could not be written to %1").arg(m_path);
     if (!std::exchange(m_writeFailureTold, true))
         qCWarning(historyLog).noquote() << "Quotabar:" << *m_writeFailure;
     return false;

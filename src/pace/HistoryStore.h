@@ -3,6 +3,7 @@
 #include "accounts/Account.h"
 #include "pace/UsageWindow.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -39,6 +40,7 @@ struct HistoryEntry
 // "a":"<account id>" for any account but the provider's first (keys in the order JSON objects sort them).
 class HistoryStore
 {
+    Q_DECLARE_TR_FUNCTIONS(HistoryStore)
 public:
     static constexpr qint64 keptSeconds = 8 * 24 * 3600;
     // Past the full eight days, one record per account and this step is kept, up to the archive's age.

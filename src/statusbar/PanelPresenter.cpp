@@ -89,9 +89,15 @@ StatusSegment PanelPresenter::segmentFor(const TitleSegment &title, PanelStyle s
     segment.mark = provider.brandColour.rgb();
     // Hosts sort by the index or by the title: both follow the provider, then the account's place.
     segment.order = uint(index);
-    segment.title = QStringLiteral("Quotabar — ") + provider.maker + QLatin1Char(' ') + provider.name;
-    if (place > 0)
-        segment.title += QStringLiteral(" %1 · %2").arg(place + 1).arg(title.accountLabel);
+    if (place == 0) {
+        //: A panel item's title, as hosts list it: %1 is the provider's maker ("Anthropic"), %2 its name
+        //: ("Claude"). Hosts sort the items by it: keep the maker before the name.
+        segment.title = tr("Quotabar — %1 %2").arg(provider.maker, provider.name);
+    } else {
+        //: The title of a provider's further account's panel item: %3 is the account's place among the
+        //: provider's ("2"), %4 its label. Hosts sort the items by it: keep the order of the placeholders.
+        segment.title = tr("Quotabar — %1 %2 %3 · %4").arg(provider.maker, provider.name, QString::number(place + 1), title.accountLabel);
+    }
     segment.toolTipTitle = segment.name;
     if (m_menu) {
         // A host that reads the tooltip gets the age of that moment (toolTipNow). The text the panel is

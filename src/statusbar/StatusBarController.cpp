@@ -124,7 +124,7 @@ void StatusBarController::needsLogin(const AccountId &id)
     if (account->isFirst())
         m_services.notifications.post(
             claude ? Notifications::usageFetchResult : Notifications::openAIFetchResult,
-            resultInfo(claude ? QStringLiteral("Session key invalid or expired") : QStringLiteral("Session token invalid or expired")));
+            resultInfo(claude ? tr("Session key invalid or expired") : tr("Session token invalid or expired")));
 }
 
 std::optional<UsageData> StatusBarController::currentUsage() const
@@ -500,7 +500,7 @@ void StatusBarController::refreshMenuContent()
             continue;
         const Awaiting waiting = m_services.records.awaiting(account.id);
         const bool hasCredential = m_services.accounts.hasCredential(account.id);
-        const QString whyNone = !hasCredential            ? QStringLiteral("No key — add one in Preferences")
+        const QString whyNone = !hasCredential            ? tr("No key — add one in Preferences")
                               : waiting != Awaiting::nothing ? MenuTexts::awaiting(waiting)
                                                              : QString();
         sections.append({account.id, account.provider, account.label, m_services.records.shown(account.id), whyNone,

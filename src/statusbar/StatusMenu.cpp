@@ -2,6 +2,7 @@
 
 #include "usage/Figures.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
@@ -31,6 +32,13 @@ QString money(double amount, const std::optional<QString> &currency)
     return signs.contains(code) ? signs.value(code) + figure : code + QLatin1Char(' ') + figure;
 }
 
+//: The five-hour window's name at the start of its row in the menu
+QString sessionName() { return QCoreApplication::translate("StatusMenu", "Session"); }
+//: The seven-day window's name at the start of its row in the menu
+QString weeklyName() { return QCoreApplication::translate("StatusMenu", "Weekly"); }
+//: The figures' age when they are seconds old
+QString justNow() { return QCoreApplication::translate("StatusMenu", "Updated just now"); }
+
 struct Group
 {
     StatusMenu::ItemId header, session, weekly, extraFirst, updated, beyondPlan;
@@ -49,6 +57,16 @@ Group groupOf(Provider provider)
 
 namespace MenuTexts {
 
+QString expired()
+{
+    return QCoreApplication::translate("StatusMenu", "Session expired — check your key");
+}
+
+QString noFiguresRow(Window window)
+{
+    return row(window == Window::session ? sessionName() : weeklyName(), std::nullopt, std::nullopt);
+}
+
 QString header(Provider provider, const std::optional<QString> &plan)
 {
     return Providers::of(provider).name + (plan ? QStringLiteral(" · ") + *plan : QString());
@@ -62,7 +80,7 @@ QString accountHeader(Provider provider, const QString &label, const std::option
 QString compactRow(const ProviderUsage &usage)
 {
     // The window standing in the weekly place, under its own name ("30-day") when not weekly.
-    QString longName = QStringLiteral("Weekly");
+    QString longName = weeklyName();
     std::optional<double> longUsed = usage.weeklyPercentage;
     if (usage.longWindow().letter != QLatin1String("W")) {
         for (const LimitWindow &window : usage.windows) {
@@ -74,7 +92,9 @@ QString compactRow(const ProviderUsage &usage)
         }
     }
     const auto figure = [](std::optional<double> used) { return used ? Figures::pct(used) : none; };
-    return QStringLiteral("Session %1  %2 %3").arg(figure(usage.sessionPercentage), longName, figure(longUsed));
+    //: One row of an account's figures: the session's remaining percentage, then the long window's name and its
+    //: remaining percentage ("Session 73%  Weekly 41%")
+    return QCoreApplication::translate("StatusMenu", "Session %1  %2 %3").arg(figure(usage.sessionPercentage), longName, figure(longUsed));
 }
 
 QString windowRow(const LimitWindow &window)
@@ -84,24 +104,31 @@ QString windowRow(const LimitWindow &window)
 
 QString extraUsageRow(const ExtraUsage &extra)
 {
-    QString text = QStringLiteral("Extra usage  ");
-    if (extra.usedCredits) {
-        text += money(*extra.usedCredits, extra.currency);
-        if (extra.monthlyLimit)
-            text += QStringLiteral(" of ") + money(*extra.monthlyLimit, extra.currency);
-        return text + QStringLiteral(" this month");
+    if (extra.usedCredits && extra.monthlyLimit) {
+        //: Money spent beyond the plan this month (%1) of the month's limit (%2): "Extra usage  $12.40 of $50.00 this month"
+        return QCoreApplication::translate("StatusMenu", "Extra usage  %1 of %2 this month")
+            .arg(money(*extra.usedCredits, extra.currency), money(*extra.monthlyLimit, extra.currency));
     }
-    if (extra.utilization)
-        return text + Figures::pct(extra.utilization) + QStringLiteral(" left this month");
-    return text + QStringLiteral("on");
+    if (extra.usedCredits) {
+        //: Money spent beyond the plan this month, without a limit: "Extra usage  $12.40 this month"
+        return QCoreApplication::translate("StatusMenu", "Extra usage  %1 this month").arg(money(*extra.usedCredits, extra.currency));
+    }
+    if (extra.utilization) {
+        //: The remaining percentage of the month's extra usage: "Extra usage  73% left this month"
+        return QCoreApplication::translate("StatusMenu", "Extra usage  %1 left this month").arg(Figures::pct(extra.utilization));
+    }
+    //: Extra usage beyond the plan is switched on, with no figures known
+    return QCoreApplication::translate("StatusMenu", "Extra usage  on");
 }
 
 QString creditsRow(const Credits &credits)
 {
-    QString text = QStringLiteral("Credits  ");
-    if (credits.unlimited)
-        return text + QStringLiteral("unlimited");
-    return text + (credits.balance ? QString::number(*credits.balance, 'f', 2) : none);
+    if (credits.unlimited) {
+        //: ChatGPT's credits row when the account's credits have no limit
+        return QCoreApplication::translate("StatusMenu", "Credits  unlimited");
+    }
+    //: ChatGPT's credits row: %1 is the balance ("123.45") or a dash when unknown
+    return QCoreApplication::translate("StatusMenu", "Credits  %1").arg(credits.balance ? QString::number(*credits.balance, 'f', 2) : none);
 }
 
 std::optional<QString> beyondPlanRow(const ProviderUsage &usage)
@@ -126,56 +153,67 @@ QStringList rows(const ProviderUsage &usage, const QDateTime &now)
 
 QString sessionRow(const ProviderUsage &usage)
 {
-    return row(QStringLiteral("Session"), usage.sessionPercentage, usage.sessionLabel);
+    return row(sessionName(), usage.sessionPercentage, usage.sessionLabel);
 }
 
 QString weeklyRow(const ProviderUsage &usage)
 {
-    return row(QStringLiteral("Weekly"), usage.weeklyPercentage, usage.weeklyLabel);
+    return row(weeklyName(), usage.weeklyPercentage, usage.weeklyLabel);
 }
 
 QString updated(const QDateTime &fetchedAt, const QDateTime &now)
 {
     const double elapsed = fetchedAt.msecsTo(now) / 1000.0;
     if (elapsed < 5)
-        return QStringLiteral("Updated just now");
-    if (elapsed < 60)
-        return QStringLiteral("Updated %1s ago").arg(static_cast<qint64>(elapsed));
-    if (elapsed < 3600)
-        return QStringLiteral("Updated %1m ago").arg(static_cast<qint64>(elapsed / 60));
-    return QStringLiteral("Updated %1h ago").arg(static_cast<qint64>(elapsed / 3600));
+        return justNow();
+    if (elapsed < 60) {
+        const int seconds = int(elapsed);
+        //: The age of the figures in seconds, abbreviated
+        return QCoreApplication::translate("StatusMenu", "Updated %ns ago", nullptr, seconds);
+    }
+    if (elapsed < 3600) {
+        const int minutes = int(elapsed / 60);
+        //: The age of the figures in minutes, abbreviated
+        return QCoreApplication::translate("StatusMenu", "Updated %nm ago", nullptr, minutes);
+    }
+    const int hours = int(elapsed / 3600);
+    //: The age of the figures in hours, abbreviated
+    return QCoreApplication::translate("StatusMenu", "Updated %nh ago", nullptr, hours);
 }
 
 QString awaiting(Awaiting what)
 {
     switch (what) {
     case Awaiting::keyring:
-        return QStringLiteral("Waiting for the keyring…");
+        return QCoreApplication::translate("StatusMenu", "Waiting for the keyring…");
     case Awaiting::keyringUnlock:
-        return QStringLiteral("Keyring locked — unlock it to show figures");
+        return QCoreApplication::translate("StatusMenu", "Keyring locked — unlock it to show figures");
     case Awaiting::nothing:
     case Awaiting::answer:
         break;
     }
-    return QStringLiteral("Updating…");
+    return QCoreApplication::translate("StatusMenu", "Updating…");
 }
 
 QString lastRow(const std::optional<ProviderUsage> &usage, const QDateTime &now, const QString &expiredText)
 {
     if (!usage)
-        return expiredText.isEmpty() ? expired : expiredText;
+        return expiredText.isEmpty() ? expired() : expiredText;
     QString text = usage->error ? *usage->error : updated(usage->fetchedAt, now);
-    if (usage->usable() && usage->failedTry)
-        text += QStringLiteral(" · last try failed: ") + *usage->failedTry;
-    if (usage->nextTryAt && *usage->nextTryAt > now)
-        text += QStringLiteral(" · next try in ") + Figures::timeRemaining(usage->nextTryAt, now);
+    if (usage->usable() && usage->failedTry) {
+        //: %1 is the figures' age or a failure, %2 why the latest try failed
+        text = QCoreApplication::translate("StatusMenu", "%1 · last try failed: %2").arg(text, *usage->failedTry);
+    }
+    if (usage->nextTryAt && *usage->nextTryAt > now) {
+        //: %1 is the figures' age or a failure, %2 the time till the next try ("3m")
+        text = QCoreApplication::translate("StatusMenu", "%1 · next try in %2").arg(text, Figures::timeRemaining(usage->nextTryAt, now));
+    }
     return text;
 }
 
 QString updatedByTheMinute(const QDateTime &fetchedAt, const QDateTime &now, qint64 justNowWithin)
 {
-    return fetchedAt.secsTo(now) < std::max<qint64>(justNowWithin, 60) ? QStringLiteral("Updated just now")
-                                                                         : updated(fetchedAt, now);
+    return fetchedAt.secsTo(now) < std::max<qint64>(justNowWithin, 60) ? justNow() : updated(fetchedAt, now);
 }
 
 }
@@ -183,8 +221,8 @@ QString updatedByTheMinute(const QDateTime &fetchedAt, const QDateTime &now, qin
 StatusMenu::StatusMenu(const Actions &actions, QObject *parent)
     : QObject(parent)
 {
-    const QString noneRowSession = QStringLiteral("Session  ") + MenuTexts::none;
-    const QString noneRowWeekly = QStringLiteral("Weekly  ") + MenuTexts::none;
+    const QString noneRowSession = MenuTexts::noFiguresRow(Window::session);
+    const QString noneRowWeekly = MenuTexts::noFiguresRow(Window::weekly);
     const auto separator = [](ItemId id, bool visible) {
         Item item;
         item.id = id;
@@ -242,13 +280,13 @@ StatusMenu::StatusMenu(const Actions &actions, QObject *parent)
         row(openAICreditsItem, QString(), false),
         row(openAIUpdatedItem, MenuTexts::none, false, actions.openPrefs),
         separator(commandsSeparator, true),
-        command(refreshNow, QStringLiteral("Refresh Now"), QStringLiteral("Ctrl+R"), actions.refreshNow),
-        command(usageHistory, QStringLiteral("Usage History…"), QString(), actions.openHistory),
-        command(checkForUpdates, QStringLiteral("Check for Updates…"), QString(), actions.checkForUpdates),
-        command(openPrefs, QStringLiteral("Preferences…"), QStringLiteral("Ctrl+,"), actions.openPrefs),
-        command(openOnboarding, QStringLiteral("Welcome Guide…"), QString(), actions.openOnboarding),
+        command(refreshNow, tr("Refresh Now"), QStringLiteral("Ctrl+R"), actions.refreshNow),
+        command(usageHistory, tr("Usage History…"), QString(), actions.openHistory),
+        command(checkForUpdates, tr("Check for Updates…"), QString(), actions.checkForUpdates),
+        command(openPrefs, tr("Preferences…"), QStringLiteral("Ctrl+,"), actions.openPrefs),
+        command(openOnboarding, tr("Welcome Guide…"), QString(), actions.openOnboarding),
         separator(quitSeparator, true),
-        command(quit, QStringLiteral("Quit Quotabar"), QStringLiteral("Ctrl+Q"), actions.quit),
+        command(quit, tr("Quit Quotabar"), QStringLiteral("Ctrl+Q"), actions.quit),
     };
 }
 
@@ -368,7 +406,7 @@ void StatusMenu::showAccounts(const QList<AccountSection> &sections, const QDate
                 if (m_rowSuffix && section.usage->weeklyPercentage)
                     rows[1] += m_rowSuffix(section.id, Window::weekly);
             } else {
-                rows = {QStringLiteral("Session  ") + MenuTexts::none, QStringLiteral("Weekly  ") + MenuTexts::none,
+                rows = {MenuTexts::noFiguresRow(Window::session), MenuTexts::noFiguresRow(Window::weekly),
                         MenuTexts::lastRow(section.usage, now, section.whyNone)};
             }
             const QString last = rows.takeLast();
@@ -449,8 +487,8 @@ void StatusMenu::showRows(Provider provider, bool shown, const QString &expiredT
         updatedRow.enabled = false;
         updatedRow.style = Style::secondary;
     } else {
-        edit(group.session).title = QStringLiteral("Session  ") + MenuTexts::none;
-        edit(group.weekly).title = QStringLiteral("Weekly  ") + MenuTexts::none;
+        edit(group.session).title = MenuTexts::noFiguresRow(Window::session);
+        edit(group.weekly).title = MenuTexts::noFiguresRow(Window::weekly);
         updatedRow.title = MenuTexts::lastRow(usage, now, expiredText);
         m_fetchedAt.erase(provider);
         // A failure or a refused key leads to Preferences; a provider that is being asked does not.

@@ -144,7 +144,10 @@ private:
 
 namespace MenuTexts {
 inline const QString none = QStringLiteral("—");
-inline const QString expired = QStringLiteral("Session expired — check your key");
+// The last row of a provider whose key the service refused.
+QString expired();
+// "Session  —" or "Weekly  —": a window's row while there are no figures.
+QString noFiguresRow(Window window);
 QString sessionRow(const ProviderUsage &usage);
 QString weeklyRow(const ProviderUsage &usage);
 // "ChatGPT · Plus", or the name alone when the plan is unknown.

@@ -2,6 +2,8 @@
 
 #include "usage/Figures.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -16,6 +18,25 @@ std::optional<TitleSegment> shownSegment(Provider provider, bool shown, const st
     if (!usage || !usage->usable())
         return TitleSegment{provider, true, QString()};
     return Title::segment(provider, inputs.format, *usage, inputs.now);
+}
+
+// A figure's label in the panel for its window's letter ("S", "W", "M", "D").
+QString figureLabel(const QString &letter)
+{
+    if (letter == QLatin1String("S")) {
+        //: The session (five-hour) window's short label in the panel, before its percentage
+        return QCoreApplication::translate("TitleModel", "S:");
+    }
+    if (letter == QLatin1String("W")) {
+        //: The weekly window's short label in the panel, before its percentage
+        return QCoreApplication::translate("TitleModel", "W:");
+    }
+    if (letter == QLatin1String("M")) {
+        //: The short label in the panel of a month-long window standing in the weekly place
+        return QCoreApplication::translate("TitleModel", "M:");
+    }
+    //: The short label in the panel of a window of another length (neither a week nor a month) in the weekly place
+    return QCoreApplication::translate("TitleModel", "D:");
 }
 
 } // namespace
@@ -43,7 +64,7 @@ TitleSegment segment(Provider provider, DisplayFormat format, const ProviderUsag
     // A figure with its letter ("S", "W"; none in the single-figure forms), or a countdown.
     const auto percentage = [&](const QString &letter, std::optional<double> used) {
         shown.figures.append(Figures::pct(used));
-        pieces.append(letter.isEmpty() ? Figures::pct(used) : letter + QLatin1Char(':') + Figures::pct(used));
+        pieces.append(letter.isEmpty() ? Figures::pct(used) : figureLabel(letter) + Figures::pct(used));
         if (used) {
             const double remaining = Figures::remainingRounded(*used);
             shown.lowestRemaining = std::min(shown.lowestRemaining.value_or(remaining), remaining);

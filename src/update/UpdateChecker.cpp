@@ -69,9 +69,12 @@ void UpdateChecker::fetch(std::function<void(const FetchResult &)> completion)
 void UpdateChecker::showAvailable(const UpdateInfo &info)
 {
     const int choice = m_services.alerts.runModal(Alert{
-        QStringLiteral("Quotabar %1 is Available").arg(info.version),
-        QStringLiteral("You have version %1. Click Download to get the latest version.").arg(currentVersion()),
-        {QStringLiteral("Download Update"), QStringLiteral("Later")},
+        //: A dialog's title: %1 is the new version ("1.4.0")
+        tr("Quotabar %1 is Available").arg(info.version),
+        //: %1 is the running version ("1.3.2"); "Download" names the dialog's "Download Update" button
+        tr("You have version %1. Click Download to get the latest version.").arg(currentVersion()),
+        //: The dialog's buttons: download the new version now, or not now
+        {tr("Download Update"), tr("Later")},
         true,
     });
     if (choice != 0)
@@ -86,9 +89,11 @@ void UpdateChecker::showAvailable(const UpdateInfo &info)
 void UpdateChecker::showUpToDate()
 {
     m_services.alerts.runModal(Alert{
-        QStringLiteral("Quotabar is Up to Date"),
-        QStringLiteral("Quotabar %1 is currently the newest version available.").arg(currentVersion()),
-        {QStringLiteral("OK")},
+        tr("Quotabar is Up to Date"),
+        //: %1 is the running version ("1.3.2")
+        tr("Quotabar %1 is currently the newest version available.").arg(currentVersion()),
+        //: The dialog's only button, closing it
+        {tr("OK")},
         true,
     });
 }
@@ -96,9 +101,10 @@ void UpdateChecker::showUpToDate()
 void UpdateChecker::showError()
 {
     m_services.alerts.runModal(Alert{
-        QStringLiteral("Update Check Failed"),
-        QStringLiteral("Could not retrieve update information. Please try again later."),
-        {QStringLiteral("OK")},
+        tr("Update Check Failed"),
+        tr("Could not retrieve update information. Please try again later."),
+        //: The dialog's only button, closing it
+        {tr("OK")},
         false,
     });
 }

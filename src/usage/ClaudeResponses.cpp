@@ -4,6 +4,7 @@
 #include "usage/InternetDateTime.h"
 #include "usage/LimitWindows.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -53,7 +54,22 @@ std::optional<QString> organisationID(const QByteArray &accountBody)
     return first ? std::optional(first->uuid) : std::nullopt;
 }
 
+QString orgNotFoundMessage()
+{
+    return QCoreApplication::translate("ClaudeResponses", "Could not find org UUID in /api/account");
+}
+
+QString unexpectedUsageMessage()
+{
+    return QCoreApplication::translate("ClaudeResponses", "Unexpected usage response format");
+}
+
 namespace {
+
+//: The five-hour window's name in its row of the menu
+QString sessionLabel() { return QCoreApplication::translate("ClaudeResponses", "Session"); }
+//: The seven-day window's name in its row of the menu
+QString weeklyWindowLabel() { return QCoreApplication::translate("ClaudeResponses", "Weekly"); }
 
 struct ModelWindow
 {
@@ -63,9 +79,12 @@ struct ModelWindow
 
 // Per-model weekly limits, in the order the menu lists them.
 constexpr std::array<ModelWindow, 3> modelWindows{{
-    {"seven_day_opus", "Opus weekly"},
-    {"seven_day_sonnet", "Sonnet weekly"},
-    {"seven_day_oauth_apps", "OAuth apps weekly"},
+    //: A row of the menu: the weekly limit of the Opus models
+    {"seven_day_opus", QT_TRANSLATE_NOOP("ClaudeResponses", "Opus weekly")},
+    //: A row of the menu: the weekly limit of the Sonnet models
+    {"seven_day_sonnet", QT_TRANSLATE_NOOP("ClaudeResponses", "Sonnet weekly")},
+    //: A row of the menu: the weekly limit of the apps signed in with OAuth
+    {"seven_day_oauth_apps", QT_TRANSLATE_NOOP("ClaudeResponses", "OAuth apps weekly")},
 }};
 
 std::optional<QDateTime> resetAt(const QJsonObject &window)
@@ -104,7 +123,8 @@ QString weeklyLabel(const QString &name)
     words.replace(QLatin1Char('_'), QLatin1Char(' '));
     if (!words.isEmpty())
         words[0] = words[0].toUpper();
-    return words + QStringLiteral(" weekly");
+    //: A row of the menu: the weekly limit of what %1 names ("Routines", an Anthropic model)
+    return QCoreApplication::translate("ClaudeResponses", "%1 weekly").arg(words);
 }
 
 // A model's own weekly limit from the `limits` list: {"kind":"weekly_scoped","scope":{"model":
@@ -123,7 +143,8 @@ std::optional<LimitWindow> scopedWeekly(const QJsonObject &entry, const ResetLab
     // The id is the model's name as a key would spell it, so that "seven_day_opus" and "Opus" meet.
     static const QRegularExpression notAKeyCharacter(QStringLiteral("[^a-z0-9]+"));
     const QString id = name.toLower().replace(notAKeyCharacter, QStringLiteral("_"));
-    return readWindow(id, name + QStringLiteral(" weekly"), LimitWindow::Kind::extra, LimitWindows::weekSeconds, entry,
+    //: A row of the menu: the weekly limit of the model %1 names ("Opus", "Fable")
+    return readWindow(id, QCoreApplication::translate("ClaudeResponses", "%1 weekly").arg(name), LimitWindow::Kind::extra, LimitWindows::weekSeconds, entry,
                       ResetPhrases::prefix(LimitWindow::Kind::extra), makeLabel);
 }
 
@@ -148,12 +169,12 @@ UsageData usageRecord(const QByteArray &usageBody, const QDateTime &now, const R
     const auto fiveHour = usage ? JsonLookup::object(*usage, QStringLiteral("five_hour")) : std::nullopt;
     const auto sevenDay = usage ? JsonLookup::object(*usage, QStringLiteral("seven_day")) : std::nullopt;
     if (!fiveHour || !sevenDay)
-        return UsageData::failure(unexpectedUsageMessage, now);
+        return UsageData::failure(unexpectedUsageMessage(), now);
 
     UsageData record;
-    const LimitWindow session = readWindow(QStringLiteral("five_hour"), QStringLiteral("Session"), LimitWindow::Kind::session,
+    const LimitWindow session = readWindow(QStringLiteral("five_hour"), sessionLabel(), LimitWindow::Kind::session,
                                            LimitWindows::fiveHourSeconds, *fiveHour, ResetPhrases::prefix(LimitWindow::Kind::session), label);
-    const LimitWindow weekly = readWindow(QStringLiteral("seven_day"), QStringLiteral("Weekly"), LimitWindow::Kind::weekly,
+    const LimitWindow weekly = readWindow(QStringLiteral("seven_day"), weeklyWindowLabel(), LimitWindow::Kind::weekly,
                                           LimitWindows::weekSeconds, *sevenDay, ResetPhrases::prefix(LimitWindow::Kind::weekly), label);
     record.windows = {session, weekly};
 
@@ -168,7 +189,7 @@ UsageData usageRecord(const QByteArray &usageBody, const QDateTime &now, const R
                                              ResetPhrases::prefix(LimitWindow::Kind::extra), label));
     };
     for (const ModelWindow &model : modelWindows)
-        addExtra(QLatin1String(model.key), QLatin1String(model.label), LimitWindows::weekSeconds);
+        addExtra(QLatin1String(model.key), QCoreApplication::translate("ClaudeResponses", model.label), LimitWindows::weekSeconds);
     for (auto it = usage->begin(); it != usage->end(); ++it) {
         if (seen.contains(it.key()) || !hasWindowShape(it.value()))
             continue;

@@ -8,8 +8,9 @@
 // Readers of the Claude account and usage bodies.
 namespace ClaudeResponses {
 
-inline const QString orgNotFoundMessage = QStringLiteral("Could not find org UUID in /api/account");
-inline const QString unexpectedUsageMessage = QStringLiteral("Unexpected usage response format");
+// The failures these readers report, in the user's language.
+QString orgNotFoundMessage();
+QString unexpectedUsageMessage();
 
 // The first membership's organisation uuid, or absent.
 std::optional<QString> organisationID(const QByteArray &accountBody);

@@ -2,24 +2,55 @@
 
 #include "usage/LimitWindows.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <cmath>
 
 namespace {
 
+enum class Unit { days, hours, minutes };
+
 struct CountdownStep
 {
     double above; // the label holds for remaining times above this many seconds
-    const char *label;
+    qint64 count;
+    Unit unit;
 };
 
 // Each label is the remaining time rounded up to the next step of this scale.
 constexpr std::array<CountdownStep, 22> timeLabels{{
-    {518400, "7d"}, {432000, "6d"}, {345600, "5d"}, {259200, "4d"}, {172800, "3d"}, {86400, "2d"},
-    {82800, "1d"},  {18000, "23h"}, {14400, "5h"},  {10800, "4h"},  {7200, "3h"},   {3600, "2h"},
-    {2700, "1h"},   {1800, "45m"},  {900, "30m"},   {600, "15m"},   {300, "10m"},   {240, "5m"},
-    {180, "4m"},    {120, "3m"},    {60, "2m"},     {0, "1m"},
+    {518400, 7, Unit::days},    {432000, 6, Unit::days},    {345600, 5, Unit::days},   {259200, 4, Unit::days},
+    {172800, 3, Unit::days},    {86400, 2, Unit::days},     {82800, 1, Unit::days},    {18000, 23, Unit::hours},
+    {14400, 5, Unit::hours},    {10800, 4, Unit::hours},    {7200, 3, Unit::hours},    {3600, 2, Unit::hours},
+    {2700, 1, Unit::hours},     {1800, 45, Unit::minutes},  {900, 30, Unit::minutes},  {600, 15, Unit::minutes},
+    {300, 10, Unit::minutes},   {240, 5, Unit::minutes},    {180, 4, Unit::minutes},   {120, 3, Unit::minutes},
+    {60, 2, Unit::minutes},     {0, 1, Unit::minutes},
 }};
+
+// A countdown abbreviated to fit the panel: "4d", "23h", "45m".
+QString countdown(qint64 count, Unit unit)
+{
+    switch (unit) {
+    case Unit::days:
+        //: A countdown in whole days, abbreviated to fit the panel ("4d")
+        return QCoreApplication::translate("Figures", "%1d").arg(count);
+    case Unit::hours:
+        //: A countdown in whole hours, abbreviated to fit the panel ("23h")
+        return QCoreApplication::translate("Figures", "%1h").arg(count);
+    case Unit::minutes:
+        break;
+    }
+    //: A countdown in whole minutes, abbreviated to fit the panel ("45m")
+    return QCoreApplication::translate("Figures", "%1m").arg(count);
+}
+
+// What a figure shows while it is unknown: no record has it yet, or its window has just reset.
+QString unknown()
+{
+    //: Shown in the panel in place of a percentage or a countdown that is not known yet; keep it short
+    return QCoreApplication::translate("Figures", "new");
+}
 
 } // namespace
 
@@ -34,23 +65,23 @@ double remainingRounded(double used)
 QString pct(std::optional<double> used)
 {
     if (!used)
-        return QStringLiteral("new");
+        return unknown();
     return QString::number(remainingRounded(*used), 'f', 0) + QLatin1Char('%');
 }
 
 QString timeRemaining(const std::optional<QDateTime> &resetAt, const QDateTime &now)
 {
     if (!resetAt)
-        return QStringLiteral("new");
+        return unknown();
     const double remaining = now.msecsTo(*resetAt) / 1000.0;
     // Only windows longer than a week get here: whole days, rounded up like the rest of the scale.
     if (remaining > LimitWindows::weekSeconds)
-        return QStringLiteral("%1d").arg(static_cast<qint64>(std::ceil(remaining / 86400)));
+        return countdown(static_cast<qint64>(std::ceil(remaining / 86400)), Unit::days);
     for (const CountdownStep &step : timeLabels) {
         if (remaining > step.above)
-            return QString::fromLatin1(step.label);
+            return countdown(step.count, step.unit);
     }
-    return QStringLiteral("new");
+    return unknown();
 }
 
 }

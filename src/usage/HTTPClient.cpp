@@ -22,18 +22,19 @@ FetchResult HTTPClient::classify(const HttpResponse &response)
     if (response.transportError)
         return FetchError::parse(*response.transportError);
     if (!response.status)
-        return FetchError::parse(QStringLiteral("No HTTP response"));
+        return FetchError::parse(tr("No HTTP response"));
     const int status = *response.status;
     if (status == 403) {
         const auto mitigation = response.header(QByteArrayLiteral("cf-mitigated"));
         if (mitigation && mitigation->trimmed().compare("challenge", Qt::CaseInsensitive) == 0)
-            return FetchError::parse(QStringLiteral("Blocked by Cloudflare challenge"));
+            return FetchError::parse(tr("Blocked by Cloudflare challenge"));
     }
     if (status == 401 || status == 403)
         return FetchError::unauthorized(status);
     if (response.body && status == 200)
         return *response.body;
-    FetchError error = FetchError::parse(QStringLiteral("HTTP %1").arg(status));
+    //: A failed request: %1 is the HTTP status code ("503")
+    FetchError error = FetchError::parse(tr("HTTP %1").arg(status));
     error.status = status;
     error.retryAfter = response.header(QByteArrayLiteral("Retry-After")).value_or(QByteArray()).trimmed();
     return error;
@@ -83,7 +84,7 @@ void HTTPClient::fetchWithBearer(const QUrl &url, const QList<HeaderField> &head
                                  std::function<void(FetchResult)> completion)
 {
     if (!mayCarryBearer(url)) {
-        completion(FetchError::parse(QStringLiteral("Refused to send a sign-in over an unencrypted connection")));
+        completion(FetchError::parse(tr("Refused to send a sign-in over an unencrypted connection")));
         return;
     }
     HttpRequest request{url, headers, false};

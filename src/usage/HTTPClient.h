@@ -3,10 +3,13 @@
 #include "platform/HttpTransport.h"
 #include "usage/FetchError.h"
 
+#include <QCoreApplication>
+
 // The one way both fetchers talk to their web services: builds each request by the shared
 // convention and classifies what comes back.
 class HTTPClient
 {
+    Q_DECLARE_TR_FUNCTIONS(HTTPClient)
 public:
     static inline const QByteArray userAgent = QByteArrayLiteral(
         "Mozilla/5.0 (Macintosh; Intel Mac OS X 10_15_7) AppleWebKit/537.36 (KHTML, like Gecko) "

@@ -1,5 +1,6 @@
 #include "LimitWindows.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -27,9 +28,12 @@ QString lengthLabel(qint64 seconds)
 {
     const qint64 days = std::llround(static_cast<double>(seconds) / daySeconds);
     // Services state whole days with a little slack; anything else is counted in hours.
-    if (days >= 1 && std::llabs(seconds - days * daySeconds) < 3600)
-        return QStringLiteral("%1-day").arg(days);
-    return QStringLiteral("%1-hour").arg(std::llround(static_cast<double>(seconds) / 3600));
+    if (days >= 1 && std::llabs(seconds - days * daySeconds) < 3600) {
+        //: A limit window's length as its name ("30-day"), also in rows such as "Code review 30-day"
+        return QCoreApplication::translate("LimitWindows", "%1-day").arg(days);
+    }
+    //: A limit window's length as its name ("12-hour")
+    return QCoreApplication::translate("LimitWindows", "%1-hour").arg(std::llround(static_cast<double>(seconds) / 3600));
 }
 
 QString planName(const QString &serviceName)

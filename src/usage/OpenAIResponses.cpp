@@ -5,10 +5,22 @@
 
 #include <algorithm>
 #include <cmath>
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QTimeZone>
 
 namespace OpenAIResponses {
+
+QString sessionInvalidMessage()
+{
+    return QCoreApplication::translate("OpenAIResponses", "Session expired or invalid");
+}
+
+QString unexpectedUsageMessage()
+{
+    return QCoreApplication::translate("OpenAIResponses", "Unexpected usage response format");
+}
+
 namespace {
 
 constexpr double maxEpochSeconds = 1e12; // beyond this a count of seconds is no calendar moment
@@ -99,12 +111,19 @@ QList<LimitWindow> namedLimit(const QJsonObject &rateLimit, const QString &name,
         const LimitWindow::Kind length = window->durationSeconds ? LimitWindows::kindForLength(*window->durationSeconds)
                                          : secondary             ? LimitWindow::Kind::weekly
                                                                  : LimitWindow::Kind::session;
-        const QString lengthName = length == LimitWindow::Kind::session ? QStringLiteral("session")
-                                   : length == LimitWindow::Kind::weekly
-                                       ? QStringLiteral("weekly")
-                                       : LimitWindows::lengthLabel(*window->durationSeconds);
-        place(*window, LimitWindow::Kind::extra, name + QLatin1Char(' ') + lengthName,
-              ResetPhrases::prefix(LimitWindow::Kind::extra), makeLabel);
+        QString label;
+        if (length == LimitWindow::Kind::session) {
+            //: A row of the menu: the session limit of what %1 names (a model, "Code review")
+            label = QCoreApplication::translate("OpenAIResponses", "%1 session").arg(name);
+        } else if (length == LimitWindow::Kind::weekly) {
+            //: A row of the menu: the weekly limit of what %1 names (a model, "Code review")
+            label = QCoreApplication::translate("OpenAIResponses", "%1 weekly").arg(name);
+        } else {
+            //: A row of the menu: a limit of what %1 names (a model, "Code review") over a window of
+            //: another length, %2 ("30-day")
+            label = QCoreApplication::translate("OpenAIResponses", "%1 %2").arg(name, LimitWindows::lengthLabel(*window->durationSeconds));
+        }
+        place(*window, LimitWindow::Kind::extra, label, ResetPhrases::prefix(LimitWindow::Kind::extra), makeLabel);
         rows.append(*window);
     }
     return rows;
@@ -122,7 +141,9 @@ QList<LimitWindow> otherLimits(const QJsonObject &usage, const QDateTime &now, c
             rows.append(namedLimit(*rateLimit, name, name, now, makeLabel));
     }
     if (const auto review = JsonLookup::object(usage, QStringLiteral("code_review_rate_limit")))
-        rows.append(namedLimit(*review, QStringLiteral("Code review"), QStringLiteral("code_review_rate_limit"), now, makeLabel));
+        //: The name of ChatGPT's code review limits, at the start of their rows ("Code review weekly")
+        rows.append(namedLimit(*review, QCoreApplication::translate("OpenAIResponses", "Code review"), QStringLiteral("code_review_rate_limit"), now,
+                               makeLabel));
     return rows;
 }
 
@@ -181,7 +202,7 @@ OpenAIUsageData usageRecord(const QByteArray &usageBody, const QDateTime &now, c
     const auto usage = JsonLookup::topLevelObject(usageBody);
     const auto rateLimit = usage ? JsonLookup::object(*usage, QStringLiteral("rate_limit")) : std::nullopt;
     if (!rateLimit)
-        return OpenAIUsageData::failure(unexpectedUsageMessage, now);
+        return OpenAIUsageData::failure(unexpectedUsageMessage(), now);
 
     const QString primaryKey = QStringLiteral("primary_window");
     const QString secondaryKey = QStringLiteral("secondary_window");
@@ -210,11 +231,15 @@ OpenAIUsageData usageRecord(const QByteArray &usageBody, const QDateTime &now, c
 
     OpenAIUsageData record;
     if (session) {
-        place(*session, LimitWindow::Kind::session, QStringLiteral("Session"), ResetPhrases::prefix(LimitWindow::Kind::session), label);
+        //: The five-hour window's name in its row of the menu
+        place(*session, LimitWindow::Kind::session, QCoreApplication::translate("OpenAIResponses", "Session"), ResetPhrases::prefix(LimitWindow::Kind::session),
+              label);
         record.windows.append(*session);
     }
     if (weekly) {
-        place(*weekly, LimitWindow::Kind::weekly, QStringLiteral("Weekly"), ResetPhrases::prefix(LimitWindow::Kind::weekly), label);
+        //: The seven-day window's name in its row of the menu
+        place(*weekly, LimitWindow::Kind::weekly, QCoreApplication::translate("OpenAIResponses", "Weekly"), ResetPhrases::prefix(LimitWindow::Kind::weekly),
+              label);
         record.windows.append(*weekly);
     }
     record.windows.append(others);

@@ -6,8 +6,9 @@
 // Readers of the ChatGPT session and usage bodies.
 namespace OpenAIResponses {
 
-inline const QString sessionInvalidMessage = QStringLiteral("Session expired or invalid");
-inline const QString unexpectedUsageMessage = QStringLiteral("Unexpected usage response format");
+// The failures these readers report, in the user's language.
+QString sessionInvalidMessage();
+QString unexpectedUsageMessage();
 
 // The `accessToken` text of a session body, or absent.
 std::optional<QString> accessToken(const QByteArray &sessionBody);

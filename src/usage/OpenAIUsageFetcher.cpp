@@ -30,7 +30,7 @@ void OpenAIUsageFetcher::startCycle()
 void OpenAIUsageFetcher::runCycle(bool renewal)
 {
     const std::optional<QString> sessionToken = usableCredential(
-        QStringLiteral("No session token — add one in Preferences"), QStringLiteral("Session token contains invalid characters"));
+        tr("No session token — add one in Preferences"), tr("Session token contains invalid characters"));
     if (!sessionToken)
         return;
     if (m_cachedToken && m_cachedToken->sessionToken != *sessionToken)
@@ -58,7 +58,7 @@ void OpenAIUsageFetcher::fetchAccessToken(const QString &sessionToken, std::func
         }
         const std::optional<QString> accessToken = OpenAIResponses::accessToken(std::get<QByteArray>(result));
         if (!accessToken || !HTTPClient::isSafeHeaderValue(*accessToken)) {
-            completion(FetchError::parse(OpenAIResponses::sessionInvalidMessage));
+            completion(FetchError::parse(OpenAIResponses::sessionInvalidMessage()));
             return;
         }
         m_cachedToken = CachedToken{sessionToken, *accessToken};
@@ -80,7 +80,8 @@ void OpenAIUsageFetcher::fetchUsageData(const QString &accessToken, bool renewal
         } else if (!error->isUnauthorized()) {
             deliverFailure(*error);
         } else if (renewal) {
-            deliverError(QStringLiteral("HTTP %1").arg(error->status));
+            //: A failed request: %1 is the HTTP status code ("401")
+            deliverError(tr("HTTP %1").arg(error->status));
         } else {
             if (m_cachedToken && m_cachedToken->accessToken == accessToken)
                 m_cachedToken.reset();
@@ -94,7 +95,7 @@ void OpenAIUsageFetcher::fetchUsageData(const QString &accessToken, bool renewal
     }
     // Without the workspace's id the service answers with the sign-in's personal figures.
     if (!HTTPClient::isSafeHeaderValue(m_accountId)) {
-        deliverError(QStringLiteral("Workspace id contains invalid characters"));
+        deliverError(tr("Workspace id contains invalid characters"));
         return;
     }
     m_services.http.fetchWithBearer(usage, {bearer, {QByteArrayLiteral("ChatGPT-Account-Id"), m_accountId.toUtf8()}},

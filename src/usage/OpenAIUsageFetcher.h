@@ -4,10 +4,13 @@
 #include "usage/OpenAIResponses.h"
 #include "usage/UsageData.h"
 
+#include <QCoreApplication>
+
 // Turns the stored ChatGPT session token into an OpenAIUsageData record: exchanges it for an
 // access token, keeps that, and asks for the rate-limit windows with it.
 class OpenAIUsageFetcher final : public FetcherBase<OpenAIUsageData>
 {
+    Q_DECLARE_TR_FUNCTIONS(OpenAIUsageFetcher)
 public:
     OpenAIUsageFetcher(const QString &base, const FetcherServices &services, QObject *parent = nullptr);
     // The token under `credentialKey`, for the workspace `accountId` (the token's own when empty).

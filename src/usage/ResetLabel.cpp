@@ -2,6 +2,8 @@
 
 #include "usage/RelativeTimeFormatter.h"
 
+#include <QCoreApplication>
+
 ResetPhrases::ResetPhrases(QString localeName)
     : m_localeName(std::move(localeName))
 {
@@ -13,19 +15,23 @@ QString ResetPhrases::phrase(const QDateTime &resetAt, const QString &prefix, co
 {
     if (!m_formatter)
         m_formatter = std::make_unique<RelativeTimeFormatter>(m_localeName);
-    return prefix + QLatin1Char(' ') + m_formatter->phrase(resetAt, now);
+    //: A reset phrase: %1 is what resets ("Session resets"), %2 the time till then from the system's locale ("in 2 hr.")
+    return QCoreApplication::translate("ResetPhrases", "%1 %2").arg(prefix, m_formatter->phrase(resetAt, now));
 }
 
 QString ResetPhrases::prefix(LimitWindow::Kind kind)
 {
     switch (kind) {
     case LimitWindow::Kind::session:
-        return QStringLiteral("Session resets");
+        //: The start of the session (five-hour) window's reset phrase ("Session resets in 2 hr.")
+        return QCoreApplication::translate("ResetPhrases", "Session resets");
     case LimitWindow::Kind::weekly:
-        return QStringLiteral("Weekly resets");
+        //: The start of the weekly window's reset phrase ("Weekly resets in 3 days")
+        return QCoreApplication::translate("ResetPhrases", "Weekly resets");
     case LimitWindow::Kind::otherLength:
     case LimitWindow::Kind::extra:
         break;
     }
-    return QStringLiteral("resets");
+    //: The start of the reset phrase of a limit shown in a row of its own ("Opus weekly  12%  resets in 3 days")
+    return QCoreApplication::translate("ResetPhrases", "resets");
 }

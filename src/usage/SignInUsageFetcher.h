@@ -4,6 +4,7 @@
 #include "usage/FetcherBase.h"
 #include "usage/LimitWindows.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 // Usage through a command-line tool's own sign-in: reads its file afresh for every cycle (so a
@@ -12,6 +13,7 @@
 template<typename Record>
 class SignInUsageFetcher final : public FetcherBase<Record>
 {
+    Q_DECLARE_TR_FUNCTIONS(SignInUsageFetcher)
 public:
     struct Tool
     {
@@ -61,7 +63,7 @@ private:
             return HTTPClient::isSafeHeaderValue(QString::fromUtf8(field.second));
         });
         if (!safe) {
-            this->deliverError(QStringLiteral("Sign-in file holds invalid characters"));
+            this->deliverError(tr("Sign-in file holds invalid characters"));
             return;
         }
         this->m_services.http.fetchWithBearer(

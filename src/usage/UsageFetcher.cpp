@@ -23,7 +23,7 @@ std::optional<QString> UsageFetcher::cachedOrgID() const
 void UsageFetcher::startCycle()
 {
     const std::optional<QString> sessionKey = usableCredential(
-        QStringLiteral("No session key — add one in Preferences"), QStringLiteral("Session key contains invalid characters"));
+        tr("No session key — add one in Preferences"), tr("Session key contains invalid characters"));
     if (!sessionKey)
         return;
     if (m_cachedOrg && m_cachedOrg->sessionKey != *sessionKey)
@@ -58,7 +58,7 @@ void UsageFetcher::fetchOrgID(const QString &sessionKey, std::function<void(OrgL
                   orgID = member ? std::optional(m_organisation) : std::nullopt;
               }
               if (!orgID) {
-                  completion(FetchError::parse(ClaudeResponses::orgNotFoundMessage));
+                  completion(FetchError::parse(ClaudeResponses::orgNotFoundMessage()));
                   return;
               }
               m_cachedOrg = CachedOrg{sessionKey, *orgID};

@@ -4,10 +4,13 @@
 #include "usage/FetcherBase.h"
 #include "usage/UsageData.h"
 
+#include <QCoreApplication>
+
 // Turns the stored Claude session key into a UsageData record: finds the organisation once,
 // then asks for its usage.
 class UsageFetcher final : public FetcherBase<UsageData>
 {
+    Q_DECLARE_TR_FUNCTIONS(UsageFetcher)
 public:
     UsageFetcher(const QString &base, const FetcherServices &services, QObject *parent = nullptr);
     // The key under `credentialKey`, and the organisation `organisation` (the first one when empty).

@@ -293,7 +293,7 @@ private slots:
         QCOMPARE(h.item.menu->item(StatusMenu::claudeUpdatedItem).style == StatusMenu::Style::warning, warns);
         QCOMPARE(h.controller->awaiting(Provider::claude), waiting);
         h.claude.needsLogin();
-        QCOMPARE(h.item.menu->item(StatusMenu::claudeUpdatedItem).title, MenuTexts::expired);
+        QCOMPARE(h.item.menu->item(StatusMenu::claudeUpdatedItem).title, MenuTexts::expired());
         QCOMPARE(h.controller->awaiting(Provider::claude), Awaiting::nothing);
     }
 

@@ -215,7 +215,7 @@ private slots:
         h.server.route(accountPath, FakeReply{200, R"({"memberships":[{"organization":{"uuid":")" + uuid + R"("}}]})"});
         h.server.route(path.isEmpty() ? "/api/usage" : path, usageOk);
         h.server.route("/api/organizations/usage", usageOk); // where ".." would lead
-        QCOMPARE(h.cycle(), path.isEmpty() ? "error:" + ClaudeResponses::orgNotFoundMessage : QStringLiteral("record"));
+        QCOMPARE(h.cycle(), path.isEmpty() ? "error:" + ClaudeResponses::orgNotFoundMessage() : QStringLiteral("record"));
         QCOMPARE(h.server.requestedPaths().last(), path.isEmpty() ? accountPath : path);
     }
 
