@@ -339,7 +339,7 @@ QJsonObject build(const StatusInputs &inputs)
         {QStringLiteral("warnings"), QJsonArray::fromStringList(inputs.warnings)},
         {QStringLiteral("generatedAt"), instant(in.now)},
         {QStringLiteral("displayFormat"), formatId(in.format)},
-        // TODO(label): scripts may match this stored value; decide whether people read it in their language.
+        // The stored value, English in every language: scripts match it.
         {QStringLiteral("displayFormatLabel"), DisplayFormats::rawValue(in.format)},
         {QStringLiteral("title"), title.plainText()},
         {QStringLiteral("titleTooltip"), orNull(title.tooltip)},
