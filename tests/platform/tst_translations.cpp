@@ -1,9 +1,15 @@
+#include "notify/NoticeRules.h"
+#include "pace/DurationText.h"
+#include "statusbar/StatusMenu.h"
+#include "support/FakeClock.h"
+
 #include <QDir>
 #include <QFile>
 #include <QHash>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QXmlStreamReader>
 #include <QtTest>
 
@@ -151,6 +157,66 @@ private slots:
                  qPrintable(QStringLiteral("%1 texts untranslated:\n  %2").arg(unfinished.size()).arg(listed(unfinished))));
         QVERIFY2(mismatched.isEmpty(),
                  qPrintable(QStringLiteral("placeholders differ from the source:\n  ") + listed(mismatched)));
+    }
+
+    // What a German session reads, through the compiled catalogue: the menu's rows with a counted
+    // age, its items, and a notice.
+    void germanSessionReadsGerman()
+    {
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral(":/i18n/quotabar_de.qm")));
+        QCoreApplication::installTranslator(&german);
+        const auto removeTranslator = qScopeGuard([&] { QCoreApplication::removeTranslator(&german); });
+        FakeClock clock;
+
+        StatusMenu menu(StatusMenu::Actions{});
+        ProviderUsage usage;
+        usage.sessionPercentage = 27;
+        usage.weeklyPercentage = 60;
+        usage.fetchedAt = clock.now().addSecs(-5 * 60);
+        menu.showClaude(usage, clock.now());
+        QCOMPARE(menu.rowTexts(Provider::claude, StatusMenu::AgeAt{clock.now(), std::nullopt}),
+                 (QStringList{"Sitzung  73%", "Woche  40%", "Vor 5 Min. aktualisiert"}));
+        QStringList titles;
+        for (const auto &item : menu.items())
+            titles.append(item.title);
+        QCOMPARE(titles.mid(titles.indexOf(QStringLiteral("Jetzt aktualisieren"))).join(QLatin1Char('|')),
+                 QStringLiteral("Jetzt aktualisieren|Nutzungsverlauf…|Nach Aktualisierungen suchen…|Einstellungen…|"
+                                "Einführung…||Quotabar beenden"));
+
+        NoticeRules rules(clock, {false, false});
+        usage.sessionPercentage = 40;
+        QVERIFY(rules.observe(Provider::openAI, usage, NoticeSettings{}).isEmpty());
+        usage.sessionPercentage = 82.4;
+        const QList<Notice> notices = rules.observe(Provider::openAI, usage, NoticeSettings{});
+        QCOMPARE(notices.size(), 1);
+        QCOMPARE(notices[0].summary, QStringLiteral("ChatGPT Sitzung: 18% übrig"));
+    }
+
+    void countedDurationsTakeTheLanguagesPluralForms_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<qint64>("seconds");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("de one day") << "de" << qint64(86400 + 3 * 3600) << "1 Tag 3 Std.";
+        QTest::newRow("de three days") << "de" << qint64(3 * 86400) << "3 Tage";
+        QTest::newRow("de hours and minutes") << "de" << qint64(125 * 60) << "2 Std. 5 Min.";
+        QTest::newRow("fr one day") << "fr" << qint64(86400) << "1\u00a0jour";
+        QTest::newRow("fr two days") << "fr" << qint64(2 * 86400) << "2\u00a0jours";
+        QTest::newRow("es two days") << "es" << qint64(2 * 86400) << "2 días";
+        QTest::newRow("pt_BR one day") << "pt_BR" << qint64(86400) << "1 dia";
+    }
+
+    void countedDurationsTakeTheLanguagesPluralForms()
+    {
+        QFETCH(QString, language);
+        QFETCH(qint64, seconds);
+        QFETCH(QString, expected);
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/i18n/quotabar_%1.qm").arg(language)));
+        QCoreApplication::installTranslator(&translator);
+        const auto removeTranslator = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+        QCOMPARE(DurationText::phrase(seconds), expected);
     }
 };
 
