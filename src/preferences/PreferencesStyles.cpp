@@ -93,8 +93,8 @@ QWidget *row(const QString &label, QWidget *content, QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     auto *text = new QLabel(label, widget);
     text->setFont(labelFont());
-    layout->addWidget(text);
-    layout->addStretch(1);
+    text->setWordWrap(true); // a longer translation takes a second line, never cut off
+    layout->addWidget(text, 1);
     content->setParent(widget);
     layout->addWidget(content);
     return widget;

@@ -192,6 +192,11 @@ PreferencesView::PreferencesView(PreferencesModel &model, QWidget *parent)
     sync();
     m_scroll->setWidget(m_content);
     m_content->installEventFilter(this);
+    // A wheel turned over the page scrolls it; it changes a picker only once the picker has focus.
+    for (QComboBox *picker : m_content->findChildren<QComboBox *>()) {
+        picker->setFocusPolicy(Qt::StrongFocus);
+        picker->installEventFilter(this);
+    }
     fitToContent();
 }
 
@@ -357,6 +362,10 @@ bool PreferencesView::eventFilter(QObject *watched, QEvent *event)
     // The width is fixed; the height always follows the content (blocks come and go).
     if (watched == m_content && event->type() == QEvent::LayoutRequest)
         fitToContent();
+    if (event->type() == QEvent::Wheel && watched != m_content && !static_cast<QWidget *>(watched)->hasFocus()) {
+        event->ignore(); // on to the scroll area
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 

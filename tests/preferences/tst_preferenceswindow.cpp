@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QTranslator>
+#include <QWheelEvent>
 #include <QAction>
 #include <QtTest>
 
@@ -268,6 +269,22 @@ private slots:
         claude.removeKey->click();
         QCOMPARE(claude.field->text(), QString());
         QVERIFY(!claude.status->isVisible());
+    }
+
+    // The page scrolls under the wheel: a picker it passes over keeps its value.
+    void wheelOverAnUnfocusedPickerLeavesItsValue()
+    {
+        Harness h;
+        h.settings.setRefreshInterval(900);
+        PreferencesView &view = h.open();
+        QComboBox *picker = view.intervalPicker();
+        const int before = picker->currentIndex();
+        const QPoint centre = picker->rect().center();
+        QWheelEvent down(centre, picker->mapToGlobal(centre), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                         Qt::NoScrollPhase, false);
+        QApplication::sendEvent(picker, &down);
+        QCOMPARE(picker->currentIndex(), before);
+        QCOMPARE(h.settings.refreshInterval(), 900.0);
     }
 
     void picksStoreEnglishValuesInEveryLanguage_data()
