@@ -1,5 +1,6 @@
 #include "notify/NoticeRules.h"
 #include "pace/DurationText.h"
+#include "platform/qt/Translations.h"
 #include "statusbar/StatusMenu.h"
 #include "support/FakeClock.h"
 
@@ -157,6 +158,32 @@ private slots:
                  qPrintable(QStringLiteral("%1 texts untranslated:\n  %2").arg(unfinished.size()).arg(listed(unfinished))));
         QVERIFY2(mismatched.isEmpty(),
                  qPrintable(QStringLiteral("placeholders differ from the source:\n  ") + listed(mismatched)));
+    }
+
+    void sessionLanguagePicksTheCatalogue_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("refresh");
+        QTest::addColumn<QString>("qtCancel");
+        QTest::newRow("German in Germany") << "de_DE" << "Jetzt aktualisieren" << "Abbrechen";
+        QTest::newRow("German in Austria") << "de_AT" << "Jetzt aktualisieren" << "Abbrechen";
+        QTest::newRow("French") << "fr_FR" << "Actualiser maintenant" << "Annuler";
+        QTest::newRow("Brazilian Portuguese") << "pt_BR" << "Atualizar agora" << "Cancelar";
+        QTest::newRow("Spanish in Mexico") << "es_MX" << "Actualizar ahora" << "Cancelar";
+        QTest::newRow("English") << "en_GB" << "Refresh Now" << "Cancel";
+        QTest::newRow("no catalogue") << "ja_JP" << "Refresh Now" << "キャンセル";
+    }
+
+    // The loader finds the session's catalogue by language, whatever the country, and Qt's own.
+    void sessionLanguagePicksTheCatalogue()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, refresh);
+        QFETCH(QString, qtCancel);
+        Translations::install(*QCoreApplication::instance(), QLocale(locale));
+        const auto removeTranslators = qScopeGuard([] { qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator *>()); });
+        QCOMPARE(StatusMenu(StatusMenu::Actions{}).item(StatusMenu::refreshNow).title, refresh);
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), qtCancel);
     }
 
     // What a German session reads, through the compiled catalogue: the menu's rows with a counted
