@@ -40,7 +40,7 @@ QPointF chartPoint(qint64 at, double left)
 
 QString pointText(const QString &name, const Point &point, bool withValue)
 {
-    const QString time = QLocale::c().toString(QDateTime::fromSecsSinceEpoch(point.at), QStringLiteral("ddd d MMM HH:mm"));
+    const QString time = QLocale().toString(QDateTime::fromSecsSinceEpoch(point.at), QStringLiteral("ddd d MMM HH:mm"));
     if (!withValue)
         return name + QLatin1Char('\n') + time;
     //: A chart point's tooltip: %1 the line ("Session"), %2 the percentage left, %3 the record's day and time

@@ -25,8 +25,9 @@ bool usedUp(const UsageHistory::Point &point)
 QString clockText(qint64 at, const QTimeZone &zone, bool withDay)
 {
     const QDateTime local = QDateTime::fromSecsSinceEpoch(at, zone);
-    const QLocale c = QLocale::c();
-    return withDay ? c.toString(local, QStringLiteral("ddd HH:mm")) : c.toString(local, QStringLiteral("HH:mm"));
+    // The day's name in the session's language, as the sentence around it is.
+    const QLocale locale;
+    return locale.toString(local, withDay ? QStringLiteral("ddd HH:mm") : QStringLiteral("HH:mm"));
 }
 
 QString percentText(double left)

@@ -1,3 +1,4 @@
+#include "history/UsageHistory.h"
 #include "notify/NoticeRules.h"
 #include "pace/DurationText.h"
 #include "platform/qt/Translations.h"
@@ -218,6 +219,14 @@ private slots:
         const QList<Notice> notices = rules.observe(Provider::openAI, usage, NoticeSettings{});
         QCOMPARE(notices.size(), 1);
         QCOMPARE(notices[0].summary, QStringLiteral("ChatGPT Sitzung: 18% übrig"));
+
+        // A day's name in a sentence is in the sentence's language.
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const auto restoreLocale = qScopeGuard([&] { QLocale::setDefault(before); });
+        const qint64 sunday = QDateTime(QDate(2026, 12, 6), QTime(12, 0), QTimeZone::utc()).toSecsSinceEpoch();
+        QCOMPARE(UsageHistory::hitText(UsageHistory::LimitHit{Window::weekly, sunday, sunday + 21 * 3600, true}, QTimeZone::utc()),
+                 QStringLiteral("Wochenlimit erreicht: So. 12:00 · wieder verfügbar seit Mo. 09:00"));
     }
 
     void countedDurationsTakeTheLanguagesPluralForms_data()
