@@ -5,37 +5,37 @@
     <name>AccountEdits</name>
     <message>
         <source>add-same-sign-in takes a provider, an organisation or workspace id and a label</source>
-        <extracomment>"add-same-sign-in" is a command's name: keep it as it is</extracomment>
+        <extracomment>&quot;add-same-sign-in&quot; is a command&apos;s name: keep it as it is</extracomment>
         <translation>add-same-sign-in erwartet einen Anbieter, eine Organisations- oder Arbeitsbereichs-ID und eine Bezeichnung</translation>
     </message>
     <message>
-        <source>'%1' is not an organisation or workspace id</source>
-        <extracomment>%1 is what was given as an organisation's or workspace's id</extracomment>
+        <source>&apos;%1&apos; is not an organisation or workspace id</source>
+        <extracomment>%1 is what was given as an organisation&apos;s or workspace&apos;s id</extracomment>
         <translation>„%1“ ist keine Organisations- oder Arbeitsbereichs-ID</translation>
     </message>
     <message>
-        <source>an account for '%1' exists already</source>
-        <extracomment>%1 is an organisation's or workspace's id</extracomment>
+        <source>an account for &apos;%1&apos; exists already</source>
+        <extracomment>%1 is an organisation&apos;s or workspace&apos;s id</extracomment>
         <translation>ein Konto für „%1“ existiert bereits</translation>
     </message>
     <message>
-        <source>unknown edit '%1'</source>
-        <extracomment>%1 is the edit asked for, as given ("rename")</extracomment>
+        <source>unknown edit &apos;%1&apos;</source>
+        <extracomment>%1 is the edit asked for, as given (&quot;rename&quot;)</extracomment>
         <translation>unbekannte Änderung „%1“</translation>
     </message>
     <message>
         <source>rename takes an account and a label</source>
-        <extracomment>"rename" is a command's name: keep it as it is</extracomment>
+        <extracomment>&quot;rename&quot; is a command&apos;s name: keep it as it is</extracomment>
         <translation>rename erwartet ein Konto und eine Bezeichnung</translation>
     </message>
     <message>
         <source>%1 takes one account</source>
-        <extracomment>%1 is a command's name ("show", "hide", "remove"): keep it as it is</extracomment>
+        <extracomment>%1 is a command&apos;s name (&quot;show&quot;, &quot;hide&quot;, &quot;remove&quot;): keep it as it is</extracomment>
         <translation>%1 erwartet genau ein Konto</translation>
     </message>
     <message>
-        <source>no account '%1' (two accounts with that label are named by their ids)</source>
-        <extracomment>%1 is the account's id or label, as given</extracomment>
+        <source>no account &apos;%1&apos; (two accounts with that label are named by their ids)</source>
+        <extracomment>%1 is the account&apos;s id or label, as given</extracomment>
         <translation>kein Konto „%1“ (zwei Konten mit dieser Bezeichnung werden über ihre IDs angegeben)</translation>
     </message>
     <message>
@@ -43,18 +43,18 @@
         <translation>eine Bezeichnung darf nicht leer sein</translation>
     </message>
     <message>
-        <source>%1 is the provider's first account: clear its key in Preferences instead</source>
-        <extracomment>%1 is the account's label</extracomment>
+        <source>%1 is the provider&apos;s first account: clear its key in Preferences instead</source>
+        <extracomment>%1 is the account&apos;s label</extracomment>
         <translation>%1 ist das erste Konto des Anbieters: Löschen Sie stattdessen seinen Schlüssel in den Einstellungen</translation>
     </message>
     <message>
-        <source>unknown provider '%1' (claude or chatgpt)</source>
-        <extracomment>%1 is the provider as given; "claude" and "chatgpt" are the names to give: keep them as they are</extracomment>
+        <source>unknown provider &apos;%1&apos; (claude or chatgpt)</source>
+        <extracomment>%1 is the provider as given; &quot;claude&quot; and &quot;chatgpt&quot; are the names to give: keep them as they are</extracomment>
         <translation>unbekannter Anbieter „%1“ (claude oder chatgpt)</translation>
     </message>
     <message>
-        <source>unknown key source '%1' (key or browser)</source>
-        <extracomment>%1 is the source as given; "key" and "browser" are the names to give: keep them as they are</extracomment>
+        <source>unknown key source &apos;%1&apos; (key or browser)</source>
+        <extracomment>%1 is the source as given; &quot;key&quot; and &quot;browser&quot; are the names to give: keep them as they are</extracomment>
         <translation>unbekannte Schlüsselquelle „%1“ (key oder browser)</translation>
     </message>
     <message>
@@ -70,7 +70,7 @@
     <name>AccountList</name>
     <message>
         <source>Account %1</source>
-        <extracomment>The label a new account gets until the user names it: %1 is its place among the provider's accounts ("2")</extracomment>
+        <extracomment>The label a new account gets until the user names it: %1 is its place among the provider&apos;s accounts (&quot;2&quot;)</extracomment>
         <translation>Konto %1</translation>
     </message>
 </context>
@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>Session key above</source>
-        <extracomment>An account's source: the session key typed in the field above the list</extracomment>
+        <extracomment>An account&apos;s source: the session key typed in the field above the list</extracomment>
         <translation>Sitzungsschlüssel oben</translation>
     </message>
     <message>
@@ -107,7 +107,7 @@
         <translation>Keine Anmeldung in diesem Ordner</translation>
     </message>
     <message>
-        <source>Needs the first account's sign-in</source>
+        <source>Needs the first account&apos;s sign-in</source>
         <translation>Benötigt die Anmeldung des ersten Kontos</translation>
     </message>
     <message>
@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>Connected · %1</source>
-        <extracomment>%1 is the account's plan as the service names it (Pro, Max, Plus)</extracomment>
+        <extracomment>%1 is the account&apos;s plan as the service names it (Pro, Max, Plus)</extracomment>
         <translation>Verbunden · %1</translation>
     </message>
     <message>
@@ -145,7 +145,7 @@
     <name>AccountsBlock</name>
     <message>
         <source>ACCOUNTS</source>
-        <extracomment>The heading of the list of one provider's accounts, in capitals like the other section headings</extracomment>
+        <extracomment>The heading of the list of one provider&apos;s accounts, in capitals like the other section headings</extracomment>
         <translation>KONTEN</translation>
     </message>
     <message>
@@ -163,14 +163,14 @@
     </message>
     <message>
         <source>Label</source>
-        <extracomment>What a screen reader calls the field holding an account's name
+        <extracomment>What a screen reader calls the field holding an account&apos;s name
 ----------
-The account's name</extracomment>
+The account&apos;s name</extracomment>
         <translation>Bezeichnung</translation>
     </message>
     <message>
         <source>Test</source>
-        <extracomment>A small button that asks the account's service for its usage now</extracomment>
+        <extracomment>A small button that asks the account&apos;s service for its usage now</extracomment>
         <translation>Testen</translation>
     </message>
     <message>
@@ -201,12 +201,12 @@ The account's name</extracomment>
     </message>
     <message>
         <source>Enter sessionKey</source>
-        <extracomment>sessionKey is the cookie's own name: keep it as it is</extracomment>
+        <extracomment>sessionKey is the cookie&apos;s own name: keep it as it is</extracomment>
         <translation>sessionKey eingeben</translation>
     </message>
     <message>
         <source>Enter __Secure-next-auth.session-token</source>
-        <extracomment>__Secure-next-auth.session-token is the cookie's own name: keep it as it is</extracomment>
+        <extracomment>__Secure-next-auth.session-token is the cookie&apos;s own name: keep it as it is</extracomment>
         <translation>__Secure-next-auth.session-token eingeben</translation>
     </message>
     <message>
@@ -224,27 +224,27 @@ The account's name</extracomment>
     <name>BrowserCookies</name>
     <message>
         <source>The cookies of %1 could not be read: %2.</source>
-        <extracomment>%1 is a browser profile ("Firefox (default-release)"), %2 the reason</extracomment>
+        <extracomment>%1 is a browser profile (&quot;Firefox (default-release)&quot;), %2 the reason</extracomment>
         <translation>Die Cookies von %1 konnten nicht gelesen werden: %2.</translation>
     </message>
     <message>
-        <source>Unknown browser '%1': name one of %2, with -flatpak or -snap for those installs.</source>
-        <extracomment>The command line's answer to a browser name it does not know: %1 that name, %2 the names it knows ("firefox, chromium, …"). The names and -flatpak, -snap are typed as they are.</extracomment>
+        <source>Unknown browser &apos;%1&apos;: name one of %2, with -flatpak or -snap for those installs.</source>
+        <extracomment>The command line&apos;s answer to a browser name it does not know: %1 that name, %2 the names it knows (&quot;firefox, chromium, …&quot;). The names and -flatpak, -snap are typed as they are.</extracomment>
         <translation>Unbekannter Browser „%1“: Geben Sie einen von %2 an, mit -flatpak oder -snap für solche Installationen.</translation>
     </message>
     <message>
         <source>No %1 profile was found.</source>
-        <extracomment>%1 is a browser's name as typed on the command line ("firefox", "chromium-snap")</extracomment>
+        <extracomment>%1 is a browser&apos;s name as typed on the command line (&quot;firefox&quot;, &quot;chromium-snap&quot;)</extracomment>
         <translation>Es wurde kein Profil von %1 gefunden.</translation>
     </message>
     <message>
-        <source>%1 has no profile '%2'; its profiles: %3.</source>
-        <extracomment>%1 is a browser's name as typed on the command line, %2 the profile asked for, %3 its profiles</extracomment>
+        <source>%1 has no profile &apos;%2&apos;; its profiles: %3.</source>
+        <extracomment>%1 is a browser&apos;s name as typed on the command line, %2 the profile asked for, %3 its profiles</extracomment>
         <translation>%1 hat kein Profil „%2“; vorhandene Profile: %3.</translation>
     </message>
     <message>
         <source>%1 is not signed in to %2: sign in there first.</source>
-        <extracomment>%1 is a browser profile ("Firefox (default-release)"), %2 the site (claude.ai)</extracomment>
+        <extracomment>%1 is a browser profile (&quot;Firefox (default-release)&quot;), %2 the site (claude.ai)</extracomment>
         <translation>%1 ist nicht bei %2 angemeldet: Melden Sie sich dort zuerst an.</translation>
     </message>
     <message>
@@ -252,18 +252,18 @@ The account's name</extracomment>
         <translation>es ist kein Schlüsselbund verfügbar</translation>
     </message>
     <message>
-        <source>%1 keeps its cookie key behind the desktop portal, out of other programs' reach: paste the %2 cookie's value instead.</source>
-        <extracomment>%1 is a browser profile, %2 the cookie's own name (sessionKey)</extracomment>
+        <source>%1 keeps its cookie key behind the desktop portal, out of other programs&apos; reach: paste the %2 cookie&apos;s value instead.</source>
+        <extracomment>%1 is a browser profile, %2 the cookie&apos;s own name (sessionKey)</extracomment>
         <translation>%1 verwahrt seinen Cookie-Schlüssel hinter dem Desktop-Portal, außer Reichweite anderer Programme: Fügen Sie stattdessen den Wert des Cookies %2 ein.</translation>
     </message>
     <message>
         <source>The %1 cookie in %2 is encrypted in a way Quotabar does not know: paste its value instead.</source>
-        <extracomment>%1 is the site (claude.ai), %2 a browser profile ("Chromium (Person 1)")</extracomment>
+        <extracomment>%1 is the site (claude.ai), %2 a browser profile (&quot;Chromium (Person 1)&quot;)</extracomment>
         <translation>Das Cookie von %1 in %2 ist auf eine Weise verschlüsselt, die Quotabar nicht kennt: Fügen Sie stattdessen seinen Wert ein.</translation>
     </message>
     <message>
-        <source>%1 keeps its cookie password in the desktop keyring, which stayed locked: import again and unlock it when asked, or paste the %2 cookie's value instead.</source>
-        <extracomment>%1 is a browser (Google Chrome), %2 the cookie's own name (sessionKey)</extracomment>
+        <source>%1 keeps its cookie password in the desktop keyring, which stayed locked: import again and unlock it when asked, or paste the %2 cookie&apos;s value instead.</source>
+        <extracomment>%1 is a browser (Google Chrome), %2 the cookie&apos;s own name (sessionKey)</extracomment>
         <translation>%1 verwahrt sein Cookie-Passwort im Schlüsselbund der Arbeitsumgebung, der gesperrt blieb: Importieren Sie erneut und entsperren Sie ihn, wenn Sie dazu aufgefordert werden, oder fügen Sie stattdessen den Wert des Cookies %2 ein.</translation>
     </message>
     <message>
@@ -272,13 +272,13 @@ The account's name</extracomment>
         <translation>%1 verwahrt sein Cookie-Passwort im Schlüsselbund der Arbeitsumgebung, der es nicht herausgegeben hat (%2).</translation>
     </message>
     <message>
-        <source>The %1 cookie in %2 could not be decrypted with %3's password; nothing was stored.</source>
-        <extracomment>%1 is the site (claude.ai), %2 a browser profile ("Chromium (Person 1)"), %3 the browser (Chromium)</extracomment>
+        <source>The %1 cookie in %2 could not be decrypted with %3&apos;s password; nothing was stored.</source>
+        <extracomment>%1 is the site (claude.ai), %2 a browser profile (&quot;Chromium (Person 1)&quot;), %3 the browser (Chromium)</extracomment>
         <translation>Das Cookie von %1 in %2 konnte mit dem Passwort von %3 nicht entschlüsselt werden; es wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>The %1 cookie in %2 does not hold a usable value; nothing was stored.</source>
-        <extracomment>%1 is the site (claude.ai), %2 a browser profile ("Chromium (Person 1)")</extracomment>
+        <extracomment>%1 is the site (claude.ai), %2 a browser profile (&quot;Chromium (Person 1)&quot;)</extracomment>
         <translation>Das Cookie von %1 in %2 enthält keinen verwendbaren Wert; es wurde nichts gespeichert.</translation>
     </message>
 </context>
@@ -286,7 +286,7 @@ The account's name</extracomment>
     <name>BrowserCookiesPlugin</name>
     <message>
         <source>The browser import could not be loaded: %1</source>
-        <extracomment>%1 is the reason the system gives for not loading the import's library</extracomment>
+        <extracomment>%1 is the reason the system gives for not loading the import&apos;s library</extracomment>
         <translation>Der Browser-Import konnte nicht geladen werden: %1</translation>
     </message>
 </context>
@@ -294,29 +294,29 @@ The account's name</extracomment>
     <name>BrowserImport</name>
     <message>
         <source>until the browser closes</source>
-        <extracomment>How long a browser's sign-in lasts when it has no end date</extracomment>
+        <extracomment>How long a browser&apos;s sign-in lasts when it has no end date</extracomment>
         <translation>bis der Browser geschlossen wird</translation>
     </message>
     <message>
         <source>expired %1</source>
-        <extracomment>%1 is the date and time a browser's sign-in ended</extracomment>
+        <extracomment>%1 is the date and time a browser&apos;s sign-in ended</extracomment>
         <translation>abgelaufen am %1</translation>
     </message>
     <message>
         <source>expires %1</source>
-        <extracomment>%1 is the date and time a browser's sign-in ends</extracomment>
+        <extracomment>%1 is the date and time a browser&apos;s sign-in ends</extracomment>
         <translation>läuft ab am %1</translation>
     </message>
     <message>
         <source>Import %1 Key from Browser</source>
-        <extracomment>The import window's title; %1 is the provider (Claude, ChatGPT)</extracomment>
+        <extracomment>The import window&apos;s title; %1 is the provider (Claude, ChatGPT)</extracomment>
         <translation>%1-Schlüssel aus Browser importieren</translation>
     </message>
 </context>
 <context>
     <name>BrowserImportDialog</name>
     <message>
-        <source>Quotabar reads a copy of the browser's cookies once, now, and keeps only the sign-in you choose.</source>
+        <source>Quotabar reads a copy of the browser&apos;s cookies once, now, and keeps only the sign-in you choose.</source>
         <translation>Quotabar liest jetzt einmalig eine Kopie der Cookies des Browsers und behält nur die Anmeldung, die Sie auswählen.</translation>
     </message>
     <message>
@@ -329,7 +329,7 @@ The account's name</extracomment>
     <name>ChartPlugin</name>
     <message>
         <source>The chart could not be loaded: %1</source>
-        <extracomment>%1 is the reason the system gives for not loading the chart's library</extracomment>
+        <extracomment>%1 is the reason the system gives for not loading the chart&apos;s library</extracomment>
         <translation>Das Diagramm konnte nicht geladen werden: %1</translation>
     </message>
 </context>
@@ -345,12 +345,12 @@ The account's name</extracomment>
     </message>
     <message>
         <source>Session</source>
-        <extracomment>The five-hour window's name in its row of the menu</extracomment>
+        <extracomment>The five-hour window&apos;s name in its row of the menu</extracomment>
         <translation>Sitzung</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <extracomment>The seven-day window's name in its row of the menu</extracomment>
+        <extracomment>The seven-day window&apos;s name in its row of the menu</extracomment>
         <translation>Woche</translation>
     </message>
     <message>
@@ -370,9 +370,9 @@ The account's name</extracomment>
     </message>
     <message>
         <source>%1 weekly</source>
-        <extracomment>A row of the menu: the weekly limit of what %1 names ("Routines", an Anthropic model)
+        <extracomment>A row of the menu: the weekly limit of what %1 names (&quot;Routines&quot;, an Anthropic model)
 ----------
-A row of the menu: the weekly limit of the model %1 names ("Opus", "Fable")</extracomment>
+A row of the menu: the weekly limit of the model %1 names (&quot;Opus&quot;, &quot;Fable&quot;)</extracomment>
         <translation>%1 (Woche)</translation>
     </message>
 </context>
@@ -387,10 +387,10 @@ A row of the menu: the weekly limit of the model %1 names ("Opus", "Fable")</ext
 Without a command, starts Quotabar in the panel (a second start exits at once).
 
 Commands (they never start Quotabar; status and refresh ask the running one):
-  status                       one line per shown provider, with the menu's texts
+  status                       one line per shown provider, with the menu&apos;s texts
   status --json                the whole state as one JSON object (schema version 1)
   status --waybar [--follow]   Waybar custom-module JSON; --follow prints a line per change
-  status --polybar [--follow]  the title in Polybar's format, coloured when low or critical
+  status --polybar [--follow]  the title in Polybar&apos;s format, coloured when low or critical
   status --account ID|LABEL    any of the above for one account only
   refresh [--json|--waybar|--polybar]
                                fetch now, wait for the results (at most 30 s), print as status
@@ -404,10 +404,10 @@ Commands (they never start Quotabar; status and refresh ask the running one):
                                (firefox, librewolf, chromium, chrome, brave, edge, vivaldi;
                                firefox-flatpak, chromium-snap, … for a sandboxed install)
   accounts add claude|chatgpt --organization|--workspace ID [--label LABEL]
-                               add another organisation or workspace of the first account's sign-in
+                               add another organisation or workspace of the first account&apos;s sign-in
   accounts browsers            the browser profiles signed in to claude.ai or chatgpt.com and
-                               when each sign-in expires; reads the browsers' cookie stores
-                               itself, never prints a cookie's value
+                               when each sign-in expires; reads the browsers&apos; cookie stores
+                               itself, never prints a cookie&apos;s value
   --version                    print the version
   --help                       print this help
 
@@ -418,7 +418,7 @@ was found, 1 none was.
 --waybar and --polybar exit 0 whenever they printed, so that the bar shows the error class.
 --follow goes on while Quotabar is not running: it prints a line saying so and waits for it.
 </source>
-        <extracomment>The command's help. Commands, options and their values in capitals (ID, LABEL, BROWSER) are typed as they are: keep them, and keep the lines within 100 columns.</extracomment>
+        <extracomment>The command&apos;s help. Commands, options and their values in capitals (ID, LABEL, BROWSER) are typed as they are: keep them, and keep the lines within 100 columns.</extracomment>
         <translation>Aufruf: quotabar [Befehl]
 Ohne Befehl startet Quotabar in der Leiste (ein zweiter Start beendet sich sofort).
 
@@ -463,17 +463,17 @@ und wartet auf Quotabar.
     </message>
     <message>
         <source>Quotabar %1 (build %2)</source>
-        <extracomment>--version's answer: %1 is the version ("1.3.2"), %2 the build number ("412")</extracomment>
+        <extracomment>--version&apos;s answer: %1 is the version (&quot;1.3.2&quot;), %2 the build number (&quot;412&quot;)</extracomment>
         <translation>Quotabar %1 (Build %2)</translation>
     </message>
     <message>
-        <source>unknown command '%1'</source>
+        <source>unknown command &apos;%1&apos;</source>
         <extracomment>%1 is the command as given</extracomment>
         <translation>unbekannter Befehl „%1“</translation>
     </message>
     <message>
-        <source>unexpected option '%1'</source>
-        <extracomment>%1 is an option as given ("--jsno")</extracomment>
+        <source>unexpected option &apos;%1&apos;</source>
+        <extracomment>%1 is an option as given (&quot;--jsno&quot;)</extracomment>
         <translation>unerwartete Option „%1“</translation>
     </message>
     <message>
@@ -482,18 +482,18 @@ und wartet auf Quotabar.
         <translation>--follow ist nur zusammen mit --waybar oder --polybar möglich</translation>
     </message>
     <message>
-        <source>no account '%1' (two accounts with that label are named by their ids)</source>
-        <extracomment>%1 is the account's id or label, as given</extracomment>
+        <source>no account &apos;%1&apos; (two accounts with that label are named by their ids)</source>
+        <extracomment>%1 is the account&apos;s id or label, as given</extracomment>
         <translation>kein Konto „%1“ (zwei Konten mit dieser Bezeichnung werden über ihre IDs angegeben)</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <extracomment>%1 is an option as given ("--label")</extracomment>
+        <extracomment>%1 is an option as given (&quot;--label&quot;)</extracomment>
         <translation>%1 benötigt einen Wert</translation>
     </message>
     <message>
         <source>accounts add takes claude or chatgpt</source>
-        <extracomment>"accounts add", "claude" and "chatgpt" are typed as they are: keep them</extracomment>
+        <extracomment>&quot;accounts add&quot;, &quot;claude&quot; and &quot;chatgpt&quot; are typed as they are: keep them</extracomment>
         <translation>accounts add erwartet claude oder chatgpt</translation>
     </message>
     <message>
@@ -502,17 +502,17 @@ und wartet auf Quotabar.
     </message>
     <message>
         <source>accounts add reads the key from standard input, and it was empty</source>
-        <extracomment>"accounts add" is a command: keep it as it is</extracomment>
+        <extracomment>&quot;accounts add&quot; is a command: keep it as it is</extracomment>
         <translation>accounts add liest den Schlüssel aus der Standardeingabe, und diese war leer</translation>
     </message>
     <message>
-        <source>unknown accounts command '%1'</source>
-        <extracomment>%1 is what followed "accounts", as given</extracomment>
+        <source>unknown accounts command &apos;%1&apos;</source>
+        <extracomment>%1 is what followed &quot;accounts&quot;, as given</extracomment>
         <translation>unbekannter accounts-Befehl „%1“</translation>
     </message>
     <message>
-        <source>Quotabar has no account '%1'</source>
-        <extracomment>A bar's tooltip: %1 is the account's id or label, as given</extracomment>
+        <source>Quotabar has no account &apos;%1&apos;</source>
+        <extracomment>A bar&apos;s tooltip: %1 is the account&apos;s id or label, as given</extracomment>
         <translation>Quotabar hat kein Konto „%1“</translation>
     </message>
     <message>
@@ -521,12 +521,12 @@ und wartet auf Quotabar.
     </message>
     <message>
         <source>%1 (%2 cookie of %3):</source>
-        <extracomment>A heading: %1 is the provider ("Claude"), %2 the cookie's name ("sessionKey"), %3 the site ("claude.ai")</extracomment>
+        <extracomment>A heading: %1 is the provider (&quot;Claude&quot;), %2 the cookie&apos;s name (&quot;sessionKey&quot;), %3 the site (&quot;claude.ai&quot;)</extracomment>
         <translation>%1 (Cookie %2 von %3):</translation>
     </message>
     <message>
         <source>until the browser closes</source>
-        <extracomment>How long a browser's sign-in cookie lasts, when it has no expiry date</extracomment>
+        <extracomment>How long a browser&apos;s sign-in cookie lasts, when it has no expiry date</extracomment>
         <translation>bis der Browser geschlossen wird</translation>
     </message>
     <message>
@@ -541,25 +541,25 @@ und wartet auf Quotabar.
     </message>
     <message>
         <source>none: %1</source>
-        <extracomment>Below a provider's heading when no browser profile is signed in: %1 says why</extracomment>
+        <extracomment>Below a provider&apos;s heading when no browser profile is signed in: %1 says why</extracomment>
         <translation>keines: %1</translation>
     </message>
 </context>
 <context>
     <name>CookieDatabase</name>
     <message>
-        <source>Qt's SQLite driver is not installed</source>
-        <extracomment>Ends "The cookies of … could not be read: …"</extracomment>
+        <source>Qt&apos;s SQLite driver is not installed</source>
+        <extracomment>Ends &quot;The cookies of … could not be read: …&quot;</extracomment>
         <translation>der SQLite-Treiber von Qt ist nicht installiert</translation>
     </message>
     <message>
         <source>no private temporary folder: %1</source>
-        <extracomment>Ends "The cookies of … could not be read: …"; %1 is the system's reason</extracomment>
+        <extracomment>Ends &quot;The cookies of … could not be read: …&quot;; %1 is the system&apos;s reason</extracomment>
         <translation>kein privater temporärer Ordner: %1</translation>
     </message>
     <message>
         <source>cannot copy %1: %2</source>
-        <extracomment>Ends "The cookies of … could not be read: …"; %1 is a file, %2 the system's reason</extracomment>
+        <extracomment>Ends &quot;The cookies of … could not be read: …&quot;; %1 is a file, %2 the system&apos;s reason</extracomment>
         <translation>%1 kann nicht kopiert werden: %2</translation>
     </message>
 </context>
@@ -567,7 +567,7 @@ und wartet auf Quotabar.
     <name>CredentialSource</name>
     <message>
         <source>%1 sign-in expired — run %2 to sign in again</source>
-        <extracomment>%1 is the command-line tool (Claude Code, Codex), %2 the command that signs in again ("claude")</extracomment>
+        <extracomment>%1 is the command-line tool (Claude Code, Codex), %2 the command that signs in again (&quot;claude&quot;)</extracomment>
         <translation>Anmeldung von %1 abgelaufen — führen Sie %2 aus, um sich erneut anzumelden</translation>
     </message>
 </context>
@@ -575,7 +575,7 @@ und wartet auf Quotabar.
     <name>CredentialStore</name>
     <message>
         <source>Stored in the keyring</source>
-        <extracomment>Where a key is kept: the desktop's keyring (Secret Service, KWallet)</extracomment>
+        <extracomment>Where a key is kept: the desktop&apos;s keyring (Secret Service, KWallet)</extracomment>
         <translation>Im Schlüsselbund gespeichert</translation>
     </message>
     <message>
@@ -591,7 +591,7 @@ und wartet auf Quotabar.
     <name>CredentialTest</name>
     <message>
         <source>Session expired - import again from %1</source>
-        <extracomment>%1 is a browser profile, e.g. "Firefox (default-release)"</extracomment>
+        <extracomment>%1 is a browser profile, e.g. &quot;Firefox (default-release)&quot;</extracomment>
         <translation>Sitzung abgelaufen - erneut aus %1 importieren</translation>
     </message>
     <message>
@@ -609,7 +609,7 @@ und wartet auf Quotabar.
     </message>
     <message>
         <source>Imported from %1</source>
-        <extracomment>%1 is a browser profile, e.g. "Firefox (default-release)"</extracomment>
+        <extracomment>%1 is a browser profile, e.g. &quot;Firefox (default-release)&quot;</extracomment>
         <translation>Aus %1 importiert</translation>
     </message>
     <message>
@@ -624,7 +624,7 @@ und wartet auf Quotabar.
     </message>
     <message>
         <source>Asked to wait · next try in %1</source>
-        <extracomment>The service asked to be left alone; %1 is how long until it is asked again ("4 min")</extracomment>
+        <extracomment>The service asked to be left alone; %1 is how long until it is asked again (&quot;4 min&quot;)</extracomment>
         <translation>Zum Warten aufgefordert · nächster Versuch in %1</translation>
     </message>
 </context>
@@ -660,13 +660,16 @@ und wartet auf Quotabar.
     <name>DurationText</name>
     <message>
         <source>%1 %2</source>
-        <extracomment>A duration of two parts, the larger first: %1 is days or hours ("2 days"), %2 hours or minutes ("3 hr.")</extracomment>
+        <extracomment>A duration of two parts, the larger first: %1 is days or hours (&quot;2 days&quot;), %2 hours or minutes (&quot;3 hr.&quot;)</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message numerus="yes">
         <source>%n hr.</source>
-        <extracomment>Hours, abbreviated ("3 hr.")</extracomment>
-        <translation><numerusform>%n Std.</numerusform><numerusform>%n Std.</numerusform></translation>
+        <extracomment>Hours, abbreviated (&quot;3 hr.&quot;)</extracomment>
+        <translation>
+            <numerusform>%n Std.</numerusform>
+            <numerusform>%n Std.</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 day</source>
@@ -674,29 +677,35 @@ und wartet auf Quotabar.
     </message>
     <message numerus="yes">
         <source>%n days</source>
-        <translation><numerusform>%n Tag</numerusform><numerusform>%n Tage</numerusform></translation>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n min.</source>
-        <extracomment>Minutes, abbreviated ("20 min.")</extracomment>
-        <translation><numerusform>%n Min.</numerusform><numerusform>%n Min.</numerusform></translation>
+        <extracomment>Minutes, abbreviated (&quot;20 min.&quot;)</extracomment>
+        <translation>
+            <numerusform>%n Min.</numerusform>
+            <numerusform>%n Min.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>Figures</name>
     <message>
         <source>%1d</source>
-        <extracomment>A countdown in whole days, abbreviated to fit the panel ("4d")</extracomment>
+        <extracomment>A countdown in whole days, abbreviated to fit the panel (&quot;4d&quot;)</extracomment>
         <translation>%1T</translation>
     </message>
     <message>
         <source>%1h</source>
-        <extracomment>A countdown in whole hours, abbreviated to fit the panel ("23h")</extracomment>
+        <extracomment>A countdown in whole hours, abbreviated to fit the panel (&quot;23h&quot;)</extracomment>
         <translation>%1h</translation>
     </message>
     <message>
         <source>%1m</source>
-        <extracomment>A countdown in whole minutes, abbreviated to fit the panel ("45m")</extracomment>
+        <extracomment>A countdown in whole minutes, abbreviated to fit the panel (&quot;45m&quot;)</extracomment>
         <translation>%1m</translation>
     </message>
     <message>
@@ -717,7 +726,7 @@ und wartet auf Quotabar.
     </message>
     <message>
         <source>HTTP %1</source>
-        <extracomment>A failed request: %1 is the HTTP status code ("503")</extracomment>
+        <extracomment>A failed request: %1 is the HTTP status code (&quot;503&quot;)</extracomment>
         <translation>HTTP %1</translation>
     </message>
     <message>
@@ -730,7 +739,7 @@ und wartet auf Quotabar.
     <message>
         <source>%1: %2 left
 %3</source>
-        <extracomment>A chart point's tooltip: %1 the line ("Session"), %2 the percentage left, %3 the record's day and time</extracomment>
+        <extracomment>A chart point&apos;s tooltip: %1 the line (&quot;Session&quot;), %2 the percentage left, %3 the record&apos;s day and time</extracomment>
         <translation>%1: %2 übrig
 %3</translation>
     </message>
@@ -746,7 +755,7 @@ und wartet auf Quotabar.
     </message>
     <message>
         <source>%1: %2</source>
-        <extracomment>%1 is the limit ("Session", "Weekly"), %2 how it stands against the even pace</extracomment>
+        <extracomment>%1 is the limit (&quot;Session&quot;, &quot;Weekly&quot;), %2 how it stands against the even pace</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -764,17 +773,17 @@ und wartet auf Quotabar.
     </message>
     <message>
         <source>%1 pace</source>
-        <extracomment>The chart's legend: the even pace line of a limit; %1 is "Session" or "Weekly"</extracomment>
+        <extracomment>The chart&apos;s legend: the even pace line of a limit; %1 is &quot;Session&quot; or &quot;Weekly&quot;</extracomment>
         <translation>%1 (Zeitplan)</translation>
     </message>
     <message>
         <source>%1 resets</source>
-        <extracomment>The chart's legend: the marks where a limit reset; %1 is "Session" or "Weekly"</extracomment>
+        <extracomment>The chart&apos;s legend: the marks where a limit reset; %1 is &quot;Session&quot; or &quot;Weekly&quot;</extracomment>
         <translation>%1 (Zurücksetzungen)</translation>
     </message>
     <message>
         <source>%1 reset</source>
-        <extracomment>A reset mark's tooltip, over its day and time; %1 is "Session" or "Weekly"</extracomment>
+        <extracomment>A reset mark&apos;s tooltip, over its day and time; %1 is &quot;Session&quot; or &quot;Weekly&quot;</extracomment>
         <translation>%1 zurückgesetzt</translation>
     </message>
 </context>
@@ -782,7 +791,7 @@ und wartet auf Quotabar.
     <name>HistoryStore</name>
     <message>
         <source>The usage history could not be written to %1</source>
-        <extracomment>A warning: %1 is the history file's path</extracomment>
+        <extracomment>A warning: %1 is the history file&apos;s path</extracomment>
         <translation>Der Nutzungsverlauf konnte nicht in %1 geschrieben werden</translation>
     </message>
 </context>
@@ -807,7 +816,7 @@ und wartet auf Quotabar.
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <extracomment>The save dialog's filter: keep "(*.csv)" as it is</extracomment>
+        <extracomment>The save dialog&apos;s filter: keep &quot;(*.csv)&quot; as it is</extracomment>
         <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
@@ -826,7 +835,7 @@ und wartet auf Quotabar.
     <name>Illustrations</name>
     <message>
         <source>S:72%  W:45%</source>
-        <extracomment>A sample panel item: S is the session (five-hour) limit, W the weekly one, as the panel's own labels abbreviate them; keep the two spaces between them</extracomment>
+        <extracomment>A sample panel item: S is the session (five-hour) limit, W the weekly one, as the panel&apos;s own labels abbreviate them; keep the two spaces between them</extracomment>
         <translation>S:72%  W:45%</translation>
     </message>
     <message>
@@ -841,27 +850,27 @@ und wartet auf Quotabar.
     </message>
     <message>
         <source>Application</source>
-        <extracomment>A tab of the browser's developer tools, as the browser names it</extracomment>
+        <extracomment>A tab of the browser&apos;s developer tools, as the browser names it</extracomment>
         <translation>Anwendung</translation>
     </message>
     <message>
         <source>Elements</source>
-        <extracomment>A tab of the browser's developer tools, as the browser names it</extracomment>
+        <extracomment>A tab of the browser&apos;s developer tools, as the browser names it</extracomment>
         <translation>Elemente</translation>
     </message>
     <message>
         <source>Console</source>
-        <extracomment>A tab of the browser's developer tools, as the browser names it</extracomment>
+        <extracomment>A tab of the browser&apos;s developer tools, as the browser names it</extracomment>
         <translation>Konsole</translation>
     </message>
     <message>
         <source>Network</source>
-        <extracomment>A tab of the browser's developer tools, as the browser names it</extracomment>
+        <extracomment>A tab of the browser&apos;s developer tools, as the browser names it</extracomment>
         <translation>Netzwerk</translation>
     </message>
     <message>
         <source>Storage</source>
-        <extracomment>A section of the developer tools' Application tab, as the browser names it</extracomment>
+        <extracomment>A section of the developer tools&apos; Application tab, as the browser names it</extracomment>
         <translation>Speicher</translation>
     </message>
     <message>
@@ -871,12 +880,12 @@ und wartet auf Quotabar.
     </message>
     <message>
         <source>Name</source>
-        <extracomment>A column heading of the developer tools' cookie table</extracomment>
+        <extracomment>A column heading of the developer tools&apos; cookie table</extracomment>
         <translation>Name</translation>
     </message>
     <message>
         <source>Value</source>
-        <extracomment>A column heading of the developer tools' cookie table</extracomment>
+        <extracomment>A column heading of the developer tools&apos; cookie table</extracomment>
         <translation>Wert</translation>
     </message>
 </context>
@@ -884,12 +893,12 @@ und wartet auf Quotabar.
     <name>LimitWindows</name>
     <message>
         <source>%1-day</source>
-        <extracomment>A limit window's length as its name ("30-day"), also in rows such as "Code review 30-day"</extracomment>
+        <extracomment>A limit window&apos;s length as its name (&quot;30-day&quot;), also in rows such as &quot;Code review 30-day&quot;</extracomment>
         <translation>%1 Tage</translation>
     </message>
     <message>
         <source>%1-hour</source>
-        <extracomment>A limit window's length as its name ("12-hour")</extracomment>
+        <extracomment>A limit window&apos;s length as its name (&quot;12-hour&quot;)</extracomment>
         <translation>%1 Stunden</translation>
     </message>
 </context>
@@ -901,7 +910,7 @@ und wartet auf Quotabar.
     </message>
     <message>
         <source>Response too large</source>
-        <extracomment>A service's answer was bigger than any usage answer can be</extracomment>
+        <extracomment>A service&apos;s answer was bigger than any usage answer can be</extracomment>
         <translation>Antwort zu groß</translation>
     </message>
 </context>
@@ -909,32 +918,32 @@ und wartet auf Quotabar.
     <name>NoticeRules</name>
     <message>
         <source>session</source>
-        <extracomment>A window's name in a notice, after the provider's: "Claude session: 12% left"</extracomment>
+        <extracomment>A window&apos;s name in a notice, after the provider&apos;s: &quot;Claude session: 12% left&quot;</extracomment>
         <translation>Sitzung</translation>
     </message>
     <message>
         <source>weekly</source>
-        <extracomment>A window's name in a notice, after the provider's: "Claude weekly: 12% left"</extracomment>
+        <extracomment>A window&apos;s name in a notice, after the provider&apos;s: &quot;Claude weekly: 12% left&quot;</extracomment>
         <translation>Woche</translation>
     </message>
     <message>
         <source>%1 %2: %3 left</source>
-        <extracomment>A notice's title: %1 is the provider ("Claude"), %2 the window ("session", "Opus weekly"), %3 the remaining percentage ("12%")</extracomment>
+        <extracomment>A notice&apos;s title: %1 is the provider (&quot;Claude&quot;), %2 the window (&quot;session&quot;, &quot;Opus weekly&quot;), %3 the remaining percentage (&quot;12%&quot;)</extracomment>
         <translation>%1 %2: %3 übrig</translation>
     </message>
     <message>
         <source>Resets in %1</source>
-        <extracomment>A notice's text: %1 is the time till the window resets ("3 hr. 20 min.")</extracomment>
+        <extracomment>A notice&apos;s text: %1 is the time till the window resets (&quot;3 hr. 20 min.&quot;)</extracomment>
         <translation>Wird in %1 zurückgesetzt</translation>
     </message>
     <message>
         <source>%1 %2 limit has reset</source>
-        <extracomment>A notice's title: %1 is the provider ("Claude"), %2 the window ("session", "Opus weekly")</extracomment>
+        <extracomment>A notice&apos;s title: %1 is the provider (&quot;Claude&quot;), %2 the window (&quot;session&quot;, &quot;Opus weekly&quot;)</extracomment>
         <translation>%1 %2: Limit zurückgesetzt</translation>
     </message>
     <message>
         <source>%1 %2 available again</source>
-        <extracomment>A notice's title: %1 is the provider ("Claude"), %2 the window ("session", "Opus weekly")</extracomment>
+        <extracomment>A notice&apos;s title: %1 is the provider (&quot;Claude&quot;), %2 the window (&quot;session&quot;, &quot;Opus weekly&quot;)</extracomment>
         <translation>%1 %2: wieder verfügbar</translation>
     </message>
     <message>
@@ -943,22 +952,22 @@ und wartet auf Quotabar.
     </message>
     <message>
         <source>%1 sign-in expired</source>
-        <extracomment>A notice's title: %1 is the command-line tool whose sign-in is used ("Claude Code", "Codex")</extracomment>
+        <extracomment>A notice&apos;s title: %1 is the command-line tool whose sign-in is used (&quot;Claude Code&quot;, &quot;Codex&quot;)</extracomment>
         <translation>Anmeldung von %1 abgelaufen</translation>
     </message>
     <message>
         <source>Run %1 to sign in again.</source>
-        <extracomment>A notice's text: %1 is the command that signs in again ("claude", "codex login")</extracomment>
+        <extracomment>A notice&apos;s text: %1 is the command that signs in again (&quot;claude&quot;, &quot;codex login&quot;)</extracomment>
         <translation>Führen Sie %1 aus, um sich erneut anzumelden.</translation>
     </message>
     <message>
         <source>%1 session expired</source>
-        <extracomment>A notice's title: %1 is the provider ("Claude")</extracomment>
+        <extracomment>A notice&apos;s title: %1 is the provider (&quot;Claude&quot;)</extracomment>
         <translation>%1-Sitzung abgelaufen</translation>
     </message>
     <message>
         <source>Sign in again in %1, then import it again in Preferences.</source>
-        <extracomment>A notice's text: %1 is the browser the key was taken from ("Firefox")</extracomment>
+        <extracomment>A notice&apos;s text: %1 is the browser the key was taken from (&quot;Firefox&quot;)</extracomment>
         <translation>Melden Sie sich in %1 erneut an und importieren Sie die Anmeldung dann erneut in den Einstellungen.</translation>
     </message>
     <message>
@@ -967,7 +976,7 @@ und wartet auf Quotabar.
     </message>
     <message>
         <source>Paste a new sessionKey in Preferences.</source>
-        <extracomment>"sessionKey" is the name of the cookie: keep it as it is</extracomment>
+        <extracomment>&quot;sessionKey&quot; is the name of the cookie: keep it as it is</extracomment>
         <translation>Fügen Sie in den Einstellungen einen neuen sessionKey ein.</translation>
     </message>
     <message>
@@ -976,17 +985,17 @@ und wartet auf Quotabar.
     </message>
     <message>
         <source>Paste a new __Secure-next-auth.session-token in Preferences.</source>
-        <extracomment>"__Secure-next-auth.session-token" is the name of the cookie: keep it as it is</extracomment>
+        <extracomment>&quot;__Secure-next-auth.session-token&quot; is the name of the cookie: keep it as it is</extracomment>
         <translation>Fügen Sie in den Einstellungen ein neues __Secure-next-auth.session-token ein.</translation>
     </message>
     <message>
         <source>· %1 %2</source>
-        <extracomment>A window's name in a notice when the provider has several accounts: %1 is the account's label, %2 the window ("Claude · Work session: 12% left")</extracomment>
+        <extracomment>A window&apos;s name in a notice when the provider has several accounts: %1 is the account&apos;s label, %2 the window (&quot;Claude · Work session: 12% left&quot;)</extracomment>
         <translation>· %1 %2</translation>
     </message>
     <message>
         <source>%1 asked for fewer requests: next try in %2.</source>
-        <extracomment>A notice's text: %1 is the provider ("ChatGPT"), %2 the time till the next try ("5m")</extracomment>
+        <extracomment>A notice&apos;s text: %1 is the provider (&quot;ChatGPT&quot;), %2 the time till the next try (&quot;5m&quot;)</extracomment>
         <translation>%1 hat um weniger Anfragen gebeten: nächster Versuch in %2.</translation>
     </message>
 </context>
@@ -1021,7 +1030,7 @@ und wartet auf Quotabar.
     <name>OnboardingPages</name>
     <message>
         <source>Ctrl+Shift+I</source>
-        <extracomment>The keys that open a browser's developer tools, as the keyboard labels them</extracomment>
+        <extracomment>The keys that open a browser&apos;s developer tools, as the keyboard labels them</extracomment>
         <translation>Strg+Umschalt+I</translation>
     </message>
     <message>
@@ -1043,7 +1052,7 @@ und wartet auf Quotabar.
     </message>
     <message>
         <source>Quotabar shows the percentage of your session and weekly limits that remain — directly in the menu bar. 100% means fresh. 0% means used up. No app-switching required.</source>
-        <translation>Quotabar zeigt, wie viel Prozent Ihrer Sitzungs- und Wochenlimits übrig sind — direkt in der Menüleiste. 100 % heißt frisch. 0 % heißt aufgebraucht. Kein Wechsel zwischen Programmen nötig.</translation>
+        <translation>Quotabar zeigt, wie viel Prozent Ihrer Sitzungs- und Wochenlimits übrig sind — direkt in der Menüleiste. 100&#xa0;% heißt frisch. 0&#xa0;% heißt aufgebraucht. Kein Wechsel zwischen Programmen nötig.</translation>
     </message>
     <message>
         <source>Connect Your Claude Account</source>
@@ -1051,7 +1060,7 @@ und wartet auf Quotabar.
     </message>
     <message>
         <source>Open %1 in your browser, press %2 to open DevTools, go to Application → Cookies → %1, and copy the value of sessionKey. Paste it in Preferences.</source>
-        <extracomment>%1 is the site (claude.ai), %2 the keys that open the developer tools. Application and Cookies are what the browser's developer tools call them; sessionKey is the cookie's name.</extracomment>
+        <extracomment>%1 is the site (claude.ai), %2 the keys that open the developer tools. Application and Cookies are what the browser&apos;s developer tools call them; sessionKey is the cookie&apos;s name.</extracomment>
         <translation>Öffnen Sie %1 in Ihrem Browser, drücken Sie %2, um die Entwicklertools zu öffnen, gehen Sie zu Anwendung → Cookies → %1 und kopieren Sie den Wert von sessionKey. Fügen Sie ihn in den Einstellungen ein.</translation>
     </message>
     <message>
@@ -1060,11 +1069,11 @@ und wartet auf Quotabar.
     </message>
     <message>
         <source>Open %1 in your browser, press %2, go to Application → Cookies → %1, and copy __Secure-next-auth.session-token. Paste it in Preferences.</source>
-        <extracomment>%1 is the site (chatgpt.com), %2 the keys that open the developer tools. Application and Cookies are what the browser's developer tools call them; the cookie's name stays as it is.</extracomment>
+        <extracomment>%1 is the site (chatgpt.com), %2 the keys that open the developer tools. Application and Cookies are what the browser&apos;s developer tools call them; the cookie&apos;s name stays as it is.</extracomment>
         <translation>Öffnen Sie %1 in Ihrem Browser, drücken Sie %2, gehen Sie zu Anwendung → Cookies → %1 und kopieren Sie __Secure-next-auth.session-token. Fügen Sie es in den Einstellungen ein.</translation>
     </message>
     <message>
-        <source>You're All Set!</source>
+        <source>You&apos;re All Set!</source>
         <translation>Alles bereit!</translation>
     </message>
     <message>
@@ -1078,19 +1087,19 @@ und wartet auf Quotabar.
     </message>
     <message>
         <source>%1 and %2</source>
-        <extracomment>The last two of a list of names, e.g. "Claude Code and Codex"</extracomment>
+        <extracomment>The last two of a list of names, e.g. &quot;Claude Code and Codex&quot;</extracomment>
         <translation>%1 und %2</translation>
     </message>
     <message>
         <source>Found your %1 sign-ins — use them in Preferences.</source>
-        <extracomment>%1 lists command-line tools, e.g. "Claude Code and Codex"</extracomment>
+        <extracomment>%1 lists command-line tools, e.g. &quot;Claude Code and Codex&quot;</extracomment>
         <translation>Ihre Anmeldungen von %1 wurden gefunden — verwenden Sie sie in den Einstellungen.</translation>
     </message>
 </context>
 <context>
     <name>OnboardingView</name>
     <message>
-        <source>Don't show this window again</source>
+        <source>Don&apos;t show this window again</source>
         <translation>Dieses Fenster nicht mehr anzeigen</translation>
     </message>
     <message>
@@ -1128,32 +1137,32 @@ und wartet auf Quotabar.
     </message>
     <message>
         <source>%1 session</source>
-        <extracomment>A row of the menu: the session limit of what %1 names (a model, "Code review")</extracomment>
+        <extracomment>A row of the menu: the session limit of what %1 names (a model, &quot;Code review&quot;)</extracomment>
         <translation>%1 (Sitzung)</translation>
     </message>
     <message>
         <source>%1 weekly</source>
-        <extracomment>A row of the menu: the weekly limit of what %1 names (a model, "Code review")</extracomment>
+        <extracomment>A row of the menu: the weekly limit of what %1 names (a model, &quot;Code review&quot;)</extracomment>
         <translation>%1 (Woche)</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <extracomment>A row of the menu: a limit of what %1 names (a model, "Code review") over a window of another length, %2 ("30-day")</extracomment>
+        <extracomment>A row of the menu: a limit of what %1 names (a model, &quot;Code review&quot;) over a window of another length, %2 (&quot;30-day&quot;)</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Code review</source>
-        <extracomment>The name of ChatGPT's code review limits, at the start of their rows ("Code review weekly")</extracomment>
+        <extracomment>The name of ChatGPT&apos;s code review limits, at the start of their rows (&quot;Code review weekly&quot;)</extracomment>
         <translation>Code-Review</translation>
     </message>
     <message>
         <source>Session</source>
-        <extracomment>The five-hour window's name in its row of the menu</extracomment>
+        <extracomment>The five-hour window&apos;s name in its row of the menu</extracomment>
         <translation>Sitzung</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <extracomment>The seven-day window's name in its row of the menu</extracomment>
+        <extracomment>The seven-day window&apos;s name in its row of the menu</extracomment>
         <translation>Woche</translation>
     </message>
 </context>
@@ -1169,7 +1178,7 @@ und wartet auf Quotabar.
     </message>
     <message>
         <source>HTTP %1</source>
-        <extracomment>A failed request: %1 is the HTTP status code ("401")</extracomment>
+        <extracomment>A failed request: %1 is the HTTP status code (&quot;401&quot;)</extracomment>
         <translation>HTTP %1</translation>
     </message>
     <message>
@@ -1181,12 +1190,12 @@ und wartet auf Quotabar.
     <name>Pace</name>
     <message>
         <source>  · lasts until reset</source>
-        <extracomment>Added to a window's row in the menu (keep the two leading spaces) when its usage, at the current pace, lasts until the window resets</extracomment>
+        <extracomment>Added to a window&apos;s row in the menu (keep the two leading spaces) when its usage, at the current pace, lasts until the window resets</extracomment>
         <translation>  · reicht bis zur Zurücksetzung</translation>
     </message>
     <message>
         <source>  · runs out in ~%1</source>
-        <extracomment>Added to a window's row in the menu (keep the two leading spaces): at the current pace the limit is reached in about %1 ("3 hr. 20 min.")</extracomment>
+        <extracomment>Added to a window&apos;s row in the menu (keep the two leading spaces): at the current pace the limit is reached in about %1 (&quot;3 hr. 20 min.&quot;)</extracomment>
         <translation>  · aufgebraucht in ~%1</translation>
     </message>
 </context>
@@ -1194,12 +1203,12 @@ und wartet auf Quotabar.
     <name>PanelPresenter</name>
     <message>
         <source>Quotabar — %1 %2</source>
-        <extracomment>A panel item's title, as hosts list it: %1 is the provider's maker ("Anthropic"), %2 its name ("Claude"). Hosts sort the items by it: keep the maker before the name.</extracomment>
+        <extracomment>A panel item&apos;s title, as hosts list it: %1 is the provider&apos;s maker (&quot;Anthropic&quot;), %2 its name (&quot;Claude&quot;). Hosts sort the items by it: keep the maker before the name.</extracomment>
         <translation>Quotabar — %1 %2</translation>
     </message>
     <message>
         <source>Quotabar — %1 %2 %3 · %4</source>
-        <extracomment>The title of a provider's further account's panel item: %3 is the account's place among the provider's ("2"), %4 its label. Hosts sort the items by it: keep the order of the placeholders.</extracomment>
+        <extracomment>The title of a provider&apos;s further account&apos;s panel item: %3 is the account&apos;s place among the provider&apos;s (&quot;2&quot;), %4 its label. Hosts sort the items by it: keep the order of the placeholders.</extracomment>
         <translation>Quotabar — %1 %2 %3 · %4</translation>
     </message>
 </context>
@@ -1207,12 +1216,12 @@ und wartet auf Quotabar.
     <name>PanelStyles</name>
     <message>
         <source>Automatic</source>
-        <extracomment>A panel style: chosen for the desktop's panel</extracomment>
+        <extracomment>A panel style: chosen for the desktop&apos;s panel</extracomment>
         <translation>Automatisch</translation>
     </message>
     <message>
         <source>Logo and text</source>
-        <extracomment>A panel style: each provider's logo with its figures written beside it</extracomment>
+        <extracomment>A panel style: each provider&apos;s logo with its figures written beside it</extracomment>
         <translation>Logo und Text</translation>
     </message>
     <message>
@@ -1248,12 +1257,12 @@ und wartet auf Quotabar.
     <name>PreferencesView</name>
     <message>
         <source>Enter sessionKey</source>
-        <extracomment>sessionKey is the cookie's own name: keep it as it is</extracomment>
+        <extracomment>sessionKey is the cookie&apos;s own name: keep it as it is</extracomment>
         <translation>sessionKey eingeben</translation>
     </message>
     <message>
         <source>Enter __Secure-next-auth.session-token</source>
-        <extracomment>__Secure-next-auth.session-token is the cookie's own name: keep it as it is</extracomment>
+        <extracomment>__Secure-next-auth.session-token is the cookie&apos;s own name: keep it as it is</extracomment>
         <translation>__Secure-next-auth.session-token eingeben</translation>
     </message>
     <message>
@@ -1297,7 +1306,7 @@ und wartet auf Quotabar.
     </message>
     <message>
         <source>Refresh</source>
-        <extracomment>A section heading; its row picks how often usage is asked for, "Check every" "5 minutes"</extracomment>
+        <extracomment>A section heading; its row picks how often usage is asked for, &quot;Check every&quot; &quot;5 minutes&quot;</extracomment>
         <translation>Aktualisierung</translation>
     </message>
     <message>
@@ -1343,22 +1352,22 @@ und wartet auf Quotabar.
     <name>ResetPhrases</name>
     <message>
         <source>%1 %2</source>
-        <extracomment>A reset phrase: %1 is what resets ("Session resets"), %2 the time till then from the system's locale ("in 2 hr.")</extracomment>
+        <extracomment>A reset phrase: %1 is what resets (&quot;Session resets&quot;), %2 the time till then from the system&apos;s locale (&quot;in 2 hr.&quot;)</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
         <source>Session resets</source>
-        <extracomment>The start of the session (five-hour) window's reset phrase ("Session resets in 2 hr.")</extracomment>
+        <extracomment>The start of the session (five-hour) window&apos;s reset phrase (&quot;Session resets in 2 hr.&quot;)</extracomment>
         <translation>Sitzung: Zurücksetzung</translation>
     </message>
     <message>
         <source>Weekly resets</source>
-        <extracomment>The start of the weekly window's reset phrase ("Weekly resets in 3 days")</extracomment>
+        <extracomment>The start of the weekly window&apos;s reset phrase (&quot;Weekly resets in 3 days&quot;)</extracomment>
         <translation>Woche: Zurücksetzung</translation>
     </message>
     <message>
         <source>resets</source>
-        <extracomment>The start of the reset phrase of a limit shown in a row of its own ("Opus weekly 12% resets in 3 days")</extracomment>
+        <extracomment>The start of the reset phrase of a limit shown in a row of its own (&quot;Opus weekly 12% resets in 3 days&quot;)</extracomment>
         <translation>Zurücksetzung</translation>
     </message>
 </context>
@@ -1371,17 +1380,17 @@ und wartet auf Quotabar.
     </message>
     <message>
         <source>the Secret Service does not answer</source>
-        <extracomment>The Secret Service is the desktop keyring's D-Bus service: keep its name</extracomment>
+        <extracomment>The Secret Service is the desktop keyring&apos;s D-Bus service: keep its name</extracomment>
         <translation>der Secret Service antwortet nicht</translation>
     </message>
     <message>
         <source>the keyring holding %1 stayed locked</source>
-        <extracomment>%1 is the keyring item's own name ("Chrome Safe Storage")</extracomment>
+        <extracomment>%1 is the keyring item&apos;s own name (&quot;Chrome Safe Storage&quot;)</extracomment>
         <translation>der Schlüsselbund mit %1 blieb gesperrt</translation>
     </message>
     <message>
         <source>the keyring holds no %1</source>
-        <extracomment>%1 is the keyring item's own name ("Chrome Safe Storage")</extracomment>
+        <extracomment>%1 is the keyring item&apos;s own name (&quot;Chrome Safe Storage&quot;)</extracomment>
         <translation>der Schlüsselbund enthält keinen Eintrag %1</translation>
     </message>
     <message>
@@ -1390,17 +1399,17 @@ und wartet auf Quotabar.
     </message>
     <message>
         <source>the wallet %1 is closed</source>
-        <extracomment>%1 is the KWallet wallet's name ("kdewallet")</extracomment>
+        <extracomment>%1 is the KWallet wallet&apos;s name (&quot;kdewallet&quot;)</extracomment>
         <translation>die Brieftasche %1 ist geschlossen</translation>
     </message>
     <message>
         <source>KWallet did not open %1</source>
-        <extracomment>%1 is the KWallet wallet's name ("kdewallet")</extracomment>
+        <extracomment>%1 is the KWallet wallet&apos;s name (&quot;kdewallet&quot;)</extracomment>
         <translation>KWallet hat %1 nicht geöffnet</translation>
     </message>
     <message>
         <source>the wallet holds no %1</source>
-        <extracomment>%1 is the wallet entry's own name ("Chrome Safe Storage")</extracomment>
+        <extracomment>%1 is the wallet entry&apos;s own name (&quot;Chrome Safe Storage&quot;)</extracomment>
         <translation>die Brieftasche enthält keinen Eintrag %1</translation>
     </message>
 </context>
@@ -1427,7 +1436,7 @@ und wartet auf Quotabar.
     <name>SignInCookie</name>
     <message>
         <source>The %1 sign-in in %2 expired on %3: sign in to %1 there again.</source>
-        <extracomment>%1 is the site (claude.ai), %2 a browser profile ("Firefox (default-release)"), %3 a date and time</extracomment>
+        <extracomment>%1 is the site (claude.ai), %2 a browser profile (&quot;Firefox (default-release)&quot;), %3 a date and time</extracomment>
         <translation>Die Anmeldung bei %1 in %2 ist am %3 abgelaufen: Melden Sie sich dort erneut bei %1 an.</translation>
     </message>
     <message>
@@ -1436,7 +1445,7 @@ und wartet auf Quotabar.
     </message>
     <message>
         <source>No browser profile is signed in to %1 (no %2 cookie): sign in there first.</source>
-        <extracomment>%1 is the site (claude.ai), %2 the cookie's own name (sessionKey)</extracomment>
+        <extracomment>%1 is the site (claude.ai), %2 the cookie&apos;s own name (sessionKey)</extracomment>
         <translation>Kein Browserprofil ist bei %1 angemeldet (kein Cookie %2): Melden Sie sich dort zuerst an.</translation>
     </message>
 </context>
@@ -1478,7 +1487,7 @@ und wartet auf Quotabar.
     <name>StatusBusObject</name>
     <message>
         <source>not available</source>
-        <extracomment>The running program's answer to an account change it cannot make; the command line prints it</extracomment>
+        <extracomment>The running program&apos;s answer to an account change it cannot make; the command line prints it</extracomment>
         <translation>nicht verfügbar</translation>
     </message>
     <message>
@@ -1490,17 +1499,17 @@ und wartet auf Quotabar.
     <name>StatusMenu</name>
     <message>
         <source>Session</source>
-        <extracomment>The five-hour window's name at the start of its row in the menu</extracomment>
+        <extracomment>The five-hour window&apos;s name at the start of its row in the menu</extracomment>
         <translation>Sitzung</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <extracomment>The seven-day window's name at the start of its row in the menu</extracomment>
+        <extracomment>The seven-day window&apos;s name at the start of its row in the menu</extracomment>
         <translation>Woche</translation>
     </message>
     <message>
         <source>Updated just now</source>
-        <extracomment>The figures' age when they are seconds old</extracomment>
+        <extracomment>The figures&apos; age when they are seconds old</extracomment>
         <translation>Gerade eben aktualisiert</translation>
     </message>
     <message>
@@ -1509,22 +1518,22 @@ und wartet auf Quotabar.
     </message>
     <message>
         <source>Session %1  %2 %3</source>
-        <extracomment>One row of an account's figures: the session's remaining percentage, then the long window's name and its remaining percentage ("Session 73% Weekly 41%")</extracomment>
+        <extracomment>One row of an account&apos;s figures: the session&apos;s remaining percentage, then the long window&apos;s name and its remaining percentage (&quot;Session 73% Weekly 41%&quot;)</extracomment>
         <translation>Sitzung %1  %2 %3</translation>
     </message>
     <message>
         <source>Extra usage  %1 of %2 this month</source>
-        <extracomment>Money spent beyond the plan this month (%1) of the month's limit (%2): "Extra usage $12.40 of $50.00 this month"</extracomment>
+        <extracomment>Money spent beyond the plan this month (%1) of the month&apos;s limit (%2): &quot;Extra usage $12.40 of $50.00 this month&quot;</extracomment>
         <translation>Zusatznutzung  %1 von %2 in diesem Monat</translation>
     </message>
     <message>
         <source>Extra usage  %1 this month</source>
-        <extracomment>Money spent beyond the plan this month, without a limit: "Extra usage $12.40 this month"</extracomment>
+        <extracomment>Money spent beyond the plan this month, without a limit: &quot;Extra usage $12.40 this month&quot;</extracomment>
         <translation>Zusatznutzung  %1 in diesem Monat</translation>
     </message>
     <message>
         <source>Extra usage  %1 left this month</source>
-        <extracomment>The remaining percentage of the month's extra usage: "Extra usage 73% left this month"</extracomment>
+        <extracomment>The remaining percentage of the month&apos;s extra usage: &quot;Extra usage 73% left this month&quot;</extracomment>
         <translation>Zusatznutzung  %1 übrig in diesem Monat</translation>
     </message>
     <message>
@@ -1534,28 +1543,37 @@ und wartet auf Quotabar.
     </message>
     <message>
         <source>Credits  unlimited</source>
-        <extracomment>ChatGPT's credits row when the account's credits have no limit</extracomment>
+        <extracomment>ChatGPT&apos;s credits row when the account&apos;s credits have no limit</extracomment>
         <translation>Guthaben  unbegrenzt</translation>
     </message>
     <message>
         <source>Credits  %1</source>
-        <extracomment>ChatGPT's credits row: %1 is the balance ("123.45") or a dash when unknown</extracomment>
+        <extracomment>ChatGPT&apos;s credits row: %1 is the balance (&quot;123.45&quot;) or a dash when unknown</extracomment>
         <translation>Guthaben  %1</translation>
     </message>
     <message numerus="yes">
         <source>Updated %ns ago</source>
         <extracomment>The age of the figures in seconds, abbreviated</extracomment>
-        <translation><numerusform>Vor %n s aktualisiert</numerusform><numerusform>Vor %n s aktualisiert</numerusform></translation>
+        <translation>
+            <numerusform>Vor %n s aktualisiert</numerusform>
+            <numerusform>Vor %n s aktualisiert</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Updated %nm ago</source>
         <extracomment>The age of the figures in minutes, abbreviated</extracomment>
-        <translation><numerusform>Vor %n Min. aktualisiert</numerusform><numerusform>Vor %n Min. aktualisiert</numerusform></translation>
+        <translation>
+            <numerusform>Vor %n Min. aktualisiert</numerusform>
+            <numerusform>Vor %n Min. aktualisiert</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Updated %nh ago</source>
         <extracomment>The age of the figures in hours, abbreviated</extracomment>
-        <translation><numerusform>Vor %n Std. aktualisiert</numerusform><numerusform>Vor %n Std. aktualisiert</numerusform></translation>
+        <translation>
+            <numerusform>Vor %n Std. aktualisiert</numerusform>
+            <numerusform>Vor %n Std. aktualisiert</numerusform>
+        </translation>
     </message>
     <message>
         <source>Waiting for the keyring…</source>
@@ -1571,12 +1589,12 @@ und wartet auf Quotabar.
     </message>
     <message>
         <source>%1 · last try failed: %2</source>
-        <extracomment>%1 is the figures' age or a failure, %2 why the latest try failed</extracomment>
+        <extracomment>%1 is the figures&apos; age or a failure, %2 why the latest try failed</extracomment>
         <translation>%1 · letzter Versuch fehlgeschlagen: %2</translation>
     </message>
     <message>
         <source>%1 · next try in %2</source>
-        <extracomment>%1 is the figures' age or a failure, %2 the time till the next try ("3m")</extracomment>
+        <extracomment>%1 is the figures&apos; age or a failure, %2 the time till the next try (&quot;3m&quot;)</extracomment>
         <translation>%1 · nächster Versuch in %2</translation>
     </message>
     <message>
@@ -1615,12 +1633,12 @@ und wartet auf Quotabar.
     <name>TitleModel</name>
     <message>
         <source>S:</source>
-        <extracomment>The session (five-hour) window's short label in the panel, before its percentage</extracomment>
+        <extracomment>The session (five-hour) window&apos;s short label in the panel, before its percentage</extracomment>
         <translation>S:</translation>
     </message>
     <message>
         <source>W:</source>
-        <extracomment>The weekly window's short label in the panel, before its percentage</extracomment>
+        <extracomment>The weekly window&apos;s short label in the panel, before its percentage</extracomment>
         <translation>W:</translation>
     </message>
     <message>
@@ -1638,17 +1656,17 @@ und wartet auf Quotabar.
     <name>UpdateChecker</name>
     <message>
         <source>Quotabar %1 is Available</source>
-        <extracomment>A dialog's title: %1 is the new version ("1.4.0")</extracomment>
+        <extracomment>A dialog&apos;s title: %1 is the new version (&quot;1.4.0&quot;)</extracomment>
         <translation>Quotabar %1 ist verfügbar</translation>
     </message>
     <message>
         <source>You have version %1. Click Download to get the latest version.</source>
-        <extracomment>%1 is the running version ("1.3.2"); "Download" names the dialog's "Download Update" button</extracomment>
+        <extracomment>%1 is the running version (&quot;1.3.2&quot;); &quot;Download&quot; names the dialog&apos;s &quot;Download Update&quot; button</extracomment>
         <translation>Sie haben Version %1. Klicken Sie auf „Aktualisierung herunterladen“, um die neueste Version zu erhalten.</translation>
     </message>
     <message>
         <source>Download Update</source>
-        <extracomment>The dialog's buttons: download the new version now, or not now</extracomment>
+        <extracomment>The dialog&apos;s buttons: download the new version now, or not now</extracomment>
         <translation>Aktualisierung herunterladen</translation>
     </message>
     <message>
@@ -1661,12 +1679,12 @@ und wartet auf Quotabar.
     </message>
     <message>
         <source>Quotabar %1 is currently the newest version available.</source>
-        <extracomment>%1 is the running version ("1.3.2")</extracomment>
+        <extracomment>%1 is the running version (&quot;1.3.2&quot;)</extracomment>
         <translation>Quotabar %1 ist derzeit die neueste verfügbare Version.</translation>
     </message>
     <message>
         <source>OK</source>
-        <extracomment>The dialog's only button, closing it</extracomment>
+        <extracomment>The dialog&apos;s only button, closing it</extracomment>
         <translation>OK</translation>
     </message>
     <message>
@@ -1693,17 +1711,17 @@ und wartet auf Quotabar.
     <name>UsageHistory</name>
     <message>
         <source>Session</source>
-        <extracomment>The five-hour limit's name in the history window, as in "Session: 72% left"</extracomment>
+        <extracomment>The five-hour limit&apos;s name in the history window, as in &quot;Session: 72% left&quot;</extracomment>
         <translation>Sitzung</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <extracomment>The seven-day limit's name in the history window, as in "Weekly: 45% left"</extracomment>
+        <extracomment>The seven-day limit&apos;s name in the history window, as in &quot;Weekly: 45% left&quot;</extracomment>
         <translation>Woche</translation>
     </message>
     <message numerus="yes">
         <source>Ahead of pace · %n points to spare</source>
-        <extracomment>How the usage left stands against an even spread over the period; %n is percentage points more left than that. Keep " · ": the screen reader's summary reads it as a comma.</extracomment>
+        <extracomment>How the usage left stands against an even spread over the period; %n is percentage points more left than that. Keep &quot; · &quot;: the screen reader&apos;s summary reads it as a comma.</extracomment>
         <translation>
             <numerusform>Vor dem Zeitplan · %n Prozentpunkt Reserve</numerusform>
             <numerusform>Vor dem Zeitplan · %n Prozentpunkte Reserve</numerusform>
@@ -1724,37 +1742,37 @@ und wartet auf Quotabar.
     </message>
     <message>
         <source>Session limit reached %1</source>
-        <extracomment>%1 is when the limit was used up, e.g. "Tue 14:05"</extracomment>
+        <extracomment>%1 is when the limit was used up, e.g. &quot;Tue 14:05&quot;</extracomment>
         <translation>Sitzungslimit erreicht: %1</translation>
     </message>
     <message>
         <source>Weekly limit reached %1</source>
-        <extracomment>%1 is when the limit was used up, e.g. "Tue 14:05"</extracomment>
+        <extracomment>%1 is when the limit was used up, e.g. &quot;Tue 14:05&quot;</extracomment>
         <translation>Wochenlimit erreicht: %1</translation>
     </message>
     <message>
         <source>%1 · reset time unknown</source>
-        <extracomment>%1 is "Session limit reached Tue 14:05" or the weekly one</extracomment>
+        <extracomment>%1 is &quot;Session limit reached Tue 14:05&quot; or the weekly one</extracomment>
         <translation>%1 · Zeitpunkt der Zurücksetzung unbekannt</translation>
     </message>
     <message>
         <source>%1 · available again %2</source>
-        <extracomment>%1 is "Session limit reached Tue 14:05" or the weekly one, %2 when it came back ("16:00", "Wed 09:00")</extracomment>
+        <extracomment>%1 is &quot;Session limit reached Tue 14:05&quot; or the weekly one, %2 when it came back (&quot;16:00&quot;, &quot;Wed 09:00&quot;)</extracomment>
         <translation>%1 · wieder verfügbar seit %2</translation>
     </message>
     <message>
         <source>%1 · available again at %2</source>
-        <extracomment>%1 is "Session limit reached Tue 14:05" or the weekly one, %2 when it comes back ("16:00", "Wed 09:00")</extracomment>
+        <extracomment>%1 is &quot;Session limit reached Tue 14:05&quot; or the weekly one, %2 when it comes back (&quot;16:00&quot;, &quot;Wed 09:00&quot;)</extracomment>
         <translation>%1 · wieder verfügbar ab %2</translation>
     </message>
     <message>
         <source>%1: no records in the last 24 hours.</source>
-        <extracomment>Read by a screen reader; %1 is the limit ("Session", "Weekly")</extracomment>
+        <extracomment>Read by a screen reader; %1 is the limit (&quot;Session&quot;, &quot;Weekly&quot;)</extracomment>
         <translation>%1: keine Einträge in den letzten 24 Stunden.</translation>
     </message>
     <message>
         <source>%1: no records in the last 7 days.</source>
-        <extracomment>Read by a screen reader; %1 is the limit ("Session", "Weekly")</extracomment>
+        <extracomment>Read by a screen reader; %1 is the limit (&quot;Session&quot;, &quot;Weekly&quot;)</extracomment>
         <translation>%1: keine Einträge in den letzten 7 Tagen.</translation>
     </message>
     <message numerus="yes">
@@ -1772,29 +1790,29 @@ und wartet auf Quotabar.
     </message>
     <message>
         <source>%1: %2 left at %3; lowest %4 in the last 24 hours; %5.</source>
-        <extracomment>Read by a screen reader: %1 the limit ("Session"), %2 the percentage left now, %3 the day and time of that record ("Tue 14:05"), %4 the lowest percentage left, %5 "1 reset" or "3 resets"</extracomment>
+        <extracomment>Read by a screen reader: %1 the limit (&quot;Session&quot;), %2 the percentage left now, %3 the day and time of that record (&quot;Tue 14:05&quot;), %4 the lowest percentage left, %5 &quot;1 reset&quot; or &quot;3 resets&quot;</extracomment>
         <translation>%1: %2 übrig (Stand %3); Tiefstwert %4 in den letzten 24 Stunden; %5.</translation>
     </message>
     <message>
         <source>%1: %2 left at %3; lowest %4 in the last 7 days; %5.</source>
-        <extracomment>Read by a screen reader: %1 the limit ("Session"), %2 the percentage left now, %3 the day and time of that record ("Tue 14:05"), %4 the lowest percentage left, %5 "1 reset" or "3 resets"</extracomment>
+        <extracomment>Read by a screen reader: %1 the limit (&quot;Session&quot;), %2 the percentage left now, %3 the day and time of that record (&quot;Tue 14:05&quot;), %4 the lowest percentage left, %5 &quot;1 reset&quot; or &quot;3 resets&quot;</extracomment>
         <translation>%1: %2 übrig (Stand %3); Tiefstwert %4 in den letzten 7 Tagen; %5.</translation>
     </message>
     <message>
         <source>%1: %2 left at %3; lowest %4 in the last 24 hours; %5; %6.</source>
-        <extracomment>Read by a screen reader: %1 the limit ("Session"), %2 the percentage left now, %3 the day and time of that record ("Tue 14:05"), %4 the lowest percentage left, %5 "1 reset" or "3 resets", %6 the pace ("Ahead of pace, 12 points to spare")</extracomment>
+        <extracomment>Read by a screen reader: %1 the limit (&quot;Session&quot;), %2 the percentage left now, %3 the day and time of that record (&quot;Tue 14:05&quot;), %4 the lowest percentage left, %5 &quot;1 reset&quot; or &quot;3 resets&quot;, %6 the pace (&quot;Ahead of pace, 12 points to spare&quot;)</extracomment>
         <translation>%1: %2 übrig (Stand %3); Tiefstwert %4 in den letzten 24 Stunden; %5; %6.</translation>
     </message>
     <message>
         <source>%1: %2 left at %3; lowest %4 in the last 7 days; %5; %6.</source>
-        <extracomment>Read by a screen reader: %1 the limit ("Session"), %2 the percentage left now, %3 the day and time of that record ("Tue 14:05"), %4 the lowest percentage left, %5 "1 reset" or "3 resets", %6 the pace ("Ahead of pace, 12 points to spare")</extracomment>
+        <extracomment>Read by a screen reader: %1 the limit (&quot;Session&quot;), %2 the percentage left now, %3 the day and time of that record (&quot;Tue 14:05&quot;), %4 the lowest percentage left, %5 &quot;1 reset&quot; or &quot;3 resets&quot;, %6 the pace (&quot;Ahead of pace, 12 points to spare&quot;)</extracomment>
         <translation>%1: %2 übrig (Stand %3); Tiefstwert %4 in den letzten 7 Tagen; %5; %6.</translation>
     </message>
 </context>
 <context>
     <name>XdgAutostart</name>
     <message>
-        <source>The program's path holds %, \ or a control character, which autostart entries cannot start; move Quotabar to another folder</source>
+        <source>The program&apos;s path holds %, \ or a control character, which autostart entries cannot start; move Quotabar to another folder</source>
         <translation>Der Pfad des Programms enthält %, \ oder ein Steuerzeichen, daher kann ein Autostart-Eintrag es nicht starten; verschieben Sie Quotabar in einen anderen Ordner</translation>
     </message>
     <message>

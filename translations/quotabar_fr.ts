@@ -5,57 +5,57 @@
     <name>AccountEdits</name>
     <message>
         <source>add-same-sign-in takes a provider, an organisation or workspace id and a label</source>
-        <extracomment>"add-same-sign-in" is a command's name: keep it as it is</extracomment>
+        <extracomment>&quot;add-same-sign-in&quot; is a command&apos;s name: keep it as it is</extracomment>
         <translation>add-same-sign-in attend un fournisseur, un identifiant d’organisation ou d’espace de travail et un nom</translation>
     </message>
     <message>
-        <source>'%1' is not an organisation or workspace id</source>
-        <extracomment>%1 is what was given as an organisation's or workspace's id</extracomment>
-        <translation>« %1 » n’est pas un identifiant d’organisation ou d’espace de travail</translation>
+        <source>&apos;%1&apos; is not an organisation or workspace id</source>
+        <extracomment>%1 is what was given as an organisation&apos;s or workspace&apos;s id</extracomment>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un identifiant d’organisation ou d’espace de travail</translation>
     </message>
     <message>
-        <source>an account for '%1' exists already</source>
-        <extracomment>%1 is an organisation's or workspace's id</extracomment>
-        <translation>un compte pour « %1 » existe déjà</translation>
+        <source>an account for &apos;%1&apos; exists already</source>
+        <extracomment>%1 is an organisation&apos;s or workspace&apos;s id</extracomment>
+        <translation>un compte pour «&#xa0;%1&#xa0;» existe déjà</translation>
     </message>
     <message>
-        <source>unknown edit '%1'</source>
-        <extracomment>%1 is the edit asked for, as given ("rename")</extracomment>
-        <translation>modification « %1 » inconnue</translation>
+        <source>unknown edit &apos;%1&apos;</source>
+        <extracomment>%1 is the edit asked for, as given (&quot;rename&quot;)</extracomment>
+        <translation>modification «&#xa0;%1&#xa0;» inconnue</translation>
     </message>
     <message>
         <source>rename takes an account and a label</source>
-        <extracomment>"rename" is a command's name: keep it as it is</extracomment>
+        <extracomment>&quot;rename&quot; is a command&apos;s name: keep it as it is</extracomment>
         <translation>rename attend un compte et un nom</translation>
     </message>
     <message>
         <source>%1 takes one account</source>
-        <extracomment>%1 is a command's name ("show", "hide", "remove"): keep it as it is</extracomment>
+        <extracomment>%1 is a command&apos;s name (&quot;show&quot;, &quot;hide&quot;, &quot;remove&quot;): keep it as it is</extracomment>
         <translation>%1 attend un seul compte</translation>
     </message>
     <message>
-        <source>no account '%1' (two accounts with that label are named by their ids)</source>
-        <extracomment>%1 is the account's id or label, as given</extracomment>
-        <translation>aucun compte « %1 » (deux comptes portant ce nom se désignent par leur id)</translation>
+        <source>no account &apos;%1&apos; (two accounts with that label are named by their ids)</source>
+        <extracomment>%1 is the account&apos;s id or label, as given</extracomment>
+        <translation>aucun compte «&#xa0;%1&#xa0;» (deux comptes portant ce nom se désignent par leur id)</translation>
     </message>
     <message>
         <source>a label cannot be empty</source>
         <translation>un nom ne peut pas être vide</translation>
     </message>
     <message>
-        <source>%1 is the provider's first account: clear its key in Preferences instead</source>
-        <extracomment>%1 is the account's label</extracomment>
-        <translation>%1 est le premier compte du fournisseur : effacez plutôt sa clé dans les Préférences</translation>
+        <source>%1 is the provider&apos;s first account: clear its key in Preferences instead</source>
+        <extracomment>%1 is the account&apos;s label</extracomment>
+        <translation>%1 est le premier compte du fournisseur&#xa0;: effacez plutôt sa clé dans les Préférences</translation>
     </message>
     <message>
-        <source>unknown provider '%1' (claude or chatgpt)</source>
-        <extracomment>%1 is the provider as given; "claude" and "chatgpt" are the names to give: keep them as they are</extracomment>
-        <translation>fournisseur « %1 » inconnu (claude ou chatgpt)</translation>
+        <source>unknown provider &apos;%1&apos; (claude or chatgpt)</source>
+        <extracomment>%1 is the provider as given; &quot;claude&quot; and &quot;chatgpt&quot; are the names to give: keep them as they are</extracomment>
+        <translation>fournisseur «&#xa0;%1&#xa0;» inconnu (claude ou chatgpt)</translation>
     </message>
     <message>
-        <source>unknown key source '%1' (key or browser)</source>
-        <extracomment>%1 is the source as given; "key" and "browser" are the names to give: keep them as they are</extracomment>
-        <translation>source de clé « %1 » inconnue (key ou browser)</translation>
+        <source>unknown key source &apos;%1&apos; (key or browser)</source>
+        <extracomment>%1 is the source as given; &quot;key&quot; and &quot;browser&quot; are the names to give: keep them as they are</extracomment>
+        <translation>source de clé «&#xa0;%1&#xa0;» inconnue (key ou browser)</translation>
     </message>
     <message>
         <source>no key was given</source>
@@ -70,7 +70,7 @@
     <name>AccountList</name>
     <message>
         <source>Account %1</source>
-        <extracomment>The label a new account gets until the user names it: %1 is its place among the provider's accounts ("2")</extracomment>
+        <extracomment>The label a new account gets until the user names it: %1 is its place among the provider&apos;s accounts (&quot;2&quot;)</extracomment>
         <translation>Compte %1</translation>
     </message>
 </context>
@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>Session key above</source>
-        <extracomment>An account's source: the session key typed in the field above the list</extracomment>
+        <extracomment>An account&apos;s source: the session key typed in the field above the list</extracomment>
         <translation>Clé de session ci-dessus</translation>
     </message>
     <message>
@@ -107,7 +107,7 @@
         <translation>Aucune connexion dans ce dossier</translation>
     </message>
     <message>
-        <source>Needs the first account's sign-in</source>
+        <source>Needs the first account&apos;s sign-in</source>
         <translation>Nécessite la connexion du premier compte</translation>
     </message>
     <message>
@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>Connected · %1</source>
-        <extracomment>%1 is the account's plan as the service names it (Pro, Max, Plus)</extracomment>
+        <extracomment>%1 is the account&apos;s plan as the service names it (Pro, Max, Plus)</extracomment>
         <translation>Connecté · %1</translation>
     </message>
     <message>
@@ -145,7 +145,7 @@
     <name>AccountsBlock</name>
     <message>
         <source>ACCOUNTS</source>
-        <extracomment>The heading of the list of one provider's accounts, in capitals like the other section headings</extracomment>
+        <extracomment>The heading of the list of one provider&apos;s accounts, in capitals like the other section headings</extracomment>
         <translation>COMPTES</translation>
     </message>
     <message>
@@ -163,14 +163,14 @@
     </message>
     <message>
         <source>Label</source>
-        <extracomment>What a screen reader calls the field holding an account's name
+        <extracomment>What a screen reader calls the field holding an account&apos;s name
 ----------
-The account's name</extracomment>
+The account&apos;s name</extracomment>
         <translation>Nom</translation>
     </message>
     <message>
         <source>Test</source>
-        <extracomment>A small button that asks the account's service for its usage now</extracomment>
+        <extracomment>A small button that asks the account&apos;s service for its usage now</extracomment>
         <translation>Tester</translation>
     </message>
     <message>
@@ -201,12 +201,12 @@ The account's name</extracomment>
     </message>
     <message>
         <source>Enter sessionKey</source>
-        <extracomment>sessionKey is the cookie's own name: keep it as it is</extracomment>
+        <extracomment>sessionKey is the cookie&apos;s own name: keep it as it is</extracomment>
         <translation>Saisir sessionKey</translation>
     </message>
     <message>
         <source>Enter __Secure-next-auth.session-token</source>
-        <extracomment>__Secure-next-auth.session-token is the cookie's own name: keep it as it is</extracomment>
+        <extracomment>__Secure-next-auth.session-token is the cookie&apos;s own name: keep it as it is</extracomment>
         <translation>Saisir __Secure-next-auth.session-token</translation>
     </message>
     <message>
@@ -224,47 +224,47 @@ The account's name</extracomment>
     <name>BrowserCookies</name>
     <message>
         <source>The cookies of %1 could not be read: %2.</source>
-        <extracomment>%1 is a browser profile ("Firefox (default-release)"), %2 the reason</extracomment>
-        <translation>Impossible de lire les cookies de %1 : %2.</translation>
+        <extracomment>%1 is a browser profile (&quot;Firefox (default-release)&quot;), %2 the reason</extracomment>
+        <translation>Impossible de lire les cookies de %1&#xa0;: %2.</translation>
     </message>
     <message>
-        <source>Unknown browser '%1': name one of %2, with -flatpak or -snap for those installs.</source>
-        <extracomment>The command line's answer to a browser name it does not know: %1 that name, %2 the names it knows ("firefox, chromium, …"). The names and -flatpak, -snap are typed as they are.</extracomment>
-        <translation>Navigateur « %1 » inconnu : indiquez l’un des noms %2, en ajoutant -flatpak ou -snap pour ces installations.</translation>
+        <source>Unknown browser &apos;%1&apos;: name one of %2, with -flatpak or -snap for those installs.</source>
+        <extracomment>The command line&apos;s answer to a browser name it does not know: %1 that name, %2 the names it knows (&quot;firefox, chromium, …&quot;). The names and -flatpak, -snap are typed as they are.</extracomment>
+        <translation>Navigateur «&#xa0;%1&#xa0;» inconnu&#xa0;: indiquez l’un des noms %2, en ajoutant -flatpak ou -snap pour ces installations.</translation>
     </message>
     <message>
         <source>No %1 profile was found.</source>
-        <extracomment>%1 is a browser's name as typed on the command line ("firefox", "chromium-snap")</extracomment>
+        <extracomment>%1 is a browser&apos;s name as typed on the command line (&quot;firefox&quot;, &quot;chromium-snap&quot;)</extracomment>
         <translation>Aucun profil %1 n’a été trouvé.</translation>
     </message>
     <message>
-        <source>%1 has no profile '%2'; its profiles: %3.</source>
-        <extracomment>%1 is a browser's name as typed on the command line, %2 the profile asked for, %3 its profiles</extracomment>
-        <translation>%1 n’a pas de profil « %2 » ; ses profils : %3.</translation>
+        <source>%1 has no profile &apos;%2&apos;; its profiles: %3.</source>
+        <extracomment>%1 is a browser&apos;s name as typed on the command line, %2 the profile asked for, %3 its profiles</extracomment>
+        <translation>%1 n’a pas de profil «&#xa0;%2&#xa0;»&#x202f;; ses profils&#xa0;: %3.</translation>
     </message>
     <message>
         <source>%1 is not signed in to %2: sign in there first.</source>
-        <extracomment>%1 is a browser profile ("Firefox (default-release)"), %2 the site (claude.ai)</extracomment>
-        <translation>%1 n’est pas connecté à %2 : connectez-vous d’abord dans ce navigateur.</translation>
+        <extracomment>%1 is a browser profile (&quot;Firefox (default-release)&quot;), %2 the site (claude.ai)</extracomment>
+        <translation>%1 n’est pas connecté à %2&#xa0;: connectez-vous d’abord dans ce navigateur.</translation>
     </message>
     <message>
         <source>no keyring is available</source>
         <translation>aucun trousseau n’est disponible</translation>
     </message>
     <message>
-        <source>%1 keeps its cookie key behind the desktop portal, out of other programs' reach: paste the %2 cookie's value instead.</source>
-        <extracomment>%1 is a browser profile, %2 the cookie's own name (sessionKey)</extracomment>
-        <translation>%1 garde la clé de ses cookies derrière le portail du bureau, hors de portée des autres programmes : collez plutôt la valeur du cookie %2.</translation>
+        <source>%1 keeps its cookie key behind the desktop portal, out of other programs&apos; reach: paste the %2 cookie&apos;s value instead.</source>
+        <extracomment>%1 is a browser profile, %2 the cookie&apos;s own name (sessionKey)</extracomment>
+        <translation>%1 garde la clé de ses cookies derrière le portail du bureau, hors de portée des autres programmes&#xa0;: collez plutôt la valeur du cookie %2.</translation>
     </message>
     <message>
         <source>The %1 cookie in %2 is encrypted in a way Quotabar does not know: paste its value instead.</source>
-        <extracomment>%1 is the site (claude.ai), %2 a browser profile ("Chromium (Person 1)")</extracomment>
-        <translation>Le cookie %1 de %2 est chiffré d’une manière que Quotabar ne connaît pas : collez plutôt sa valeur.</translation>
+        <extracomment>%1 is the site (claude.ai), %2 a browser profile (&quot;Chromium (Person 1)&quot;)</extracomment>
+        <translation>Le cookie %1 de %2 est chiffré d’une manière que Quotabar ne connaît pas&#xa0;: collez plutôt sa valeur.</translation>
     </message>
     <message>
-        <source>%1 keeps its cookie password in the desktop keyring, which stayed locked: import again and unlock it when asked, or paste the %2 cookie's value instead.</source>
-        <extracomment>%1 is a browser (Google Chrome), %2 the cookie's own name (sessionKey)</extracomment>
-        <translation>%1 garde le mot de passe de ses cookies dans le trousseau du bureau, qui est resté verrouillé : importez à nouveau et déverrouillez-le quand il vous est demandé, ou collez plutôt la valeur du cookie %2.</translation>
+        <source>%1 keeps its cookie password in the desktop keyring, which stayed locked: import again and unlock it when asked, or paste the %2 cookie&apos;s value instead.</source>
+        <extracomment>%1 is a browser (Google Chrome), %2 the cookie&apos;s own name (sessionKey)</extracomment>
+        <translation>%1 garde le mot de passe de ses cookies dans le trousseau du bureau, qui est resté verrouillé&#xa0;: importez à nouveau et déverrouillez-le quand il vous est demandé, ou collez plutôt la valeur du cookie %2.</translation>
     </message>
     <message>
         <source>%1 keeps its cookie password in the desktop keyring, which did not give it (%2).</source>
@@ -272,51 +272,51 @@ The account's name</extracomment>
         <translation>%1 garde le mot de passe de ses cookies dans le trousseau du bureau, qui ne l’a pas fourni (%2).</translation>
     </message>
     <message>
-        <source>The %1 cookie in %2 could not be decrypted with %3's password; nothing was stored.</source>
-        <extracomment>%1 is the site (claude.ai), %2 a browser profile ("Chromium (Person 1)"), %3 the browser (Chromium)</extracomment>
-        <translation>Impossible de déchiffrer le cookie %1 de %2 avec le mot de passe de %3 ; rien n’a été enregistré.</translation>
+        <source>The %1 cookie in %2 could not be decrypted with %3&apos;s password; nothing was stored.</source>
+        <extracomment>%1 is the site (claude.ai), %2 a browser profile (&quot;Chromium (Person 1)&quot;), %3 the browser (Chromium)</extracomment>
+        <translation>Impossible de déchiffrer le cookie %1 de %2 avec le mot de passe de %3&#x202f;; rien n’a été enregistré.</translation>
     </message>
     <message>
         <source>The %1 cookie in %2 does not hold a usable value; nothing was stored.</source>
-        <extracomment>%1 is the site (claude.ai), %2 a browser profile ("Chromium (Person 1)")</extracomment>
-        <translation>Le cookie %1 de %2 ne contient pas de valeur utilisable ; rien n’a été enregistré.</translation>
+        <extracomment>%1 is the site (claude.ai), %2 a browser profile (&quot;Chromium (Person 1)&quot;)</extracomment>
+        <translation>Le cookie %1 de %2 ne contient pas de valeur utilisable&#x202f;; rien n’a été enregistré.</translation>
     </message>
 </context>
 <context>
     <name>BrowserCookiesPlugin</name>
     <message>
         <source>The browser import could not be loaded: %1</source>
-        <extracomment>%1 is the reason the system gives for not loading the import's library</extracomment>
-        <translation>Impossible de charger l’importation depuis un navigateur : %1</translation>
+        <extracomment>%1 is the reason the system gives for not loading the import&apos;s library</extracomment>
+        <translation>Impossible de charger l’importation depuis un navigateur&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>BrowserImport</name>
     <message>
         <source>until the browser closes</source>
-        <extracomment>How long a browser's sign-in lasts when it has no end date</extracomment>
+        <extracomment>How long a browser&apos;s sign-in lasts when it has no end date</extracomment>
         <translation>jusqu’à la fermeture du navigateur</translation>
     </message>
     <message>
         <source>expired %1</source>
-        <extracomment>%1 is the date and time a browser's sign-in ended</extracomment>
+        <extracomment>%1 is the date and time a browser&apos;s sign-in ended</extracomment>
         <translation>expirée le %1</translation>
     </message>
     <message>
         <source>expires %1</source>
-        <extracomment>%1 is the date and time a browser's sign-in ends</extracomment>
+        <extracomment>%1 is the date and time a browser&apos;s sign-in ends</extracomment>
         <translation>expire le %1</translation>
     </message>
     <message>
         <source>Import %1 Key from Browser</source>
-        <extracomment>The import window's title; %1 is the provider (Claude, ChatGPT)</extracomment>
+        <extracomment>The import window&apos;s title; %1 is the provider (Claude, ChatGPT)</extracomment>
         <translation>Importer la clé %1 depuis un navigateur</translation>
     </message>
 </context>
 <context>
     <name>BrowserImportDialog</name>
     <message>
-        <source>Quotabar reads a copy of the browser's cookies once, now, and keeps only the sign-in you choose.</source>
+        <source>Quotabar reads a copy of the browser&apos;s cookies once, now, and keeps only the sign-in you choose.</source>
         <translation>Quotabar lit une seule fois, maintenant, une copie des cookies du navigateur et ne garde que la connexion que vous choisissez.</translation>
     </message>
     <message>
@@ -329,8 +329,8 @@ The account's name</extracomment>
     <name>ChartPlugin</name>
     <message>
         <source>The chart could not be loaded: %1</source>
-        <extracomment>%1 is the reason the system gives for not loading the chart's library</extracomment>
-        <translation>Impossible de charger le graphique : %1</translation>
+        <extracomment>%1 is the reason the system gives for not loading the chart&apos;s library</extracomment>
+        <translation>Impossible de charger le graphique&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -345,12 +345,12 @@ The account's name</extracomment>
     </message>
     <message>
         <source>Session</source>
-        <extracomment>The five-hour window's name in its row of the menu</extracomment>
+        <extracomment>The five-hour window&apos;s name in its row of the menu</extracomment>
         <translation>Session</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <extracomment>The seven-day window's name in its row of the menu</extracomment>
+        <extracomment>The seven-day window&apos;s name in its row of the menu</extracomment>
         <translation>Semaine</translation>
     </message>
     <message>
@@ -370,9 +370,9 @@ The account's name</extracomment>
     </message>
     <message>
         <source>%1 weekly</source>
-        <extracomment>A row of the menu: the weekly limit of what %1 names ("Routines", an Anthropic model)
+        <extracomment>A row of the menu: the weekly limit of what %1 names (&quot;Routines&quot;, an Anthropic model)
 ----------
-A row of the menu: the weekly limit of the model %1 names ("Opus", "Fable")</extracomment>
+A row of the menu: the weekly limit of the model %1 names (&quot;Opus&quot;, &quot;Fable&quot;)</extracomment>
         <translation>%1 (semaine)</translation>
     </message>
 </context>
@@ -387,10 +387,10 @@ A row of the menu: the weekly limit of the model %1 names ("Opus", "Fable")</ext
 Without a command, starts Quotabar in the panel (a second start exits at once).
 
 Commands (they never start Quotabar; status and refresh ask the running one):
-  status                       one line per shown provider, with the menu's texts
+  status                       one line per shown provider, with the menu&apos;s texts
   status --json                the whole state as one JSON object (schema version 1)
   status --waybar [--follow]   Waybar custom-module JSON; --follow prints a line per change
-  status --polybar [--follow]  the title in Polybar's format, coloured when low or critical
+  status --polybar [--follow]  the title in Polybar&apos;s format, coloured when low or critical
   status --account ID|LABEL    any of the above for one account only
   refresh [--json|--waybar|--polybar]
                                fetch now, wait for the results (at most 30 s), print as status
@@ -404,10 +404,10 @@ Commands (they never start Quotabar; status and refresh ask the running one):
                                (firefox, librewolf, chromium, chrome, brave, edge, vivaldi;
                                firefox-flatpak, chromium-snap, … for a sandboxed install)
   accounts add claude|chatgpt --organization|--workspace ID [--label LABEL]
-                               add another organisation or workspace of the first account's sign-in
+                               add another organisation or workspace of the first account&apos;s sign-in
   accounts browsers            the browser profiles signed in to claude.ai or chatgpt.com and
-                               when each sign-in expires; reads the browsers' cookie stores
-                               itself, never prints a cookie's value
+                               when each sign-in expires; reads the browsers&apos; cookie stores
+                               itself, never prints a cookie&apos;s value
   --version                    print the version
   --help                       print this help
 
@@ -418,60 +418,60 @@ was found, 1 none was.
 --waybar and --polybar exit 0 whenever they printed, so that the bar shows the error class.
 --follow goes on while Quotabar is not running: it prints a line saying so and waits for it.
 </source>
-        <extracomment>The command's help. Commands, options and their values in capitals (ID, LABEL, BROWSER) are typed as they are: keep them, and keep the lines within 100 columns.</extracomment>
-        <translation>Utilisation : quotabar [commande]
+        <extracomment>The command&apos;s help. Commands, options and their values in capitals (ID, LABEL, BROWSER) are typed as they are: keep them, and keep the lines within 100 columns.</extracomment>
+        <translation>Utilisation&#xa0;: quotabar [commande]
 Sans commande, lance Quotabar dans le panneau (un second lancement se termine aussitôt).
 
-Commandes (elles ne lancent jamais Quotabar ; status et refresh interrogent celui qui tourne) :
+Commandes (elles ne lancent jamais Quotabar&#x202f;; status et refresh interrogent celui qui tourne)&#xa0;:
   status                       une ligne par fournisseur affiché, avec les textes du menu
   status --json                tout l’état en un seul objet JSON (schéma version 1)
-  status --waybar [--follow]   JSON de module personnalisé Waybar ; --follow écrit une ligne
+  status --waybar [--follow]   JSON de module personnalisé Waybar&#x202f;; --follow écrit une ligne
                                à chaque changement
   status --polybar [--follow]  le titre au format de Polybar, en couleur si bas ou critique
   status --account ID|LABEL    l’un des formats ci-dessus, pour un seul compte
   refresh [--json|--waybar|--polybar]
                                actualise, attend les résultats (30 s au plus), écrit comme status
-  accounts [--json]            les comptes : id, fournisseur, nom, source, affiché ou masqué, état
+  accounts [--json]            les comptes&#xa0;: id, fournisseur, nom, source, affiché ou masqué, état
   accounts show|hide|remove ID affiche, masque ou supprime un compte (par son id ou son nom)
   accounts rename ID LABEL     donne un autre nom à un compte
   accounts add claude|chatgpt [--label LABEL]
                                ajoute un compte avec la clé lue sur l’entrée standard
   accounts add claude|chatgpt --from-browser BROWSER[:PROFILE] [--label LABEL]
                                ajoute un compte avec le cookie de connexion du profil de navigateur
-                               (firefox, librewolf, chromium, chrome, brave, edge, vivaldi ;
+                               (firefox, librewolf, chromium, chrome, brave, edge, vivaldi&#x202f;;
                                firefox-flatpak, chromium-snap, … pour une installation isolée)
   accounts add claude|chatgpt --organization|--workspace ID [--label LABEL]
                                ajoute une autre organisation ou un autre espace de travail
                                de la connexion du premier compte
   accounts browsers            les profils de navigateur connectés à claude.ai ou chatgpt.com et
-                               la date d’expiration de chaque connexion ; lit lui-même les cookies
+                               la date d’expiration de chaque connexion&#x202f;; lit lui-même les cookies
                                des navigateurs, n’affiche jamais la valeur d’un cookie
   --version                    affiche la version
   --help                       affiche cette aide
 
-Code de retour : 0 chaque fournisseur affiché a des chiffres (ou la modification des comptes
+Code de retour&#xa0;: 0 chaque fournisseur affiché a des chiffres (ou la modification des comptes
 a été faite), 1 l’un d’eux n’a pas de données utilisables (ou la modification a été refusée),
-2 aucun Quotabar en cours ne répond, 64 commande ou option inconnue ; accounts browsers :
+2 aucun Quotabar en cours ne répond, 64 commande ou option inconnue&#x202f;; accounts browsers&#xa0;:
 0 une connexion non expirée a été trouvée, 1 aucune.
 --waybar et --polybar renvoient 0 dès qu’ils ont écrit, pour que la barre affiche la classe
 d’erreur.
---follow continue tant que Quotabar ne tourne pas : il écrit une ligne qui le signale et l’attend.
+--follow continue tant que Quotabar ne tourne pas&#xa0;: il écrit une ligne qui le signale et l’attend.
 </translation>
     </message>
     <message>
         <source>Quotabar %1 (build %2)</source>
-        <extracomment>--version's answer: %1 is the version ("1.3.2"), %2 the build number ("412")</extracomment>
+        <extracomment>--version&apos;s answer: %1 is the version (&quot;1.3.2&quot;), %2 the build number (&quot;412&quot;)</extracomment>
         <translation>Quotabar %1 (compilation %2)</translation>
     </message>
     <message>
-        <source>unknown command '%1'</source>
+        <source>unknown command &apos;%1&apos;</source>
         <extracomment>%1 is the command as given</extracomment>
-        <translation>commande « %1 » inconnue</translation>
+        <translation>commande «&#xa0;%1&#xa0;» inconnue</translation>
     </message>
     <message>
-        <source>unexpected option '%1'</source>
-        <extracomment>%1 is an option as given ("--jsno")</extracomment>
-        <translation>option « %1 » inattendue</translation>
+        <source>unexpected option &apos;%1&apos;</source>
+        <extracomment>%1 is an option as given (&quot;--jsno&quot;)</extracomment>
+        <translation>option «&#xa0;%1&#xa0;» inattendue</translation>
     </message>
     <message>
         <source>--follow goes with --waybar or --polybar</source>
@@ -479,18 +479,18 @@ d’erreur.
         <translation>--follow s’utilise avec --waybar ou --polybar</translation>
     </message>
     <message>
-        <source>no account '%1' (two accounts with that label are named by their ids)</source>
-        <extracomment>%1 is the account's id or label, as given</extracomment>
-        <translation>aucun compte « %1 » (deux comptes portant ce nom se désignent par leur id)</translation>
+        <source>no account &apos;%1&apos; (two accounts with that label are named by their ids)</source>
+        <extracomment>%1 is the account&apos;s id or label, as given</extracomment>
+        <translation>aucun compte «&#xa0;%1&#xa0;» (deux comptes portant ce nom se désignent par leur id)</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <extracomment>%1 is an option as given ("--label")</extracomment>
+        <extracomment>%1 is an option as given (&quot;--label&quot;)</extracomment>
         <translation>%1 nécessite une valeur</translation>
     </message>
     <message>
         <source>accounts add takes claude or chatgpt</source>
-        <extracomment>"accounts add", "claude" and "chatgpt" are typed as they are: keep them</extracomment>
+        <extracomment>&quot;accounts add&quot;, &quot;claude&quot; and &quot;chatgpt&quot; are typed as they are: keep them</extracomment>
         <translation>accounts add attend claude ou chatgpt</translation>
     </message>
     <message>
@@ -499,18 +499,18 @@ d’erreur.
     </message>
     <message>
         <source>accounts add reads the key from standard input, and it was empty</source>
-        <extracomment>"accounts add" is a command: keep it as it is</extracomment>
+        <extracomment>&quot;accounts add&quot; is a command: keep it as it is</extracomment>
         <translation>accounts add lit la clé sur l’entrée standard, et elle était vide</translation>
     </message>
     <message>
-        <source>unknown accounts command '%1'</source>
-        <extracomment>%1 is what followed "accounts", as given</extracomment>
-        <translation>commande accounts « %1 » inconnue</translation>
+        <source>unknown accounts command &apos;%1&apos;</source>
+        <extracomment>%1 is what followed &quot;accounts&quot;, as given</extracomment>
+        <translation>commande accounts «&#xa0;%1&#xa0;» inconnue</translation>
     </message>
     <message>
-        <source>Quotabar has no account '%1'</source>
-        <extracomment>A bar's tooltip: %1 is the account's id or label, as given</extracomment>
-        <translation>Quotabar n’a aucun compte « %1 »</translation>
+        <source>Quotabar has no account &apos;%1&apos;</source>
+        <extracomment>A bar&apos;s tooltip: %1 is the account&apos;s id or label, as given</extracomment>
+        <translation>Quotabar n’a aucun compte «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Quotabar is not running</source>
@@ -518,12 +518,12 @@ d’erreur.
     </message>
     <message>
         <source>%1 (%2 cookie of %3):</source>
-        <extracomment>A heading: %1 is the provider ("Claude"), %2 the cookie's name ("sessionKey"), %3 the site ("claude.ai")</extracomment>
-        <translation>%1 (cookie %2 de %3) :</translation>
+        <extracomment>A heading: %1 is the provider (&quot;Claude&quot;), %2 the cookie&apos;s name (&quot;sessionKey&quot;), %3 the site (&quot;claude.ai&quot;)</extracomment>
+        <translation>%1 (cookie %2 de %3)&#xa0;:</translation>
     </message>
     <message>
         <source>until the browser closes</source>
-        <extracomment>How long a browser's sign-in cookie lasts, when it has no expiry date</extracomment>
+        <extracomment>How long a browser&apos;s sign-in cookie lasts, when it has no expiry date</extracomment>
         <translation>jusqu’à la fermeture du navigateur</translation>
     </message>
     <message>
@@ -538,33 +538,33 @@ d’erreur.
     </message>
     <message>
         <source>none: %1</source>
-        <extracomment>Below a provider's heading when no browser profile is signed in: %1 says why</extracomment>
-        <translation>aucun : %1</translation>
+        <extracomment>Below a provider&apos;s heading when no browser profile is signed in: %1 says why</extracomment>
+        <translation>aucun&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>CookieDatabase</name>
     <message>
-        <source>Qt's SQLite driver is not installed</source>
-        <extracomment>Ends "The cookies of … could not be read: …"</extracomment>
+        <source>Qt&apos;s SQLite driver is not installed</source>
+        <extracomment>Ends &quot;The cookies of … could not be read: …&quot;</extracomment>
         <translation>le pilote SQLite de Qt n’est pas installé</translation>
     </message>
     <message>
         <source>no private temporary folder: %1</source>
-        <extracomment>Ends "The cookies of … could not be read: …"; %1 is the system's reason</extracomment>
-        <translation>pas de dossier temporaire privé : %1</translation>
+        <extracomment>Ends &quot;The cookies of … could not be read: …&quot;; %1 is the system&apos;s reason</extracomment>
+        <translation>pas de dossier temporaire privé&#xa0;: %1</translation>
     </message>
     <message>
         <source>cannot copy %1: %2</source>
-        <extracomment>Ends "The cookies of … could not be read: …"; %1 is a file, %2 the system's reason</extracomment>
-        <translation>impossible de copier %1 : %2</translation>
+        <extracomment>Ends &quot;The cookies of … could not be read: …&quot;; %1 is a file, %2 the system&apos;s reason</extracomment>
+        <translation>impossible de copier %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>CredentialSource</name>
     <message>
         <source>%1 sign-in expired — run %2 to sign in again</source>
-        <extracomment>%1 is the command-line tool (Claude Code, Codex), %2 the command that signs in again ("claude")</extracomment>
+        <extracomment>%1 is the command-line tool (Claude Code, Codex), %2 the command that signs in again (&quot;claude&quot;)</extracomment>
         <translation>Connexion %1 expirée — lancez %2 pour vous reconnecter</translation>
     </message>
 </context>
@@ -572,7 +572,7 @@ d’erreur.
     <name>CredentialStore</name>
     <message>
         <source>Stored in the keyring</source>
-        <extracomment>Where a key is kept: the desktop's keyring (Secret Service, KWallet)</extracomment>
+        <extracomment>Where a key is kept: the desktop&apos;s keyring (Secret Service, KWallet)</extracomment>
         <translation>Enregistrée dans le trousseau</translation>
     </message>
     <message>
@@ -581,14 +581,14 @@ d’erreur.
     </message>
     <message>
         <source>Stored in the keyring, which is locked: unlock it to use this key</source>
-        <translation>Enregistrée dans le trousseau, qui est verrouillé : déverrouillez-le pour utiliser cette clé</translation>
+        <translation>Enregistrée dans le trousseau, qui est verrouillé&#xa0;: déverrouillez-le pour utiliser cette clé</translation>
     </message>
 </context>
 <context>
     <name>CredentialTest</name>
     <message>
         <source>Session expired - import again from %1</source>
-        <extracomment>%1 is a browser profile, e.g. "Firefox (default-release)"</extracomment>
+        <extracomment>%1 is a browser profile, e.g. &quot;Firefox (default-release)&quot;</extracomment>
         <translation>Session expirée - réimportez depuis %1</translation>
     </message>
     <message>
@@ -606,7 +606,7 @@ d’erreur.
     </message>
     <message>
         <source>Imported from %1</source>
-        <extracomment>%1 is a browser profile, e.g. "Firefox (default-release)"</extracomment>
+        <extracomment>%1 is a browser profile, e.g. &quot;Firefox (default-release)&quot;</extracomment>
         <translation>Importée depuis %1</translation>
     </message>
     <message>
@@ -621,7 +621,7 @@ d’erreur.
     </message>
     <message>
         <source>Asked to wait · next try in %1</source>
-        <extracomment>The service asked to be left alone; %1 is how long until it is asked again ("4 min")</extracomment>
+        <extracomment>The service asked to be left alone; %1 is how long until it is asked again (&quot;4 min&quot;)</extracomment>
         <translation>Attente demandée · nouvel essai dans %1</translation>
     </message>
 </context>
@@ -657,43 +657,52 @@ d’erreur.
     <name>DurationText</name>
     <message>
         <source>%1 %2</source>
-        <extracomment>A duration of two parts, the larger first: %1 is days or hours ("2 days"), %2 hours or minutes ("3 hr.")</extracomment>
+        <extracomment>A duration of two parts, the larger first: %1 is days or hours (&quot;2 days&quot;), %2 hours or minutes (&quot;3 hr.&quot;)</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message numerus="yes">
         <source>%n hr.</source>
-        <extracomment>Hours, abbreviated ("3 hr.")</extracomment>
-        <translation><numerusform>%n h</numerusform><numerusform>%n h</numerusform></translation>
+        <extracomment>Hours, abbreviated (&quot;3 hr.&quot;)</extracomment>
+        <translation>
+            <numerusform>%n&#xa0;h</numerusform>
+            <numerusform>%n&#xa0;h</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 day</source>
-        <translation>1 jour</translation>
+        <translation>1&#xa0;jour</translation>
     </message>
     <message numerus="yes">
         <source>%n days</source>
-        <translation><numerusform>%n jour</numerusform><numerusform>%n jours</numerusform></translation>
+        <translation>
+            <numerusform>%n&#xa0;jour</numerusform>
+            <numerusform>%n&#xa0;jours</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n min.</source>
-        <extracomment>Minutes, abbreviated ("20 min.")</extracomment>
-        <translation><numerusform>%n min</numerusform><numerusform>%n min</numerusform></translation>
+        <extracomment>Minutes, abbreviated (&quot;20 min.&quot;)</extracomment>
+        <translation>
+            <numerusform>%n&#xa0;min</numerusform>
+            <numerusform>%n&#xa0;min</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>Figures</name>
     <message>
         <source>%1d</source>
-        <extracomment>A countdown in whole days, abbreviated to fit the panel ("4d")</extracomment>
+        <extracomment>A countdown in whole days, abbreviated to fit the panel (&quot;4d&quot;)</extracomment>
         <translation>%1j</translation>
     </message>
     <message>
         <source>%1h</source>
-        <extracomment>A countdown in whole hours, abbreviated to fit the panel ("23h")</extracomment>
+        <extracomment>A countdown in whole hours, abbreviated to fit the panel (&quot;23h&quot;)</extracomment>
         <translation>%1h</translation>
     </message>
     <message>
         <source>%1m</source>
-        <extracomment>A countdown in whole minutes, abbreviated to fit the panel ("45m")</extracomment>
+        <extracomment>A countdown in whole minutes, abbreviated to fit the panel (&quot;45m&quot;)</extracomment>
         <translation>%1min</translation>
     </message>
     <message>
@@ -714,7 +723,7 @@ d’erreur.
     </message>
     <message>
         <source>HTTP %1</source>
-        <extracomment>A failed request: %1 is the HTTP status code ("503")</extracomment>
+        <extracomment>A failed request: %1 is the HTTP status code (&quot;503&quot;)</extracomment>
         <translation>HTTP %1</translation>
     </message>
     <message>
@@ -727,8 +736,8 @@ d’erreur.
     <message>
         <source>%1: %2 left
 %3</source>
-        <extracomment>A chart point's tooltip: %1 the line ("Session"), %2 the percentage left, %3 the record's day and time</extracomment>
-        <translation>%1 : %2 restants
+        <extracomment>A chart point&apos;s tooltip: %1 the line (&quot;Session&quot;), %2 the percentage left, %3 the record&apos;s day and time</extracomment>
+        <translation>%1&#xa0;: %2 restants
 %3</translation>
     </message>
     <message>
@@ -743,8 +752,8 @@ d’erreur.
     </message>
     <message>
         <source>%1: %2</source>
-        <extracomment>%1 is the limit ("Session", "Weekly"), %2 how it stands against the even pace</extracomment>
-        <translation>%1 : %2</translation>
+        <extracomment>%1 is the limit (&quot;Session&quot;, &quot;Weekly&quot;), %2 how it stands against the even pace</extracomment>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>No limit reached in the last 24 hours.</source>
@@ -761,25 +770,25 @@ d’erreur.
     </message>
     <message>
         <source>%1 pace</source>
-        <extracomment>The chart's legend: the even pace line of a limit; %1 is "Session" or "Weekly"</extracomment>
-        <translation>%1 : rythme</translation>
+        <extracomment>The chart&apos;s legend: the even pace line of a limit; %1 is &quot;Session&quot; or &quot;Weekly&quot;</extracomment>
+        <translation>%1&#xa0;: rythme</translation>
     </message>
     <message>
         <source>%1 resets</source>
-        <extracomment>The chart's legend: the marks where a limit reset; %1 is "Session" or "Weekly"</extracomment>
-        <translation>%1 : réinitialisations</translation>
+        <extracomment>The chart&apos;s legend: the marks where a limit reset; %1 is &quot;Session&quot; or &quot;Weekly&quot;</extracomment>
+        <translation>%1&#xa0;: réinitialisations</translation>
     </message>
     <message>
         <source>%1 reset</source>
-        <extracomment>A reset mark's tooltip, over its day and time; %1 is "Session" or "Weekly"</extracomment>
-        <translation>%1 : réinitialisation</translation>
+        <extracomment>A reset mark&apos;s tooltip, over its day and time; %1 is &quot;Session&quot; or &quot;Weekly&quot;</extracomment>
+        <translation>%1&#xa0;: réinitialisation</translation>
     </message>
 </context>
 <context>
     <name>HistoryStore</name>
     <message>
         <source>The usage history could not be written to %1</source>
-        <extracomment>A warning: %1 is the history file's path</extracomment>
+        <extracomment>A warning: %1 is the history file&apos;s path</extracomment>
         <translation>Impossible d’écrire l’historique d’utilisation dans %1</translation>
     </message>
 </context>
@@ -804,7 +813,7 @@ d’erreur.
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <extracomment>The save dialog's filter: keep "(*.csv)" as it is</extracomment>
+        <extracomment>The save dialog&apos;s filter: keep &quot;(*.csv)&quot; as it is</extracomment>
         <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
@@ -823,7 +832,7 @@ d’erreur.
     <name>Illustrations</name>
     <message>
         <source>S:72%  W:45%</source>
-        <extracomment>A sample panel item: S is the session (five-hour) limit, W the weekly one, as the panel's own labels abbreviate them; keep the two spaces between them</extracomment>
+        <extracomment>A sample panel item: S is the session (five-hour) limit, W the weekly one, as the panel&apos;s own labels abbreviate them; keep the two spaces between them</extracomment>
         <translation>S:72%  H:45%</translation>
     </message>
     <message>
@@ -838,27 +847,27 @@ d’erreur.
     </message>
     <message>
         <source>Application</source>
-        <extracomment>A tab of the browser's developer tools, as the browser names it</extracomment>
+        <extracomment>A tab of the browser&apos;s developer tools, as the browser names it</extracomment>
         <translation>Application</translation>
     </message>
     <message>
         <source>Elements</source>
-        <extracomment>A tab of the browser's developer tools, as the browser names it</extracomment>
+        <extracomment>A tab of the browser&apos;s developer tools, as the browser names it</extracomment>
         <translation>Éléments</translation>
     </message>
     <message>
         <source>Console</source>
-        <extracomment>A tab of the browser's developer tools, as the browser names it</extracomment>
+        <extracomment>A tab of the browser&apos;s developer tools, as the browser names it</extracomment>
         <translation>Console</translation>
     </message>
     <message>
         <source>Network</source>
-        <extracomment>A tab of the browser's developer tools, as the browser names it</extracomment>
+        <extracomment>A tab of the browser&apos;s developer tools, as the browser names it</extracomment>
         <translation>Réseau</translation>
     </message>
     <message>
         <source>Storage</source>
-        <extracomment>A section of the developer tools' Application tab, as the browser names it</extracomment>
+        <extracomment>A section of the developer tools&apos; Application tab, as the browser names it</extracomment>
         <translation>Stockage</translation>
     </message>
     <message>
@@ -868,12 +877,12 @@ d’erreur.
     </message>
     <message>
         <source>Name</source>
-        <extracomment>A column heading of the developer tools' cookie table</extracomment>
+        <extracomment>A column heading of the developer tools&apos; cookie table</extracomment>
         <translation>Nom</translation>
     </message>
     <message>
         <source>Value</source>
-        <extracomment>A column heading of the developer tools' cookie table</extracomment>
+        <extracomment>A column heading of the developer tools&apos; cookie table</extracomment>
         <translation>Valeur</translation>
     </message>
 </context>
@@ -881,13 +890,13 @@ d’erreur.
     <name>LimitWindows</name>
     <message>
         <source>%1-day</source>
-        <extracomment>A limit window's length as its name ("30-day"), also in rows such as "Code review 30-day"</extracomment>
-        <translation>%1 jours</translation>
+        <extracomment>A limit window&apos;s length as its name (&quot;30-day&quot;), also in rows such as &quot;Code review 30-day&quot;</extracomment>
+        <translation>%1&#xa0;jours</translation>
     </message>
     <message>
         <source>%1-hour</source>
-        <extracomment>A limit window's length as its name ("12-hour")</extracomment>
-        <translation>%1 heures</translation>
+        <extracomment>A limit window&apos;s length as its name (&quot;12-hour&quot;)</extracomment>
+        <translation>%1&#xa0;heures</translation>
     </message>
 </context>
 <context>
@@ -898,7 +907,7 @@ d’erreur.
     </message>
     <message>
         <source>Response too large</source>
-        <extracomment>A service's answer was bigger than any usage answer can be</extracomment>
+        <extracomment>A service&apos;s answer was bigger than any usage answer can be</extracomment>
         <translation>Réponse trop volumineuse</translation>
     </message>
 </context>
@@ -906,56 +915,56 @@ d’erreur.
     <name>NoticeRules</name>
     <message>
         <source>session</source>
-        <extracomment>A window's name in a notice, after the provider's: "Claude session: 12% left"</extracomment>
+        <extracomment>A window&apos;s name in a notice, after the provider&apos;s: &quot;Claude session: 12% left&quot;</extracomment>
         <translation>session</translation>
     </message>
     <message>
         <source>weekly</source>
-        <extracomment>A window's name in a notice, after the provider's: "Claude weekly: 12% left"</extracomment>
+        <extracomment>A window&apos;s name in a notice, after the provider&apos;s: &quot;Claude weekly: 12% left&quot;</extracomment>
         <translation>semaine</translation>
     </message>
     <message>
         <source>%1 %2: %3 left</source>
-        <extracomment>A notice's title: %1 is the provider ("Claude"), %2 the window ("session", "Opus weekly"), %3 the remaining percentage ("12%")</extracomment>
-        <translation>%1 · %2 : %3 restants</translation>
+        <extracomment>A notice&apos;s title: %1 is the provider (&quot;Claude&quot;), %2 the window (&quot;session&quot;, &quot;Opus weekly&quot;), %3 the remaining percentage (&quot;12%&quot;)</extracomment>
+        <translation>%1 · %2&#xa0;: %3 restants</translation>
     </message>
     <message>
         <source>Resets in %1</source>
-        <extracomment>A notice's text: %1 is the time till the window resets ("3 hr. 20 min.")</extracomment>
+        <extracomment>A notice&apos;s text: %1 is the time till the window resets (&quot;3 hr. 20 min.&quot;)</extracomment>
         <translation>Réinitialisation dans %1</translation>
     </message>
     <message>
         <source>%1 %2 limit has reset</source>
-        <extracomment>A notice's title: %1 is the provider ("Claude"), %2 the window ("session", "Opus weekly")</extracomment>
-        <translation>%1 · %2 : limite réinitialisée</translation>
+        <extracomment>A notice&apos;s title: %1 is the provider (&quot;Claude&quot;), %2 the window (&quot;session&quot;, &quot;Opus weekly&quot;)</extracomment>
+        <translation>%1 · %2&#xa0;: limite réinitialisée</translation>
     </message>
     <message>
         <source>%1 %2 available again</source>
-        <extracomment>A notice's title: %1 is the provider ("Claude"), %2 the window ("session", "Opus weekly")</extracomment>
-        <translation>%1 · %2 : de nouveau disponible</translation>
+        <extracomment>A notice&apos;s title: %1 is the provider (&quot;Claude&quot;), %2 the window (&quot;session&quot;, &quot;Opus weekly&quot;)</extracomment>
+        <translation>%1 · %2&#xa0;: de nouveau disponible</translation>
     </message>
     <message>
         <source>The limit has reset; the full allowance is back.</source>
-        <translation>La limite a été réinitialisée ; tout le quota est de nouveau disponible.</translation>
+        <translation>La limite a été réinitialisée&#x202f;; tout le quota est de nouveau disponible.</translation>
     </message>
     <message>
         <source>%1 sign-in expired</source>
-        <extracomment>A notice's title: %1 is the command-line tool whose sign-in is used ("Claude Code", "Codex")</extracomment>
+        <extracomment>A notice&apos;s title: %1 is the command-line tool whose sign-in is used (&quot;Claude Code&quot;, &quot;Codex&quot;)</extracomment>
         <translation>Connexion %1 expirée</translation>
     </message>
     <message>
         <source>Run %1 to sign in again.</source>
-        <extracomment>A notice's text: %1 is the command that signs in again ("claude", "codex login")</extracomment>
+        <extracomment>A notice&apos;s text: %1 is the command that signs in again (&quot;claude&quot;, &quot;codex login&quot;)</extracomment>
         <translation>Lancez %1 pour vous reconnecter.</translation>
     </message>
     <message>
         <source>%1 session expired</source>
-        <extracomment>A notice's title: %1 is the provider ("Claude")</extracomment>
+        <extracomment>A notice&apos;s title: %1 is the provider (&quot;Claude&quot;)</extracomment>
         <translation>Session %1 expirée</translation>
     </message>
     <message>
         <source>Sign in again in %1, then import it again in Preferences.</source>
-        <extracomment>A notice's text: %1 is the browser the key was taken from ("Firefox")</extracomment>
+        <extracomment>A notice&apos;s text: %1 is the browser the key was taken from (&quot;Firefox&quot;)</extracomment>
         <translation>Reconnectez-vous dans %1, puis importez à nouveau la clé dans les Préférences.</translation>
     </message>
     <message>
@@ -964,7 +973,7 @@ d’erreur.
     </message>
     <message>
         <source>Paste a new sessionKey in Preferences.</source>
-        <extracomment>"sessionKey" is the name of the cookie: keep it as it is</extracomment>
+        <extracomment>&quot;sessionKey&quot; is the name of the cookie: keep it as it is</extracomment>
         <translation>Collez un nouveau sessionKey dans les Préférences.</translation>
     </message>
     <message>
@@ -973,18 +982,18 @@ d’erreur.
     </message>
     <message>
         <source>Paste a new __Secure-next-auth.session-token in Preferences.</source>
-        <extracomment>"__Secure-next-auth.session-token" is the name of the cookie: keep it as it is</extracomment>
+        <extracomment>&quot;__Secure-next-auth.session-token&quot; is the name of the cookie: keep it as it is</extracomment>
         <translation>Collez un nouveau __Secure-next-auth.session-token dans les Préférences.</translation>
     </message>
     <message>
         <source>· %1 %2</source>
-        <extracomment>A window's name in a notice when the provider has several accounts: %1 is the account's label, %2 the window ("Claude · Work session: 12% left")</extracomment>
+        <extracomment>A window&apos;s name in a notice when the provider has several accounts: %1 is the account&apos;s label, %2 the window (&quot;Claude · Work session: 12% left&quot;)</extracomment>
         <translation>%1 · %2</translation>
     </message>
     <message>
         <source>%1 asked for fewer requests: next try in %2.</source>
-        <extracomment>A notice's text: %1 is the provider ("ChatGPT"), %2 the time till the next try ("5m")</extracomment>
-        <translation>%1 demande moins de requêtes : nouvel essai dans %2.</translation>
+        <extracomment>A notice&apos;s text: %1 is the provider (&quot;ChatGPT&quot;), %2 the time till the next try (&quot;5m&quot;)</extracomment>
+        <translation>%1 demande moins de requêtes&#xa0;: nouvel essai dans %2.</translation>
     </message>
 </context>
 <context>
@@ -1018,7 +1027,7 @@ d’erreur.
     <name>OnboardingPages</name>
     <message>
         <source>Ctrl+Shift+I</source>
-        <extracomment>The keys that open a browser's developer tools, as the keyboard labels them</extracomment>
+        <extracomment>The keys that open a browser&apos;s developer tools, as the keyboard labels them</extracomment>
         <translation>Ctrl+Maj+I</translation>
     </message>
     <message>
@@ -1040,7 +1049,7 @@ d’erreur.
     </message>
     <message>
         <source>Quotabar shows the percentage of your session and weekly limits that remain — directly in the menu bar. 100% means fresh. 0% means used up. No app-switching required.</source>
-        <translation>Quotabar affiche le pourcentage qu’il reste de vos limites de session et hebdomadaire — directement dans la barre de menus. 100 % signifie que tout reste, 0 % que tout est utilisé. Inutile de changer d’application.</translation>
+        <translation>Quotabar affiche le pourcentage qu’il reste de vos limites de session et hebdomadaire — directement dans la barre de menus. 100&#xa0;% signifie que tout reste, 0&#xa0;% que tout est utilisé. Inutile de changer d’application.</translation>
     </message>
     <message>
         <source>Connect Your Claude Account</source>
@@ -1048,7 +1057,7 @@ d’erreur.
     </message>
     <message>
         <source>Open %1 in your browser, press %2 to open DevTools, go to Application → Cookies → %1, and copy the value of sessionKey. Paste it in Preferences.</source>
-        <extracomment>%1 is the site (claude.ai), %2 the keys that open the developer tools. Application and Cookies are what the browser's developer tools call them; sessionKey is the cookie's name.</extracomment>
+        <extracomment>%1 is the site (claude.ai), %2 the keys that open the developer tools. Application and Cookies are what the browser&apos;s developer tools call them; sessionKey is the cookie&apos;s name.</extracomment>
         <translation>Ouvrez %1 dans votre navigateur, appuyez sur %2 pour ouvrir les outils de développement, allez dans Application → Cookies → %1 et copiez la valeur de sessionKey. Collez-la dans les Préférences.</translation>
     </message>
     <message>
@@ -1057,12 +1066,12 @@ d’erreur.
     </message>
     <message>
         <source>Open %1 in your browser, press %2, go to Application → Cookies → %1, and copy __Secure-next-auth.session-token. Paste it in Preferences.</source>
-        <extracomment>%1 is the site (chatgpt.com), %2 the keys that open the developer tools. Application and Cookies are what the browser's developer tools call them; the cookie's name stays as it is.</extracomment>
+        <extracomment>%1 is the site (chatgpt.com), %2 the keys that open the developer tools. Application and Cookies are what the browser&apos;s developer tools call them; the cookie&apos;s name stays as it is.</extracomment>
         <translation>Ouvrez %1 dans votre navigateur, appuyez sur %2, allez dans Application → Cookies → %1 et copiez la valeur de __Secure-next-auth.session-token. Collez-la dans les Préférences.</translation>
     </message>
     <message>
-        <source>You're All Set!</source>
-        <translation>Tout est prêt !</translation>
+        <source>You&apos;re All Set!</source>
+        <translation>Tout est prêt&#x202f;!</translation>
     </message>
     <message>
         <source>Quotabar lives in your menu bar and updates automatically. Click it any time to see a detailed breakdown, change settings, or refresh your data.</source>
@@ -1075,19 +1084,19 @@ d’erreur.
     </message>
     <message>
         <source>%1 and %2</source>
-        <extracomment>The last two of a list of names, e.g. "Claude Code and Codex"</extracomment>
+        <extracomment>The last two of a list of names, e.g. &quot;Claude Code and Codex&quot;</extracomment>
         <translation>%1 et %2</translation>
     </message>
     <message>
         <source>Found your %1 sign-ins — use them in Preferences.</source>
-        <extracomment>%1 lists command-line tools, e.g. "Claude Code and Codex"</extracomment>
+        <extracomment>%1 lists command-line tools, e.g. &quot;Claude Code and Codex&quot;</extracomment>
         <translation>Vos connexions %1 ont été trouvées — utilisez-les dans les Préférences.</translation>
     </message>
 </context>
 <context>
     <name>OnboardingView</name>
     <message>
-        <source>Don't show this window again</source>
+        <source>Don&apos;t show this window again</source>
         <translation>Ne plus afficher cette fenêtre</translation>
     </message>
     <message>
@@ -1125,32 +1134,32 @@ d’erreur.
     </message>
     <message>
         <source>%1 session</source>
-        <extracomment>A row of the menu: the session limit of what %1 names (a model, "Code review")</extracomment>
+        <extracomment>A row of the menu: the session limit of what %1 names (a model, &quot;Code review&quot;)</extracomment>
         <translation>%1 (session)</translation>
     </message>
     <message>
         <source>%1 weekly</source>
-        <extracomment>A row of the menu: the weekly limit of what %1 names (a model, "Code review")</extracomment>
+        <extracomment>A row of the menu: the weekly limit of what %1 names (a model, &quot;Code review&quot;)</extracomment>
         <translation>%1 (semaine)</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <extracomment>A row of the menu: a limit of what %1 names (a model, "Code review") over a window of another length, %2 ("30-day")</extracomment>
+        <extracomment>A row of the menu: a limit of what %1 names (a model, &quot;Code review&quot;) over a window of another length, %2 (&quot;30-day&quot;)</extracomment>
         <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Code review</source>
-        <extracomment>The name of ChatGPT's code review limits, at the start of their rows ("Code review weekly")</extracomment>
+        <extracomment>The name of ChatGPT&apos;s code review limits, at the start of their rows (&quot;Code review weekly&quot;)</extracomment>
         <translation>Revue de code</translation>
     </message>
     <message>
         <source>Session</source>
-        <extracomment>The five-hour window's name in its row of the menu</extracomment>
+        <extracomment>The five-hour window&apos;s name in its row of the menu</extracomment>
         <translation>Session</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <extracomment>The seven-day window's name in its row of the menu</extracomment>
+        <extracomment>The seven-day window&apos;s name in its row of the menu</extracomment>
         <translation>Semaine</translation>
     </message>
 </context>
@@ -1166,7 +1175,7 @@ d’erreur.
     </message>
     <message>
         <source>HTTP %1</source>
-        <extracomment>A failed request: %1 is the HTTP status code ("401")</extracomment>
+        <extracomment>A failed request: %1 is the HTTP status code (&quot;401&quot;)</extracomment>
         <translation>HTTP %1</translation>
     </message>
     <message>
@@ -1178,12 +1187,12 @@ d’erreur.
     <name>Pace</name>
     <message>
         <source>  · lasts until reset</source>
-        <extracomment>Added to a window's row in the menu (keep the two leading spaces) when its usage, at the current pace, lasts until the window resets</extracomment>
+        <extracomment>Added to a window&apos;s row in the menu (keep the two leading spaces) when its usage, at the current pace, lasts until the window resets</extracomment>
         <translation>  · tient jusqu’à la réinitialisation</translation>
     </message>
     <message>
         <source>  · runs out in ~%1</source>
-        <extracomment>Added to a window's row in the menu (keep the two leading spaces): at the current pace the limit is reached in about %1 ("3 hr. 20 min.")</extracomment>
+        <extracomment>Added to a window&apos;s row in the menu (keep the two leading spaces): at the current pace the limit is reached in about %1 (&quot;3 hr. 20 min.&quot;)</extracomment>
         <translation>  · épuisement dans ~%1</translation>
     </message>
 </context>
@@ -1191,12 +1200,12 @@ d’erreur.
     <name>PanelPresenter</name>
     <message>
         <source>Quotabar — %1 %2</source>
-        <extracomment>A panel item's title, as hosts list it: %1 is the provider's maker ("Anthropic"), %2 its name ("Claude"). Hosts sort the items by it: keep the maker before the name.</extracomment>
+        <extracomment>A panel item&apos;s title, as hosts list it: %1 is the provider&apos;s maker (&quot;Anthropic&quot;), %2 its name (&quot;Claude&quot;). Hosts sort the items by it: keep the maker before the name.</extracomment>
         <translation>Quotabar — %1 %2</translation>
     </message>
     <message>
         <source>Quotabar — %1 %2 %3 · %4</source>
-        <extracomment>The title of a provider's further account's panel item: %3 is the account's place among the provider's ("2"), %4 its label. Hosts sort the items by it: keep the order of the placeholders.</extracomment>
+        <extracomment>The title of a provider&apos;s further account&apos;s panel item: %3 is the account&apos;s place among the provider&apos;s (&quot;2&quot;), %4 its label. Hosts sort the items by it: keep the order of the placeholders.</extracomment>
         <translation>Quotabar — %1 %2 %3 · %4</translation>
     </message>
 </context>
@@ -1204,12 +1213,12 @@ d’erreur.
     <name>PanelStyles</name>
     <message>
         <source>Automatic</source>
-        <extracomment>A panel style: chosen for the desktop's panel</extracomment>
+        <extracomment>A panel style: chosen for the desktop&apos;s panel</extracomment>
         <translation>Automatique</translation>
     </message>
     <message>
         <source>Logo and text</source>
-        <extracomment>A panel style: each provider's logo with its figures written beside it</extracomment>
+        <extracomment>A panel style: each provider&apos;s logo with its figures written beside it</extracomment>
         <translation>Logo et texte</translation>
     </message>
     <message>
@@ -1245,12 +1254,12 @@ d’erreur.
     <name>PreferencesView</name>
     <message>
         <source>Enter sessionKey</source>
-        <extracomment>sessionKey is the cookie's own name: keep it as it is</extracomment>
+        <extracomment>sessionKey is the cookie&apos;s own name: keep it as it is</extracomment>
         <translation>Saisir sessionKey</translation>
     </message>
     <message>
         <source>Enter __Secure-next-auth.session-token</source>
-        <extracomment>__Secure-next-auth.session-token is the cookie's own name: keep it as it is</extracomment>
+        <extracomment>__Secure-next-auth.session-token is the cookie&apos;s own name: keep it as it is</extracomment>
         <translation>Saisir __Secure-next-auth.session-token</translation>
     </message>
     <message>
@@ -1294,7 +1303,7 @@ d’erreur.
     </message>
     <message>
         <source>Refresh</source>
-        <extracomment>A section heading; its row picks how often usage is asked for, "Check every" "5 minutes"</extracomment>
+        <extracomment>A section heading; its row picks how often usage is asked for, &quot;Check every&quot; &quot;5 minutes&quot;</extracomment>
         <translation>Actualisation</translation>
     </message>
     <message>
@@ -1340,22 +1349,22 @@ d’erreur.
     <name>ResetPhrases</name>
     <message>
         <source>%1 %2</source>
-        <extracomment>A reset phrase: %1 is what resets ("Session resets"), %2 the time till then from the system's locale ("in 2 hr.")</extracomment>
+        <extracomment>A reset phrase: %1 is what resets (&quot;Session resets&quot;), %2 the time till then from the system&apos;s locale (&quot;in 2 hr.&quot;)</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>
         <source>Session resets</source>
-        <extracomment>The start of the session (five-hour) window's reset phrase ("Session resets in 2 hr.")</extracomment>
+        <extracomment>The start of the session (five-hour) window&apos;s reset phrase (&quot;Session resets in 2 hr.&quot;)</extracomment>
         <translation>Réinitialisation de la session</translation>
     </message>
     <message>
         <source>Weekly resets</source>
-        <extracomment>The start of the weekly window's reset phrase ("Weekly resets in 3 days")</extracomment>
+        <extracomment>The start of the weekly window&apos;s reset phrase (&quot;Weekly resets in 3 days&quot;)</extracomment>
         <translation>Réinitialisation de la semaine</translation>
     </message>
     <message>
         <source>resets</source>
-        <extracomment>The start of the reset phrase of a limit shown in a row of its own ("Opus weekly 12% resets in 3 days")</extracomment>
+        <extracomment>The start of the reset phrase of a limit shown in a row of its own (&quot;Opus weekly 12% resets in 3 days&quot;)</extracomment>
         <translation>réinitialisation</translation>
     </message>
 </context>
@@ -1368,17 +1377,17 @@ d’erreur.
     </message>
     <message>
         <source>the Secret Service does not answer</source>
-        <extracomment>The Secret Service is the desktop keyring's D-Bus service: keep its name</extracomment>
+        <extracomment>The Secret Service is the desktop keyring&apos;s D-Bus service: keep its name</extracomment>
         <translation>le Secret Service ne répond pas</translation>
     </message>
     <message>
         <source>the keyring holding %1 stayed locked</source>
-        <extracomment>%1 is the keyring item's own name ("Chrome Safe Storage")</extracomment>
+        <extracomment>%1 is the keyring item&apos;s own name (&quot;Chrome Safe Storage&quot;)</extracomment>
         <translation>le trousseau contenant %1 est resté verrouillé</translation>
     </message>
     <message>
         <source>the keyring holds no %1</source>
-        <extracomment>%1 is the keyring item's own name ("Chrome Safe Storage")</extracomment>
+        <extracomment>%1 is the keyring item&apos;s own name (&quot;Chrome Safe Storage&quot;)</extracomment>
         <translation>le trousseau ne contient aucun élément %1</translation>
     </message>
     <message>
@@ -1387,17 +1396,17 @@ d’erreur.
     </message>
     <message>
         <source>the wallet %1 is closed</source>
-        <extracomment>%1 is the KWallet wallet's name ("kdewallet")</extracomment>
+        <extracomment>%1 is the KWallet wallet&apos;s name (&quot;kdewallet&quot;)</extracomment>
         <translation>le portefeuille %1 est fermé</translation>
     </message>
     <message>
         <source>KWallet did not open %1</source>
-        <extracomment>%1 is the KWallet wallet's name ("kdewallet")</extracomment>
+        <extracomment>%1 is the KWallet wallet&apos;s name (&quot;kdewallet&quot;)</extracomment>
         <translation>KWallet n’a pas ouvert %1</translation>
     </message>
     <message>
         <source>the wallet holds no %1</source>
-        <extracomment>%1 is the wallet entry's own name ("Chrome Safe Storage")</extracomment>
+        <extracomment>%1 is the wallet entry&apos;s own name (&quot;Chrome Safe Storage&quot;)</extracomment>
         <translation>le portefeuille ne contient aucune entrée %1</translation>
     </message>
 </context>
@@ -1424,8 +1433,8 @@ d’erreur.
     <name>SignInCookie</name>
     <message>
         <source>The %1 sign-in in %2 expired on %3: sign in to %1 there again.</source>
-        <extracomment>%1 is the site (claude.ai), %2 a browser profile ("Firefox (default-release)"), %3 a date and time</extracomment>
-        <translation>La connexion à %1 dans %2 a expiré le %3 : reconnectez-vous à %1 dans ce navigateur.</translation>
+        <extracomment>%1 is the site (claude.ai), %2 a browser profile (&quot;Firefox (default-release)&quot;), %3 a date and time</extracomment>
+        <translation>La connexion à %1 dans %2 a expiré le %3&#xa0;: reconnectez-vous à %1 dans ce navigateur.</translation>
     </message>
     <message>
         <source>No profile of Firefox, LibreWolf, Chromium, Google Chrome, Brave, Microsoft Edge or Vivaldi was found.</source>
@@ -1433,8 +1442,8 @@ d’erreur.
     </message>
     <message>
         <source>No browser profile is signed in to %1 (no %2 cookie): sign in there first.</source>
-        <extracomment>%1 is the site (claude.ai), %2 the cookie's own name (sessionKey)</extracomment>
-        <translation>Aucun profil de navigateur n’est connecté à %1 (pas de cookie %2) : connectez-vous d’abord sur ce site.</translation>
+        <extracomment>%1 is the site (claude.ai), %2 the cookie&apos;s own name (sessionKey)</extracomment>
+        <translation>Aucun profil de navigateur n’est connecté à %1 (pas de cookie %2)&#xa0;: connectez-vous d’abord sur ce site.</translation>
     </message>
 </context>
 <context>
@@ -1475,7 +1484,7 @@ d’erreur.
     <name>StatusBusObject</name>
     <message>
         <source>not available</source>
-        <extracomment>The running program's answer to an account change it cannot make; the command line prints it</extracomment>
+        <extracomment>The running program&apos;s answer to an account change it cannot make; the command line prints it</extracomment>
         <translation>non disponible</translation>
     </message>
     <message>
@@ -1487,17 +1496,17 @@ d’erreur.
     <name>StatusMenu</name>
     <message>
         <source>Session</source>
-        <extracomment>The five-hour window's name at the start of its row in the menu</extracomment>
+        <extracomment>The five-hour window&apos;s name at the start of its row in the menu</extracomment>
         <translation>Session</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <extracomment>The seven-day window's name at the start of its row in the menu</extracomment>
+        <extracomment>The seven-day window&apos;s name at the start of its row in the menu</extracomment>
         <translation>Semaine</translation>
     </message>
     <message>
         <source>Updated just now</source>
-        <extracomment>The figures' age when they are seconds old</extracomment>
+        <extracomment>The figures&apos; age when they are seconds old</extracomment>
         <translation>Actualisé à l’instant</translation>
     </message>
     <message>
@@ -1506,22 +1515,22 @@ d’erreur.
     </message>
     <message>
         <source>Session %1  %2 %3</source>
-        <extracomment>One row of an account's figures: the session's remaining percentage, then the long window's name and its remaining percentage ("Session 73% Weekly 41%")</extracomment>
+        <extracomment>One row of an account&apos;s figures: the session&apos;s remaining percentage, then the long window&apos;s name and its remaining percentage (&quot;Session 73% Weekly 41%&quot;)</extracomment>
         <translation>Session %1  %2 %3</translation>
     </message>
     <message>
         <source>Extra usage  %1 of %2 this month</source>
-        <extracomment>Money spent beyond the plan this month (%1) of the month's limit (%2): "Extra usage $12.40 of $50.00 this month"</extracomment>
+        <extracomment>Money spent beyond the plan this month (%1) of the month&apos;s limit (%2): &quot;Extra usage $12.40 of $50.00 this month&quot;</extracomment>
         <translation>Utilisation supplémentaire  %1 sur %2 ce mois-ci</translation>
     </message>
     <message>
         <source>Extra usage  %1 this month</source>
-        <extracomment>Money spent beyond the plan this month, without a limit: "Extra usage $12.40 this month"</extracomment>
+        <extracomment>Money spent beyond the plan this month, without a limit: &quot;Extra usage $12.40 this month&quot;</extracomment>
         <translation>Utilisation supplémentaire  %1 ce mois-ci</translation>
     </message>
     <message>
         <source>Extra usage  %1 left this month</source>
-        <extracomment>The remaining percentage of the month's extra usage: "Extra usage 73% left this month"</extracomment>
+        <extracomment>The remaining percentage of the month&apos;s extra usage: &quot;Extra usage 73% left this month&quot;</extracomment>
         <translation>Utilisation supplémentaire  %1 restants ce mois-ci</translation>
     </message>
     <message>
@@ -1531,28 +1540,37 @@ d’erreur.
     </message>
     <message>
         <source>Credits  unlimited</source>
-        <extracomment>ChatGPT's credits row when the account's credits have no limit</extracomment>
+        <extracomment>ChatGPT&apos;s credits row when the account&apos;s credits have no limit</extracomment>
         <translation>Crédits  illimités</translation>
     </message>
     <message>
         <source>Credits  %1</source>
-        <extracomment>ChatGPT's credits row: %1 is the balance ("123.45") or a dash when unknown</extracomment>
+        <extracomment>ChatGPT&apos;s credits row: %1 is the balance (&quot;123.45&quot;) or a dash when unknown</extracomment>
         <translation>Crédits  %1</translation>
     </message>
     <message numerus="yes">
         <source>Updated %ns ago</source>
         <extracomment>The age of the figures in seconds, abbreviated</extracomment>
-        <translation><numerusform>Actualisé il y a %n s</numerusform><numerusform>Actualisé il y a %n s</numerusform></translation>
+        <translation>
+            <numerusform>Actualisé il y a %n&#xa0;s</numerusform>
+            <numerusform>Actualisé il y a %n&#xa0;s</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Updated %nm ago</source>
         <extracomment>The age of the figures in minutes, abbreviated</extracomment>
-        <translation><numerusform>Actualisé il y a %n min</numerusform><numerusform>Actualisé il y a %n min</numerusform></translation>
+        <translation>
+            <numerusform>Actualisé il y a %n&#xa0;min</numerusform>
+            <numerusform>Actualisé il y a %n&#xa0;min</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Updated %nh ago</source>
         <extracomment>The age of the figures in hours, abbreviated</extracomment>
-        <translation><numerusform>Actualisé il y a %n h</numerusform><numerusform>Actualisé il y a %n h</numerusform></translation>
+        <translation>
+            <numerusform>Actualisé il y a %n&#xa0;h</numerusform>
+            <numerusform>Actualisé il y a %n&#xa0;h</numerusform>
+        </translation>
     </message>
     <message>
         <source>Waiting for the keyring…</source>
@@ -1568,12 +1586,12 @@ d’erreur.
     </message>
     <message>
         <source>%1 · last try failed: %2</source>
-        <extracomment>%1 is the figures' age or a failure, %2 why the latest try failed</extracomment>
-        <translation>%1 · échec du dernier essai : %2</translation>
+        <extracomment>%1 is the figures&apos; age or a failure, %2 why the latest try failed</extracomment>
+        <translation>%1 · échec du dernier essai&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 · next try in %2</source>
-        <extracomment>%1 is the figures' age or a failure, %2 the time till the next try ("3m")</extracomment>
+        <extracomment>%1 is the figures&apos; age or a failure, %2 the time till the next try (&quot;3m&quot;)</extracomment>
         <translation>%1 · nouvel essai dans %2</translation>
     </message>
     <message>
@@ -1612,12 +1630,12 @@ d’erreur.
     <name>TitleModel</name>
     <message>
         <source>S:</source>
-        <extracomment>The session (five-hour) window's short label in the panel, before its percentage</extracomment>
+        <extracomment>The session (five-hour) window&apos;s short label in the panel, before its percentage</extracomment>
         <translation>S:</translation>
     </message>
     <message>
         <source>W:</source>
-        <extracomment>The weekly window's short label in the panel, before its percentage</extracomment>
+        <extracomment>The weekly window&apos;s short label in the panel, before its percentage</extracomment>
         <translation>H:</translation>
     </message>
     <message>
@@ -1635,17 +1653,17 @@ d’erreur.
     <name>UpdateChecker</name>
     <message>
         <source>Quotabar %1 is Available</source>
-        <extracomment>A dialog's title: %1 is the new version ("1.4.0")</extracomment>
+        <extracomment>A dialog&apos;s title: %1 is the new version (&quot;1.4.0&quot;)</extracomment>
         <translation>Quotabar %1 est disponible</translation>
     </message>
     <message>
         <source>You have version %1. Click Download to get the latest version.</source>
-        <extracomment>%1 is the running version ("1.3.2"); "Download" names the dialog's "Download Update" button</extracomment>
-        <translation>Vous avez la version %1. Cliquez sur « Télécharger la mise à jour » pour obtenir la dernière version.</translation>
+        <extracomment>%1 is the running version (&quot;1.3.2&quot;); &quot;Download&quot; names the dialog&apos;s &quot;Download Update&quot; button</extracomment>
+        <translation>Vous avez la version %1. Cliquez sur «&#xa0;Télécharger la mise à jour&#xa0;» pour obtenir la dernière version.</translation>
     </message>
     <message>
         <source>Download Update</source>
-        <extracomment>The dialog's buttons: download the new version now, or not now</extracomment>
+        <extracomment>The dialog&apos;s buttons: download the new version now, or not now</extracomment>
         <translation>Télécharger la mise à jour</translation>
     </message>
     <message>
@@ -1658,12 +1676,12 @@ d’erreur.
     </message>
     <message>
         <source>Quotabar %1 is currently the newest version available.</source>
-        <extracomment>%1 is the running version ("1.3.2")</extracomment>
+        <extracomment>%1 is the running version (&quot;1.3.2&quot;)</extracomment>
         <translation>Quotabar %1 est actuellement la version la plus récente.</translation>
     </message>
     <message>
         <source>OK</source>
-        <extracomment>The dialog's only button, closing it</extracomment>
+        <extracomment>The dialog&apos;s only button, closing it</extracomment>
         <translation>OK</translation>
     </message>
     <message>
@@ -1690,17 +1708,17 @@ d’erreur.
     <name>UsageHistory</name>
     <message>
         <source>Session</source>
-        <extracomment>The five-hour limit's name in the history window, as in "Session: 72% left"</extracomment>
+        <extracomment>The five-hour limit&apos;s name in the history window, as in &quot;Session: 72% left&quot;</extracomment>
         <translation>Session</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <extracomment>The seven-day limit's name in the history window, as in "Weekly: 45% left"</extracomment>
+        <extracomment>The seven-day limit&apos;s name in the history window, as in &quot;Weekly: 45% left&quot;</extracomment>
         <translation>Semaine</translation>
     </message>
     <message numerus="yes">
         <source>Ahead of pace · %n points to spare</source>
-        <extracomment>How the usage left stands against an even spread over the period; %n is percentage points more left than that. Keep " · ": the screen reader's summary reads it as a comma.</extracomment>
+        <extracomment>How the usage left stands against an even spread over the period; %n is percentage points more left than that. Keep &quot; · &quot;: the screen reader&apos;s summary reads it as a comma.</extracomment>
         <translation>
             <numerusform>En avance sur le rythme · %n point de marge</numerusform>
             <numerusform>En avance sur le rythme · %n points de marge</numerusform>
@@ -1721,38 +1739,38 @@ d’erreur.
     </message>
     <message>
         <source>Session limit reached %1</source>
-        <extracomment>%1 is when the limit was used up, e.g. "Tue 14:05"</extracomment>
+        <extracomment>%1 is when the limit was used up, e.g. &quot;Tue 14:05&quot;</extracomment>
         <translation>Limite de session atteinte %1</translation>
     </message>
     <message>
         <source>Weekly limit reached %1</source>
-        <extracomment>%1 is when the limit was used up, e.g. "Tue 14:05"</extracomment>
+        <extracomment>%1 is when the limit was used up, e.g. &quot;Tue 14:05&quot;</extracomment>
         <translation>Limite hebdomadaire atteinte %1</translation>
     </message>
     <message>
         <source>%1 · reset time unknown</source>
-        <extracomment>%1 is "Session limit reached Tue 14:05" or the weekly one</extracomment>
+        <extracomment>%1 is &quot;Session limit reached Tue 14:05&quot; or the weekly one</extracomment>
         <translation>%1 · heure de réinitialisation inconnue</translation>
     </message>
     <message>
         <source>%1 · available again %2</source>
-        <extracomment>%1 is "Session limit reached Tue 14:05" or the weekly one, %2 when it came back ("16:00", "Wed 09:00")</extracomment>
+        <extracomment>%1 is &quot;Session limit reached Tue 14:05&quot; or the weekly one, %2 when it came back (&quot;16:00&quot;, &quot;Wed 09:00&quot;)</extracomment>
         <translation>%1 · de nouveau disponible depuis %2</translation>
     </message>
     <message>
         <source>%1 · available again at %2</source>
-        <extracomment>%1 is "Session limit reached Tue 14:05" or the weekly one, %2 when it comes back ("16:00", "Wed 09:00")</extracomment>
+        <extracomment>%1 is &quot;Session limit reached Tue 14:05&quot; or the weekly one, %2 when it comes back (&quot;16:00&quot;, &quot;Wed 09:00&quot;)</extracomment>
         <translation>%1 · sera de nouveau disponible à %2</translation>
     </message>
     <message>
         <source>%1: no records in the last 24 hours.</source>
-        <extracomment>Read by a screen reader; %1 is the limit ("Session", "Weekly")</extracomment>
-        <translation>%1 : aucun relevé au cours des dernières 24 heures.</translation>
+        <extracomment>Read by a screen reader; %1 is the limit (&quot;Session&quot;, &quot;Weekly&quot;)</extracomment>
+        <translation>%1&#xa0;: aucun relevé au cours des dernières 24 heures.</translation>
     </message>
     <message>
         <source>%1: no records in the last 7 days.</source>
-        <extracomment>Read by a screen reader; %1 is the limit ("Session", "Weekly")</extracomment>
-        <translation>%1 : aucun relevé au cours des 7 derniers jours.</translation>
+        <extracomment>Read by a screen reader; %1 is the limit (&quot;Session&quot;, &quot;Weekly&quot;)</extracomment>
+        <translation>%1&#xa0;: aucun relevé au cours des 7 derniers jours.</translation>
     </message>
     <message numerus="yes">
         <source>%n resets</source>
@@ -1769,30 +1787,30 @@ d’erreur.
     </message>
     <message>
         <source>%1: %2 left at %3; lowest %4 in the last 24 hours; %5.</source>
-        <extracomment>Read by a screen reader: %1 the limit ("Session"), %2 the percentage left now, %3 the day and time of that record ("Tue 14:05"), %4 the lowest percentage left, %5 "1 reset" or "3 resets"</extracomment>
-        <translation>%1 : %2 restants (%3) ; au plus bas %4 au cours des dernières 24 heures ; %5.</translation>
+        <extracomment>Read by a screen reader: %1 the limit (&quot;Session&quot;), %2 the percentage left now, %3 the day and time of that record (&quot;Tue 14:05&quot;), %4 the lowest percentage left, %5 &quot;1 reset&quot; or &quot;3 resets&quot;</extracomment>
+        <translation>%1&#xa0;: %2 restants (%3)&#x202f;; au plus bas %4 au cours des dernières 24 heures&#x202f;; %5.</translation>
     </message>
     <message>
         <source>%1: %2 left at %3; lowest %4 in the last 7 days; %5.</source>
-        <extracomment>Read by a screen reader: %1 the limit ("Session"), %2 the percentage left now, %3 the day and time of that record ("Tue 14:05"), %4 the lowest percentage left, %5 "1 reset" or "3 resets"</extracomment>
-        <translation>%1 : %2 restants (%3) ; au plus bas %4 au cours des 7 derniers jours ; %5.</translation>
+        <extracomment>Read by a screen reader: %1 the limit (&quot;Session&quot;), %2 the percentage left now, %3 the day and time of that record (&quot;Tue 14:05&quot;), %4 the lowest percentage left, %5 &quot;1 reset&quot; or &quot;3 resets&quot;</extracomment>
+        <translation>%1&#xa0;: %2 restants (%3)&#x202f;; au plus bas %4 au cours des 7 derniers jours&#x202f;; %5.</translation>
     </message>
     <message>
         <source>%1: %2 left at %3; lowest %4 in the last 24 hours; %5; %6.</source>
-        <extracomment>Read by a screen reader: %1 the limit ("Session"), %2 the percentage left now, %3 the day and time of that record ("Tue 14:05"), %4 the lowest percentage left, %5 "1 reset" or "3 resets", %6 the pace ("Ahead of pace, 12 points to spare")</extracomment>
-        <translation>%1 : %2 restants (%3) ; au plus bas %4 au cours des dernières 24 heures ; %5 ; %6.</translation>
+        <extracomment>Read by a screen reader: %1 the limit (&quot;Session&quot;), %2 the percentage left now, %3 the day and time of that record (&quot;Tue 14:05&quot;), %4 the lowest percentage left, %5 &quot;1 reset&quot; or &quot;3 resets&quot;, %6 the pace (&quot;Ahead of pace, 12 points to spare&quot;)</extracomment>
+        <translation>%1&#xa0;: %2 restants (%3)&#x202f;; au plus bas %4 au cours des dernières 24 heures&#x202f;; %5&#x202f;; %6.</translation>
     </message>
     <message>
         <source>%1: %2 left at %3; lowest %4 in the last 7 days; %5; %6.</source>
-        <extracomment>Read by a screen reader: %1 the limit ("Session"), %2 the percentage left now, %3 the day and time of that record ("Tue 14:05"), %4 the lowest percentage left, %5 "1 reset" or "3 resets", %6 the pace ("Ahead of pace, 12 points to spare")</extracomment>
-        <translation>%1 : %2 restants (%3) ; au plus bas %4 au cours des 7 derniers jours ; %5 ; %6.</translation>
+        <extracomment>Read by a screen reader: %1 the limit (&quot;Session&quot;), %2 the percentage left now, %3 the day and time of that record (&quot;Tue 14:05&quot;), %4 the lowest percentage left, %5 &quot;1 reset&quot; or &quot;3 resets&quot;, %6 the pace (&quot;Ahead of pace, 12 points to spare&quot;)</extracomment>
+        <translation>%1&#xa0;: %2 restants (%3)&#x202f;; au plus bas %4 au cours des 7 derniers jours&#x202f;; %5&#x202f;; %6.</translation>
     </message>
 </context>
 <context>
     <name>XdgAutostart</name>
     <message>
-        <source>The program's path holds %, \ or a control character, which autostart entries cannot start; move Quotabar to another folder</source>
-        <translation>Le chemin du programme contient %, \ ou un caractère de contrôle, que les entrées de démarrage automatique ne peuvent pas lancer ; déplacez Quotabar dans un autre dossier</translation>
+        <source>The program&apos;s path holds %, \ or a control character, which autostart entries cannot start; move Quotabar to another folder</source>
+        <translation>Le chemin du programme contient %, \ ou un caractère de contrôle, que les entrées de démarrage automatique ne peuvent pas lancer&#x202f;; déplacez Quotabar dans un autre dossier</translation>
     </message>
     <message>
         <source>Cannot create the folder %1</source>
