@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/StatusPublisher.h"
+
 #include <QDBusConnection>
 #include <QDBusContext>
 #include <QDBusUnixFileDescriptor>
@@ -10,7 +12,7 @@
 
 // The program's public status interface on the session bus (app.quotabar.Quotabar1 at
 // /app/quotabar/Quotabar); its description is resources/dbus/app.quotabar.Quotabar1.xml.
-class StatusBusObject final : public QObject, protected QDBusContext
+class StatusBusObject final : public QObject, public StatusPublisher, protected QDBusContext
 {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "app.quotabar.Quotabar1")
@@ -21,29 +23,16 @@ public:
     static inline const QString objectPath = QStringLiteral("/app/quotabar/Quotabar");
     static inline const QString interfaceName = QStringLiteral("app.quotabar.Quotabar1");
 
-    struct Handlers
-    {
-        std::function<QString()> status;      // the status document
-        std::function<QVariantMap()> state;   // the same as a{sv}
-        std::function<void(std::function<void()> done)> refresh;
-        // An edit of the accounts: an error text when refused, empty when done.
-        std::function<QString(const QString &verb, const QStringList &arguments)> editAccount;
-        // A new account with its key: its id, or an error text when refused.
-        struct Added
-        {
-            QString id;
-            QString error;
-        };
-        std::function<Added(const QString &provider, const QString &label, const QString &source, const QString &key)> addAccount;
-    };
+    using Handlers = StatusPublisher::Handlers;
     static inline const QString refusedError = QStringLiteral("app.quotabar.Quotabar1.Error.Refused");
 
     explicit StatusBusObject(Handlers handlers, QObject *parent = nullptr);
 
     // Exports the object and takes the name; false when the bus or the name is not available.
-    bool publish(QDBusConnection bus = QDBusConnection::sessionBus());
+    bool publish(QDBusConnection bus);
+    bool publish() override { return publish(QDBusConnection::sessionBus()); }
     // Sends Changed with the current document, and PropertiesChanged for State.
-    void announceChange();
+    void announceChange() override;
 
     QVariantMap state() const { return m_handlers.state(); }
 
