@@ -13,7 +13,7 @@
 #include "preferences/PreferencesModel.h"
 #include "preferences/PreferencesView.h"
 #include "preferences/PreferencesWindowController.h"
-#include "support/MemoryDefaultsStore.h"
+#include "platform/dummy/MemoryDefaultsStore.h"
 
 #include <QApplication>
 #include <QDir>

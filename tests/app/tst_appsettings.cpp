@@ -1,6 +1,6 @@
 #include "app/AppSettings.h"
 #include "app/DefaultsKeys.h"
-#include "support/MemoryDefaultsStore.h"
+#include "platform/dummy/MemoryDefaultsStore.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
 #include "credentials/CredentialStore.h"
-#include "support/MemoryDefaultsStore.h"
+#include "platform/dummy/MemoryDefaultsStore.h"
 #include "support/Waiting.h"
 
 #include <QHash>

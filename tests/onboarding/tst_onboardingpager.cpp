@@ -3,7 +3,7 @@
 #include "onboarding/OnboardingPages.h"
 #include "onboarding/WelcomeGuideLaunch.h"
 #include "support/FakeScheduler.h"
-#include "support/MemoryDefaultsStore.h"
+#include "platform/dummy/MemoryDefaultsStore.h"
 
 #include <QtTest>
 

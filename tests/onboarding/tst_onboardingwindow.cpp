@@ -3,7 +3,7 @@
 #include "onboarding/OnboardingPager.h"
 #include "onboarding/OnboardingView.h"
 #include "onboarding/OnboardingWindowController.h"
-#include "support/MemoryDefaultsStore.h"
+#include "platform/dummy/MemoryDefaultsStore.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -3,7 +3,7 @@
 #include "app/Notifications.h"
 #include "preferences/PreferencesModel.h"
 #include "support/FakeScheduler.h"
-#include "support/MemoryDefaultsStore.h"
+#include "platform/dummy/MemoryDefaultsStore.h"
 
 #include <QtTest>
 

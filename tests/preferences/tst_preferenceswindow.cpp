@@ -10,7 +10,7 @@
 #include "preferences/SwitchToggle.h"
 #include "support/ControllerHarness.h"
 #include "support/FakeScheduler.h"
-#include "support/MemoryDefaultsStore.h"
+#include "platform/dummy/MemoryDefaultsStore.h"
 
 #include <QAccessible>
 #include <QCheckBox>

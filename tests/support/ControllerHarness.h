@@ -8,7 +8,7 @@
 #include "statusbar/PanelPresenter.h"
 #include "statusbar/StatusBarController.h"
 #include "support/FakeScheduler.h"
-#include "support/MemoryDefaultsStore.h"
+#include "platform/dummy/MemoryDefaultsStore.h"
 #include "support/StatusBarFakes.h"
 
 #include <QStringList>

@@ -5,7 +5,7 @@
 #include "support/CountingTransport.h"
 #include "support/FakeClock.h"
 #include "support/FakeWebServer.h"
-#include "support/MemoryDefaultsStore.h"
+#include "platform/dummy/MemoryDefaultsStore.h"
 #include "support/Waiting.h"
 #include "usage/FetcherBase.h"
 

@@ -2,7 +2,7 @@
 #include "platform/qt/QtScheduler.h"
 #include "support/FakeClock.h"
 #include "support/FakeWebServer.h"
-#include "support/MemoryDefaultsStore.h"
+#include "platform/dummy/MemoryDefaultsStore.h"
 #include "support/Waiting.h"
 #include "usage/SignInTools.h"
 
