@@ -9,14 +9,10 @@
 #include "interface/StatusService.h"
 #include "onboarding/WelcomeGuideLaunch.h"
 #include "pace/PaceTracker.h"
-#include "platform/linux/LogindWakeMonitor.h"
-#include "platform/linux/PanelStatusItem.h"
-#include "platform/linux/StatusBusObject.h"
-#include "platform/linux/WallClockMonitor.h"
-#include "platform/linux/XfcePanelConfig.h"
-#include "platform/qt/AppearanceMonitor.h"
-#include "platform/qt/PanelInk.h"
-#include "platform/qt/QtNetworkPathMonitor.h"
+#include "platform/NetworkPathMonitor.h"
+#include "platform/Platform.h"
+#include "platform/StatusItem.h"
+#include "platform/SystemEvents.h"
 #include "statusbar/PanelPresenter.h"
 #include "statusbar/StatusBarController.h"
 #include "usage/UsageData.h"
@@ -26,8 +22,9 @@
 #include <malloc.h>
 #endif
 
-AppDelegate::AppDelegate(QObject *parent)
+AppDelegate::AppDelegate(Platform &platform, QObject *parent)
     : QObject(parent)
+    , m_platform(platform)
 {
 }
 
@@ -35,11 +32,8 @@ AppDelegate::~AppDelegate() = default;
 
 void AppDelegate::applicationDidFinishLaunching()
 {
-    const QString desktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP");
-    const PanelHost host = XfcePanelConfig::sessionHost(desktop);
-    auto *ink = new PanelInk(desktop, PanelInk::defaultConfigHome(), PanelInk::defaultConfigDirs(), this);
-    m_statusItem = std::make_unique<PanelStatusItem>(
-        SniStatusItem::Options{[ink] { return ink->color(); }, SniStatusItem::exportIconTheme(), host});
+    const PanelHost host = m_platform.panelHost();
+    m_statusItem = m_platform.createStatusItem(host);
     m_presenter = std::make_unique<PanelPresenter>(*m_statusItem, AppSettings::shared(),
                                                    SharedInstances::scheduler(), SharedInstances::clock(), host);
     m_statusBarController = std::make_unique<StatusBarController>(
@@ -52,7 +46,7 @@ void AppDelegate::applicationDidFinishLaunching()
             SharedInstances::scheduler(),
             SharedInstances::clock(),
             *m_presenter,
-            [] { return std::make_unique<QtNetworkPathMonitor>(); },
+            [&platform = m_platform] { return platform.createNetworkPathMonitor(); },
         },
         SharedInstances::commands());
     SharedInstances::followUsage(*m_statusBarController);
@@ -62,13 +56,11 @@ void AppDelegate::applicationDidFinishLaunching()
     connect(m_statusBarController.get(), &StatusBarController::displayUpdated, this, [] { malloc_trim(0); });
 #endif
 
-    auto *wake = new LogindWakeMonitor(this);
-    connect(wake, &LogindWakeMonitor::didWake, m_statusBarController.get(), &StatusBarController::systemDidWake);
-    auto *wallClock = new WallClockMonitor(this);
-    connect(wallClock, &WallClockMonitor::changed, m_statusBarController.get(), &StatusBarController::clockChanged);
-    auto *appearance = new AppearanceMonitor(this);
-    connect(appearance, &AppearanceMonitor::changed, m_statusBarController.get(), &StatusBarController::appearanceChanged);
-    connect(ink, &PanelInk::changed, m_statusBarController.get(), &StatusBarController::appearanceChanged);
+    m_systemEvents = m_platform.createSystemEvents();
+    StatusBarController *controller = m_statusBarController.get();
+    m_systemEvents->follow({[controller] { controller->systemDidWake(); },
+                            [controller] { controller->clockChanged(); },
+                            [controller] { controller->appearanceChanged(); }});
 
     publishStatus();
     // A crash during an import leaves its copy of a browser's cookies behind; only our own
@@ -89,8 +81,8 @@ void AppDelegate::publishStatus()
                                 [] { return SharedInstances::paceTracker().history().writeFailure(); }});
     StatusService *service = m_statusService.get();
     connect(m_statusBarController.get(), &StatusBarController::displayUpdated, service, &StatusService::redrawn);
-    m_statusBus = std::make_unique<StatusBusObject>(
-        StatusBusObject::Handlers{
+    m_statusBus = m_platform.createStatusPublisher(
+        StatusPublisher::Handlers{
             [service] { return QString::fromUtf8(StatusReport::compact(service->status())); },
             [service] { return StatusReport::busState(service->status()); },
             [service](std::function<void()> done) { service->refresh(std::move(done)); },
@@ -100,9 +92,9 @@ void AppDelegate::publishStatus()
             [](const QString &provider, const QString &label, const QString &source, const QString &key) {
                 const AccountEdits::Added added =
                     AccountEdits::add(SharedInstances::accounts(), provider, label, source, key);
-                return StatusBusObject::Handlers::Added{added.id, added.error};
+                return StatusPublisher::Handlers::Added{added.id, added.error};
             },
         });
-    connect(service, &StatusService::changed, m_statusBus.get(), &StatusBusObject::announceChange);
+    connect(service, &StatusService::changed, this, [publisher = m_statusBus.get()] { publisher->announceChange(); });
     m_statusBus->publish(); // without a session bus the panel still works; only the command line cannot reach it
 }

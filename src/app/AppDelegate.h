@@ -5,10 +5,12 @@
 #include <memory>
 
 class PanelPresenter;
-class PanelStatusItem;
+class Platform;
 class StatusBarController;
-class StatusBusObject;
+class StatusItem;
+class StatusPublisher;
 class StatusService;
+class SystemEvents;
 
 // Starts the running application: the panel item, its controller, the system monitors, and
 // the welcome guide on a first launch.
@@ -16,7 +18,8 @@ class AppDelegate final : public QObject
 {
     Q_OBJECT
 public:
-    explicit AppDelegate(QObject *parent = nullptr);
+    // The panel's parts come from `platform`, which outlives this.
+    explicit AppDelegate(Platform &platform, QObject *parent = nullptr);
     ~AppDelegate() override;
 
     void applicationDidFinishLaunching();
@@ -26,10 +29,12 @@ private:
     void publishStatus();
 
     // Each member uses only those above it, and members end in reverse order: nothing outlives
-    // what it uses. The Qt children (monitors, the panel ink) end after all of them.
-    std::unique_ptr<PanelStatusItem> m_statusItem;
+    // what it uses.
+    Platform &m_platform;
+    std::unique_ptr<StatusItem> m_statusItem;
     std::unique_ptr<PanelPresenter> m_presenter;
     std::unique_ptr<StatusBarController> m_statusBarController;
+    std::unique_ptr<SystemEvents> m_systemEvents;
     std::unique_ptr<StatusService> m_statusService;
-    std::unique_ptr<StatusBusObject> m_statusBus;
+    std::unique_ptr<StatusPublisher> m_statusBus;
 };

@@ -19,20 +19,18 @@
 #include "history/HistoryWindowController.h"
 #include "notify/Notifier.h"
 #include "pace/PaceTracker.h"
-#include "platform/linux/FreedesktopNotices.h"
-#include "platform/linux/KeyringCollection.h"
-#include "platform/linux/OsReleaseFile.h"
-#include "platform/linux/SafeStorageKeyring.h"
-#include "platform/qt/DesktopUrlOpener.h"
+#include "platform/Alerts.h"
+#include "platform/BrowserKeyring.h"
+#include "platform/Clock.h"
+#include "platform/DesktopNotices.h"
+#include "platform/LoginItems.h"
+#include "platform/OsRelease.h"
+#include "platform/Platform.h"
+#include "platform/Scheduler.h"
+#include "platform/SecretStore.h"
+#include "platform/UrlOpener.h"
 #include "platform/qt/FileChangeWatch.h"
-#include "platform/qt/KeychainSecretStore.h"
-#include "platform/qt/MessageBoxAlerts.h"
-#include "platform/qt/NetworkTransport.h"
-#include "platform/qt/QtScheduler.h"
 #include "platform/qt/QuitGuard.h"
-#include "platform/qt/SettingsDefaultsStore.h"
-#include "platform/qt/SystemClock.h"
-#include "platform/qt/XdgAutostart.h"
 #include "onboarding/OnboardingView.h"
 #include "onboarding/OnboardingWindowController.h"
 #include "preferences/PreferencesModel.h"
@@ -51,8 +49,6 @@
 
 namespace {
 
-const QString applicationId = QStringLiteral("app.quotabar.Quotabar");
-
 // The parent of the shared Qt objects. It ends before the application object does: widgets, bus
 // connections and threads must not outlive what the application's destructor takes down (its
 // style among them) before it deletes its children.
@@ -64,46 +60,78 @@ QObject &owner()
     return *instance;
 }
 
-// Qt objects are children of owner() and end with endAll(); the rest end at exit.
-struct Platform
+// What the program runs on, chosen once at start.
+Platform *chosenPlatform = nullptr;
+
+Platform &chosen()
 {
-    SettingsDefaultsStore settingsFile{SettingsDefaultsStore::defaultFilePath()};
-    KeyringCollection *keyringCollection = new KeyringCollection(
-        KeyringCollection::backendFor(qEnvironmentVariable("XDG_CURRENT_DESKTOP"), qEnvironmentVariable("KDE_SESSION_VERSION")),
-        QDBusConnection::sessionBus(), &owner());
-    KeychainSecretStore *keyring = new KeychainSecretStore(applicationId, *keyringCollection, &owner());
+    Q_ASSERT_X(chosenPlatform, "SharedInstances", "usePlatform() comes before any shared instance");
+    return *chosenPlatform;
+}
+
+// The platform's parts under the shared instances. They end with endAll(), after the Qt objects
+// that use them.
+struct Parts
+{
+    Platform &platform = chosen();
+    std::unique_ptr<DefaultsStore> settingsFile = platform.createSettings();
+    std::unique_ptr<SecretStore> keyring = platform.createSecretStore();
     // Every setting lives in the file; the credentials in the keyring when one answers.
-    CredentialStore *defaults = new CredentialStore(
-        settingsFile, keyring,
+    std::unique_ptr<CredentialStore> defaults = std::make_unique<CredentialStore>(
+        *settingsFile, keyring.get(),
         QStringList{DefaultsKeys::sessionKey, DefaultsKeys::openAISessionKey}
-            + AccountList::credentialKeys(settingsFile.string(DefaultsKeys::accounts).value_or(QString())),
-        &owner());
-    SystemClock clock;
-    QtScheduler *scheduler = new QtScheduler(&owner());
-    NotificationCenter *notifications = new NotificationCenter(&owner());
-    NetworkTransport *transport = new NetworkTransport(HttpLimits{}, &owner());
+            + AccountList::credentialKeys(settingsFile->string(DefaultsKeys::accounts).value_or(QString())));
+    std::unique_ptr<Clock> clock = platform.createClock();
+    std::unique_ptr<Scheduler> scheduler = platform.createScheduler();
+    std::unique_ptr<NotificationCenter> notifications = std::make_unique<NotificationCenter>();
+    std::unique_ptr<HttpTransport> transport = platform.createTransport(HttpLimits{});
     // The quotabar command starts this program under its own path, which login entries start too.
-    XdgAutostart loginItems{LaunchAtLoginHelper::programPath(LaunchAtLoginHelper::command(),
-                                                             QString::fromLatin1(BuildInfo::installedProgram))};
-    MessageBoxAlerts alerts;
-    DesktopUrlOpener urlOpener;
-    OsReleaseFile osRelease;
+    std::unique_ptr<LoginItems> loginItems = platform.createLoginItems(LaunchAtLoginHelper::programPath(
+        LaunchAtLoginHelper::command(), QString::fromLatin1(BuildInfo::installedProgram)));
+    std::unique_ptr<Alerts> alerts = platform.createAlerts();
+    std::unique_ptr<UrlOpener> urlOpener = platform.createUrlOpener();
+    std::unique_ptr<OsRelease> osRelease = platform.createOsRelease();
     // The update check has a connection of its own, apart from the usage fetchers'. Each transport's
     // HTTP runs on a thread of its own, so this costs a second, mostly sleeping thread; that is fine:
     // a slow feed never holds up a usage request, and the feed's redirect rules stay apart.
-    NetworkTransport *feedTransport =
-        new NetworkTransport(HttpLimits{.idleTimeout = std::chrono::seconds(60),
-                                        .requestTimeout = std::chrono::seconds(60),
-                                        .sameOriginRedirectsOnly = false},
-                             &owner());
+    std::unique_ptr<HttpTransport> feedTransport = platform.createTransport(HttpLimits{
+        .idleTimeout = std::chrono::seconds(60), .requestTimeout = std::chrono::seconds(60), .sameOriginRedirectsOnly = false});
+    // Made when first needed: the notices when the records are first followed, the browsers'
+    // keyring when Preferences first open.
+    std::unique_ptr<DesktopNotices> notices;
+    std::unique_ptr<BrowserKeyring> browserKeyring;
 
-    Platform() { defaults->load(); }
+    Parts() { defaults->load(); }
 };
 
-Platform &platform()
+std::unique_ptr<Parts> &partsSlot()
 {
-    static Platform instance;
+    static std::unique_ptr<Parts> instance;
     return instance;
+}
+
+Parts &parts()
+{
+    std::unique_ptr<Parts> &slot = partsSlot();
+    if (!slot)
+        slot = std::make_unique<Parts>();
+    return *slot;
+}
+
+DesktopNotices &desktopNotices()
+{
+    Parts &all = parts();
+    if (!all.notices)
+        all.notices = all.platform.createNotices();
+    return *all.notices;
+}
+
+BrowserKeyring &browserKeyring()
+{
+    Parts &all = parts();
+    if (!all.browserKeyring)
+        all.browserKeyring = all.platform.createBrowserKeyring();
+    return *all.browserKeyring;
 }
 
 FetcherServices fetcherServices()
@@ -161,7 +189,7 @@ std::unique_ptr<UsageSource<ProviderUsage>> makeAccountSource(const Account &acc
 {
     const QString ownKey = AccountList::credentialKey(account);
     const bool claude = account.provider == Provider::claude;
-    const bool firstSignsIn = CredentialSource::of(account.provider, *platform().defaults) != CredentialSource::sessionKey;
+    const bool firstSignsIn = CredentialSource::of(account.provider, *parts().defaults) != CredentialSource::sessionKey;
     switch (account.source) {
     case Account::Source::sessionKey:
     case Account::Source::browser:
@@ -215,7 +243,7 @@ AccountList &accounts()
                                                                       : SignInFile::codexPath(environment));
             },
             // A new account's key is a credential like the others: in the keyring when one answers.
-            [](const QString &key) { platform().defaults->adopt(key); }, &owner());
+            [](const QString &key) { parts().defaults->adopt(key); }, &owner());
         // The other organisations a Claude key reaches are offered as accounts, hidden until shown.
         UsageFetcher::shared().onOrganisations = [list](const QList<ClaudeResponses::Organisation> &organisations) {
             for (const ClaudeResponses::Organisation &organisation : organisations.mid(1))
@@ -264,32 +292,32 @@ UsageSource<OpenAIUsageData> &openAIUsage()
 
 DefaultsStore &defaults()
 {
-    return *platform().defaults;
+    return *parts().defaults;
 }
 
 Clock &clock()
 {
-    return platform().clock;
+    return *parts().clock;
 }
 
 Scheduler &scheduler()
 {
-    return *platform().scheduler;
+    return *parts().scheduler;
 }
 
 NotificationCenter &notifications()
 {
-    return *platform().notifications;
+    return *parts().notifications;
 }
 
 LoginItems &loginItems()
 {
-    return platform().loginItems;
+    return *parts().loginItems;
 }
 
 UrlOpener &urlOpener()
 {
-    return platform().urlOpener;
+    return *parts().urlOpener;
 }
 
 const StatusBarCommands &commands()
@@ -307,10 +335,7 @@ const StatusBarCommands &commands()
 
 void followUsage(StatusBarController &controller)
 {
-    auto *notices = new FreedesktopNotices(
-        {QStringLiteral("Quotabar"), QStringLiteral("app.quotabar.Quotabar")}, QDBusConnection::sessionBus(),
-        &controller);
-    followRecords(controller, {AppSettings::shared(), *notices, clock(), scheduler(), paceTracker(), usageRecords(),
+    followRecords(controller, {AppSettings::shared(), desktopNotices(), clock(), scheduler(), paceTracker(), usageRecords(),
                                accounts(), commands().openPrefs});
     QObject::connect(&signInWatch(), &FileChangeWatch::changed, &controller, [](const QString &path) {
         if (path == claudeCodeFetcher().filePath() && CredentialSource::claude(defaults()) == CredentialSource::claudeCode)
@@ -321,7 +346,7 @@ void followUsage(StatusBarController &controller)
     // Credentials that only the keyring knew were not there when the controller started: their
     // accounts are asked as soon as it answers, not at the next refresh.
     if (!defaults().isLoaded())
-        QObject::connect(platform().defaults, &CredentialStore::loaded, &controller, &StatusBarController::accountsChanged);
+        QObject::connect(parts().defaults.get(), &CredentialStore::loaded, &controller, &StatusBarController::accountsChanged);
 }
 
 void followRecords(StatusBarController &controller, const RecordFollowers &followers)
@@ -336,9 +361,15 @@ void followRecords(StatusBarController &controller, const RecordFollowers &follo
         [&pace = followers.pace](const AccountId &id, Window window) { return pace.rowSuffix(id, window); });
 }
 
+void usePlatform(Platform &platform)
+{
+    chosenPlatform = &platform;
+}
+
 void endAll()
 {
     delete &owner();
+    partsSlot().reset();
 }
 
 PaceTracker &paceTracker()
@@ -360,7 +391,7 @@ AppSettings &AppSettings::shared()
 
 HTTPClient &HTTPClient::session()
 {
-    static HTTPClient instance(*platform().transport);
+    static HTTPClient instance(*parts().transport);
     return instance;
 }
 
@@ -382,7 +413,7 @@ UpdateChecker &UpdateChecker::shared()
 {
     static auto *instance = new UpdateChecker(
         QUrl(QStringLiteral("https://quotabar.app/appcast.xml")),
-        Services{*platform().feedTransport, platform().alerts, platform().urlOpener, platform().osRelease,
+        Services{*parts().feedTransport, *parts().alerts, *parts().urlOpener, *parts().osRelease,
                  &QuitGuard::quit},
         Running{QString::fromLatin1(BuildInfo::buildNumber), QString::fromLatin1(BuildInfo::version)},
         &owner());
@@ -392,10 +423,7 @@ UpdateChecker &UpdateChecker::shared()
 PreferencesWindowController &PreferencesWindowController::shared()
 {
     // The browsers' cookie stores, looked into only when the user asks for an import.
-    static SafeStorageKeyring browserKeyring(
-        KeyringCollection::backendFor(qEnvironmentVariable("XDG_CURRENT_DESKTOP"), qEnvironmentVariable("KDE_SESSION_VERSION")),
-        QDBusConnection::sessionBus());
-    static const BrowserCookiesPlugin browserCookies(QCoreApplication::applicationDirPath(), &browserKeyring,
+    static const BrowserCookiesPlugin browserCookies(QCoreApplication::applicationDirPath(), &browserKeyring(),
                                                      SharedInstances::clock());
     static auto *accountRows = new AccountRows(
         AccountRows::Services{
@@ -416,7 +444,7 @@ PreferencesWindowController &PreferencesWindowController::shared()
             [] { SharedInstances::openAIUsage().fetchUsage(); },
             [](const QUrl &url) { SharedInstances::urlOpener().open(url); },
             [](const QString &defaultsKey) {
-                return CredentialStore::locationText(platform().defaults->location(defaultsKey));
+                return CredentialStore::locationText(parts().defaults->location(defaultsKey));
             },
             [](const QString &source) {
                 return QFileInfo::exists(source == CredentialSource::claudeCode ? claudeCodeFetcher().filePath()
@@ -429,7 +457,7 @@ PreferencesWindowController &PreferencesWindowController::shared()
             accountRows,
         },
         &owner());
-    QObject::connect(platform().defaults, &CredentialStore::locationsChanged, model, &PreferencesModel::changed);
+    QObject::connect(parts().defaults.get(), &CredentialStore::locationsChanged, model, &PreferencesModel::changed);
     QObject::connect(&signInWatch(), &FileChangeWatch::changed, model, &PreferencesModel::changed);
     static auto *instance = new PreferencesWindowController(*model, &owner());
     return *instance;

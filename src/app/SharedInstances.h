@@ -9,6 +9,7 @@ class UsageSources;
 class Clock;
 class DesktopNotices;
 class PaceTracker;
+class Platform;
 class DefaultsStore;
 class LoginItems;
 class NotificationCenter;
@@ -23,6 +24,9 @@ class UsageSource;
 
 // The platform services of the running application, each created once on first use.
 namespace SharedInstances {
+// What the shared instances are made on; called once, before any of them is first used. The
+// platform outlives them: they end with endAll().
+void usePlatform(Platform &platform);
 DefaultsStore &defaults();
 Clock &clock();
 Scheduler &scheduler();
@@ -57,7 +61,8 @@ struct RecordFollowers
 void followRecords(StatusBarController &controller, const RecordFollowers &followers);
 // Keeps the records and tells their pace.
 PaceTracker &paceTracker();
-// Ends the shared instances that are Qt objects, windows among them; called once the event loop
-// has ended and what uses them is gone, before the application object ends.
+// Ends the shared instances that are Qt objects, windows among them, then the platform's parts
+// under them; called once the event loop has ended and what uses them is gone, before the
+// application object ends.
 void endAll();
 }

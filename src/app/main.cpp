@@ -1,5 +1,6 @@
 #include "app/AppDelegate.h"
 #include "app/SharedInstances.h"
+#include "platform/linux/LinuxPlatform.h"
 #include "platform/linux/TerminationSignals.h"
 #include "platform/qt/QuitGuard.h"
 #include "platform/qt/SingleInstance.h"
@@ -39,11 +40,13 @@ int main(int argc, char *argv[])
     if (!instance.acquire())
         return 0; // another copy is already running
 
+    LinuxPlatform platform;
+    SharedInstances::usePlatform(platform);
     int status = 0;
     {
         // Ending at logout goes the way of Quit, so the lock above is released and its file removed.
         TerminationSignals termination(&QuitGuard::quit);
-        AppDelegate delegate;
+        AppDelegate delegate(platform);
         QTimer::singleShot(0, &delegate, &AppDelegate::applicationDidFinishLaunching);
         status = app.exec();
     }
