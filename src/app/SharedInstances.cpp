@@ -457,8 +457,11 @@ PreferencesWindowController &PreferencesWindowController::shared()
             accountRows,
         },
         &owner());
-    QObject::connect(parts().defaults.get(), &CredentialStore::locationsChanged, model, &PreferencesModel::changed);
-    QObject::connect(&signInWatch(), &FileChangeWatch::changed, model, &PreferencesModel::changed);
+    // This runs at every opening: the model is told of a change once, however often it was opened.
+    QObject::connect(parts().defaults.get(), &CredentialStore::locationsChanged, model, &PreferencesModel::changed,
+                     Qt::UniqueConnection);
+    QObject::connect(&signInWatch(), &FileChangeWatch::changed, model, &PreferencesModel::changed,
+                     Qt::UniqueConnection);
     static auto *instance = new PreferencesWindowController(*model, &owner());
     return *instance;
 }
