@@ -714,7 +714,7 @@ espera.
     <message>
         <source>new</source>
         <extracomment>Shown in the panel in place of a percentage or a countdown that is not known yet; keep it short</extracomment>
-        <translation>n/d</translation>
+        <translation>nuevo</translation>
     </message>
 </context>
 <context>
