@@ -9,7 +9,7 @@
 # Qt's own catalogues translate its standard buttons.
 QUOTABAR_PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libicu-dev librsvg2-bin
+    qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev librsvg2-bin
     dbus fonts-dejavu-core
     qtkeychain-qt6-dev gnome-keyring libsecret-tools
     libxcb1-dev libglib2.0-dev

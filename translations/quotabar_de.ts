@@ -1349,10 +1349,131 @@ und wartet auf Quotabar.
     </message>
 </context>
 <context>
+    <name>RelativeTime</name>
+    <message numerus="yes">
+        <source>in %n yr.</source>
+        <extracomment>Time till a reset, abbreviated: in %n years</extracomment>
+        <translation>
+            <numerusform>in %n Jahr</numerusform>
+            <numerusform>in %n Jahren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n mo.</source>
+        <extracomment>Time till a reset, abbreviated: in %n months</extracomment>
+        <translation>
+            <numerusform>in %n Monat</numerusform>
+            <numerusform>in %n Monaten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n wk.</source>
+        <extracomment>Time till a reset, abbreviated: in %n weeks</extracomment>
+        <translation>
+            <numerusform>in %n Woche</numerusform>
+            <numerusform>in %n Wochen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>in 1 day</source>
+        <translation>in 1 Tag</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>in %n Tag</numerusform>
+            <numerusform>in %n Tagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n hr.</source>
+        <extracomment>Time till a reset, abbreviated: in %n hours</extracomment>
+        <translation>
+            <numerusform>in %n Std.</numerusform>
+            <numerusform>in %n Std.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n min.</source>
+        <extracomment>Time till a reset, abbreviated: in %n minutes</extracomment>
+        <translation>
+            <numerusform>in %n Min.</numerusform>
+            <numerusform>in %n Min.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n sec.</source>
+        <extracomment>Time till a reset, abbreviated: in %n seconds</extracomment>
+        <translation>
+            <numerusform>in %n Sek.</numerusform>
+            <numerusform>in %n Sek.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n yr. ago</source>
+        <extracomment>A reset instant already past, abbreviated: %n years ago</extracomment>
+        <translation>
+            <numerusform>vor %n Jahr</numerusform>
+            <numerusform>vor %n Jahren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mo. ago</source>
+        <extracomment>A reset instant already past, abbreviated: %n months ago</extracomment>
+        <translation>
+            <numerusform>vor %n Monat</numerusform>
+            <numerusform>vor %n&#xa0;Monaten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wk. ago</source>
+        <extracomment>A reset instant already past, abbreviated: %n weeks ago</extracomment>
+        <translation>
+            <numerusform>vor %n Woche</numerusform>
+            <numerusform>vor %n Wochen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 day ago</source>
+        <translation>vor 1 Tag</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days ago</source>
+        <translation>
+            <numerusform>vor %n Tag</numerusform>
+            <numerusform>vor %n Tagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hr. ago</source>
+        <extracomment>A reset instant already past, abbreviated: %n hours ago</extracomment>
+        <translation>
+            <numerusform>vor %n Std.</numerusform>
+            <numerusform>vor %n Std.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min. ago</source>
+        <extracomment>A reset instant already past, abbreviated: %n minutes ago</extracomment>
+        <translation>
+            <numerusform>vor %n Min.</numerusform>
+            <numerusform>vor %n Min.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sec. ago</source>
+        <extracomment>A reset instant already past, abbreviated: %n seconds ago</extracomment>
+        <translation>
+            <numerusform>vor %n Sek.</numerusform>
+            <numerusform>vor %n Sek.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ResetPhrases</name>
     <message>
         <source>%1 %2</source>
-        <extracomment>A reset phrase: %1 is what resets (&quot;Session resets&quot;), %2 the time till then from the system&apos;s locale (&quot;in 2 hr.&quot;)</extracomment>
+        <extracomment>A reset phrase: %1 is what resets (&quot;Session resets&quot;), %2 the time till then (&quot;in 2 hr.&quot;)</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>

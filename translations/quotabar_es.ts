@@ -1352,10 +1352,131 @@ espera.
     </message>
 </context>
 <context>
+    <name>RelativeTime</name>
+    <message numerus="yes">
+        <source>in %n yr.</source>
+        <extracomment>Time till a reset, abbreviated: in %n years</extracomment>
+        <translation>
+            <numerusform>dentro de %n a</numerusform>
+            <numerusform>dentro de %n a</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n mo.</source>
+        <extracomment>Time till a reset, abbreviated: in %n months</extracomment>
+        <translation>
+            <numerusform>dentro de %n m</numerusform>
+            <numerusform>dentro de %n m</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n wk.</source>
+        <extracomment>Time till a reset, abbreviated: in %n weeks</extracomment>
+        <translation>
+            <numerusform>dentro de %n sem.</numerusform>
+            <numerusform>dentro de %n sem.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>in 1 day</source>
+        <translation>dentro de 1 d</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>dentro de %n d</numerusform>
+            <numerusform>dentro de %n d</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n hr.</source>
+        <extracomment>Time till a reset, abbreviated: in %n hours</extracomment>
+        <translation>
+            <numerusform>dentro de %n h</numerusform>
+            <numerusform>dentro de %n h</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n min.</source>
+        <extracomment>Time till a reset, abbreviated: in %n minutes</extracomment>
+        <translation>
+            <numerusform>dentro de %n min</numerusform>
+            <numerusform>dentro de %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n sec.</source>
+        <extracomment>Time till a reset, abbreviated: in %n seconds</extracomment>
+        <translation>
+            <numerusform>dentro de %n s</numerusform>
+            <numerusform>dentro de %n s</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n yr. ago</source>
+        <extracomment>A reset instant already past, abbreviated: %n years ago</extracomment>
+        <translation>
+            <numerusform>hace %n a</numerusform>
+            <numerusform>hace %n a</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mo. ago</source>
+        <extracomment>A reset instant already past, abbreviated: %n months ago</extracomment>
+        <translation>
+            <numerusform>hace %n m</numerusform>
+            <numerusform>hace %n m</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wk. ago</source>
+        <extracomment>A reset instant already past, abbreviated: %n weeks ago</extracomment>
+        <translation>
+            <numerusform>hace %n sem.</numerusform>
+            <numerusform>hace %n sem.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 day ago</source>
+        <translation>hace 1 d</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days ago</source>
+        <translation>
+            <numerusform>hace %n d</numerusform>
+            <numerusform>hace %n d</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hr. ago</source>
+        <extracomment>A reset instant already past, abbreviated: %n hours ago</extracomment>
+        <translation>
+            <numerusform>hace %n h</numerusform>
+            <numerusform>hace %n h</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min. ago</source>
+        <extracomment>A reset instant already past, abbreviated: %n minutes ago</extracomment>
+        <translation>
+            <numerusform>hace %n min</numerusform>
+            <numerusform>hace %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sec. ago</source>
+        <extracomment>A reset instant already past, abbreviated: %n seconds ago</extracomment>
+        <translation>
+            <numerusform>hace %n s</numerusform>
+            <numerusform>hace %n s</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ResetPhrases</name>
     <message>
         <source>%1 %2</source>
-        <extracomment>A reset phrase: %1 is what resets (&quot;Session resets&quot;), %2 the time till then from the system&apos;s locale (&quot;in 2 hr.&quot;)</extracomment>
+        <extracomment>A reset phrase: %1 is what resets (&quot;Session resets&quot;), %2 the time till then (&quot;in 2 hr.&quot;)</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>

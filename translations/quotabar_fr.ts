@@ -1346,10 +1346,131 @@ d’erreur.
     </message>
 </context>
 <context>
+    <name>RelativeTime</name>
+    <message numerus="yes">
+        <source>in %n yr.</source>
+        <extracomment>Time till a reset, abbreviated: in %n years</extracomment>
+        <translation>
+            <numerusform>dans %n a</numerusform>
+            <numerusform>dans %n a</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n mo.</source>
+        <extracomment>Time till a reset, abbreviated: in %n months</extracomment>
+        <translation>
+            <numerusform>dans %n m.</numerusform>
+            <numerusform>dans %n m.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n wk.</source>
+        <extracomment>Time till a reset, abbreviated: in %n weeks</extracomment>
+        <translation>
+            <numerusform>dans %n sem.</numerusform>
+            <numerusform>dans %n sem.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>in 1 day</source>
+        <translation>dans 1&#xa0;j</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>dans %n&#xa0;j</numerusform>
+            <numerusform>dans %n&#xa0;j</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n hr.</source>
+        <extracomment>Time till a reset, abbreviated: in %n hours</extracomment>
+        <translation>
+            <numerusform>dans %n&#xa0;h</numerusform>
+            <numerusform>dans %n&#xa0;h</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n min.</source>
+        <extracomment>Time till a reset, abbreviated: in %n minutes</extracomment>
+        <translation>
+            <numerusform>dans %n&#xa0;min</numerusform>
+            <numerusform>dans %n&#xa0;min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n sec.</source>
+        <extracomment>Time till a reset, abbreviated: in %n seconds</extracomment>
+        <translation>
+            <numerusform>dans %n&#xa0;s</numerusform>
+            <numerusform>dans %n&#xa0;s</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n yr. ago</source>
+        <extracomment>A reset instant already past, abbreviated: %n years ago</extracomment>
+        <translation>
+            <numerusform>il y a %n a</numerusform>
+            <numerusform>il y a %n a</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mo. ago</source>
+        <extracomment>A reset instant already past, abbreviated: %n months ago</extracomment>
+        <translation>
+            <numerusform>il y a %n m.</numerusform>
+            <numerusform>il y a %n m.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wk. ago</source>
+        <extracomment>A reset instant already past, abbreviated: %n weeks ago</extracomment>
+        <translation>
+            <numerusform>il y a %n sem.</numerusform>
+            <numerusform>il y a %n sem.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 day ago</source>
+        <translation>il y a 1&#xa0;j</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days ago</source>
+        <translation>
+            <numerusform>il y a %n&#xa0;j</numerusform>
+            <numerusform>il y a %n&#xa0;j</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hr. ago</source>
+        <extracomment>A reset instant already past, abbreviated: %n hours ago</extracomment>
+        <translation>
+            <numerusform>il y a %n&#xa0;h</numerusform>
+            <numerusform>il y a %n&#xa0;h</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min. ago</source>
+        <extracomment>A reset instant already past, abbreviated: %n minutes ago</extracomment>
+        <translation>
+            <numerusform>il y a %n&#xa0;min</numerusform>
+            <numerusform>il y a %n&#xa0;min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sec. ago</source>
+        <extracomment>A reset instant already past, abbreviated: %n seconds ago</extracomment>
+        <translation>
+            <numerusform>il y a %n&#xa0;s</numerusform>
+            <numerusform>il y a %n&#xa0;s</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ResetPhrases</name>
     <message>
         <source>%1 %2</source>
-        <extracomment>A reset phrase: %1 is what resets (&quot;Session resets&quot;), %2 the time till then from the system&apos;s locale (&quot;in 2 hr.&quot;)</extracomment>
+        <extracomment>A reset phrase: %1 is what resets (&quot;Session resets&quot;), %2 the time till then (&quot;in 2 hr.&quot;)</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>

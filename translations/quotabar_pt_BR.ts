@@ -1346,10 +1346,131 @@ não expirou, 1 nenhum foi encontrado.
     </message>
 </context>
 <context>
+    <name>RelativeTime</name>
+    <message numerus="yes">
+        <source>in %n yr.</source>
+        <extracomment>Time till a reset, abbreviated: in %n years</extracomment>
+        <translation>
+            <numerusform>em %n ano</numerusform>
+            <numerusform>em %n anos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n mo.</source>
+        <extracomment>Time till a reset, abbreviated: in %n months</extracomment>
+        <translation>
+            <numerusform>em %n mês</numerusform>
+            <numerusform>em %n meses</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n wk.</source>
+        <extracomment>Time till a reset, abbreviated: in %n weeks</extracomment>
+        <translation>
+            <numerusform>em %n sem.</numerusform>
+            <numerusform>em %n sem.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>in 1 day</source>
+        <translation>em 1 dia</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n days</source>
+        <translation>
+            <numerusform>em %n dia</numerusform>
+            <numerusform>em %n dias</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n hr.</source>
+        <extracomment>Time till a reset, abbreviated: in %n hours</extracomment>
+        <translation>
+            <numerusform>em %n h</numerusform>
+            <numerusform>em %n h</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n min.</source>
+        <extracomment>Time till a reset, abbreviated: in %n minutes</extracomment>
+        <translation>
+            <numerusform>em %n min.</numerusform>
+            <numerusform>em %n min.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n sec.</source>
+        <extracomment>Time till a reset, abbreviated: in %n seconds</extracomment>
+        <translation>
+            <numerusform>em %n seg.</numerusform>
+            <numerusform>em %n seg.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n yr. ago</source>
+        <extracomment>A reset instant already past, abbreviated: %n years ago</extracomment>
+        <translation>
+            <numerusform>há %n ano</numerusform>
+            <numerusform>há %n anos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mo. ago</source>
+        <extracomment>A reset instant already past, abbreviated: %n months ago</extracomment>
+        <translation>
+            <numerusform>há %n mês</numerusform>
+            <numerusform>há %n meses</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wk. ago</source>
+        <extracomment>A reset instant already past, abbreviated: %n weeks ago</extracomment>
+        <translation>
+            <numerusform>há %n sem.</numerusform>
+            <numerusform>há %n sem.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 day ago</source>
+        <translation>há 1 dia</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days ago</source>
+        <translation>
+            <numerusform>há %n dia</numerusform>
+            <numerusform>há %n dias</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hr. ago</source>
+        <extracomment>A reset instant already past, abbreviated: %n hours ago</extracomment>
+        <translation>
+            <numerusform>há %n h</numerusform>
+            <numerusform>há %n h</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n min. ago</source>
+        <extracomment>A reset instant already past, abbreviated: %n minutes ago</extracomment>
+        <translation>
+            <numerusform>há %n min.</numerusform>
+            <numerusform>há %n min.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sec. ago</source>
+        <extracomment>A reset instant already past, abbreviated: %n seconds ago</extracomment>
+        <translation>
+            <numerusform>há %n seg.</numerusform>
+            <numerusform>há %n seg.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ResetPhrases</name>
     <message>
         <source>%1 %2</source>
-        <extracomment>A reset phrase: %1 is what resets (&quot;Session resets&quot;), %2 the time till then from the system&apos;s locale (&quot;in 2 hr.&quot;)</extracomment>
+        <extracomment>A reset phrase: %1 is what resets (&quot;Session resets&quot;), %2 the time till then (&quot;in 2 hr.&quot;)</extracomment>
         <translation>%1 %2</translation>
     </message>
     <message>

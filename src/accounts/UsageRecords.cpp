@@ -61,7 +61,7 @@ std::optional<ProviderUsage> UsageRecords::shown(const AccountId &id) const
     std::optional<ProviderUsage> usage =
         ProviderUsage::shown(entry.latest, entry.lastGood, now, m_refreshInterval(), nextTryAt);
     if (usage) {
-        usage = usage->phrasedAt(now, m_resetPhrases);
+        usage = usage->phrasedAt(now);
         usage->nextTryAt = nextTryAt;
     }
     return usage;

@@ -4,7 +4,6 @@
 #include "usage/ResetLabel.h"
 
 #include <QHash>
-#include <QLocale>
 
 #include <chrono>
 #include <functional>
@@ -62,6 +61,5 @@ private:
     const Clock &m_clock;
     const UsageSources &m_sources;
     std::function<std::chrono::seconds()> m_refreshInterval;
-    ResetPhrases m_resetPhrases{QLocale::system().name()};
     QHash<AccountId, Entry> m_entries;
 };

@@ -8,7 +8,6 @@
 #include "usage/RetryAfter.h"
 #include "usage/UsageSource.h"
 
-#include <QLocale>
 #include <QObject>
 #include <QPointer>
 
@@ -23,7 +22,6 @@ struct FetcherServices
     HTTPClient &http;
     Scheduler &scheduler;
     Clock &clock;
-    QString localeName = QLocale::system().name(); // of the reset phrases
 };
 
 // The delivery half both fetchers share: callbacks run later on the main thread, each read at
@@ -171,7 +169,7 @@ protected:
     ResetLabelMaker resetLabelMaker()
     {
         return [this](const QDateTime &resetAt, const QString &prefix) {
-            return m_resetPhrases.phrase(resetAt, prefix, m_services.clock.now());
+            return ResetPhrases::phrase(resetAt, prefix, m_services.clock.now());
         };
     }
 
@@ -188,7 +186,6 @@ protected:
     FetcherServices m_services;
 
 private:
-    ResetPhrases m_resetPhrases{m_services.localeName};
     QString m_credentialKey;
     bool m_inFlight = false;
     bool m_waitingForLoad = false;

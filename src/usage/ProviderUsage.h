@@ -58,13 +58,13 @@ struct ProviderUsage
 
     // The same usage with each reset phrase composed again from its reset instant, as of `now`:
     // a record's phrases are as old as the record.
-    ProviderUsage phrasedAt(const QDateTime &now, const ResetPhrases &phrases) const
+    ProviderUsage phrasedAt(const QDateTime &now) const
     {
         ProviderUsage phrased = *this;
         const auto rephrase = [&](std::optional<QString> &phrase, const std::optional<QDateTime> &resetAt,
                                   LimitWindow::Kind kind) {
             if (resetAt)
-                phrase = phrases.phrase(*resetAt, ResetPhrases::prefix(kind), now);
+                phrase = ResetPhrases::phrase(*resetAt, ResetPhrases::prefix(kind), now);
         };
         rephrase(phrased.sessionLabel, sessionResetAt, LimitWindow::Kind::session);
         rephrase(phrased.weeklyLabel, weeklyResetAt, LimitWindow::Kind::weekly);

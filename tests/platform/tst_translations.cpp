@@ -4,6 +4,7 @@
 #include "platform/qt/Translations.h"
 #include "statusbar/StatusMenu.h"
 #include "support/FakeClock.h"
+#include "usage/ResetLabel.h"
 
 #include <QDir>
 #include <QFile>
@@ -229,30 +230,43 @@ private slots:
                  QStringLiteral("Wochenlimit erreicht: So. 12:00 · wieder verfügbar seit Mo. 09:00"));
     }
 
-    void countedDurationsTakeTheLanguagesPluralForms_data()
+    // A duration ("1 Tag 3 Std.") or the time till a reset ("in 6 Tagen", seconds from now).
+    void countedTextsTakeTheLanguagesPluralForms_data()
     {
         QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("tillReset");
         QTest::addColumn<qint64>("seconds");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("de one day") << "de" << qint64(86400 + 3 * 3600) << "1 Tag 3 Std.";
-        QTest::newRow("de three days") << "de" << qint64(3 * 86400) << "3 Tage";
-        QTest::newRow("de hours and minutes") << "de" << qint64(125 * 60) << "2 Std. 5 Min.";
-        QTest::newRow("fr one day") << "fr" << qint64(86400) << "1\u00a0jour";
-        QTest::newRow("fr two days") << "fr" << qint64(2 * 86400) << "2\u00a0jours";
-        QTest::newRow("es two days") << "es" << qint64(2 * 86400) << "2 días";
-        QTest::newRow("pt_BR one day") << "pt_BR" << qint64(86400) << "1 dia";
+        QTest::newRow("de one day") << "de" << false << qint64(86400 + 3 * 3600) << "1 Tag 3 Std.";
+        QTest::newRow("de three days") << "de" << false << qint64(3 * 86400) << "3 Tage";
+        QTest::newRow("de hours and minutes") << "de" << false << qint64(125 * 60) << "2 Std. 5 Min.";
+        QTest::newRow("fr one day") << "fr" << false << qint64(86400) << "1\u00a0jour";
+        QTest::newRow("fr two days") << "fr" << false << qint64(2 * 86400) << "2\u00a0jours";
+        QTest::newRow("es two days") << "es" << false << qint64(2 * 86400) << "2 días";
+        QTest::newRow("pt_BR one day") << "pt_BR" << false << qint64(86400) << "1 dia";
+        QTest::newRow("de reset in one day") << "de" << true << qint64(86400 + 3 * 3600) << "in 1 Tag";
+        QTest::newRow("de reset in six days") << "de" << true << qint64(6 * 86400) << "in 6 Tagen";
+        QTest::newRow("de reset in two weeks") << "de" << true << qint64(14 * 86400) << "in 2 Wochen";
+        QTest::newRow("de reset a minute ago") << "de" << true << qint64(-90) << "vor 1 Min.";
+        QTest::newRow("fr reset in two hours") << "fr" << true << qint64(7800) << "dans 2\u00a0h";
+        QTest::newRow("es reset in a month") << "es" << true << qint64(45 * 86400) << "dentro de 1 m";
+        QTest::newRow("pt_BR reset in one day") << "pt_BR" << true << qint64(86400) << "em 1 dia";
+        QTest::newRow("pt_BR reset in two years") << "pt_BR" << true << qint64(800 * 86400) << "em 2 anos";
     }
 
-    void countedDurationsTakeTheLanguagesPluralForms()
+    void countedTextsTakeTheLanguagesPluralForms()
     {
         QFETCH(QString, language);
+        QFETCH(bool, tillReset);
         QFETCH(qint64, seconds);
         QFETCH(QString, expected);
         QTranslator translator;
         QVERIFY(translator.load(QStringLiteral(":/i18n/quotabar_%1.qm").arg(language)));
         QCoreApplication::installTranslator(&translator);
         const auto removeTranslator = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
-        QCOMPARE(DurationText::phrase(seconds), expected);
+        const QDateTime now(QDate(2026, 12, 7), QTime(9, 0), QTimeZone::utc());
+        QCOMPARE(tillReset ? ResetPhrases::relativeTime(now.addSecs(seconds), now) : DurationText::phrase(seconds),
+                 expected);
     }
 };
 

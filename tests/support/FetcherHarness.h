@@ -59,7 +59,7 @@ struct FetcherHarness
     HTTPClient http{counting};
     FakeClock clock;
     WatchedScheduler scheduler{clock};
-    Fetcher fetcher{server.origin(), FetcherServices{defaults, http, scheduler, clock, QStringLiteral("en_US")}};
+    Fetcher fetcher{server.origin(), FetcherServices{defaults, http, scheduler, clock}};
 
     QStringList outcomes; // "needsLogin", "error:<text>" or "record"
     QList<Record> records;

@@ -1,7 +1,6 @@
 #include "usage/ClaudeResponses.h"
 #include "usage/InternetDateTime.h"
 #include "usage/OpenAIResponses.h"
-#include "usage/RelativeTimeFormatter.h"
 #include "statusbar/TitleModel.h"
 
 #include <QSet>
@@ -175,14 +174,17 @@ private slots:
         QTest::newRow("45 days") << qint64(45 * 86400) << "in 1 mo.";
         QTest::newRow("400 days") << qint64(400 * 86400) << "in 1 yr.";
         QTest::newRow("90 s ago") << qint64(-90) << "1 min. ago";
+        QTest::newRow("one day") << qint64(86400 + 3599) << "in 1 day";
+        QTest::newRow("one day ago") << qint64(-86400 - 60) << "1 day ago";
+        QTest::newRow("3 days ago") << qint64(-3 * 86400) << "3 days ago";
+        QTest::newRow("this second") << qint64(0) << "in 0 sec.";
     }
 
     void relativePhrase()
     {
         QFETCH(qint64, seconds);
         QFETCH(QString, expected);
-        const RelativeTimeFormatter formatter(QStringLiteral("en_US"));
-        QCOMPARE(formatter.phrase(now.addSecs(seconds), now), expected);
+        QCOMPARE(ResetPhrases::relativeTime(now.addSecs(seconds), now), expected);
     }
 
     void claudeOrganisation_data()

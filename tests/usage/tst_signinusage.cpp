@@ -50,9 +50,9 @@ struct SignInHarness
         return qstrcmp(name, "HOME") == 0 ? home.path() : QString();
     };
     SignInUsageFetcher<UsageData> claude{server.origin(), SignInTools::claudeCode(environment),
-                                         FetcherServices{defaults, http, scheduler, clock, QStringLiteral("en_US")}};
+                                         FetcherServices{defaults, http, scheduler, clock}};
     SignInUsageFetcher<OpenAIUsageData> codex{server.origin(), SignInTools::codex(environment),
-                                              FetcherServices{defaults, http, scheduler, clock, QStringLiteral("en_US")}};
+                                              FetcherServices{defaults, http, scheduler, clock}};
     QStringList outcomes;
     std::optional<QString> claudePlan;
 
