@@ -217,7 +217,12 @@ void StatusBarController::accountsChanged()
             m_services.sources.fetch(account.id);
         }
     }
-    updateDisplay();
+    // The credentials settling at start have no figures to show yet: the placeholder stays until
+    // the first answer, or a change of settings or appearance.
+    if (m_titleDrawn)
+        updateDisplay();
+    else
+        refreshMenuContent();
 }
 
 std::optional<ProviderUsage> StatusBarController::shownClaude() const
@@ -388,6 +393,7 @@ void StatusBarController::updateDisplay()
         title.accounts = accounts;
     }
     m_services.statusItem.showTitle(Title::make(title));
+    m_titleDrawn = true;
     scheduleGraceEnd();
     emit displayUpdated();
 }

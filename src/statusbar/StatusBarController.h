@@ -126,4 +126,5 @@ private:
     };
     QHash<AccountId, Behind> m_behind;
     QSet<AccountId> m_asked; // the accounts the last refresh asked for, and those asked since
+    bool m_titleDrawn = false; // the placeholder has given way to a title
 };

@@ -42,6 +42,8 @@ private slots:
         QCOMPARE(h.claude.fetches, 1);
         QCOMPARE(h.openAI.fetches, 0);
         QCOMPARE(h.scheduler.msUntil(h.controller->refreshTimer()), 300000);
+        h.controller->accountsChanged(); // the credentials settle before any answer
+        QCOMPARE(h.item.redraws, 0);
 
         h.claude.needsLogin();
         QVERIFY(h.settings.claudeSessionExpired());
