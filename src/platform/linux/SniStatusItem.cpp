@@ -19,7 +19,6 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusVariant>
-#include <QRegularExpression>
 
 #include <memory>
 #include <utility>
@@ -31,10 +30,22 @@ constexpr int menuIconSize = 16;
 constexpr std::chrono::milliseconds hostReadWait{400};
 
 // The widest text the label is likely to take, so hosts can keep its width steady.
+// Each run of digits becomes "100". A loop, not an expression: the first match of one compiles it
+// into executable memory that stays for the life of the program.
 QString guideFor(const QString &label)
 {
-    static const QRegularExpression digits(QStringLiteral("\\d+"));
-    return QString(label).replace(digits, QStringLiteral("100"));
+    QString guide;
+    guide.reserve(label.size() + 4);
+    for (qsizetype at = 0; at < label.size();) {
+        if (!label.at(at).isDigit()) {
+            guide.append(label.at(at++));
+            continue;
+        }
+        while (at < label.size() && label.at(at).isDigit())
+            ++at;
+        guide.append(QLatin1String("100"));
+    }
+    return guide;
 }
 
 // The theme's index, without which GTK looks no icon up in the folder.

@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -30,9 +29,14 @@ QString xfceTheme(const QString &configHome)
     QFile file(configHome + QStringLiteral("/xfce4/xfconf/xfce-perchannel-xml/xsettings.xml"));
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    static const QRegularExpression theme(
-        QStringLiteral("<property name=\"ThemeName\" type=\"string\" value=\"([^\"]*)\""));
-    return theme.match(QString::fromUtf8(file.readAll())).captured(1);
+    const QByteArray settings = file.readAll();
+    const QByteArray property = "<property name=\"ThemeName\" type=\"string\" value=\"";
+    const qsizetype start = settings.indexOf(property);
+    if (start < 0)
+        return {};
+    const qsizetype value = start + property.size();
+    const qsizetype end = settings.indexOf('"', value);
+    return end < 0 ? QString() : QString::fromUtf8(settings.mid(value, end - value));
 }
 
 // A style sheet with the sheets it imports put before it, as CSS orders their rules; nothing when the
