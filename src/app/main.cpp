@@ -2,6 +2,7 @@
 #include "app/SharedInstances.h"
 #include "platform/linux/LinuxPlatform.h"
 #include "platform/linux/TerminationSignals.h"
+#include "platform/qt/FileIconEngine.h"
 #include "platform/qt/QuitGuard.h"
 #include "platform/qt/SingleInstance.h"
 #include "platform/qt/Translations.h"
@@ -9,7 +10,6 @@
 #include "BuildInfo.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QTimer>
 
 #ifdef __GLIBC__
@@ -32,7 +32,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QString::fromLatin1(BuildInfo::version));
     QApplication::setDesktopFileName(QStringLiteral("app.quotabar.Quotabar"));
     Translations::install(app);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/quotabar-icon.png")));
+    QApplication::setWindowIcon(FileIconEngine::icon(QStringLiteral(":/images/quotabar-icon.png")));
     QApplication::setQuitOnLastWindowClosed(false); // closing a window never ends the program
     QuitGuard quitGuard; // nor does a tray host coming or going: only Quit and a termination signal do
 

@@ -1,8 +1,10 @@
+#include "platform/qt/FileIconEngine.h"
 #include "platform/qt/PanelInk.h"
 #include "platform/qt/ProviderArtwork.h"
 
 #include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -246,6 +248,82 @@ private slots:
         const PanelInk ink(QStringLiteral("sway"), config.path());
         const std::optional<QColor> read = ink.read().barBackground;
         QCOMPARE(read ? int(read->rgb() & 0xFFFFFF) : -1, background);
+    }
+
+    // The application icon, read from its file whenever drawn: at the sizes asked, never larger than
+    // the image, and nothing for a file that is not there.
+    void applicationIconFromItsFile_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QSize>("asked");
+        QTest::addColumn<QSize>("drawn");
+        QTest::newRow("64 of the shipped 256") << shippedArtwork + "/quotabar-icon.png" << QSize(64, 64) << QSize(64, 64);
+        QTest::newRow("larger than the image") << shippedArtwork + "/quotabar-icon.png" << QSize(512, 512) << QSize(256, 256);
+        QTest::newRow("wide image keeps its shape") << QStringLiteral("wide.png") << QSize(32, 32) << QSize(32, 16);
+        QTest::newRow("missing file") << shippedArtwork + "/absent.png" << QSize(64, 64) << QSize();
+    }
+
+    void applicationIconFromItsFile()
+    {
+        QFETCH(QString, path);
+        QFETCH(QSize, asked);
+        QFETCH(QSize, drawn);
+        QTemporaryDir scratch;
+        if (QDir::isRelativePath(path)) {
+            QImage wide(40, 20, QImage::Format_ARGB32);
+            wide.fill(Qt::red);
+            path = scratch.filePath(path);
+            QVERIFY(wide.save(path));
+        }
+        const QIcon icon = FileIconEngine::icon(path);
+        QCOMPARE(icon.isNull(), !drawn.isValid());
+        const QPixmap pixmap = icon.pixmap(asked);
+        QCOMPARE(pixmap.isNull() ? QSize() : pixmap.size(), drawn);
+        if (drawn.isValid()) {
+            QVERIFY(opaquePixels(pixmap.toImage()) > drawn.width() * drawn.height() / 4);
+            QImage painted(asked, QImage::Format_ARGB32_Premultiplied);
+            painted.fill(Qt::transparent);
+            QPainter painter(&painted);
+            icon.paint(&painter, painted.rect());
+            painter.end();
+            QCOMPARE(opaquePixels(painted), opaquePixels(pixmap.toImage()));
+        }
+    }
+
+    // Xfce's own settings name the GTK theme before GTK's file does.
+    void gtkThemeFromXfceSettings_data()
+    {
+        QTest::addColumn<QByteArray>("xsettings");
+        QTest::addColumn<QString>("theme");
+        const QByteArray head = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><channel name=\"xsettings\" version=\"1.0\">"
+                                "<property name=\"Net\" type=\"empty\">";
+        QTest::newRow("named") << head + "<property name=\"ThemeName\" type=\"string\" value=\"Greybird-dark\"/>"
+                               << "Greybird-dark";
+        QTest::newRow("icon theme only")
+            << head + "<property name=\"IconThemeName\" type=\"string\" value=\"elementary\"/>" << "Adwaita";
+        QTest::newRow("value cut short") << head + "<property name=\"ThemeName\" type=\"string\" value=\"Grey"
+                                         << "Adwaita";
+    }
+
+    void gtkThemeFromXfceSettings()
+    {
+        QFETCH(QByteArray, xsettings);
+        QFETCH(QString, theme);
+        if (qEnvironmentVariableIsSet("GTK_THEME"))
+            QSKIP("GTK_THEME names the theme before any file");
+        QTemporaryDir config;
+        QVERIFY(QDir(config.path()).mkpath(QStringLiteral("xfce4/xfconf/xfce-perchannel-xml")));
+        QVERIFY(QDir(config.path()).mkpath(QStringLiteral("gtk-3.0")));
+        QFile xfce(config.filePath(QStringLiteral("xfce4/xfconf/xfce-perchannel-xml/xsettings.xml")));
+        QVERIFY(xfce.open(QIODevice::WriteOnly));
+        xfce.write(xsettings);
+        xfce.close();
+        QFile gtk(config.filePath(QStringLiteral("gtk-3.0/settings.ini")));
+        QVERIFY(gtk.open(QIODevice::WriteOnly));
+        gtk.write("[Settings]\ngtk-theme-name=Adwaita\n");
+        gtk.close();
+        const PanelInk ink(QStringLiteral("XFCE"), config.path(), {});
+        QCOMPARE(ink.read().shade.gtkTheme, theme);
     }
 };
 
