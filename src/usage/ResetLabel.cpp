@@ -8,95 +8,69 @@ namespace ResetPhrases {
 
 namespace {
 
-enum class Unit { year, month, week, day, hour, minute, second };
-
-struct UnitSpan
+// A unit's length and its counted texts. English abbreviates every unit but the day, and so has one
+// form for any count but the day's one, which has texts of its own.
+struct Unit
 {
     qint64 seconds;
-    Unit unit;
+    const char *ahead;
+    const char *ago;
+    const char *aheadOne = nullptr;
+    const char *agoOne = nullptr;
 };
 
-constexpr UnitSpan units[] = {
-    {365 * 86400, Unit::year}, {30 * 86400, Unit::month}, {7 * 86400, Unit::week}, {86400, Unit::day},
-    {3600, Unit::hour},        {60, Unit::minute},        {1, Unit::second},
+constexpr Unit units[] = {
+    {365 * 86400,
+     //: Time till a reset, abbreviated: in %n years
+     QT_TRANSLATE_N_NOOP("RelativeTime", "in %n yr."),
+     //: A reset instant already past, abbreviated: %n years ago
+     QT_TRANSLATE_N_NOOP("RelativeTime", "%n yr. ago")},
+    {30 * 86400,
+     //: Time till a reset, abbreviated: in %n months
+     QT_TRANSLATE_N_NOOP("RelativeTime", "in %n mo."),
+     //: A reset instant already past, abbreviated: %n months ago
+     QT_TRANSLATE_N_NOOP("RelativeTime", "%n mo. ago")},
+    {7 * 86400,
+     //: Time till a reset, abbreviated: in %n weeks
+     QT_TRANSLATE_N_NOOP("RelativeTime", "in %n wk."),
+     //: A reset instant already past, abbreviated: %n weeks ago
+     QT_TRANSLATE_N_NOOP("RelativeTime", "%n wk. ago")},
+    {86400, QT_TRANSLATE_N_NOOP("RelativeTime", "in %n days"), QT_TRANSLATE_N_NOOP("RelativeTime", "%n days ago"),
+     QT_TRANSLATE_NOOP("RelativeTime", "in 1 day"), QT_TRANSLATE_NOOP("RelativeTime", "1 day ago")},
+    {3600,
+     //: Time till a reset, abbreviated: in %n hours
+     QT_TRANSLATE_N_NOOP("RelativeTime", "in %n hr."),
+     //: A reset instant already past, abbreviated: %n hours ago
+     QT_TRANSLATE_N_NOOP("RelativeTime", "%n hr. ago")},
+    {60,
+     //: Time till a reset, abbreviated: in %n minutes
+     QT_TRANSLATE_N_NOOP("RelativeTime", "in %n min."),
+     //: A reset instant already past, abbreviated: %n minutes ago
+     QT_TRANSLATE_N_NOOP("RelativeTime", "%n min. ago")},
+    {1,
+     //: Time till a reset, abbreviated: in %n seconds
+     QT_TRANSLATE_N_NOOP("RelativeTime", "in %n sec."),
+     //: A reset instant already past, abbreviated: %n seconds ago
+     QT_TRANSLATE_N_NOOP("RelativeTime", "%n sec. ago")},
 };
-
-QString translated(const char *text, int count)
-{
-    return QCoreApplication::translate("RelativeTime", text, nullptr, count);
-}
-
-// English abbreviates every unit but the day, and so has one form for any count but the day's one.
-QString ahead(Unit unit, int n)
-{
-    switch (unit) {
-    case Unit::year:
-        //: Time till a reset, abbreviated: in %n years
-        return translated(QT_TRANSLATE_N_NOOP("RelativeTime", "in %n yr."), n);
-    case Unit::month:
-        //: Time till a reset, abbreviated: in %n months
-        return translated(QT_TRANSLATE_N_NOOP("RelativeTime", "in %n mo."), n);
-    case Unit::week:
-        //: Time till a reset, abbreviated: in %n weeks
-        return translated(QT_TRANSLATE_N_NOOP("RelativeTime", "in %n wk."), n);
-    case Unit::day:
-        return n == 1 ? QCoreApplication::translate("RelativeTime", "in 1 day")
-                      : translated(QT_TRANSLATE_N_NOOP("RelativeTime", "in %n days"), n);
-    case Unit::hour:
-        //: Time till a reset, abbreviated: in %n hours
-        return translated(QT_TRANSLATE_N_NOOP("RelativeTime", "in %n hr."), n);
-    case Unit::minute:
-        //: Time till a reset, abbreviated: in %n minutes
-        return translated(QT_TRANSLATE_N_NOOP("RelativeTime", "in %n min."), n);
-    case Unit::second:
-        //: Time till a reset, abbreviated: in %n seconds
-        return translated(QT_TRANSLATE_N_NOOP("RelativeTime", "in %n sec."), n);
-    }
-    return {};
-}
-
-QString ago(Unit unit, int n)
-{
-    switch (unit) {
-    case Unit::year:
-        //: A reset instant already past, abbreviated: %n years ago
-        return translated(QT_TRANSLATE_N_NOOP("RelativeTime", "%n yr. ago"), n);
-    case Unit::month:
-        //: A reset instant already past, abbreviated: %n months ago
-        return translated(QT_TRANSLATE_N_NOOP("RelativeTime", "%n mo. ago"), n);
-    case Unit::week:
-        //: A reset instant already past, abbreviated: %n weeks ago
-        return translated(QT_TRANSLATE_N_NOOP("RelativeTime", "%n wk. ago"), n);
-    case Unit::day:
-        return n == 1 ? QCoreApplication::translate("RelativeTime", "1 day ago")
-                      : translated(QT_TRANSLATE_N_NOOP("RelativeTime", "%n days ago"), n);
-    case Unit::hour:
-        //: A reset instant already past, abbreviated: %n hours ago
-        return translated(QT_TRANSLATE_N_NOOP("RelativeTime", "%n hr. ago"), n);
-    case Unit::minute:
-        //: A reset instant already past, abbreviated: %n minutes ago
-        return translated(QT_TRANSLATE_N_NOOP("RelativeTime", "%n min. ago"), n);
-    case Unit::second:
-        //: A reset instant already past, abbreviated: %n seconds ago
-        return translated(QT_TRANSLATE_N_NOOP("RelativeTime", "%n sec. ago"), n);
-    }
-    return {};
-}
 
 } // namespace
 
 QString relativeTime(const QDateTime &date, const QDateTime &relativeTo)
 {
     const qint64 difference = relativeTo.secsTo(date);
-    UnitSpan chosen = units[std::size(units) - 1];
-    for (const UnitSpan &span : units) {
-        if (std::llabs(difference) >= span.seconds) {
-            chosen = span;
+    const Unit *chosen = &units[std::size(units) - 1];
+    for (const Unit &unit : units) {
+        if (std::llabs(difference) >= unit.seconds) {
+            chosen = &unit;
             break;
         }
     }
-    const auto count = static_cast<int>(std::llabs(difference) / chosen.seconds);
-    return difference < 0 ? ago(chosen.unit, count) : ahead(chosen.unit, count);
+    const auto count = static_cast<int>(std::llabs(difference) / chosen->seconds);
+    const char *one = difference < 0 ? chosen->agoOne : chosen->aheadOne;
+    if (count == 1 && one)
+        return QCoreApplication::translate("RelativeTime", one);
+    return QCoreApplication::translate("RelativeTime", difference < 0 ? chosen->ago : chosen->ahead, nullptr, count);
 }
 
 QString phrase(const QDateTime &resetAt, const QString &prefix, const QDateTime &now)
