@@ -1,3 +1,4 @@
+#include "platform/qt/HostLookahead.h"
 #include "platform/qt/KeptSystemProxy.h"
 #include "platform/qt/NetworkTransport.h"
 #include "support/FakeWebServer.h"
@@ -5,6 +6,7 @@
 #include "usage/HTTPClient.h"
 #include "usage/RetryAfter.h"
 
+#include <QHostInfo>
 #include <QTimeZone>
 #include <QtTest>
 
@@ -267,6 +269,55 @@ private slots:
         QTest::qWait(400);
         ask("https://claude.ai/api/account");
         QCOMPARE(asked, 3);
+    }
+
+    // A host name is resolved ahead of its request once in a while, not at every request; addresses
+    // never are. A pause of -1 asks again while the first lookup is still under way.
+    void hostIsResolvedAheadOncePerSpan_data()
+    {
+        QTest::addColumn<QStringList>("hosts");
+        QTest::addColumn<int>("pauseMs");
+        QTest::addColumn<int>("resolves");
+        QTest::newRow("one host twice") << QStringList{"claude.ai", "claude.ai"} << 0 << 1;
+        QTest::newRow("two hosts") << QStringList{"claude.ai", "chatgpt.com"} << 0 << 2;
+        QTest::newRow("again after the span") << QStringList{"claude.ai", "claude.ai"} << 300 << 2;
+        QTest::newRow("again while under way") << QStringList{"claude.ai", "claude.ai", "claude.ai"} << -1 << 1;
+        QTest::newRow("addresses") << QStringList{"127.0.0.1", "::1"} << 0 << 0;
+    }
+
+    void hostIsResolvedAheadOncePerSpan()
+    {
+        QFETCH(QStringList, hosts);
+        QFETCH(int, pauseMs);
+        QFETCH(int, resolves);
+        std::atomic<int> resolved = 0;
+        HostLookahead lookahead(std::chrono::milliseconds(200), [&](const QString &) {
+            QThread::msleep(30);
+            ++resolved;
+        });
+        int ran = 0;
+        for (qsizetype i = 0; i < hosts.size(); ++i) {
+            lookahead.ensure(hosts[i], [&] { ++ran; });
+            if (pauseMs >= 0) {
+                QVERIFY(waitUntil([&] { return ran == i + 1; }));
+                QTest::qWait(pauseMs);
+            }
+        }
+        QVERIFY(waitUntil([&] { return ran == hosts.size(); }));
+        QCOMPARE(resolved.load(), resolves);
+    }
+
+    // A request to a host name goes out once the name has been looked up ahead.
+    void requestToAHostNameGoesOut()
+    {
+        if (QHostInfo::fromName(QStringLiteral("localhost")).addresses().isEmpty())
+            QSKIP("this system does not resolve localhost");
+        FakeWebServer server;
+        server.route("/usage", FakeReply{200, "{\"ok\":1}"});
+        NetworkTransport transport;
+        HTTPClient client(transport);
+        const QString origin = server.origin().replace(QLatin1String("127.0.0.1"), QLatin1String("localhost"));
+        QCOMPARE(describe(fetch(client, origin + "/usage")), QStringLiteral("body:{\"ok\":1}"));
     }
 
     void transportFailureReadsAsItsDescription()

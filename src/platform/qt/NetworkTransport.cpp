@@ -162,5 +162,27 @@ void NetworkTransport::get(const HttpRequest &request, std::function<void(HttpRe
     networkRequest.setTransferTimeout(0); // the watch below owns both time-outs
     for (const auto &[name, value] : request.headers)
         networkRequest.setRawHeader(name, value);
-    new ReplyWatch(m_manager.get(networkRequest), m_limits, std::move(completion));
+    // Through a proxy the proxy resolves the name, and a lookup here would only tell the network
+    // which host is asked for.
+    if (throughProxy(request.url)) {
+        send(networkRequest, std::move(completion));
+        return;
+    }
+    m_lookahead.ensure(request.url.host(), [this, networkRequest, completion = std::move(completion)]() mutable {
+        send(networkRequest, std::move(completion));
+    });
+}
+
+void NetworkTransport::send(const QNetworkRequest &request, std::function<void(HttpResponse)> completion)
+{
+    new ReplyWatch(m_manager.get(request), m_limits, std::move(completion));
+}
+
+bool NetworkTransport::throughProxy(const QUrl &url)
+{
+    QNetworkProxyFactory *factory = m_manager.proxyFactory();
+    if (!factory)
+        return false;
+    const QList<QNetworkProxy> proxies = factory->queryProxy(QNetworkProxyQuery(url));
+    return !proxies.isEmpty() && proxies.first().type() != QNetworkProxy::NoProxy;
 }

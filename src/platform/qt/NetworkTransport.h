@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/HttpTransport.h"
+#include "platform/qt/HostLookahead.h"
 
 #include <QNetworkAccessManager>
 #include <QObject>
@@ -17,6 +18,10 @@ public:
     void get(const HttpRequest &request, std::function<void(HttpResponse)> completion) override;
 
 private:
+    void send(const QNetworkRequest &request, std::function<void(HttpResponse)> completion);
+    bool throughProxy(const QUrl &url);
+
     HttpLimits m_limits;
     QNetworkAccessManager m_manager;
+    HostLookahead m_lookahead;
 };
