@@ -7,8 +7,9 @@
 #include <QObject>
 
 // HTTP transport over one QNetworkAccessManager: no stored cookies, no cache, no connection kept
-// between bursts of requests, the system's proxy asked once a while, bounded by the limits it was
-// made with (which also say whether redirects may leave the request's origin).
+// between bursts of requests, host names looked up ahead on one kept thread, the system's proxy asked
+// once a while, bounded by the limits it was made with (which also say whether redirects may leave
+// the request's origin).
 class NetworkTransport final : public QObject, public HttpTransport
 {
     Q_OBJECT
