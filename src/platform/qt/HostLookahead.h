@@ -37,5 +37,5 @@ private:
     QElapsedTimer m_clock;
     QHash<QString, qint64> m_resolvedAt; // on m_clock, in ms
     QHash<QString, std::vector<std::function<void()>>> m_waiting;
-    QThreadPool m_pool; // last, so that it waits for a lookup in flight before the rest goes
+    QThreadPool m_pool; // its one thread; the destructor waits for a lookup in flight
 };
