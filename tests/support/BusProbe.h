@@ -6,10 +6,14 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusMetaType>
+#include <QDBusPendingCall>
 #include <QDBusReply>
 #include <QDBusVariant>
+#include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QObject>
 #include <QStringList>
+#include <QTimer>
 
 // What another program on the session bus sees: calls and property reads, and a panel host's view
 // of a StatusNotifierItem and its dbusmenu.
@@ -26,7 +30,24 @@ inline QDBusMessage call(const QString &service, const QString &path, const QStr
 {
     QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
     message.setArguments(arguments);
-    return QDBusConnection::sessionBus().call(message, mode);
+    if (mode != QDBus::BlockWithGui)
+        return QDBusConnection::sessionBus().call(message, mode);
+    // QtDBus's own wait with an event loop (Qt 6.4) now and then misses its reply on a loaded
+    // machine and waits for ever, with the answer already in: this loop looks for it every few
+    // milliseconds, and gives up after D-Bus's usual 25 s.
+    const QDBusPendingCall pending = QDBusConnection::sessionBus().asyncCall(message);
+    const QDeadlineTimer deadline(25000);
+    QEventLoop loop;
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, &loop, [&] {
+        if (pending.isFinished() || deadline.hasExpired())
+            loop.quit();
+    });
+    look.start(2);
+    if (!pending.isFinished())
+        loop.exec();
+    return pending.isFinished() ? pending.reply()
+                                : message.createErrorReply(QDBusError::Timeout, QStringLiteral("no answer in 25 s"));
 }
 
 inline QVariant property(const QString &service, const QString &path, const QString &interface, const QString &name)
